@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+// Reads the leading number of a text: blanks, tabs and line feeds are removed first; then an
+// optional sign, digits, an optional point and digits, an optional exponent. 0 when none.
+double valueOfText(std::string_view text);
+
+// The one number-to-text rule: decimals chosen by magnitude, rounded half away from zero on the
+// decimal digits of the value (a float's 7 significant digits, a double's 15), point as separator.
+std::string formatValue(float value);
+std::string formatValue(double value);
+std::string formatValue(std::string_view text);
+
+// Formats with a fixed pattern of "0", "#", ".", blanks and "E+00", e.g. "#####0", "0", "#0.",
+// "0 ", "###0.00", "#0.000E+00". `significantDigits` is 7 for a float's text, 15 for a double's.
+std::string formatPattern(double value, std::string_view pattern, int significantDigits = 15);
+inline std::string formatPattern(float value, std::string_view pattern) {
+    return formatPattern(static_cast<double>(value), pattern, 7);
+}
+
+// Dial readings and Sag as whole numbers: the pattern "#####0".
+inline std::string formatWhole(float value) { return formatPattern(value, "#####0"); }
+
+// "dd-mmm-yyyy hh:mm:ss" of an OLE date, English month names.
+std::string formatDateTime(double oleDate);
+
+}  // namespace corvane

@@ -1,0 +1,9 @@
+#include "project/AppState.h"
+
+namespace corvane {
+
+std::string AppPaths::settingsFile() const { return programFolder + "/Corvane.ini"; }
+
+std::string AppPaths::defaultProjectFile() const { return programFolder + "/Corvane.qdl"; }
+
+}  // namespace corvane

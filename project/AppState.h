@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "project/ProjectRecord.h"
+
+namespace corvane {
+
+// Where the program keeps its settings file and default project. Chosen once at start
+// (the executable's folder when writable, else the per-user data folder); tests hand in a
+// temporary folder. Always ends without a separator.
+struct AppPaths {
+    std::string programFolder;
+
+    std::string settingsFile() const;        // programFolder + "/Corvane.ini"
+    std::string defaultProjectFile() const;  // programFolder + "/Corvane.qdl"
+};
+
+constexpr int kRecentFileCount = 5;
+
+// The whole run-time state of one program: the open project and what is not stored in it.
+// Created once in main and handed by reference to every window.
+struct AppState {
+    ProjectRecord Project;
+    int CalcMethod = 0;
+    std::string CurrentFile;
+    bool Changed = false;
+    int EngUnits = 0;  // 0 "English", 1 "Metric"; converts nothing
+    std::array<std::string, kRecentFileCount> RecentFiles;
+    float Tolerance = 0;  // acceptable offset, mils
+    std::array<std::string, kLengthCount> LengthLabel{"A", "B", "C", "D", "E"};
+    AppPaths Paths;
+};
+
+}  // namespace corvane

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "project/AppState.h"
+
+namespace corvane {
+
+// What the file commands need from a person. The desktop program answers with real dialogs;
+// tests answer with a scripted stand-in. Texts are the program's own messages, exactly.
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+    // A message box with an OK button only and the program's title as caption.
+    virtual void showMessage(const std::string& text) = 0;
+    // A Yes/No question; true on Yes.
+    virtual bool askYesNo(const std::string& text) = 0;
+    // File dialogs; nullopt when the user cancels. `filter` is "Corvane Files (*.qdl)| *.qdl".
+    virtual std::optional<std::string> chooseOpenFile(const std::string& initialFolder,
+                                                      const std::string& filter) = 0;
+    virtual std::optional<std::string> chooseSaveFile(const std::string& initialFolder,
+                                                      const std::string& filter) = 0;
+    // Put the whole record on screen and recalculate (the main window's refreshAll).
+    virtual void refreshAll() = 0;
+    // The recent-file menu items changed: an empty caption means the item is hidden.
+    virtual void recentFilesChanged(const std::array<std::string, kRecentFileCount>& captions) = 0;
+    // A save stored a new date stamp; the window shows it (lblCompany).
+    virtual void dateStampChanged(const std::string& formatted) = 0;
+    // The present date and time as an OLE date; tests may fix it.
+    virtual double currentDate();
+};
+
+inline constexpr const char* kFileFilter = "Corvane Files (*.qdl)| *.qdl";
+inline constexpr const char* kExtensionMessage = "Project must have '.qdl' extension.";
+inline constexpr const char* kSavePrompt = "Do you want to save\nyour current settings?";
+
+// The file logic of the program: start-up loading, the recent-files list, the save prompt,
+// and the File menu commands. Works on one AppState and asks the person through UserPrompts.
+class ProjectCommands {
+public:
+    ProjectCommands(AppState& state, UserPrompts& prompts);
+
+    // Loads (or creates) the project named by RecentFiles[0]. Never fails: a missing or
+    // unreadable file falls back to the default project.
+    void openProject(bool createNew);
+    void setupMRUlist();
+    void saveIfChanged();
+    std::string folderOf() const;
+    void loadProjectFile(bool createNew, const std::string& fileName);
+
+    void fileNew();
+    void fileOpen();
+    // Returns false when the write failed; the failure has been reported and Changed stays set.
+    bool fileSave();
+    void fileSaveAs();
+    void fileRecent(int index);
+    // Exit and closing the main window: the save prompt; the caller then ends the program.
+    void exitProgram();
+
+private:
+    AppState& state_;
+    UserPrompts& prompts_;
+};
+
+}  // namespace corvane

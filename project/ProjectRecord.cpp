@@ -1,0 +1,54 @@
+#include "project/ProjectRecord.h"
+
+namespace corvane {
+
+void setDefaults(ProjectRecord& r) {
+    // Reverse dial: two dials read across the coupling in opposite directions.
+    const float revLength[] = {20, 5, 10, 5, 20};
+    const float revDial1[] = {0, 20, 50, 30};
+    const float revDial2[] = {0, -20, -50, -30};
+    for (int k = 0; k < 5; ++k) r.length(0, k) = revLength[k];
+    for (int p = 0; p < 4; ++p) {
+        r.dial1(0, p) = revDial1[p];
+        r.dial2(0, p) = revDial2[p];
+    }
+    r.Sag = 0;
+    r.Station = {1, 1, 0, 0};
+
+    // Rim and face.
+    r.length(1, 0) = 20;
+    r.length(1, 1) = 20;
+    const float rimDial1[] = {0, 10, 10, 0};
+    const float rimDial2[] = {0, -2, -2, 0};
+    for (int p = 0; p < 4; ++p) {
+        r.dial1(1, p) = rimDial1[p];
+        r.dial2(1, p) = rimDial2[p];
+    }
+    r.FaceDia1 = 10;
+
+    // Jack shaft.
+    r.length(2, 0) = 70;
+    r.length(2, 1) = 30;
+    r.length(2, 2) = 50;
+    const float jackDial1[] = {0, 5, 4, -1};
+    const float jackDial2[] = {0, -3, -4, -1};
+    for (int p = 0; p < 4; ++p) {
+        r.dial1(2, p) = jackDial1[p];
+        r.dial2(2, p) = jackDial2[p];
+    }
+    r.FaceDia2 = 10;
+
+    // Thermal growth: steel, ambient 72 F, operating 144 F, 10 in feet.
+    r.Material = 0;
+    for (int i = 0; i < 4; ++i) {
+        r.ColdTemp[i] = 72;
+        r.HotTemp[i] = 144;
+        r.FootHeight[i] = 10;
+    }
+
+    // Tolerance: 10 in span at 3600 rpm.
+    r.Span = 10;
+    r.RPM = 3600;
+}
+
+}  // namespace corvane
