@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+// The commands of corvane-cli. Each gets the arguments after the command name and returns the
+// process exit code: 0 success, 1 an aborted calculation, 2 bad arguments or an unusable file.
+namespace corvane::cli {
+
+int runNew(const QStringList& arguments);
+int runDump(const QStringList& arguments);
+int runCalc(const QStringList& arguments);
+
+}  // namespace corvane::cli
