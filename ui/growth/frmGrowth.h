@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+
+namespace corvane {
+
+struct AppState;
+class GridCellEditor;
+class MachineDrawing;
+class Thermometer;
+
+// "Thermal Growth": how far each foot rises between ambient and operating temperature, from the
+// casing material, the foot heights and the two temperatures of every foot. Temperatures, heights
+// and material go into the project at once; the computed growth only on "Apply Growth Values".
+class frmGrowth : public QDialog {
+    Q_OBJECT
+public:
+    frmGrowth(AppState& state, QWidget* mainWindow);
+
+    // Rebuilds the window from the record for the selected method. bracketSide is the main
+    // window's cmbFixMove index (-1 when nothing is selected); it picks the rim-and-face picture.
+    void initGrowthPanel(int bracketSide);
+
+    // Controls, named as the window's handlers know them.
+    QTableWidget* gridHeight = nullptr;
+    QLineEdit* txtHeight = nullptr;
+    QTableWidget* gridGrowth = nullptr;
+    Thermometer* cwColdT = nullptr;
+    Thermometer* cwHotT = nullptr;
+    QLineEdit* txtColdT = nullptr;
+    QLineEdit* txtHotT = nullptr;
+    QLabel* lblDeltaT = nullptr;
+    std::array<QRadioButton*, 4> optMaterial{};
+    std::array<MachineDrawing*, 4> picMachine{};
+    QPushButton* cmdApplyGrowth = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QGroupBox* frameGrowth = nullptr;
+    QGroupBox* frameTemperature = nullptr;
+    QGroupBox* frameMaterial = nullptr;
+    GridCellEditor* heightEditor = nullptr;
+
+    // Window state.
+    int FootCount = 4;
+    std::array<float, 6> FootGrowth{};
+    bool Busy = false;
+
+    // Handlers and procedures, public so that the main window and tests can drive them.
+    void optMaterial_Click(int index);
+    void txtHotT_LostFocus();
+    void txtColdT_LostFocus();
+    void cmdApplyGrowth_Click();
+    void cmdExit_Click();
+
+signals:
+    // The growth values were written into the project: the main window shows them (fillTXTfields).
+    void growthApplied();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void setupGrowthGrids();
+    void showFootTemperatures();
+    void calcFootGrowth();
+    void refreshHeightCell();
+    void placeOnMainWindow();
+    void gridHeight_EnterCell(int row, int column);
+    void gridHeight_LeaveCell(int row, int column, double value);
+    void temperatureEntered(bool hot, double value);
+    int currentFoot() const;
+
+    AppState& state_;
+    QWidget* mainWindow_;
+    int bracketSide_ = 0;
+};
+
+}  // namespace corvane

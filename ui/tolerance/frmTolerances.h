@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace corvane {
+
+struct AppState;
+
+// "Alignment Tolerance": turns the shaft speed and the coupling span into the acceptable offset
+// that the result graphs draw as a band. No buttons: the user closes it with the frame's close
+// control or Escape.
+class frmTolerances : public QDialog {
+    Q_OBJECT
+public:
+    frmTolerances(AppState& state, QWidget* mainWindow);
+
+    // state.Tolerance from Span and RPM; shows it in lblTolerance.
+    void calcTolerance();
+
+    QGroupBox* frameTolerance = nullptr;
+    QLineEdit* txtRPM = nullptr;
+    QLineEdit* txtSpan = nullptr;
+    QLabel* lblTolerance = nullptr;
+    QWidget* picCoupling = nullptr;
+
+    void txtRPM_LostFocus();
+    void txtSpan_LostFocus();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void placeOnMainWindow();
+
+    AppState& state_;
+    QWidget* mainWindow_;
+};
+
+}  // namespace corvane
