@@ -1,0 +1,58 @@
+#include "ui/widgets/DialogProvider.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "project/OleDate.h"
+#include "ui/widgets/FileFilter.h"
+
+namespace corvane {
+
+double DialogProvider::currentDate() { return nowOleDate(); }
+
+void QtDialogProvider::showMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kProgramTitle), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtDialogProvider::askYesNo(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kProgramTitle), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtDialogProvider::chooseOpenFile(QWidget* parent, const QString& folder,
+                                                        const QString& filter) {
+    QFileDialog dialog(parent, QString(), folder, toQtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtDialogProvider::chooseSaveFile(QWidget* parent, const QString& folder,
+                                                        const QString& filter) {
+    // The toolkit's save dialog asks before replacing an existing file; no default suffix is
+    // added, so a name without ".qdl" reaches the caller's extension check as typed.
+    QFileDialog dialog(parent, QString(), folder, toQtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogProvider::setUpPrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtDialogProvider::runModal(QDialog& dialog) { return dialog.exec(); }
+
+}  // namespace corvane
