@@ -26,8 +26,9 @@ public:
     virtual void refreshAll() = 0;
     // The recent-file menu items changed: an empty caption means the item is hidden.
     virtual void recentFilesChanged(const std::array<std::string, kRecentFileCount>& captions) = 0;
-    // A save stored a new date stamp; the window shows it (lblCompany).
-    virtual void dateStampChanged(const std::string& formatted) = 0;
+    // A save stored a new date stamp (an OLE date); the window shows it in lblCompany as
+    // "dd-mmm-yyyy hh:mm:ss".
+    virtual void dateStampChanged(double oleDate) = 0;
     // The present date and time as an OLE date; tests may fix it.
     virtual double currentDate();
 };
@@ -35,6 +36,15 @@ public:
 inline constexpr const char* kFileFilter = "Corvane Files (*.qdl)| *.qdl";
 inline constexpr const char* kExtensionMessage = "Project must have '.qdl' extension.";
 inline constexpr const char* kSavePrompt = "Do you want to save\nyour current settings?";
+inline constexpr const char* kProjectFileName = "Corvane.qdl";
+
+// "File:  <path>\ndoesnot exist. ", shown when a project named in the recent list is gone.
+std::string missingFileMessage(const std::string& path);
+// ".qdl" on the last four characters, ignoring case.
+bool hasProjectExtension(const std::string& fileName);
+// Whether a stored date stamp is plausible: later than day 1999 (21 June 1905) and before
+// 1 January 2999 00:00. Anything else (0 of a never-saved record, NaN) gets refreshed on loading.
+bool dateStampInRange(double oleDate);
 
 // The file logic of the program: start-up loading, the recent-files list, the save prompt,
 // and the File menu commands. Works on one AppState and asks the person through UserPrompts.
@@ -60,8 +70,22 @@ public:
     void exitProgram();
 
 private:
+    // Writes the record to `path`; on failure tells the user which file could not be saved.
+    bool writeAndReport(const std::string& path);
+    // Reads the default project, or creates it with defaults when there is none. False when
+    // it exists but cannot be read: it then must not be written over.
+    bool loadDefaultProject(const std::string& path);
+    void readRecentFiles();
+    // Shows the list in the menu and writes the settings file.
+    void storeRecentFiles();
+
     AppState& state_;
     UserPrompts& prompts_;
+    // The last load left the record without a copy on disk (a write failed), so it must be
+    // offered for saving rather than be marked unchanged.
+    bool unsavedAfterOpen_ = false;
+    // The settings file could not be written this session: the list in memory is the truth.
+    bool settingsWriteFailed_ = false;
 };
 
 }  // namespace corvane

@@ -1,0 +1,244 @@
+#include "project/ProjectCommands.h"
+
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
+#include "project/OleDate.h"
+#include "project/ProjectFile.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr double kEarliestDateStamp = 1999;  // day serial 1999, 21 June 1905
+constexpr double kLatestDateStamp = [] {
+    using namespace std::chrono;
+    return static_cast<double>((sys_days{year{2999} / January / 1} - sys_days{year{1899} / December / 30}).count());
+}();
+
+bool isRegularFile(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+bool isSeparator(char c) {
+#ifdef _WIN32
+    return c == '/' || c == '\\';
+#else
+    // A backslash is an ordinary character in a POSIX file name.
+    return c == '/';
+#endif
+}
+
+}  // namespace
+
+double UserPrompts::currentDate() { return nowOleDate(); }
+
+std::string missingFileMessage(const std::string& path) {
+    return "File:  " + path + "\n" + "doesnot exist. ";
+}
+
+bool hasProjectExtension(const std::string& fileName) {
+    if (fileName.size() < 4) return false;
+    std::string tail = fileName.substr(fileName.size() - 4);
+    for (char& c : tail) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return tail == ".qdl";
+}
+
+bool dateStampInRange(double oleDate) { return oleDate > kEarliestDateStamp && oleDate < kLatestDateStamp; }
+
+ProjectCommands::ProjectCommands(AppState& state, UserPrompts& prompts) : state_(state), prompts_(prompts) {}
+
+std::string ProjectCommands::folderOf() const {
+    const std::string& file = state_.CurrentFile;
+    for (std::size_t i = file.size(); i > 0; --i) {
+        if (isSeparator(file[i - 1])) return file.substr(0, i);
+    }
+    return {};
+}
+
+bool ProjectCommands::writeAndReport(const std::string& path) {
+    std::string reason;
+    if (writeProject(path, state_.Project, &reason)) return true;
+    prompts_.showMessage("Could not save the project to\n" + path + "\n" + reason);
+    return false;
+}
+
+void ProjectCommands::storeRecentFiles() {
+    prompts_.recentFilesChanged(state_.RecentFiles);
+    const std::string settings = state_.Paths.settingsFile();
+    std::string reason;
+    if (writeSettings(settings, state_.RecentFiles, &reason)) {
+        settingsWriteFailed_ = false;
+        return;
+    }
+    // Once is enough: the list still works for this session, it just will not be remembered.
+    if (!settingsWriteFailed_) {
+        prompts_.showMessage("Could not save the list of recent files to\n" + settings + "\n" + reason);
+    }
+    settingsWriteFailed_ = true;
+}
+
+void ProjectCommands::readRecentFiles() {
+    // When the settings file could not be written, what it holds is stale: the list in memory
+    // already names the file the user chose.
+    if (settingsWriteFailed_) return;
+    std::array<std::string, kRecentFileCount> stored;
+    if (!readSettings(state_.Paths.settingsFile(), stored)) return;
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        // A path with characters the file's code page cannot hold comes back with "?" in
+        // them; within a session the exact path in memory is kept so the file still opens.
+        std::string& current = state_.RecentFiles[i];
+        if (!current.empty() && cp1252ToUtf8(utf8ToCp1252(current)) == stored[i]) continue;
+        current = stored[i];
+    }
+}
+
+bool ProjectCommands::loadDefaultProject(const std::string& path) {
+    ProjectRecord& record = state_.Project;
+    if (isRegularFile(path)) {
+        std::string reason;
+        if (readProject(path, record, &reason)) return true;
+        // Not overwritten: it may still hold a job that can be rescued by hand.
+        prompts_.showMessage("Could not open the project\n" + path + "\n" + reason +
+                             "\nDefault values are shown instead.");
+        setDefaults(record);
+        return false;
+    }
+    setDefaults(record);
+    if (!writeAndReport(path)) unsavedAfterOpen_ = true;
+    return true;
+}
+
+void ProjectCommands::openProject(bool createNew) {
+    readRecentFiles();
+    std::string path = state_.RecentFiles[0];
+    ProjectRecord& record = state_.Project;
+    unsavedAfterOpen_ = false;
+    bool mayWriteBack = true;
+
+    if (path.empty()) {
+        path = state_.Paths.defaultProjectFile();
+        mayWriteBack = loadDefaultProject(path);
+    } else if (createNew) {
+        setDefaults(record);
+        if (!writeAndReport(path)) unsavedAfterOpen_ = true;
+    } else {
+        state_.CurrentFile = path;
+        // A file that is there but cannot be read (no permission, a share that went away)
+        // is as good as missing: the program must still start with a project.
+        if (!isRegularFile(path) || !readProject(path, record)) {
+            prompts_.showMessage(missingFileMessage(path));
+            path = state_.Paths.defaultProjectFile();
+            mayWriteBack = loadDefaultProject(path);
+        }
+    }
+
+    if (!dateStampInRange(record.DateStamp)) {
+        record.DateStamp = prompts_.currentDate();
+        // Only a refresh of the stamp; the project itself is safe, so a failure stays quiet.
+        if (mayWriteBack && !unsavedAfterOpen_) writeProject(path, record);
+    }
+
+    state_.Changed = unsavedAfterOpen_;
+    state_.CurrentFile = path;
+    setupMRUlist();
+}
+
+void ProjectCommands::setupMRUlist() {
+    auto& recent = state_.RecentFiles;
+    int i = kRecentFileCount - 1;
+    for (int j = 0; j < kRecentFileCount; ++j) {
+        if (recent[j] == state_.CurrentFile) {
+            i = j;
+            break;
+        }
+    }
+    for (int j = i; j >= 1; --j) recent[j] = recent[j - 1];
+    recent[0] = state_.CurrentFile;
+    storeRecentFiles();
+}
+
+void ProjectCommands::saveIfChanged() {
+    if (!state_.Changed) return;
+    if (prompts_.askYesNo(kSavePrompt)) fileSave();
+}
+
+void ProjectCommands::loadProjectFile(bool createNew, const std::string& fileName) {
+    state_.CurrentFile = fileName;
+    setupMRUlist();
+    openProject(createNew);
+    prompts_.refreshAll();
+    state_.Changed = unsavedAfterOpen_;
+}
+
+void ProjectCommands::fileNew() {
+    for (;;) {
+        saveIfChanged();
+        const auto name = prompts_.chooseSaveFile(folderOf(), kFileFilter);
+        if (!name) return;
+        if (hasProjectExtension(*name)) {
+            loadProjectFile(true, *name);
+            return;
+        }
+        prompts_.showMessage(kExtensionMessage);
+    }
+}
+
+void ProjectCommands::fileOpen() {
+    saveIfChanged();
+    const auto name = prompts_.chooseOpenFile(folderOf(), kFileFilter);
+    if (!name) return;
+    loadProjectFile(false, *name);
+}
+
+bool ProjectCommands::fileSave() {
+    ProjectRecord& record = state_.Project;
+    const double previousStamp = record.DateStamp;
+    record.DateStamp = prompts_.currentDate();
+    if (!writeAndReport(state_.CurrentFile)) {
+        // The stamp tells when the project was last saved; that has not changed.
+        record.DateStamp = previousStamp;
+        return false;
+    }
+    state_.Changed = false;
+    prompts_.dateStampChanged(record.DateStamp);
+    return true;
+}
+
+void ProjectCommands::fileSaveAs() {
+    for (;;) {
+        const auto name = prompts_.chooseSaveFile(folderOf(), kFileFilter);
+        if (!name) return;
+        if (!hasProjectExtension(*name)) {
+            prompts_.showMessage(kExtensionMessage);
+            continue;
+        }
+        const std::string previousFile = state_.CurrentFile;
+        const auto previousRecent = state_.RecentFiles;
+        state_.CurrentFile = *name;
+        setupMRUlist();
+        if (!fileSave()) {
+            // Nothing was written under the new name: the project still lives in the old file.
+            state_.CurrentFile = previousFile;
+            state_.RecentFiles = previousRecent;
+            storeRecentFiles();
+        }
+        return;
+    }
+}
+
+void ProjectCommands::fileRecent(int index) {
+    if (index < 0 || index >= kRecentFileCount) return;
+    saveIfChanged();
+    const std::string name = state_.RecentFiles[index];
+    if (name.empty()) return;
+    loadProjectFile(false, name);
+}
+
+void ProjectCommands::exitProgram() { saveIfChanged(); }
+
+}  // namespace corvane

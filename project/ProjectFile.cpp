@@ -1,0 +1,271 @@
+#include "project/ProjectFile.h"
+
+#include <algorithm>
+#include <bit>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+namespace corvane {
+
+namespace {
+
+// A 16-bit count cannot describe more; longer texts are cut rather than let the count wrap,
+// which would make every later field of the file unreadable.
+constexpr std::size_t kMaxTextBytes = 0xFFFF;
+constexpr int kTextFieldCount = 6;
+// The largest record the format can describe; nothing beyond it is ever read.
+constexpr std::size_t kMaxProjectBytes = 330 + kTextFieldCount * kMaxTextBytes;
+constexpr std::size_t kMaxSettingsBytes = 2 * kRecentFileCount + kRecentFileCount * kMaxTextBytes;
+
+class Writer {
+public:
+    void u16(std::uint16_t v) {
+        bytes_.push_back(static_cast<unsigned char>(v & 0xFF));
+        bytes_.push_back(static_cast<unsigned char>(v >> 8));
+    }
+    void i16(std::int16_t v) { u16(static_cast<std::uint16_t>(v)); }
+    void f32(float v) {
+        const auto bits = std::bit_cast<std::uint32_t>(v);
+        for (int i = 0; i < 4; ++i) bytes_.push_back(static_cast<unsigned char>(bits >> (8 * i)));
+    }
+    void f64(double v) {
+        const auto bits = std::bit_cast<std::uint64_t>(v);
+        for (int i = 0; i < 8; ++i) bytes_.push_back(static_cast<unsigned char>(bits >> (8 * i)));
+    }
+    template <std::size_t N>
+    void f32s(const std::array<float, N>& values) {
+        for (float v : values) f32(v);
+    }
+    void text(const std::string& utf8) {
+        std::string bytes = utf8ToCp1252(utf8);
+        if (bytes.size() > kMaxTextBytes) bytes.resize(kMaxTextBytes);
+        u16(static_cast<std::uint16_t>(bytes.size()));
+        bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+    }
+    std::vector<unsigned char> take() { return std::move(bytes_); }
+
+private:
+    std::vector<unsigned char> bytes_;
+};
+
+// Reads fields in order from untrusted bytes. A field whose bytes are not all there leaves its
+// target untouched; a text takes whatever part of its bytes the data still holds.
+class Reader {
+public:
+    Reader(const unsigned char* data, std::size_t size) : data_(data), size_(size) {}
+
+    void u16(std::uint16_t& v) {
+        if (!has(2)) return;
+        v = static_cast<std::uint16_t>(data_[pos_] | (data_[pos_ + 1] << 8));
+        pos_ += 2;
+    }
+    void i16(std::int16_t& v) {
+        std::uint16_t raw = 0;
+        if (!has(2)) return;
+        u16(raw);
+        v = static_cast<std::int16_t>(raw);
+    }
+    void f32(float& v) {
+        if (!has(4)) return;
+        std::uint32_t bits = 0;
+        for (int i = 0; i < 4; ++i) bits |= static_cast<std::uint32_t>(data_[pos_ + i]) << (8 * i);
+        v = std::bit_cast<float>(bits);
+        pos_ += 4;
+    }
+    void f64(double& v) {
+        if (!has(8)) return;
+        std::uint64_t bits = 0;
+        for (int i = 0; i < 8; ++i) bits |= static_cast<std::uint64_t>(data_[pos_ + i]) << (8 * i);
+        v = std::bit_cast<double>(bits);
+        pos_ += 8;
+    }
+    template <std::size_t N>
+    void f32s(std::array<float, N>& values) {
+        for (float& v : values) f32(v);
+    }
+    template <std::size_t N>
+    void i16s(std::array<std::int16_t, N>& values) {
+        for (auto& v : values) i16(v);
+    }
+    void text(std::string& utf8) {
+        if (!has(2)) return;
+        std::uint16_t count = 0;
+        u16(count);
+        const std::size_t n = std::min<std::size_t>(count, size_ - pos_);
+        utf8 = cp1252ToUtf8(std::string(reinterpret_cast<const char*>(data_ + pos_), n));
+        pos_ += n;
+    }
+
+private:
+    bool has(std::size_t n) const { return size_ - pos_ >= n; }
+
+    const unsigned char* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};
+
+std::string errnoText() { return std::generic_category().message(errno); }
+
+void setError(std::string* error, const std::string& text) {
+    if (error) *error = text;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// Reads at most `limit` bytes from the start of the file; what lies beyond is never needed.
+// Returns 0 or the errno of the failure.
+int readHead(const std::string& path, std::size_t limit, std::vector<unsigned char>& bytes,
+             std::string* error) {
+    errno = 0;
+    FileHandle f(std::fopen(path.c_str(), "rb"));
+    if (!f) {
+        const int code = errno ? errno : EIO;
+        setError(error, std::generic_category().message(code));
+        return code;
+    }
+    bytes.assign(limit, 0);
+    errno = 0;
+    const std::size_t got = std::fread(bytes.data(), 1, limit, f.get());
+    if (std::ferror(f.get())) {
+        const int code = errno ? errno : EIO;
+        setError(error, std::generic_category().message(code));
+        bytes.clear();
+        return code;
+    }
+    bytes.resize(got);
+    return 0;
+}
+
+// Writes at offset 0 of an existing file without shortening it, or creates the file.
+bool writeHead(const std::string& path, const std::vector<unsigned char>& bytes, std::string* error) {
+    errno = 0;
+    FileHandle f(std::fopen(path.c_str(), "r+b"));
+    if (!f && errno == ENOENT) {
+        errno = 0;
+        f.reset(std::fopen(path.c_str(), "wb"));
+    }
+    if (!f) {
+        setError(error, errnoText());
+        return false;
+    }
+    errno = 0;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size() &&
+                         std::fflush(f.get()) == 0;
+    if (!written) {
+        setError(error, errno ? errnoText() : "write error");
+        return false;
+    }
+    errno = 0;
+    if (std::fclose(f.release()) != 0) {
+        setError(error, errno ? errnoText() : "write error");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<unsigned char> encodeProject(const ProjectRecord& r) {
+    Writer w;
+    w.f32s(r.Length);
+    w.f32s(r.Dial1Reading);
+    w.f32s(r.Dial2Reading);
+    w.f32(r.Span);
+    w.f32(r.RPM);
+    w.i16(r.Material);
+    w.f32s(r.HotTemp);
+    w.f32s(r.ColdTemp);
+    w.f32(r.Reserved1);
+    w.f32(r.FaceDia2);
+    w.f32(r.FaceDia1);
+    w.f32(r.Sag);
+    for (auto s : r.Station) w.i16(s);
+    w.f32s(r.FootHeight);
+    w.text(r.ReservedText);
+    w.text(r.Machine);
+    w.text(r.Technician);
+    w.text(r.Comments);
+    w.text(r.M1Text);
+    w.text(r.M2Text);
+    w.f32s(r.Growth);
+    w.f64(r.DateStamp);
+    return w.take();
+}
+
+ProjectRecord decodeProject(const unsigned char* data, std::size_t size) {
+    ProjectRecord r;
+    Reader rd(data, size);
+    rd.f32s(r.Length);
+    rd.f32s(r.Dial1Reading);
+    rd.f32s(r.Dial2Reading);
+    rd.f32(r.Span);
+    rd.f32(r.RPM);
+    rd.i16(r.Material);
+    rd.f32s(r.HotTemp);
+    rd.f32s(r.ColdTemp);
+    rd.f32(r.Reserved1);
+    rd.f32(r.FaceDia2);
+    rd.f32(r.FaceDia1);
+    rd.f32(r.Sag);
+    rd.i16s(r.Station);
+    rd.f32s(r.FootHeight);
+    rd.text(r.ReservedText);
+    rd.text(r.Machine);
+    rd.text(r.Technician);
+    rd.text(r.Comments);
+    rd.text(r.M1Text);
+    rd.text(r.M2Text);
+    rd.f32s(r.Growth);
+    rd.f64(r.DateStamp);
+    return r;
+}
+
+std::vector<unsigned char> encodeSettings(const std::array<std::string, kRecentFileCount>& recent) {
+    Writer w;
+    for (const auto& entry : recent) w.text(entry);
+    return w.take();
+}
+
+std::array<std::string, kRecentFileCount> decodeSettings(const unsigned char* data, std::size_t size) {
+    std::array<std::string, kRecentFileCount> recent;
+    Reader rd(data, size);
+    for (auto& entry : recent) rd.text(entry);
+    return recent;
+}
+
+bool writeProject(const std::string& path, const ProjectRecord& record, std::string* error) {
+    return writeHead(path, encodeProject(record), error);
+}
+
+bool readProject(const std::string& path, ProjectRecord& record, std::string* error) {
+    std::vector<unsigned char> bytes;
+    if (readHead(path, kMaxProjectBytes, bytes, error) != 0) return false;
+    record = decodeProject(bytes.data(), bytes.size());
+    return true;
+}
+
+bool writeSettings(const std::string& path, const std::array<std::string, kRecentFileCount>& recent,
+                   std::string* error) {
+    return writeHead(path, encodeSettings(recent), error);
+}
+
+bool readSettings(const std::string& path, std::array<std::string, kRecentFileCount>& recent,
+                  std::string* error) {
+    recent = {};
+    std::vector<unsigned char> bytes;
+    if (const int code = readHead(path, kMaxSettingsBytes, bytes, error); code != 0) {
+        if (code != ENOENT) return false;
+        // First start: leave an empty settings file behind, as the program always has one.
+        return writeHead(path, {}, error);
+    }
+    recent = decodeSettings(bytes.data(), bytes.size());
+    return true;
+}
+
+}  // namespace corvane
