@@ -6,6 +6,8 @@ namespace corvane {
 struct DateTimeParts {
     int year = 1899, month = 12, day = 30;
     int hour = 0, minute = 0, second = 0;
+
+    friend bool operator==(const DateTimeParts&, const DateTimeParts&) = default;
 };
 
 // Whole seconds, rounded to the nearest second. Dates before 1899-12-30 follow the OLE rule

@@ -1,0 +1,371 @@
+#include "calc/NumberFormat.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+#include <system_error>
+
+#include "project/OleDate.h"
+
+namespace corvane {
+
+namespace {
+
+// A finite number as decimal digits: value = 0.d1d2d3... scaled so that the first digit d1 stands
+// at the power of ten `lead`. Zero is the empty digit string.
+struct Decimal {
+    bool negative = false;
+    std::string digits;  // no leading or trailing zeros
+    int lead = 0;        // power of ten of digits[0]
+
+    bool isZero() const { return digits.empty(); }
+    // The digit at the power of ten `power`, 0 outside the digit string.
+    char digitAt(int power) const {
+        const int index = lead - power;
+        if (index < 0 || index >= static_cast<int>(digits.size())) return '0';
+        return digits[static_cast<std::size_t>(index)];
+    }
+};
+
+void trimTrailingZeros(Decimal& d) {
+    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+}
+
+// Keeps the digits down to the power of ten `lowest`, rounding half away from zero on the decimal
+// digits themselves. The digit string is a magnitude, so rounding up means away from zero.
+void roundAtPower(Decimal& d, int lowest) {
+    if (d.isZero()) return;
+    const int keep = d.lead - lowest + 1;  // digits that survive
+    if (keep >= static_cast<int>(d.digits.size())) return;
+    if (keep < 0) {
+        d.digits.clear();
+        return;
+    }
+    const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
+    d.digits.resize(static_cast<std::size_t>(keep));
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9') {
+            d.digits[static_cast<std::size_t>(i)] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            ++d.digits[static_cast<std::size_t>(i)];
+        } else {
+            // 9.99 -> 10.0: a new leading digit; also 0.5 at keep == 0 becomes 1 at `lowest`.
+            d.digits.insert(d.digits.begin(), '1');
+            ++d.lead;
+        }
+    }
+    trimTrailingZeros(d);
+    if (d.isZero()) d.lead = 0;
+}
+
+// The value's text with `significantDigits` significant digits. The exact binary value is
+// expanded first and then rounded on its digits, so a tie in the binary value itself also goes
+// away from zero, never to even.
+Decimal toDecimal(double value, int significantDigits) {
+    Decimal d;
+    d.negative = std::signbit(value);
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0.0) return d;
+    // A double never needs more than 767 significant digits to be written exactly.
+    std::array<char, 800> buffer{};
+    const auto res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                   std::chars_format::scientific, 770);
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(res.ptr - buffer.data()));
+    const std::size_t e = text.find('e');
+    for (std::size_t i = 0; i < e; ++i) {
+        if (text[i] != '.') d.digits.push_back(text[i]);
+    }
+    int exponent = 0;
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
+    d.lead = exponent;
+    trimTrailingZeros(d);
+    roundAtPower(d, d.lead - (significantDigits < 1 ? 1 : significantDigits) + 1);
+    return d;
+}
+
+// A pattern split into its parts: placeholders "0"/"#" and literal characters before the point,
+// after it, and the exponent.
+struct Pattern {
+    std::string integerPart;
+    bool hasPoint = false;
+    std::string fractionPart;
+    bool scientific = false;
+    char exponentLetter = 'E';
+    bool exponentAlwaysSigned = false;
+    int exponentDigits = 0;
+    std::string trailing;  // literals after the exponent digits
+};
+
+bool isPlaceholder(char c) { return c == '0' || c == '#'; }
+
+Pattern parsePattern(std::string_view text) {
+    Pattern p;
+    std::size_t i = 0;
+    std::string* part = &p.integerPart;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if ((c == 'E' || c == 'e') && i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-')) {
+            p.scientific = true;
+            p.exponentLetter = c;
+            p.exponentAlwaysSigned = text[i + 1] == '+';
+            i += 2;
+            while (i < text.size() && isPlaceholder(text[i])) {
+                ++p.exponentDigits;
+                ++i;
+            }
+            p.trailing = std::string(text.substr(i));
+            break;
+        }
+        if (c == '.' && !p.hasPoint) {
+            p.hasPoint = true;
+            part = &p.fractionPart;
+            continue;
+        }
+        part->push_back(c);
+    }
+    if (p.exponentDigits < 1) p.exponentDigits = 1;
+    return p;
+}
+
+int countOf(const std::string& part, char a, char b) {
+    int n = 0;
+    for (char c : part) n += (c == a || c == b) ? 1 : 0;
+    return n;
+}
+
+// Writes the integer digits of `d` (powers >= 0) into the placeholders of `part`, right-aligned;
+// digits beyond the placeholders all go at the first one, "0" pads, "#" shows nothing.
+std::string renderInteger(const Decimal& d, const std::string& part, bool& anyNonZero) {
+    std::string digits;
+    if (!d.isZero()) {
+        for (int power = d.lead; power >= 0; --power) digits.push_back(d.digitAt(power));
+    }
+    if (!digits.empty()) anyNonZero = true;  // the leading digit is never 0
+    const int slots = countOf(part, '0', '#');
+    std::string out;
+    int slot = 0;
+    for (char c : part) {
+        if (!isPlaceholder(c)) {
+            out.push_back(c);
+            continue;
+        }
+        const int fromRight = slots - slot;  // 1 for the last placeholder
+        ++slot;
+        const int have = static_cast<int>(digits.size());
+        if (slot == 1 && have > slots) {
+            out += digits.substr(0, static_cast<std::size_t>(have - slots + 1));
+        } else if (fromRight <= have) {
+            out.push_back(digits[static_cast<std::size_t>(have - fromRight)]);
+        } else if (c == '0') {
+            out.push_back('0');
+        }
+    }
+    return out;
+}
+
+// Writes the fraction digits (powers -1, -2, ...) into the placeholders of `part`; trailing zeros
+// at "#" placeholders are dropped.
+std::string renderFraction(const Decimal& d, const std::string& part, bool& anyNonZero) {
+    const int slots = countOf(part, '0', '#');
+    std::string digits;
+    for (int k = 1; k <= slots; ++k) digits.push_back(d.digitAt(-k));
+    int shown = slots;
+    int slot = slots;
+    for (auto it = part.rbegin(); it != part.rend() && shown > 0; ++it) {
+        if (!isPlaceholder(*it)) continue;
+        --slot;
+        if (*it == '#' && digits[static_cast<std::size_t>(slot)] == '0' && shown == slot + 1) {
+            shown = slot;
+        } else {
+            break;
+        }
+    }
+    for (int k = 0; k < shown; ++k) anyNonZero = anyNonZero || digits[static_cast<std::size_t>(k)] != '0';
+    std::string out;
+    slot = 0;
+    for (char c : part) {
+        if (!isPlaceholder(c)) {
+            out.push_back(c);
+        } else {
+            if (slot < shown) out.push_back(digits[static_cast<std::size_t>(slot)]);
+            ++slot;
+        }
+    }
+    return out;
+}
+
+std::string nonFiniteText(double value) {
+    if (std::isnan(value)) return "NaN";
+    return value < 0 ? "-Infinity" : "Infinity";
+}
+
+std::string applyPattern(Decimal d, const Pattern& p) {
+    const int fractionSlots = countOf(p.fractionPart, '0', '#');
+    int exponent = 0;
+    if (p.scientific) {
+        const int integerSlots = countOf(p.integerPart, '0', '#');
+        // The mantissa keeps one integer digit per "0" placeholder (at least one), so that
+        // "#0.000E+00" reads 1.235E+05 like a calculator, not 12.346E+04.
+        int mantissaDigits = countOf(p.integerPart, '0', '0');
+        if (integerSlots > 0 && mantissaDigits < 1) mantissaDigits = 1;
+        if (integerSlots == 0 && fractionSlots == 0) mantissaDigits = 1;
+        if (!d.isZero()) {
+            roundAtPower(d, d.lead - (mantissaDigits + fractionSlots) + 1);
+            exponent = d.lead - (mantissaDigits - 1);
+            d.lead = mantissaDigits - 1;
+        }
+    } else {
+        roundAtPower(d, -fractionSlots);
+    }
+
+    bool anyNonZero = false;
+    std::string body = renderInteger(d, p.integerPart, anyNonZero);
+    if (p.hasPoint) body.push_back('.');
+    body += renderFraction(d, p.fractionPart, anyNonZero);
+    if (p.scientific) {
+        body.push_back(p.exponentLetter);
+        if (exponent < 0) {
+            body.push_back('-');
+        } else if (p.exponentAlwaysSigned) {
+            body.push_back('+');
+        }
+        std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
+        if (static_cast<int>(digits.size()) < p.exponentDigits) {
+            digits.insert(0, static_cast<std::size_t>(p.exponentDigits) - digits.size(), '0');
+        }
+        body += digits;
+        body += p.trailing;
+    }
+    // A value that rounds to nothing but zeros shows no minus: "-0.000" would read to a technician
+    // as a real, tiny negative reading.
+    if (d.negative && anyNonZero) body.insert(body.begin(), '-');
+    return body;
+}
+
+// The magnitude decides the decimals: more of them for small values, fewer for large ones, so a
+// result line always shows about four significant digits. The pattern is chosen from the value
+// before rounding, and every bound is a power of ten, so the choice is made on the exponent of
+// the leading digit.
+std::string_view patternForMagnitude(const Decimal& d) {
+    if (d.isZero()) return "0.00";
+    if (d.lead < -5) return "0.00  ";
+    if (d.lead < 0) return "0.000";
+    if (d.lead < 1) return "##0.000";
+    if (d.lead < 2) return "###0.00";
+    if (d.lead < 3) return "#####0.0";
+    if (d.lead < 4) return "#####0.";
+    if (d.lead < 5) return "#######0.";
+    return "#0.000E+00";
+}
+
+std::string formatByMagnitude(double value, int significantDigits) {
+    if (!std::isfinite(value)) return nonFiniteText(value);
+    const Decimal d = toDecimal(value, significantDigits);
+    return applyPattern(d, parsePattern(patternForMagnitude(d)));
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+double valueOfText(std::string_view text) {
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text) {
+        if (!isBlank(c)) s.push_back(c);
+    }
+
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+    std::size_t mantissaDigits = 0;
+    int firstSignificant = std::numeric_limits<int>::min();  // power of ten of the first non-zero digit
+    int power = 0;                                           // digits before the point so far
+    while (i < s.size() && isDigit(s[i])) {
+        if (s[i] != '0' && firstSignificant == std::numeric_limits<int>::min()) firstSignificant = power;
+        ++power;
+        ++mantissaDigits;
+        ++i;
+    }
+    int integerDigits = power;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        int fractionPower = 0;
+        while (i < s.size() && isDigit(s[i])) {
+            --fractionPower;
+            if (s[i] != '0' && firstSignificant == std::numeric_limits<int>::min()) {
+                firstSignificant = fractionPower;
+            }
+            ++mantissaDigits;
+            ++i;
+        }
+    }
+    if (mantissaDigits == 0) return 0.0;
+    std::size_t end = i;
+    long long exponent = 0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        std::size_t j = i + 1;
+        bool expNegative = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            expNegative = s[j] == '-';
+            ++j;
+        }
+        if (j < s.size() && isDigit(s[j])) {
+            while (j < s.size() && isDigit(s[j])) {
+                if (exponent < 100000000) exponent = exponent * 10 + (s[j] - '0');
+                ++j;
+            }
+            if (expNegative) exponent = -exponent;
+            end = j;
+        }
+    }
+    if (firstSignificant == std::numeric_limits<int>::min()) return 0.0;
+
+    double value = 0.0;
+    const auto res = std::from_chars(s.data() + start, s.data() + end, value, std::chars_format::general);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Decide from the position of the first significant digit whether the text was too large
+        // or too small: too large reads as infinity, which every caller refuses to store; too
+        // small is zero.
+        const long long leadPower =
+            (firstSignificant >= 0 ? integerDigits - firstSignificant - 1 : firstSignificant) + exponent;
+        value = leadPower > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (res.ec != std::errc()) {
+        return 0.0;
+    }
+    return negative ? -value : value;
+}
+
+std::string formatValue(float value) { return formatByMagnitude(static_cast<double>(value), 7); }
+
+std::string formatValue(double value) { return formatByMagnitude(value, 15); }
+
+std::string formatValue(std::string_view text) { return formatByMagnitude(valueOfText(text), 15); }
+
+std::string formatPattern(double value, std::string_view pattern, int significantDigits) {
+    if (!std::isfinite(value)) return nonFiniteText(value);
+    return applyPattern(toDecimal(value, significantDigits), parsePattern(pattern));
+}
+
+std::string formatDateTime(double oleDate) {
+    static constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const DateTimeParts t = oleDateToParts(oleDate);
+    std::array<char, 40> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%02d-%s-%04d %02d:%02d:%02d", t.day,
+                  kMonths[static_cast<std::size_t>(t.month - 1)], t.year, t.hour, t.minute, t.second);
+    return buffer.data();
+}
+
+}  // namespace corvane
