@@ -1,0 +1,201 @@
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextStream>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <span>
+#include <string>
+
+#include "calc/NumberFormat.h"
+#include "cli/Commands.h"
+#include "project/OleDate.h"
+#include "project/ProjectCommands.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectRecord.h"
+
+namespace corvane::cli {
+
+namespace {
+
+// The range of dates an OLE date can name: 1 January 100 to 31 December 9999.
+constexpr double kOleDateMin = -657434.0;
+constexpr double kOleDateMax = 2958466.0;
+
+int fail(const QString& message) {
+    QTextStream(stderr) << "corvane-cli: " << message << "\n";
+    return 2;
+}
+
+// Parses "<command> [--force] FILE"; false with the reason in `error` on bad arguments.
+bool parseFileArgument(const QString& command, const QStringList& arguments, bool allowForce, QString& file,
+                       bool& force, QString& error) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption forceOption("force", "Overwrite an existing file.");
+    if (allowForce) parser.addOption(forceOption);
+    parser.addPositionalArgument("file", "The project file (.qdl).");
+    if (!parser.parse(QStringList{"corvane-cli " + command} + arguments)) {
+        error = parser.errorText();
+        return false;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1) {
+        error = QString("%1 takes exactly one project file, got %2").arg(command).arg(positional.size());
+        return false;
+    }
+    file = positional.first();
+    force = allowForce && parser.isSet(forceOption);
+    return true;
+}
+
+std::string localPath(const QString& file) { return QFile::encodeName(file).toStdString(); }
+
+// JSON has no NaN or infinity; they are written as strings so that a stored value still shows.
+template <typename T>
+std::string jsonNumber(T value) {
+    if (std::isnan(value)) return "\"NaN\"";
+    if (std::isinf(value)) return value > 0 ? "\"Infinity\"" : "\"-Infinity\"";
+    // The shortest text that reads back to the same value: a Single as a Single (0.1, not
+    // 0.100000001490116).
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string jsonString(const std::string& utf8) {
+    std::string out = "\"";
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        char escape[8];
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20 || c == 0x7F) {
+                    std::snprintf(escape, sizeof escape, "\\u%04x", c);
+                    out += escape;
+                } else if (c == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                           static_cast<unsigned char>(utf8[i + 1]) < 0xA0) {
+                    // C1 controls (from the code page's unused bytes) are invisible: show their code.
+                    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(utf8[i + 1]));
+                    out += escape;
+                    ++i;
+                } else {
+                    out += static_cast<char>(c);
+                }
+        }
+    }
+    return out + "\"";
+}
+
+template <typename T>
+std::string jsonArray(std::span<const T> values) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i) out += ", ";
+        if constexpr (std::is_integral_v<T>) {
+            out += std::to_string(values[i]);
+        } else {
+            out += jsonNumber(values[i]);
+        }
+    }
+    return out + "]";
+}
+
+// A per-method field as one array per method: element (m, j) is stored at m + 3 * j.
+std::string jsonPerMethod(std::span<const float> values) {
+    const std::size_t perMethod = values.size() / kMethodCount;
+    std::string out = "[";
+    for (int m = 0; m < kMethodCount; ++m) {
+        std::vector<float> row;
+        for (std::size_t j = 0; j < perMethod; ++j) row.push_back(values[m + kMethodCount * j]);
+        if (m) out += ", ";
+        out += jsonArray<float>(row);
+    }
+    return out + "]";
+}
+
+std::string dumpJson(const ProjectRecord& r) {
+    std::vector<std::pair<std::string, std::string>> fields = {
+        {"Length", jsonPerMethod(r.Length)},
+        {"Dial1Reading", jsonPerMethod(r.Dial1Reading)},
+        {"Dial2Reading", jsonPerMethod(r.Dial2Reading)},
+        {"Span", jsonNumber(r.Span)},
+        {"RPM", jsonNumber(r.RPM)},
+        {"Material", std::to_string(r.Material)},
+        {"HotTemp", jsonArray<float>(r.HotTemp)},
+        {"ColdTemp", jsonArray<float>(r.ColdTemp)},
+        {"Reserved1", jsonNumber(r.Reserved1)},
+        {"FaceDia2", jsonNumber(r.FaceDia2)},
+        {"FaceDia1", jsonNumber(r.FaceDia1)},
+        {"Sag", jsonNumber(r.Sag)},
+        {"Station", jsonArray<std::int16_t>(r.Station)},
+        {"FootHeight", jsonArray<float>(r.FootHeight)},
+        {"ReservedText", jsonString(r.ReservedText)},
+        {"Machine", jsonString(r.Machine)},
+        {"Technician", jsonString(r.Technician)},
+        {"Comments", jsonString(r.Comments)},
+        {"M1Text", jsonString(r.M1Text)},
+        {"M2Text", jsonString(r.M2Text)},
+        {"Growth", jsonPerMethod(r.Growth)},
+        {"DateStamp", jsonNumber(r.DateStamp)},
+    };
+    const bool datable = r.DateStamp >= kOleDateMin && r.DateStamp < kOleDateMax;
+    fields.emplace_back("DateStampText", datable ? jsonString(formatDateTime(r.DateStamp)) : "null");
+
+    std::string out = "{\n";
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        out += "  " + jsonString(fields[i].first) + ": " + fields[i].second;
+        out += i + 1 < fields.size() ? ",\n" : "\n";
+    }
+    return out + "}\n";
+}
+
+}  // namespace
+
+int runNew(const QStringList& arguments) {
+    QString file, error;
+    bool force = false;
+    if (!parseFileArgument("new", arguments, true, file, force, error)) return fail(error);
+    if (!hasProjectExtension(localPath(file))) return fail(QString("%1: %2").arg(file, kExtensionMessage));
+    if (QFileInfo::exists(file) && !force) {
+        return fail(QString("%1 already exists; use --force to overwrite it").arg(file));
+    }
+    ProjectRecord record;
+    setDefaults(record);
+    record.DateStamp = nowOleDate();
+    const std::vector<unsigned char> bytes = encodeProject(record);
+
+    // A whole new file: written beside the target and renamed over it, so an old file is
+    // either replaced completely or left as it was.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) ||
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()) ||
+        !out.commit()) {
+        return fail(QString("cannot write %1: %2").arg(file, out.errorString()));
+    }
+    return 0;
+}
+
+int runDump(const QStringList& arguments) {
+    QString file, error;
+    bool force = false;
+    if (!parseFileArgument("dump", arguments, false, file, force, error)) return fail(error);
+    ProjectRecord record;
+    std::string reason;
+    if (!readProject(localPath(file), record, &reason)) {
+        return fail(QString("cannot read %1: %2").arg(file, QString::fromStdString(reason)));
+    }
+    const std::string json = dumpJson(record);
+    std::fwrite(json.data(), 1, json.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 2;
+}
+
+}  // namespace corvane::cli
