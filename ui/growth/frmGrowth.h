@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -64,6 +65,9 @@ signals:
     // The growth values were written into the project: the main window shows them (fillTXTfields).
     void growthApplied();
 
+public slots:
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,16 +76,21 @@ private:
     void buildControls();
     void setupGrowthGrids();
     void showFootTemperatures();
+    void showDeltaT(int foot);
     void calcFootGrowth();
     void refreshHeightCell();
     void placeOnMainWindow();
     void gridHeight_EnterCell(int row, int column);
     void gridHeight_LeaveCell(int row, int column, double value);
-    void temperatureEntered(bool hot, double value);
+    void temperatureMoved(bool hot, double value);
+    void storeTypedTemperature(bool hot);
+    void setHeightCell(int row, int foot);
+    void commitPendingEdits();
     int currentFoot() const;
 
     AppState& state_;
     QWidget* mainWindow_;
+    QButtonGroup* materials_ = nullptr;
     int bracketSide_ = 0;
 };
 

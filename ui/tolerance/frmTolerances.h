@@ -30,16 +30,22 @@ public:
     void txtRPM_LostFocus();
     void txtSpan_LostFocus();
 
+public slots:
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
+    void formLoad();
     void placeOnMainWindow();
+    void storeTyped(QLineEdit* box, float& field);
 
     AppState& state_;
     QWidget* mainWindow_;
+    bool loaded_ = false;
 };
 
 }  // namespace corvane

@@ -1,0 +1,303 @@
+// The growth window's grids and handlers: feet, temperatures, material and the apply step.
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+#include "calc/Alignment.h"
+#include "calc/NumberFormat.h"
+#include "project/AppState.h"
+#include "ui/growth/frmGrowth.h"
+#include "ui/widgets/GridCellEditor.h"
+#include "ui/widgets/MachineDrawing.h"
+#include "ui/widgets/Thermometer.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int kRowHeight = 1;
+constexpr int kRowHot = 2;
+constexpr int kRowCold = 3;
+
+QString shown(float value) { return QString::fromStdString(formatValue(value)); }
+
+// A typed value that a Single can hold; anything else leaves the record as it was.
+bool fitsSingle(double value) { return std::isfinite(value) && std::fabs(value) <= FLT_MAX; }
+
+// Twips of the grid layout to pixels of this screen.
+int pixels(const QWidget* widget, int twips) { return twips * widget->logicalDpiX() / 1440; }
+
+// A label cell: never current, never edited, drawn in its own colours.
+void setLabelCell(QTableWidget* grid, int row, int column, const QString& text, const QBrush& background,
+                  const QBrush& foreground) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::NoItemFlags);
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setBackground(background);
+    item->setForeground(foreground);
+    grid->setItem(row, column, item);
+}
+
+void setValueCell(QTableWidget* grid, int row, int column, const QString& text, bool selectable) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(selectable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled);
+    item->setTextAlignment(Qt::AlignCenter);
+    grid->setItem(row, column, item);
+}
+
+// Column and row sizes of a grid: the twips of the layout, widened where this screen's font
+// would otherwise cut a label or a number.
+void sizeGrid(QTableWidget* grid, int labelWidth, int footWidth, int rowHeight) {
+    for (int c = 0; c < grid->columnCount(); ++c) grid->setColumnWidth(c, c == 0 ? labelWidth : footWidth);
+    for (int r = 0; r < grid->rowCount(); ++r) grid->setRowHeight(r, rowHeight);
+    const int frame = 2 * grid->frameWidth();
+    grid->setFixedSize(labelWidth + (grid->columnCount() - 1) * footWidth + frame,
+                       grid->rowCount() * rowHeight + frame);
+}
+
+}  // namespace
+
+int frmGrowth::currentFoot() const {
+    return std::clamp(gridHeight->currentColumn() - 1, 0, std::max(0, FootCount - 1));
+}
+
+void frmGrowth::setHeightCell(int row, int foot) {
+    const auto& record = state_.Project;
+    const float value = row == kRowHeight ? record.FootHeight[foot]
+                        : row == kRowHot  ? record.HotTemp[foot]
+                                          : record.ColdTemp[foot];
+    if (QTableWidgetItem* item = gridHeight->item(row, foot + 1)) item->setText(shown(value));
+}
+
+void frmGrowth::setupGrowthGrids() {
+    const bool wasBusy = Busy;
+    Busy = true;
+    const auto& record = state_.Project;
+    const QBrush buttonFace = QApplication::palette().brush(QPalette::Button);
+    const QBrush buttonText = QApplication::palette().brush(QPalette::ButtonText);
+    const QBrush white(Qt::white);
+
+    gridHeight->setColumnCount(FootCount + 1);
+    gridHeight->setRowCount(4);
+    setLabelCell(gridHeight, 0, 0, QStringLiteral("Foot"), buttonFace, buttonText);
+    setLabelCell(gridHeight, kRowHeight, 0, QStringLiteral("Height (in)"), buttonFace, buttonText);
+    // White on red and blue: the row colours match the thermometers and stay readable.
+    setLabelCell(gridHeight, kRowHot, 0, QStringLiteral("Operating Temp (F)"), QColor(255, 0, 0), white);
+    setLabelCell(gridHeight, kRowCold, 0, QStringLiteral("Ambient Temp (F)"), QColor(0, 0, 255), white);
+    for (int c = 1; c <= FootCount; ++c) {
+        setLabelCell(gridHeight, 0, c, QString::fromStdString(formatPattern(static_cast<double>(c), "0")),
+                     buttonFace, buttonText);
+        setValueCell(gridHeight, kRowHeight, c, shown(record.FootHeight[c - 1]), true);
+        setValueCell(gridHeight, kRowHot, c, shown(record.HotTemp[c - 1]), true);
+        setValueCell(gridHeight, kRowCold, c, shown(record.ColdTemp[c - 1]), true);
+    }
+
+    gridGrowth->setColumnCount(FootCount + 1);
+    gridGrowth->setRowCount(1);
+    setLabelCell(gridGrowth, 0, 0, QStringLiteral("Vert Growth (mils)"), buttonFace, buttonText);
+    for (int c = 1; c <= FootCount; ++c) setValueCell(gridGrowth, 0, c, shown(FootGrowth[c - 1]), false);
+
+    const QFontMetrics metrics = gridHeight->fontMetrics();
+    const int labelWidth =
+        std::max({pixels(this, 1500), metrics.horizontalAdvance(QStringLiteral("Operating Temp (F)")) + 12,
+                  metrics.horizontalAdvance(QStringLiteral("Vert Growth (mils)")) + 12});
+    const int footWidth = std::max(pixels(this, 900), metrics.horizontalAdvance(QStringLiteral("-10000.")) + 12);
+    const int rowHeight = std::max(pixels(this, 285), metrics.height() + 6);
+    sizeGrid(gridHeight, labelWidth, footWidth, rowHeight);
+    sizeGrid(gridGrowth, labelWidth, footWidth, rowHeight);
+    Busy = wasBusy;
+}
+
+void frmGrowth::showFootTemperatures() {
+    const int foot = currentFoot();
+    const float hot = state_.Project.HotTemp[foot];
+    const float cold = state_.Project.ColdTemp[foot];
+    double top = niceScaleMax(std::max(hot, cold));
+    const double bottom = niceScaleMin(std::min(hot, cold));
+    // Equal temperatures on a 1-2-5 mark would give a scale of no height.
+    if (!(top > bottom)) top = bottom + 1;
+
+    // Setting the thermometers must not come back as a user's move.
+    const bool wasBusy = Busy;
+    Busy = true;
+    for (Thermometer* thermometer : {cwColdT, cwHotT}) {
+        thermometer->setRange(bottom, top);
+        thermometer->setStep((top - bottom) * 0.005);
+    }
+    cwColdT->setValue(cold);
+    cwHotT->setValue(hot);
+    txtColdT->setText(shown(cold));
+    txtHotT->setText(shown(hot));
+    Busy = wasBusy;
+    showDeltaT(foot);
+}
+
+void frmGrowth::showDeltaT(int foot) {
+    const float hot = state_.Project.HotTemp[foot];
+    const float cold = state_.Project.ColdTemp[foot];
+    const float delta = hot - cold;
+    // Two temperatures near the ends of a Single's range can differ by more than a Single holds.
+    const std::string text = std::isfinite(delta) ? formatValue(delta)
+                                                  : formatValue(static_cast<double>(hot) - static_cast<double>(cold));
+    lblDeltaT->setText(QStringLiteral("Delta T (\u00B0F): ") + QString::fromStdString(text));
+}
+
+void frmGrowth::calcFootGrowth() {
+    if (Busy) return;
+    Busy = true;
+    const int foot = currentFoot();
+    const auto& record = state_.Project;
+    FootGrowth[foot] =
+        footGrowth(record.HotTemp[foot], record.ColdTemp[foot], record.FootHeight[foot], record.Material);
+    if (QTableWidgetItem* item = gridGrowth->item(0, foot + 1)) item->setText(shown(FootGrowth[foot]));
+    Busy = false;
+}
+
+void frmGrowth::refreshHeightCell() {
+    const int row = gridHeight->currentRow();
+    if (gridHeight->currentColumn() < 1 || row < kRowHeight || row > kRowCold) return;
+    setHeightCell(row, gridHeight->currentColumn() - 1);
+}
+
+void frmGrowth::initGrowthPanel(int bracketSide) {
+    bracketSide_ = bracketSide;
+    Busy = true;
+    FootCount = state_.CalcMethod == kMethodReverseDial ? 4 : 2;
+    // A fresh panel: growth is computed anew for the feet shown.
+    FootGrowth.fill(0);
+
+    int picture = 0;
+    if (state_.CalcMethod == kMethodRimFace)
+        picture = bracketSide >= 1 ? 3 : 1;
+    else if (state_.CalcMethod == kMethodJackShaft)
+        picture = 2;
+    for (int k = 0; k < 4; ++k) picMachine[k]->setVisible(k == picture);
+
+    setupGrowthGrids();
+    showFootTemperatures();
+    txtHeight->hide();
+    Busy = false;
+    calcFootGrowth();
+    heightEditor->setCurrentCell(kRowHot, 1);
+}
+
+void frmGrowth::optMaterial_Click(int index) {
+    state_.Project.Material = static_cast<std::int16_t>(index);
+    // A material the window does not know (from an old or damaged file) shows no option set.
+    materials_->setExclusive(false);
+    for (int k = 0; k < 4; ++k) optMaterial[k]->setChecked(k == index);
+    materials_->setExclusive(true);
+
+    const int column = gridHeight->currentColumn();
+    int row = gridHeight->currentRow();
+    if (row < kRowHeight) row = kRowHot;
+    for (int c = 1; c < gridHeight->columnCount(); ++c) {
+        heightEditor->setCurrentCell(row, c);
+        calcFootGrowth();
+    }
+    heightEditor->setCurrentCell(row, std::max(column, 1));
+    state_.Changed = true;
+}
+
+void frmGrowth::storeTypedTemperature(bool hot) {
+    QLineEdit* box = hot ? txtHotT : txtColdT;
+    const int foot = currentFoot();
+    float& stored = hot ? state_.Project.HotTemp[foot] : state_.Project.ColdTemp[foot];
+    const double value = valueOfText(box->text().toStdString());
+    if (!fitsSingle(value)) {
+        box->setText(shown(stored));
+        return;
+    }
+    stored = static_cast<float>(value);
+    box->setText(shown(stored));
+    setHeightCell(hot ? kRowHot : kRowCold, foot);
+    calcFootGrowth();
+    // The thermometers rescale so that the new temperature is on their scale.
+    showFootTemperatures();
+    state_.Changed = true;
+}
+
+void frmGrowth::txtHotT_LostFocus() { storeTypedTemperature(true); }
+
+void frmGrowth::txtColdT_LostFocus() { storeTypedTemperature(false); }
+
+void frmGrowth::temperatureMoved(bool hot, double value) {
+    if (Busy || !fitsSingle(value)) return;
+    const int foot = currentFoot();
+    float& stored = hot ? state_.Project.HotTemp[foot] : state_.Project.ColdTemp[foot];
+    stored = static_cast<float>(value);
+    (hot ? txtHotT : txtColdT)->setText(shown(stored));
+    setHeightCell(hot ? kRowHot : kRowCold, foot);
+    calcFootGrowth();
+    // The scale stays put while the user drags; only the difference is shown anew.
+    showDeltaT(foot);
+    state_.Changed = true;
+}
+
+void frmGrowth::gridHeight_EnterCell(int, int) {
+    if (!Busy) showFootTemperatures();
+}
+
+void frmGrowth::gridHeight_LeaveCell(int row, int column, double) {
+    if (Busy || column < 1 || column > FootCount || row < kRowHeight || row > kRowCold) return;
+    const int foot = column - 1;
+    // The record takes the number the cell shows, so that what the user reads is what is stored.
+    const double value = valueOfText(gridHeight->item(row, column)->text().toStdString());
+    if (fitsSingle(value)) {
+        auto& record = state_.Project;
+        float& field = row == kRowHeight ? record.FootHeight[foot]
+                       : row == kRowHot  ? record.HotTemp[foot]
+                                         : record.ColdTemp[foot];
+        field = static_cast<float>(value);
+    }
+    setHeightCell(row, foot);
+    if (!fitsSingle(value)) return;
+    calcFootGrowth();
+    state_.Changed = true;
+}
+
+void frmGrowth::commitPendingEdits() {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == txtHotT && txtHotT->isModified())
+        txtHotT_LostFocus();
+    else if (focus == txtColdT && txtColdT->isModified())
+        txtColdT_LostFocus();
+    // An open cell edit commits when its cell is left: step aside along the row and come back.
+    if (heightEditor->isOpen()) {
+        const int row = gridHeight->currentRow();
+        const int column = gridHeight->currentColumn();
+        heightEditor->setCurrentCell(row, column == 1 ? 2 : 1);
+        heightEditor->setCurrentCell(row, column);
+    }
+}
+
+void frmGrowth::cmdApplyGrowth_Click() {
+    commitPendingEdits();
+    const int m = state_.CalcMethod;
+    if (m >= 0 && m < kMethodCount) {
+        auto& record = state_.Project;
+        for (int f = 0; f < kGrowthFeet; ++f) record.growth(m, f) = FootGrowth[f];
+        // The two-foot methods keep their feet as 0 and 1 for the main window's boxes and as 2
+        // and 3 for the calculations.
+        if (m == kMethodRimFace || m == kMethodJackShaft) {
+            record.growth(m, 2) = record.growth(m, 0);
+            record.growth(m, 3) = record.growth(m, 1);
+        }
+        state_.Changed = true;
+    }
+    emit growthApplied();
+    accept();
+}
+
+void frmGrowth::cmdExit_Click() { reject(); }
+
+}  // namespace corvane

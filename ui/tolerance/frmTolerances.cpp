@@ -1,0 +1,186 @@
+#include "ui/tolerance/frmTolerances.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+#include "calc/Alignment.h"
+#include "calc/NumberFormat.h"
+#include "project/AppState.h"
+#include "ui/tolerance/CouplingSpanDrawing.h"
+
+namespace corvane {
+
+namespace {
+
+QString shown(float value) { return QString::fromStdString(formatValue(value)); }
+
+}  // namespace
+
+frmTolerances::frmTolerances(AppState& state, QWidget* mainWindow)
+    : QDialog(mainWindow), state_(state), mainWindow_(mainWindow) {
+    setObjectName(QStringLiteral("frmTolerances"));
+    setWindowTitle(QStringLiteral("Alignment Tolerance"));
+    setAccessibleName(windowTitle());
+    buildControls();
+    formLoad();
+}
+
+void frmTolerances::buildControls() {
+    frameTolerance = new QGroupBox(QStringLiteral("Tolerance"), this);
+    frameTolerance->setObjectName(QStringLiteral("frameTolerance"));
+
+    txtRPM = new QLineEdit(frameTolerance);
+    txtRPM->setObjectName(QStringLiteral("txtRPM"));
+    txtRPM->setToolTip(QStringLiteral("Enter Speed Value"));
+    txtRPM->setAccessibleName(QStringLiteral("Speed (RPM):"));
+    txtSpan = new QLineEdit(frameTolerance);
+    txtSpan->setObjectName(QStringLiteral("txtSpan"));
+    txtSpan->setToolTip(QStringLiteral("Enter Coupling Span"));
+    txtSpan->setAccessibleName(QStringLiteral("Span (in):"));
+    const int boxWidth = txtRPM->fontMetrics().horizontalAdvance(QStringLiteral("-10000.0")) + 20;
+    for (QLineEdit* box : {txtRPM, txtSpan}) {
+        box->setAlignment(Qt::AlignCenter);
+        box->setFixedWidth(boxWidth);
+        box->installEventFilter(this);
+    }
+    auto* rpmLabel = new QLabel(QStringLiteral("Speed (RPM):"), frameTolerance);
+    rpmLabel->setBuddy(txtRPM);
+    auto* spanLabel = new QLabel(QStringLiteral("Span (in):"), frameTolerance);
+    spanLabel->setBuddy(txtSpan);
+
+    lblTolerance = new QLabel(frameTolerance);
+    lblTolerance->setObjectName(QStringLiteral("lblTolerance"));
+    lblTolerance->setAlignment(Qt::AlignCenter);
+    lblTolerance->setMinimumWidth(
+        lblTolerance->fontMetrics().horizontalAdvance(QStringLiteral("Acceptable Offset:  -10000. mils")) + 12);
+
+    picCoupling = new CouplingSpanDrawing(frameTolerance);
+    picCoupling->setObjectName(QStringLiteral("picCoupling"));
+
+    auto* boxes = new QGridLayout;
+    boxes->addWidget(rpmLabel, 0, 0, Qt::AlignRight);
+    boxes->addWidget(txtRPM, 0, 1);
+    boxes->addWidget(spanLabel, 1, 0, Qt::AlignRight);
+    boxes->addWidget(txtSpan, 1, 1);
+    boxes->setRowStretch(2, 1);
+
+    auto* frameLayout = new QGridLayout(frameTolerance);
+    frameLayout->addLayout(boxes, 0, 0);
+    frameLayout->addWidget(picCoupling, 0, 1);
+    frameLayout->addWidget(lblTolerance, 1, 0, 1, 2);
+    frameLayout->setHorizontalSpacing(16);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frameTolerance);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(txtRPM, txtSpan);
+}
+
+void frmTolerances::formLoad() {
+    placeOnMainWindow();
+    state_.Project.Span = toleranceSpan(state_.Project, state_.CalcMethod);
+    loaded_ = true;
+    calcTolerance();
+}
+
+void frmTolerances::calcTolerance() {
+    // Closed by the user since it was last prepared: prepared afresh, as at the start.
+    if (!loaded_) {
+        formLoad();
+        return;
+    }
+    state_.Tolerance = corvane::calcTolerance(state_.Project.Span, state_.Project.RPM);
+    lblTolerance->setText(QStringLiteral("Acceptable Offset:  ") + shown(state_.Tolerance) +
+                          QStringLiteral(" mils"));
+}
+
+void frmTolerances::placeOnMainWindow() {
+    adjustSize();
+    if (!mainWindow_) return;
+    const QRect main = mainWindow_->geometry();
+    QPoint topLeft(main.x() + (main.width() - width()) / 2, main.y() + (main.height() - height()) / 2);
+    if (QScreen* screen = mainWindow_->screen()) {
+        const QRect area = screen->availableGeometry();
+        topLeft.setX(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - width())));
+        topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+    }
+    move(topLeft);
+}
+
+void frmTolerances::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        if (!loaded_) formLoad();
+        placeOnMainWindow();
+        txtSpan->setText(shown(state_.Project.Span));
+        txtRPM->setText(shown(state_.Project.RPM));
+        txtRPM->setFocus(Qt::OtherFocusReason);
+        txtRPM->selectAll();
+    }
+    QDialog::showEvent(event);
+}
+
+void frmTolerances::storeTyped(QLineEdit* box, float& field) {
+    const double value = valueOfText(box->text().toStdString());
+    // A number no Single can hold leaves the record and the box as they were.
+    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) {
+        box->setText(shown(field));
+        return;
+    }
+    field = static_cast<float>(value);
+    box->setText(shown(field));
+    calcTolerance();
+    state_.Changed = true;
+}
+
+void frmTolerances::txtRPM_LostFocus() { storeTyped(txtRPM, state_.Project.RPM); }
+
+void frmTolerances::txtSpan_LostFocus() { storeTyped(txtSpan, state_.Project.Span); }
+
+bool frmTolerances::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtRPM || watched == txtSpan) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                focusNextChild();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                if (watched == txtRPM)
+                    txtRPM_LostFocus();
+                else
+                    txtSpan_LostFocus();
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmTolerances::done(int result) {
+    // Closing with a value still being typed keeps it, as leaving the box would; a box merely
+    // holding the focus does not mark the project changed.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == txtRPM && txtRPM->isModified())
+        txtRPM_LostFocus();
+    else if (focus == txtSpan && txtSpan->isModified())
+        txtSpan_LostFocus();
+    // The next showing (or the main window's next refresh) starts again from the geometry span.
+    loaded_ = false;
+    QDialog::done(result);
+}
+
+}  // namespace corvane
