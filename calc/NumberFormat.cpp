@@ -149,6 +149,10 @@ std::string renderInteger(const Decimal& d, const std::string& part, bool& anyNo
     if (!digits.empty()) anyNonZero = true;  // the leading digit is never 0
     const int slots = countOf(part, '0', '#');
     std::string out;
+    if (slots == 0) {
+        // A pattern such as ".00" still shows the whole part of 5.5 rather than hide it.
+        return part + digits;
+    }
     int slot = 0;
     for (char c : part) {
         if (!isPlaceholder(c)) {
@@ -337,10 +341,11 @@ double valueOfText(std::string_view text) {
     if (res.ec == std::errc::result_out_of_range) {
         // Decide from the position of the first significant digit whether the text was too large
         // or too small: too large reads as infinity, which every caller refuses to store; too
-        // small is zero.
+        // small is a plain zero (no "-0" to carry around).
         const long long leadPower =
             (firstSignificant >= 0 ? integerDigits - firstSignificant - 1 : firstSignificant) + exponent;
-        value = leadPower > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        if (leadPower <= 0) return 0.0;
+        value = std::numeric_limits<double>::infinity();
     } else if (res.ec != std::errc()) {
         return 0.0;
     }

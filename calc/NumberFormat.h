@@ -7,6 +7,8 @@ namespace corvane {
 
 // Reads the leading number of a text: blanks, tabs and line feeds are removed first; then an
 // optional sign, digits, an optional point and digits, an optional exponent. 0 when none.
+// Carriage returns are removed too; the exponent letter is E or e. A number too large for a
+// double reads as +/-infinity (check std::isfinite before storing it), one too small as 0.
 double valueOfText(std::string_view text);
 
 // The one number-to-text rule: decimals chosen by magnitude, rounded half away from zero on the
@@ -14,6 +16,10 @@ double valueOfText(std::string_view text);
 std::string formatValue(float value);
 std::string formatValue(double value);
 std::string formatValue(std::string_view text);
+// Whole numbers (Integer fields, counts) format like the double of the same value.
+inline std::string formatValue(int value) { return formatValue(static_cast<double>(value)); }
+// NaN and infinities give "NaN", "Infinity" and "-Infinity" from every formatter. A value whose
+// shown digits are all 0 gets no minus sign.
 
 // Formats with a fixed pattern of "0", "#", ".", blanks and "E+00", e.g. "#####0", "0", "#0.",
 // "0 ", "###0.00", "#0.000E+00". `significantDigits` is 7 for a float's text, 15 for a double's.
@@ -21,11 +27,14 @@ std::string formatPattern(double value, std::string_view pattern, int significan
 inline std::string formatPattern(float value, std::string_view pattern) {
     return formatPattern(static_cast<double>(value), pattern, 7);
 }
+inline std::string formatPattern(int value, std::string_view pattern) {
+    return formatPattern(static_cast<double>(value), pattern, 15);
+}
 
 // Dial readings and Sag as whole numbers: the pattern "#####0".
 inline std::string formatWhole(float value) { return formatPattern(value, "#####0"); }
 
-// "dd-mmm-yyyy hh:mm:ss" of an OLE date, English month names.
+// "dd-mmm-yyyy hh:mm:ss" of an OLE date, English month names, rounded to the nearest second.
 std::string formatDateTime(double oleDate);
 
 }  // namespace corvane

@@ -66,6 +66,7 @@ TEST(ValueOfText, TooLargeANumberReadsAsInfinityWithItsSign) {
     EXPECT_EQ(valueOfText("-1e999"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(valueOfText("0.01e311"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(valueOfText("100000e-330"), 0.0);
+    EXPECT_FALSE(std::signbit(valueOfText("-1e-400")));
     EXPECT_EQ(valueOfText("1e308"), 1e308);
 }
 
@@ -182,6 +183,7 @@ TEST(FormatPattern, FillsDigitsPointsBlanksAndExponent) {
         // Leading zeros and "#" digits.
         {5.0, "000", "005"},
         {0.5, "#.00", ".50"},
+        {5.5, ".00", "5.50"},
         {0.0, "##", ""},
         {1.5, "0.##", "1.5"},
         {1.0, "0.##", "1."},
@@ -210,6 +212,8 @@ TEST(FormatPattern, RoundsTheDigitsOfTheGivenPrecision) {
     EXPECT_EQ(formatPattern(static_cast<double>(2.4999998f), "#####0", 15), "2");
     EXPECT_EQ(formatWhole(-12.5f), "-13");
     EXPECT_EQ(formatWhole(1e10f), "10000000000");
+    EXPECT_EQ(formatPattern(3, "0"), "3");
+    EXPECT_EQ(formatValue(-12), "-12.00");
 }
 
 struct DateCase {
