@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QPushButton;
@@ -20,7 +21,7 @@ public:
     // through a plain message box.
     explicit frmAbout(QWidget* parent = nullptr, DialogProvider* dialogs = nullptr);
 
-    static QString versionText();     // "Version 1.5.6"
+    static QString versionText();  // "Version 1.5.6"
     static QString disclaimerText();
 
     // The system's information tool as a program and its arguments; empty program when none is found.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <vector>
 
 namespace corvane {
@@ -25,7 +24,10 @@ public:
 
     static constexpr int kWidth = 400;
     static constexpr int kHeight = 100;
-    // Height of the band along the bottom that holds the marks and the dimension line.
+    // Height of the band along the bottom that holds the marks and the dimension line. The
+    // dimension line is broken at each gap centre: a length letter about 12 px wide centred at
+    // (gapCentres()[i], kHeight - kMarkBand / 2) sits in the break; so does one placed just above
+    // the drawing over the same x.
     static constexpr int kMarkBand = 15;
 
     QSize sizeHint() const override;
