@@ -52,7 +52,8 @@ private:
 };
 
 // Reads fields in order from untrusted bytes. A field whose bytes are not all there leaves its
-// target untouched; a text takes whatever part of its bytes the data still holds.
+// target untouched, and so does every field after it; a text takes whatever part of its bytes
+// the data still holds.
 class Reader {
 public:
     Reader(const unsigned char* data, std::size_t size) : data_(data), size_(size) {}
@@ -100,11 +101,17 @@ public:
     }
 
 private:
-    bool has(std::size_t n) const { return size_ - pos_ >= n; }
+    // Once one field has run past the end, nothing after it is read: a shorter field must not
+    // pick up the leftover bytes of a longer one.
+    bool has(std::size_t n) {
+        if (size_ - pos_ < n) ended_ = true;
+        return !ended_;
+    }
 
     const unsigned char* data_;
     std::size_t size_;
     std::size_t pos_ = 0;
+    bool ended_ = false;
 };
 
 std::string errnoText() { return std::generic_category().message(errno); }

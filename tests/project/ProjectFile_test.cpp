@@ -1,0 +1,373 @@
+#include "project/ProjectFile.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <random>
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<unsigned char> readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+float floatAt(const std::vector<unsigned char>& bytes, std::size_t offset) {
+    std::uint32_t bits = 0;
+    for (int i = 0; i < 4; ++i) bits |= static_cast<std::uint32_t>(bytes.at(offset + i)) << (8 * i);
+    return std::bit_cast<float>(bits);
+}
+
+int int16At(const std::vector<unsigned char>& bytes, std::size_t offset) {
+    return static_cast<std::int16_t>(bytes.at(offset) | (bytes.at(offset + 1) << 8));
+}
+
+double doubleAt(const std::vector<unsigned char>& bytes, std::size_t offset) {
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i) bits |= static_cast<std::uint64_t>(bytes.at(offset + i)) << (8 * i);
+    return std::bit_cast<double>(bits);
+}
+
+// Every field a value of its own, so that a field written at the wrong place shows.
+ProjectRecord distinctRecord() {
+    ProjectRecord r;
+    for (std::size_t i = 0; i < r.Length.size(); ++i) r.Length[i] = 100.0f + i;
+    for (std::size_t i = 0; i < r.Dial1Reading.size(); ++i) r.Dial1Reading[i] = 200.0f + i;
+    for (std::size_t i = 0; i < r.Dial2Reading.size(); ++i) r.Dial2Reading[i] = -300.0f - i;
+    r.Span = 401;
+    r.RPM = 402;
+    r.Material = -2;
+    r.HotTemp = {501, 502, 503, 504};
+    r.ColdTemp = {601, 602, 603, 604};
+    r.Reserved1 = 701;
+    r.FaceDia2 = 702;
+    r.FaceDia1 = 703;
+    r.Sag = 704;
+    r.Station = {1, 0, -1, 32767};
+    r.FootHeight = {801, 802, 803, 804};
+    r.ReservedText = "r";
+    r.Machine = "Café pump";
+    r.Technician = "Jürgen";
+    r.Comments = "Cost 5 €\r\nsecond line";
+    r.M1Text = "M1";
+    r.M2Text = "Müller";
+    for (std::size_t i = 0; i < r.Growth.size(); ++i) r.Growth[i] = 0.25f * i;
+    r.DateStamp = 45366.4375;
+    return r;
+}
+
+class TempFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::temp_directory_path() /
+                  ("corvane-file-" + std::string(info->name()) + "-" + std::to_string(std::random_device{}()));
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+
+    fs::path folder_;
+};
+
+TEST(ProjectLayout, FixedFieldsSitAtTheirOffsets) {
+    const auto bytes = encodeProject(distinctRecord());
+    struct Case {
+        std::size_t offset;
+        float value;
+    };
+    const Case singles[] = {
+        {0, 100},     {4 * (2 + 3 * 4), 114},  // Length(0, A), Length(2, E)
+        {60, 200},    {60 + 4 * (1 + 3 * 2), 207}, {108, -300}, {108 + 44, -311},
+        {156, 401},   {160, 402},  {166, 501}, {178, 504}, {182, 601}, {194, 604},
+        {198, 701},   {202, 702},  {206, 703}, {210, 704}, {222, 801}, {234, 804},
+    };
+    for (const auto& c : singles) EXPECT_EQ(floatAt(bytes, c.offset), c.value) << "offset " << c.offset;
+    EXPECT_EQ(int16At(bytes, 164), -2);
+    EXPECT_EQ(int16At(bytes, 214), 1);
+    EXPECT_EQ(int16At(bytes, 218), -1);
+    EXPECT_EQ(int16At(bytes, 220), 32767);
+    EXPECT_EQ(int16At(bytes, 238), 1);  // ReservedText count
+    EXPECT_EQ(bytes.at(240), 'r');
+}
+
+TEST(ProjectLayout, SizeAndGrowthOffsetFollowTheTexts) {
+    struct Case {
+        const char* name;
+        std::function<void(ProjectRecord&)> set;
+        std::size_t size;
+    };
+    const Case cases[] = {
+        {"all texts empty", [](ProjectRecord&) {}, 330},
+        {"machine of three characters", [](ProjectRecord& r) { r.Machine = "abc"; }, 333},
+        {"accents take one byte each", [](ProjectRecord& r) { r.Comments = "é€ü"; }, 333},
+        {"every text", [](ProjectRecord& r) {
+             r.ReservedText = "1";
+             r.Machine = "22";
+             r.Technician = "333";
+             r.Comments = "4444";
+             r.M1Text = "55555";
+             r.M2Text = "666666";
+         }, 351},
+    };
+    for (const auto& c : cases) {
+        ProjectRecord r;
+        c.set(r);
+        r.growth(0, 0) = 1.5f;
+        r.growth(2, 5) = -2.5f;
+        r.DateStamp = 12345.5;
+        const auto bytes = encodeProject(r);
+        const std::size_t growthAt = c.size - 80;
+        ASSERT_EQ(bytes.size(), c.size) << c.name;
+        EXPECT_EQ(floatAt(bytes, growthAt), 1.5f) << c.name;
+        EXPECT_EQ(floatAt(bytes, growthAt + 4 * 17), -2.5f) << c.name;
+        EXPECT_EQ(doubleAt(bytes, c.size - 8), 12345.5) << c.name;
+    }
+}
+
+TEST(ProjectLayout, MatchesFilesMadeFromTheLayoutIndependently) {
+    const auto bytes = readBytes(fs::path(CORVANE_FIXTURES) / "texts.qdl");
+    const ProjectRecord r = decodeProject(bytes.data(), bytes.size());
+    EXPECT_EQ(r.length(2, 4), 15.5f);
+    EXPECT_EQ(r.dial1(1, 3), -0.25f);
+    EXPECT_EQ(r.dial2(2, 0), 102.75f);
+    EXPECT_EQ(r.Material, 3);
+    EXPECT_EQ(r.FaceDia2, 8.5f);
+    EXPECT_EQ(r.FaceDia1, 6.25f);
+    EXPECT_EQ(r.Sag, -2.0f);
+    EXPECT_EQ(r.Station, (std::array<std::int16_t, 4>{0, 1, 1, 0}));
+    EXPECT_EQ(r.ReservedText, "raw \u0081\u008d\u008f\u0090\u009d");
+    EXPECT_EQ(r.Machine, "Pumpe P-101 Müller");
+    EXPECT_EQ(r.Technician, "José Ñúñez");
+    EXPECT_EQ(r.Comments, "Kupplung € 0,5 mm\r\nzweite Zeile \"ok\"\ttab");
+    EXPECT_EQ(r.M2Text, "Pumpe ü");
+    EXPECT_EQ(r.growth(1, 5), 8.0f);
+    EXPECT_EQ(r.DateStamp, 45366.4375);
+    // Writing it again gives the very same bytes, including the code page's unused ones.
+    EXPECT_EQ(encodeProject(r), bytes);
+}
+
+TEST(Cp1252, ConvertsBothWays) {
+    struct Case {
+        const char* utf8;
+        const char* bytes;
+    };
+    const Case cases[] = {
+        {"plain", "plain"},       {"é ü ÿ", "\xE9 \xFC \xFF"}, {"€‚ƒ„…†‡", "\x80\x82\x83\x84\x85\x86\x87"},
+        {"ˆ‰Š‹ŒŽ", "\x88\x89\x8A\x8B\x8C\x8E"}, {"‘’“”•–—", "\x91\x92\x93\x94\x95\x96\x97"},
+        {"˜™š›œžŸ", "\x98\x99\x9A\x9B\x9C\x9E\x9F"}, {"\u00A0¿", "\xA0\xBF"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(utf8ToCp1252(c.utf8), c.bytes) << c.utf8;
+        EXPECT_EQ(cp1252ToUtf8(c.bytes), c.utf8) << c.utf8;
+    }
+}
+
+TEST(Cp1252, CharactersTheCodePageLacksBecomeQuestionMarks) {
+    struct Case {
+        std::string utf8;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"Ω", "?"},
+        {"日本", "??"},
+        {"a😀b", "a?b"},            // four-byte character: one mark, not two
+        {"\u0080", "?"},            // C1 control that the code page uses for €
+        {"x\xFFy", "x?y"},          // not UTF-8 at all
+        {"\xC3", "?"},              // cut short
+        {"\xC0\xAF", "??"},         // overlong slash
+        {"\xED\xA0\x80", "???"},    // surrogate
+    };
+    for (const auto& c : cases) EXPECT_EQ(utf8ToCp1252(c.utf8), c.bytes) << c.utf8;
+}
+
+TEST(Cp1252, EveryByteSurvivesLoadingAndSaving) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+}
+
+TEST(ProjectDecode, ATextLongerThanTheCountCanHoldIsCut) {
+    ProjectRecord r;
+    r.Comments = std::string(70000, 'x');
+    r.M1Text = "after";
+    r.growth(0, 0) = 3.0f;
+    const auto bytes = encodeProject(r);
+    ASSERT_EQ(bytes.size(), 330u + 65535 + 5);
+    const ProjectRecord back = decodeProject(bytes.data(), bytes.size());
+    EXPECT_EQ(back.Comments, std::string(65535, 'x'));
+    EXPECT_EQ(back.M1Text, "after");
+    EXPECT_EQ(back.growth(0, 0), 3.0f);
+}
+
+// A file cut anywhere loads what it holds: each field that is wholly there has its value,
+// a text keeps the bytes that are there, and everything after the cut is 0 or empty.
+TEST(ProjectDecode, EveryPrefixOfARecordLoadsWhatItHolds) {
+    const ProjectRecord full = distinctRecord();
+    const auto bytes = encodeProject(full);
+
+    using Copy = std::function<void(ProjectRecord&, std::size_t available)>;
+    struct Field {
+        std::size_t size;
+        Copy copy;
+        bool isText = false;
+    };
+    std::vector<Field> fields;
+    auto singles = [&](auto member, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i)
+            fields.push_back({4, [=, &full](ProjectRecord& r, std::size_t) { (r.*member)[i] = (full.*member)[i]; }});
+    };
+    auto single = [&](float ProjectRecord::*member) {
+        fields.push_back({4, [=, &full](ProjectRecord& r, std::size_t) { r.*member = full.*member; }});
+    };
+    auto text = [&](std::string ProjectRecord::*member) {
+        const std::string stored = utf8ToCp1252(full.*member);
+        fields.push_back({2 + stored.size(), [=](ProjectRecord& r, std::size_t available) {
+                              if (available >= 2)
+                                  r.*member = cp1252ToUtf8(stored.substr(0, std::min(available - 2, stored.size())));
+                          },
+                          true});
+    };
+    singles(&ProjectRecord::Length, 15);
+    singles(&ProjectRecord::Dial1Reading, 12);
+    singles(&ProjectRecord::Dial2Reading, 12);
+    single(&ProjectRecord::Span);
+    single(&ProjectRecord::RPM);
+    fields.push_back({2, [&](ProjectRecord& r, std::size_t) { r.Material = full.Material; }});
+    singles(&ProjectRecord::HotTemp, 4);
+    singles(&ProjectRecord::ColdTemp, 4);
+    single(&ProjectRecord::Reserved1);
+    single(&ProjectRecord::FaceDia2);
+    single(&ProjectRecord::FaceDia1);
+    single(&ProjectRecord::Sag);
+    for (std::size_t i = 0; i < 4; ++i)
+        fields.push_back({2, [&full, i](ProjectRecord& r, std::size_t) { r.Station[i] = full.Station[i]; }});
+    singles(&ProjectRecord::FootHeight, 4);
+    for (auto member : {&ProjectRecord::ReservedText, &ProjectRecord::Machine, &ProjectRecord::Technician,
+                        &ProjectRecord::Comments, &ProjectRecord::M1Text, &ProjectRecord::M2Text})
+        text(member);
+    singles(&ProjectRecord::Growth, 18);
+    fields.push_back({8, [&](ProjectRecord& r, std::size_t) { r.DateStamp = full.DateStamp; }});
+
+    for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+        ProjectRecord expected;
+        std::size_t at = 0;
+        for (const auto& f : fields) {
+            const std::size_t available = cut > at ? cut - at : 0;
+            if (available >= f.size || (f.isText && available >= 2)) f.copy(expected, available);
+            at += f.size;
+        }
+        ASSERT_EQ(decodeProject(bytes.data(), cut), expected) << "file cut after " << cut << " bytes";
+    }
+    ASSERT_EQ(decodeProject(bytes.data(), bytes.size()), full);
+}
+
+TEST(ProjectDecode, HostileCountsTakeOnlyTheBytesThatAreThere) {
+    struct Case {
+        const char* name;
+        std::vector<unsigned char> tail;  // after the 238 fixed bytes
+        std::string reservedText;
+        std::string machine;
+    };
+    const Case cases[] = {
+        {"largest count, nothing after it", {0xFF, 0xFF}, "", ""},
+        {"largest count, three bytes", {0xFF, 0xFF, 'a', 'b', 'c'}, "abc", ""},
+        {"count one past the end", {3, 0, 'a', 'b'}, "ab", ""},
+        {"half a count", {2, 0, 'a', 'b', 0x07}, "ab", ""},
+        {"second text runs out", {1, 0, 'a', 0xFF, 0x7F, 'x'}, "a", "x"},
+    };
+    for (const auto& c : cases) {
+        std::vector<unsigned char> data(238, 0);
+        data.insert(data.end(), c.tail.begin(), c.tail.end());
+        const ProjectRecord r = decodeProject(data.data(), data.size());
+        EXPECT_EQ(r.ReservedText, c.reservedText) << c.name;
+        EXPECT_EQ(r.Machine, c.machine) << c.name;
+        EXPECT_EQ(r.Technician, "") << c.name;
+        EXPECT_EQ(r.Growth, ProjectRecord{}.Growth) << c.name;
+        EXPECT_EQ(r.DateStamp, 0.0) << c.name;
+    }
+}
+
+TEST(SettingsFormat, LoadsAndSavesTheRecentList) {
+    const auto bytes = readBytes(fs::path(CORVANE_FIXTURES) / "recent.ini");
+    const auto recent = decodeSettings(bytes.data(), bytes.size());
+    const std::array<std::string, 5> expected{"/home/tech/jobs/P-101.qdl", "/home/tech/jobs/Müller.qdl", "",
+                                              "/tmp/x.qdl", ""};
+    EXPECT_EQ(recent, expected);
+    EXPECT_EQ(encodeSettings(recent), bytes);
+
+    const std::array<std::string, 5> none{};
+    EXPECT_EQ(decodeSettings(nullptr, 0), none);
+    EXPECT_EQ(encodeSettings(none), std::vector<unsigned char>(10, 0));
+    // Cut in the second entry: the first stays, the second keeps what is there.
+    const auto cut = decodeSettings(bytes.data(), 2 + 25 + 2 + 5);
+    EXPECT_EQ(cut[0], expected[0]);
+    EXPECT_EQ(cut[1], "/home");
+    EXPECT_EQ(cut[4], "");
+}
+
+using ProjectFileOnDisk = TempFolder;
+
+TEST_F(ProjectFileOnDisk, EveryFieldSurvivesSavingAndLoading) {
+    const ProjectRecord r = distinctRecord();
+    ASSERT_TRUE(writeProject(path("job.qdl"), r));
+    ProjectRecord back;
+    back.Machine = "left over from the last project";
+    ASSERT_TRUE(readProject(path("job.qdl"), back));
+    EXPECT_EQ(back, r);
+}
+
+TEST_F(ProjectFileOnDisk, SavingAShorterRecordLeavesTheOldTailAndLoadsRight) {
+    ProjectRecord r = distinctRecord();
+    r.Comments = "twenty characters!!!";
+    ASSERT_TRUE(writeProject(path("job.qdl"), r));
+    const auto longSize = fs::file_size(path("job.qdl"));
+    r.Comments = "ten chars!";
+    r.growth(2, 5) = -9.5f;
+    ASSERT_TRUE(writeProject(path("job.qdl"), r));
+    EXPECT_EQ(fs::file_size(path("job.qdl")), longSize);
+    EXPECT_EQ(encodeProject(r).size() + 10, longSize);
+    ProjectRecord back;
+    ASSERT_TRUE(readProject(path("job.qdl"), back));
+    EXPECT_EQ(back, r);
+}
+
+TEST_F(ProjectFileOnDisk, FailuresAreReportedWithAReason) {
+    ProjectRecord r = distinctRecord();
+    std::string reason;
+    EXPECT_FALSE(readProject(path("missing.qdl"), r, &reason));
+    EXPECT_FALSE(reason.empty());
+    EXPECT_EQ(r, distinctRecord()) << "a failed read must leave the record alone";
+
+    reason.clear();
+    EXPECT_FALSE(writeProject(path("no/such/folder/job.qdl"), r, &reason));
+    EXPECT_FALSE(reason.empty());
+
+    fs::create_directory(path("folder.qdl"));
+    EXPECT_FALSE(readProject(path("folder.qdl"), r));
+    EXPECT_FALSE(writeProject(path("folder.qdl"), r));
+}
+
+TEST_F(ProjectFileOnDisk, AMissingSettingsFileReadsEmptyAndIsCreated) {
+    std::array<std::string, 5> recent{"stale", "", "", "", ""};
+    ASSERT_TRUE(readSettings(path("Corvane.ini"), recent));
+    EXPECT_EQ(recent, (std::array<std::string, 5>{}));
+    ASSERT_TRUE(fs::exists(path("Corvane.ini")));
+    EXPECT_EQ(fs::file_size(path("Corvane.ini")), 0u);
+
+    const std::array<std::string, 5> list{"/a/é.qdl", "/b.qdl", "", "", "/c.qdl"};
+    ASSERT_TRUE(writeSettings(path("Corvane.ini"), list));
+    ASSERT_TRUE(readSettings(path("Corvane.ini"), recent));
+    EXPECT_EQ(recent, list);
+}
+
+}  // namespace
+}  // namespace corvane
