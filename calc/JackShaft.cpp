@@ -1,0 +1,63 @@
+#include "calc/ResultParts.h"
+
+namespace corvane::detail {
+
+// A face indicator at each end of the jack shaft gives the angle of the shaft against each machine;
+// the two angles, each carried over its distance, add up to the offset at the moveable machine's feet.
+CalcResult calcJackShaft(const ProjectRecord& r, const CalcOptions& options) {
+    const int m = kMethodJackShaft;
+    CalcResult result;
+    result.ran = true;
+
+    const float a = r.length(m, 0);
+    const float b = r.length(m, 1);
+    const float c = r.length(m, 2);
+    const float d = r.FaceDia2;
+    // The distance sums are kept as floats, like every stored length.
+    const float ab = a + b;
+    const float abc = ab + c;
+    const float bc = b + c;
+    result.graph1.xMax = abc;
+    result.graph2.xMax = abc;
+
+    if (const auto bad = nonFiniteInput(r, options)) return noResult(result, r, options, *bad);
+    if (d == 0) return noResult(result, r, options, "No result: the face diameter is 0");
+    // A distance C too small to change the float sum puts both feet at one place as well.
+    if (abc == ab) return noResult(result, r, options, "No result: distance C is 0");
+
+    const double f6 = r.dial1(m, 2);
+    const double fh = static_cast<double>(r.dial1(m, 1)) - r.dial1(m, 3);
+    const double m6 = r.dial2(m, 2);
+    const double mh = static_cast<double>(r.dial2(m, 1)) - r.dial2(m, 3);
+    const double dd = d;
+    // Each distance over the face diameter is the lever of that face reading; worked in double and
+    // rounded to float once.
+    const double inboardM = b / dd, inboardF = ab / dd;
+    const double outboardM = bc / dd, outboardF = abc / dd;
+    float vi = static_cast<float>(inboardM * m6 + inboardF * f6);
+    float vo = static_cast<float>(outboardM * m6 + outboardF * f6);
+    const float hi = static_cast<float>(-(inboardM * mh + inboardF * fh));
+    const float ho = static_cast<float>(-(outboardM * mh + outboardF * fh));
+    if (options.growthOn) {
+        vi = static_cast<float>(static_cast<double>(vi) - r.growth(m, 2));
+        vo = static_cast<float>(static_cast<double>(vo) - r.growth(m, 3));
+    }
+
+    static constexpr TwoFootLayout kTexts{{0, 0, 0},
+                                          "InBoard Foot:   move  ",
+                                          "OutBoard Foot:  move  ",
+                                          "InBoard Foot:    move  ",
+                                          "OutBoard Foot:   move  ",
+                                          " mils  RIGHT",
+                                          " mils  LEFT ",
+                                          false};
+    TwoFootLayout layout = kTexts;
+    layout.x[0] = 0;
+    layout.x[1] = ab;
+    layout.x[2] = abc;
+    finishTwoFootResult(result, layout, vi, vo, hi, ho, options);
+    addToleranceBands(result, r, options);
+    return result;
+}
+
+}  // namespace corvane::detail

@@ -1,0 +1,220 @@
+#include <algorithm>
+#include <cmath>
+
+#include "calc/ResultParts.h"
+
+// The reverse dial method works entirely in float: every operation of two floats gives a float, as
+// the readings and lengths it starts from are floats. Literals are written as floats (2.0f) so that
+// no step is widened to double behind the reader's back.
+
+namespace corvane {
+
+DialOffsets calcDialOffsets(const ProjectRecord& r, int rotation) {
+    const int m = kMethodReverseDial;
+    const float a = r.length(m, 0), b = r.length(m, 1), c = r.length(m, 2), d = r.length(m, 3),
+                e = r.length(m, 4);
+    const float sag = r.Sag;
+    const float p1 = a + b;      // indicator plane 1
+    const float p2 = a + b + c;  // indicator plane 2
+
+    float sV = 0, sH = 0, iV = 0, iH = 0;
+    if (rotation == 0 || rotation == 1) {
+        float v1, v2, h1, h2;
+        if (rotation == 0) {
+            // Full rotation: zeroed at 12:00; the sag pulls both bottom readings the same way.
+            v1 = (sag + r.dial1(m, 2)) / 2.0f;
+            v2 = -(sag + r.dial2(m, 2)) / 2.0f;
+            h1 = (r.dial1(m, 1) - r.dial1(m, 3)) / 2.0f;
+            h2 = -(r.dial2(m, 1) - r.dial2(m, 3)) / 2.0f;
+        } else {
+            // Half rotation: zeroed at 9:00, read at 12:00 and 3:00.
+            v1 = r.dial1(m, 1) / 2.0f - r.dial1(m, 0) + sag / 2.0f;
+            v2 = -(r.dial2(m, 1) / 2.0f - r.dial2(m, 0) + sag / 2.0f);
+            h1 = r.dial1(m, 1) / 2.0f;
+            h2 = -r.dial2(m, 1) / 2.0f;
+        }
+        // Both planes at one position give no angle: the shaft is taken as level at plane 1.
+        const float planeGap = p2 - p1;
+        if (planeGap != 0) {
+            sV = (v2 - v1) / planeGap;
+            sH = (h2 - h1) / planeGap;
+        }
+        iV = v1 - sV * p1;
+        iH = h1 - sH * p1;
+    }
+
+    // A move is the negative of the shaft's offset at the foot.
+    const float l = a + b + c + d;
+    DialOffsets out;
+    out.horizMove[2] = -(sH * l + iH);
+    out.horizMove[3] = -(sH * (l + e) + iH);
+    out.vertMove[2] = -(sV * l + iV);
+    out.vertMove[3] = -(sV * (l + e) + iV);
+    return out;
+}
+
+namespace detail {
+namespace {
+
+struct Line {
+    float k = 0, c = 0;
+    float at(float x) const { return k * x + c; }
+};
+
+// The line through elements a and b. Two points at one position give no slope; the line is then
+// level at the first point, as the dial offsets treat two indicator planes at one position.
+Line lineThrough(const float* y, const float* x, int a, int b) {
+    Line line;
+    const float dx = x[b] - x[a];
+    if (dx != 0) line.k = (y[b] - y[a]) / dx;
+    line.c = y[a] - line.k * x[a];
+    return line;
+}
+
+// Three points of one machine's line: its two feet, extended to the nearest foot of the other machine.
+PlotData machineLine(float x0, float x1, float x2, float y0, float y1) {
+    const float dx = x1 - x0;
+    const float slope = dx != 0 ? (y1 - y0) / dx : 0.0f;
+    const float y2 = slope * (x2 - x0) + y0;
+    return PlotData{{x0, x1, x2}, {plain(y0), plain(y1), plain(y2)}};
+}
+
+bool plotFinite(const PlotData& p) {
+    return std::all_of(p.y.begin(), p.y.end(), [](float v) { return std::isfinite(v); });
+}
+
+void appendFootLine(std::string& text, int foot, float move, std::string_view atOrAbove0,
+                    std::string_view below0) {
+    char head[] = "Machine Foot 0: move  ";
+    head[13] = static_cast<char>('1' + foot);
+    appendMoveLine(text, head, move, atOrAbove0, below0);
+}
+
+}  // namespace
+
+CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
+    const int m = kMethodReverseDial;
+    CalcResult result;
+    result.ran = true;
+
+    const DialOffsets offsets = calcDialOffsets(r, options.rotation);
+
+    // The reference line runs through the two lowest-numbered stationary feet.
+    int s1 = -1, s2 = -1;
+    for (int i = 0; i < 3 && s1 < 0; ++i)
+        if (r.Station[i] > 0) s1 = i;
+    for (int j = s1 + 1; s1 >= 0 && j < 4 && s2 < 0; ++j)
+        if (r.Station[j] != 0) s2 = j;
+    if (s1 < 0 || s2 < 0) {
+        result.aborted = true;
+        result.abortMessage = kAbortMessage;
+        result.hasResult = false;
+        return result;
+    }
+
+    // The growth of the stationary feet goes into the record with them, whatever the moves turn out.
+    if (options.growthOn) result.growthWritten = std::array<float, 2>{r.growth(m, s1), r.growth(m, s2)};
+    if (const auto bad = nonFiniteInput(r, options)) return noResult(result, r, options, *bad);
+
+    float pos[6];
+    pos[0] = 0;
+    pos[1] = r.length(m, 0);
+    pos[2] = r.length(m, 0) + r.length(m, 1) + r.length(m, 2) + r.length(m, 3);
+    pos[3] = pos[2] + r.length(m, 4);
+    pos[4] = pos[s1];
+    pos[5] = pos[s2];
+
+    float v[6], h[6], g[6] = {};
+    for (int i = 0; i < 4; ++i) {
+        v[i] = offsets.vertMove[i];
+        h[i] = offsets.horizMove[i];
+    }
+    v[4] = v[s1], v[5] = v[s2];
+    h[4] = h[s1], h[5] = h[s2];
+
+    const Line fixedV = lineThrough(v, pos, 0, 1), movingV = lineThrough(v, pos, 2, 3),
+               statV = lineThrough(v, pos, 4, 5);
+    const Line fixedH = lineThrough(h, pos, 0, 1), movingH = lineThrough(h, pos, 2, 3),
+               statH = lineThrough(h, pos, 4, 5);
+    Line fixedG, movingG, statG;  // no growth: level at 0
+    if (options.growthOn) {
+        for (int i = 0; i < 4; ++i) g[i] = r.growth(m, i);
+        g[4] = g[s1], g[5] = g[s2];
+        fixedG = lineThrough(g, pos, 0, 1);
+        movingG = lineThrough(g, pos, 2, 3);
+        statG = lineThrough(g, pos, 4, 5);
+    }
+
+    // Re-refer every foot to the stationary pair; the horizontal sign turns here so that a positive
+    // horizontal result is a move to the right seen from the fixed machine.
+    float vert[4], horiz[4];
+    for (int i = 0; i < 4; ++i) {
+        const float x = pos[i];
+        const bool fixedMachine = i < 2;
+        const Line& ownV = fixedMachine ? fixedV : movingV;
+        const Line& ownH = fixedMachine ? fixedH : movingH;
+        const Line& ownG = fixedMachine ? fixedG : movingG;
+        const float vm = ownV.at(x) - statV.at(x);
+        const float hm = -(ownH.at(x) - statH.at(x));
+        const float gm = ownG.at(x) - statG.at(x);
+        vert[i] = vm - gm;
+        horiz[i] = hm;
+    }
+
+    result.graph1.xMax = pos[3];
+    result.graph2.xMax = pos[3];
+    result.graph1.plot1 = machineLine(pos[0], pos[1], pos[2], -vert[0], -vert[1]);
+    result.graph1.plot2 = machineLine(pos[3], pos[2], pos[1], -vert[3], -vert[2]);
+    result.graph2.plot1 = machineLine(pos[0], pos[1], pos[2], horiz[0], horiz[1]);
+    result.graph2.plot2 = machineLine(pos[3], pos[2], pos[1], horiz[3], horiz[2]);
+
+    const bool finite = std::all_of(vert, vert + 4, [](float x) { return std::isfinite(x); }) &&
+                        std::all_of(horiz, horiz + 4, [](float x) { return std::isfinite(x); }) &&
+                        std::all_of(pos, pos + 4, [](float x) { return std::isfinite(x); }) &&
+                        plotFinite(result.graph1.plot1) && plotFinite(*result.graph1.plot2) &&
+                        plotFinite(result.graph2.plot1) && plotFinite(*result.graph2.plot2);
+    if (!finite) return noResult(result, r, options, kTooLarge);
+
+    result.verticalMoves.assign(vert, vert + 4);
+    result.horizontalMoves.assign(horiz, horiz + 4);
+    result.graph1.plot2Visible = true;
+    result.graph2.plot2Visible = true;
+    if (options.autoScale) {
+        float maxV = 0, maxH = 0;
+        for (int i = 0; i < 4; ++i) {
+            if (std::fabs(vert[i]) > maxV) maxV = std::fabs(vert[i]);
+            if (std::fabs(horiz[i]) > maxH) maxH = std::fabs(horiz[i]);
+        }
+        result.graph1.yRange = autoRange(maxV);
+        result.graph2.yRange = autoRange(maxH);
+    }
+    addToleranceBands(result, r, options);
+
+    // The feet to move are the first two that are not stationary. With three stationary feet one is
+    // left; with four there is nothing to move, and the label says so rather than showing nothing.
+    int reported[2];
+    int count = 0;
+    for (int i = 0; i < 4 && count < 2; ++i)
+        if (r.Station[i] == 0) reported[count++] = i;
+    if (count == 0) {
+        const std::string_view none = "All four feet are stationary: no foot to move";
+        result.verticalText.assign(none);
+        result.horizontalText.assign(none);
+        return result;
+    }
+    result.verticalText.reserve(72);
+    result.horizontalText.reserve(72);
+    for (int n = 0; n < count; ++n) {
+        if (n > 0) {
+            result.verticalText += kLineBreak;
+            result.horizontalText += kLineBreak;
+        }
+        const int foot = reported[n];
+        appendFootLine(result.verticalText, foot, vert[foot], kSuffixUp, kSuffixDown);
+        appendFootLine(result.horizontalText, foot, horiz[foot], " mils  RIGHT", " mils  LEFT ");
+    }
+    return result;
+}
+
+}  // namespace detail
+}  // namespace corvane

@@ -1,0 +1,60 @@
+#include "calc/ResultParts.h"
+
+namespace corvane::detail {
+
+// One bracket carries a rim and a face indicator across the coupling. The face reading over the face
+// diameter gives the angle of the moveable shaft, the half rim reading its offset at the coupling;
+// which way the offset counts depends on the machine the bracket is clamped to.
+CalcResult calcRimFace(const ProjectRecord& r, const CalcOptions& options) {
+    const int m = kMethodRimFace;
+    CalcResult result;
+    result.ran = true;
+
+    const float a = r.length(m, 0);
+    const float b = r.length(m, 1);
+    const float d = r.FaceDia1;
+    const float far = a + b;
+    result.graph1.xMax = far;
+    result.graph2.xMax = far;
+    if (const auto bad = nonFiniteInput(r, options)) return noResult(result, r, options, *bad);
+
+    // Each move is worked in double from the stored readings and lengths and rounded to float once.
+    const double r6 = r.dial1(m, 2);
+    const double rh = static_cast<double>(r.dial1(m, 1)) - r.dial1(m, 3);
+    const double f6 = r.dial2(m, 2);
+    const double fh = static_cast<double>(r.dial2(m, 1)) - r.dial2(m, 3);
+
+    float vn = 0, vf = 0, hn = 0, hf = 0;
+    const bool sideChosen = options.bracketSide == 0 || options.bracketSide == 1;
+    if (sideChosen) {
+        if (d == 0) return noResult(result, r, options, "No result: the face diameter is 0");
+        // "Fixed Mach": the bracket sits on the moveable shaft, so the rim offset counts against it.
+        const double s = options.bracketSide == 0 ? -1.0 : 1.0;
+        const double ad = a, abd = static_cast<double>(a) + b;
+        vn = static_cast<float>(f6 * ad / d + s * r6 / 2);
+        vf = static_cast<float>(f6 * abd / d + s * r6 / 2);
+        hn = static_cast<float>(fh * ad / d + s * rh / 2);
+        hf = static_cast<float>(fh * abd / d + s * rh / 2);
+    }
+    if (options.growthOn) {
+        vn = static_cast<float>(static_cast<double>(vn) - r.growth(m, 2));
+        vf = static_cast<float>(static_cast<double>(vf) - r.growth(m, 3));
+    }
+
+    // The two feet at one position (or B too small to change the float sum) leave the line through
+    // them undefined.
+    if (far == a) return noResult(result, r, options, "No result: distance B is 0");
+
+    static constexpr TwoFootLayout kTexts{
+        {0, 0, 0}, "NEAR Foot: move  ", "FAR Foot:  move  ", "NEAR Foot: move  ", "FAR Foot:  move  ",
+        " mils   LEFT", " mils  RIGHT", true};
+    TwoFootLayout layout = kTexts;
+    layout.x[0] = 0;
+    layout.x[1] = a;
+    layout.x[2] = far;
+    finishTwoFootResult(result, layout, vn, vf, hn, hf, options);
+    addToleranceBands(result, r, options);
+    return result;
+}
+
+}  // namespace corvane::detail

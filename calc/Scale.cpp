@@ -1,0 +1,45 @@
+#include <cmath>
+
+#include "calc/Alignment.h"
+
+namespace corvane {
+
+// Axis ends of the 1-2-5 series. The step variable is a float and each product is compared in
+// double before it is stored back as a float: a limit exactly 2 or 5 times a power of ten therefore
+// steps up to the next value, and 0.2f (a hair above 0.2) gives 0.5.
+float niceScaleMax(double v) {
+    const bool neg = v < 0;
+    const double a = std::fabs(v);
+    float s = 1;
+    while (s < a) s = s * 10;  // ends at infinity at the latest; a NaN stops at once
+    if (a < s * 0.5) s = static_cast<float>(s * 0.5);
+    if (a < s * 0.4) s = static_cast<float>(s * 0.4);
+    return neg ? -s : s;
+}
+
+// The search only goes down from 1E10; for 0 it runs until the step underflows to 0.
+float niceScaleMin(double v) {
+    const bool neg = v < 0;
+    const double a = std::fabs(v);
+    float s = 1e10f;
+    while (s > a) s = s / 10;
+    if (a > s + s) s = s + s;
+    if (a > s * 2.5) s = static_cast<float>(s * 2.5);
+    return neg ? -s : s;
+}
+
+// Each press moves both ends by a tenth of the span, rounded to float as the step is; the new
+// maximum is set first and the minimum after it.
+YRange zoomRange(YRange range, bool widen) {
+    const float d = static_cast<float>(0.1 * (range.max - range.min));
+    if (widen) {
+        range.max = range.max + d;
+        range.min = range.min - d;
+    } else {
+        range.max = range.max - d;
+        range.min = range.min + d;
+    }
+    return range;
+}
+
+}  // namespace corvane

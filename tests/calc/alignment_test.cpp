@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "calc/Alignment.h"
+
+namespace corvane {
+namespace {
+
+TEST(CalcAlignment, MethodOutsideTheThreeRunsNothing) {
+    ProjectRecord record;
+    setDefaults(record);
+    for (int method : {-1, 3, 42}) {
+        CalcOptions o;
+        o.method = method;
+        o.toleranceOn = true;
+        o.autoScale = true;
+        o.growthOn = true;
+        const CalcResult r = calcAlignment(record, o);
+        EXPECT_FALSE(r.ran);
+        EXPECT_FALSE(r.aborted);
+        EXPECT_TRUE(r.verticalText.empty());
+        EXPECT_FALSE(r.growthWritten);
+        EXPECT_FALSE(r.graph1.yRange);
+        EXPECT_FALSE(r.graph1.band);
+    }
+}
+
+TEST(CalcAlignment, EachMethodReadsOnlyItsOwnReadings) {
+    ProjectRecord record;
+    setDefaults(record);
+    CalcOptions o;
+    const CalcResult before[] = {calcAlignment(record, o), (o.method = 1, calcAlignment(record, o)),
+                                 (o.method = 2, calcAlignment(record, o))};
+    // Spoil the readings of methods 1 and 2: the reverse dial result must not move, and so on.
+    for (int m = 0; m < 3; ++m) {
+        ProjectRecord spoiled = record;
+        for (int other = 0; other < 3; ++other) {
+            if (other == m) continue;
+            for (int p = 0; p < 4; ++p) {
+                spoiled.dial1(other, p) = 999;
+                spoiled.dial2(other, p) = -999;
+            }
+            for (int k = 0; k < 5; ++k) spoiled.length(other, k) = 3;
+        }
+        o.method = m;
+        const CalcResult after = calcAlignment(spoiled, o);
+        EXPECT_EQ(after.verticalText, before[m].verticalText) << m;
+        EXPECT_EQ(after.horizontalText, before[m].horizontalText) << m;
+    }
+}
+
+TEST(CalcAlignment, IsRepeatableAndKeepsNoState) {
+    ProjectRecord record;
+    setDefaults(record);
+    CalcOptions o;
+    o.growthOn = true;
+    o.autoScale = true;
+    o.toleranceOn = true;
+    o.tolerance = 4.1666665f;
+    const CalcResult first = calcAlignment(record, o);
+    record.Station = {0, 0, 0, 1};
+    EXPECT_TRUE(calcAlignment(record, o).aborted);
+    record.Station = {1, 1, 0, 0};
+    const CalcResult again = calcAlignment(record, o);
+    EXPECT_EQ(again.verticalText, first.verticalText);
+    EXPECT_EQ(again.graph1.plot2, first.graph1.plot2);
+    EXPECT_EQ(again.graph2.band, first.graph2.band);
+}
+
+}  // namespace
+}  // namespace corvane
