@@ -71,16 +71,27 @@ std::string jsonString(const std::string& utf8) {
         const auto c = static_cast<unsigned char>(utf8[i]);
         char escape[8];
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20 || c == 0x7F) {
                     std::snprintf(escape, sizeof escape, "\\u%04x", c);
                     out += escape;
-                } else if (c == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                } else if (c == 0xC2 && i + 1 < utf8.size() &&
+                           static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
                            static_cast<unsigned char>(utf8[i + 1]) < 0xA0) {
                     // C1 controls (from the code page's unused bytes) are invisible: show their code.
                     std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(utf8[i + 1]));

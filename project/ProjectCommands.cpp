@@ -14,7 +14,8 @@ namespace {
 constexpr double kEarliestDateStamp = 1999;  // day serial 1999, 21 June 1905
 constexpr double kLatestDateStamp = [] {
     using namespace std::chrono;
-    return static_cast<double>((sys_days{year{2999} / January / 1} - sys_days{year{1899} / December / 30}).count());
+    return static_cast<double>(
+        (sys_days{year{2999} / January / 1} - sys_days{year{1899} / December / 30}).count());
 }();
 
 bool isRegularFile(const std::string& path) {

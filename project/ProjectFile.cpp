@@ -162,8 +162,8 @@ bool writeHead(const std::string& path, const std::vector<unsigned char>& bytes,
         return false;
     }
     errno = 0;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size() &&
-                         std::fflush(f.get()) == 0;
+    const bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size() && std::fflush(f.get()) == 0;
     if (!written) {
         setError(error, errno ? errnoText() : "write error");
         return false;

@@ -68,8 +68,8 @@ class TempFolder : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() /
-                  ("corvane-file-" + std::string(info->name()) + "-" + std::to_string(std::random_device{}()));
+        folder_ = fs::temp_directory_path() / ("corvane-file-" + std::string(info->name()) + "-" +
+                                               std::to_string(std::random_device{}()));
         fs::create_directories(folder_);
     }
     void TearDown() override { fs::remove_all(folder_); }
@@ -85,10 +85,15 @@ TEST(ProjectLayout, FixedFieldsSitAtTheirOffsets) {
         float value;
     };
     const Case singles[] = {
-        {0, 100},     {4 * (2 + 3 * 4), 114},  // Length(0, A), Length(2, E)
-        {60, 200},    {60 + 4 * (1 + 3 * 2), 207}, {108, -300}, {108 + 44, -311},
-        {156, 401},   {160, 402},  {166, 501}, {178, 504}, {182, 601}, {194, 604},
-        {198, 701},   {202, 702},  {206, 703}, {210, 704}, {222, 801}, {234, 804},
+        {0, 100},    {4 * (2 + 3 * 4), 114},  // Length(0, A), Length(2, E)
+        {60, 200},   {60 + 4 * (1 + 3 * 2), 207},
+        {108, -300}, {108 + 44, -311},
+        {156, 401},  {160, 402},
+        {166, 501},  {178, 504},
+        {182, 601},  {194, 604},
+        {198, 701},  {202, 702},
+        {206, 703},  {210, 704},
+        {222, 801},  {234, 804},
     };
     for (const auto& c : singles) EXPECT_EQ(floatAt(bytes, c.offset), c.value) << "offset " << c.offset;
     EXPECT_EQ(int16At(bytes, 164), -2);
@@ -109,14 +114,16 @@ TEST(ProjectLayout, SizeAndGrowthOffsetFollowTheTexts) {
         {"all texts empty", [](ProjectRecord&) {}, 330},
         {"machine of three characters", [](ProjectRecord& r) { r.Machine = "abc"; }, 333},
         {"accents take one byte each", [](ProjectRecord& r) { r.Comments = "é€ü"; }, 333},
-        {"every text", [](ProjectRecord& r) {
+        {"every text",
+         [](ProjectRecord& r) {
              r.ReservedText = "1";
              r.Machine = "22";
              r.Technician = "333";
              r.Comments = "4444";
              r.M1Text = "55555";
              r.M2Text = "666666";
-         }, 351},
+         },
+         351},
     };
     for (const auto& c : cases) {
         ProjectRecord r;
@@ -161,9 +168,13 @@ TEST(Cp1252, ConvertsBothWays) {
         const char* bytes;
     };
     const Case cases[] = {
-        {"plain", "plain"},       {"é ü ÿ", "\xE9 \xFC \xFF"}, {"€‚ƒ„…†‡", "\x80\x82\x83\x84\x85\x86\x87"},
-        {"ˆ‰Š‹ŒŽ", "\x88\x89\x8A\x8B\x8C\x8E"}, {"‘’“”•–—", "\x91\x92\x93\x94\x95\x96\x97"},
-        {"˜™š›œžŸ", "\x98\x99\x9A\x9B\x9C\x9E\x9F"}, {"\u00A0¿", "\xA0\xBF"},
+        {"plain", "plain"},
+        {"é ü ÿ", "\xE9 \xFC \xFF"},
+        {"€‚ƒ„…†‡", "\x80\x82\x83\x84\x85\x86\x87"},
+        {"ˆ‰Š‹ŒŽ", "\x88\x89\x8A\x8B\x8C\x8E"},
+        {"‘’“”•–—", "\x91\x92\x93\x94\x95\x96\x97"},
+        {"˜™š›œžŸ", "\x98\x99\x9A\x9B\x9C\x9E\x9F"},
+        {"\u00A0¿", "\xA0\xBF"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(utf8ToCp1252(c.utf8), c.bytes) << c.utf8;
@@ -179,12 +190,12 @@ TEST(Cp1252, CharactersTheCodePageLacksBecomeQuestionMarks) {
     const Case cases[] = {
         {"Ω", "?"},
         {"日本", "??"},
-        {"a😀b", "a?b"},            // four-byte character: one mark, not two
-        {"\u0080", "?"},            // C1 control that the code page uses for €
-        {"x\xFFy", "x?y"},          // not UTF-8 at all
-        {"\xC3", "?"},              // cut short
-        {"\xC0\xAF", "??"},         // overlong slash
-        {"\xED\xA0\x80", "???"},    // surrogate
+        {"a😀b", "a?b"},           // four-byte character: one mark, not two
+        {"\u0080", "?"},          // C1 control that the code page uses for €
+        {"x\xFFy", "x?y"},        // not UTF-8 at all
+        {"\xC3", "?"},            // cut short
+        {"\xC0\xAF", "??"},       // overlong slash
+        {"\xED\xA0\x80", "???"},  // surrogate
     };
     for (const auto& c : cases) EXPECT_EQ(utf8ToCp1252(c.utf8), c.bytes) << c.utf8;
 }
@@ -223,16 +234,19 @@ TEST(ProjectDecode, EveryPrefixOfARecordLoadsWhatItHolds) {
     std::vector<Field> fields;
     auto singles = [&](auto member, std::size_t count) {
         for (std::size_t i = 0; i < count; ++i)
-            fields.push_back({4, [=, &full](ProjectRecord& r, std::size_t) { (r.*member)[i] = (full.*member)[i]; }});
+            fields.push_back(
+                {4, [=, &full](ProjectRecord& r, std::size_t) { (r.*member)[i] = (full.*member)[i]; }});
     };
     auto single = [&](float ProjectRecord::*member) {
         fields.push_back({4, [=, &full](ProjectRecord& r, std::size_t) { r.*member = full.*member; }});
     };
     auto text = [&](std::string ProjectRecord::*member) {
         const std::string stored = utf8ToCp1252(full.*member);
-        fields.push_back({2 + stored.size(), [=](ProjectRecord& r, std::size_t available) {
+        fields.push_back({2 + stored.size(),
+                          [=](ProjectRecord& r, std::size_t available) {
                               if (available >= 2)
-                                  r.*member = cp1252ToUtf8(stored.substr(0, std::min(available - 2, stored.size())));
+                                  r.*member =
+                                      cp1252ToUtf8(stored.substr(0, std::min(available - 2, stored.size())));
                           },
                           true});
     };
