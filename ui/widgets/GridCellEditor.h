@@ -6,6 +6,8 @@
 
 class QTableWidget;
 class QLineEdit;
+class QKeyEvent;
+class QMouseEvent;
 
 namespace corvane {
 
@@ -30,8 +32,14 @@ public:
     // 0..32 (control keys, space; a double-click passes 32) starts with the cell's text.
     void openCellEditor(int keyAscii);
     bool isOpen() const;
-    // Moves the current cell; the cell that is left commits an open edit first.
+    // Moves the current cell; the cell that is left commits an open edit first. A cell outside
+    // the grid is ignored; column 0 stands for the value beside the label.
     void setCurrentCell(int row, int column);
+    // Commits an open edit into the current cell without moving (for a window that saves, prints
+    // or closes while a value is still being typed). Nothing while busy.
+    void commit();
+    // Throws an open edit away; the cell keeps its text.
+    void discard();
 
 signals:
     // An edit of (row, column) was committed: the cell already shows formatValue(valueOfText(text)).
@@ -45,11 +53,23 @@ protected:
 private:
     void leaveCell(int row, int column);
     void editorKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void commitCell(int row, int column);
+    void currentCellChanged(int row, int column, int previousRow, int previousColumn);
+    // A cell the user may stand on: inside the grid, not the label column, not a disabled cell.
+    bool canBeCurrent(int row, int column) const;
+    void placeEditor();
+    void hideEditor();
+    bool gridKeyPress(QKeyEvent* event);
+    bool viewportMouse(QMouseEvent* event);
+    bool isBusy() const { return busy_ && busy_(); }
 
     QTableWidget* grid_;
     QLineEdit* editor_;
     Walk walk_;
     std::function<bool()> busy_;
+    // The cell the open edit belongs to.
+    int editRow_ = -1;
+    int editColumn_ = -1;
 };
 
 }  // namespace corvane

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "ui/widgets/ScaleLogic.h"
+
 namespace corvane {
 
 // A round dial with a needle and a scale, holding a double. Semantics of QAbstractSlider:
@@ -36,10 +38,25 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     double valueAtPoint(const QPointF& point) const;
+    // Where a point lies on the scale (0..1), or a negative number when it is too close to the
+    // centre to give a direction.
+    double fractionAtPoint(const QPointF& point) const;
+    // The user turns the knob: the needle stops at the ends of the scale.
+    void turnTo(double fraction);
+    ScaleLogic logic() const { return {minimum_, maximum_, step_}; }
+    QRectF dialRect() const;
+    int labelHeight() const;
+
+    bool dragging_ = false;
+    double dragFraction_ = 0;
+    WheelNotches wheel_;
 
     double value_ = 0;
     double minimum_ = -100;

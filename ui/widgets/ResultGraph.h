@@ -43,6 +43,16 @@ public:
 
 private:
     QCPCurve* curve(int plot) const;
+    // Puts the ranges asked for on the axes; a range the plot cannot draw (empty or reversed) is
+    // shown as the nearest one it can, while the values asked for are what is read back.
+    void showXRange();
+    void showYRange();
+    // Plain-text summary of the plotted lines for assistive technology.
+    void describe();
+
+    double xMin_ = 0;
+    double xMax_ = 10;
+    YRange yRange_{-100, 100};
 
     QCustomPlot* plot_ = nullptr;
     QCPCurve* curves_[3] = {nullptr, nullptr, nullptr};

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "ui/widgets/ScaleLogic.h"
+
 namespace corvane {
 
 // A vertical thermometer slider holding a double, with the same semantics as Knob: valueChanged
@@ -36,10 +38,25 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     double valueAtY(double y) const;
+    ScaleLogic logic() const { return {minimum_, maximum_, step_}; }
+    // The scale's pixel rows: the maximum at top(), the minimum at bottom().
+    struct Geometry {
+        double scaleTop = 0, scaleBottom = 0;
+        double tubeX = 0, tubeWidth = 0;
+        double bulbCentreY = 0, bulbRadius = 0;
+        double labelRight = 0;
+    };
+    Geometry geometry() const;
+
+    bool dragging_ = false;
+    WheelNotches wheel_;
 
     double value_ = 0;
     double minimum_ = 0;

@@ -1,0 +1,222 @@
+#include "ui/widgets/Knob.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "ui/widgets/ScaleAccessible.h"
+
+namespace corvane {
+
+namespace {
+
+// The scale runs clockwise over 270 degrees, from lower left (minimum) to lower right (maximum),
+// like the dial of a measuring instrument; the gap at the bottom holds the end labels.
+constexpr double kStartAngle = 225.0;
+constexpr double kSweep = 270.0;
+
+double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+
+QPointF onCircle(const QPointF& centre, double radius, double degrees) {
+    return {centre.x() + radius * std::cos(radians(degrees)), centre.y() - radius * std::sin(radians(degrees))};
+}
+
+QString scaleLabel(double v) { return QString::number(v, 'g', 6); }
+
+}  // namespace
+
+Knob::Knob(QWidget* parent) : QWidget(parent) {
+    installScaleAccessibility();
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    setAttribute(Qt::WA_Hover);
+}
+
+void Knob::setValue(double value) {
+    // A non-finite number is no reading; the knob keeps what it shows.
+    if (!std::isfinite(value) || value == value_) return;
+    value_ = value;
+    update();
+    notifyScaleValueChanged(this, value_);
+    emit valueChanged(value_);
+}
+
+void Knob::setRange(double minimum, double maximum) {
+    if (!std::isfinite(minimum) || !std::isfinite(maximum)) return;
+    if (maximum < minimum) std::swap(minimum, maximum);
+    // The value stays as it is: a reading beyond the new scale is still the reading.
+    minimum_ = minimum;
+    maximum_ = maximum;
+    update();
+}
+
+void Knob::setStep(double step) {
+    if (!std::isfinite(step)) return;
+    step_ = std::fabs(step);
+}
+
+QSize Knob::sizeHint() const { return {80, 80 + labelHeight()}; }
+
+QSize Knob::minimumSizeHint() const { return {48, 48 + labelHeight()}; }
+
+int Knob::labelHeight() const { return fontMetrics().height(); }
+
+QRectF Knob::dialRect() const {
+    const double labels = labelHeight();
+    const double side = std::max(8.0, std::min<double>(width(), height() - labels) - 4.0);
+    const QPointF centre(width() / 2.0, (height() - labels) / 2.0);
+    return {centre.x() - side / 2, centre.y() - side / 2, side, side};
+}
+
+double Knob::fractionAtPoint(const QPointF& point) const {
+    const QRectF dial = dialRect();
+    const QPointF d = point - dial.center();
+    if (std::hypot(d.x(), d.y()) < std::max(3.0, dial.width() * 0.05)) return -1;
+    const double angle = std::atan2(-d.y(), d.x()) * 180.0 / std::numbers::pi;
+    double along = std::fmod(kStartAngle - angle + 720.0, 360.0);
+    if (along > kSweep) along = (along < kSweep + (360.0 - kSweep) / 2) ? kSweep : 0.0;
+    return along / kSweep;
+}
+
+double Knob::valueAtPoint(const QPointF& point) const {
+    const double fraction = fractionAtPoint(point);
+    return fraction < 0 ? value_ : logic().valueAtFraction(fraction);
+}
+
+void Knob::turnTo(double fraction) {
+    if (fraction < 0) return;
+    // Dragging across the gap at the bottom must not throw the needle from one end to the other.
+    if (dragging_ && std::fabs(fraction - dragFraction_) > 0.5) fraction = dragFraction_ > 0.5 ? 1.0 : 0.0;
+    dragFraction_ = fraction;
+    setValue(logic().valueAtFraction(fraction));
+}
+
+void Knob::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    dragging_ = false;
+    const double fraction = fractionAtPoint(event->position());
+    turnTo(fraction);
+    dragging_ = true;
+    if (fraction < 0) dragFraction_ = logic().fractionOf(value_);
+    event->accept();
+}
+
+void Knob::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_ || !(event->buttons() & Qt::LeftButton)) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    turnTo(fractionAtPoint(event->position()));
+    event->accept();
+}
+
+void Knob::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) dragging_ = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void Knob::wheelEvent(QWheelEvent* event) {
+    const int notches = wheel_.take(*event);
+    if (notches != 0) setValue(logic().valueAfterSteps(value_, notches));
+    event->accept();
+}
+
+void Knob::keyPressEvent(QKeyEvent* event) {
+    if (const auto next = logic().valueAfterKey(event->key(), value_)) {
+        setValue(*next);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Knob::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void Knob::focusOutEvent(QFocusEvent* event) {
+    dragging_ = false;
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void Knob::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPalette& pal = palette();
+    const bool enabled = isEnabled();
+    const QColor ink = pal.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+
+    const QRectF dial = dialRect();
+    const QPointF c = dial.center();
+    const double r = dial.width() / 2;
+
+    if (hasFocus()) {
+        QPen focusPen(pal.color(QPalette::Highlight), 1.5);
+        p.setPen(focusPen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+    }
+
+    // Bezel and face.
+    QRadialGradient bezel(c, r, c - QPointF(r * 0.3, r * 0.3));
+    bezel.setColorAt(0, pal.color(QPalette::Light));
+    bezel.setColorAt(1, pal.color(QPalette::Button));
+    p.setPen(QPen(pal.color(QPalette::Mid), 1));
+    p.setBrush(bezel);
+    p.drawEllipse(c, r - 0.5, r - 0.5);
+
+    // Scale: ticks on the outer ring, ten divisions, minor ticks when there is room for them.
+    const int divisions = 10;
+    const int minorPerDivision = r >= 36 ? 5 : (r >= 24 ? 2 : 1);
+    const int ticks = divisions * minorPerDivision;
+    for (int i = 0; i <= ticks; ++i) {
+        const bool major = i % minorPerDivision == 0;
+        const double angle = kStartAngle - kSweep * i / ticks;
+        const double outer = r * 0.92;
+        const double inner = major ? r * 0.74 : r * 0.83;
+        p.setPen(QPen(ink, major ? std::max(1.2, r / 28) : 0.8, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(onCircle(c, inner, angle), onCircle(c, outer, angle));
+    }
+
+    // Raised cap in the middle.
+    const double capR = r * 0.55;
+    QRadialGradient cap(c, capR, c - QPointF(capR * 0.4, capR * 0.4));
+    cap.setColorAt(0, pal.color(QPalette::Light));
+    cap.setColorAt(1, pal.color(QPalette::Midlight).darker(110));
+    p.setPen(QPen(pal.color(QPalette::Mid), 1));
+    p.setBrush(cap);
+    p.drawEllipse(c, capR, capR);
+
+    // Needle: stops at the end of the scale for a value beyond it.
+    const double angle = kStartAngle - kSweep * logic().fractionOf(value_);
+    const QColor needle = enabled ? QColor(200, 30, 30) : pal.color(QPalette::Disabled, QPalette::WindowText);
+    p.setPen(QPen(needle, std::max(2.0, r / 14), Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(onCircle(c, r * 0.12, angle), onCircle(c, r * 0.86, angle));
+    p.setPen(Qt::NoPen);
+    p.setBrush(needle.darker(130));
+    p.drawEllipse(c, std::max(2.0, r * 0.1), std::max(2.0, r * 0.1));
+
+    // End labels under the ends of the scale.
+    p.setPen(ink);
+    const QFontMetricsF fm(font());
+    const double labelTop = dial.bottom() - r * 0.25;
+    const double half = width() / 2.0;
+    p.drawText(QRectF(0, labelTop, half - 1, fm.height() + r * 0.25), Qt::AlignLeft | Qt::AlignBottom,
+               scaleLabel(minimum_));
+    p.drawText(QRectF(half + 1, labelTop, half - 1, fm.height() + r * 0.25), Qt::AlignRight | Qt::AlignBottom,
+               scaleLabel(maximum_));
+}
+
+}  // namespace corvane
