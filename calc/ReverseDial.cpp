@@ -157,8 +157,8 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
         const float vm = ownV.at(x) - statV.at(x);
         const float hm = -(ownH.at(x) - statH.at(x));
         const float gm = ownG.at(x) - statG.at(x);
-        vert[i] = vm - gm;
-        horiz[i] = hm;
+        vert[i] = plain(vm - gm);
+        horiz[i] = plain(hm);
     }
 
     result.graph1.xMax = pos[3];

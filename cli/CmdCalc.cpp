@@ -1,0 +1,260 @@
+// corvane-cli calc: the alignment of a project file, as the main window would show it.
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QTextStream>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "calc/Alignment.h"
+#include "cli/Commands.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectRecord.h"
+
+namespace corvane::cli {
+
+namespace {
+
+int badArguments(const QString& message) {
+    QTextStream(stderr) << "corvane-cli calc: " << message << "\n";
+    return 2;
+}
+
+// The window's graphs start on the knob scale of their dial: symmetric about 0 and wide enough
+// for the largest reading of that dial.
+YRange knobRange(const ProjectRecord& record, int method, bool secondDial) {
+    float top = 0;
+    for (int p = 0; p < kPositionCount; ++p) {
+        const float reading = secondDial ? record.dial2(method, p) : record.dial1(method, p);
+        if (std::fabs(reading) > top) top = std::fabs(reading);
+    }
+    const double scale = niceScaleMax(top);
+    return YRange{-scale, scale};
+}
+
+// JSON has no NaN or infinity: they go out as strings so that nothing is silently lost.
+void appendNumber(std::string& out, float value) {
+    if (std::isnan(value)) {
+        out += "\"NaN\"";
+    } else if (std::isinf(value)) {
+        out += value > 0 ? "\"Infinity\"" : "\"-Infinity\"";
+    } else {
+        // The shortest text that reads back to the same float: 0.1, not 0.100000001490116.
+        char buffer[32];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+        out.append(buffer, end);
+    }
+}
+
+// Axis ends are doubles in the graph, but every one of them comes from a float.
+void appendNumber(std::string& out, double value) {
+    const auto narrow = static_cast<float>(value);
+    if (static_cast<double>(narrow) == value || !std::isfinite(value)) {
+        appendNumber(out, narrow);
+        return;
+    }
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    out.append(buffer, end);
+}
+
+void appendString(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20) {
+                    char escape[8];
+                    std::snprintf(escape, sizeof escape, "\\u%04x", c);
+                    out += escape;
+                } else {
+                    out += ch;
+                }
+        }
+    }
+    out += '"';
+}
+
+template <typename Seq>
+void appendArray(std::string& out, const Seq& values) {
+    out += '[';
+    bool first = true;
+    for (const auto v : values) {
+        if (!first) out += ", ";
+        first = false;
+        appendNumber(out, v);
+    }
+    out += ']';
+}
+
+void appendPlot(std::string& out, const PlotData& plot) {
+    out += "{\"x\": ";
+    appendArray(out, plot.x);
+    out += ", \"y\": ";
+    appendArray(out, plot.y);
+    out += '}';
+}
+
+void appendGraph(std::string& out, const GraphResult& g) {
+    out += "{\"x_max\": ";
+    appendNumber(out, g.xMax);
+    out += ", \"y_range\": ";
+    if (g.yRange) {
+        appendArray(out, std::array<double, 2>{g.yRange->min, g.yRange->max});
+    } else {
+        out += "null";
+    }
+    // A hidden machine line is no result: it is written as null rather than as stale or empty points.
+    out += ", \"plot1\": ";
+    if (g.plot1Visible) {
+        appendPlot(out, g.plot1);
+    } else {
+        out += "null";
+    }
+    out += ", \"plot2\": ";
+    if (g.plot2 && g.plot2Visible) {
+        appendPlot(out, *g.plot2);
+    } else {
+        out += "null";
+    }
+    out += ", \"plot2_visible\": ";
+    out += g.plot2Visible ? "true" : "false";
+    out += ", \"band\": ";
+    if (g.band) {
+        appendPlot(out, *g.band);
+    } else {
+        out += "null";
+    }
+    out += '}';
+}
+
+std::string toJson(const CalcResult& r) {
+    std::string out = "{\"vertical_text\": ";
+    appendString(out, r.verticalText);
+    out += ", \"horizontal_text\": ";
+    appendString(out, r.horizontalText);
+    out += ", \"vertical_moves\": ";
+    appendArray(out, r.verticalMoves);
+    out += ", \"horizontal_moves\": ";
+    appendArray(out, r.horizontalMoves);
+    out += ", \"aborted\": ";
+    out += r.aborted ? "true" : "false";
+    out += ", \"abort_message\": ";
+    if (r.aborted) {
+        appendString(out, r.abortMessage);
+    } else {
+        out += "null";
+    }
+    out += ", \"growth_written\": ";
+    if (r.growthWritten) {
+        appendArray(out, *r.growthWritten);
+    } else {
+        out += "null";
+    }
+    // An aborted calculation draws nothing.
+    out += ", \"graph1\": ";
+    if (r.aborted) {
+        out += "null";
+    } else {
+        appendGraph(out, r.graph1);
+    }
+    out += ", \"graph2\": ";
+    if (r.aborted) {
+        out += "null";
+    } else {
+        appendGraph(out, r.graph2);
+    }
+    out += "}\n";
+    return out;
+}
+
+// The label's lines as a terminal shows them.
+std::string terminalLines(const std::string& label) {
+    std::string out;
+    out.reserve(label.size() + 1);
+    for (std::size_t i = 0; i < label.size(); ++i) {
+        if (label[i] == '\r' && i + 1 < label.size() && label[i + 1] == '\n') continue;
+        out += label[i];
+    }
+    out += '\n';
+    return out;
+}
+
+bool pickChoice(const QCommandLineParser& parser, const QCommandLineOption& option, const QStringList& names,
+                int& index, QString& error) {
+    if (!parser.isSet(option)) return true;
+    const QString value = parser.value(option);
+    index = static_cast<int>(names.indexOf(value));
+    if (index >= 0) return true;
+    error = QString("--%1 must be one of %2, not '%3'").arg(option.names().first(), names.join(", "), value);
+    return false;
+}
+
+}  // namespace
+
+int runCalc(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption methodOption("method", "reverse-dial, rim-face or jack-shaft.", "method");
+    const QCommandLineOption rotationOption("rotation", "full or half (reverse dial).", "rotation");
+    const QCommandLineOption bracketOption("bracket", "fixed or moveable (rim and face).", "side");
+    const QCommandLineOption growthOption("growth", "Take the thermal growth off the vertical moves.");
+    const QCommandLineOption autoScaleOption("autoscale", "Scale the graphs to the results.");
+    const QCommandLineOption toleranceOption("tolerance", "Draw the tolerance band.");
+    const QCommandLineOption jsonOption("json", "Write one JSON object.");
+    parser.addOptions({methodOption, rotationOption, bracketOption, growthOption, autoScaleOption,
+                       toleranceOption, jsonOption});
+    parser.addPositionalArgument("file", "The project file (.qdl).");
+    if (!parser.parse(QStringList{"corvane-cli calc"} + arguments)) return badArguments(parser.errorText());
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return badArguments(QString("takes exactly one project file, got %1").arg(positional.size()));
+
+    CalcOptions options;
+    QString error;
+    if (!pickChoice(parser, methodOption, {"reverse-dial", "rim-face", "jack-shaft"}, options.method, error) ||
+        !pickChoice(parser, rotationOption, {"full", "half"}, options.rotation, error) ||
+        !pickChoice(parser, bracketOption, {"fixed", "moveable"}, options.bracketSide, error))
+        return badArguments(error);
+    options.growthOn = parser.isSet(growthOption);
+    options.autoScale = parser.isSet(autoScaleOption);
+    options.toleranceOn = parser.isSet(toleranceOption);
+
+    const QString file = positional.first();
+    ProjectRecord record;
+    std::string readError;
+    if (!readProject(QFile::encodeName(file).toStdString(), record, &readError))
+        return badArguments(QString("cannot read '%1': %2").arg(file, QString::fromStdString(readError)));
+
+    // What the main window's refresh would hand the calculation.
+    options.tolerance = calcTolerance(toleranceSpan(record, options.method), record.RPM);
+    options.graph1Y = knobRange(record, options.method, false);
+    options.graph2Y = knobRange(record, options.method, true);
+
+    const CalcResult result = calcAlignment(record, options);
+    const bool failed = result.aborted || !result.hasResult;
+    QTextStream out(stdout);
+    if (parser.isSet(jsonOption)) {
+        out << QString::fromStdString(toJson(result));
+        return failed ? 1 : 0;
+    }
+    if (result.aborted) {
+        QTextStream(stderr) << QString::fromStdString(terminalLines(result.abortMessage));
+        return 1;
+    }
+    out << QString::fromStdString(terminalLines(result.verticalText)) << "\n"
+        << QString::fromStdString(terminalLines(result.horizontalText));
+    // No result is a failure for a script, even though the labels say why.
+    return failed ? 1 : 0;
+}
+
+}  // namespace corvane::cli
