@@ -1,0 +1,50 @@
+#include "ui/main/MainWindowPrompts.h"
+
+#include "calc/NumberFormat.h"
+#include "ui/main/frmDials.h"
+#include "ui/widgets/DialogProvider.h"
+
+namespace corvane {
+
+namespace {
+
+std::optional<std::string> toStd(const std::optional<QString>& name) {
+    if (!name) return std::nullopt;
+    return name->toStdString();
+}
+
+}  // namespace
+
+void MainWindowPrompts::showMessage(const std::string& text) {
+    dialogs_.showMessage(&window_, QString::fromStdString(text));
+}
+
+bool MainWindowPrompts::askYesNo(const std::string& text) {
+    return dialogs_.askYesNo(&window_, QString::fromStdString(text));
+}
+
+std::optional<std::string> MainWindowPrompts::chooseOpenFile(const std::string& initialFolder,
+                                                             const std::string& filter) {
+    return toStd(
+        dialogs_.chooseOpenFile(&window_, QString::fromStdString(initialFolder), QString::fromStdString(filter)));
+}
+
+std::optional<std::string> MainWindowPrompts::chooseSaveFile(const std::string& initialFolder,
+                                                             const std::string& filter) {
+    return toStd(
+        dialogs_.chooseSaveFile(&window_, QString::fromStdString(initialFolder), QString::fromStdString(filter)));
+}
+
+void MainWindowPrompts::refreshAll() { window_.refreshAll(); }
+
+void MainWindowPrompts::recentFilesChanged(const std::array<std::string, kRecentFileCount>& captions) {
+    window_.setRecentFileCaptions(captions);
+}
+
+void MainWindowPrompts::dateStampChanged(double oleDate) {
+    window_.showDateStamp(QString::fromStdString(formatDateTime(oleDate)));
+}
+
+double MainWindowPrompts::currentDate() { return dialogs_.currentDate(); }
+
+}  // namespace corvane

@@ -1,0 +1,519 @@
+#include "ui/main/frmDials.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "project/ProjectCommands.h"
+#include "ui/growth/frmGrowth.h"
+#include "ui/main/MainIcons.h"
+#include "ui/main/MainWindowPrompts.h"
+#include "ui/tolerance/frmTolerances.h"
+#include "ui/widgets/DialogProvider.h"
+#include "ui/widgets/GridCellEditor.h"
+#include "ui/widgets/Knob.h"
+#include "ui/widgets/ResultGraph.h"
+
+namespace corvane {
+
+namespace {
+
+// Window size: 12000 x 8800 twips at 15 twips to the pixel.
+constexpr int kWindowWidth = 800;
+constexpr int kWindowHeight = 587;
+
+// Left column: header, machine model, the two dials, method, lengths and buttons.
+constexpr int kLeftX = 4;
+constexpr int kLeftWidth = 412;
+// Right column: the two graphs with their result lines, and the options.
+constexpr int kRightX = 420;
+constexpr int kRightWidth = 376;
+
+// Where the drawing sits inside the "Machine Model" frame.
+constexpr int kDrawingX = 6;
+constexpr int kDrawingY = 42;
+
+const char* const kClock[4] = {"12:00", "3:00", "6:00", "9:00"};
+
+QLabel* makeLabel(const QString& text, QWidget* parent, const char* name) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QString indexed(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
+
+QFont resultFont() {
+    // Courier New where the system has it (fontconfig maps it to Liberation Mono on Linux);
+    // any fixed-pitch font keeps the columns of the result lines aligned.
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSize(9);
+    if (!QFontInfo(font).fixedPitch()) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPointSize(9);
+    }
+    return font;
+}
+
+QPushButton* pictureButton(const QIcon& icon, const QString& tip, QWidget* parent, const char* name,
+                           int size) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(icon);
+    button->setIconSize(QSize(size - 10, size - 10));
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+}  // namespace
+
+frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
+    : QMainWindow(parent), state_(state), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("frmDials"));
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    setCentralWidget(central);
+
+    buildHeader(central);
+    buildMachineModel(central);
+    buildDials(central);
+    buildCalculation(central);
+    buildLengthGrid(central);
+    buildButtons(central);
+    buildResults(central);
+    buildMiscellaneous(central);
+    buildMenus();
+    arrangeTabOrder();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &frmDials::Timer1_Timer);
+
+    prompts_ = std::make_unique<MainWindowPrompts>(*this, dialogs_);
+    commands_ = std::make_unique<ProjectCommands>(state_, *prompts_);
+    growth_ = std::make_unique<frmGrowth>(state_, this);
+    connect(growth_.get(), &frmGrowth::growthApplied, this, &frmDials::fillTXTfields);
+    tolerances_ = std::make_unique<frmTolerances>(state_, this);
+
+    setWindowTitle(QStringLiteral("CORVANE"));
+    resize(kWindowWidth, kWindowHeight);
+    setFixedSize(kWindowWidth, kWindowHeight);
+}
+
+frmDials::~frmDials() {
+    // Children losing the focus while they are torn down must not run the handlers.
+    destroying_ = true;
+}
+
+void frmDials::setUpEntryBox(QLineEdit* box, bool enterActsAsTab) {
+    box->installEventFilter(this);
+    box->setProperty("corvaneEnterAsTab", enterActsAsTab);
+}
+
+void frmDials::buildHeader(QWidget* central) {
+    auto* frame = new QGroupBox(central);
+    frame->setObjectName(QStringLiteral("frameHeader"));
+    frame->setGeometry(kLeftX, 2, kWindowWidth - 2 * kLeftX, 34);
+
+    auto* machineCaption = makeLabel(QStringLiteral("Machine:"), frame, "lblMachineCaption");
+    machineCaption->setGeometry(8, 6, 56, 22);
+    txtMachine = new QLineEdit(frame);
+    txtMachine->setObjectName(QStringLiteral("txtMachine"));
+    txtMachine->setGeometry(64, 6, 220, 22);
+    txtMachine->setAccessibleName(QStringLiteral("Machine"));
+    machineCaption->setBuddy(txtMachine);
+    setUpEntryBox(txtMachine, true);
+
+    auto* technicianCaption = makeLabel(QStringLiteral("Technician:"), frame, "lblTechnicianCaption");
+    technicianCaption->setGeometry(300, 6, 72, 22);
+    txtTechnician = new QLineEdit(frame);
+    txtTechnician->setObjectName(QStringLiteral("txtTechnician"));
+    txtTechnician->setGeometry(372, 6, 200, 22);
+    txtTechnician->setAccessibleName(QStringLiteral("Technician"));
+    technicianCaption->setBuddy(txtTechnician);
+    setUpEntryBox(txtTechnician, true);
+
+    auto* dateCaption = makeLabel(QStringLiteral("Date:"), frame, "lblDateCaption");
+    dateCaption->setGeometry(600, 6, 36, 22);
+    lblCompany = makeLabel(QString(), frame, "lblCompany");
+    lblCompany->setGeometry(636, 6, 146, 22);
+    lblCompany->setAccessibleName(QStringLiteral("Date stamp"));
+}
+
+void frmDials::buildMachineModel(QWidget* central) {
+    frameMachine = new QGroupBox(QStringLiteral("Machine Model"), central);
+    frameMachine->setObjectName(QStringLiteral("frameMachine"));
+    frameMachine->setGeometry(kLeftX, 38, kLeftWidth, 200);
+
+    picRevDial = new MachineDrawing(MachineDrawing::Kind::ReverseDial, frameMachine);
+    picRevDial->setObjectName(QStringLiteral("picRevDial"));
+    picRimFace1 = new MachineDrawing(MachineDrawing::Kind::RimFaceFixed, frameMachine);
+    picRimFace1->setObjectName(QStringLiteral("picRimFace1"));
+    picRimFace2 = new MachineDrawing(MachineDrawing::Kind::RimFaceMoveable, frameMachine);
+    picRimFace2->setObjectName(QStringLiteral("picRimFace2"));
+    picJackShaft = new MachineDrawing(MachineDrawing::Kind::JackShaft, frameMachine);
+    picJackShaft->setObjectName(QStringLiteral("picJackShaft"));
+    for (MachineDrawing* drawing : {picRevDial, picRimFace1, picRimFace2, picJackShaft}) {
+        drawing->setGeometry(kDrawingX, kDrawingY, MachineDrawing::kWidth, MachineDrawing::kHeight);
+        drawing->hide();
+    }
+    picRevDial->show();
+
+    lblMachine1 = makeLabel(QStringLiteral("Fixed"), frameMachine, "lblMachine1");
+    lblMachine2 = makeLabel(QStringLiteral("Moveable"), frameMachine, "lblMachine2");
+    lblMachine1->setGeometry(kDrawingX + 4, 20, 40, 20);
+    lblMachine2->setGeometry(kDrawingX + 200, 20, 60, 20);
+
+    txtM1 = new QLineEdit(frameMachine);
+    txtM1->setObjectName(QStringLiteral("txtM1"));
+    txtM1->setGeometry(kDrawingX + 48, 19, 140, 22);
+    txtM1->setAccessibleName(QStringLiteral("Fixed machine"));
+    setUpEntryBox(txtM1, false);
+    txtM2 = new QLineEdit(frameMachine);
+    txtM2->setObjectName(QStringLiteral("txtM2"));
+    txtM2->setGeometry(kDrawingX + 258, 19, 140, 22);
+    txtM2->setAccessibleName(QStringLiteral("Moveable machine"));
+    setUpEntryBox(txtM2, false);
+
+    for (int k = 0; k < kLengthCount; ++k) {
+        lblLength[k] = makeLabel(QString::fromStdString(state_.LengthLabel[k]), frameMachine, "lblLength");
+        lblLength[k]->setObjectName(indexed("lblLength", k));
+        lblLength[k]->setAlignment(Qt::AlignCenter);
+        lblLength[k]->resize(16, 14);
+        QFont bold = lblLength[k]->font();
+        bold.setBold(true);
+        lblLength[k]->setFont(bold);
+    }
+
+    lblStationary = makeLabel(QStringLiteral("Stationary:"), frameMachine, "lblStationary");
+    lblStationary->setAlignment(Qt::AlignCenter);
+    for (int i = 0; i < 4; ++i) {
+        chkStation[i] = new QCheckBox(frameMachine);
+        chkStation[i]->setObjectName(indexed("chkStation", i));
+        chkStation[i]->setAccessibleName(QStringLiteral("Stationary foot %1").arg(i + 1));
+        chkStation[i]->setToolTip(QStringLiteral("Foot %1 stays where it is").arg(i + 1));
+        connect(chkStation[i], &QCheckBox::toggled, this, [this, i] { chkStation_Click(i); });
+    }
+
+    lblGrowth = makeLabel(QStringLiteral("Growth (mils)"), frameMachine, "lblGrowth");
+    lblGrowth->setAlignment(Qt::AlignCenter);
+    for (int i = 0; i < 4; ++i) {
+        txtGro[i] = new QLineEdit(frameMachine);
+        txtGro[i]->setObjectName(indexed("txtGro", i));
+        txtGro[i]->setAlignment(Qt::AlignCenter);
+        txtGro[i]->setAccessibleName(QStringLiteral("Foot %1 growth (mils)").arg(i + 1));
+        txtGro[i]->hide();
+        setUpEntryBox(txtGro[i], true);
+    }
+    placeFootControls();
+    placeLengthLabels();
+}
+
+void frmDials::buildDials(QWidget* central) {
+    buildDialFrame(central, 1);
+    buildDialFrame(central, 2);
+}
+
+void frmDials::buildDialFrame(QWidget* central, int dial) {
+    auto* frame = new QGroupBox(dial == 1 ? QStringLiteral("Dial Indicator 1") : QStringLiteral("Dial Indicator 2"),
+                                central);
+    frame->setObjectName(dial == 1 ? QStringLiteral("frameDial1") : QStringLiteral("frameDial2"));
+    const int width = (kLeftWidth - 4) / 2;
+    frame->setGeometry(kLeftX + (dial == 1 ? 0 : width + 4), 240, width, 176);
+    (dial == 1 ? frameDial1 : frameDial2) = frame;
+
+    auto& knobs = dial == 1 ? cwkDial1 : cwkDial2;
+    auto& boxes = dial == 1 ? txtD1 : txtD2;
+    // The four positions stand like a clock face: 12:00 at the top, 3:00 right, 6:00 at the
+    // bottom, 9:00 left.
+    constexpr int kCell = 64;
+    const int left = (width - 3 * kCell) / 2;
+    const QPoint cells[4] = {{left + kCell, 16}, {left + 2 * kCell, 55}, {left + kCell, 94}, {left, 55}};
+    for (int p = 0; p < 4; ++p) {
+        const QString tip = QStringLiteral("Dial %1 - %2 o'clock ").arg(dial).arg(QLatin1String(kClock[p]));
+        auto* knob = new Knob(frame);
+        knob->setObjectName(indexed(dial == 1 ? "cwkDial1" : "cwkDial2", p));
+        knob->setGeometry(cells[p].x() + (kCell - 54) / 2, cells[p].y(), 54, 54);
+        knob->setToolTip(tip);
+        knob->setAccessibleName(tip.trimmed());
+        knobs[p] = knob;
+        connect(knob, &Knob::valueChanged, this, [this, dial, p](double value) {
+            if (dial == 1)
+                cwkDial1_ValueChanged(p, value);
+            else
+                cwkDial2_ValueChanged(p, value);
+        });
+
+        auto* box = new QLineEdit(frame);
+        box->setObjectName(indexed(dial == 1 ? "txtD1" : "txtD2", p));
+        box->setGeometry(cells[p].x() + 6, cells[p].y() + 56, kCell - 12, 21);
+        box->setAlignment(Qt::AlignCenter);
+        box->setAccessibleName(tip + QStringLiteral("reading"));
+        boxes[p] = box;
+        setUpEntryBox(box, true);
+    }
+}
+
+void frmDials::buildCalculation(QWidget* central) {
+    frameCalculation = new QGroupBox(QStringLiteral("Calculation"), central);
+    frameCalculation->setObjectName(QStringLiteral("frameCalculation"));
+    frameCalculation->setToolTip(QStringLiteral("Aligment Calculation Method"));
+    frameCalculation->setGeometry(kLeftX, 420, 120, 96);
+    auto* group = new QButtonGroup(frameCalculation);
+    const char* const captions[3] = {"Reverse Dial", "Rim and Face", "Jack Shaft"};
+    for (int i = 0; i < 3; ++i) {
+        optAcalc[i] = new QRadioButton(QLatin1String(captions[i]), frameCalculation);
+        optAcalc[i]->setObjectName(indexed("optAcalc", i));
+        optAcalc[i]->setGeometry(8, 20 + 24 * i, 108, 22);
+        group->addButton(optAcalc[i], i);
+        connect(optAcalc[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) optAcalc_Click(i);
+        });
+    }
+}
+
+void frmDials::buildLengthGrid(QWidget* central) {
+    frameLength = new QGroupBox(QStringLiteral("Length"), central);
+    frameLength->setObjectName(QStringLiteral("frameLength"));
+    frameLength->setGeometry(kLeftX + 124, 420, 140, 141);
+
+    gridLength = new QTableWidget(frameLength);
+    gridLength->setObjectName(QStringLiteral("gridLength"));
+    gridLength->setToolTip(QStringLiteral("Length Grid"));
+    gridLength->setAccessibleName(QStringLiteral("Length Grid"));
+    gridLength->horizontalHeader()->hide();
+    gridLength->verticalHeader()->hide();
+    gridLength->setColumnCount(2);
+    gridLength->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    gridLength->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    gridLength->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    gridLength->setSelectionMode(QAbstractItemView::SingleSelection);
+    gridLength->setTabKeyNavigation(false);
+    gridLength->move(7, 20);
+
+    txtLength = new QLineEdit(frameLength);
+    txtLength->setObjectName(QStringLiteral("txtLength"));
+    txtLength->setFrame(false);
+    txtLength->setAlignment(Qt::AlignCenter);
+    txtLength->setFocusPolicy(Qt::ClickFocus);
+    txtLength->setAccessibleName(QStringLiteral("Length"));
+    txtLength->hide();
+
+    gridEditor = new GridCellEditor(gridLength, txtLength, GridCellEditor::Walk::Rows, [this] { return Loading; },
+                                    this);
+    connect(gridEditor, &GridCellEditor::committed, this,
+            [this](int row, int, double value) { gridLength_Commit(row, value); });
+}
+
+void frmDials::buildButtons(QWidget* central) {
+    constexpr int kButton = 40;
+    const int x = kLeftX + 268;
+    cmdComments = pictureButton(commentsIcon(), QStringLiteral("Add Comments"), central, "cmdComments", kButton);
+    cmdGrowth = pictureButton(thermometerIcon(), QStringLiteral("Thermal Growth Calcs"), central, "cmdGrowth", kButton);
+    cmdTolerances =
+        pictureButton(toleranceIcon(), QStringLiteral("Alignment Tolerance Calcs"), central, "cmdTolerances", kButton);
+    cmdComments->setGeometry(x, 428, kButton, kButton);
+    cmdGrowth->setGeometry(x + 49, 428, kButton, kButton);
+    cmdTolerances->setGeometry(x + 98, 428, kButton, kButton);
+    connect(cmdComments, &QPushButton::clicked, this, &frmDials::cmdComments_Click);
+    connect(cmdGrowth, &QPushButton::clicked, this, &frmDials::cmdGrowth_Click);
+    connect(cmdTolerances, &QPushButton::clicked, this, &frmDials::cmdTolerances_Click);
+
+    cmdReset = new QPushButton(QStringLiteral("Reset Values"), central);
+    cmdReset->setObjectName(QStringLiteral("cmdReset"));
+    cmdReset->setToolTip(QStringLiteral("Reset ALL data values to 0"));
+    cmdReset->setGeometry(x, 528, 138, 30);
+    connect(cmdReset, &QPushButton::clicked, this, &frmDials::cmdReset_Click);
+}
+
+void frmDials::buildResults(QWidget* central) {
+    constexpr int kGraphWidth = kRightWidth - 30;
+    constexpr int kGraphHeight = 150;
+    constexpr int kButton = 26;
+    const int buttonX = kRightX + kGraphWidth + 4;
+    const QFont font = resultFont();
+
+    Graph1 = new ResultGraph(central);
+    Graph1->setObjectName(QStringLiteral("Graph1"));
+    Graph1->setAccessibleName(QStringLiteral("Vertical graph"));
+    Graph1->setGeometry(kRightX, 40, kGraphWidth, kGraphHeight);
+    lblAcalc1 = makeLabel(QString(), central, "lblAcalc1");
+    lblAcalc1->setGeometry(kRightX + 2, 40 + kGraphHeight + 1, kRightWidth - 2, 34);
+
+    Graph2 = new ResultGraph(central);
+    Graph2->setObjectName(QStringLiteral("Graph2"));
+    Graph2->setAccessibleName(QStringLiteral("Horizontal graph"));
+    Graph2->setGeometry(kRightX, 228, kGraphWidth, kGraphHeight);
+    lblAcalc2 = makeLabel(QString(), central, "lblAcalc2");
+    lblAcalc2->setGeometry(kRightX + 2, 228 + kGraphHeight + 1, kRightWidth - 2, 34);
+
+    for (QLabel* label : {lblAcalc1, lblAcalc2}) {
+        label->setFont(font);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setWordWrap(false);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+
+    cmdG1Inc = pictureButton(zoomIcon(true), QStringLiteral("Increase Scale"), central, "cmdG1Inc", kButton);
+    cmdG1Dec = pictureButton(zoomIcon(false), QStringLiteral("Descrease Scale"), central, "cmdG1Dec", kButton);
+    cmdScale = pictureButton(autoScaleIcon(), QStringLiteral("AutoScale"), central, "cmdScale", kButton);
+    cmdG2Inc = pictureButton(zoomIcon(true), QStringLiteral("Increase Scale"), central, "cmdG2Inc", kButton);
+    cmdG2Dec = pictureButton(zoomIcon(false), QStringLiteral("Decrease Scale"), central, "cmdG2Dec", kButton);
+    cmdG1Inc->setAccessibleName(QStringLiteral("Increase Scale (vertical graph)"));
+    cmdG1Dec->setAccessibleName(QStringLiteral("Descrease Scale (vertical graph)"));
+    cmdG2Inc->setAccessibleName(QStringLiteral("Increase Scale (horizontal graph)"));
+    cmdG2Dec->setAccessibleName(QStringLiteral("Decrease Scale (horizontal graph)"));
+    cmdG1Inc->setGeometry(buttonX, 46, kButton, kButton);
+    cmdG1Dec->setGeometry(buttonX, 76, kButton, kButton);
+    cmdScale->setGeometry(buttonX, 158, kButton, kButton);
+    cmdG2Inc->setGeometry(buttonX, 234, kButton, kButton);
+    cmdG2Dec->setGeometry(buttonX, 264, kButton, kButton);
+    cmdScale->setAutoFillBackground(true);
+    connect(cmdG1Inc, &QPushButton::clicked, this, &frmDials::cmdG1Inc_Click);
+    connect(cmdG1Dec, &QPushButton::clicked, this, &frmDials::cmdG1Dec_Click);
+    connect(cmdG2Inc, &QPushButton::clicked, this, &frmDials::cmdG2Inc_Click);
+    connect(cmdG2Dec, &QPushButton::clicked, this, &frmDials::cmdG2Dec_Click);
+    connect(cmdScale, &QPushButton::clicked, this, &frmDials::cmdScale_Click);
+}
+
+void frmDials::buildMiscellaneous(QWidget* central) {
+    frameMisc = new QGroupBox(QStringLiteral("Miscellaneous"), central);
+    frameMisc->setObjectName(QStringLiteral("frameMisc"));
+    frameMisc->setGeometry(kRightX, 418, kRightWidth, 143);
+
+    frameUnits = new QGroupBox(QStringLiteral("Engineering Units"), frameMisc);
+    frameUnits->setObjectName(QStringLiteral("frameUnits"));
+    frameUnits->setGeometry(8, 18, 124, 66);
+    auto* units = new QButtonGroup(frameUnits);
+    const char* const captions[2] = {"English", "Metric"};
+    for (int i = 0; i < 2; ++i) {
+        optEU[i] = new QRadioButton(QLatin1String(captions[i]), frameUnits);
+        optEU[i]->setObjectName(indexed("optEU", i));
+        optEU[i]->setGeometry(10, 18 + 22 * i, 100, 22);
+        units->addButton(optEU[i], i);
+        connect(optEU[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) optEU_Click(i);
+        });
+    }
+
+    lblMisc1 = makeLabel(QStringLiteral("Sag (mils)"), frameMisc, "lblMisc1");
+    lblMisc1->setGeometry(10, 98, 68, 22);
+    txtMisc1 = new QLineEdit(frameMisc);
+    txtMisc1->setObjectName(QStringLiteral("txtMisc1"));
+    txtMisc1->setGeometry(78, 98, 54, 22);
+    txtMisc1->setAlignment(Qt::AlignCenter);
+    txtMisc1->setAccessibleName(QStringLiteral("Sag (mils)"));
+    lblMisc1->setBuddy(txtMisc1);
+    setUpEntryBox(txtMisc1, true);
+
+    chkTgrowth = new QCheckBox(QStringLiteral("Thermal Growth"), frameMisc);
+    chkTgrowth->setObjectName(QStringLiteral("chkTgrowth"));
+    chkTgrowth->setGeometry(146, 22, 130, 22);
+    connect(chkTgrowth, &QCheckBox::toggled, this, &frmDials::chkTgrowth_Click);
+    chkTolerance = new QCheckBox(QStringLiteral("Apply Tolerance"), frameMisc);
+    chkTolerance->setObjectName(QStringLiteral("chkTolerance"));
+    chkTolerance->setGeometry(146, 48, 130, 22);
+    connect(chkTolerance, &QCheckBox::toggled, this, &frmDials::chkTolerance_Click);
+
+    cmbMachine = new QComboBox(frameMisc);
+    cmbMachine->setObjectName(QStringLiteral("cmbMachine"));
+    cmbMachine->addItem(QStringLiteral("2 Machines"));
+    cmbMachine->setAccessibleName(QStringLiteral("Machines"));
+    cmbMachine->setGeometry(146, 96, 104, 26);
+
+    cmbRotation = new QComboBox(frameMisc);
+    cmbRotation->setObjectName(QStringLiteral("cmbRotation"));
+    cmbRotation->addItems({QStringLiteral("Full Rotation"), QStringLiteral("Half Rotation")});
+    cmbRotation->setAccessibleName(QStringLiteral("Rotation"));
+    cmbRotation->setGeometry(254, 96, 114, 26);
+    connect(cmbRotation, &QComboBox::currentIndexChanged, this, &frmDials::cmbRotation_Click);
+
+    cmbFixMove = new QComboBox(frameMisc);
+    cmbFixMove->setObjectName(QStringLiteral("cmbFixMove"));
+    cmbFixMove->addItems({QStringLiteral("Fixed Mach"), QStringLiteral("Moveable Machine")});
+    cmbFixMove->setToolTip(QStringLiteral("Indicators Attached to Machine"));
+    cmbFixMove->setAccessibleName(QStringLiteral("Indicators Attached to Machine"));
+    cmbFixMove->setGeometry(146, 96, 150, 26);
+    cmbFixMove->hide();
+    connect(cmbFixMove, &QComboBox::currentIndexChanged, this, &frmDials::cmbFixMove_Click);
+}
+
+void frmDials::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileNew = file->addAction(QStringLiteral("&New File..."), this, &frmDials::mnuFileNew_Click);
+    mnuFileNew->setShortcut(QKeySequence::New);
+    mnuFileOpen = file->addAction(QStringLiteral("&Open File..."), this, &frmDials::mnuFileOpen_Click);
+    mnuFileOpen->setShortcut(QKeySequence::Open);
+    file->addSeparator();
+    mnuFileSaveAs = file->addAction(QStringLiteral("Save &As..."), this, &frmDials::mnuFileSaveAs_Click);
+    mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mnuFileSave = file->addAction(QStringLiteral("&Save"), this, &frmDials::mnuFileSave_Click);
+    mnuFileSave->setShortcut(QKeySequence::Save);
+    file->addSeparator();
+    mnuFilePrint = file->addAction(QStringLiteral("&Print..."), this, &frmDials::mnuFilePrint_Click);
+    mnuFilePrint->setShortcut(QKeySequence::Print);
+    file->addSeparator();
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        mnuFileMRU[i] = file->addAction(QString(), this, [this, i] { mnuFileMRU_Click(i); });
+        mnuFileMRU[i]->setObjectName(indexed("mnuFileMRU", i));
+        mnuFileMRU[i]->setVisible(false);
+    }
+    file->addSeparator();
+    mnuExit = file->addAction(QStringLiteral("E&xit"), this, &frmDials::mnuExit_Click);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    mnuGrowth = tools->addAction(QStringLiteral("&Thermal Growth..."), this, &frmDials::cmdGrowth_Click);
+    mnuTolerance = tools->addAction(QStringLiteral("T&olerance..."), this, &frmDials::cmdTolerances_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    mnuAbout = help->addAction(QStringLiteral("&About..."), this, &frmDials::mnuAbout_Click);
+
+    const std::pair<QAction*, const char*> names[] = {
+        {mnuFileNew, "mnuFileNew"},     {mnuFileOpen, "mnuFileOpen"}, {mnuFileSaveAs, "mnuFileSaveAs"},
+        {mnuFileSave, "mnuFileSave"},   {mnuFilePrint, "mnuFilePrint"}, {mnuExit, "mnuExit"},
+        {mnuGrowth, "mnuGrowth"},       {mnuTolerance, "mnuTolerance"}, {mnuAbout, "mnuAbout"}};
+    for (const auto& [action, name] : names) action->setObjectName(QLatin1String(name));
+}
+
+void frmDials::arrangeTabOrder() {
+    // The technician's path through the window: who and what, the method, the readings of both
+    // dials, then (after the growth switch) the growth corrections, the stationary feet and the
+    // geometry; the knobs, options and buttons follow.
+    std::vector<QWidget*> order{txtMachine, txtTechnician, txtM1, txtM2, optAcalc[0], optAcalc[1], optAcalc[2]};
+    for (QLineEdit* box : txtD1) order.push_back(box);
+    for (QLineEdit* box : txtD2) order.push_back(box);
+    order.push_back(chkTgrowth);
+    for (QLineEdit* box : txtGro) order.push_back(box);
+    for (QCheckBox* box : chkStation) order.push_back(box);
+    order.push_back(gridLength);
+    order.push_back(txtMisc1);
+    for (Knob* knob : cwkDial1) order.push_back(knob);
+    for (Knob* knob : cwkDial2) order.push_back(knob);
+    for (QWidget* w : std::initializer_list<QWidget*>{optEU[0], optEU[1], chkTolerance, cmbMachine, cmbRotation,
+                                                     cmbFixMove, cmdG1Inc, cmdG1Dec, cmdScale, cmdG2Inc, cmdG2Dec,
+                                                     cmdComments, cmdGrowth, cmdTolerances, cmdReset})
+        order.push_back(w);
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+}  // namespace corvane

@@ -1,0 +1,246 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "calc/Alignment.h"
+#include "project/AppState.h"
+#include "ui/widgets/MachineDrawing.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+class QTimer;
+
+namespace corvane {
+
+class DialogProvider;
+class GridCellEditor;
+class Knob;
+class ProjectCommands;
+class ResultGraph;
+class UserPrompts;
+class frmGrowth;
+class frmTolerances;
+
+// The main window: readings, lengths, options, header texts and results of the open project for the
+// selected method. Every handler writes the record in place and recalculates; while the window fills
+// its own controls from the record (Loading) the handlers neither write back nor recalculate.
+class frmDials : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kVersionMajor = 1;
+    static constexpr int kVersionMinor = 5;
+    static constexpr int kVersionRevision = 6;
+
+    frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent = nullptr);
+    ~frmDials() override;
+
+    // Start-up: loads the last project (or the default one), selects the reverse dial method and fills
+    // the window. The about window is shown first when showAbout is set.
+    void formLoad(bool showAbout);
+
+    // Puts the whole record on screen for the selected method and recalculates.
+    void refreshAll();
+    void showGridAndReadings();
+    void scaleKnobs();
+    void fillTXTfields();
+    void pickToleranceSpan();
+    // Runs the calculation of the selected method and shows its result.
+    void calcAlignment();
+    void Timer1_Timer();
+
+    // Method, rotation and bracket side.
+    void optAcalc_Click(int index);
+    void cmbFixMove_Click();
+    void cmbRotation_Click();
+    void setupRotation();
+
+    // Options and header fields.
+    void optEU_Click(int index);
+    void chkStation_Click(int index);
+    void chkTgrowth_Click();
+    void chkTolerance_Click();
+    void txtMachine_LostFocus();
+    void txtTechnician_LostFocus();
+    void txtM1_LostFocus();
+    void txtM2_LostFocus();
+    void txtMisc1_LostFocus();
+
+    // Readings, growth and reset.
+    void cwkDial1_ValueChanged(int p, double value);
+    void cwkDial2_ValueChanged(int p, double value);
+    void txtD1_LostFocus(int p);
+    void txtD2_LostFocus(int p);
+    void txtGro_LostFocus(int index);
+    void cmdReset_Click();
+
+    // Length grid: a committed cell edit.
+    void gridLength_Commit(int row, double value);
+
+    // Graph buttons.
+    void cmdG1Inc_Click();
+    void cmdG1Dec_Click();
+    void cmdG2Inc_Click();
+    void cmdG2Dec_Click();
+    void cmdScale_Click();
+
+    // Other windows.
+    void cmdComments_Click();
+    void cmdGrowth_Click();
+    void cmdTolerances_Click();
+    void mnuAbout_Click();
+
+    // File menu.
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFilePrint_Click();
+    void mnuFileMRU_Click(int index);
+    void mnuExit_Click();
+
+    // Runs the lost-focus handler of the box that has the focus when its text was edited, so that a
+    // command started from the menu or a shortcut sees what the user typed.
+    void commitFocusedBox();
+
+    // Called by the file commands.
+    void setRecentFileCaptions(const std::array<std::string, kRecentFileCount>& captions);
+    void showDateStamp(const QString& formatted);
+
+    frmGrowth* growthWindow() const { return growth_.get(); }
+    frmTolerances* toleranceWindow() const { return tolerances_.get(); }
+    ProjectCommands& commands() { return *commands_; }
+
+    // Form state.
+    bool Loading = false;
+    bool GrowthOn = false;
+    bool ToleranceOn = false;
+    bool AutoScale = false;
+
+    // Controls, named as the technician's documentation names them.
+    std::array<QLineEdit*, 4> txtD1{};
+    std::array<QLineEdit*, 4> txtD2{};
+    std::array<QLineEdit*, 4> txtGro{};
+    std::array<Knob*, 4> cwkDial1{};
+    std::array<Knob*, 4> cwkDial2{};
+    std::array<QCheckBox*, 4> chkStation{};
+    std::array<QRadioButton*, 3> optAcalc{};
+    std::array<QRadioButton*, 2> optEU{};
+    QComboBox* cmbFixMove = nullptr;
+    QComboBox* cmbRotation = nullptr;
+    QComboBox* cmbMachine = nullptr;
+    QCheckBox* chkTolerance = nullptr;
+    QCheckBox* chkTgrowth = nullptr;
+    QLabel* lblAcalc1 = nullptr;
+    QLabel* lblAcalc2 = nullptr;
+    QLabel* lblMisc1 = nullptr;
+    QLabel* lblCompany = nullptr;
+    QLabel* lblStationary = nullptr;
+    QLabel* lblMachine1 = nullptr;
+    QLabel* lblMachine2 = nullptr;
+    std::array<QLabel*, 5> lblLength{};
+    QLineEdit* txtMisc1 = nullptr;
+    QLineEdit* txtMachine = nullptr;
+    QLineEdit* txtTechnician = nullptr;
+    QLineEdit* txtM1 = nullptr;
+    QLineEdit* txtM2 = nullptr;
+    QLineEdit* txtLength = nullptr;
+    QTableWidget* gridLength = nullptr;
+    GridCellEditor* gridEditor = nullptr;
+    ResultGraph* Graph1 = nullptr;
+    ResultGraph* Graph2 = nullptr;
+    QPushButton* cmdScale = nullptr;
+    QPushButton* cmdG1Inc = nullptr;
+    QPushButton* cmdG1Dec = nullptr;
+    QPushButton* cmdG2Inc = nullptr;
+    QPushButton* cmdG2Dec = nullptr;
+    QPushButton* cmdReset = nullptr;
+    QPushButton* cmdComments = nullptr;
+    QPushButton* cmdGrowth = nullptr;
+    QPushButton* cmdTolerances = nullptr;
+    QGroupBox* frameDial1 = nullptr;
+    QGroupBox* frameDial2 = nullptr;
+    QGroupBox* frameMachine = nullptr;
+    QGroupBox* frameLength = nullptr;
+    QGroupBox* frameCalculation = nullptr;
+    QGroupBox* frameMisc = nullptr;
+    QGroupBox* frameUnits = nullptr;
+    QLabel* lblGrowth = nullptr;  // caption of the growth boxes
+    MachineDrawing* picRevDial = nullptr;
+    MachineDrawing* picRimFace1 = nullptr;
+    MachineDrawing* picRimFace2 = nullptr;
+    MachineDrawing* picJackShaft = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFilePrint = nullptr;
+    std::array<QAction*, kRecentFileCount> mnuFileMRU{};
+    QAction* mnuExit = nullptr;
+    QAction* mnuGrowth = nullptr;
+    QAction* mnuTolerance = nullptr;
+    QAction* mnuAbout = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Construction, by area of the window.
+    void buildHeader(QWidget* central);
+    void buildMachineModel(QWidget* central);
+    void buildDials(QWidget* central);
+    void buildDialFrame(QWidget* central, int dial);
+    void buildLengthGrid(QWidget* central);
+    void buildCalculation(QWidget* central);
+    void buildResults(QWidget* central);
+    void buildMiscellaneous(QWidget* central);
+    void buildButtons(QWidget* central);
+    void buildMenus();
+    void arrangeTabOrder();
+    void setUpEntryBox(QLineEdit* box, bool enterActsAsTab);
+    void applyMethodLayout(int method);
+    void placeLengthLabels();
+    void fillLengthGrid();
+    void setScaleButtonColour();
+    // Commits an open edit of the length grid, as leaving the cell would.
+    void commitGridEdit();
+    void placeFootControls();
+    void setGrowthBoxesVisible();
+    MachineDrawing* shownDrawing() const;
+
+    // Runs the lost-focus handler of one box.
+    void runLostFocus(QLineEdit* box);
+    void typedReading(int dial, int p);
+    void setKnobSilently(Knob* knob, double value);
+    void knobTurned(int dial, int p, double value);
+    void zoomGraph(ResultGraph* graph, bool widen);
+    // Shows a reading the user typed that cannot be held by the record: the box goes back to the stored value.
+    static std::optional<float> toSingle(double value);
+    static QString labelText(const std::string& text);
+
+    AppState& state_;
+    DialogProvider& dialogs_;
+    std::unique_ptr<UserPrompts> prompts_;
+    std::unique_ptr<ProjectCommands> commands_;
+    std::unique_ptr<frmGrowth> growth_;
+    std::unique_ptr<frmTolerances> tolerances_;
+    // Set while a typed reading moves its knob: the reading's own handler calculates once at its end.
+    bool knobFollowsText_ = false;
+    bool destroying_ = false;
+};
+
+}  // namespace corvane

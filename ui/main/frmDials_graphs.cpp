@@ -1,0 +1,32 @@
+// The graph buttons: zoom, automatic scaling and the tolerance band switch.
+
+#include <QPushButton>
+
+#include "ui/main/frmDials.h"
+#include "ui/widgets/ResultGraph.h"
+
+namespace corvane {
+
+void frmDials::zoomGraph(ResultGraph* graph, bool widen) {
+    // Only the view changes: no calculation, and automatic scaling stays as it is.
+    graph->setYRange(zoomRange(graph->yRange(), widen));
+    graph->replot();
+}
+
+void frmDials::cmdG1Inc_Click() { zoomGraph(Graph1, true); }
+
+void frmDials::cmdG1Dec_Click() { zoomGraph(Graph1, false); }
+
+void frmDials::cmdG2Inc_Click() { zoomGraph(Graph2, true); }
+
+void frmDials::cmdG2Dec_Click() { zoomGraph(Graph2, false); }
+
+void frmDials::cmdScale_Click() {
+    AutoScale = !AutoScale;
+    setScaleButtonColour();
+    Graph1->setYAutoScale(AutoScale);
+    Graph2->setYAutoScale(AutoScale);
+    calcAlignment();
+}
+
+}  // namespace corvane

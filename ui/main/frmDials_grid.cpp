@@ -1,0 +1,91 @@
+// The length grid: distances A..E of the selected method, edited in place.
+
+#include <QLineEdit>
+#include <QTableWidget>
+
+#include "calc/NumberFormat.h"
+#include "ui/main/frmDials.h"
+#include "ui/widgets/GridCellEditor.h"
+
+namespace corvane {
+
+namespace {
+
+// 900 twips wide and 285 twips high cells; the grid keeps 100 twips for its border.
+constexpr int kColumnWidth = 60;
+constexpr int kRowHeight = 19;
+constexpr int kBorder = 7;
+
+int lengthRows(int method) {
+    switch (method) {
+        case kMethodReverseDial:
+            return 5;
+        case kMethodRimFace:
+            return 2;
+        case kMethodJackShaft:
+            return 3;
+        default:
+            return 0;
+    }
+}
+
+QTableWidgetItem* cellItem(QTableWidget* grid, int row, int column) {
+    QTableWidgetItem* item = grid->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        grid->setItem(row, column, item);
+    }
+    return item;
+}
+
+}  // namespace
+
+void frmDials::fillLengthGrid() {
+    const int m = state_.CalcMethod;
+    const int rows = lengthRows(m);
+    gridLength->setRowCount(rows);
+    for (int c = 0; c < 2; ++c) gridLength->setColumnWidth(c, kColumnWidth);
+    for (int r = 0; r < rows; ++r) gridLength->setRowHeight(r, kRowHeight);
+    gridLength->setFixedSize(2 * kColumnWidth + kBorder, rows * kRowHeight + kBorder);
+    const QBrush labelBackground = palette().button();
+    for (int k = 0; k < rows; ++k) {
+        QTableWidgetItem* label = cellItem(gridLength, k, 0);
+        label->setText(QString::fromStdString(state_.LengthLabel[k]));
+        label->setTextAlignment(Qt::AlignCenter);
+        label->setFlags(Qt::ItemIsEnabled);
+        label->setBackground(labelBackground);
+        QTableWidgetItem* value = cellItem(gridLength, k, 1);
+        value->setText(QString::fromStdString(formatValue(state_.Project.length(m, k))));
+        value->setTextAlignment(Qt::AlignCenter);
+        value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    }
+    if (rows > 1) gridEditor->setCurrentCell(1, 1);
+}
+
+void frmDials::gridLength_Commit(int row, double value) {
+    const int m = state_.CalcMethod;
+    if (m < 0 || m >= kMethodCount || row < 0 || row >= kLengthCount) return;
+    const std::optional<float> length = toSingle(value);
+    if (!length) {
+        // Too large for the record: the cell shows the length that is still stored.
+        cellItem(gridLength, row, 1)->setText(QString::fromStdString(formatValue(state_.Project.length(m, row))));
+        return;
+    }
+    state_.Project.length(m, row) = *length;
+    calcAlignment();
+    state_.Changed = true;
+}
+
+void frmDials::commitGridEdit() {
+    if (!gridEditor->isOpen() || Loading) return;
+    const int row = gridLength->currentRow();
+    if (row < 0) return;
+    QTableWidgetItem* item = cellItem(gridLength, row, 1);
+    item->setText(txtLength->text());
+    txtLength->hide();
+    const std::string formatted = formatValue(item->text().toStdString());
+    item->setText(QString::fromStdString(formatted));
+    gridLength_Commit(row, valueOfText(formatted));
+}
+
+}  // namespace corvane

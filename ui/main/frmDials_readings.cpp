@@ -1,0 +1,190 @@
+// Reading entry by knob and by typing, the growth boxes, Reset, and the entry boxes' keyboard and
+// focus behaviour (select on entry, Enter walks on, commit on leaving).
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <cmath>
+
+#include "calc/NumberFormat.h"
+#include "ui/main/frmDials.h"
+#include "ui/widgets/GridCellEditor.h"
+#include "ui/widgets/Knob.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr const char* kEnterAsTab = "corvaneEnterAsTab";
+
+bool isEntryBox(QObject* object) {
+    return qobject_cast<QLineEdit*>(object) && object->property(kEnterAsTab).isValid();
+}
+
+}  // namespace
+
+void frmDials::cwkDial1_ValueChanged(int p, double value) { knobTurned(1, p, value); }
+
+void frmDials::cwkDial2_ValueChanged(int p, double value) { knobTurned(2, p, value); }
+
+void frmDials::knobTurned(int dial, int p, double value) {
+    const int m = state_.CalcMethod;
+    if (m < 0 || m >= kMethodCount) return;
+    const std::optional<float> reading = toSingle(value);
+    if (!reading) return;
+    (dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p)) = *reading;
+    (dial == 1 ? txtD1 : txtD2)[p]->setText(QString::fromStdString(formatWhole(*reading)));
+    if (Loading) return;
+    // A reading set with the knob is as much the user's work as a typed one: without the mark the
+    // save prompt would not come and the reading would be lost on closing.
+    state_.Changed = true;
+    if (!knobFollowsText_) calcAlignment();
+}
+
+void frmDials::txtD1_LostFocus(int p) { typedReading(1, p); }
+
+void frmDials::txtD2_LostFocus(int p) { typedReading(2, p); }
+
+void frmDials::typedReading(int dial, int p) {
+    if (Loading) return;
+    const int m = state_.CalcMethod;
+    if (m < 0 || m >= kMethodCount) return;
+    QLineEdit* box = (dial == 1 ? txtD1 : txtD2)[p];
+    Knob* knob = (dial == 1 ? cwkDial1 : cwkDial2)[p];
+    float& stored = dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p);
+    const std::optional<float> reading = toSingle(valueOfText(box->text().toStdString()));
+    if (!reading) {
+        // Too large for the record: keep what was there.
+        box->setText(QString::fromStdString(formatWhole(stored)));
+        return;
+    }
+    stored = *reading;
+    box->setText(QString::fromStdString(formatWhole(stored)));
+    knobFollowsText_ = true;
+    knob->setValue(stored);
+    knobFollowsText_ = false;
+    if (std::fabs(stored) > knob->maximum()) scaleKnobs();
+    state_.Changed = true;
+    calcAlignment();
+}
+
+void frmDials::txtGro_LostFocus(int index) {
+    const int m = state_.CalcMethod;
+    if (m < 0 || m >= kMethodCount) return;
+    const int foot = m == kMethodReverseDial ? index : index - 2;
+    if (foot < 0) return;  // the fixed machine's boxes are not used by the two-foot methods
+    QLineEdit* box = txtGro[index];
+    const std::optional<float> growth = toSingle(valueOfText(box->text().toStdString()));
+    if (!growth) {
+        box->setText(QString::fromStdString(formatValue(state_.Project.growth(m, foot))));
+        return;
+    }
+    const float before = state_.Project.growth(m, foot);
+    state_.Project.growth(m, foot) = *growth;
+    if (m != kMethodReverseDial) {
+        // The two-foot methods subtract the growth stored for feet 3 and 4; a correction typed
+        // here must reach them as the growth window's Apply does.
+        state_.Project.growth(m, foot + 2) = *growth;
+    }
+    box->setText(QString::fromStdString(formatValue(state_.Project.growth(m, foot))));
+    // Only a real change marks the project: tabbing through the boxes changes nothing.
+    if (!Loading && before != *growth) state_.Changed = true;
+    calcAlignment();
+}
+
+void frmDials::cmdReset_Click() {
+    ProjectRecord& r = state_.Project;
+    r.ReservedText.clear();
+    r.Machine.clear();
+    r.Technician.clear();
+    r.Comments.clear();
+    r.M1Text.clear();
+    r.M2Text.clear();
+    r.Sag = 0;
+    r.RPM = 0;
+    r.Span = 0;
+    r.Dial1Reading.fill(0);
+    r.Dial2Reading.fill(0);
+    r.Growth.fill(0);
+    for (int i = 0; i < 4; ++i) {
+        r.FootHeight[i] = 0;
+        r.ColdTemp[i] = 72;
+        r.HotTemp[i] = 72;
+    }
+    refreshAll();
+}
+
+void frmDials::runLostFocus(QLineEdit* box) {
+    for (int p = 0; p < kPositionCount; ++p) {
+        if (box == txtD1[p]) return txtD1_LostFocus(p);
+        if (box == txtD2[p]) return txtD2_LostFocus(p);
+        if (box == txtGro[p]) return txtGro_LostFocus(p);
+    }
+    if (box == txtMachine) return txtMachine_LostFocus();
+    if (box == txtTechnician) return txtTechnician_LostFocus();
+    if (box == txtM1) return txtM1_LostFocus();
+    if (box == txtM2) return txtM2_LostFocus();
+    if (box == txtMisc1) return txtMisc1_LostFocus();
+}
+
+void frmDials::commitFocusedBox() {
+    QWidget* focus = QApplication::focusWidget();
+    if (isEntryBox(focus)) {
+        auto* box = static_cast<QLineEdit*>(focus);
+        if (box->isModified()) runLostFocus(box);
+    }
+    commitGridEdit();
+}
+
+bool frmDials::eventFilter(QObject* watched, QEvent* event) {
+    if (destroying_ || !isEntryBox(watched)) return QMainWindow::eventFilter(watched, event);
+    auto* box = static_cast<QLineEdit*>(watched);
+    switch (event->type()) {
+        case QEvent::FocusIn: {
+            // The whole reading is selected so that typing replaces it. Qt places the caret
+            // after the focus event on a mouse click, so the selection is made just after it.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+                QTimer::singleShot(0, box, [box] {
+                    if (box->hasFocus()) box->selectAll();
+                });
+            }
+            break;
+        }
+        case QEvent::FocusOut: {
+            // A menu or another window taking the focus commits only what was typed; moving on
+            // to another control commits the box as it stands.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            const bool passing = reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+            if (passing && !box->isModified()) break;
+            // A box hidden by a change of method holds the old method's value: nothing to store.
+            if (!box->isVisibleTo(this) && !box->isModified()) break;
+            runLostFocus(box);
+            break;
+        }
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                box->property(kEnterAsTab).toBool()) {
+                focusNextPrevChild(true);
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmDials::keyPressEvent(QKeyEvent* event) {
+    // A key that reaches the window itself ends a refresh that was left unfinished.
+    Loading = false;
+    QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace corvane
