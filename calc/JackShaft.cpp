@@ -43,18 +43,14 @@ CalcResult calcJackShaft(const ProjectRecord& r, const CalcOptions& options) {
         vo = static_cast<float>(static_cast<double>(vo) - r.growth(m, 3));
     }
 
-    static constexpr TwoFootLayout kTexts{{0, 0, 0},
-                                          "InBoard Foot:   move  ",
-                                          "OutBoard Foot:  move  ",
-                                          "InBoard Foot:    move  ",
-                                          "OutBoard Foot:   move  ",
-                                          " mils  RIGHT",
-                                          " mils  LEFT ",
-                                          false};
-    TwoFootLayout layout = kTexts;
-    layout.x[0] = 0;
-    layout.x[1] = ab;
-    layout.x[2] = abc;
+    const TwoFootLayout layout{.x = {0, ab, abc},
+                               .verticalHead1 = "InBoard Foot:   move  ",
+                               .verticalHead2 = "OutBoard Foot:  move  ",
+                               .horizontalHead1 = "InBoard Foot:    move  ",
+                               .horizontalHead2 = "OutBoard Foot:   move  ",
+                               .horizontalAtOrAbove0 = " mils  RIGHT",
+                               .horizontalBelow0 = " mils  LEFT ",
+                               .negateHorizontalPlot = false};
     finishTwoFootResult(result, layout, vi, vo, hi, ho, options);
     addToleranceBands(result, r, options);
     return result;

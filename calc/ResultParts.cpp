@@ -94,8 +94,8 @@ float extendToPlane(const float x[3], float y1, float y2) {
 
 }  // namespace
 
-void finishTwoFootResult(CalcResult& result, const TwoFootLayout& layout, float v1, float v2, float h1, float h2,
-                         const CalcOptions& options) {
+void finishTwoFootResult(CalcResult& result, const TwoFootLayout& layout, float v1, float v2, float h1,
+                         float h2, const CalcOptions& options) {
     v1 = plain(v1), v2 = plain(v2), h1 = plain(h1), h2 = plain(h2);
     result.graph1.xMax = layout.x[2];
     result.graph2.xMax = layout.x[2];

@@ -45,13 +45,14 @@ CalcResult calcRimFace(const ProjectRecord& r, const CalcOptions& options) {
     // them undefined.
     if (far == a) return noResult(result, r, options, "No result: distance B is 0");
 
-    static constexpr TwoFootLayout kTexts{
-        {0, 0, 0}, "NEAR Foot: move  ", "FAR Foot:  move  ", "NEAR Foot: move  ", "FAR Foot:  move  ",
-        " mils   LEFT", " mils  RIGHT", true};
-    TwoFootLayout layout = kTexts;
-    layout.x[0] = 0;
-    layout.x[1] = a;
-    layout.x[2] = far;
+    const TwoFootLayout layout{.x = {0, a, far},
+                               .verticalHead1 = "NEAR Foot: move  ",
+                               .verticalHead2 = "FAR Foot:  move  ",
+                               .horizontalHead1 = "NEAR Foot: move  ",
+                               .horizontalHead2 = "FAR Foot:  move  ",
+                               .horizontalAtOrAbove0 = " mils   LEFT",
+                               .horizontalBelow0 = " mils  RIGHT",
+                               .negateHorizontalPlot = true};
     finishTwoFootResult(result, layout, vn, vf, hn, hf, options);
     addToleranceBands(result, r, options);
     return result;

@@ -66,11 +66,21 @@ void appendString(std::string& out, std::string_view text) {
     for (const char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     char escape[8];
@@ -221,7 +231,8 @@ int runCalc(const QStringList& arguments) {
 
     CalcOptions options;
     QString error;
-    if (!pickChoice(parser, methodOption, {"reverse-dial", "rim-face", "jack-shaft"}, options.method, error) ||
+    if (!pickChoice(parser, methodOption, {"reverse-dial", "rim-face", "jack-shaft"}, options.method,
+                    error) ||
         !pickChoice(parser, rotationOption, {"full", "half"}, options.rotation, error) ||
         !pickChoice(parser, bracketOption, {"fixed", "moveable"}, options.bracketSide, error))
         return badArguments(error);

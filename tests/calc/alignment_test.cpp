@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "calc/Alignment.h"
+
+#include <gtest/gtest.h>
 
 namespace corvane {
 namespace {

@@ -21,7 +21,8 @@ ProjectRecord defaults() {
     return r;
 }
 
-std::string vertical(const std::string& in, const char* inSuffix, const std::string& out, const char* outSuffix) {
+std::string vertical(const std::string& in, const char* inSuffix, const std::string& out,
+                     const char* outSuffix) {
     return "InBoard Foot:   move  " + in + inSuffix + "\r\nOutBoard Foot:  move  " + out + outSuffix;
 }
 std::string horizontal(const std::string& in, const char* inSuffix, const std::string& out,
@@ -110,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  r.dial2(2, 1) = 3;
                                  r.dial2(2, 3) = 1;
                              },
-                             vertical("28.00", kUp, "28.00", kUp), horizontal("54.00", kRight, "74.00", kRight)}),
+                             vertical("28.00", kUp, "28.00", kUp),
+                             horizontal("54.00", kRight, "74.00", kRight)}),
     [](const testing::TestParamInfo<TextCase>& info) { return std::string(info.param.name); });
 
 TEST(JackShaft, BottomReadingsZeroPutTheVerticalLineOnTheAxis) {
@@ -149,7 +151,8 @@ TEST(JackShaft, InputsWithoutAResultShowWhyAndNoNumbers) {
     const Case cases[] = {
         {[](ProjectRecord& r) { r.FaceDia2 = 0; }, "No result: the face diameter is 0"},
         {[](ProjectRecord& r) { r.length(2, 2) = 0; }, "No result: distance C is 0"},
-        {[](ProjectRecord& r) { r.dial1(2, 1) = -INFINITY; }, "No result: a dial reading is not a finite number"},
+        {[](ProjectRecord& r) { r.dial1(2, 1) = -INFINITY; },
+         "No result: a dial reading is not a finite number"},
         {[](ProjectRecord& r) { r.growth(2, 3) = NAN; }, "No result: a growth value is not a finite number"},
     };
     for (const Case& c : cases) {

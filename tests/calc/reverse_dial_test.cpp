@@ -31,8 +31,10 @@ TEST(ReverseDial, DefaultsMoveFeetThreeAndFourDownAndLeft) {
     ASSERT_TRUE(r.ran);
     EXPECT_FALSE(r.aborted);
     EXPECT_TRUE(r.hasResult);
-    EXPECT_EQ(r.verticalText, "Machine Foot 3: move  25.00 mils  DOWN\r\nMachine Foot 4: move  25.00 mils  DOWN");
-    EXPECT_EQ(r.horizontalText, "Machine Foot 3: move  5.000 mils  LEFT \r\nMachine Foot 4: move  5.000 mils  LEFT ");
+    EXPECT_EQ(r.verticalText,
+              "Machine Foot 3: move  25.00 mils  DOWN\r\nMachine Foot 4: move  25.00 mils  DOWN");
+    EXPECT_EQ(r.horizontalText,
+              "Machine Foot 3: move  5.000 mils  LEFT \r\nMachine Foot 4: move  5.000 mils  LEFT ");
     EXPECT_EQ(r.verticalMoves, (std::vector<float>{0, 0, -25, -25}));
     EXPECT_EQ(r.horizontalMoves, (std::vector<float>{0, 0, -5, -5}));
     EXPECT_FALSE(r.growthWritten);
@@ -85,11 +87,15 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"SagOfMinusFour", [](ProjectRecord& r, CalcOptions&) { r.Sag = -4; },
                  line(3, "29.00", kDown) + "\r\n" + line(4, "37.00", kDown), kDefaultH},
         TextCase{"FeetThreeAndFourStationary",
-                 [](ProjectRecord& r, CalcOptions&) { r.Station = {0, 0, 1, 1}; },
+                 [](ProjectRecord& r, CalcOptions&) {
+                     r.Station = {0, 0, 1, 1};
+                 },
                  line(1, "25.00", kUp) + "\r\n" + line(2, "25.00", kUp),
                  line(1, "5.000", kRight) + "\r\n" + line(2, "5.000", kRight)},
         TextCase{"FeetTwoAndThreeStationary",
-                 [](ProjectRecord& r, CalcOptions&) { r.Station = {0, 1, 1, 0}; },
+                 [](ProjectRecord& r, CalcOptions&) {
+                     r.Station = {0, 1, 1, 0};
+                 },
                  line(1, "25.00", kDown) + "\r\n" + line(4, "25.00", kUp),
                  line(1, "5.000", kLeft) + "\r\n" + line(4, "5.000", kRight)},
         // Half rotation reads 12:00 and 3:00 only; the 6:00 and 9:00 readings must not count.
@@ -133,11 +139,16 @@ INSTANTIATE_TEST_SUITE_P(
                  line(3, "25.00", kDown) + "\r\n" + line(4, "25.00", kDown), kDefaultH},
         // Three marked feet leave one foot to move: one line, no line break.
         TextCase{"ThreeStationaryFeetReportOneLine",
-                 [](ProjectRecord& r, CalcOptions&) { r.Station = {1, 1, 1, 0}; }, line(4, "25.00", kDown),
-                 line(4, "5.000", kLeft)},
+                 [](ProjectRecord& r, CalcOptions&) {
+                     r.Station = {1, 1, 1, 0};
+                 },
+                 line(4, "25.00", kDown), line(4, "5.000", kLeft)},
         TextCase{"FourStationaryFeetSayNothingIsLeftToMove",
-                 [](ProjectRecord& r, CalcOptions&) { r.Station = {1, 1, 1, 1}; },
-                 "All four feet are stationary: no foot to move", "All four feet are stationary: no foot to move"},
+                 [](ProjectRecord& r, CalcOptions&) {
+                     r.Station = {1, 1, 1, 1};
+                 },
+                 "All four feet are stationary: no foot to move",
+                 "All four feet are stationary: no foot to move"},
         // Feet 1 and 2 at one position: their line is level, nothing divides by zero.
         TextCase{"FixedFeetAtOnePosition",
                  [](ProjectRecord& r, CalcOptions&) {
@@ -234,7 +245,8 @@ TEST(ReverseDial, NumbersThatAreNotFiniteShowNoResult) {
         {[](ProjectRecord& r) { r.dial2(0, 1) = NAN; }, "No result: a dial reading is not a finite number"},
         {[](ProjectRecord& r) { r.length(0, 3) = INFINITY; }, "No result: a length is not a finite number"},
         {[](ProjectRecord& r) { r.Sag = NAN; }, "No result: the sag is not a finite number"},
-        {[](ProjectRecord& r) { r.growth(0, 3) = INFINITY; }, "No result: a growth value is not a finite number"},
+        {[](ProjectRecord& r) { r.growth(0, 3) = INFINITY; },
+         "No result: a growth value is not a finite number"},
         {[](ProjectRecord& r) {
              r.dial1(0, 2) = 3e38f;
              r.Sag = 3e38f;

@@ -87,34 +87,35 @@ TEST_P(RimFaceText, Labels) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RimFaceText,
-    testing::Values(
-        TextCase{"AllReadingsZero", 0, false,
-                 [](ProjectRecord& r) {
-                     r.Dial1Reading = {};
-                     r.Dial2Reading = {};
-                 },
-                 labels("0.00", kUp, "0.00", kUp), labels("0.00", kLeft, "0.00", kLeft)},
-        // Growth only deepens the shims; the side moves stay as they were.
-        TextCase{"GrowthChangesOnlyTheVerticalMoves", 0, true,
-                 [](ProjectRecord& r) {
-                     r.growth(1, 2) = 1.5f;
-                     r.growth(1, 3) = 2;
-                     r.growth(1, 0) = 100;  // feet 0 and 1 are the window's copies, not read here
-                 },
-                 labels("10.50", kDown, "15.00", kDown), labels("9.000", kRight, "13.00", kRight)},
-        TextCase{"NoBracketSideMovesOnlyByGrowth", -1, true,
-                 [](ProjectRecord& r) {
-                     r.growth(1, 2) = 2;
-                     r.growth(1, 3) = 3;
-                     r.FaceDia1 = 0;  // nothing is divided by it without a side
-                 },
-                 labels("2.000", kDown, "3.000", kDown), labels("0.00", kLeft, "0.00", kLeft)},
-        TextCase{"TwelveOClockReadingsAreNotRead", 0, false,
-                 [](ProjectRecord& r) {
-                     r.dial1(1, 0) = 77;
-                     r.dial2(1, 0) = -77;
-                 },
-                 labels("9.000", kDown, "13.00", kDown), labels("9.000", kRight, "13.00", kRight)}),
+    testing::Values(TextCase{"AllReadingsZero", 0, false,
+                             [](ProjectRecord& r) {
+                                 r.Dial1Reading = {};
+                                 r.Dial2Reading = {};
+                             },
+                             labels("0.00", kUp, "0.00", kUp), labels("0.00", kLeft, "0.00", kLeft)},
+                    // Growth only deepens the shims; the side moves stay as they were.
+                    TextCase{"GrowthChangesOnlyTheVerticalMoves", 0, true,
+                             [](ProjectRecord& r) {
+                                 r.growth(1, 2) = 1.5f;
+                                 r.growth(1, 3) = 2;
+                                 r.growth(1, 0) = 100;  // feet 0 and 1 are the window's copies, not read here
+                             },
+                             labels("10.50", kDown, "15.00", kDown),
+                             labels("9.000", kRight, "13.00", kRight)},
+                    TextCase{"NoBracketSideMovesOnlyByGrowth", -1, true,
+                             [](ProjectRecord& r) {
+                                 r.growth(1, 2) = 2;
+                                 r.growth(1, 3) = 3;
+                                 r.FaceDia1 = 0;  // nothing is divided by it without a side
+                             },
+                             labels("2.000", kDown, "3.000", kDown), labels("0.00", kLeft, "0.00", kLeft)},
+                    TextCase{"TwelveOClockReadingsAreNotRead", 0, false,
+                             [](ProjectRecord& r) {
+                                 r.dial1(1, 0) = 77;
+                                 r.dial2(1, 0) = -77;
+                             },
+                             labels("9.000", kDown, "13.00", kDown),
+                             labels("9.000", kRight, "13.00", kRight)}),
     [](const testing::TestParamInfo<TextCase>& info) { return std::string(info.param.name); });
 
 TEST(RimFace, UnequalDistancesExtendTheLineToHalfTheRimReading) {
@@ -153,9 +154,11 @@ TEST(RimFace, InputsWithoutAResultShowWhyAndNoNumbers) {
         {[](ProjectRecord& r) { r.FaceDia1 = 0; }, "No result: the face diameter is 0"},
         {[](ProjectRecord& r) { r.length(1, 1) = 0; }, "No result: distance B is 0"},
         {[](ProjectRecord& r) { r.dial2(1, 3) = NAN; }, "No result: a dial reading is not a finite number"},
-        {[](ProjectRecord& r) { r.FaceDia1 = INFINITY; }, "No result: the face diameter is not a finite number"},
+        {[](ProjectRecord& r) { r.FaceDia1 = INFINITY; },
+         "No result: the face diameter is not a finite number"},
         {[](ProjectRecord& r) { r.length(1, 0) = NAN; }, "No result: a length is not a finite number"},
-        {[](ProjectRecord& r) { r.FaceDia1 = 1e-44f; }, "No result: the numbers are too large to calculate with"},
+        {[](ProjectRecord& r) { r.FaceDia1 = 1e-44f; },
+         "No result: the numbers are too large to calculate with"},
         {[](ProjectRecord& r) { r.length(1, 1) = 1e-7f; }, "No result: distance B is 0"},
     };
     for (const Case& c : cases) {

@@ -108,7 +108,8 @@ TEST(FootGrowth, TemperatureRiseTimesHeightIsRoundedToFloatOnce) {
     // A small ambient reading against a large operating one: the float difference would round first.
     const double wide = (static_cast<double>(144.0f) - 0.001f) * 0.75f;
     EXPECT_EQ(footGrowth(144, 0.001f, 0.75f, 9), static_cast<float>(wide));
-    EXPECT_NE((144.0f - 0.001f) * 0.75f, static_cast<float>(wide)) << "inputs no longer tell float from double";
+    EXPECT_NE((144.0f - 0.001f) * 0.75f, static_cast<float>(wide))
+        << "inputs no longer tell float from double";
 }
 
 }  // namespace

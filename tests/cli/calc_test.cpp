@@ -53,7 +53,9 @@ protected:
         r.err = slurp(err);
         return r;
     }
-    CliRun calc(const std::string& options) const { return run("calc '" + project_.string() + "' " + options); }
+    CliRun calc(const std::string& options) const {
+        return run("calc '" + project_.string() + "' " + options);
+    }
 
     void change(const std::function<void(ProjectRecord&)>& edit) const {
         ProjectRecord record;
@@ -83,10 +85,11 @@ TEST_F(CliCalc, OptionsReachTheCalculation) {
         const char* options;
         const char* firstLine;
     };
-    for (const Case& c : {Case{"--rotation half", "Machine Foot 3: move  10.00 mils  DOWN\n"},
-                          Case{"--method rim-face", "NEAR Foot: move  9.000 mils  DOWN\n"},
-                          Case{"--method rim-face --bracket moveable", "NEAR Foot: move  1.000 mils  UP  \n"},
-                          Case{"--method jack-shaft --bracket moveable", "InBoard Foot:   move  28.00 mils  UP  \n"}}) {
+    for (const Case& c :
+         {Case{"--rotation half", "Machine Foot 3: move  10.00 mils  DOWN\n"},
+          Case{"--method rim-face", "NEAR Foot: move  9.000 mils  DOWN\n"},
+          Case{"--method rim-face --bracket moveable", "NEAR Foot: move  1.000 mils  UP  \n"},
+          Case{"--method jack-shaft --bracket moveable", "InBoard Foot:   move  28.00 mils  UP  \n"}}) {
         SCOPED_TRACE(c.options);
         const CliRun r = calc(c.options);
         EXPECT_EQ(r.exitCode, 0);
@@ -103,23 +106,24 @@ TEST_F(CliCalc, JsonCarriesTextsMovesAndGraphsInOrder) {
     EXPECT_EQ(r.exitCode, 0);
     // Growth 0.5 and 0.1 under the stationary feet tilts the reference: feet 3 and 4 need 0.3 and 0.7
     // mils more shims out.
-    EXPECT_EQ(r.out,
-              "{\"vertical_text\": \"Machine Foot 3: move  25.30 mils  DOWN\\r\\nMachine Foot 4: move  "
-              "25.70 mils  DOWN\", "
-              "\"horizontal_text\": \"Machine Foot 3: move  5.000 mils  LEFT \\r\\nMachine Foot 4: move  5.000 "
-              "mils  LEFT \", "
-              "\"vertical_moves\": [0, 0, -25.3, -25.7], \"horizontal_moves\": [0, 0, -5, -5], "
-              "\"aborted\": false, \"abort_message\": null, \"growth_written\": [0.5, 0.1], "
-              "\"graph1\": {\"x_max\": 60, \"y_range\": [-50, 50], "
-              "\"plot1\": {\"x\": [0, 20, 40], \"y\": [0, 0, 0]}, "
-              "\"plot2\": {\"x\": [60, 40, 20], \"y\": [25.7, 25.3, 24.899998]}, \"plot2_visible\": true, "
-              "\"band\": {\"x\": [25, 35, 35, 25, 25], \"y\": [4.1666665, 4.1666665, -4.1666665, -4.1666665, "
-              "4.1666665]}}, "
-              "\"graph2\": {\"x_max\": 60, \"y_range\": [-10, 10], "
-              "\"plot1\": {\"x\": [0, 20, 40], \"y\": [0, 0, 0]}, "
-              "\"plot2\": {\"x\": [60, 40, 20], \"y\": [-5, -5, -5]}, \"plot2_visible\": true, "
-              "\"band\": {\"x\": [25, 35, 35, 25, 25], \"y\": [4.1666665, 4.1666665, -4.1666665, -4.1666665, "
-              "4.1666665]}}}\n");
+    EXPECT_EQ(
+        r.out,
+        "{\"vertical_text\": \"Machine Foot 3: move  25.30 mils  DOWN\\r\\nMachine Foot 4: move  "
+        "25.70 mils  DOWN\", "
+        "\"horizontal_text\": \"Machine Foot 3: move  5.000 mils  LEFT \\r\\nMachine Foot 4: move  5.000 "
+        "mils  LEFT \", "
+        "\"vertical_moves\": [0, 0, -25.3, -25.7], \"horizontal_moves\": [0, 0, -5, -5], "
+        "\"aborted\": false, \"abort_message\": null, \"growth_written\": [0.5, 0.1], "
+        "\"graph1\": {\"x_max\": 60, \"y_range\": [-50, 50], "
+        "\"plot1\": {\"x\": [0, 20, 40], \"y\": [0, 0, 0]}, "
+        "\"plot2\": {\"x\": [60, 40, 20], \"y\": [25.7, 25.3, 24.899998]}, \"plot2_visible\": true, "
+        "\"band\": {\"x\": [25, 35, 35, 25, 25], \"y\": [4.1666665, 4.1666665, -4.1666665, -4.1666665, "
+        "4.1666665]}}, "
+        "\"graph2\": {\"x_max\": 60, \"y_range\": [-10, 10], "
+        "\"plot1\": {\"x\": [0, 20, 40], \"y\": [0, 0, 0]}, "
+        "\"plot2\": {\"x\": [60, 40, 20], \"y\": [-5, -5, -5]}, \"plot2_visible\": true, "
+        "\"band\": {\"x\": [25, 35, 35, 25, 25], \"y\": [4.1666665, 4.1666665, -4.1666665, -4.1666665, "
+        "4.1666665]}}}\n");
 }
 
 TEST_F(CliCalc, AbortedReverseDialExitsOne) {
