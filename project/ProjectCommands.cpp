@@ -233,10 +233,10 @@ void ProjectCommands::fileSaveAs() {
 }
 
 void ProjectCommands::fileRecent(int index) {
-    if (index < 0 || index >= kRecentFileCount) return;
+    // An empty slot has no menu item; nothing to open.
+    if (index < 0 || index >= kRecentFileCount || state_.RecentFiles[index].empty()) return;
     saveIfChanged();
     const std::string name = state_.RecentFiles[index];
-    if (name.empty()) return;
     loadProjectFile(false, name);
 }
 

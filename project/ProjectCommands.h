@@ -36,7 +36,6 @@ public:
 inline constexpr const char* kFileFilter = "Corvane Files (*.qdl)| *.qdl";
 inline constexpr const char* kExtensionMessage = "Project must have '.qdl' extension.";
 inline constexpr const char* kSavePrompt = "Do you want to save\nyour current settings?";
-inline constexpr const char* kProjectFileName = "Corvane.qdl";
 
 // "File:  <path>\ndoesnot exist. ", shown when a project named in the recent list is gone.
 std::string missingFileMessage(const std::string& path);
