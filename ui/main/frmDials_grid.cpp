@@ -77,15 +77,7 @@ void frmDials::gridLength_Commit(int row, double value) {
 }
 
 void frmDials::commitGridEdit() {
-    if (!gridEditor->isOpen() || Loading) return;
-    const int row = gridLength->currentRow();
-    if (row < 0) return;
-    QTableWidgetItem* item = cellItem(gridLength, row, 1);
-    item->setText(txtLength->text());
-    txtLength->hide();
-    const std::string formatted = formatValue(item->text().toStdString());
-    item->setText(QString::fromStdString(formatted));
-    gridLength_Commit(row, valueOfText(formatted));
+    if (gridEditor->isOpen() && !Loading) gridEditor->commit();
 }
 
 }  // namespace corvane
