@@ -176,19 +176,6 @@ TEST_F(ProjectCommandsTest, AProgramFolderWithoutRoomForTheDefaultProjectStillSt
     EXPECT_TRUE(state.Changed) << "the defaults exist only in memory and must be offered for saving";
 }
 
-TEST_F(ProjectCommandsTest, StartsOnTheMostRecentProject) {
-    const std::string job = makeProject("job.qdl", "Compressor");
-    setSettings({job, "/elsewhere/other.qdl", "", "", ""});
-
-    commands.openProject(false);
-
-    EXPECT_EQ(state.Project.Machine, "Compressor");
-    EXPECT_EQ(state.CurrentFile, job);
-    EXPECT_FALSE(state.Changed);
-    EXPECT_EQ(settingsOnDisk()[1], "/elsewhere/other.qdl");
-    EXPECT_FALSE(fs::exists(defaultFile()));
-}
-
 TEST_F(ProjectCommandsTest, AMissingOrUnusableRecentFileFallsBackToTheDefaultProject) {
     struct Case {
         const char* name;
@@ -276,21 +263,6 @@ TEST_F(ProjectCommandsTest, TheRecentListKeepsTheMostRecentFirst) {
         EXPECT_EQ(prompts.menu, c.after) << c.name;
         EXPECT_EQ(settingsOnDisk(), c.after) << c.name;
     }
-}
-
-TEST_F(ProjectCommandsTest, OpeningAFileMovesItToTheTopOfTheList) {
-    std::vector<std::string> files;
-    for (const char* name : {"1.qdl", "2.qdl", "3.qdl"}) files.push_back(makeProject(name, name));
-    startOn(files[0]);
-    for (const auto& f : {files[1], files[2], files[0]}) {
-        prompts.fileAnswers.push_back(f);
-        commands.fileOpen();
-    }
-    EXPECT_EQ(state.Project.Machine, "1.qdl");
-    EXPECT_EQ(settingsOnDisk(),
-              (std::array<std::string, kRecentFileCount>{files[0], files[2], files[1], "", ""}));
-    EXPECT_EQ(prompts.dialogFolders.back(), folder_.string() + "/");
-    EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(ProjectCommandsTest, AnImplausibleDateStampIsRefreshedAndWrittenBack) {
