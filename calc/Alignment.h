@@ -69,9 +69,9 @@ inline constexpr const char* kAbortMessage =
 // Runs the calculation of options.method on the record. Pure: the caller stores growthWritten.
 // When aborted is set, nothing else in the result is meant to be shown (hasResult is false too): the
 // window keeps its previous texts and plots. When hasResult is clear, both texts hold one line saying
-// why, the moves are empty, the machine lines are hidden and empty, yRange is none, and xMax is 0 if
-// the layout itself is not a finite number. The band is empty (no points) when ToleranceOn is set but
-// its own corners are not finite, so that no stale band stays on screen.
+// why, the moves are empty, the machine lines are hidden and empty, and yRange is none; xMax is not
+// finite when a length is not (leave the axis as it is then). The band is empty (no points) when
+// ToleranceOn is set but its own corners are not finite, so that no stale band stays on screen.
 CalcResult calcAlignment(const ProjectRecord& record, const CalcOptions& options);
 
 // Reverse dial, first step: the moves of the four feet (1..4) while feet 1 and 2 are held still.

@@ -21,7 +21,6 @@ void markNoResult(CalcResult& result, std::string_view reason) {
     result.verticalMoves.clear();
     result.horizontalMoves.clear();
     for (GraphResult* graph : {&result.graph1, &result.graph2}) {
-        if (!isFinite(graph->xMax)) graph->xMax = 0;
         graph->yRange.reset();
         graph->plot1 = {};
         graph->plot1Visible = false;

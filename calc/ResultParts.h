@@ -27,7 +27,8 @@ void appendMoveLine(std::string& text, std::string_view head, float move, std::s
                     std::string_view suffixBelow0);
 
 // Puts the result into the state that shows no number: both labels say why, the moves and machine
-// lines are dropped, and the Y ranges are left as the user has them.
+// lines are dropped, and the Y ranges are left as the user has them. The X maximum stays as the
+// lengths give it; when they are not finite neither is it, and the graph keeps its axis.
 void markNoResult(CalcResult& result, std::string_view reason);
 
 // markNoResult, then the tolerance band, which does not depend on the failed numbers.

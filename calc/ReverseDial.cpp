@@ -114,7 +114,6 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
 
     // The growth of the stationary feet goes into the record with them, whatever the moves turn out.
     if (options.growthOn) result.growthWritten = std::array<float, 2>{r.growth(m, s1), r.growth(m, s2)};
-    if (const auto bad = nonFiniteInput(r, options)) return noResult(result, r, options, *bad);
 
     float pos[6];
     pos[0] = 0;
@@ -123,6 +122,9 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
     pos[3] = pos[2] + r.length(m, 4);
     pos[4] = pos[s1];
     pos[5] = pos[s2];
+    result.graph1.xMax = pos[3];
+    result.graph2.xMax = pos[3];
+    if (const auto bad = nonFiniteInput(r, options)) return noResult(result, r, options, *bad);
 
     float v[6], h[6], g[6] = {};
     for (int i = 0; i < 4; ++i) {
@@ -161,8 +163,6 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
         horiz[i] = plain(hm);
     }
 
-    result.graph1.xMax = pos[3];
-    result.graph2.xMax = pos[3];
     result.graph1.plot1 = machineLine(pos[0], pos[1], pos[2], -vert[0], -vert[1]);
     result.graph1.plot2 = machineLine(pos[3], pos[2], pos[1], -vert[3], -vert[2]);
     result.graph2.plot1 = machineLine(pos[0], pos[1], pos[2], horiz[0], horiz[1]);
