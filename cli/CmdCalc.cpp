@@ -224,7 +224,15 @@ int runCalc(const QStringList& arguments) {
     parser.addOptions({methodOption, rotationOption, bracketOption, growthOption, autoScaleOption,
                        toleranceOption, jsonOption});
     parser.addPositionalArgument("file", "The project file (.qdl).");
+    parser.setApplicationDescription(
+        "Works out the foot moves of a project file, as the main window shows them.");
+    const QCommandLineOption helpOption = parser.addHelpOption();
     if (!parser.parse(QStringList{"corvane-cli calc"} + arguments)) return badArguments(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        QTextStream(stdout) << parser.helpText().replace("corvane-cli [options]",
+                                                         "corvane-cli calc [options]");
+        return 0;
+    }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
         return badArguments(QString("takes exactly one project file, got %1").arg(positional.size()));
