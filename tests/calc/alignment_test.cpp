@@ -48,23 +48,5 @@ TEST(CalcAlignment, EachMethodReadsOnlyItsOwnReadings) {
     }
 }
 
-TEST(CalcAlignment, IsRepeatableAndKeepsNoState) {
-    ProjectRecord record;
-    setDefaults(record);
-    CalcOptions o;
-    o.growthOn = true;
-    o.autoScale = true;
-    o.toleranceOn = true;
-    o.tolerance = 4.1666665f;
-    const CalcResult first = calcAlignment(record, o);
-    record.Station = {0, 0, 0, 1};
-    EXPECT_TRUE(calcAlignment(record, o).aborted);
-    record.Station = {1, 1, 0, 0};
-    const CalcResult again = calcAlignment(record, o);
-    EXPECT_EQ(again.verticalText, first.verticalText);
-    EXPECT_EQ(again.graph1.plot2, first.graph1.plot2);
-    EXPECT_EQ(again.graph2.band, first.graph2.band);
-}
-
 }  // namespace
 }  // namespace corvane

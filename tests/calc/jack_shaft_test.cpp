@@ -126,21 +126,17 @@ TEST(JackShaft, BottomReadingsZeroPutTheVerticalLineOnTheAxis) {
     }
 }
 
-TEST(JackShaft, DistanceSumsAreFloatsAndEachMoveIsRoundedOnce) {
+TEST(JackShaft, DistanceSumsAreHeldAsFloatsBeforeTheyAreUsed) {
+    // 2^24 + 1 is no float: the sum A + B is 2^24, and the lever (A + B) / D exactly 1. Worked from
+    // the exact sum, the move would be 3 * 2^20 + 0.25.
     ProjectRecord record = defaults();
-    record.length(2, 0) = 70.3f;
-    record.length(2, 1) = 0.1f;
-    record.length(2, 2) = 49.7f;
-    record.dial1(2, 2) = 1.7f;
-    record.dial2(2, 2) = -2.3f;
-    record.FaceDia2 = 9.7f;
+    record.length(2, 0) = 16777216;
+    record.length(2, 1) = 1;
+    record.FaceDia2 = 16777216;
+    record.dial1(2, 2) = 3 * 1048576;
+    record.dial2(2, 2) = 0;
     const CalcResult r = calcAlignment(record, jackShaft());
-    const float ab = 70.3f + 0.1f, abc = ab + 49.7f, bc = 0.1f + 49.7f;
-    const double d = 9.7f;
-    EXPECT_EQ(r.verticalMoves[0], static_cast<float>(0.1f / d * -2.3f + ab / d * 1.7f));
-    EXPECT_EQ(r.verticalMoves[1], static_cast<float>(bc / d * -2.3f + abc / d * 1.7f));
-    EXPECT_EQ(r.graph1.plot1.x, (std::vector<float>{0, ab, abc}));
-    EXPECT_EQ(r.graph1.xMax, abc);
+    EXPECT_EQ(r.verticalMoves[0], 3145728.0f);
 }
 
 TEST(JackShaft, InputsWithoutAResultShowWhyAndNoNumbers) {
