@@ -1,0 +1,263 @@
+// Method, rotation and bracket-side choices with the layout each gives the window, and the option
+// boxes: stationary feet, thermal growth, tolerance band, units.
+
+#include <QTest>
+
+#include "MainWindowTestSupport.h"
+#include "ui/widgets/Knob.h"
+#include "ui/widgets/MachineDrawing.h"
+#include "ui/widgets/ResultGraph.h"
+
+using namespace corvane;
+
+namespace {
+
+const QString kT1 = QStringLiteral(
+    "All indicator readings and movements are taken as viewed from the fixed to the moveable machine");
+const QString kT2 =
+    QStringLiteral("All indicator readings and moves are based upon looking from fixed to moveable machine");
+
+// The captions of the shown length labels, left to right.
+QStringList shownLengthLetters(const frmDials& w) {
+    std::vector<QLabel*> shown;
+    for (QLabel* label : w.lblLength)
+        if (label->isVisible()) shown.push_back(label);
+    std::sort(shown.begin(), shown.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+    QStringList letters;
+    for (QLabel* label : shown) letters << label->text();
+    return letters;
+}
+
+}  // namespace
+
+class MainMethodsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void eachMethodLaysOutTheWindowForItself_data();
+    void eachMethodLaysOutTheWindowForItself();
+    void halfRotationHidesSixOClockAndClearsNineOClock();
+    void bracketSideSwapsTheRimAndFaceDrawing();
+    void stationaryFeetRecalculateOnlyForAPair();
+    void thermalGrowthBoxesFollowTheMethodAndCorrectTheMoves();
+    void toleranceBandIsDrawnOnBothGraphsWhileChecked();
+    void metricChangesNoNumber();
+};
+
+void MainMethodsTest::eachMethodLaysOutTheWindowForItself_data() {
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("drawing");
+    QTest::addColumn<bool>("fixedCaption");
+    QTest::addColumn<bool>("moveableCaption");
+    QTest::addColumn<bool>("fixedName");
+    QTest::addColumn<bool>("reverseOnly");  // rotation, machines, stationary feet
+    QTest::addColumn<QString>("dial1");
+    QTest::addColumn<QString>("dial2");
+    QTest::addColumn<QString>("resultTip");
+    QTest::addColumn<QStringList>("letters");
+    QTest::addColumn<QStringList>("gridValues");
+    QTest::addColumn<QString>("misc");
+
+    QTest::newRow("reverse dial") << 0 << "picRevDial" << false << false << true << true << "Dial Indicator 1 "
+                                  << "Dial Indicator 2 " << kT1 << QStringList{"A", "B", "C", "D", "E"}
+                                  << QStringList{"20.00", "5.000", "10.00", "5.000", "20.00"} << "Sag (mils)";
+    QTest::newRow("rim and face") << 1 << "picRimFace1" << true << true << true << false << "Rim Readings "
+                                  << "Face Readings " << kT1 << QStringList{"A", "B"}
+                                  << QStringList{"20.00", "20.00"} << "Face Dia: ";
+    QTest::newRow("jack shaft") << 2 << "picJackShaft" << false << true << false << false << "Fixed Indicators "
+                                << "Moveable Indicators " << kT2 << QStringList{"A", "B", "C"}
+                                << QStringList{"70.00", "30.00", "50.00"} << "Face Dia: ";
+}
+
+void MainMethodsTest::eachMethodLaysOutTheWindowForItself() {
+    QFETCH(int, method);
+    QFETCH(QString, drawing);
+    QFETCH(bool, fixedCaption);
+    QFETCH(bool, moveableCaption);
+    QFETCH(bool, fixedName);
+    QFETCH(bool, reverseOnly);
+    QFETCH(QString, dial1);
+    QFETCH(QString, dial2);
+    QFETCH(QString, resultTip);
+    QFETCH(QStringList, letters);
+    QFETCH(QStringList, gridValues);
+    QFETCH(QString, misc);
+
+    MainWindowUnderTest t;
+    frmDials& w = t.w();
+    // Start from another method so that every row is really applied.
+    w.optAcalc[(method + 1) % 3]->click();
+    w.optAcalc[method]->click();
+    QCOMPARE(t.state.CalcMethod, method);
+
+    for (MachineDrawing* picture : {w.picRevDial, w.picRimFace1, w.picRimFace2, w.picJackShaft})
+        QCOMPARE(picture->isVisible(), picture->objectName() == drawing);
+    QCOMPARE(w.lblMachine1->isVisible(), fixedCaption);
+    QCOMPARE(w.lblMachine2->isVisible(), moveableCaption);
+    QCOMPARE(w.txtM1->isVisible(), fixedName);
+    QVERIFY(w.txtM2->isVisible());
+    QCOMPARE(w.cmbFixMove->isVisible(), method == 1);
+    QCOMPARE(w.cmbRotation->isVisible(), reverseOnly);
+    QCOMPARE(w.cmbMachine->isVisible(), reverseOnly);
+    QCOMPARE(w.lblStationary->isVisible(), reverseOnly);
+    for (QCheckBox* box : w.chkStation) QCOMPARE(box->isVisible(), reverseOnly);
+    QVERIFY(w.chkTgrowth->isVisible() && w.chkTolerance->isVisible());
+    QCOMPARE(w.frameDial1->title(), dial1);
+    QCOMPARE(w.frameDial2->title(), dial2);
+    const QString frameTip = method == 2 ? QStringLiteral("As viewed from fixed machine face reading.")
+                                         : QStringLiteral("As viewed from fixed to moveable machine.");
+    QCOMPARE(w.frameDial1->toolTip(), frameTip);
+    QCOMPARE(w.frameDial2->toolTip(), frameTip);
+    QCOMPARE(w.lblAcalc1->toolTip(), resultTip);
+    QCOMPARE(w.lblAcalc2->toolTip(), resultTip);
+    QCOMPARE(shownLengthLetters(w), letters);
+    QCOMPARE(w.gridLength->rowCount(), int(gridValues.size()));
+    for (int row = 0; row < gridValues.size(); ++row) {
+        QCOMPARE(w.gridLength->item(row, 0)->text(), letters[row]);
+        QCOMPARE(w.gridLength->item(row, 1)->text(), gridValues[row]);
+    }
+    QCOMPARE(w.gridLength->currentRow(), 1);
+    QCOMPARE(w.gridLength->currentColumn(), 1);
+    QCOMPARE(w.lblMisc1->text(), misc);
+    // Each method keeps its own readings.
+    const float first = method == 0 ? 20.0f : method == 1 ? 10.0f : 5.0f;
+    QCOMPARE(w.txtD1[1]->text(), QString::number(first));
+    // The letters stand in the breaks of the dimension line, over the gaps of the drawing shown.
+    const MachineDrawing* shown = w.findChild<MachineDrawing*>(drawing);
+    const std::vector<int> gaps = MachineDrawing::gapCentres(shown->kind());
+    QCOMPARE(int(gaps.size()), int(letters.size()));
+    int gap = 0;
+    for (QLabel* label : w.lblLength) {
+        if (!label->isVisible()) continue;
+        QCOMPARE(label->x() + label->width() / 2 - shown->x(), gaps[gap]);
+        ++gap;
+    }
+}
+
+void MainMethodsTest::halfRotationHidesSixOClockAndClearsNineOClock() {
+    MainWindowUnderTest t;
+    frmDials& w = t.w();
+    w.cmbRotation->setCurrentIndex(1);
+    for (QWidget* six : std::initializer_list<QWidget*>{w.txtD1[2], w.txtD2[2], w.cwkDial1[2], w.cwkDial2[2]})
+        QVERIFY(!six->isVisible());
+    QCOMPARE(w.cwkDial1[3]->value(), 0.0);
+    QCOMPARE(w.cwkDial2[3]->value(), 0.0);
+    QCOMPARE(t.state.Project.dial1(0, 3), 0.0f);
+    QCOMPARE(w.txtD2[3]->text(), QStringLiteral("0"));
+    // Half rotation reads 12:00 and 3:00 only.
+    QCOMPARE(w.lblAcalc1->text(),
+             QStringLiteral("Machine Foot 3: move  10.00 mils  DOWN\r\nMachine Foot 4: move  10.00 mils  DOWN"));
+    QCOMPARE(w.lblAcalc2->text(),
+             QStringLiteral("Machine Foot 3: move  10.00 mils  RIGHT\r\nMachine Foot 4: move  10.00 mils  RIGHT"));
+
+    // The rotation choice belongs to the reverse dial method.
+    w.optAcalc[1]->click();
+    QVERIFY(w.txtD1[2]->isVisible() && w.cwkDial2[2]->isVisible());
+    w.optAcalc[0]->click();
+    QVERIFY(!w.txtD1[2]->isVisible() && !w.cwkDial2[2]->isVisible());
+}
+
+void MainMethodsTest::bracketSideSwapsTheRimAndFaceDrawing() {
+    MainWindowUnderTest t;
+    frmDials& w = t.w();
+    w.cmbFixMove->setCurrentIndex(1);
+    w.optAcalc[1]->click();
+    QVERIFY(w.picRimFace2->isVisible());
+    QVERIFY(!w.picRimFace1->isVisible());
+    const QString movedBracket = w.lblAcalc1->text();
+    w.cmbFixMove->setCurrentIndex(0);
+    QVERIFY(w.picRimFace1->isVisible());
+    QVERIFY(!w.picRimFace2->isVisible());
+    QVERIFY(w.lblAcalc1->text() != movedBracket);
+}
+
+void MainMethodsTest::stationaryFeetRecalculateOnlyForAPair() {
+    MainWindowUnderTest t;
+    frmDials& w = t.w();
+    // A third foot is stored but the results stay until there is a pair again.
+    w.chkStation[2]->click();
+    QCOMPARE(t.state.Project.Station[2], std::int16_t(1));
+    QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
+    QVERIFY(!t.state.Changed);
+
+    w.chkStation[0]->click();  // feet 2 and 3 stationary
+    QCOMPARE(w.lblAcalc1->text(),
+             QStringLiteral("Machine Foot 1: move  25.00 mils  DOWN\r\nMachine Foot 4: move  25.00 mils  UP  "));
+    QCOMPARE(w.lblAcalc2->text(),
+             QStringLiteral("Machine Foot 1: move  5.000 mils  LEFT \r\nMachine Foot 4: move  5.000 mils  RIGHT"));
+    QVERIFY(t.state.Changed);
+
+    // One foot only: nothing is worked out until something else recalculates, which then says why,
+    // once, and leaves the last results on screen.
+    const QString before = w.lblAcalc1->text();
+    QVERIFY(focusInActiveWindow(w.txtD1[1]));
+    w.chkStation[1]->click();
+    QCOMPARE(t.dialogs().messages, QStringList());
+    typeInto(w.txtD1[1], QStringLiteral("22"));
+    QCOMPARE(t.dialogs().messages,
+             QStringList{QStringLiteral("Aborting Reverse Dial calculations\r\nYou must check 2 stationary machine feet.")});
+    QCOMPARE(w.lblAcalc1->text(), before);
+}
+
+void MainMethodsTest::thermalGrowthBoxesFollowTheMethodAndCorrectTheMoves() {
+    MainWindowUnderTest t;
+    frmDials& w = t.w();
+    for (QLineEdit* box : w.txtGro) QVERIFY(!box->isVisible());
+    w.chkTgrowth->click();
+    QVERIFY(w.GrowthOn);
+    for (QLineEdit* box : w.txtGro) QVERIFY(box->isVisible());
+    t.state.Changed = false;
+    typeInto(w.txtGro[2], QStringLiteral("3"));
+    typeInto(w.txtGro[3], QStringLiteral("5"));
+    QCOMPARE(w.txtGro[3]->text(), QStringLiteral("5.000"));
+    QCOMPARE(w.lblAcalc1->text(),
+             QStringLiteral("Machine Foot 3: move  28.00 mils  DOWN\r\nMachine Foot 4: move  30.00 mils  DOWN"));
+    QCOMPARE(t.state.Project.growth(0, 4), 0.0f);  // growth of the stationary feet 1 and 2
+    QCOMPARE(t.state.Project.growth(0, 5), 0.0f);
+    // A corrected growth value is part of the job: the save prompt must come for it.
+    QVERIFY(t.state.Changed);
+
+    // The two-foot methods use the moveable machine's boxes only, and a correction reaches the
+    // growth their calculations subtract.
+    w.optAcalc[1]->click();
+    QVERIFY(!w.txtGro[0]->isVisible() && !w.txtGro[1]->isVisible());
+    QVERIFY(w.txtGro[2]->isVisible() && w.txtGro[3]->isVisible());
+    typeInto(w.txtGro[3], QStringLiteral("3"));
+    QCOMPARE(t.state.Project.growth(1, 1), 3.0f);
+    QCOMPARE(t.state.Project.growth(1, 3), 3.0f);
+    QCOMPARE(t.state.Project.growth(0, 3), 5.0f);
+
+    w.chkTgrowth->click();
+    for (QLineEdit* box : w.txtGro) QVERIFY(!box->isVisible());
+}
+
+void MainMethodsTest::toleranceBandIsDrawnOnBothGraphsWhileChecked() {
+    MainWindowUnderTest t;
+    frmDials& w = t.w();
+    QVERIFY(!w.Graph1->plotVisible(3));
+    w.chkTolerance->click();
+    QVERIFY(w.ToleranceOn);
+    const float tol = calcTolerance(10, 3600);
+    QCOMPARE(t.state.Tolerance, tol);
+    // Reverse dial: the band spans the two indicator planes, A + B to A + B + C.
+    const PlotData band{{25, 35, 35, 25, 25}, {tol, tol, -tol, -tol, tol}};
+    for (ResultGraph* graph : {w.Graph1, w.Graph2}) {
+        QVERIFY(graph->plotVisible(3));
+        QCOMPARE(graph->plotData(3), band);
+    }
+    w.chkTolerance->click();
+    QVERIFY(!w.Graph1->plotVisible(3));
+    QVERIFY(!w.Graph2->plotVisible(3));
+}
+
+void MainMethodsTest::metricChangesNoNumber() {
+    MainWindowUnderTest t;
+    frmDials& w = t.w();
+    w.optEU[1]->click();
+    QCOMPARE(t.state.EngUnits, 1);
+    QVERIFY(!w.optEU[0]->isChecked());
+    QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
+    QCOMPARE(w.txtD1[2]->text(), QStringLiteral("50"));
+}
+
+QTEST_MAIN(MainMethodsTest)
+#include "main_methods_test.moc"
