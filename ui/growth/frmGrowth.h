@@ -78,6 +78,7 @@ private:
     void showFootTemperatures();
     void showDeltaT(int foot);
     void calcFootGrowth();
+    void calcFootGrowth(int foot);
     void refreshHeightCell();
     void placeOnMainWindow();
     void gridHeight_EnterCell(int row, int column);

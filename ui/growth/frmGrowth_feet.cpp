@@ -151,10 +151,11 @@ void frmGrowth::showDeltaT(int foot) {
     lblDeltaT->setText(QStringLiteral("Delta T (\u00B0F): ") + QString::fromStdString(text));
 }
 
-void frmGrowth::calcFootGrowth() {
+void frmGrowth::calcFootGrowth() { calcFootGrowth(currentFoot()); }
+
+void frmGrowth::calcFootGrowth(int foot) {
     if (Busy) return;
     Busy = true;
-    const int foot = currentFoot();
     const auto& record = state_.Project;
     FootGrowth[foot] =
         footGrowth(record.HotTemp[foot], record.ColdTemp[foot], record.FootHeight[foot], record.Material);
@@ -220,7 +221,7 @@ void frmGrowth::storeTypedTemperature(bool hot) {
     stored = static_cast<float>(value);
     box->setText(shown(stored));
     setHeightCell(hot ? kRowHot : kRowCold, foot);
-    calcFootGrowth();
+    calcFootGrowth(foot);
     // The thermometers rescale so that the new temperature is on their scale.
     showFootTemperatures();
     state_.Changed = true;
@@ -237,7 +238,7 @@ void frmGrowth::temperatureMoved(bool hot, double value) {
     stored = static_cast<float>(value);
     (hot ? txtHotT : txtColdT)->setText(shown(stored));
     setHeightCell(hot ? kRowHot : kRowCold, foot);
-    calcFootGrowth();
+    calcFootGrowth(foot);
     // The scale stays put while the user drags; only the difference is shown anew.
     showDeltaT(foot);
     state_.Changed = true;
@@ -261,7 +262,8 @@ void frmGrowth::gridHeight_LeaveCell(int row, int column, double) {
     }
     setHeightCell(row, foot);
     if (!fitsSingle(value)) return;
-    calcFootGrowth();
+    // The grid reports the commit once the user has moved on: the foot is the edited cell's.
+    calcFootGrowth(foot);
     state_.Changed = true;
 }
 
@@ -271,13 +273,7 @@ void frmGrowth::commitPendingEdits() {
         txtHotT_LostFocus();
     else if (focus == txtColdT && txtColdT->isModified())
         txtColdT_LostFocus();
-    // An open cell edit commits when its cell is left: step aside along the row and come back.
-    if (heightEditor->isOpen()) {
-        const int row = gridHeight->currentRow();
-        const int column = gridHeight->currentColumn();
-        heightEditor->setCurrentCell(row, column == 1 ? 2 : 1);
-        heightEditor->setCurrentCell(row, column);
-    }
+    heightEditor->commit();
 }
 
 void frmGrowth::cmdApplyGrowth_Click() {

@@ -1,0 +1,268 @@
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "UiTestSupport.h"
+#include "calc/Alignment.h"
+#include "calc/NumberFormat.h"
+#include "ui/growth/frmGrowth.h"
+#include "ui/widgets/MachineDrawing.h"
+#include "ui/widgets/Thermometer.h"
+
+using namespace corvane;
+
+namespace {
+
+QString shown(float value) { return QString::fromStdString(formatValue(value)); }
+
+QStringList row(const QTableWidget* grid, int r) {
+    QStringList texts;
+    for (int c = 1; c < grid->columnCount(); ++c) texts << grid->item(r, c)->text();
+    return texts;
+}
+
+void clickCell(QTableWidget* grid, int r, int c) {
+    const QRect cell = grid->visualItemRect(grid->item(r, c));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+}  // namespace
+
+class GrowthTest : public QObject {
+    Q_OBJECT
+
+    struct Program {
+        UiTestEnvironment env;
+        AppState state;
+        QWidget main;
+        frmGrowth growth{state, &main};
+
+        explicit Program(int method = 0) {
+            setDefaults(state.Project);
+            state.Paths = env.folder.paths();
+            state.CalcMethod = method;
+            main.resize(900, 700);
+        }
+        // Opens the window as the main window does and hands it to `drive` while it is shown.
+        int open(const std::function<void()>& drive, int bracketSide = 0) {
+            growth.initGrowthPanel(bracketSide);
+            env.dialogs.onModal = [&](QDialog& dialog) {
+                return ScriptedDialogs::runShown(dialog, [&](QDialog&) { drive(); });
+            };
+            return env.dialogs.runModal(growth);
+        }
+    };
+
+private slots:
+    void openingShowsTheGrowthOfEveryFootAndMarksTheProjectChanged() {
+        Program p;
+        p.open([&] {
+            QCOMPARE(row(p.growth.gridGrowth, 0), QStringList(4, shown(4.68f)));
+            QCOMPARE(row(p.growth.gridHeight, 0), (QStringList{"1", "2", "3", "4"}));
+            QCOMPARE(row(p.growth.gridHeight, 1), QStringList(4, "10.00"));
+            QCOMPARE(p.growth.gridHeight->item(2, 0)->text(), QStringLiteral("Operating Temp (F)"));
+            QCOMPARE(p.growth.gridHeight->currentRow(), 2);
+            QCOMPARE(p.growth.gridHeight->currentColumn(), 1);
+            QCOMPARE(p.growth.cwHotT->minimum(), double(niceScaleMin(72)));
+            QCOMPARE(p.growth.cwHotT->maximum(), double(niceScaleMax(144)));
+            QCOMPARE(p.growth.cwColdT->value(), 72.0);
+            QCOMPARE(p.growth.cwHotT->value(), 144.0);
+            QCOMPARE(p.growth.lblDeltaT->text(), QStringLiteral("Delta T (\u00B0F): ") + shown(72.0f));
+            QVERIFY(p.growth.optMaterial[0]->isChecked());
+        });
+        QVERIFY(p.state.Changed);
+    }
+
+    void theGridsAndPictureFollowTheMethod_data() {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<int>("bracketSide");
+        QTest::addColumn<int>("feet");
+        QTest::addColumn<int>("picture");
+        QTest::newRow("reverse dial") << 0 << 0 << 4 << 0;
+        QTest::newRow("rim and face, no bracket side") << 1 << -1 << 2 << 1;
+        QTest::newRow("rim and face, fixed side") << 1 << 0 << 2 << 1;
+        QTest::newRow("rim and face, moveable side") << 1 << 1 << 2 << 3;
+        QTest::newRow("jack shaft") << 2 << 0 << 2 << 2;
+    }
+    void theGridsAndPictureFollowTheMethod() {
+        QFETCH(int, method);
+        QFETCH(int, bracketSide);
+        QFETCH(int, feet);
+        QFETCH(int, picture);
+        Program p(method);
+        p.open(
+            [&] {
+                QCOMPARE(p.growth.FootCount, feet);
+                QCOMPARE(p.growth.gridHeight->columnCount(), feet + 1);
+                QCOMPARE(p.growth.gridGrowth->columnCount(), feet + 1);
+                for (int k = 0; k < 4; ++k) QCOMPARE(p.growth.picMachine[k]->isVisible(), k == picture);
+            },
+            bracketSide);
+    }
+
+    void choosingAluminumRecomputesEveryFoot() {
+        Program p;
+        p.open([&] {
+            p.state.Changed = false;
+            QTest::mouseClick(p.growth.optMaterial[1], Qt::LeftButton);
+            QCOMPARE(p.state.Project.Material, std::int16_t(1));
+            QCOMPARE(row(p.growth.gridGrowth, 0), QStringList(4, QStringLiteral("9.432")));
+            QVERIFY(p.state.Changed);
+            // The display ends on the foot the user was on.
+            QCOMPARE(p.growth.gridHeight->currentColumn(), 1);
+        });
+    }
+
+    void aTemperatureTypedForOneFootChangesThatFootOnly() {
+        Program p;
+        p.open([&] {
+            clickCell(p.growth.gridHeight, 2, 2);
+            p.state.Changed = false;
+            typeInto(p.growth.txtHotT, QStringLiteral("200"));
+            QCOMPARE(p.state.Project.HotTemp, (std::array<float, 4>{144, 200, 144, 144}));
+            QCOMPARE(p.growth.txtHotT->text(), QStringLiteral("200.0"));
+            QCOMPARE(row(p.growth.gridHeight, 2), (QStringList{"144.0", "200.0", "144.0", "144.0"}));
+            QCOMPARE(row(p.growth.gridGrowth, 0), (QStringList{"4.680", "8.320", "4.680", "4.680"}));
+            QCOMPARE(p.growth.lblDeltaT->text(), QStringLiteral("Delta T (\u00B0F): 128.0"));
+            QVERIFY(p.growth.cwHotT->maximum() >= 200);
+            QVERIFY(p.state.Changed);
+            // Enter walked on to the next control.
+            QVERIFY(!p.growth.txtHotT->hasFocus());
+        });
+    }
+
+    void movingAThermometerStoresTheTemperatureWithoutEcho() {
+        Program p;
+        p.open([&] {
+            clickCell(p.growth.gridHeight, 2, 3);
+            p.state.Changed = false;
+            QSignalSpy moves(p.growth.cwColdT, &Thermometer::valueChanged);
+            p.growth.cwColdT->setValue(62);
+            QCOMPARE(moves.count(), 1);
+            QCOMPARE(p.state.Project.ColdTemp, (std::array<float, 4>{72, 72, 62, 72}));
+            QCOMPARE(p.growth.txtColdT->text(), QStringLiteral("62.00"));
+            QCOMPARE(p.growth.gridHeight->item(3, 3)->text(), QStringLiteral("62.00"));
+            QCOMPARE(p.growth.gridGrowth->item(0, 3)->text(), QStringLiteral("5.330"));
+            QCOMPARE(p.growth.lblDeltaT->text(), QStringLiteral("Delta T (\u00B0F): 82.00"));
+            QVERIFY(p.state.Changed);
+        });
+    }
+
+    void aHeightEditedInTheGridCommitsAndWalksAlongTheFeet() {
+        Program p;
+        p.open([&] {
+            clickCell(p.growth.gridHeight, 1, 3);
+            QTest::keyClick(p.growth.gridHeight, '1');
+            QVERIFY(p.growth.txtHeight->isVisible());
+            QTest::keyClicks(p.growth.txtHeight, "2.5");
+            QTest::keyClick(p.growth.txtHeight, Qt::Key_Return);
+            QCOMPARE(p.state.Project.FootHeight[2], 12.5f);
+            QCOMPARE(p.growth.gridHeight->item(1, 3)->text(), QStringLiteral("12.50"));
+            QCOMPARE(p.growth.gridGrowth->item(0, 3)->text(), QStringLiteral("5.850"));
+            QCOMPARE(p.growth.gridHeight->currentColumn(), 4);
+            // Enter on the last foot commits and wraps to the first.
+            QTest::keyClick(p.growth.gridHeight, '8');
+            QTest::keyClick(p.growth.txtHeight, Qt::Key_Return);
+            QCOMPARE(p.state.Project.FootHeight, (std::array<float, 4>{10, 10, 12.5f, 8}));
+            QCOMPARE(p.growth.gridHeight->currentColumn(), 1);
+            QCOMPARE(p.growth.gridHeight->currentRow(), 1);
+            QCOMPARE(row(p.growth.gridGrowth, 0), (QStringList{"4.680", "4.680", "5.850", "3.744"}));
+        });
+    }
+
+    void applyStoresTheGrowthOfTheMethodsFeet_data() {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QList<float>>("growth");
+        // Concrete, 10 in feet, 50 / 100 / 25 / -50 degrees of warming.
+        QTest::newRow("reverse dial: four feet") << 0 << QList<float>{3, 6, 1.5f, -3, 0, 0};
+        QTest::newRow("rim and face: two feet, also as 3 and 4") << 1 << QList<float>{3, 6, 3, 6, 0, 0};
+        QTest::newRow("jack shaft: two feet, also as 3 and 4") << 2 << QList<float>{3, 6, 3, 6, 0, 0};
+    }
+    void applyStoresTheGrowthOfTheMethodsFeet() {
+        QFETCH(int, method);
+        QFETCH(QList<float>, growth);
+        Program p(method);
+        auto& record = p.state.Project;
+        record.Material = 3;
+        record.HotTemp = {122, 172, 97, 22};
+        record.Growth.fill(99);
+        QSignalSpy applied(&p.growth, &frmGrowth::growthApplied);
+        const int result = p.open([&] { QTest::mouseClick(p.growth.cmdApplyGrowth, Qt::LeftButton); });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(applied.count(), 1);
+        for (int f = 0; f < kGrowthFeet; ++f) {
+            QCOMPARE(record.growth(method, f), growth[f]);
+            for (int other = 0; other < kMethodCount; ++other)
+                if (other != method) QCOMPARE(record.growth(other, f), 99.0f);
+        }
+    }
+
+    void exitKeepsTheGrowthButNotTheMaterial() {
+        Program p;
+        p.state.Project.Growth.fill(7);
+        QSignalSpy applied(&p.growth, &frmGrowth::growthApplied);
+        const int result = p.open([&] {
+            QTest::mouseClick(p.growth.optMaterial[1], Qt::LeftButton);
+            QTest::mouseClick(p.growth.cmdExit, Qt::LeftButton);
+        });
+        QCOMPARE(result, int(QDialog::Rejected));
+        QCOMPARE(applied.count(), 0);
+        QCOMPARE(p.state.Project.Material, std::int16_t(1));
+        for (float g : p.state.Project.Growth) QCOMPARE(g, 7.0f);
+    }
+
+    void valuesBeingTypedWhenTheWindowClosesAreKept() {
+        Program p;
+        p.open([&] {
+            // A temperature typed and then Escape: the window closes, the temperature stays.
+            typeInto(p.growth.txtColdT, QStringLiteral("80"), false);
+            QTest::keyClick(p.growth.txtColdT, Qt::Key_Escape);
+            QVERIFY(!p.growth.isVisible());
+        });
+        QCOMPARE(p.state.Project.ColdTemp[0], 80.0f);
+
+        // A height still in the cell editor when Apply is pressed goes into the applied growth.
+        p.state.CalcMethod = 1;
+        p.open([&] {
+            clickCell(p.growth.gridHeight, 1, 2);
+            QTest::keyClick(p.growth.gridHeight, '5');
+            QVERIFY(p.growth.txtHeight->isVisible());
+            p.growth.cmdApplyGrowth->click();
+        });
+        QCOMPARE(p.state.Project.FootHeight[1], 5.0f);
+        QCOMPARE(p.state.Project.growth(1, 1), footGrowth(144, 72, 5, 0));
+        QCOMPARE(p.state.Project.growth(1, 3), p.state.Project.growth(1, 1));
+    }
+
+    void aNumberNoSingleCanHoldLeavesTheRecordAsItWas() {
+        Program p;
+        p.open([&] {
+            typeInto(p.growth.txtHotT, QStringLiteral("1e39"));
+            QCOMPARE(p.state.Project.HotTemp[0], 144.0f);
+            QCOMPARE(p.growth.txtHotT->text(), QStringLiteral("144.0"));
+
+            clickCell(p.growth.gridHeight, 1, 1);
+            QTest::keyClick(p.growth.gridHeight, '-');
+            QTest::keyClicks(p.growth.txtHeight, "4e40");
+            QTest::keyClick(p.growth.txtHeight, Qt::Key_Return);
+            QCOMPARE(p.state.Project.FootHeight[0], 10.0f);
+            QCOMPARE(p.growth.gridHeight->item(1, 1)->text(), QStringLiteral("10.00"));
+            QCOMPARE(p.growth.gridGrowth->item(0, 1)->text(), shown(4.68f));
+        });
+    }
+
+    void aMaterialTheWindowDoesNotKnowSelectsNoOption() {
+        Program p;
+        p.state.Project.Material = 9;
+        p.open([&] {
+            for (QRadioButton* option : p.growth.optMaterial) QVERIFY(!option->isChecked());
+            QCOMPARE(p.state.Project.Material, std::int16_t(9));
+            QCOMPARE(p.growth.gridGrowth->item(0, 1)->text(), shown(footGrowth(144, 72, 10, 9)));
+        });
+    }
+};
+
+QTEST_MAIN(GrowthTest)
+#include "growth_test.moc"
