@@ -1,4 +1,5 @@
 #include <cmath>
+#include <limits>
 
 #include "calc/Alignment.h"
 
@@ -29,17 +30,24 @@ float niceScaleMin(double v) {
 }
 
 // Each press moves both ends by a tenth of the span, rounded to float as the step is; the new
-// maximum is set first and the minimum after it.
+// maximum is set first and the minimum after it. A widening press that would carry an end past
+// the largest float leaves the range as it is: its step would no longer fit a float, and the axis
+// could never be narrowed back.
 YRange zoomRange(YRange range, bool widen) {
     const float d = static_cast<float>(0.1 * (range.max - range.min));
+    YRange next = range;
     if (widen) {
-        range.max = range.max + d;
-        range.min = range.min - d;
+        next.max = range.max + d;
+        next.min = range.min - d;
     } else {
-        range.max = range.max - d;
-        range.min = range.min + d;
+        next.max = range.max - d;
+        next.min = range.min + d;
     }
-    return range;
+    const double limit = std::numeric_limits<float>::max();
+    const bool fits = std::fabs(next.max) <= limit && std::fabs(next.min) <= limit;
+    if (!std::isfinite(d) || !std::isfinite(next.max) || !std::isfinite(next.min) || (widen && !fits))
+        return range;
+    return next;
 }
 
 }  // namespace corvane

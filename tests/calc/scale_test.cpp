@@ -60,6 +60,18 @@ TEST(Zoom, NarrowsAndWidensByATenthOfTheSpanEachSide) {
     EXPECT_EQ(zoomRange({0, 50}, false), (YRange{5, 45}));
 }
 
+TEST(Zoom, WideningStopsBeforeTheAxisBecomesInfinite) {
+    YRange range{-10, 10};
+    for (int press = 0; press < 1000; ++press) range = zoomRange(range, true);
+    EXPECT_TRUE(std::isfinite(range.min));
+    EXPECT_TRUE(std::isfinite(range.max));
+    EXPECT_GT(range.max, 1e37);
+    // ... and the range can still be narrowed back.
+    const YRange narrowed = zoomRange(range, false);
+    EXPECT_LT(narrowed.max, range.max);
+    EXPECT_GT(narrowed.min, range.min);
+}
+
 TEST(AutoScale, RangeFollowsTheLargestMove) {
     ProjectRecord record;
     setDefaults(record);
