@@ -58,6 +58,9 @@ class GrowthTest : public QObject {
 private slots:
     void openingShowsTheGrowthOfEveryFootAndMarksTheProjectChanged() {
         Program p;
+        // Prepared while hidden (the main window's refresh), the window changes nothing.
+        p.growth.initGrowthPanel(0);
+        QVERIFY(!p.state.Changed);
         p.open([&] {
             QCOMPARE(row(p.growth.gridGrowth, 0), QStringList(4, shown(4.68f)));
             QCOMPARE(row(p.growth.gridHeight, 0), (QStringList{"1", "2", "3", "4"}));
@@ -205,7 +208,12 @@ private slots:
         QSignalSpy applied(&p.growth, &frmGrowth::growthApplied);
         const int result = p.open([&] {
             QTest::mouseClick(p.growth.optMaterial[1], Qt::LeftButton);
-            QTest::mouseClick(p.growth.cmdExit, Qt::LeftButton);
+            // Enter in a box walks on and leaves the window open; Enter on the button presses it.
+            typeInto(p.growth.txtHotT, QStringLiteral("144"));
+            QVERIFY(p.growth.isVisible());
+            p.growth.cmdExit->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(p.growth.cmdExit, Qt::Key_Return);
+            QVERIFY(!p.growth.isVisible());
         });
         QCOMPARE(result, int(QDialog::Rejected));
         QCOMPARE(applied.count(), 0);

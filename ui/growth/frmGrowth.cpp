@@ -156,11 +156,10 @@ void frmGrowth::buildControls() {
     cmdExit = new QPushButton(QStringLiteral("Exit"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     cmdExit->setAccessibleName(cmdExit->text());
-    // Enter belongs to the entry boxes and the grid (it walks on), never to a default button.
-    for (QPushButton* button : {cmdApplyGrowth, cmdExit}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
+    // No default button: Enter in the boxes and the grid walks on and never closes the window;
+    // on a focused button it presses that button.
+    cmdApplyGrowth->setDefault(false);
+    cmdExit->setDefault(false);
     connect(cmdApplyGrowth, &QPushButton::clicked, this, &frmGrowth::cmdApplyGrowth_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmGrowth::cmdExit_Click);
 

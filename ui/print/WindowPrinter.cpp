@@ -1,5 +1,6 @@
 #include "ui/print/WindowPrinter.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -26,6 +27,9 @@ bool screenCanBeRead() {
 QImage captureWindow(QWidget* window) {
     if (!window) return {};
     if (screenCanBeRead() && window->isVisible()) {
+        // A menu that has just closed over the window must be painted over before the pixels
+        // are read.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         if (QScreen* screen = window->screen()) {
             // The frame and title bar as the screen shows them, with whatever lies over the window.
             const QRect frame = window->frameGeometry();
