@@ -16,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
 #include <deque>
 #include <functional>
 #include <optional>
@@ -89,14 +88,12 @@ public:
         return answer;
     }
 
-    std::optional<QString> chooseOpenFile(QWidget*, const QString& folder,
-                                          const QString& filter) override {
+    std::optional<QString> chooseOpenFile(QWidget*, const QString& folder, const QString& filter) override {
         fileRequests.push_back({false, folder, filter});
         return nextFile(openFileAnswers, "open");
     }
 
-    std::optional<QString> chooseSaveFile(QWidget*, const QString& folder,
-                                          const QString& filter) override {
+    std::optional<QString> chooseSaveFile(QWidget*, const QString& folder, const QString& filter) override {
         fileRequests.push_back({true, folder, filter});
         return nextFile(saveFileAnswers, "save");
     }
@@ -144,7 +141,8 @@ private:
 
     std::optional<QString> nextFile(std::deque<std::optional<QString>>& queue, const char* kind) {
         if (queue.empty()) {
-            unexpected(QStringLiteral("unexpected %1 file dialog (no answer queued)").arg(QLatin1String(kind)));
+            unexpected(
+                QStringLiteral("unexpected %1 file dialog (no answer queued)").arg(QLatin1String(kind)));
             return std::nullopt;
         }
         const bool cancel = !queue.front().has_value();

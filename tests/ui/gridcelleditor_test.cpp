@@ -1,3 +1,5 @@
+#include "ui/widgets/GridCellEditor.h"
+
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -6,7 +8,6 @@
 #include <QtTest>
 
 #include "UiTestSupport.h"
-#include "ui/widgets/GridCellEditor.h"
 
 using namespace corvane;
 using Walk = GridCellEditor::Walk;
@@ -56,22 +57,27 @@ struct GridWindow {
                 auto* label = new QTableWidgetItem(QStringLiteral("row %1").arg(r));
                 label->setFlags(Qt::NoItemFlags);
                 grid->setItem(r, 0, label);
-                for (int c = 1; c < 5; ++c) grid->setItem(r, c, new QTableWidgetItem(QStringLiteral("%1.0").arg(10 * r + c)));
+                for (int c = 1; c < 5; ++c)
+                    grid->setItem(r, c, new QTableWidgetItem(QStringLiteral("%1.0").arg(10 * r + c)));
             }
             editor = new QLineEdit(grid->viewport());
         }
         editor->setObjectName(QStringLiteral("editor"));
-        cells = new GridCellEditor(grid, editor, walk, [this] { return busy; }, &window);
+        cells = new GridCellEditor(
+            grid, editor, walk, [this] { return busy; }, &window);
         window.resize(360, 260);
         window.show();
-        if (!QTest::qWaitForWindowActive(&window)) recordTestFailure(QStringLiteral("grid window not active"));
+        if (!QTest::qWaitForWindowActive(&window))
+            recordTestFailure(QStringLiteral("grid window not active"));
     }
 
     QString text(int row, int column) const { return grid->item(row, column)->text(); }
     QPoint centreOf(int row, int column) const {
         return grid->visualRect(grid->model()->index(row, column)).center();
     }
-    void click(int row, int column) { QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centreOf(row, column)); }
+    void click(int row, int column) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centreOf(row, column));
+    }
     void doubleClick(int row, int column) {
         click(row, column);
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centreOf(row, column));
@@ -106,8 +112,9 @@ private slots:
         QVERIFY(!w.editor->hasSelectedText());
         QVERIFY(w.editor->hasFocus());
         // Over the cell, in the editor's own parent's coordinates.
-        const QRect cell(w.grid->viewport()->mapTo(&w.window, w.grid->visualRect(w.grid->model()->index(1, 1)).topLeft()),
-                         w.grid->visualRect(w.grid->model()->index(1, 1)).size());
+        const QRect cell(
+            w.grid->viewport()->mapTo(&w.window, w.grid->visualRect(w.grid->model()->index(1, 1)).topLeft()),
+            w.grid->visualRect(w.grid->model()->index(1, 1)).size());
         QVERIFY2(cell.contains(w.editor->geometry()), "editor outside its cell");
         QVERIFY(w.editor->width() >= cell.width() - 2 && w.editor->height() >= cell.height() - 2);
     }
@@ -131,13 +138,20 @@ private slots:
         QTest::addColumn<QString>("typed");  // for a character key
         QTest::addColumn<QString>("expectedText");
         QTest::addColumn<int>("expectedCaret");
-        QTest::newRow("a digit starts with that digit") << 0 << "7" << "7" << 1;
-        QTest::newRow("a minus sign is kept too") << 0 << "-" << "-" << 1;
-        QTest::newRow("a letter") << 0 << "x" << "x" << 1;
-        QTest::newRow("Enter starts with the cell") << int(Qt::Key_Return) << "" << "3.000" << 5;
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << "" << "3.000" << 5;
-        QTest::newRow("space starts with the cell") << int(Qt::Key_Space) << "" << "3.000" << 5;
-        QTest::newRow("F2 starts with the cell") << int(Qt::Key_F2) << "" << "3.000" << 5;
+        QTest::newRow("a digit starts with that digit") << 0 << "7"
+                                                        << "7" << 1;
+        QTest::newRow("a minus sign is kept too") << 0 << "-"
+                                                  << "-" << 1;
+        QTest::newRow("a letter") << 0 << "x"
+                                  << "x" << 1;
+        QTest::newRow("Enter starts with the cell") << int(Qt::Key_Return) << ""
+                                                    << "3.000" << 5;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << ""
+                                      << "3.000" << 5;
+        QTest::newRow("space starts with the cell") << int(Qt::Key_Space) << ""
+                                                    << "3.000" << 5;
+        QTest::newRow("F2 starts with the cell") << int(Qt::Key_F2) << ""
+                                                 << "3.000" << 5;
     }
     void keysOnTheGridStartAnEdit() {
         QFETCH(int, key);
@@ -174,20 +188,30 @@ private slots:
         QTest::addColumn<bool>("commits");
         const int rows = int(Walk::Rows), columns = int(Walk::Columns);
         const int none = Qt::NoModifier, shift = Qt::ShiftModifier;
-        QTest::newRow("rows: Enter moves down") << rows << QPoint(1, 1) << int(Qt::Key_Return) << none << QPoint(1, 2) << true;
+        QTest::newRow("rows: Enter moves down")
+            << rows << QPoint(1, 1) << int(Qt::Key_Return) << none << QPoint(1, 2) << true;
         QTest::newRow("rows: keypad Enter moves down")
             << rows << QPoint(1, 1) << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << QPoint(1, 2) << true;
-        QTest::newRow("rows: Tab acts as Enter") << rows << QPoint(1, 3) << int(Qt::Key_Tab) << none << QPoint(1, 4) << true;
-        QTest::newRow("rows: last row wraps to the first") << rows << QPoint(1, 4) << int(Qt::Key_Return) << none << QPoint(1, 0) << true;
-        QTest::newRow("rows: Shift+Enter moves up") << rows << QPoint(1, 3) << int(Qt::Key_Return) << shift << QPoint(1, 2) << true;
-        QTest::newRow("rows: Ctrl+Enter moves up")
-            << rows << QPoint(1, 3) << int(Qt::Key_Return) << int(Qt::ControlModifier) << QPoint(1, 2) << true;
-        QTest::newRow("rows: Shift+Tab moves up") << rows << QPoint(1, 3) << int(Qt::Key_Backtab) << shift << QPoint(1, 2) << true;
-        QTest::newRow("rows: Shift+Enter on the first row stays") << rows << QPoint(1, 0) << int(Qt::Key_Return) << shift << QPoint(1, 0) << false;
-        QTest::newRow("columns: Enter moves right") << columns << QPoint(1, 2) << int(Qt::Key_Return) << none << QPoint(2, 2) << true;
-        QTest::newRow("columns: last foot wraps to the first") << columns << QPoint(4, 3) << int(Qt::Key_Return) << none << QPoint(1, 3) << true;
-        QTest::newRow("columns: Shift+Enter moves left") << columns << QPoint(3, 1) << int(Qt::Key_Return) << shift << QPoint(2, 1) << true;
-        QTest::newRow("columns: Shift+Enter on the first foot stays") << columns << QPoint(1, 2) << int(Qt::Key_Return) << shift << QPoint(1, 2) << false;
+        QTest::newRow("rows: Tab acts as Enter")
+            << rows << QPoint(1, 3) << int(Qt::Key_Tab) << none << QPoint(1, 4) << true;
+        QTest::newRow("rows: last row wraps to the first")
+            << rows << QPoint(1, 4) << int(Qt::Key_Return) << none << QPoint(1, 0) << true;
+        QTest::newRow("rows: Shift+Enter moves up")
+            << rows << QPoint(1, 3) << int(Qt::Key_Return) << shift << QPoint(1, 2) << true;
+        QTest::newRow("rows: Ctrl+Enter moves up") << rows << QPoint(1, 3) << int(Qt::Key_Return)
+                                                   << int(Qt::ControlModifier) << QPoint(1, 2) << true;
+        QTest::newRow("rows: Shift+Tab moves up")
+            << rows << QPoint(1, 3) << int(Qt::Key_Backtab) << shift << QPoint(1, 2) << true;
+        QTest::newRow("rows: Shift+Enter on the first row stays")
+            << rows << QPoint(1, 0) << int(Qt::Key_Return) << shift << QPoint(1, 0) << false;
+        QTest::newRow("columns: Enter moves right")
+            << columns << QPoint(1, 2) << int(Qt::Key_Return) << none << QPoint(2, 2) << true;
+        QTest::newRow("columns: last foot wraps to the first")
+            << columns << QPoint(4, 3) << int(Qt::Key_Return) << none << QPoint(1, 3) << true;
+        QTest::newRow("columns: Shift+Enter moves left")
+            << columns << QPoint(3, 1) << int(Qt::Key_Return) << shift << QPoint(2, 1) << true;
+        QTest::newRow("columns: Shift+Enter on the first foot stays")
+            << columns << QPoint(1, 2) << int(Qt::Key_Return) << shift << QPoint(1, 2) << false;
     }
     void enterCommitsAndWalks() {
         QFETCH(int, walk);
@@ -231,11 +255,16 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<double>("value");
-        QTest::newRow("rounded to the shown decimals") << "12.3456" << "12.35" << 12.35;
-        QTest::newRow("no number is 0") << "abc" << "0.00" << 0.0;
-        QTest::newRow("leading number only") << "4.5in" << "4.500" << 4.5;
-        QTest::newRow("negative") << "-3" << "-3.000" << -3.0;
-        QTest::newRow("emptied cell") << "" << "0.00" << 0.0;
+        QTest::newRow("rounded to the shown decimals") << "12.3456"
+                                                       << "12.35" << 12.35;
+        QTest::newRow("no number is 0") << "abc"
+                                        << "0.00" << 0.0;
+        QTest::newRow("leading number only") << "4.5in"
+                                             << "4.500" << 4.5;
+        QTest::newRow("negative") << "-3"
+                                  << "-3.000" << -3.0;
+        QTest::newRow("emptied cell") << ""
+                                      << "0.00" << 0.0;
     }
     void theCommittedValueIsTheShownValue() {
         QFETCH(QString, typed);

@@ -1,8 +1,8 @@
+#include <qcustomplot.h>
+
 #include <QAccessible>
 #include <QSignalSpy>
 #include <QtTest>
-#include <qcustomplot.h>
-
 #include <memory>
 
 #include "UiTestSupport.h"
@@ -109,11 +109,13 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<double>("start");
         QTest::addColumn<double>("step");
-        QTest::addColumn<int>("key");     // 0: wheel
-        QTest::addColumn<int>("wheel");   // angle delta, when key is 0
+        QTest::addColumn<int>("key");    // 0: wheel
+        QTest::addColumn<int>("wheel");  // angle delta, when key is 0
         QTest::addColumn<double>("expected");
         for (const char* kind : {"knob", "thermometer"}) {
-            auto row = [&](const char* name) { return &QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(kind, name))); };
+            auto row = [&](const char* name) {
+                return &QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(kind, name)));
+            };
             *row("Up") << kind << 0.0 << 1.0 << int(Qt::Key_Up) << 0 << 1.0;
             *row("Right") << kind << 0.0 << 1.0 << int(Qt::Key_Right) << 0 << 1.0;
             *row("Down") << kind << 0.0 << 1.0 << int(Qt::Key_Down) << 0 << -1.0;
@@ -125,7 +127,8 @@ private slots:
             *row("Up stops at the end") << kind << 99.5 << 1.0 << int(Qt::Key_Up) << 0 << 100.0;
             *row("PageDown stops at the end") << kind << -95.0 << 1.0 << int(Qt::Key_PageDown) << 0 << -100.0;
             *row("Up beyond the scale stays") << kind << 250.0 << 1.0 << int(Qt::Key_Up) << 0 << 250.0;
-            *row("Down beyond the scale comes back") << kind << 250.0 << 1.0 << int(Qt::Key_Down) << 0 << 100.0;
+            *row("Down beyond the scale comes back")
+                << kind << 250.0 << 1.0 << int(Qt::Key_Down) << 0 << 100.0;
             *row("wheel notch up") << kind << 0.0 << 0.5 << 0 << 120 << 0.5;
             *row("wheel notch down") << kind << 0.0 << 0.5 << 0 << -120 << -0.5;
             *row("two wheel notches") << kind << 0.0 << 1.0 << 0 << 240 << 2.0;
@@ -146,8 +149,8 @@ private slots:
             QTest::keyClick(s.widget.get(), Qt::Key(key));
         } else {
             const QPointF at(s.widget->width() / 2.0, s.widget->height() / 2.0);
-            QWheelEvent event(at, s.widget->mapToGlobal(at), QPoint(), QPoint(0, wheel), Qt::NoButton, Qt::NoModifier,
-                              Qt::NoScrollPhase, false);
+            QWheelEvent event(at, s.widget->mapToGlobal(at), QPoint(), QPoint(0, wheel), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(s.widget.get(), &event);
         }
         QCOMPARE(s.value(), expected);
@@ -384,14 +387,20 @@ private slots:
     void fileFilterInTheToolkitsForm_data() {
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("project files") << "Corvane Files (*.qdl)| *.qdl" << "Corvane Files (*.qdl)";
-        QTest::newRow("description without pattern") << "Corvane Files|*.qdl" << "Corvane Files (*.qdl)";
-        QTest::newRow("pattern decides") << "Projects (*.txt)|*.qdl" << "Projects (*.qdl)";
+        QTest::newRow("project files") << "Corvane Files (*.qdl)| *.qdl"
+                                       << "Corvane Files (*.qdl)";
+        QTest::newRow("description without pattern") << "Corvane Files|*.qdl"
+                                                     << "Corvane Files (*.qdl)";
+        QTest::newRow("pattern decides") << "Projects (*.txt)|*.qdl"
+                                         << "Projects (*.qdl)";
         QTest::newRow("two pairs") << "Corvane Files (*.qdl)|*.qdl|All Files (*.*)|*.*"
                                    << "Corvane Files (*.qdl);;All Files (*.*)";
-        QTest::newRow("pattern list") << "Data|*.qdl;*.bak" << "Data (*.qdl *.bak)";
-        QTest::newRow("description only") << "Everything" << "Everything (*)";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("pattern list") << "Data|*.qdl;*.bak"
+                                      << "Data (*.qdl *.bak)";
+        QTest::newRow("description only") << "Everything"
+                                          << "Everything (*)";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void fileFilterInTheToolkitsForm() {
         QFETCH(QString, given);

@@ -8,8 +8,9 @@ namespace {
 
 // "a.qdl; *.bak" -> "a.qdl *.bak"; an empty list lists every file.
 QString cleanPatterns(const QString& patterns) {
-    QStringList parts = QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' ')).split(
-        QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList parts = QString(patterns)
+                            .replace(QLatin1Char(';'), QLatin1Char(' '))
+                            .split(QLatin1Char(' '), Qt::SkipEmptyParts);
     return parts.isEmpty() ? QStringLiteral("*") : parts.join(QLatin1Char(' '));
 }
 

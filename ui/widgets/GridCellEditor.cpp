@@ -13,7 +13,8 @@ namespace corvane {
 namespace {
 
 // Enter with Shift, Ctrl or Alt walks back; the keypad's own flag does not count.
-constexpr Qt::KeyboardModifiers kWalkBackModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+constexpr Qt::KeyboardModifiers kWalkBackModifiers =
+    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
 
 // keyAscii codes of the keys that start an edit with the cell's own text.
 constexpr int kEnterCode = 13;
@@ -286,7 +287,8 @@ bool GridCellEditor::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (watched == grid_ && type == QEvent::KeyPress) return gridKeyPress(static_cast<QKeyEvent*>(event));
-    if (watched == grid_->viewport() && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick))
+    if (watched == grid_->viewport() &&
+        (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick))
         return viewportMouse(static_cast<QMouseEvent*>(event));
     return QObject::eventFilter(watched, event);
 }

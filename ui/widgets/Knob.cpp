@@ -6,7 +6,6 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QWheelEvent>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -25,7 +24,8 @@ constexpr double kSweep = 270.0;
 double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 
 QPointF onCircle(const QPointF& centre, double radius, double degrees) {
-    return {centre.x() + radius * std::cos(radians(degrees)), centre.y() - radius * std::sin(radians(degrees))};
+    return {centre.x() + radius * std::cos(radians(degrees)),
+            centre.y() - radius * std::sin(radians(degrees))};
 }
 
 QString scaleLabel(double v) { return QString::number(v, 'g', 6); }

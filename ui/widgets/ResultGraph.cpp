@@ -1,8 +1,8 @@
 #include "ui/widgets/ResultGraph.h"
 
-#include <QVBoxLayout>
 #include <qcustomplot.h>
 
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -176,8 +176,9 @@ void ResultGraph::describe() {
         QStringList points;
         for (size_t k = 0; k < data.x.size(); ++k)
             points << QStringLiteral("(%1, %2)").arg(number(data.x[k]), number(data.y[k]));
-        parts << QStringLiteral("%1: %2").arg(QLatin1String(kPlotNames[i - 1]),
-                                              points.isEmpty() ? QStringLiteral("no points") : points.join(' '));
+        parts << QStringLiteral("%1: %2").arg(
+            QLatin1String(kPlotNames[i - 1]),
+            points.isEmpty() ? QStringLiteral("no points") : points.join(' '));
     }
     parts << QStringLiteral("Y from %1 to %2 mils").arg(number(yRange_.min), number(yRange_.max));
     const QString text = parts.join(QStringLiteral("; "));

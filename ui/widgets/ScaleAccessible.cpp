@@ -46,7 +46,8 @@ private:
 QAccessibleInterface* scaleFactory(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
     if (className == QLatin1String(Knob::staticMetaObject.className()))
-        if (auto* knob = qobject_cast<Knob*>(object)) return new ScaleAccessible<Knob>(knob, QAccessible::Dial);
+        if (auto* knob = qobject_cast<Knob*>(object))
+            return new ScaleAccessible<Knob>(knob, QAccessible::Dial);
     if (className == QLatin1String(Thermometer::staticMetaObject.className()))
         if (auto* thermometer = qobject_cast<Thermometer*>(object))
             return new ScaleAccessible<Thermometer>(thermometer, QAccessible::Slider);

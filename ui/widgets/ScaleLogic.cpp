@@ -1,7 +1,6 @@
 #include "ui/widgets/ScaleLogic.h"
 
 #include <QWheelEvent>
-
 #include <algorithm>
 #include <cmath>
 

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QWheelEvent>
-
 #include <algorithm>
 #include <cmath>
 
@@ -67,7 +66,8 @@ Thermometer::Geometry Thermometer::geometry() const {
     Geometry g;
     double labelWidth = fm.horizontalAdvance(scaleLabel((minimum_ + maximum_) / 2));
     for (int i = 0; i <= 5; ++i)
-        labelWidth = std::max(labelWidth, fm.horizontalAdvance(scaleLabel(minimum_ + (maximum_ - minimum_) * i / 5)));
+        labelWidth =
+            std::max(labelWidth, fm.horizontalAdvance(scaleLabel(minimum_ + (maximum_ - minimum_) * i / 5)));
     g.tubeWidth = std::clamp(width() * 0.16, 7.0, 14.0);
     g.bulbRadius = g.tubeWidth * 1.05;
     // Labels, ticks, tube and bulb side by side, the group centred in the widget.
@@ -158,7 +158,8 @@ void Thermometer::paintEvent(QPaintEvent*) {
 
     // Scale: labelled major ticks as far apart as the font allows, minor ticks between them.
     int divisions = 5;
-    while (divisions > 1 && span / divisions < fm.height() * 1.4) divisions = divisions > 2 ? divisions / 2 : 1;
+    while (divisions > 1 && span / divisions < fm.height() * 1.4)
+        divisions = divisions > 2 ? divisions / 2 : 1;
     const int minorPerDivision = span / divisions >= 40 ? 5 : (span / divisions >= 16 ? 2 : 1);
     const int ticks = divisions * minorPerDivision;
     const double tickRight = g.tubeX - 1;
@@ -171,7 +172,8 @@ void Thermometer::paintEvent(QPaintEvent*) {
             const double v = minimum_ + (maximum_ - minimum_) * i / ticks;
             // Labels of a scale that is not a whole number of steps are shown to the precision
             // that tells them apart.
-            const QString text = scaleLabel(std::fabs(v) < 1e-12 * std::max(1.0, std::fabs(maximum_)) ? 0.0 : v);
+            const QString text =
+                scaleLabel(std::fabs(v) < 1e-12 * std::max(1.0, std::fabs(maximum_)) ? 0.0 : v);
             p.drawText(QRectF(0, y - fm.height() / 2, g.labelRight, fm.height()),
                        Qt::AlignRight | Qt::AlignVCenter, text);
         }
