@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "calc/Alignment.h"
@@ -62,6 +63,9 @@ struct TextCase {
     std::string vertical;
     std::string horizontal;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
 
 class ReverseDialText : public testing::TestWithParam<TextCase> {};
 
