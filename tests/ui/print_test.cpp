@@ -36,7 +36,8 @@ PdfSummary readPdf(const QString& path) {
         if (!(width > height)) summary.allLandscape = false;
     }
     if (boxes == 0) summary.allLandscape = false;
-    const QRegularExpression image(QStringLiteral("/Subtype\\s*/Image[^>]*?/Width\\s+(\\d+)[^>]*?/Height\\s+(\\d+)"));
+    const QRegularExpression image(
+        QStringLiteral("/Subtype\\s*/Image[^>]*?/Width\\s+(\\d+)[^>]*?/Height\\s+(\\d+)"));
     for (auto it = image.globalMatch(text); it.hasNext();) {
         const auto m = it.next();
         summary.images << QSize(m.captured(1).toInt(), m.captured(2).toInt());

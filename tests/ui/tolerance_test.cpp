@@ -38,9 +38,12 @@ private slots:
         QTest::addColumn<float>("span");
         QTest::addColumn<float>("tolerance");
         QTest::addColumn<QString>("line");
-        QTest::newRow("reverse dial: distance C") << 0 << 10.0f << 4.1666665f << "Acceptable Offset:  4.167 mils";
-        QTest::newRow("rim and face: distance A") << 1 << 20.0f << 8.333333f << "Acceptable Offset:  8.333 mils";
-        QTest::newRow("jack shaft: distance A") << 2 << 70.0f << 29.166666f << "Acceptable Offset:  29.17 mils";
+        QTest::newRow("reverse dial: distance C")
+            << 0 << 10.0f << 4.1666665f << "Acceptable Offset:  4.167 mils";
+        QTest::newRow("rim and face: distance A")
+            << 1 << 20.0f << 8.333333f << "Acceptable Offset:  8.333 mils";
+        QTest::newRow("jack shaft: distance A")
+            << 2 << 70.0f << 29.166666f << "Acceptable Offset:  29.17 mils";
     }
     void theSpanComesFromTheSelectedMethodsGeometry() {
         QFETCH(int, method);

@@ -16,7 +16,6 @@
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 #include "project/AppState.h"
@@ -62,8 +61,9 @@ frmGrowth::frmGrowth(AppState& state, QWidget* mainWindow)
 
 void frmGrowth::buildControls() {
     // The four arrangement pictures share one place; initGrowthPanel shows one of them.
-    const MachineDrawing::Kind kinds[4] = {MachineDrawing::Kind::ReverseDial, MachineDrawing::Kind::RimFaceFixed,
-                                           MachineDrawing::Kind::JackShaft, MachineDrawing::Kind::RimFaceMoveable};
+    const MachineDrawing::Kind kinds[4] = {
+        MachineDrawing::Kind::ReverseDial, MachineDrawing::Kind::RimFaceFixed,
+        MachineDrawing::Kind::JackShaft, MachineDrawing::Kind::RimFaceMoveable};
     auto* pictures = new QGridLayout;
     pictures->setContentsMargins(0, 0, 0, 0);
     for (int k = 0; k < 4; ++k) {
@@ -84,8 +84,8 @@ void frmGrowth::buildControls() {
     txtHeight->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtHeight->setFrame(true);
     txtHeight->hide();
-    heightEditor = new GridCellEditor(gridHeight, txtHeight, GridCellEditor::Walk::Columns,
-                                      [this] { return Busy; }, this);
+    heightEditor = new GridCellEditor(
+        gridHeight, txtHeight, GridCellEditor::Walk::Columns, [this] { return Busy; }, this);
     connect(heightEditor, &GridCellEditor::committed, this, &frmGrowth::gridHeight_LeaveCell);
     connect(heightEditor, &GridCellEditor::cellEntered, this, &frmGrowth::gridHeight_EnterCell);
 
@@ -137,8 +137,8 @@ void frmGrowth::buildControls() {
     lblDeltaT = new QLabel(frameTemperature);
     lblDeltaT->setObjectName(QStringLiteral("lblDeltaT"));
     lblDeltaT->setAlignment(Qt::AlignCenter);
-    lblDeltaT->setMinimumWidth(lblDeltaT->fontMetrics().horizontalAdvance(
-                                   QStringLiteral("Delta T (\u00B0F): -10000.0")) + 8);
+    lblDeltaT->setMinimumWidth(
+        lblDeltaT->fontMetrics().horizontalAdvance(QStringLiteral("Delta T (\u00B0F): -10000.0")) + 8);
     connect(cwColdT, &Thermometer::valueChanged, this, [this](double v) { temperatureMoved(false, v); });
     connect(cwHotT, &Thermometer::valueChanged, this, [this](double v) { temperatureMoved(true, v); });
 

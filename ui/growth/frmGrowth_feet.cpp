@@ -7,7 +7,6 @@
 #include <QPalette>
 #include <QRadioButton>
 #include <QTableWidget>
-
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
@@ -110,7 +109,8 @@ void frmGrowth::setupGrowthGrids() {
     const int labelWidth =
         std::max({pixels(this, 1500), metrics.horizontalAdvance(QStringLiteral("Operating Temp (F)")) + 12,
                   metrics.horizontalAdvance(QStringLiteral("Vert Growth (mils)")) + 12});
-    const int footWidth = std::max(pixels(this, 900), metrics.horizontalAdvance(QStringLiteral("-10000.")) + 12);
+    const int footWidth =
+        std::max(pixels(this, 900), metrics.horizontalAdvance(QStringLiteral("-10000.")) + 12);
     const int rowHeight = std::max(pixels(this, 285), metrics.height() + 6);
     sizeGrid(gridHeight, labelWidth, footWidth, rowHeight);
     sizeGrid(gridGrowth, labelWidth, footWidth, rowHeight);
@@ -146,8 +146,9 @@ void frmGrowth::showDeltaT(int foot) {
     const float cold = state_.Project.ColdTemp[foot];
     const float delta = hot - cold;
     // Two temperatures near the ends of a Single's range can differ by more than a Single holds.
-    const std::string text = std::isfinite(delta) ? formatValue(delta)
-                                                  : formatValue(static_cast<double>(hot) - static_cast<double>(cold));
+    const std::string text = std::isfinite(delta)
+                                 ? formatValue(delta)
+                                 : formatValue(static_cast<double>(hot) - static_cast<double>(cold));
     lblDeltaT->setText(QStringLiteral("Delta T (\u00B0F): ") + QString::fromStdString(text));
 }
 

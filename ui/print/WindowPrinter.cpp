@@ -7,7 +7,6 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QWidget>
-
 #include <algorithm>
 
 #include "ui/widgets/DialogProvider.h"

@@ -12,7 +12,7 @@ namespace {
 constexpr qreal kAxisY = 38;
 constexpr qreal kShaftHalf = 5;
 constexpr qreal kHubHalf = 17;
-constexpr qreal kLeftHubX = 44;   // outer face of the left hub: first measuring plane
+constexpr qreal kLeftHubX = 44;  // outer face of the left hub: first measuring plane
 constexpr qreal kHubWidth = 26;
 constexpr qreal kGap = 10;
 constexpr qreal kRightHubX = kLeftHubX + kHubWidth + kGap;
@@ -55,7 +55,8 @@ void hub(QPainter& painter, qreal x) {
 CouplingSpanDrawing::CouplingSpanDrawing(QWidget* parent) : QWidget(parent) {
     setFixedSize(kWidth, kHeight);
     setAccessibleName(QStringLiteral("Coupling span"));
-    setAccessibleDescription(QStringLiteral("Two coupling hubs; the span runs between the two measuring planes."));
+    setAccessibleDescription(
+        QStringLiteral("Two coupling hubs; the span runs between the two measuring planes."));
 }
 
 QSize CouplingSpanDrawing::sizeHint() const { return {kWidth, kHeight}; }

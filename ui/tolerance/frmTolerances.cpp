@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
@@ -64,7 +63,8 @@ void frmTolerances::buildControls() {
     lblTolerance->setObjectName(QStringLiteral("lblTolerance"));
     lblTolerance->setAlignment(Qt::AlignCenter);
     lblTolerance->setMinimumWidth(
-        lblTolerance->fontMetrics().horizontalAdvance(QStringLiteral("Acceptable Offset:  -10000. mils")) + 12);
+        lblTolerance->fontMetrics().horizontalAdvance(QStringLiteral("Acceptable Offset:  -10000. mils")) +
+        12);
 
     picCoupling = new CouplingSpanDrawing(frameTolerance);
     picCoupling->setObjectName(QStringLiteral("picCoupling"));
