@@ -1,6 +1,7 @@
 #include <qcustomplot.h>
 
 #include <QAccessible>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QtTest>
 #include <memory>
@@ -406,6 +407,48 @@ private slots:
         QFETCH(QString, given);
         QFETCH(QString, expected);
         QCOMPARE(toQtFileFilter(given), expected);
+    }
+
+    // --- The real message boxes: the program's title, the right buttons, the answer read right
+
+    void messageBoxesCarryTheProgramTitle_data() {
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<int>("press");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("message, OK") << false << int(QMessageBox::Ok) << false;
+        QTest::newRow("question, Yes") << true << int(QMessageBox::Yes) << true;
+        QTest::newRow("question, No") << true << int(QMessageBox::No) << false;
+    }
+    void messageBoxesCarryTheProgramTitle() {
+        QFETCH(bool, question);
+        QFETCH(int, press);
+        QFETCH(bool, expected);
+        QString title, text;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::Icon icon = QMessageBox::Question;
+        // Read the box while it is up, then answer it.
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            title = box->windowTitle();
+            text = box->text();
+            buttons = box->standardButtons();
+            icon = box->icon();
+            box->button(QMessageBox::StandardButton(press))->click();
+        });
+        QtDialogProvider real;
+        const QString said = QStringLiteral("Do you want to save\r\nyour current settings?");
+        bool answer = false;
+        if (question)
+            answer = real.askYesNo(nullptr, said);
+        else
+            real.showMessage(nullptr, said);
+        QCOMPARE(title, QStringLiteral("Corvane"));
+        QCOMPARE(text, said);
+        QCOMPARE(buttons, question ? QMessageBox::Yes | QMessageBox::No
+                                   : QMessageBox::StandardButtons(QMessageBox::Ok));
+        if (!question) QCOMPARE(icon, QMessageBox::NoIcon);
+        QCOMPARE(answer, expected);
     }
 
     // --- Test support: a scripted question with no answer must not block

@@ -208,15 +208,21 @@ void Knob::paintEvent(QPaintEvent*) {
     p.setBrush(needle.darker(130));
     p.drawEllipse(c, std::max(2.0, r * 0.1), std::max(2.0, r * 0.1));
 
-    // End labels under the ends of the scale.
+    // End labels centred under the ends of the scale, kept inside the widget and apart.
     p.setPen(ink);
     const QFontMetricsF fm(font());
-    const double labelTop = dial.bottom() - r * 0.25;
+    const double top = dial.bottom() - 1;
     const double half = width() / 2.0;
-    p.drawText(QRectF(0, labelTop, half - 1, fm.height() + r * 0.25), Qt::AlignLeft | Qt::AlignBottom,
-               scaleLabel(minimum_));
-    p.drawText(QRectF(half + 1, labelTop, half - 1, fm.height() + r * 0.25), Qt::AlignRight | Qt::AlignBottom,
-               scaleLabel(maximum_));
+    const QString low = scaleLabel(minimum_);
+    const QString high = scaleLabel(maximum_);
+    const double lowWidth = fm.horizontalAdvance(low);
+    const double highWidth = fm.horizontalAdvance(high);
+    const double endOffset = r * 0.71;
+    const double lowX = std::clamp(c.x() - endOffset - lowWidth / 2, 0.0, std::max(0.0, half - 2 - lowWidth));
+    const double highX = std::clamp(c.x() + endOffset - highWidth / 2,
+                                    std::min(half + 2, width() - highWidth), width() - highWidth);
+    p.drawText(QRectF(lowX, top, lowWidth + 1, fm.height()), Qt::AlignLeft | Qt::AlignTop, low);
+    p.drawText(QRectF(highX, top, highWidth + 1, fm.height()), Qt::AlignLeft | Qt::AlignTop, high);
 }
 
 }  // namespace corvane
