@@ -36,6 +36,7 @@ private slots:
     void eachMethodLaysOutTheWindowForItself_data();
     void eachMethodLaysOutTheWindowForItself();
     void halfRotationHidesSixOClockAndClearsNineOClock();
+    void switchingMethodKeepsEveryMethodsReadings();
     void bracketSideSwapsTheRimAndFaceDrawing();
     void stationaryFeetRecalculateOnlyForAPair();
     void thermalGrowthBoxesFollowTheMethodAndCorrectTheMoves();
@@ -154,6 +155,23 @@ void MainMethodsTest::halfRotationHidesSixOClockAndClearsNineOClock() {
     QVERIFY(w.txtD1[2]->isVisible() && w.cwkDial2[2]->isVisible());
     w.optAcalc[0]->click();
     QVERIFY(!w.txtD1[2]->isVisible() && !w.cwkDial2[2]->isVisible());
+}
+
+void MainMethodsTest::switchingMethodKeepsEveryMethodsReadings() {
+    MainWindowUnderTest t;
+    frmDials& w = t.w();
+    const ProjectRecord before = t.state.Project;
+    // The 9:00 knobs still hold the reverse dial's 30 and -30 when the jack shaft is selected; its
+    // own -1 and -1 must survive the switch.
+    w.optAcalc[2]->click();
+    QCOMPARE(w.txtD1[3]->text(), QStringLiteral("-1"));
+    QCOMPARE(w.cwkDial2[3]->value(), -1.0);
+    w.optAcalc[1]->click();
+    w.optAcalc[0]->click();
+    QCOMPARE(t.state.Project.Dial1Reading, before.Dial1Reading);
+    QCOMPARE(t.state.Project.Dial2Reading, before.Dial2Reading);
+    QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
+    QVERIFY(!t.state.Changed);
 }
 
 void MainMethodsTest::bracketSideSwapsTheRimAndFaceDrawing() {

@@ -241,6 +241,9 @@ private:
     // Set while a typed reading moves its knob: the reading's own handler calculates once at its end.
     bool knobFollowsText_ = false;
     bool destroying_ = false;
+    // Set while a change of method puts the 9:00 knobs to 0: the knobs still hold the old method's
+    // readings, and the refresh that follows sets them from the new method's record.
+    bool switchingMethod_ = false;
 };
 
 }  // namespace corvane

@@ -46,7 +46,10 @@ void frmDials::optAcalc_Click(int index) {
     state_.CalcMethod = index;
     applyMethodLayout(index);
     if (!Loading) {
+        // Clearing the 9:00 knobs here must not wipe the 9:00 readings the new method has stored.
+        switchingMethod_ = true;
         setupRotation();
+        switchingMethod_ = false;
         refreshAll();
     }
 }

@@ -33,7 +33,7 @@ void frmDials::cwkDial2_ValueChanged(int p, double value) { knobTurned(2, p, val
 
 void frmDials::knobTurned(int dial, int p, double value) {
     const int m = state_.CalcMethod;
-    if (m < 0 || m >= kMethodCount) return;
+    if (m < 0 || m >= kMethodCount || switchingMethod_) return;
     const std::optional<float> reading = toSingle(value);
     if (!reading) return;
     (dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p)) = *reading;
