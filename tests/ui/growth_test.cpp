@@ -115,6 +115,11 @@ private slots:
             QVERIFY(p.state.Changed);
             // The display ends on the foot the user was on.
             QCOMPARE(p.growth.gridHeight->currentColumn(), 1);
+            // The arrow keys choose a material as a click does.
+            QVERIFY(focusInActiveWindow(p.growth.optMaterial[1]));
+            QTest::keyClick(p.growth.optMaterial[1], Qt::Key_Right);
+            QCOMPARE(p.state.Project.Material, std::int16_t(2));
+            QCOMPARE(row(p.growth.gridGrowth, 0), QStringList(4, shown(footGrowth(144, 72, 10, 2))));
         });
     }
 

@@ -1,6 +1,5 @@
 #include "ui/growth/frmGrowth.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
