@@ -66,7 +66,6 @@ QSize CouplingSpanDrawing::minimumSizeHint() const { return sizeHint(); }
 void CouplingSpanDrawing::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), palette().window());
 
     // Shafts, from the edges into the hubs.
     QLinearGradient shaftShade(0, kAxisY - kShaftHalf, 0, kAxisY + kShaftHalf);
