@@ -72,10 +72,18 @@ Decimal toDecimal(double value, int significantDigits) {
     d.negative = std::signbit(value);
     const double magnitude = std::fabs(value);
     if (magnitude == 0.0) return d;
-    // A double never needs more than 767 significant digits to be written exactly.
     std::array<char, 800> buffer{};
-    const auto res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                   std::chars_format::scientific, 770);
+    const int keep = significantDigits < 1 ? 1 : significantDigits;
+    auto res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                             std::chars_format::scientific, keep + 3);
+    {
+        // digits after the kept ones: index keep+1 (skip the point) .. 'e'
+        const char* tail = buffer.data() + 1 + keep;  // first digit beyond the kept ones
+        const bool nearTie = tail[0] == '5' && tail[1] == '0' && tail[2] == '0' && tail[3] == '0';
+        if (keep == 0 || nearTie)
+            res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                std::chars_format::scientific, 770);
+    }
     const std::string_view text(buffer.data(), static_cast<std::size_t>(res.ptr - buffer.data()));
     const std::size_t e = text.find('e');
     for (std::size_t i = 0; i < e; ++i) {

@@ -3,53 +3,61 @@
 
 #include "calc/ResultParts.h"
 
-// The reverse dial method works entirely in float: every operation of two floats gives a float, as
-// the readings and lengths it starts from are floats. Literals are written as floats (2.0f) so that
-// no step is widened to double behind the reader's back.
+// The reverse dial method keeps every named quantity (offsets, slopes, intercepts, positions, moves)
+// in a float, as the readings and lengths it starts from are floats. Each expression is worked out in
+// double from those floats and rounded to float once, where its value is stored: the precision of a
+// technician's dial is far below a float's, but the rounding must fall at the same places every time
+// so that results repeat to the last digit.
 
 namespace corvane {
+
+namespace {
+constexpr double D(float v) { return v; }
+constexpr float F(double v) { return static_cast<float>(v); }
+}  // namespace
 
 DialOffsets calcDialOffsets(const ProjectRecord& r, int rotation) {
     const int m = kMethodReverseDial;
     const float a = r.length(m, 0), b = r.length(m, 1), c = r.length(m, 2), d = r.length(m, 3),
                 e = r.length(m, 4);
     const float sag = r.Sag;
-    const float p1 = a + b;      // indicator plane 1
-    const float p2 = a + b + c;  // indicator plane 2
+    const float p1 = F(D(a) + b);  // indicator plane 1
+    const float p2 = F(D(p1) + c);  // indicator plane 2
 
     float sV = 0, sH = 0, iV = 0, iH = 0;
     if (rotation == 0 || rotation == 1) {
         float v1, v2, h1, h2;
         if (rotation == 0) {
             // Full rotation: zeroed at 12:00; the sag pulls both bottom readings the same way.
-            v1 = (sag + r.dial1(m, 2)) / 2.0f;
-            v2 = -(sag + r.dial2(m, 2)) / 2.0f;
-            h1 = (r.dial1(m, 1) - r.dial1(m, 3)) / 2.0f;
-            h2 = -(r.dial2(m, 1) - r.dial2(m, 3)) / 2.0f;
+            v1 = F((D(sag) + r.dial1(m, 2)) / 2.0);
+            v2 = F(-(D(sag) + r.dial2(m, 2)) / 2.0);
+            h1 = F((D(r.dial1(m, 1)) - r.dial1(m, 3)) / 2.0);
+            h2 = F(-(D(r.dial2(m, 1)) - r.dial2(m, 3)) / 2.0);
         } else {
             // Half rotation: zeroed at 9:00, read at 12:00 and 3:00.
-            v1 = r.dial1(m, 1) / 2.0f - r.dial1(m, 0) + sag / 2.0f;
-            v2 = -(r.dial2(m, 1) / 2.0f - r.dial2(m, 0) + sag / 2.0f);
-            h1 = r.dial1(m, 1) / 2.0f;
-            h2 = -r.dial2(m, 1) / 2.0f;
+            v1 = F(D(r.dial1(m, 1)) / 2.0 - r.dial1(m, 0) + D(sag) / 2.0);
+            v2 = F(-(D(r.dial2(m, 1)) / 2.0 - r.dial2(m, 0) + D(sag) / 2.0));
+            h1 = F(D(r.dial1(m, 1)) / 2.0);
+            h2 = F(-D(r.dial2(m, 1)) / 2.0);
         }
         // Both planes at one position give no angle: the shaft is taken as level at plane 1.
-        const float planeGap = p2 - p1;
+        const double planeGap = D(p2) - p1;
         if (planeGap != 0) {
-            sV = (v2 - v1) / planeGap;
-            sH = (h2 - h1) / planeGap;
+            sV = F((D(v2) - v1) / planeGap);
+            sH = F((D(h2) - h1) / planeGap);
         }
-        iV = v1 - sV * p1;
-        iH = h1 - sH * p1;
+        iV = F(D(v1) - D(sV) * p1);
+        iH = F(D(h1) - D(sH) * p1);
     }
 
     // A move is the negative of the shaft's offset at the foot.
-    const float l = a + b + c + d;
+    const float l = F(D(a) + b + c + d);
+    const double le = D(l) + e;
     DialOffsets out;
-    out.horizMove[2] = -(sH * l + iH);
-    out.horizMove[3] = -(sH * (l + e) + iH);
-    out.vertMove[2] = -(sV * l + iV);
-    out.vertMove[3] = -(sV * (l + e) + iV);
+    out.horizMove[2] = F(-(D(sH) * l + iH));
+    out.horizMove[3] = F(-(D(sH) * le + iH));
+    out.vertMove[2] = F(-(D(sV) * l + iV));
+    out.vertMove[3] = F(-(D(sV) * le + iV));
     return out;
 }
 
@@ -58,24 +66,24 @@ namespace {
 
 struct Line {
     float k = 0, c = 0;
-    float at(float x) const { return k * x + c; }
+    double at(float x) const { return D(k) * x + c; }
 };
 
 // The line through elements a and b. Two points at one position give no slope; the line is then
 // level at the first point, as the dial offsets treat two indicator planes at one position.
 Line lineThrough(const float* y, const float* x, int a, int b) {
     Line line;
-    const float dx = x[b] - x[a];
-    if (dx != 0) line.k = (y[b] - y[a]) / dx;
-    line.c = y[a] - line.k * x[a];
+    const double dx = D(x[b]) - x[a];
+    if (dx != 0) line.k = F((D(y[b]) - y[a]) / dx);
+    line.c = F(D(y[a]) - D(line.k) * x[a]);
     return line;
 }
 
 // Three points of one machine's line: its two feet, extended to the nearest foot of the other machine.
 PlotData machineLine(float x0, float x1, float x2, float y0, float y1) {
-    const float dx = x1 - x0;
-    const float slope = dx != 0 ? (y1 - y0) / dx : 0.0f;
-    const float y2 = slope * (x2 - x0) + y0;
+    const double dx = D(x1) - x0;
+    const double slope = dx != 0 ? (D(y1) - y0) / dx : 0.0;
+    const float y2 = F(slope * (D(x2) - x0) + y0);
     return PlotData{{x0, x1, x2}, {plain(y0), plain(y1), plain(y2)}};
 }
 
@@ -118,8 +126,8 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
     float pos[6];
     pos[0] = 0;
     pos[1] = r.length(m, 0);
-    pos[2] = r.length(m, 0) + r.length(m, 1) + r.length(m, 2) + r.length(m, 3);
-    pos[3] = pos[2] + r.length(m, 4);
+    pos[2] = F(D(r.length(m, 0)) + r.length(m, 1) + r.length(m, 2) + r.length(m, 3));
+    pos[3] = F(D(pos[2]) + r.length(m, 4));
     pos[4] = pos[s1];
     pos[5] = pos[s2];
     result.graph1.xMax = pos[3];
@@ -156,10 +164,10 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
         const Line& ownV = fixedMachine ? fixedV : movingV;
         const Line& ownH = fixedMachine ? fixedH : movingH;
         const Line& ownG = fixedMachine ? fixedG : movingG;
-        const float vm = ownV.at(x) - statV.at(x);
-        const float hm = -(ownH.at(x) - statH.at(x));
-        const float gm = ownG.at(x) - statG.at(x);
-        vert[i] = plain(vm - gm);
+        const float vm = F(ownV.at(x) - statV.at(x));
+        const float hm = F(-(ownH.at(x) - statH.at(x)));
+        const float gm = F(ownG.at(x) - statG.at(x));
+        vert[i] = plain(F(D(vm) - gm));
         horiz[i] = plain(hm);
     }
 

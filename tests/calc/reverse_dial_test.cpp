@@ -202,23 +202,24 @@ TEST(ReverseDial, SecondPlotExtendsEachMachineToTheOtherMachinesNearFoot) {
     EXPECT_EQ(r.graph2.plot2, (PlotData{{60, 40, 20}, {5, 0, -5}}));
 }
 
-TEST(ReverseDial, WorksInFloatStepByStep) {
-    // Readings that no float holds exactly: every quotient and product is rounded to float as it goes.
+TEST(ReverseDial, RoundsToFloatWhereValuesAreStored) {
+    // Readings that no float holds exactly: each stored quantity is worked out in double from floats
+    // and rounded to float once; nothing between two stores is rounded.
     ProjectRecord record = defaults();
     record.dial1(0, 2) = 10.1f;
     record.dial2(0, 2) = -30.7f;
     record.length(0, 2) = 3.3f;
     const DialOffsets d = calcDialOffsets(record, 0);
-    const float v1 = 10.1f / 2.0f, v2 = 30.7f / 2.0f;
-    const float p1 = 25.0f, gap = (p1 + 3.3f) - p1;
-    const float slope = (v2 - v1) / gap;
-    const float intercept = v1 - slope * p1;
-    const float l = 20.0f + 5.0f + 3.3f + 5.0f;
-    EXPECT_EQ(d.vertMove[2], -(slope * l + intercept));
-    EXPECT_EQ(d.vertMove[3], -(slope * (l + 20.0f) + intercept));
-    // The same sums in double land on another float: the case tells the two apart.
-    const double wide = -(static_cast<double>(slope) * l + intercept);
-    EXPECT_NE(static_cast<float>(wide), d.vertMove[2]) << "inputs no longer tell float from double";
+    const float v1 = static_cast<float>(double{10.1f} / 2.0), v2 = static_cast<float>(double{30.7f} / 2.0);
+    const float p1 = 25.0f, p2 = static_cast<float>(double{p1} + 3.3f);
+    const float slope = static_cast<float>((double{v2} - v1) / (double{p2} - p1));
+    const float intercept = static_cast<float>(double{v1} - double{slope} * p1);
+    const float l = static_cast<float>(20.0 + 5.0 + double{3.3f} + 5.0);
+    EXPECT_EQ(d.vertMove[2], static_cast<float>(-(double{slope} * l + intercept)));
+    EXPECT_EQ(d.vertMove[3], static_cast<float>(-(double{slope} * (double{l} + 20.0) + intercept)));
+    // Rounding every single operation to float lands on another value: the case tells the two apart.
+    const float stepwise = -(slope * l + intercept);
+    EXPECT_NE(stepwise, d.vertMove[2]) << "inputs no longer tell the two roundings apart";
 }
 
 TEST(ReverseDial, AbortsWithoutTwoStationaryFeet) {
