@@ -21,9 +21,11 @@ class GridCellEditor : public QObject {
 public:
     enum class Walk { Rows, Columns };
 
-    // `wrapRow`, `wrapColumn`: the cell that Enter on the last cell wraps to, and the cell taken
-    // when a move fails (length grid: 0, 1; height grid: the current row, 1).
-    // `busy` returns true while the window fills the grid: leaving a cell then commits nothing.
+    // `walk`: Rows walks down and wraps from the last row to row 0, column 1 (length grid);
+    // Columns walks right along the row and wraps to column 1 (height grid). A walk that cannot
+    // reach its cell goes to that wrap cell instead.
+    // `busy` returns true while the window fills the grid: leaving a cell then commits nothing,
+    // and an edit still open is closed, since the cell it belonged to is being refilled.
     GridCellEditor(QTableWidget* grid, QLineEdit* editor, Walk walk, std::function<bool()> busy,
                    QObject* parent = nullptr);
 
