@@ -216,6 +216,9 @@ private slots:
             // Enter in a box walks on and leaves the window open; Enter on the button presses it.
             typeInto(p.growth.txtHotT, QStringLiteral("144"));
             QVERIFY(p.growth.isVisible());
+            QVERIFY(focusInActiveWindow(p.growth.optMaterial[1]));
+            QTest::keyClick(p.growth.optMaterial[1], Qt::Key_Return);
+            QVERIFY(p.growth.isVisible());
             p.growth.cmdExit->setFocus(Qt::TabFocusReason);
             QTest::keyClick(p.growth.cmdExit, Qt::Key_Return);
             QVERIFY(!p.growth.isVisible());

@@ -155,10 +155,10 @@ void frmGrowth::buildControls() {
     cmdExit = new QPushButton(QStringLiteral("Exit"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     cmdExit->setAccessibleName(cmdExit->text());
-    // No default button: Enter in the boxes and the grid walks on and never closes the window;
-    // on a focused button it presses that button.
-    cmdApplyGrowth->setDefault(false);
-    cmdExit->setDefault(false);
+    // No default button: Enter in the boxes and the grid walks on, elsewhere it does nothing, and
+    // only on a focused button does it press that button (keyPressEvent).
+    cmdApplyGrowth->setAutoDefault(false);
+    cmdExit->setAutoDefault(false);
     connect(cmdApplyGrowth, &QPushButton::clicked, this, &frmGrowth::cmdApplyGrowth_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmGrowth::cmdExit_Click);
 
@@ -240,6 +240,15 @@ bool frmGrowth::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void frmGrowth::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmGrowth::done(int result) {
