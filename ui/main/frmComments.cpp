@@ -50,6 +50,8 @@ void frmComments::showEvent(QShowEvent* event) {
         move(main.center().x() - width() / 2, main.center().y() - height() / 2);
     }
     txtComments->setFocus();
+    // The prompt text is selected so that the first key replaces it.
+    if (state_.Project.Comments.empty()) txtComments->selectAll();
     QDialog::showEvent(event);
 }
 

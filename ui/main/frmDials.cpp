@@ -43,7 +43,7 @@ constexpr int kRightWidth = 376;
 
 // Where the drawing sits inside the "Machine Model" frame.
 constexpr int kDrawingX = 6;
-constexpr int kDrawingY = 42;
+constexpr int kDrawingY = 40;
 
 const char* const kClock[4] = {"12:00", "3:00", "6:00", "9:00"};
 
@@ -159,7 +159,7 @@ void frmDials::buildHeader(QWidget* central) {
 void frmDials::buildMachineModel(QWidget* central) {
     frameMachine = new QGroupBox(QStringLiteral("Machine Model"), central);
     frameMachine->setObjectName(QStringLiteral("frameMachine"));
-    frameMachine->setGeometry(kLeftX, 38, kLeftWidth, 200);
+    frameMachine->setGeometry(kLeftX, 38, kLeftWidth, 194);
 
     picRevDial = new MachineDrawing(MachineDrawing::Kind::ReverseDial, frameMachine);
     picRevDial->setObjectName(QStringLiteral("picRevDial"));
@@ -177,17 +177,17 @@ void frmDials::buildMachineModel(QWidget* central) {
 
     lblMachine1 = makeLabel(QStringLiteral("Fixed"), frameMachine, "lblMachine1");
     lblMachine2 = makeLabel(QStringLiteral("Moveable"), frameMachine, "lblMachine2");
-    lblMachine1->setGeometry(kDrawingX + 4, 20, 40, 20);
-    lblMachine2->setGeometry(kDrawingX + 200, 20, 60, 20);
+    lblMachine1->setGeometry(kDrawingX + 4, 17, 40, 22);
+    lblMachine2->setGeometry(kDrawingX + 200, 17, 60, 22);
 
     txtM1 = new QLineEdit(frameMachine);
     txtM1->setObjectName(QStringLiteral("txtM1"));
-    txtM1->setGeometry(kDrawingX + 48, 19, 140, 22);
+    txtM1->setGeometry(kDrawingX + 48, 17, 140, 22);
     txtM1->setAccessibleName(QStringLiteral("Fixed machine"));
     setUpEntryBox(txtM1, false);
     txtM2 = new QLineEdit(frameMachine);
     txtM2->setObjectName(QStringLiteral("txtM2"));
-    txtM2->setGeometry(kDrawingX + 258, 19, 140, 22);
+    txtM2->setGeometry(kDrawingX + 258, 17, 140, 22);
     txtM2->setAccessibleName(QStringLiteral("Moveable machine"));
     setUpEntryBox(txtM2, false);
 
@@ -235,21 +235,23 @@ void frmDials::buildDialFrame(QWidget* central, int dial) {
                                 central);
     frame->setObjectName(dial == 1 ? QStringLiteral("frameDial1") : QStringLiteral("frameDial2"));
     const int width = (kLeftWidth - 4) / 2;
-    frame->setGeometry(kLeftX + (dial == 1 ? 0 : width + 4), 240, width, 176);
+    frame->setGeometry(kLeftX + (dial == 1 ? 0 : width + 4), 234, width, 190);
     (dial == 1 ? frameDial1 : frameDial2) = frame;
 
     auto& knobs = dial == 1 ? cwkDial1 : cwkDial2;
     auto& boxes = dial == 1 ? txtD1 : txtD2;
     // The four positions stand like a clock face: 12:00 at the top, 3:00 right, 6:00 at the
     // bottom, 9:00 left.
-    constexpr int kCell = 64;
+    constexpr int kCell = 66;
+    constexpr int kKnobWidth = 64;
+    constexpr int kKnobHeight = 62;
     const int left = (width - 3 * kCell) / 2;
-    const QPoint cells[4] = {{left + kCell, 16}, {left + 2 * kCell, 55}, {left + kCell, 94}, {left, 55}};
+    const QPoint cells[4] = {{left + kCell, 16}, {left + 2 * kCell, 50}, {left + kCell, 101}, {left, 50}};
     for (int p = 0; p < 4; ++p) {
         const QString tip = QStringLiteral("Dial %1 - %2 o'clock ").arg(dial).arg(QLatin1String(kClock[p]));
         auto* knob = new Knob(frame);
         knob->setObjectName(indexed(dial == 1 ? "cwkDial1" : "cwkDial2", p));
-        knob->setGeometry(cells[p].x() + (kCell - 54) / 2, cells[p].y(), 54, 54);
+        knob->setGeometry(cells[p].x() + (kCell - kKnobWidth) / 2, cells[p].y(), kKnobWidth, kKnobHeight);
         knob->setToolTip(tip);
         knob->setAccessibleName(tip.trimmed());
         knobs[p] = knob;
@@ -262,7 +264,7 @@ void frmDials::buildDialFrame(QWidget* central, int dial) {
 
         auto* box = new QLineEdit(frame);
         box->setObjectName(indexed(dial == 1 ? "txtD1" : "txtD2", p));
-        box->setGeometry(cells[p].x() + 6, cells[p].y() + 56, kCell - 12, 21);
+        box->setGeometry(cells[p].x() + 7, cells[p].y() + kKnobHeight + 1, kCell - 14, 21);
         box->setAlignment(Qt::AlignCenter);
         box->setAccessibleName(tip + QStringLiteral("reading"));
         boxes[p] = box;
@@ -274,7 +276,7 @@ void frmDials::buildCalculation(QWidget* central) {
     frameCalculation = new QGroupBox(QStringLiteral("Calculation"), central);
     frameCalculation->setObjectName(QStringLiteral("frameCalculation"));
     frameCalculation->setToolTip(QStringLiteral("Aligment Calculation Method"));
-    frameCalculation->setGeometry(kLeftX, 420, 120, 96);
+    frameCalculation->setGeometry(kLeftX, 428, 120, 96);
     auto* group = new QButtonGroup(frameCalculation);
     const char* const captions[3] = {"Reverse Dial", "Rim and Face", "Jack Shaft"};
     for (int i = 0; i < 3; ++i) {
@@ -291,7 +293,7 @@ void frmDials::buildCalculation(QWidget* central) {
 void frmDials::buildLengthGrid(QWidget* central) {
     frameLength = new QGroupBox(QStringLiteral("Length"), central);
     frameLength->setObjectName(QStringLiteral("frameLength"));
-    frameLength->setGeometry(kLeftX + 124, 420, 140, 141);
+    frameLength->setGeometry(kLeftX + 124, 428, 140, 133);
 
     gridLength = new QTableWidget(frameLength);
     gridLength->setObjectName(QStringLiteral("gridLength"));
@@ -305,7 +307,7 @@ void frmDials::buildLengthGrid(QWidget* central) {
     gridLength->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gridLength->setSelectionMode(QAbstractItemView::SingleSelection);
     gridLength->setTabKeyNavigation(false);
-    gridLength->move(7, 20);
+    gridLength->move(9, 22);
 
     txtLength = new QLineEdit(frameLength);
     txtLength->setObjectName(QStringLiteral("txtLength"));
@@ -328,9 +330,9 @@ void frmDials::buildButtons(QWidget* central) {
     cmdGrowth = pictureButton(thermometerIcon(), QStringLiteral("Thermal Growth Calcs"), central, "cmdGrowth", kButton);
     cmdTolerances =
         pictureButton(toleranceIcon(), QStringLiteral("Alignment Tolerance Calcs"), central, "cmdTolerances", kButton);
-    cmdComments->setGeometry(x, 428, kButton, kButton);
-    cmdGrowth->setGeometry(x + 49, 428, kButton, kButton);
-    cmdTolerances->setGeometry(x + 98, 428, kButton, kButton);
+    cmdComments->setGeometry(x, 438, kButton, kButton);
+    cmdGrowth->setGeometry(x + 49, 438, kButton, kButton);
+    cmdTolerances->setGeometry(x + 98, 438, kButton, kButton);
     connect(cmdComments, &QPushButton::clicked, this, &frmDials::cmdComments_Click);
     connect(cmdGrowth, &QPushButton::clicked, this, &frmDials::cmdGrowth_Click);
     connect(cmdTolerances, &QPushButton::clicked, this, &frmDials::cmdTolerances_Click);
@@ -344,7 +346,7 @@ void frmDials::buildButtons(QWidget* central) {
 
 void frmDials::buildResults(QWidget* central) {
     constexpr int kGraphWidth = kRightWidth - 30;
-    constexpr int kGraphHeight = 150;
+    constexpr int kGraphHeight = 155;
     constexpr int kButton = 26;
     const int buttonX = kRightX + kGraphWidth + 4;
     const QFont font = resultFont();
@@ -359,9 +361,9 @@ void frmDials::buildResults(QWidget* central) {
     Graph2 = new ResultGraph(central);
     Graph2->setObjectName(QStringLiteral("Graph2"));
     Graph2->setAccessibleName(QStringLiteral("Horizontal graph"));
-    Graph2->setGeometry(kRightX, 228, kGraphWidth, kGraphHeight);
+    Graph2->setGeometry(kRightX, 233, kGraphWidth, kGraphHeight);
     lblAcalc2 = makeLabel(QString(), central, "lblAcalc2");
-    lblAcalc2->setGeometry(kRightX + 2, 228 + kGraphHeight + 1, kRightWidth - 2, 34);
+    lblAcalc2->setGeometry(kRightX + 2, 233 + kGraphHeight + 1, kRightWidth - 2, 34);
 
     for (QLabel* label : {lblAcalc1, lblAcalc2}) {
         label->setFont(font);
@@ -382,9 +384,9 @@ void frmDials::buildResults(QWidget* central) {
     cmdG2Dec->setAccessibleName(QStringLiteral("Decrease Scale (horizontal graph)"));
     cmdG1Inc->setGeometry(buttonX, 46, kButton, kButton);
     cmdG1Dec->setGeometry(buttonX, 76, kButton, kButton);
-    cmdScale->setGeometry(buttonX, 158, kButton, kButton);
-    cmdG2Inc->setGeometry(buttonX, 234, kButton, kButton);
-    cmdG2Dec->setGeometry(buttonX, 264, kButton, kButton);
+    cmdScale->setGeometry(buttonX, 163, kButton, kButton);
+    cmdG2Inc->setGeometry(buttonX, 239, kButton, kButton);
+    cmdG2Dec->setGeometry(buttonX, 269, kButton, kButton);
     cmdScale->setAutoFillBackground(true);
     connect(cmdG1Inc, &QPushButton::clicked, this, &frmDials::cmdG1Inc_Click);
     connect(cmdG1Dec, &QPushButton::clicked, this, &frmDials::cmdG1Dec_Click);
@@ -396,7 +398,7 @@ void frmDials::buildResults(QWidget* central) {
 void frmDials::buildMiscellaneous(QWidget* central) {
     frameMisc = new QGroupBox(QStringLiteral("Miscellaneous"), central);
     frameMisc->setObjectName(QStringLiteral("frameMisc"));
-    frameMisc->setGeometry(kRightX, 418, kRightWidth, 143);
+    frameMisc->setGeometry(kRightX, 428, kRightWidth, 133);
 
     frameUnits = new QGroupBox(QStringLiteral("Engineering Units"), frameMisc);
     frameUnits->setObjectName(QStringLiteral("frameUnits"));

@@ -11,10 +11,9 @@ namespace corvane {
 
 namespace {
 
-// 900 twips wide and 285 twips high cells; the grid keeps 100 twips for its border.
+// 900 twips wide and 285 twips high cells.
 constexpr int kColumnWidth = 60;
 constexpr int kRowHeight = 19;
-constexpr int kBorder = 7;
 
 int lengthRows(int method) {
     switch (method) {
@@ -46,7 +45,9 @@ void frmDials::fillLengthGrid() {
     gridLength->setRowCount(rows);
     for (int c = 0; c < 2; ++c) gridLength->setColumnWidth(c, kColumnWidth);
     for (int r = 0; r < rows; ++r) gridLength->setRowHeight(r, kRowHeight);
-    gridLength->setFixedSize(2 * kColumnWidth + kBorder, rows * kRowHeight + kBorder);
+    // The grid is exactly as large as its cells and its frame: no empty strip below the last length.
+    const int border = 2 * gridLength->frameWidth();
+    gridLength->setFixedSize(2 * kColumnWidth + border, rows * kRowHeight + border);
     const QBrush labelBackground = palette().button();
     for (int k = 0; k < rows; ++k) {
         QTableWidgetItem* label = cellItem(gridLength, k, 0);

@@ -138,7 +138,7 @@ void frmDials::placeLengthLabels() {
 void frmDials::placeFootControls() {
     // The stationary-foot boxes and the growth boxes stand under the feet of the drawing shown.
     constexpr int kBoxWidth = 56;
-    const int stationY = picRevDial->y() + MachineDrawing::kHeight + 4;
+    const int stationY = picRevDial->y() + MachineDrawing::kHeight + 3;
     const int growthY = stationY + 24;
     const int x0 = picRevDial->x();
     const std::vector<int> revFeet = [] {
