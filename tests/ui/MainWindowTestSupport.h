@@ -8,12 +8,11 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QLineEdit>
 #include <QTest>
-
 #include <memory>
 
 #include "UiTestSupport.h"
@@ -33,7 +32,8 @@ struct MainWindowUnderTest {
         window->formLoad(false);
         window->show();
         window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get())) recordTestFailure(QStringLiteral("main window not active"));
+        if (!QTest::qWaitForWindowActive(window.get()))
+            recordTestFailure(QStringLiteral("main window not active"));
     }
 
     frmDials& w() { return *window; }

@@ -105,7 +105,8 @@ void MainFilesTest::aDeletedRecentFileFallsBackToTheDefaultProject() {
     QCOMPARE(w.mnuFileMRU[0]->text(), gone);
     QVERIFY(QFile::remove(gone));
     w.mnuFileMRU[0]->trigger();
-    QCOMPARE(t.dialogs().messages, QStringList{QString::fromStdString(missingFileMessage(gone.toStdString()))});
+    QCOMPARE(t.dialogs().messages,
+             QStringList{QString::fromStdString(missingFileMessage(gone.toStdString()))});
     QCOMPARE(t.state.CurrentFile, t.defaultProject().toStdString());
     QCOMPARE(w.mnuFileMRU[0]->text(), t.defaultProject());
     QCOMPARE(w.mnuFileMRU[1]->text(), gone);

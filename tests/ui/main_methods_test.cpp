@@ -58,13 +58,15 @@ void MainMethodsTest::eachMethodLaysOutTheWindowForItself_data() {
     QTest::addColumn<QStringList>("gridValues");
     QTest::addColumn<QString>("misc");
 
-    QTest::newRow("reverse dial") << 0 << "picRevDial" << false << false << true << true << "Dial Indicator 1 "
+    QTest::newRow("reverse dial") << 0 << "picRevDial" << false << false << true << true
+                                  << "Dial Indicator 1 "
                                   << "Dial Indicator 2 " << kT1 << QStringList{"A", "B", "C", "D", "E"}
                                   << QStringList{"20.00", "5.000", "10.00", "5.000", "20.00"} << "Sag (mils)";
     QTest::newRow("rim and face") << 1 << "picRimFace1" << true << true << true << false << "Rim Readings "
                                   << "Face Readings " << kT1 << QStringList{"A", "B"}
                                   << QStringList{"20.00", "20.00"} << "Face Dia: ";
-    QTest::newRow("jack shaft") << 2 << "picJackShaft" << false << true << false << false << "Fixed Indicators "
+    QTest::newRow("jack shaft") << 2 << "picJackShaft" << false << true << false << false
+                                << "Fixed Indicators "
                                 << "Moveable Indicators " << kT2 << QStringList{"A", "B", "C"}
                                 << QStringList{"70.00", "30.00", "50.00"} << "Face Dia: ";
 }
@@ -145,10 +147,12 @@ void MainMethodsTest::halfRotationHidesSixOClockAndClearsNineOClock() {
     QCOMPARE(t.state.Project.dial1(0, 3), 0.0f);
     QCOMPARE(w.txtD2[3]->text(), QStringLiteral("0"));
     // Half rotation reads 12:00 and 3:00 only.
-    QCOMPARE(w.lblAcalc1->text(),
-             QStringLiteral("Machine Foot 3: move  10.00 mils  DOWN\r\nMachine Foot 4: move  10.00 mils  DOWN"));
-    QCOMPARE(w.lblAcalc2->text(),
-             QStringLiteral("Machine Foot 3: move  10.00 mils  RIGHT\r\nMachine Foot 4: move  10.00 mils  RIGHT"));
+    QCOMPARE(
+        w.lblAcalc1->text(),
+        QStringLiteral("Machine Foot 3: move  10.00 mils  DOWN\r\nMachine Foot 4: move  10.00 mils  DOWN"));
+    QCOMPARE(
+        w.lblAcalc2->text(),
+        QStringLiteral("Machine Foot 3: move  10.00 mils  RIGHT\r\nMachine Foot 4: move  10.00 mils  RIGHT"));
 
     // The rotation choice belongs to the reverse dial method.
     w.optAcalc[1]->click();
@@ -198,10 +202,12 @@ void MainMethodsTest::stationaryFeetRecalculateOnlyForAPair() {
     QVERIFY(!t.state.Changed);
 
     w.chkStation[0]->click();  // feet 2 and 3 stationary
-    QCOMPARE(w.lblAcalc1->text(),
-             QStringLiteral("Machine Foot 1: move  25.00 mils  DOWN\r\nMachine Foot 4: move  25.00 mils  UP  "));
-    QCOMPARE(w.lblAcalc2->text(),
-             QStringLiteral("Machine Foot 1: move  5.000 mils  LEFT \r\nMachine Foot 4: move  5.000 mils  RIGHT"));
+    QCOMPARE(
+        w.lblAcalc1->text(),
+        QStringLiteral("Machine Foot 1: move  25.00 mils  DOWN\r\nMachine Foot 4: move  25.00 mils  UP  "));
+    QCOMPARE(
+        w.lblAcalc2->text(),
+        QStringLiteral("Machine Foot 1: move  5.000 mils  LEFT \r\nMachine Foot 4: move  5.000 mils  RIGHT"));
     QVERIFY(t.state.Changed);
 
     // One foot only: nothing is worked out until something else recalculates, which then says why,
@@ -212,7 +218,8 @@ void MainMethodsTest::stationaryFeetRecalculateOnlyForAPair() {
     QCOMPARE(t.dialogs().messages, QStringList());
     typeInto(w.txtD1[1], QStringLiteral("22"));
     QCOMPARE(t.dialogs().messages,
-             QStringList{QStringLiteral("Aborting Reverse Dial calculations\r\nYou must check 2 stationary machine feet.")});
+             QStringList{QStringLiteral(
+                 "Aborting Reverse Dial calculations\r\nYou must check 2 stationary machine feet.")});
     QCOMPARE(w.lblAcalc1->text(), before);
 }
 
@@ -227,8 +234,9 @@ void MainMethodsTest::thermalGrowthBoxesFollowTheMethodAndCorrectTheMoves() {
     typeInto(w.txtGro[2], QStringLiteral("3"));
     typeInto(w.txtGro[3], QStringLiteral("5"));
     QCOMPARE(w.txtGro[3]->text(), QStringLiteral("5.000"));
-    QCOMPARE(w.lblAcalc1->text(),
-             QStringLiteral("Machine Foot 3: move  28.00 mils  DOWN\r\nMachine Foot 4: move  30.00 mils  DOWN"));
+    QCOMPARE(
+        w.lblAcalc1->text(),
+        QStringLiteral("Machine Foot 3: move  28.00 mils  DOWN\r\nMachine Foot 4: move  30.00 mils  DOWN"));
     QCOMPARE(t.state.Project.growth(0, 4), 0.0f);  // growth of the stationary feet 1 and 2
     QCOMPARE(t.state.Project.growth(0, 5), 0.0f);
     // A corrected growth value is part of the job: the save prompt must come for it.

@@ -2,6 +2,7 @@
 // and walked through with Enter, a knob is turned with the keys, header fields are filled in.
 
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "MainWindowTestSupport.h"
@@ -9,8 +10,6 @@
 #include "ui/main/frmComments.h"
 #include "ui/widgets/Knob.h"
 #include "ui/widgets/ResultGraph.h"
-
-#include <QPlainTextEdit>
 
 using namespace corvane;
 
@@ -73,8 +72,9 @@ void MainReadingsTest::typedReadingsWalkWithEnterAndRecalculate() {
     typeInto(w.txtD1[2], QStringLiteral("40"));
     QVERIFY(w.txtD1[3]->hasFocus());
     QCOMPARE(t.state.Project.dial1(0, 2), 40.0f);
-    QCOMPARE(w.lblAcalc1->text(),
-             QStringLiteral("Machine Foot 3: move  27.50 mils  DOWN\r\nMachine Foot 4: move  37.50 mils  DOWN"));
+    QCOMPARE(
+        w.lblAcalc1->text(),
+        QStringLiteral("Machine Foot 3: move  27.50 mils  DOWN\r\nMachine Foot 4: move  37.50 mils  DOWN"));
     QVERIFY(t.state.Changed);
 
     // Enter in the last box of dial 1 goes on to the first box of dial 2.
@@ -127,8 +127,9 @@ void MainReadingsTest::aKnobTurnedWithTheKeysStoresTheReadingAndMarksTheProject(
     QTest::keyClick(w.cwkDial1[1], Qt::Key_Up);  // one step of 1 mil on the +-100 scale
     QCOMPARE(t.state.Project.dial1(0, 1), 21.0f);
     QCOMPARE(w.txtD1[1]->text(), QStringLiteral("21"));
-    QCOMPARE(w.lblAcalc2->text(),
-             QStringLiteral("Machine Foot 3: move  5.250 mils  LEFT \r\nMachine Foot 4: move  6.250 mils  LEFT "));
+    QCOMPARE(
+        w.lblAcalc2->text(),
+        QStringLiteral("Machine Foot 3: move  5.250 mils  LEFT \r\nMachine Foot 4: move  6.250 mils  LEFT "));
     // A reading set by knob is the user's work like a typed one: the save prompt must come.
     QVERIFY(t.state.Changed);
 }
@@ -165,8 +166,9 @@ void MainReadingsTest::sagIsShownWholeAndLeavingTheBoxStoresWhatIsShown() {
     QCOMPARE(t.state.Project.Sag, 2.0f);
     QVERIFY(t.state.Changed);
     // Sag 2 enters both bottom readings: V1 = 26, V2 = 24.
-    QCOMPARE(w.lblAcalc1->text(),
-             QStringLiteral("Machine Foot 3: move  23.00 mils  DOWN\r\nMachine Foot 4: move  19.00 mils  DOWN"));
+    QCOMPARE(
+        w.lblAcalc1->text(),
+        QStringLiteral("Machine Foot 3: move  23.00 mils  DOWN\r\nMachine Foot 4: move  19.00 mils  DOWN"));
 
     // The face diameter of the rim-and-face method is shown with decimals and stored as shown.
     w.optAcalc[1]->click();

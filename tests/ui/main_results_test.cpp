@@ -12,7 +12,11 @@ namespace {
 
 void compareRange(const YRange& actual, double min, double max) {
     QVERIFY2(std::abs(actual.min - min) < 1e-5 && std::abs(actual.max - max) < 1e-5,
-             qPrintable(QStringLiteral("range %1..%2, expected %3..%4").arg(actual.min).arg(actual.max).arg(min).arg(max)));
+             qPrintable(QStringLiteral("range %1..%2, expected %3..%4")
+                            .arg(actual.min)
+                            .arg(actual.max)
+                            .arg(min)
+                            .arg(max)));
 }
 
 }  // namespace
@@ -41,8 +45,9 @@ void MainResultsTest::zoomButtonsScaleTheirOwnGraphAboutItsCentre() {
     // Without automatic scaling the user's zoom survives a recalculation.
     typeInto(w.txtD1[2], QStringLiteral("40"));
     compareRange(w.Graph1->yRange(), -9.6, 9.6);
-    QCOMPARE(w.lblAcalc1->text(),
-             QStringLiteral("Machine Foot 3: move  27.50 mils  DOWN\r\nMachine Foot 4: move  37.50 mils  DOWN"));
+    QCOMPARE(
+        w.lblAcalc1->text(),
+        QStringLiteral("Machine Foot 3: move  27.50 mils  DOWN\r\nMachine Foot 4: move  37.50 mils  DOWN"));
 }
 
 void MainResultsTest::autoScaleFitsBothGraphsToTheResultsWhileItIsOn() {
@@ -94,8 +99,9 @@ void MainResultsTest::resetClearsTheMeasuredDataOfEveryMethod() {
     QVERIFY(r.Machine.empty() && r.Comments.empty());
     QCOMPARE(w.txtMachine->text(), QStringLiteral("machine"));
     QCOMPARE(w.txtD1[2]->text(), QStringLiteral("0"));
-    QCOMPARE(w.lblAcalc1->text(),
-             QStringLiteral("Machine Foot 3: move  0.00 mils  UP  \r\nMachine Foot 4: move  0.00 mils  UP  "));
+    QCOMPARE(
+        w.lblAcalc1->text(),
+        QStringLiteral("Machine Foot 3: move  0.00 mils  UP  \r\nMachine Foot 4: move  0.00 mils  UP  "));
     QVERIFY(!t.state.Changed);
 }
 
@@ -111,8 +117,9 @@ void MainResultsTest::growthWindowIsPreparedShownAndFollowedByARecalculation() {
     };
     w.cmdGrowth->click();
     QCOMPARE(t.dialogs().modalDialogs, QStringList{QStringLiteral("corvane::frmGrowth")});
-    QCOMPARE(w.lblAcalc1->text(),
-             QStringLiteral("Machine Foot 3: move  28.00 mils  DOWN\r\nMachine Foot 4: move  30.00 mils  DOWN"));
+    QCOMPARE(
+        w.lblAcalc1->text(),
+        QStringLiteral("Machine Foot 3: move  28.00 mils  DOWN\r\nMachine Foot 4: move  30.00 mils  DOWN"));
     // Its Apply shows the new values in the growth boxes.
     emit w.growthWindow()->growthApplied();
     QCOMPARE(w.txtGro[3]->text(), QStringLiteral("5.000"));
@@ -124,8 +131,9 @@ void MainResultsTest::growthWindowIsPreparedShownAndFollowedByARecalculation() {
     };
     w.mnuTolerance->trigger();
     QCOMPARE(t.dialogs().modalDialogs.last(), QStringLiteral("corvane::frmTolerances"));
-    QCOMPARE(w.lblAcalc1->text(),
-             QStringLiteral("Machine Foot 3: move  28.00 mils  DOWN\r\nMachine Foot 4: move  30.00 mils  DOWN"));
+    QCOMPARE(
+        w.lblAcalc1->text(),
+        QStringLiteral("Machine Foot 3: move  28.00 mils  DOWN\r\nMachine Foot 4: move  30.00 mils  DOWN"));
 }
 
 QTEST_MAIN(MainResultsTest)

@@ -25,14 +25,14 @@ bool MainWindowPrompts::askYesNo(const std::string& text) {
 
 std::optional<std::string> MainWindowPrompts::chooseOpenFile(const std::string& initialFolder,
                                                              const std::string& filter) {
-    return toStd(
-        dialogs_.chooseOpenFile(&window_, QString::fromStdString(initialFolder), QString::fromStdString(filter)));
+    return toStd(dialogs_.chooseOpenFile(&window_, QString::fromStdString(initialFolder),
+                                         QString::fromStdString(filter)));
 }
 
 std::optional<std::string> MainWindowPrompts::chooseSaveFile(const std::string& initialFolder,
                                                              const std::string& filter) {
-    return toStd(
-        dialogs_.chooseSaveFile(&window_, QString::fromStdString(initialFolder), QString::fromStdString(filter)));
+    return toStd(dialogs_.chooseSaveFile(&window_, QString::fromStdString(initialFolder),
+                                         QString::fromStdString(filter)));
 }
 
 void MainWindowPrompts::refreshAll() { window_.refreshAll(); }

@@ -15,8 +15,10 @@ public:
 
     void showMessage(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
-    std::optional<std::string> chooseOpenFile(const std::string& initialFolder, const std::string& filter) override;
-    std::optional<std::string> chooseSaveFile(const std::string& initialFolder, const std::string& filter) override;
+    std::optional<std::string> chooseOpenFile(const std::string& initialFolder,
+                                              const std::string& filter) override;
+    std::optional<std::string> chooseSaveFile(const std::string& initialFolder,
+                                              const std::string& filter) override;
     void refreshAll() override;
     void recentFilesChanged(const std::array<std::string, kRecentFileCount>& captions) override;
     void dateStampChanged(double oleDate) override;

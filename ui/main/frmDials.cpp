@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -53,7 +52,9 @@ QLabel* makeLabel(const QString& text, QWidget* parent, const char* name) {
     return label;
 }
 
-QString indexed(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
 
 QFont resultFont() {
     // Courier New where the system has it (fontconfig maps it to Liberation Mono on Linux);
@@ -231,8 +232,8 @@ void frmDials::buildDials(QWidget* central) {
 }
 
 void frmDials::buildDialFrame(QWidget* central, int dial) {
-    auto* frame = new QGroupBox(dial == 1 ? QStringLiteral("Dial Indicator 1") : QStringLiteral("Dial Indicator 2"),
-                                central);
+    auto* frame = new QGroupBox(
+        dial == 1 ? QStringLiteral("Dial Indicator 1") : QStringLiteral("Dial Indicator 2"), central);
     frame->setObjectName(dial == 1 ? QStringLiteral("frameDial1") : QStringLiteral("frameDial2"));
     const int width = (kLeftWidth - 4) / 2;
     frame->setGeometry(kLeftX + (dial == 1 ? 0 : width + 4), 234, width, 190);
@@ -317,8 +318,8 @@ void frmDials::buildLengthGrid(QWidget* central) {
     txtLength->setAccessibleName(QStringLiteral("Length"));
     txtLength->hide();
 
-    gridEditor = new GridCellEditor(gridLength, txtLength, GridCellEditor::Walk::Rows, [this] { return Loading; },
-                                    this);
+    gridEditor = new GridCellEditor(
+        gridLength, txtLength, GridCellEditor::Walk::Rows, [this] { return Loading; }, this);
     connect(gridEditor, &GridCellEditor::committed, this,
             [this](int row, int, double value) { gridLength_Commit(row, value); });
 }
@@ -326,10 +327,12 @@ void frmDials::buildLengthGrid(QWidget* central) {
 void frmDials::buildButtons(QWidget* central) {
     constexpr int kButton = 40;
     const int x = kLeftX + 268;
-    cmdComments = pictureButton(commentsIcon(), QStringLiteral("Add Comments"), central, "cmdComments", kButton);
-    cmdGrowth = pictureButton(thermometerIcon(), QStringLiteral("Thermal Growth Calcs"), central, "cmdGrowth", kButton);
-    cmdTolerances =
-        pictureButton(toleranceIcon(), QStringLiteral("Alignment Tolerance Calcs"), central, "cmdTolerances", kButton);
+    cmdComments =
+        pictureButton(commentsIcon(), QStringLiteral("Add Comments"), central, "cmdComments", kButton);
+    cmdGrowth = pictureButton(thermometerIcon(), QStringLiteral("Thermal Growth Calcs"), central, "cmdGrowth",
+                              kButton);
+    cmdTolerances = pictureButton(toleranceIcon(), QStringLiteral("Alignment Tolerance Calcs"), central,
+                                  "cmdTolerances", kButton);
     cmdComments->setGeometry(x, 438, kButton, kButton);
     cmdGrowth->setGeometry(x + 49, 438, kButton, kButton);
     cmdTolerances->setGeometry(x + 98, 438, kButton, kButton);
@@ -374,14 +377,15 @@ void frmDials::buildResults(QWidget* central) {
     }
 
     cmdG1Inc = pictureButton(zoomIcon(true), QStringLiteral("Increase Scale"), central, "cmdG1Inc", kButton);
-    cmdG1Dec = pictureButton(zoomIcon(false), QStringLiteral("Descrease Scale"), central, "cmdG1Dec", kButton);
+    cmdG1Dec =
+        pictureButton(zoomIcon(false), QStringLiteral("Descrease Scale"), central, "cmdG1Dec", kButton);
     cmdScale = pictureButton(autoScaleIcon(), QStringLiteral("AutoScale"), central, "cmdScale", kButton);
     cmdG2Inc = pictureButton(zoomIcon(true), QStringLiteral("Increase Scale"), central, "cmdG2Inc", kButton);
     cmdG2Dec = pictureButton(zoomIcon(false), QStringLiteral("Decrease Scale"), central, "cmdG2Dec", kButton);
-    cmdG1Inc->setAccessibleName(QStringLiteral("Increase Scale (vertical graph)"));
-    cmdG1Dec->setAccessibleName(QStringLiteral("Descrease Scale (vertical graph)"));
-    cmdG2Inc->setAccessibleName(QStringLiteral("Increase Scale (horizontal graph)"));
-    cmdG2Dec->setAccessibleName(QStringLiteral("Decrease Scale (horizontal graph)"));
+    cmdG1Inc->setAccessibleDescription(QStringLiteral("Vertical graph"));
+    cmdG1Dec->setAccessibleDescription(QStringLiteral("Vertical graph"));
+    cmdG2Inc->setAccessibleDescription(QStringLiteral("Horizontal graph"));
+    cmdG2Dec->setAccessibleDescription(QStringLiteral("Horizontal graph"));
     cmdG1Inc->setGeometry(buttonX, 46, kButton, kButton);
     cmdG1Dec->setGeometry(buttonX, 76, kButton, kButton);
     cmdScale->setGeometry(buttonX, 163, kButton, kButton);
@@ -455,67 +459,6 @@ void frmDials::buildMiscellaneous(QWidget* central) {
     cmbFixMove->setGeometry(146, 96, 150, 26);
     cmbFixMove->hide();
     connect(cmbFixMove, &QComboBox::currentIndexChanged, this, &frmDials::cmbFixMove_Click);
-}
-
-void frmDials::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileNew = file->addAction(QStringLiteral("&New File..."), this, &frmDials::mnuFileNew_Click);
-    mnuFileNew->setShortcut(QKeySequence::New);
-    mnuFileOpen = file->addAction(QStringLiteral("&Open File..."), this, &frmDials::mnuFileOpen_Click);
-    mnuFileOpen->setShortcut(QKeySequence::Open);
-    file->addSeparator();
-    mnuFileSaveAs = file->addAction(QStringLiteral("Save &As..."), this, &frmDials::mnuFileSaveAs_Click);
-    mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    mnuFileSave = file->addAction(QStringLiteral("&Save"), this, &frmDials::mnuFileSave_Click);
-    mnuFileSave->setShortcut(QKeySequence::Save);
-    file->addSeparator();
-    mnuFilePrint = file->addAction(QStringLiteral("&Print..."), this, &frmDials::mnuFilePrint_Click);
-    mnuFilePrint->setShortcut(QKeySequence::Print);
-    file->addSeparator();
-    for (int i = 0; i < kRecentFileCount; ++i) {
-        mnuFileMRU[i] = file->addAction(QString(), this, [this, i] { mnuFileMRU_Click(i); });
-        mnuFileMRU[i]->setObjectName(indexed("mnuFileMRU", i));
-        mnuFileMRU[i]->setVisible(false);
-    }
-    file->addSeparator();
-    mnuExit = file->addAction(QStringLiteral("E&xit"), this, &frmDials::mnuExit_Click);
-
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    tools->setObjectName(QStringLiteral("mnuTools"));
-    mnuGrowth = tools->addAction(QStringLiteral("&Thermal Growth..."), this, &frmDials::cmdGrowth_Click);
-    mnuTolerance = tools->addAction(QStringLiteral("T&olerance..."), this, &frmDials::cmdTolerances_Click);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = help->addAction(QStringLiteral("&About..."), this, &frmDials::mnuAbout_Click);
-
-    const std::pair<QAction*, const char*> names[] = {
-        {mnuFileNew, "mnuFileNew"},     {mnuFileOpen, "mnuFileOpen"}, {mnuFileSaveAs, "mnuFileSaveAs"},
-        {mnuFileSave, "mnuFileSave"},   {mnuFilePrint, "mnuFilePrint"}, {mnuExit, "mnuExit"},
-        {mnuGrowth, "mnuGrowth"},       {mnuTolerance, "mnuTolerance"}, {mnuAbout, "mnuAbout"}};
-    for (const auto& [action, name] : names) action->setObjectName(QLatin1String(name));
-}
-
-void frmDials::arrangeTabOrder() {
-    // The technician's path through the window: who and what, the method, the readings of both
-    // dials, then (after the growth switch) the growth corrections, the stationary feet and the
-    // geometry; the knobs, options and buttons follow.
-    std::vector<QWidget*> order{txtMachine, txtTechnician, txtM1, txtM2, optAcalc[0], optAcalc[1], optAcalc[2]};
-    for (QLineEdit* box : txtD1) order.push_back(box);
-    for (QLineEdit* box : txtD2) order.push_back(box);
-    order.push_back(chkTgrowth);
-    for (QLineEdit* box : txtGro) order.push_back(box);
-    for (QCheckBox* box : chkStation) order.push_back(box);
-    order.push_back(gridLength);
-    order.push_back(txtMisc1);
-    for (Knob* knob : cwkDial1) order.push_back(knob);
-    for (Knob* knob : cwkDial2) order.push_back(knob);
-    for (QWidget* w : std::initializer_list<QWidget*>{optEU[0], optEU[1], chkTolerance, cmbMachine, cmbRotation,
-                                                     cmbFixMove, cmdG1Inc, cmdG1Dec, cmdScale, cmdG2Inc, cmdG2Dec,
-                                                     cmdComments, cmdGrowth, cmdTolerances, cmdReset})
-        order.push_back(w);
-    for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
 }  // namespace corvane

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-
 #include <array>
 #include <memory>
 #include <optional>
@@ -228,7 +227,8 @@ private:
     void setKnobSilently(Knob* knob, double value);
     void knobTurned(int dial, int p, double value);
     void zoomGraph(ResultGraph* graph, bool widen);
-    // Shows a reading the user typed that cannot be held by the record: the box goes back to the stored value.
+    // Shows a reading the user typed that cannot be held by the record: the box goes back to the stored
+    // value.
     static std::optional<float> toSingle(double value);
     static QString labelText(const std::string& text);
 

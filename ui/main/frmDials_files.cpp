@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QMenuBar>
 #include <QTimer>
 
 #include "project/ProjectCommands.h"
@@ -15,6 +16,54 @@
 #include "ui/widgets/DialogProvider.h"
 
 namespace corvane {
+
+namespace {
+
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+}  // namespace
+
+void frmDials::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileNew = file->addAction(QStringLiteral("&New File..."), this, &frmDials::mnuFileNew_Click);
+    mnuFileNew->setShortcut(QKeySequence::New);
+    mnuFileOpen = file->addAction(QStringLiteral("&Open File..."), this, &frmDials::mnuFileOpen_Click);
+    mnuFileOpen->setShortcut(QKeySequence::Open);
+    file->addSeparator();
+    mnuFileSaveAs = file->addAction(QStringLiteral("Save &As..."), this, &frmDials::mnuFileSaveAs_Click);
+    mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mnuFileSave = file->addAction(QStringLiteral("&Save"), this, &frmDials::mnuFileSave_Click);
+    mnuFileSave->setShortcut(QKeySequence::Save);
+    file->addSeparator();
+    mnuFilePrint = file->addAction(QStringLiteral("&Print..."), this, &frmDials::mnuFilePrint_Click);
+    mnuFilePrint->setShortcut(QKeySequence::Print);
+    file->addSeparator();
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        mnuFileMRU[i] = file->addAction(QString(), this, [this, i] { mnuFileMRU_Click(i); });
+        mnuFileMRU[i]->setObjectName(indexed("mnuFileMRU", i));
+        mnuFileMRU[i]->setVisible(false);
+    }
+    file->addSeparator();
+    mnuExit = file->addAction(QStringLiteral("E&xit"), this, &frmDials::mnuExit_Click);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    mnuGrowth = tools->addAction(QStringLiteral("&Thermal Growth..."), this, &frmDials::cmdGrowth_Click);
+    mnuTolerance = tools->addAction(QStringLiteral("T&olerance..."), this, &frmDials::cmdTolerances_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    mnuAbout = help->addAction(QStringLiteral("&About..."), this, &frmDials::mnuAbout_Click);
+
+    const std::pair<QAction*, const char*> names[] = {
+        {mnuFileNew, "mnuFileNew"},   {mnuFileOpen, "mnuFileOpen"},   {mnuFileSaveAs, "mnuFileSaveAs"},
+        {mnuFileSave, "mnuFileSave"}, {mnuFilePrint, "mnuFilePrint"}, {mnuExit, "mnuExit"},
+        {mnuGrowth, "mnuGrowth"},     {mnuTolerance, "mnuTolerance"}, {mnuAbout, "mnuAbout"}};
+    for (const auto& [action, name] : names) action->setObjectName(QLatin1String(name));
+}
 
 void frmDials::mnuFileNew_Click() {
     commitFocusedBox();

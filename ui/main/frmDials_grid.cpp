@@ -69,7 +69,8 @@ void frmDials::gridLength_Commit(int row, double value) {
     const std::optional<float> length = toSingle(value);
     if (!length) {
         // Too large for the record: the cell shows the length that is still stored.
-        cellItem(gridLength, row, 1)->setText(QString::fromStdString(formatValue(state_.Project.length(m, row))));
+        cellItem(gridLength, row, 1)
+            ->setText(QString::fromStdString(formatValue(state_.Project.length(m, row))));
         return;
     }
     state_.Project.length(m, row) = *length;

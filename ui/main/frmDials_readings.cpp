@@ -3,11 +3,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
 #include <QTimer>
-
 #include <cmath>
 
 #include "calc/NumberFormat.h"
@@ -138,6 +141,28 @@ void frmDials::commitFocusedBox() {
         if (box->isModified()) runLostFocus(box);
     }
     commitGridEdit();
+}
+
+void frmDials::arrangeTabOrder() {
+    // The technician's path through the window: who and what, the method, the readings of both
+    // dials, then (after the growth switch) the growth corrections, the stationary feet and the
+    // geometry; the knobs, options and buttons follow.
+    std::vector<QWidget*> order{txtMachine,  txtTechnician, txtM1,      txtM2,
+                                optAcalc[0], optAcalc[1],   optAcalc[2]};
+    for (QLineEdit* box : txtD1) order.push_back(box);
+    for (QLineEdit* box : txtD2) order.push_back(box);
+    order.push_back(chkTgrowth);
+    for (QLineEdit* box : txtGro) order.push_back(box);
+    for (QCheckBox* box : chkStation) order.push_back(box);
+    order.push_back(gridLength);
+    order.push_back(txtMisc1);
+    for (Knob* knob : cwkDial1) order.push_back(knob);
+    for (Knob* knob : cwkDial2) order.push_back(knob);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             optEU[0], optEU[1], chkTolerance, cmbMachine, cmbRotation, cmbFixMove, cmdG1Inc, cmdG1Dec,
+             cmdScale, cmdG2Inc, cmdG2Dec, cmdComments, cmdGrowth, cmdTolerances, cmdReset})
+        order.push_back(w);
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
 bool frmDials::eventFilter(QObject* watched, QEvent* event) {

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-
 #include <cmath>
 #include <limits>
 
@@ -196,7 +195,8 @@ void frmDials::setScaleButtonColour() {
 QString frmDials::labelText(const std::string& text) { return QString::fromStdString(text); }
 
 std::optional<float> frmDials::toSingle(double value) {
-    if (!std::isfinite(value) || std::fabs(value) > double(std::numeric_limits<float>::max())) return std::nullopt;
+    if (!std::isfinite(value) || std::fabs(value) > double(std::numeric_limits<float>::max()))
+        return std::nullopt;
     return static_cast<float>(value);
 }
 
