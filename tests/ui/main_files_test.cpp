@@ -30,6 +30,7 @@ private slots:
     void saveAsRefusesANameWithoutTheProjectExtension();
     void aDeletedRecentFileFallsBackToTheDefaultProject();
     void closingAsksToSaveOnlyAChangedProjectAndSavesWhatWasTyped();
+    void aFailedSaveOnClosingKeepsTheWindowOpen();
     void saveFromTheKeyboardTakesTheReadingBeingTyped();
     void titleBarClockTicks();
 };
@@ -129,6 +130,26 @@ void MainFilesTest::closingAsksToSaveOnlyAChangedProjectAndSavesWhatWasTyped() {
     QVERIFY(!w.isVisible());
     QCOMPARE(t.dialogs().questions, QStringList{QString::fromLatin1(kSavePrompt)});
     QCOMPARE(readBack(t.defaultProject()).dial1(0, 1), 33.0f);
+}
+
+void MainFilesTest::aFailedSaveOnClosingKeepsTheWindowOpen() {
+    MainWindowUnderTest t;
+    frmDials& w = t.w();
+    const QString unreachable = t.env.folder.filePath(QStringLiteral("no-such-folder/job.qdl"));
+    t.state.CurrentFile = unreachable.toStdString();
+    typeInto(w.txtD1[1], QStringLiteral("33"));
+    t.dialogs().pushYesNo(true);
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    QVERIFY(t.state.Changed);
+    QCOMPARE(t.dialogs().messages.size(), 1);
+    QVERIFY(t.dialogs().messages[0].contains(unreachable));
+    // Saved somewhere else, the program may close.
+    const QString elsewhere = t.env.folder.filePath(QStringLiteral("job.qdl"));
+    t.dialogs().pushSaveFile(elsewhere);
+    w.mnuFileSaveAs->trigger();
+    QVERIFY(w.close());
+    QCOMPARE(readBack(elsewhere).dial1(0, 1), 33.0f);
 }
 
 void MainFilesTest::saveFromTheKeyboardTakesTheReadingBeingTyped() {
