@@ -154,7 +154,7 @@ void frmDials::buildHeader(QWidget* central) {
     dateCaption->setGeometry(600, 6, 36, 22);
     lblCompany = makeLabel(QString(), frame, "lblCompany");
     lblCompany->setGeometry(636, 6, 146, 22);
-    lblCompany->setAccessibleName(QStringLiteral("Date stamp"));
+    lblCompany->setAccessibleDescription(QStringLiteral("Date stamp"));
 }
 
 void frmDials::buildMachineModel(QWidget* central) {
@@ -185,12 +185,12 @@ void frmDials::buildMachineModel(QWidget* central) {
     txtM1->setObjectName(QStringLiteral("txtM1"));
     txtM1->setGeometry(kDrawingX + 48, 17, 140, 22);
     txtM1->setAccessibleName(QStringLiteral("Fixed machine"));
-    setUpEntryBox(txtM1, false);
+    setUpEntryBox(txtM1, true);
     txtM2 = new QLineEdit(frameMachine);
     txtM2->setObjectName(QStringLiteral("txtM2"));
     txtM2->setGeometry(kDrawingX + 258, 17, 140, 22);
     txtM2->setAccessibleName(QStringLiteral("Moveable machine"));
-    setUpEntryBox(txtM2, false);
+    setUpEntryBox(txtM2, true);
 
     for (int k = 0; k < kLengthCount; ++k) {
         lblLength[k] = makeLabel(QString::fromStdString(state_.LengthLabel[k]), frameMachine, "lblLength");
