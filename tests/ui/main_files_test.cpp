@@ -31,6 +31,7 @@ private slots:
     void aDeletedRecentFileFallsBackToTheDefaultProject();
     void closingAsksToSaveOnlyAChangedProjectAndSavesWhatWasTyped();
     void aFailedSaveOnClosingKeepsTheWindowOpen();
+    void aDefaultProjectThatCouldNotBeWrittenIsOfferedForSavingOnClosing();
     void saveFromTheKeyboardTakesTheReadingBeingTyped();
     void titleBarClockTicks();
 };
@@ -150,6 +151,20 @@ void MainFilesTest::aFailedSaveOnClosingKeepsTheWindowOpen() {
     w.mnuFileSaveAs->trigger();
     QVERIFY(w.close());
     QCOMPARE(readBack(elsewhere).dial1(0, 1), 33.0f);
+}
+
+void MainFilesTest::aDefaultProjectThatCouldNotBeWrittenIsOfferedForSavingOnClosing() {
+    UiTestEnvironment env;
+    AppState state;
+    state.Paths.programFolder = env.folder.filePath(QStringLiteral("gone")).toStdString();
+    frmDials w(state, env.dialogs);
+    w.formLoad(false);
+    QVERIFY(!env.dialogs.messages.isEmpty());
+    QVERIFY(state.Changed);
+    QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
+    env.dialogs.pushYesNo(false);
+    QVERIFY(w.close());
+    QCOMPARE(env.dialogs.questions, QStringList{QString::fromLatin1(kSavePrompt)});
 }
 
 void MainFilesTest::saveFromTheKeyboardTakesTheReadingBeingTyped() {

@@ -28,6 +28,9 @@ void frmDials::formLoad(bool showAbout) {
     move(0, 0);
     state_.LengthLabel = {"A", "B", "C", "D", "E"};
     commands_->openProject(false);
+    // A default project that could not be written to the program's folder stays marked, so that
+    // closing asks where to keep the work.
+    const bool unsaved = state_.Changed;
     state_.CalcMethod = kMethodReverseDial;
     state_.EngUnits = 0;
     {
@@ -50,7 +53,7 @@ void frmDials::formLoad(bool showAbout) {
         graph->setPlotVisible(3, false);
     }
     refreshAll();
-    state_.Changed = false;
+    state_.Changed = unsaved;
     Loading = false;
     Graph1->setYRange({cwkDial1[0]->minimum(), cwkDial1[0]->maximum()});
     Graph2->setYRange({cwkDial2[0]->minimum(), cwkDial2[0]->maximum()});
