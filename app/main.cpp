@@ -35,6 +35,7 @@ QString programFolder() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Corvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Corvane"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.5.6"));
 

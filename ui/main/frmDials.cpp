@@ -113,6 +113,7 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
     tolerances_ = std::make_unique<frmTolerances>(state_, this);
 
     setWindowTitle(QStringLiteral("CORVANE"));
+    setWindowIcon(toleranceIcon());
     resize(kWindowWidth, kWindowHeight);
     setFixedSize(kWindowWidth, kWindowHeight);
 }
