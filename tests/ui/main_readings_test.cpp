@@ -24,7 +24,6 @@ private slots:
     void headerFieldsStoreTheirTextWhenLeft();
     void sagIsShownWholeAndLeavingTheBoxStoresWhatIsShown();
     void commentsWindowStoresItsTextAndMarksTheProject();
-    void readingBoxesAndKnobsCarryAccessibleNames();
 };
 
 void MainReadingsTest::startUpShowsTheDefaultProjectAndItsResults() {
@@ -200,17 +199,6 @@ void MainReadingsTest::commentsWindowStoresItsTextAndMarksTheProject() {
     };
     w.cmdComments->click();
     QCOMPARE(t.state.Project.Comments, std::string("Soft foot on 3.\r\nShimmed 0.010."));
-}
-
-void MainReadingsTest::readingBoxesAndKnobsCarryAccessibleNames() {
-    MainWindowUnderTest t;
-    frmDials& w = t.w();
-    QCOMPARE(w.txtD1[1]->accessibleName(), QStringLiteral("Dial 1 - 3:00 o'clock reading"));
-    QCOMPARE(w.cwkDial2[3]->toolTip(), QStringLiteral("Dial 2 - 9:00 o'clock "));
-    QCOMPARE(w.cwkDial2[3]->accessibleName(), QStringLiteral("Dial 2 - 9:00 o'clock"));
-    QCOMPARE(w.txtGro[3]->accessibleName(), QStringLiteral("Foot 4 growth (mils)"));
-    QCOMPARE(w.cmdG1Dec->toolTip(), QStringLiteral("Descrease Scale"));
-    QCOMPARE(w.txtD2[0]->objectName(), QStringLiteral("txtD2_0"));
 }
 
 QTEST_MAIN(MainReadingsTest)
