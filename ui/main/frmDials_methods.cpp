@@ -18,11 +18,13 @@ namespace corvane {
 
 namespace {
 
-const QString kViewedFixedToMoveable = QStringLiteral("As viewed from fixed to moveable machine.");
-const QString kT1 = QStringLiteral("All indicator readings and movements are taken as ") +
-                    QStringLiteral("viewed from the fixed to the moveable machine");
-const QString kT2 = QStringLiteral("All indicator readings and moves are based upon ") +
-                    QStringLiteral("looking from fixed to moveable machine");
+constexpr const char* kViewedFixedToMoveable = "As viewed from fixed to moveable machine.";
+constexpr const char* kViewedFromFixedFace = "As viewed from fixed machine face reading.";
+// The point of view of the results: readings and moves as seen from the fixed machine.
+constexpr const char* kResultsViewedT1 =
+    "All indicator readings and movements are taken as viewed from the fixed to the moveable machine";
+constexpr const char* kResultsViewedT2 =
+    "All indicator readings and moves are based upon looking from fixed to moveable machine";
 
 // Which length labels each method shows, left to right.
 std::vector<int> shownLengthLabels(int method) {
@@ -90,10 +92,9 @@ void frmDials::applyMethodLayout(int method) {
         frameDial1->setTitle(QStringLiteral("Fixed Indicators "));
         frameDial2->setTitle(QStringLiteral("Moveable Indicators "));
     }
-    frameDial1->setToolTip(jackShaft ? QStringLiteral("As viewed from fixed machine face reading.")
-                                     : kViewedFixedToMoveable);
+    frameDial1->setToolTip(QString::fromLatin1(jackShaft ? kViewedFromFixedFace : kViewedFixedToMoveable));
     frameDial2->setToolTip(frameDial1->toolTip());
-    lblAcalc1->setToolTip(jackShaft ? kT2 : kT1);
+    lblAcalc1->setToolTip(QString::fromLatin1(jackShaft ? kResultsViewedT2 : kResultsViewedT1));
     lblAcalc2->setToolTip(lblAcalc1->toolTip());
     Graph1->setGraphToolTip(lblAcalc1->toolTip());
     Graph2->setGraphToolTip(lblAcalc1->toolTip());
