@@ -3,14 +3,13 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QTextStream>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "calc/Alignment.h"
 #include "cli/Commands.h"
+#include "cli/Json.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectRecord.h"
 
@@ -35,19 +34,7 @@ YRange knobRange(const ProjectRecord& record, int method, bool secondDial) {
     return YRange{-scale, scale};
 }
 
-// JSON has no NaN or infinity: they go out as strings so that nothing is silently lost.
-void appendNumber(std::string& out, float value) {
-    if (std::isnan(value)) {
-        out += "\"NaN\"";
-    } else if (std::isinf(value)) {
-        out += value > 0 ? "\"Infinity\"" : "\"-Infinity\"";
-    } else {
-        // The shortest text that reads back to the same float: 0.1, not 0.100000001490116.
-        char buffer[32];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-        out.append(buffer, end);
-    }
-}
+void appendNumber(std::string& out, float value) { out += jsonNumber(value); }
 
 // Axis ends are doubles in the graph, but every one of them comes from a float.
 void appendNumber(std::string& out, double value) {
@@ -56,43 +43,10 @@ void appendNumber(std::string& out, double value) {
         appendNumber(out, narrow);
         return;
     }
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    out.append(buffer, end);
+    out += jsonNumber(value);
 }
 
-void appendString(std::string& out, std::string_view text) {
-    out += '"';
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\u%04x", c);
-                    out += escape;
-                } else {
-                    out += ch;
-                }
-        }
-    }
-    out += '"';
-}
+void appendString(std::string& out, std::string_view text) { out += jsonString(std::string(text)); }
 
 template <typename Seq>
 void appendArray(std::string& out, const Seq& values) {
