@@ -221,6 +221,9 @@ void MainMethodsTest::stationaryFeetRecalculateOnlyForAPair() {
              QStringList{QStringLiteral(
                  "Aborting Reverse Dial calculations\r\nYou must check 2 stationary machine feet.")});
     QCOMPARE(w.lblAcalc1->text(), before);
+    // A change of rotation also clears the 9:00 readings; still one calculation, one message.
+    w.cmbRotation->setCurrentIndex(1);
+    QCOMPARE(t.dialogs().messages.size(), 2);
 }
 
 void MainMethodsTest::thermalGrowthBoxesFollowTheMethodAndCorrectTheMoves() {

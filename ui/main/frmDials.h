@@ -238,8 +238,9 @@ private:
     std::unique_ptr<ProjectCommands> commands_;
     std::unique_ptr<frmGrowth> growth_;
     std::unique_ptr<frmTolerances> tolerances_;
-    // Set while a typed reading moves its knob: the reading's own handler calculates once at its end.
-    bool knobFollowsText_ = false;
+    // Set while the program moves a knob inside a handler that calculates once at its end (a typed
+    // reading, a change of rotation), so that one change gives one calculation and one message.
+    bool knobCalcDeferred_ = false;
     bool destroying_ = false;
     // Set while a change of method puts the 9:00 knobs to 0: the knobs still hold the old method's
     // readings, and the refresh that follows sets them from the new method's record.

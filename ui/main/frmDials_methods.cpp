@@ -207,8 +207,10 @@ void frmDials::setupRotation() {
     cwkDial2[2]->setVisible(!half);
     txtD1[2]->setVisible(!half);
     txtD2[2]->setVisible(!half);
+    knobCalcDeferred_ = true;
     cwkDial1[3]->setValue(0);
     cwkDial2[3]->setValue(0);
+    knobCalcDeferred_ = false;
 }
 
 void frmDials::optEU_Click(int index) {

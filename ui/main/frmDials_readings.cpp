@@ -45,7 +45,7 @@ void frmDials::knobTurned(int dial, int p, double value) {
     // A reading set with the knob is as much the user's work as a typed one: without the mark the
     // save prompt would not come and the reading would be lost on closing.
     state_.Changed = true;
-    if (!knobFollowsText_) calcAlignment();
+    if (!knobCalcDeferred_) calcAlignment();
 }
 
 void frmDials::txtD1_LostFocus(int p) { typedReading(1, p); }
@@ -67,9 +67,9 @@ void frmDials::typedReading(int dial, int p) {
     }
     stored = *reading;
     box->setText(QString::fromStdString(formatWhole(stored)));
-    knobFollowsText_ = true;
+    knobCalcDeferred_ = true;
     knob->setValue(stored);
-    knobFollowsText_ = false;
+    knobCalcDeferred_ = false;
     if (std::fabs(stored) > knob->maximum()) scaleKnobs();
     state_.Changed = true;
     calcAlignment();
