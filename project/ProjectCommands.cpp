@@ -163,9 +163,10 @@ void ProjectCommands::setupMRUlist() {
     storeRecentFiles();
 }
 
-void ProjectCommands::saveIfChanged() {
-    if (!state_.Changed) return;
-    if (prompts_.askYesNo(kSavePrompt)) fileSave();
+bool ProjectCommands::saveIfChanged() {
+    if (!state_.Changed) return true;
+    if (prompts_.askYesNo(kSavePrompt)) return fileSave();
+    return true;
 }
 
 void ProjectCommands::loadProjectFile(bool createNew, const std::string& fileName) {
@@ -178,7 +179,7 @@ void ProjectCommands::loadProjectFile(bool createNew, const std::string& fileNam
 
 void ProjectCommands::fileNew() {
     for (;;) {
-        saveIfChanged();
+        if (!saveIfChanged()) return;
         const auto name = prompts_.chooseSaveFile(folderOf(), kFileFilter);
         if (!name) return;
         if (hasProjectExtension(*name)) {
@@ -190,7 +191,7 @@ void ProjectCommands::fileNew() {
 }
 
 void ProjectCommands::fileOpen() {
-    saveIfChanged();
+    if (!saveIfChanged()) return;
     const auto name = prompts_.chooseOpenFile(folderOf(), kFileFilter);
     if (!name) return;
     loadProjectFile(false, *name);
@@ -235,11 +236,11 @@ void ProjectCommands::fileSaveAs() {
 void ProjectCommands::fileRecent(int index) {
     // An empty slot has no menu item; nothing to open.
     if (index < 0 || index >= kRecentFileCount || state_.RecentFiles[index].empty()) return;
-    saveIfChanged();
+    if (!saveIfChanged()) return;
     const std::string name = state_.RecentFiles[index];
     loadProjectFile(false, name);
 }
 
-void ProjectCommands::exitProgram() { saveIfChanged(); }
+bool ProjectCommands::exitProgram() { return saveIfChanged(); }
 
 }  // namespace corvane

@@ -55,7 +55,9 @@ public:
     // unreadable file falls back to the default project.
     void openProject(bool createNew);
     void setupMRUlist();
-    void saveIfChanged();
+    // Asks to save a changed project and saves on Yes. Returns false only when the user asked to save
+    // and the save failed: the command that asked must then stop, or the unsaved job would be lost.
+    bool saveIfChanged();
     std::string folderOf() const;
     void loadProjectFile(bool createNew, const std::string& fileName);
 
@@ -65,8 +67,9 @@ public:
     bool fileSave();
     void fileSaveAs();
     void fileRecent(int index);
-    // Exit and closing the main window: the save prompt; the caller then ends the program.
-    void exitProgram();
+    // Exit and closing the main window: the save prompt. Returns false when a save the user asked
+    // for failed; the program then stays open.
+    bool exitProgram();
 
 private:
     // Writes the record to `path`; on failure tells the user which file could not be saved.

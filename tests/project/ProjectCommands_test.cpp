@@ -376,6 +376,31 @@ TEST_F(ProjectCommandsTest, AFailedSaveIsReportedAndTheProjectStaysChanged) {
     EXPECT_TRUE(prompts.stamps.empty());
 }
 
+TEST_F(ProjectCommandsTest, ASaveThatFailsAtThePromptStopsTheCommandThatAsked) {
+    const std::string job = makeProject("job.qdl", "job");
+    const std::string other = makeProject("other.qdl", "other");
+    startOn(job);
+    fs::remove(job);
+    fs::create_directory(job);  // the open job can no longer be saved
+    state.Project.Machine = "edited";
+    state.Changed = true;
+
+    // Yes to the prompt, the save fails: Open, New, a recent file and Exit all stop there, so the
+    // edited job is still in memory and still marked unsaved.
+    prompts.yesNoAnswers = {true, true, true, true};
+    commands.fileOpen();
+    commands.fileNew();
+    commands.fileRecent(0);
+    EXPECT_FALSE(commands.exitProgram());
+
+    EXPECT_EQ(prompts.dialogFolders.size(), 0u) << "no file dialog after a failed save";
+    EXPECT_EQ(prompts.messages.size(), 4u);
+    EXPECT_EQ(state.CurrentFile, job);
+    EXPECT_EQ(state.Project.Machine, "edited");
+    EXPECT_TRUE(state.Changed);
+    EXPECT_EQ(onDisk(other).Machine, "other");
+}
+
 TEST_F(ProjectCommandsTest, AFailedSaveAsKeepsTheOldFileAsTheProject) {
     const std::string job = makeProject("job.qdl", "job");
     startOn(job);

@@ -99,10 +99,9 @@ void frmDials::mnuExit_Click() { close(); }
 
 void frmDials::closeEvent(QCloseEvent* event) {
     commitFocusedBox();
-    // The save prompt of the file commands, with one difference: when the user asked to save and
-    // the save failed (it has said why), the window stays open so that the job is not lost.
-    if (state_.Changed && dialogs_.askYesNo(this, QString::fromLatin1(kSavePrompt)) &&
-        !commands_->fileSave()) {
+    // When the user asked to save and the save failed (it has said why), the window stays open so
+    // that the job is not lost.
+    if (!commands_->exitProgram()) {
         event->ignore();
         return;
     }
