@@ -237,7 +237,9 @@ std::string applyPattern(Decimal d, const Pattern& p) {
     }
 
     bool anyNonZero = false;
-    std::string body = renderInteger(d, p.integerPart, anyNonZero);
+    std::string body;
+    body.reserve(24);
+    body += renderInteger(d, p.integerPart, anyNonZero);
     if (p.hasPoint) body.push_back('.');
     body += renderFraction(d, p.fractionPart, anyNonZero);
     if (p.scientific) {
@@ -264,22 +266,27 @@ std::string applyPattern(Decimal d, const Pattern& p) {
 // result line always shows about four significant digits. The pattern is chosen from the value
 // before rounding, and every bound is a power of ten, so the choice is made on the exponent of
 // the leading digit.
-std::string_view patternForMagnitude(const Decimal& d) {
-    if (d.isZero()) return "0.00";
-    if (d.lead < -5) return "0.00  ";
-    if (d.lead < 0) return "0.000";
-    if (d.lead < 1) return "##0.000";
-    if (d.lead < 2) return "###0.00";
-    if (d.lead < 3) return "#####0.0";
-    if (d.lead < 4) return "#####0.";
-    if (d.lead < 5) return "#######0.";
-    return "#0.000E+00";
+const Pattern& patternForMagnitude(const Decimal& d) {
+    // Parsed once: every result line of every calculation passes through here.
+    static const std::array<Pattern, 9> patterns = {
+        parsePattern("0.00"),     parsePattern("0.00  "),   parsePattern("0.000"),
+        parsePattern("##0.000"),  parsePattern("###0.00"),  parsePattern("#####0.0"),
+        parsePattern("#####0."),  parsePattern("#######0."), parsePattern("#0.000E+00")};
+    if (d.isZero()) return patterns[0];
+    if (d.lead < -5) return patterns[1];
+    if (d.lead < 0) return patterns[2];
+    if (d.lead < 1) return patterns[3];
+    if (d.lead < 2) return patterns[4];
+    if (d.lead < 3) return patterns[5];
+    if (d.lead < 4) return patterns[6];
+    if (d.lead < 5) return patterns[7];
+    return patterns[8];
 }
 
 std::string formatByMagnitude(double value, int significantDigits) {
     if (!std::isfinite(value)) return nonFiniteText(value);
     const Decimal d = toDecimal(value, significantDigits);
-    return applyPattern(d, parsePattern(patternForMagnitude(d)));
+    return applyPattern(d, patternForMagnitude(d));
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
