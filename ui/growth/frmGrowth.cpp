@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "project/AppState.h"
+#include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/Thermometer.h"
@@ -56,6 +57,11 @@ frmGrowth::frmGrowth(AppState& state, QWidget* mainWindow)
     Busy = true;
     FootCount = state_.CalcMethod == kMethodReverseDial ? 4 : 2;
     Busy = false;
+}
+
+frmGrowth::~frmGrowth() {
+    // Boxes losing the focus while they are torn down must not run the handlers.
+    EntryBox::disableAll(this);
 }
 
 void frmGrowth::buildControls() {
@@ -131,8 +137,9 @@ void frmGrowth::buildControls() {
     for (QLineEdit* box : {txtColdT, txtHotT}) {
         box->setAlignment(Qt::AlignCenter);
         box->setFixedWidth(boxWidth);
-        box->installEventFilter(this);
     }
+    EntryBox::attach(txtColdT, [this] { txtColdT_LostFocus(); });
+    EntryBox::attach(txtHotT, [this] { txtHotT_LostFocus(); });
     lblDeltaT = new QLabel(frameTemperature);
     lblDeltaT->setObjectName(QStringLiteral("lblDeltaT"));
     lblDeltaT->setAlignment(Qt::AlignCenter);
@@ -216,30 +223,6 @@ void frmGrowth::showEvent(QShowEvent* event) {
         gridHeight->setFocus(Qt::OtherFocusReason);
     }
     QDialog::showEvent(event);
-}
-
-bool frmGrowth::eventFilter(QObject* watched, QEvent* event) {
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box && (box == txtHotT || box == txtColdT)) {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                // Enter walks on like Tab; leaving the box commits it.
-                focusNextChild();
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            // Switching to another window or opening a menu is not leaving the box.
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                if (box == txtHotT)
-                    txtHotT_LostFocus();
-                else
-                    txtColdT_LostFocus();
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void frmGrowth::keyPressEvent(QKeyEvent* event) {

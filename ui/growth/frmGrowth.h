@@ -25,6 +25,7 @@ class frmGrowth : public QDialog {
     Q_OBJECT
 public:
     frmGrowth(AppState& state, QWidget* mainWindow);
+    ~frmGrowth() override;
 
     // Rebuilds the window from the record for the selected method. bracketSide is the main
     // window's cmbFixMove index (-1 when nothing is selected); it picks the rim-and-face picture.
@@ -69,7 +70,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -15,6 +15,7 @@
 #include "calc/NumberFormat.h"
 #include "project/AppState.h"
 #include "ui/growth/frmGrowth.h"
+#include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/Thermometer.h"
@@ -270,10 +271,7 @@ void frmGrowth::gridHeight_LeaveCell(int row, int column, double) {
 
 void frmGrowth::commitPendingEdits() {
     QWidget* focus = QApplication::focusWidget();
-    if (focus == txtHotT && txtHotT->isModified())
-        txtHotT_LostFocus();
-    else if (focus == txtColdT && txtColdT->isModified())
-        txtColdT_LostFocus();
+    if (focus == txtHotT || focus == txtColdT) EntryBox::of(focus)->commitIfEdited();
     heightEditor->commit();
 }
 

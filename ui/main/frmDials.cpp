@@ -21,6 +21,7 @@
 #include "ui/main/MainWindowPrompts.h"
 #include "ui/tolerance/frmTolerances.h"
 #include "ui/widgets/DialogProvider.h"
+#include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/Knob.h"
 #include "ui/widgets/ResultGraph.h"
@@ -108,9 +109,6 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
 
     prompts_ = std::make_unique<MainWindowPrompts>(*this, dialogs_);
     commands_ = std::make_unique<ProjectCommands>(state_, *prompts_);
-    growth_ = std::make_unique<frmGrowth>(state_, this);
-    connect(growth_.get(), &frmGrowth::growthApplied, this, &frmDials::fillTXTfields);
-    tolerances_ = std::make_unique<frmTolerances>(state_, this);
 
     setWindowTitle(QStringLiteral("CORVANE"));
     setWindowIcon(toleranceIcon());
@@ -120,12 +118,34 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
 
 frmDials::~frmDials() {
     // Children losing the focus while they are torn down must not run the handlers.
-    destroying_ = true;
+    EntryBox::disableAll(this);
 }
 
-void frmDials::setUpEntryBox(QLineEdit* box, bool enterActsAsTab) {
-    box->installEventFilter(this);
-    box->setProperty("corvaneEnterAsTab", enterActsAsTab);
+frmGrowth* frmDials::growthWindow() {
+    // Built when first needed: every showing rebuilds it from the record, so a window made later
+    // shows the same as one kept hidden since the start.
+    if (!growth_) {
+        growth_ = std::make_unique<frmGrowth>(state_, this);
+        connect(growth_.get(), &frmGrowth::growthApplied, this, &frmDials::fillTXTfields);
+        growth_->initGrowthPanel(cmbFixMove->currentIndex());
+    }
+    return growth_.get();
+}
+
+frmTolerances* frmDials::toleranceWindow() {
+    if (!tolerances_) {
+        // A new window takes its span from the geometry; until it is first shown the span is the
+        // one the last refresh picked, so that it keeps what the user sees in the results.
+        const float span = state_.Project.Span;
+        tolerances_ = std::make_unique<frmTolerances>(state_, this);
+        state_.Project.Span = span;
+        tolerances_->calcTolerance();
+    }
+    return tolerances_.get();
+}
+
+void frmDials::setUpEntryBox(QLineEdit* box) {
+    EntryBox::attach(box, [this, box] { runLostFocus(box); });
 }
 
 void frmDials::buildHeader(QWidget* central) {
@@ -140,7 +160,7 @@ void frmDials::buildHeader(QWidget* central) {
     txtMachine->setGeometry(64, 6, 220, 22);
     txtMachine->setAccessibleName(QStringLiteral("Machine"));
     machineCaption->setBuddy(txtMachine);
-    setUpEntryBox(txtMachine, true);
+    setUpEntryBox(txtMachine);
 
     auto* technicianCaption = makeLabel(QStringLiteral("Technician:"), frame, "lblTechnicianCaption");
     technicianCaption->setGeometry(300, 6, 72, 22);
@@ -149,7 +169,7 @@ void frmDials::buildHeader(QWidget* central) {
     txtTechnician->setGeometry(372, 6, 200, 22);
     txtTechnician->setAccessibleName(QStringLiteral("Technician"));
     technicianCaption->setBuddy(txtTechnician);
-    setUpEntryBox(txtTechnician, true);
+    setUpEntryBox(txtTechnician);
 
     auto* dateCaption = makeLabel(QStringLiteral("Date:"), frame, "lblDateCaption");
     dateCaption->setGeometry(600, 6, 36, 22);
@@ -186,12 +206,12 @@ void frmDials::buildMachineModel(QWidget* central) {
     txtM1->setObjectName(QStringLiteral("txtM1"));
     txtM1->setGeometry(kDrawingX + 48, 17, 140, 22);
     txtM1->setAccessibleName(QStringLiteral("Fixed machine"));
-    setUpEntryBox(txtM1, true);
+    setUpEntryBox(txtM1);
     txtM2 = new QLineEdit(frameMachine);
     txtM2->setObjectName(QStringLiteral("txtM2"));
     txtM2->setGeometry(kDrawingX + 258, 17, 140, 22);
     txtM2->setAccessibleName(QStringLiteral("Moveable machine"));
-    setUpEntryBox(txtM2, true);
+    setUpEntryBox(txtM2);
 
     for (int k = 0; k < kLengthCount; ++k) {
         lblLength[k] = makeLabel(QString::fromStdString(state_.LengthLabel[k]), frameMachine, "lblLength");
@@ -221,7 +241,7 @@ void frmDials::buildMachineModel(QWidget* central) {
         txtGro[i]->setAlignment(Qt::AlignCenter);
         txtGro[i]->setAccessibleName(QStringLiteral("Foot %1 growth (mils)").arg(i + 1));
         txtGro[i]->hide();
-        setUpEntryBox(txtGro[i], true);
+        setUpEntryBox(txtGro[i]);
     }
     placeFootControls();
     placeLengthLabels();
@@ -270,7 +290,7 @@ void frmDials::buildDialFrame(QWidget* central, int dial) {
         box->setAlignment(Qt::AlignCenter);
         box->setAccessibleName(tip + QStringLiteral("reading"));
         boxes[p] = box;
-        setUpEntryBox(box, true);
+        setUpEntryBox(box);
     }
 }
 
@@ -428,7 +448,7 @@ void frmDials::buildMiscellaneous(QWidget* central) {
     txtMisc1->setAlignment(Qt::AlignCenter);
     txtMisc1->setAccessibleName(QStringLiteral("Sag (mils)"));
     lblMisc1->setBuddy(txtMisc1);
-    setUpEntryBox(txtMisc1, true);
+    setUpEntryBox(txtMisc1);
 
     chkTgrowth = new QCheckBox(QStringLiteral("Thermal Growth"), frameMisc);
     chkTgrowth->setObjectName(QStringLiteral("chkTgrowth"));

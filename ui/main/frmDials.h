@@ -116,8 +116,9 @@ public:
     void setRecentFileCaptions(const std::array<std::string, kRecentFileCount>& captions);
     void showDateStamp(const QString& formatted);
 
-    frmGrowth* growthWindow() const { return growth_.get(); }
-    frmTolerances* toleranceWindow() const { return tolerances_.get(); }
+    // The growth and tolerance windows, built at their first use.
+    frmGrowth* growthWindow();
+    frmTolerances* toleranceWindow();
     ProjectCommands& commands() { return *commands_; }
 
     // Form state.
@@ -193,7 +194,6 @@ public:
     QAction* mnuAbout = nullptr;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -210,7 +210,8 @@ private:
     void buildButtons(QWidget* central);
     void buildMenus();
     void arrangeTabOrder();
-    void setUpEntryBox(QLineEdit* box, bool enterActsAsTab);
+    // Select on entry, Enter walks on, leaving commits through the box's lost-focus handler.
+    void setUpEntryBox(QLineEdit* box);
     void applyMethodLayout(int method);
     void placeLengthLabels();
     void fillLengthGrid();
@@ -241,7 +242,6 @@ private:
     // Set while the program moves a knob inside a handler that calculates once at its end (a typed
     // reading, a change of rotation), so that one change gives one calculation and one message.
     bool knobCalcDeferred_ = false;
-    bool destroying_ = false;
     // Set while a change of method puts the 9:00 knobs to 0: the knobs still hold the old method's
     // readings, and the refresh that follows sets them from the new method's record.
     bool switchingMethod_ = false;

@@ -127,14 +127,15 @@ void frmDials::cmdComments_Click() {
 
 void frmDials::cmdGrowth_Click() {
     commitFocusedBox();
-    growth_->initGrowthPanel(cmbFixMove->currentIndex());
-    dialogs_.runModal(*growth_);
+    frmGrowth& growth = *growthWindow();
+    growth.initGrowthPanel(cmbFixMove->currentIndex());
+    dialogs_.runModal(growth);
     calcAlignment();
 }
 
 void frmDials::cmdTolerances_Click() {
     commitFocusedBox();
-    dialogs_.runModal(*tolerances_);
+    dialogs_.runModal(*toleranceWindow());
 }
 
 void frmDials::mnuAbout_Click() {

@@ -190,7 +190,7 @@ void frmDials::cmbFixMove_Click() {
         placeLengthLabels();
         placeFootControls();
     }
-    growth_->initGrowthPanel(side);
+    if (growth_) growth_->initGrowthPanel(side);
     calcAlignment();
 }
 

@@ -1,34 +1,22 @@
-// Reading entry by knob and by typing, the growth boxes, Reset, and the entry boxes' keyboard and
-// focus behaviour (select on entry, Enter walks on, commit on leaving).
+// Reading entry by knob and by typing, the growth boxes, Reset, and the tab order of the window.
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <cmath>
 
 #include "calc/NumberFormat.h"
 #include "ui/main/frmDials.h"
+#include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/Knob.h"
 
 namespace corvane {
-
-namespace {
-
-constexpr const char* kEnterAsTab = "corvaneEnterAsTab";
-
-bool isEntryBox(QObject* object) {
-    return qobject_cast<QLineEdit*>(object) && object->property(kEnterAsTab).isValid();
-}
-
-}  // namespace
 
 void frmDials::cwkDial1_ValueChanged(int p, double value) { knobTurned(1, p, value); }
 
@@ -136,9 +124,8 @@ void frmDials::runLostFocus(QLineEdit* box) {
 
 void frmDials::commitFocusedBox() {
     QWidget* focus = QApplication::focusWidget();
-    if (isEntryBox(focus)) {
-        auto* box = static_cast<QLineEdit*>(focus);
-        if (box->isModified()) runLostFocus(box);
+    if (focus && focus->window() == this) {
+        if (EntryBox* entry = EntryBox::of(focus)) entry->commitIfEdited();
     }
     commitGridEdit();
 }
@@ -163,47 +150,6 @@ void frmDials::arrangeTabOrder() {
              cmdScale, cmdG2Inc, cmdG2Dec, cmdComments, cmdGrowth, cmdTolerances, cmdReset})
         order.push_back(w);
     for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
-}
-
-bool frmDials::eventFilter(QObject* watched, QEvent* event) {
-    if (destroying_ || !isEntryBox(watched)) return QMainWindow::eventFilter(watched, event);
-    auto* box = static_cast<QLineEdit*>(watched);
-    switch (event->type()) {
-        case QEvent::FocusIn: {
-            // The whole reading is selected so that typing replaces it. Qt places the caret
-            // after the focus event on a mouse click, so the selection is made just after it.
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-                QTimer::singleShot(0, box, [box] {
-                    if (box->hasFocus()) box->selectAll();
-                });
-            }
-            break;
-        }
-        case QEvent::FocusOut: {
-            // A menu or another window taking the focus commits only what was typed; moving on
-            // to another control commits the box as it stands.
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            const bool passing = reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
-            if (passing && !box->isModified()) break;
-            // A box hidden by a change of method holds the old method's value: nothing to store.
-            if (!box->isVisibleTo(this) && !box->isModified()) break;
-            runLostFocus(box);
-            break;
-        }
-        case QEvent::KeyPress: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-                box->property(kEnterAsTab).toBool()) {
-                focusNextPrevChild(true);
-                return true;
-            }
-            break;
-        }
-        default:
-            break;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmDials::keyPressEvent(QKeyEvent* event) {

@@ -70,7 +70,8 @@ void frmDials::refreshAll() {
     scaleKnobs();
     fillTXTfields();
     pickToleranceSpan();
-    growth_->initGrowthPanel(cmbFixMove->currentIndex());
+    // A growth window not built yet is built from the record when it is first shown.
+    if (growth_) growth_->initGrowthPanel(cmbFixMove->currentIndex());
     calcAlignment();
     Loading = false;
 }
@@ -141,7 +142,10 @@ void frmDials::fillTXTfields() {
 
 void frmDials::pickToleranceSpan() {
     state_.Project.Span = toleranceSpan(state_.Project, state_.CalcMethod);
-    tolerances_->calcTolerance();
+    if (tolerances_)
+        tolerances_->calcTolerance();
+    else
+        state_.Tolerance = corvane::calcTolerance(state_.Project.Span, state_.Project.RPM);
 }
 
 void frmDials::calcAlignment() {

@@ -1,10 +1,8 @@
 #include "ui/tolerance/frmTolerances.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -18,6 +16,7 @@
 #include "calc/NumberFormat.h"
 #include "project/AppState.h"
 #include "ui/tolerance/CouplingSpanDrawing.h"
+#include "ui/widgets/EntryBox.h"
 
 namespace corvane {
 
@@ -36,6 +35,11 @@ frmTolerances::frmTolerances(AppState& state, QWidget* mainWindow)
     formLoad();
 }
 
+frmTolerances::~frmTolerances() {
+    // Boxes losing the focus while they are torn down must not run the handlers.
+    EntryBox::disableAll(this);
+}
+
 void frmTolerances::buildControls() {
     frameTolerance = new QGroupBox(QStringLiteral("Tolerance"), this);
     frameTolerance->setObjectName(QStringLiteral("frameTolerance"));
@@ -52,8 +56,9 @@ void frmTolerances::buildControls() {
     for (QLineEdit* box : {txtRPM, txtSpan}) {
         box->setAlignment(Qt::AlignCenter);
         box->setFixedWidth(boxWidth);
-        box->installEventFilter(this);
     }
+    EntryBox::attach(txtRPM, [this] { txtRPM_LostFocus(); });
+    EntryBox::attach(txtSpan, [this] { txtSpan_LostFocus(); });
     auto* rpmLabel = new QLabel(QStringLiteral("Speed (RPM):"), frameTolerance);
     rpmLabel->setBuddy(txtRPM);
     auto* spanLabel = new QLabel(QStringLiteral("Span (in):"), frameTolerance);
@@ -149,35 +154,11 @@ void frmTolerances::txtRPM_LostFocus() { storeTyped(txtRPM, state_.Project.RPM);
 
 void frmTolerances::txtSpan_LostFocus() { storeTyped(txtSpan, state_.Project.Span); }
 
-bool frmTolerances::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtRPM || watched == txtSpan) {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                focusNextChild();
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                if (watched == txtRPM)
-                    txtRPM_LostFocus();
-                else
-                    txtSpan_LostFocus();
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void frmTolerances::done(int result) {
     // Closing with a value still being typed keeps it, as leaving the box would; a box merely
     // holding the focus does not mark the project changed.
     QWidget* focus = QApplication::focusWidget();
-    if (focus == txtRPM && txtRPM->isModified())
-        txtRPM_LostFocus();
-    else if (focus == txtSpan && txtSpan->isModified())
-        txtSpan_LostFocus();
+    if (focus == txtRPM || focus == txtSpan) EntryBox::of(focus)->commitIfEdited();
     // The next showing (or the main window's next refresh) starts again from the geometry span.
     loaded_ = false;
     QDialog::done(result);

@@ -17,6 +17,7 @@ class frmTolerances : public QDialog {
     Q_OBJECT
 public:
     frmTolerances(AppState& state, QWidget* mainWindow);
+    ~frmTolerances() override;
 
     // state.Tolerance from Span and RPM; shows it in lblTolerance.
     void calcTolerance();
@@ -35,7 +36,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();

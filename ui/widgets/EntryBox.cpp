@@ -1,0 +1,84 @@
+#include "ui/widgets/EntryBox.h"
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace corvane {
+
+namespace {
+
+// A menu or another window taking the focus: the user has not moved on from the box.
+bool focusPassesElsewhere(const QEvent* event) {
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+}
+
+}  // namespace
+
+EntryBox::EntryBox(QLineEdit* box, std::function<void()> commit)
+    : QObject(box), box_(box), commit_(std::move(commit)) {
+    setObjectName(QStringLiteral("entryBox"));
+    box_->installEventFilter(this);
+}
+
+EntryBox* EntryBox::attach(QLineEdit* box, std::function<void()> commit) {
+    if (EntryBox* existing = of(box)) {
+        existing->commit_ = std::move(commit);
+        return existing;
+    }
+    return new EntryBox(box, std::move(commit));
+}
+
+EntryBox* EntryBox::of(const QObject* object) {
+    if (!qobject_cast<const QLineEdit*>(object)) return nullptr;
+    return object->findChild<EntryBox*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void EntryBox::disableAll(QObject* window) {
+    for (EntryBox* entry : window->findChildren<EntryBox*>()) entry->enabled_ = false;
+}
+
+void EntryBox::commitIfEdited() {
+    if (enabled_ && box_->isModified() && commit_) commit_();
+}
+
+bool EntryBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != box_ || !enabled_) return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            // Qt places the caret after the focus event on a mouse click, so the selection is
+            // made just after it. Coming back from a menu or another window keeps the caret
+            // where the user left it.
+            if (!focusPassesElsewhere(event)) {
+                QLineEdit* box = box_;
+                QTimer::singleShot(0, box, [box] {
+                    if (box->hasFocus()) box->selectAll();
+                });
+            }
+            break;
+        case QEvent::FocusOut:
+            if (focusPassesElsewhere(event) && !box_->isModified()) break;
+            if (!box_->isVisibleTo(box_->window()) && !box_->isModified()) break;
+            if (commit_) commit_();
+            break;
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                // One Tab keystroke: the focus moves on in the window's tab order, and leaving
+                // the box commits it.
+                QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+                QCoreApplication::sendEvent(box_, &tab);
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace corvane
