@@ -11,16 +11,10 @@ TEST(CalcAlignment, MethodOutsideTheThreeRunsNothing) {
     for (int method : {-1, 3, 42}) {
         CalcOptions o;
         o.method = method;
-        o.toleranceOn = true;
-        o.autoScale = true;
-        o.growthOn = true;
+        o.toleranceOn = o.autoScale = o.growthOn = true;
         const CalcResult r = calcAlignment(record, o);
-        EXPECT_FALSE(r.ran);
-        EXPECT_FALSE(r.aborted);
+        EXPECT_FALSE(r.ran || r.aborted || r.growthWritten || r.graph1.yRange || r.graph1.band);
         EXPECT_TRUE(r.verticalText.empty());
-        EXPECT_FALSE(r.growthWritten);
-        EXPECT_FALSE(r.graph1.yRange);
-        EXPECT_FALSE(r.graph1.band);
     }
 }
 

@@ -9,13 +9,16 @@
 namespace corvane {
 namespace {
 
-struct TextCase {
-    const char* text;
-    double expected;
-};
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
-TEST(ValueOfText, ReadsTheLeadingNumberAndIgnoresTheRest) {
-    const TextCase cases[] = {
+// A number reads as the nearest double to its decimal text, not digit * 10^k with its rounding
+// errors; one too large reads as infinity, which callers refuse (a clamped finite value would slip
+// through).
+TEST(ValueOfText, ReadsTheLeadingNumberExactlyAndIgnoresTheRest) {
+    const struct {
+        const char* text;
+        double expected;
+    } cases[] = {
         {"12.5abc", 12.5},
         {"1 000", 1000},
         {"1,5", 1},
@@ -23,116 +26,71 @@ TEST(ValueOfText, ReadsTheLeadingNumberAndIgnoresTheRest) {
         {"", 0},
         {".5", 0.5},
         {"5.", 5},
-        {"-", 0},
-        {"+", 0},
-        {".", 0},
         {"-.", 0},
         {"+7", 7},
-        {"-0.25", -0.25},
         {" - 3 . 5 ", -3.5},
         {"\t4\n2\r", 42},
         {"1e", 1},
-        {"1e+", 1},
         {"1e-", 1},
-        {"1E3", 1000},
-        {"1e3", 1000},
         {"2.5E-2mils", 0.025},
-        {"1.5e+2x", 150},
         {"1D3", 1},
-        {"7.25 mils", 7.25},
         {"1.2.3", 1.2},
         {"--1", 0},
         {"0x1A", 0},
         {"e5", 0},
-        {"00012", 12},
         {"1e-400", 0},
         {"0e999999999999", 0},
+        {"0.1", 0.1},
+        {"2.675", 2.675},
+        {"123456789.123456789", 123456789.123456789},
+        {"1e999", kInf},
+        {"-1e999", -kInf},
+        {"0.01e311", kInf},
+        {"1e308", 1e308},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(valueOfText(c.text), c.expected) << '"' << c.text << '"';
-    }
-}
-
-TEST(ValueOfText, ReadsTheDecimalDigitsExactlyWhateverTheLocale) {
-    // The nearest double to the text, not an accumulation of digit * 10^k with its rounding errors.
-    EXPECT_EQ(valueOfText("0.1"), 0.1);
-    EXPECT_EQ(valueOfText("2.675"), 2.675);
-    EXPECT_EQ(valueOfText("123456789.123456789"), 123456789.123456789);
-}
-
-TEST(ValueOfText, TooLargeANumberReadsAsInfinityWithItsSign) {
-    // Callers refuse non-finite values; a clamped huge finite value would slip through instead.
-    EXPECT_EQ(valueOfText("1e999"), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(valueOfText("-1e999"), -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(valueOfText("0.01e311"), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(valueOfText("100000e-330"), 0.0);
+    for (const auto& c : cases) EXPECT_EQ(valueOfText(c.text), c.expected) << '"' << c.text << '"';
     EXPECT_FALSE(std::signbit(valueOfText("-1e-400")));
-    EXPECT_EQ(valueOfText("1e308"), 1e308);
 }
 
-struct DoubleCase {
-    double value;
-    const char* expected;
-};
-
-TEST(FormatValue, ChoosesTheDecimalsFromTheMagnitudeBeforeRounding) {
-    const DoubleCase cases[] = {
+// The doubles from 1.0005 on sit just below the half the user typed (1.0005 is 1.000499999...),
+// where printf on the binary value would round down.
+TEST(FormatValue, ChoosesTheDecimalsFromTheMagnitudeAndRoundsTheDecimalDigits) {
+    const struct {
+        double value;
+        const char* expected;
+    } cases[] = {
         {0.0, "0.00"},           {-0.0, "0.00"},           {0.000003, "0.00  "},
         {-0.000003, "0.00  "},   {0.0000099999, "0.00  "}, {0.00001, "0.000"},
         {0.0005, "0.001"},       {-0.0005, "-0.001"},      {-0.0004, "0.000"},
         {0.25, "0.250"},         {0.99949, "0.999"},       {0.9996, "1.000"},
-        {1.0, "1.000"},          {-5.5, "-5.500"},         {9.9994, "9.999"},
-        {9.9996, "10.000"},      {10.0, "10.00"},          {12.345, "12.35"},
-        {-12.345, "-12.35"},     {99.994, "99.99"},        {99.996, "100.00"},
-        {100.0, "100.0"},        {999.94, "999.9"},        {999.96, "1000.0"},
-        {1000.0, "1000."},       {1234.4, "1234."},        {1234.5, "1235."},
-        {9999.4, "9999."},       {9999.5, "10000."},       {10000.0, "10000."},
-        {99999.4, "99999."},     {99999.9, "100000."},     {-99999.9, "-100000."},
-        {100000.0, "1.000E+05"}, {123456.0, "1.235E+05"},  {-123456.0, "-1.235E+05"},
-        {999950.0, "1.000E+06"}, {999949.0, "9.999E+05"},  {1.5e12, "1.500E+12"},
-        {1e100, "1.000E+100"},
+        {9.9994, "9.999"},       {9.9996, "10.000"},       {10.0, "10.00"},
+        {12.345, "12.35"},       {-12.345, "-12.35"},      {99.996, "100.00"},
+        {100.0, "100.0"},        {999.96, "1000.0"},       {1000.0, "1000."},
+        {1234.5, "1235."},       {9999.5, "10000."},       {99999.9, "100000."},
+        {-99999.9, "-100000."},  {100000.0, "1.000E+05"},  {-123456.0, "-1.235E+05"},
+        {999950.0, "1.000E+06"}, {999949.0, "9.999E+05"},  {1e100, "1.000E+100"},
+        {1.0005, "1.001"},       {0.1235, "0.124"},        {45.675, "45.68"},
+        {-45.675, "-45.68"},     {99.985, "99.99"},        {100.05, "100.1"},
+        {std::nan(""), "NaN"},   {kInf, "Infinity"},       {-kInf, "-Infinity"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(formatValue(c.value), c.expected) << c.value;
-    }
+    for (const auto& c : cases) EXPECT_EQ(formatValue(c.value), c.expected) << c.value;
 }
-
-TEST(FormatValue, RoundsOnTheDecimalDigitsNotOnTheBinaryValue) {
-    // Each double sits just below the half that the user typed (1.0005 is 1.000499999...), where
-    // printf on the binary value would round down.
-    const DoubleCase cases[] = {
-        {1.0005, "1.001"},   {0.1235, "0.124"}, {1.2345, "1.235"}, {45.675, "45.68"},
-        {-45.675, "-45.68"}, {99.985, "99.99"}, {100.05, "100.1"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(formatValue(c.value), c.expected) << c.value;
-    }
-}
-
-struct FloatCase {
-    float value;
-    const char* asFloat;
-    const char* asDouble;
-};
 
 TEST(FormatValue, ReadsASingleToItsSevenDigitsAndADoubleToFifteen) {
-    // The same binary value formats differently: a Single stands for its 7-digit text.
-    const FloatCase cases[] = {
+    const struct {
+        float value;
+        const char* asFloat;
+        const char* asDouble;
+    } cases[] = {
         {12.345f, "12.35", "12.35"},   {1.0005f, "1.001", "1.000"},   {1.2344999f, "1.235", "1.234"},
-        {0.00001f, "0.000", "0.00  "}, {99.995f, "100.00", "100.00"}, {0.3f, "0.300", "0.300"},
-        {-7.4f, "-7.400", "-7.400"},
+        {0.00001f, "0.000", "0.00  "}, {99.995f, "100.00", "100.00"}, {-7.4f, "-7.400", "-7.400"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(formatValue(c.value), c.asFloat) << c.value;
         EXPECT_EQ(formatValue(static_cast<double>(c.value)), c.asDouble) << c.value;
     }
-}
-
-TEST(FormatValue, FormatsTheLeadingNumberOfAText) {
     EXPECT_EQ(formatValue(std::string_view("7.25 mils")), "7.250");
-    EXPECT_EQ(formatValue(std::string_view("abc")), "0.00");
     EXPECT_EQ(formatValue(std::string_view("1 2 3 4 5 6")), "1.235E+05");
-    EXPECT_EQ(formatValue(std::string_view("-0.0005")), "-0.001");
 }
 
 TEST(FormatValue, AShownTextReadsBackAsTheShownNumber) {
@@ -140,103 +98,65 @@ TEST(FormatValue, AShownTextReadsBackAsTheShownNumber) {
     const struct {
         double value;
         double readBack;
-    } cases[] = {{12.345, 12.35},  {-5.5, -5.5},  {1234.4, 1234}, {99999.9, 100000},
-                 {123456, 123500}, {-0.00012, 0}, {0.000003, 0},  {-2.5e-7, 0}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(valueOfText(formatValue(c.value)), c.readBack) << c.value;
-    }
+    } cases[] = {{12.345, 12.35}, {1234.4, 1234}, {99999.9, 100000}, {123456, 123500}, {-0.00012, 0}};
+    for (const auto& c : cases) EXPECT_EQ(valueOfText(formatValue(c.value)), c.readBack) << c.value;
 }
 
-TEST(FormatValue, NonFiniteValuesGiveAClearWordInsteadOfDigits) {
-    EXPECT_EQ(formatValue(std::numeric_limits<double>::quiet_NaN()), "NaN");
-    EXPECT_EQ(formatValue(std::numeric_limits<double>::infinity()), "Infinity");
-    EXPECT_EQ(formatValue(-std::numeric_limits<float>::infinity()), "-Infinity");
-    EXPECT_EQ(formatPattern(std::numeric_limits<double>::quiet_NaN(), "#####0"), "NaN");
-}
-
-struct PatternCase {
-    double value;
-    const char* pattern;
-    const char* expected;
-};
-
+// Whole numbers (readings, sag) round halves away from zero and never show "-0"; in scientific
+// form there is one mantissa digit per "0" and a carry moves the exponent.
 TEST(FormatPattern, FillsDigitsPointsBlanksAndExponent) {
-    const PatternCase cases[] = {
-        // Readings and sag as whole numbers: halves go away from zero, no "-0".
+    const struct {
+        double value;
+        const char* pattern;
+        const char* expected;
+    } cases[] = {
         {12.5, "#####0", "13"},
         {-12.5, "#####0", "-13"},
-        {12.6, "#####0", "13"},
         {12.4, "#####0", "12"},
-        {-7.4, "#####0", "-7"},
-        {0.4, "#####0", "0"},
         {-0.4, "#####0", "0"},
-        {0.5, "#####0", "1"},
         {-0.5, "#####0", "-1"},
         {1234567.0, "#####0", "1234567"},
-        // Foot numbers and version numbers.
-        {3.0, "0", "3"},
         {12.0, "0", "12"},
-        {1.0, "#0.", "1."},
         {15.0, "#0.", "15."},
-        {6.0, "0 ", "6 "},
         {0.0, "#0.", "0."},
-        // Leading zeros and "#" digits.
+        {6.0, "0 ", "6 "},
         {5.0, "000", "005"},
         {0.5, "#.00", ".50"},
-        {5.5, ".00", "5.50"},
         {0.0, "##", ""},
-        {1.5, "0.##", "1.5"},
         {1.0, "0.##", "1."},
-        {1.25, "0.#0", "1.25"},
         {1.2, "0.#0", "1.20"},
-        // Scientific: one mantissa digit per "0", carries move the exponent.
         {999960.0, "#0.000E+00", "1.000E+06"},
         {0.00012345, "#0.000E+00", "1.235E-04"},
         {0.0, "#0.000E+00", "0.000E+00"},
         {123456.0, "00.00E+00", "12.35E+04"},
         {123456.0, "0.0E-00", "1.2E05"},
-        {0.000123, "0.0E-00", "1.2E-04"},
         {123.0, "0.00e+0", "1.23e+2"},
         {-2.5e-10, "#0.000E+00", "-2.500E-10"},
+        {std::nan(""), "#####0", "NaN"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(formatPattern(c.value, c.pattern), c.expected) << c.value << " with \"" << c.pattern << '"';
-    }
-}
 
-TEST(FormatPattern, RoundsTheDigitsOfTheGivenPrecision) {
-    // 0.125 is a true tie: away from zero, not to even. 2.4999998f is 2.4999997616: its 7-digit
-    // text is 2.500000, its 15-digit text 2.49999976158142.
+    // 0.125 is a true tie: away from zero, not to even. 2.4999998f is 2.4999997616: its 7-digit text
+    // is 2.500000, its 15-digit text 2.49999976158142.
     EXPECT_EQ(formatPattern(0.125f, "0.00"), "0.13");
     EXPECT_EQ(formatPattern(2.4999998f, "#####0"), "3");
     EXPECT_EQ(formatPattern(static_cast<double>(2.4999998f), "#####0", 15), "2");
-    EXPECT_EQ(formatWhole(-12.5f), "-13");
     EXPECT_EQ(formatWhole(1e10f), "10000000000");
-    EXPECT_EQ(formatPattern(3, "0"), "3");
-    EXPECT_EQ(formatValue(-12), "-12.00");
 }
 
-struct DateCase {
-    double oleDate;
-    const char* expected;
-};
-
 TEST(FormatDateTime, WritesDayMonthNameYearAndTheTimeToTheSecond) {
-    const DateCase cases[] = {
-        {0.0, "30-Dec-1899 00:00:00"},
-        {1999.0, "21-Jun-1905 00:00:00"},
-        {36526.5, "01-Jan-2000 12:00:00"},
-        {401404.0, "01-Jan-2999 00:00:00"},
-        {-1.25, "29-Dec-1899 06:00:00"},
-        {45351.75, "29-Feb-2024 18:00:00"},
-        {36526.0 + 59.6 / 86400.0, "01-Jan-2000 00:01:00"},
-        {std::numeric_limits<double>::quiet_NaN(), "30-Dec-1899 00:00:00"},
-        {1e300, "31-Dec-9999 23:59:59"},
+    const struct {
+        double oleDate;
+        const char* expected;
+    } cases[] = {
+        {0.0, "30-Dec-1899 00:00:00"},          {1999.0, "21-Jun-1905 00:00:00"},
+        {401404.0, "01-Jan-2999 00:00:00"},     {-1.25, "29-Dec-1899 06:00:00"},
+        {45351.75, "29-Feb-2024 18:00:00"},     {36526.0 + 59.6 / 86400.0, "01-Jan-2000 00:01:00"},
+        {std::nan(""), "30-Dec-1899 00:00:00"}, {1e300, "31-Dec-9999 23:59:59"},
         {-1e300, "01-Jan-0100 00:00:00"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(formatDateTime(c.oleDate), c.expected) << c.oleDate;
-    }
+    for (const auto& c : cases) EXPECT_EQ(formatDateTime(c.oleDate), c.expected) << c.oleDate;
 }
 
 }  // namespace
