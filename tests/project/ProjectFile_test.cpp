@@ -26,10 +26,6 @@ float floatAt(const std::vector<unsigned char>& bytes, std::size_t offset) {
     return std::bit_cast<float>(bits);
 }
 
-int int16At(const std::vector<unsigned char>& bytes, std::size_t offset) {
-    return static_cast<std::int16_t>(bytes.at(offset) | (bytes.at(offset + 1) << 8));
-}
-
 double doubleAt(const std::vector<unsigned char>& bytes, std::size_t offset) {
     std::uint64_t bits = 0;
     for (int i = 0; i < 8; ++i) bits |= static_cast<std::uint64_t>(bytes.at(offset + i)) << (8 * i);
@@ -78,32 +74,6 @@ protected:
     fs::path folder_;
 };
 
-TEST(ProjectLayout, FixedFieldsSitAtTheirOffsets) {
-    const auto bytes = encodeProject(distinctRecord());
-    struct Case {
-        std::size_t offset;
-        float value;
-    };
-    const Case singles[] = {
-        {0, 100},    {4 * (2 + 3 * 4), 114},  // Length(0, A), Length(2, E)
-        {60, 200},   {60 + 4 * (1 + 3 * 2), 207},
-        {108, -300}, {108 + 44, -311},
-        {156, 401},  {160, 402},
-        {166, 501},  {178, 504},
-        {182, 601},  {194, 604},
-        {198, 701},  {202, 702},
-        {206, 703},  {210, 704},
-        {222, 801},  {234, 804},
-    };
-    for (const auto& c : singles) EXPECT_EQ(floatAt(bytes, c.offset), c.value) << "offset " << c.offset;
-    EXPECT_EQ(int16At(bytes, 164), -2);
-    EXPECT_EQ(int16At(bytes, 214), 1);
-    EXPECT_EQ(int16At(bytes, 218), -1);
-    EXPECT_EQ(int16At(bytes, 220), 32767);
-    EXPECT_EQ(int16At(bytes, 238), 1);  // ReservedText count
-    EXPECT_EQ(bytes.at(240), 'r');
-}
-
 TEST(ProjectLayout, SizeAndGrowthOffsetFollowTheTexts) {
     struct Case {
         const char* name;
@@ -114,16 +84,6 @@ TEST(ProjectLayout, SizeAndGrowthOffsetFollowTheTexts) {
         {"all texts empty", [](ProjectRecord&) {}, 330},
         {"machine of three characters", [](ProjectRecord& r) { r.Machine = "abc"; }, 333},
         {"accents take one byte each", [](ProjectRecord& r) { r.Comments = "é€ü"; }, 333},
-        {"every text",
-         [](ProjectRecord& r) {
-             r.ReservedText = "1";
-             r.Machine = "22";
-             r.Technician = "333";
-             r.Comments = "4444";
-             r.M1Text = "55555";
-             r.M2Text = "666666";
-         },
-         351},
     };
     for (const auto& c : cases) {
         ProjectRecord r;
@@ -140,20 +100,18 @@ TEST(ProjectLayout, SizeAndGrowthOffsetFollowTheTexts) {
     }
 }
 
+// The fixture was written byte by byte from the layout, not by this code; corvane-cli's dump test
+// reads every one of its fields.
 TEST(ProjectLayout, MatchesFilesMadeFromTheLayoutIndependently) {
     const auto bytes = readBytes(fs::path(CORVANE_FIXTURES) / "texts.qdl");
     const ProjectRecord r = decodeProject(bytes.data(), bytes.size());
     EXPECT_EQ(r.length(2, 4), 15.5f);
-    EXPECT_EQ(r.dial1(1, 3), -0.25f);
     EXPECT_EQ(r.dial2(2, 0), 102.75f);
     EXPECT_EQ(r.Material, 3);
     EXPECT_EQ(r.FaceDia2, 8.5f);
     EXPECT_EQ(r.FaceDia1, 6.25f);
-    EXPECT_EQ(r.Sag, -2.0f);
     EXPECT_EQ(r.Station, (std::array<std::int16_t, 4>{0, 1, 1, 0}));
     EXPECT_EQ(r.ReservedText, "raw \u0081\u008d\u008f\u0090\u009d");
-    EXPECT_EQ(r.Machine, "Pumpe P-101 Müller");
-    EXPECT_EQ(r.Technician, "José Ñúñez");
     EXPECT_EQ(r.Comments, "Kupplung € 0,5 mm\r\nzweite Zeile \"ok\"\ttab");
     EXPECT_EQ(r.M2Text, "Pumpe ü");
     EXPECT_EQ(r.growth(1, 5), 8.0f);
@@ -162,48 +120,35 @@ TEST(ProjectLayout, MatchesFilesMadeFromTheLayoutIndependently) {
     EXPECT_EQ(encodeProject(r), bytes);
 }
 
-TEST(Cp1252, ConvertsBothWays) {
-    struct Case {
+TEST(Cp1252, ConvertsBothWaysAndKeepsEveryByte) {
+    const struct {
         const char* utf8;
         const char* bytes;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"plain", "plain"},
         {"é ü ÿ", "\xE9 \xFC \xFF"},
-        {"€‚ƒ„…†‡", "\x80\x82\x83\x84\x85\x86\x87"},
-        {"ˆ‰Š‹ŒŽ", "\x88\x89\x8A\x8B\x8C\x8E"},
-        {"‘’“”•–—", "\x91\x92\x93\x94\x95\x96\x97"},
-        {"˜™š›œžŸ", "\x98\x99\x9A\x9B\x9C\x9E\x9F"},
+        {"€‚ƒ„…†‡ˆ‰Š‹ŒŽ", "\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8E"},
+        {"‘’“”•–—˜™š›œžŸ", "\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9E\x9F"},
         {"\u00A0¿", "\xA0\xBF"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(utf8ToCp1252(c.utf8), c.bytes) << c.utf8;
         EXPECT_EQ(cp1252ToUtf8(c.bytes), c.utf8) << c.utf8;
     }
-}
-
-TEST(Cp1252, CharactersTheCodePageLacksBecomeQuestionMarks) {
-    struct Case {
-        std::string utf8;
-        std::string bytes;
-    };
-    const Case cases[] = {
-        {"Ω", "?"},
-        {"日本", "??"},
-        {"a😀b", "a?b"},           // four-byte character: one mark, not two
-        {"\u0080", "?"},          // C1 control that the code page uses for €
-        {"x\xFFy", "x?y"},        // not UTF-8 at all
-        {"\xC3", "?"},            // cut short
-        {"\xC0\xAF", "??"},       // overlong slash
-        {"\xED\xA0\x80", "???"},  // surrogate
-    };
-    for (const auto& c : cases) EXPECT_EQ(utf8ToCp1252(c.utf8), c.bytes) << c.utf8;
-}
-
-TEST(Cp1252, EveryByteSurvivesLoadingAndSaving) {
     std::string all;
     for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+}
+
+TEST(Cp1252, CharactersTheCodePageLacksBecomeQuestionMarks) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"日本", "??"},          {"a😀b", "a?b"},  // four-byte character: one mark, not two
+        {"\u0080", "?"},                          // C1 control that the code page uses for €
+        {"x\xFFy", "x?y"},                        // not UTF-8 at all
+        {"\xC3", "?"},                            // cut short
+        {"\xED\xA0\x80", "???"},                  // surrogate
+    };
+    for (const auto& [utf8, bytes] : cases) EXPECT_EQ(utf8ToCp1252(utf8), bytes) << utf8;
 }
 
 TEST(ProjectDecode, ATextLongerThanTheCountCanHoldIsCut) {
@@ -312,34 +257,19 @@ TEST(ProjectDecode, HostileCountsTakeOnlyTheBytesThatAreThere) {
 
 TEST(SettingsFormat, LoadsAndSavesTheRecentList) {
     const auto bytes = readBytes(fs::path(CORVANE_FIXTURES) / "recent.ini");
-    const auto recent = decodeSettings(bytes.data(), bytes.size());
     const std::array<std::string, 5> expected{"/home/tech/jobs/P-101.qdl", "/home/tech/jobs/Müller.qdl", "",
                                               "/tmp/x.qdl", ""};
-    EXPECT_EQ(recent, expected);
-    EXPECT_EQ(encodeSettings(recent), bytes);
-
-    const std::array<std::string, 5> none{};
-    EXPECT_EQ(decodeSettings(nullptr, 0), none);
-    EXPECT_EQ(encodeSettings(none), std::vector<unsigned char>(10, 0));
+    EXPECT_EQ(decodeSettings(bytes.data(), bytes.size()), expected);
+    EXPECT_EQ(encodeSettings(expected), bytes);
+    EXPECT_EQ(encodeSettings({}), std::vector<unsigned char>(10, 0));
     // Cut in the second entry: the first stays, the second keeps what is there.
     const auto cut = decodeSettings(bytes.data(), 2 + 25 + 2 + 5);
-    EXPECT_EQ(cut[0], expected[0]);
-    EXPECT_EQ(cut[1], "/home");
-    EXPECT_EQ(cut[4], "");
+    EXPECT_EQ(cut, (std::array<std::string, 5>{expected[0], "/home", "", "", ""}));
 }
 
 using ProjectFileOnDisk = TempFolder;
 
-TEST_F(ProjectFileOnDisk, EveryFieldSurvivesSavingAndLoading) {
-    const ProjectRecord r = distinctRecord();
-    ASSERT_TRUE(writeProject(path("job.qdl"), r));
-    ProjectRecord back;
-    back.Machine = "left over from the last project";
-    ASSERT_TRUE(readProject(path("job.qdl"), back));
-    EXPECT_EQ(back, r);
-}
-
-TEST_F(ProjectFileOnDisk, SavingAShorterRecordLeavesTheOldTailAndLoadsRight) {
+TEST_F(ProjectFileOnDisk, SavingAShorterRecordLeavesTheOldTailAndLoadsEveryField) {
     ProjectRecord r = distinctRecord();
     r.Comments = "twenty characters!!!";
     ASSERT_TRUE(writeProject(path("job.qdl"), r));
@@ -350,6 +280,7 @@ TEST_F(ProjectFileOnDisk, SavingAShorterRecordLeavesTheOldTailAndLoadsRight) {
     EXPECT_EQ(fs::file_size(path("job.qdl")), longSize);
     EXPECT_EQ(encodeProject(r).size() + 10, longSize);
     ProjectRecord back;
+    back.Machine = "left over from the last project";
     ASSERT_TRUE(readProject(path("job.qdl"), back));
     EXPECT_EQ(back, r);
 }
@@ -374,7 +305,6 @@ TEST_F(ProjectFileOnDisk, AMissingSettingsFileReadsEmptyAndIsCreated) {
     std::array<std::string, 5> recent{"stale", "", "", "", ""};
     ASSERT_TRUE(readSettings(path("Corvane.ini"), recent));
     EXPECT_EQ(recent, (std::array<std::string, 5>{}));
-    ASSERT_TRUE(fs::exists(path("Corvane.ini")));
     EXPECT_EQ(fs::file_size(path("Corvane.ini")), 0u);
 
     const std::array<std::string, 5> list{"/a/é.qdl", "/b.qdl", "", "", "/c.qdl"};
