@@ -1,0 +1,270 @@
+// corvane-cli run as a script runs it: on fixture files and on projects written by the tests.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <random>
+
+#include "project/OleDate.h"
+#include "project/ProjectFile.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string fixture(const char* name) { return "'" + (fs::path(CORVANE_FIXTURES) / name).string() + "'"; }
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::temp_directory_path() /
+                  ("corvane-cli-" + std::string(info->name()) + "-" + std::to_string(std::random_device{}()));
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    // Runs corvane-cli with arguments already quoted for the shell.
+    CliRun run(const std::string& arguments) const {
+        const fs::path out = folder_ / "stdout", err = folder_ / "stderr";
+        const std::string command = std::string("'") + CORVANE_CLI + "' " + arguments + " >'" + out.string() +
+                                    "' 2>'" + err.string() + "'";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readText(out), readText(err)};
+    }
+    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string quoted(const std::string& name) const { return "'" + path(name) + "'"; }
+
+    // A default project written by the tool, changed by `edit`, then calculated with `options`.
+    CliRun calc(const std::string& options, const std::function<void(ProjectRecord&)>& edit = {}) {
+        if (!fs::exists(path("job.qdl"))) {
+            EXPECT_EQ(run("new " + quoted("job.qdl")).exitCode, 0);
+        }
+        if (edit) {
+            ProjectRecord record;
+            EXPECT_TRUE(readProject(path("job.qdl"), record));
+            edit(record);
+            EXPECT_TRUE(writeProject(path("job.qdl"), record));
+        }
+        return run("calc " + quoted("job.qdl") + " " + options);
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(Cli, NewWritesTheDefaultProjectStampedNow) {
+    const double before = nowOleDate();
+    const CliRun r = run("new " + quoted("fresh.qdl"));
+    const double after = nowOleDate();
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    const std::string bytes = readText(path("fresh.qdl"));
+    const std::string expected = readText(fs::path(CORVANE_FIXTURES) / "default.qdl");
+    ASSERT_EQ(bytes.size(), 330u);
+    EXPECT_EQ(bytes.substr(0, 322), expected.substr(0, 322));
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i) bits |= std::uint64_t(static_cast<unsigned char>(bytes[322 + i])) << (8 * i);
+    const double stamp = std::bit_cast<double>(bits);
+    EXPECT_GE(stamp, before - 1.0 / 86400);
+    EXPECT_LE(stamp, after + 1.0 / 86400);
+}
+
+TEST_F(Cli, NewOverwritesOnlyWhenForcedAndThenLeavesNoOldTail) {
+    { std::ofstream(path("job.qdl"), std::ios::binary) << std::string(400, 'x'); }
+    const CliRun refused = run("new " + quoted("job.qdl"));
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.err.find("already exists"), std::string::npos) << refused.err;
+    EXPECT_EQ(readText(path("job.qdl")), std::string(400, 'x'));
+    ASSERT_EQ(run("new --force " + quoted("job.qdl")).exitCode, 0);
+    EXPECT_EQ(fs::file_size(path("job.qdl")), 330u);
+}
+
+TEST_F(Cli, BadArgumentsAndUnusableFilesExitTwoWithOneLine) {
+    fs::create_directory(path("folder.qdl"));
+    ASSERT_EQ(run("new " + quoted("job.qdl")).exitCode, 0);
+    const std::string job = " " + quoted("job.qdl");
+    const std::string cases[] = {
+        "new",
+        "new " + quoted("a.qdl") + " " + quoted("b.qdl"),
+        "new --bogus " + quoted("a.qdl"),
+        "new " + quoted("notes.txt"),
+        "new " + quoted("no/such/folder/a.qdl"),
+        "dump",
+        "dump --force " + fixture("default.qdl"),
+        "dump " + quoted("missing.qdl"),
+        "dump " + quoted("folder.qdl"),
+        "calc",
+        "calc" + job + job,
+        "calc" + job + " --method tangent",
+        "calc" + job + " --rotation quarter",
+        "calc" + job + " --bracket both",
+        "calc" + job + " --method",
+        "calc" + job + " --fast",
+        "calc " + quoted("missing.qdl"),
+    };
+    for (const auto& arguments : cases) {
+        SCOPED_TRACE(arguments);
+        const CliRun r = run(arguments);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_EQ(r.err.back(), '\n');
+    }
+    EXPECT_FALSE(fs::exists(path("a.qdl")) || fs::exists(path("notes.txt")));
+}
+
+TEST_F(Cli, DumpShowsEveryFieldInFileOrder) {
+    const CliRun r = run("dump " + fixture("texts.qdl"));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, R"({
+  "Length": [[1.5, 4.5, 7.5, 10.5, 13.5], [2.5, 5.5, 8.5, 11.5, 14.5], [3.5, 6.5, 9.5, 12.5, 15.5]],
+  "Dial1Reading": [[-10.25, -7.25, -4.25, -1.25], [-9.25, -6.25, -3.25, -0.25], [-8.25, -5.25, -2.25, 0.75]],
+  "Dial2Reading": [[100.75, 103.75, 106.75, 109.75], [101.75, 104.75, 107.75, 110.75], [102.75, 105.75, 108.75, 111.75]],
+  "Span": 12.5,
+  "RPM": 1780,
+  "Material": 3,
+  "HotTemp": [150, 151, 152, 153],
+  "ColdTemp": [60, 61, 62, 63],
+  "Reserved1": -7,
+  "FaceDia2": 8.5,
+  "FaceDia1": 6.25,
+  "Sag": -2,
+  "Station": [0, 1, 1, 0],
+  "FootHeight": [11, 12, 13, 14],
+  "ReservedText": "raw \u0081\u008d\u008f\u0090\u009d",
+  "Machine": "Pumpe P-101 Müller",
+  "Technician": "José Ñúñez",
+  "Comments": "Kupplung € 0,5 mm\r\nzweite Zeile \"ok\"\ttab",
+  "M1Text": "Motor",
+  "M2Text": "Pumpe ü",
+  "Growth": [[0, 1.5, 3, 4.5, 6, 7.5], [0.5, 2, 3.5, 5, 6.5, 8], [1, 2.5, 4, 5.5, 7, 8.5]],
+  "DateStamp": 45366.4375,
+  "DateStampText": "15-Mar-2024 10:30:00"
+}
+)");
+}
+
+// Singles print shortest; what JSON cannot hold prints as text; a truncated file shows what it holds.
+TEST_F(Cli, DumpOfOddAndTruncatedFilesShowsWhatTheyHold) {
+    const struct {
+        const char* file;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"nonfinite.qdl",
+         {R"(  "Length": [["NaN", "Infinity", "-Infinity", 5, 20], [20, 20, 0, 0, 0], [70, 30, 50, 0, 0]],)",
+          R"(  "Dial1Reading": [[0, 20, 50, 30], [4.1666665, 0.1, 10, 0], [0, 5, 4, -1]],)",
+          R"(  "Dial2Reading": [[0, -20, -50, -30], [1e+20, -0, -2, 0], [0, -3, -4, -1]],)",
+          R"(  "Sag": 1e-07,)", R"(  "DateStamp": "NaN",)", R"(  "DateStampText": null)"}},
+        {"truncated.qdl",
+         {R"(  "Technician": "José Ñúñez",)", R"(  "Comments": "Kupplung €",)", R"(  "M1Text": "",)",
+          R"(  "Growth": [[0, 0, 0, 0, 0, 0], [0, 0, 0, 0, 0, 0], [0, 0, 0, 0, 0, 0]],)",
+          R"(  "DateStamp": 0,)"}},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = run(std::string("dump ") + fixture(c.file));
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        for (const auto& line : c.lines)
+            EXPECT_NE(r.out.find(line + "\n"), std::string::npos) << line << "\n" << r.out;
+    }
+}
+
+TEST_F(Cli, CalcPrintsBothLabelsAndTakesTheWindowsChoices) {
+    CliRun r = calc("");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out,
+              "Machine Foot 3: move  25.00 mils  DOWN\nMachine Foot 4: move  25.00 mils  DOWN\n\n"
+              "Machine Foot 3: move  5.000 mils  LEFT \nMachine Foot 4: move  5.000 mils  LEFT \n");
+    EXPECT_EQ(r.err, "");
+    const std::pair<const char*, const char*> cases[] = {
+        {"--rotation half", "Machine Foot 3: move  10.00 mils  DOWN\n"},
+        {"--method rim-face", "NEAR Foot: move  9.000 mils  DOWN\n"},
+        {"--method rim-face --bracket moveable", "NEAR Foot: move  1.000 mils  UP  \n"},
+        {"--method jack-shaft --bracket moveable", "InBoard Foot:   move  28.00 mils  UP  \n"},
+    };
+    for (const auto& [options, firstLine] : cases) {
+        r = calc(options);
+        EXPECT_EQ(r.exitCode, 0) << options;
+        EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), firstLine) << options;
+    }
+}
+
+TEST_F(Cli, CalcJsonCarriesTextsMovesAndGraphsInOrder) {
+    // Growth 0.5 and 0.1 under the stationary feet tilts the reference: feet 3 and 4 need 0.3 and 0.7
+    // mils more shims out.
+    const CliRun r = calc("--json --growth --autoscale --tolerance", [](ProjectRecord& p) {
+        p.growth(0, 0) = 0.5f;
+        p.growth(0, 1) = 0.1f;
+    });
+    EXPECT_EQ(r.exitCode, 0);
+    const std::string band =
+        "\"band\": {\"x\": [25, 35, 35, 25, 25], \"y\": [4.1666665, 4.1666665, -4.1666665, -4.1666665, "
+        "4.1666665]}";
+    EXPECT_EQ(
+        r.out,
+        "{\"vertical_text\": \"Machine Foot 3: move  25.30 mils  DOWN\\r\\nMachine Foot 4: move  "
+        "25.70 mils  DOWN\", \"horizontal_text\": \"Machine Foot 3: move  5.000 mils  LEFT \\r\\nMachine "
+        "Foot 4: move  5.000 mils  LEFT \", \"vertical_moves\": [0, 0, -25.3, -25.7], \"horizontal_moves\": "
+        "[0, 0, -5, -5], \"aborted\": false, \"abort_message\": null, \"growth_written\": [0.5, 0.1], "
+        "\"graph1\": {\"x_max\": 60, \"y_range\": [-50, 50], \"plot1\": {\"x\": [0, 20, 40], \"y\": [0, 0, "
+        "0]}, \"plot2\": {\"x\": [60, 40, 20], \"y\": [25.7, 25.3, 24.899998]}, \"plot2_visible\": true, " +
+            band +
+            "}, \"graph2\": {\"x_max\": 60, \"y_range\": [-10, 10], \"plot1\": {\"x\": [0, 20, 40], \"y\": "
+            "[0, 0, 0]}, \"plot2\": {\"x\": [60, 40, 20], \"y\": [-5, -5, -5]}, \"plot2_visible\": true, " +
+            band + "}}\n");
+}
+
+TEST_F(Cli, CalcWithoutAResultSaysWhyAndExitsOne) {
+    CliRun r = calc("", [](ProjectRecord& p) { p.Station = {0, 0, 0, 1}; });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Aborting Reverse Dial calculations\nYou must check 2 stationary machine feet.\n");
+    r = calc("--json --growth");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out,
+              "{\"vertical_text\": \"\", \"horizontal_text\": \"\", \"vertical_moves\": [], "
+              "\"horizontal_moves\": [], \"aborted\": true, \"abort_message\": \"Aborting Reverse Dial "
+              "calculations\\r\\nYou must check 2 stationary machine feet.\", \"growth_written\": null, "
+              "\"graph1\": null, \"graph2\": null}\n");
+
+    r = calc("--method rim-face", [](ProjectRecord& p) { p.FaceDia1 = 0; });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "No result: the face diameter is 0\n\nNo result: the face diameter is 0\n");
+    r = calc("--method rim-face --json --autoscale");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.out.find("\"vertical_moves\": [], "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"graph1\": {\"x_max\": 40, \"y_range\": null, \"plot1\": null, \"plot2\": null, "
+                         "\"plot2_visible\": false, \"band\": null}"),
+              std::string::npos)
+        << r.out;
+
+    r = calc("--json", [](ProjectRecord& p) {
+        p.Station = {1, 1, 0, 0};
+        p.dial1(0, 1) = NAN;
+    });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out.find("nan"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("No result: a dial reading is not a finite number"), std::string::npos) << r.out;
+}
+
+}  // namespace
+}  // namespace corvane
