@@ -151,6 +151,8 @@ void frmDials::setUpEntryBox(QLineEdit* box) {
 void frmDials::buildHeader(QWidget* central) {
     auto* frame = new QGroupBox(central);
     frame->setObjectName(QStringLiteral("frameHeader"));
+    // A frame without a caption: without a name a screen reader would announce a nameless panel.
+    frame->setAccessibleName(QStringLiteral("Header"));
     frame->setGeometry(kLeftX, 2, kWindowWidth - 2 * kLeftX, 34);
 
     auto* machineCaption = makeLabel(QStringLiteral("Machine:"), frame, "lblMachineCaption");
@@ -176,6 +178,8 @@ void frmDials::buildHeader(QWidget* central) {
     lblCompany = makeLabel(QString(), frame, "lblCompany");
     lblCompany->setGeometry(636, 6, 146, 22);
     lblCompany->setAccessibleDescription(QStringLiteral("Date stamp"));
+    // The caption and the date are two labels on screen; read out, the date says what it is.
+    lblCompany->setAccessibleName(QStringLiteral("Date:"));
 }
 
 void frmDials::buildMachineModel(QWidget* central) {
@@ -423,10 +427,13 @@ void frmDials::buildResults(QWidget* central) {
 void frmDials::buildMiscellaneous(QWidget* central) {
     frameMisc = new QGroupBox(QStringLiteral("Miscellaneous"), central);
     frameMisc->setObjectName(QStringLiteral("frameMisc"));
+    frameMisc->setAccessibleName(frameMisc->title());
     frameMisc->setGeometry(kRightX, 428, kRightWidth, 133);
 
     frameUnits = new QGroupBox(QStringLiteral("Engineering Units"), frameMisc);
     frameUnits->setObjectName(QStringLiteral("frameUnits"));
+    // Named explicitly: a frame inside a frame is otherwise announced by its outer frame's caption.
+    frameUnits->setAccessibleName(frameUnits->title());
     frameUnits->setGeometry(8, 18, 124, 66);
     auto* units = new QButtonGroup(frameUnits);
     const char* const captions[2] = {"English", "Metric"};
@@ -459,16 +466,20 @@ void frmDials::buildMiscellaneous(QWidget* central) {
     chkTolerance->setGeometry(146, 48, 130, 22);
     connect(chkTolerance, &QCheckBox::toggled, this, &frmDials::chkTolerance_Click);
 
+    // Screen readers on Linux announce a combo box by its current entry, not by its name: the
+    // description says what the box chooses.
     cmbMachine = new QComboBox(frameMisc);
     cmbMachine->setObjectName(QStringLiteral("cmbMachine"));
     cmbMachine->addItem(QStringLiteral("2 Machines"));
     cmbMachine->setAccessibleName(QStringLiteral("Machines"));
+    cmbMachine->setAccessibleDescription(QStringLiteral("Machines"));
     cmbMachine->setGeometry(146, 96, 104, 26);
 
     cmbRotation = new QComboBox(frameMisc);
     cmbRotation->setObjectName(QStringLiteral("cmbRotation"));
     cmbRotation->addItems({QStringLiteral("Full Rotation"), QStringLiteral("Half Rotation")});
     cmbRotation->setAccessibleName(QStringLiteral("Rotation"));
+    cmbRotation->setAccessibleDescription(QStringLiteral("Rotation"));
     cmbRotation->setGeometry(254, 96, 114, 26);
     connect(cmbRotation, &QComboBox::currentIndexChanged, this, &frmDials::cmbRotation_Click);
 
@@ -477,6 +488,7 @@ void frmDials::buildMiscellaneous(QWidget* central) {
     cmbFixMove->addItems({QStringLiteral("Fixed Mach"), QStringLiteral("Moveable Machine")});
     cmbFixMove->setToolTip(QStringLiteral("Indicators Attached to Machine"));
     cmbFixMove->setAccessibleName(QStringLiteral("Indicators Attached to Machine"));
+    cmbFixMove->setAccessibleDescription(QStringLiteral("Indicators Attached to Machine"));
     cmbFixMove->setGeometry(146, 96, 150, 26);
     cmbFixMove->hide();
     connect(cmbFixMove, &QComboBox::currentIndexChanged, this, &frmDials::cmbFixMove_Click);

@@ -185,7 +185,10 @@ void frmDials::Timer1_Timer() {
                    QString::fromStdString(formatDateTime(dialogs_.currentDate())));
 }
 
-void frmDials::showDateStamp(const QString& formatted) { lblCompany->setText(formatted); }
+void frmDials::showDateStamp(const QString& formatted) {
+    lblCompany->setText(formatted);
+    lblCompany->setAccessibleName(QStringLiteral("Date: ") + formatted);
+}
 
 void frmDials::setScaleButtonColour() {
     // Green while the graphs follow the results, white while they keep the user's zoom.
