@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QRadialGradient>
 #include <QWheelEvent>
 #include <algorithm>
@@ -29,6 +31,43 @@ QPointF onCircle(const QPointF& centre, double radius, double degrees) {
 }
 
 QString scaleLabel(double v) { return QString::number(v, 'g', 6); }
+
+// The static part of the dial, drawn into a transparent pixmap one pixel larger than the dial on
+// every side, with the dial at the same fraction of a pixel as on the widget.
+void paintFace(QPainter& p, const QRectF& dial, const QColor& ink, const QPalette& pal) {
+    const QPointF c = dial.center();
+    const double r = dial.width() / 2;
+
+    // Bezel and face.
+    QRadialGradient bezel(c, r, c - QPointF(r * 0.3, r * 0.3));
+    bezel.setColorAt(0, pal.color(QPalette::Light));
+    bezel.setColorAt(1, pal.color(QPalette::Button));
+    p.setPen(QPen(pal.color(QPalette::Mid), 1));
+    p.setBrush(bezel);
+    p.drawEllipse(c, r - 0.5, r - 0.5);
+
+    // Scale: ticks on the outer ring, ten divisions, minor ticks when there is room for them.
+    const int divisions = 10;
+    const int minorPerDivision = r >= 36 ? 5 : (r >= 24 ? 2 : 1);
+    const int ticks = divisions * minorPerDivision;
+    for (int i = 0; i <= ticks; ++i) {
+        const bool major = i % minorPerDivision == 0;
+        const double angle = kStartAngle - kSweep * i / ticks;
+        const double outer = r * 0.92;
+        const double inner = major ? r * 0.74 : r * 0.83;
+        p.setPen(QPen(ink, major ? std::max(1.2, r / 28) : 0.8, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(onCircle(c, inner, angle), onCircle(c, outer, angle));
+    }
+
+    // Raised cap in the middle.
+    const double capR = r * 0.55;
+    QRadialGradient cap(c, capR, c - QPointF(capR * 0.4, capR * 0.4));
+    cap.setColorAt(0, pal.color(QPalette::Light));
+    cap.setColorAt(1, pal.color(QPalette::Midlight).darker(110));
+    p.setPen(QPen(pal.color(QPalette::Mid), 1));
+    p.setBrush(cap);
+    p.drawEllipse(c, capR, capR);
+}
 
 }  // namespace
 
@@ -151,6 +190,33 @@ void Knob::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
 }
 
+QPixmap Knob::cachedFace(const QRectF& dial, const QColor& ink, const QPalette& pal) const {
+    const qreal ratio = devicePixelRatioF();
+    const QPointF origin(std::floor(dial.left()) - 1, std::floor(dial.top()) - 1);
+    const QRectF local = dial.translated(-origin);
+    // Keyed on what the face is drawn from: geometry, pixel ratio and the five colours.
+    QString key = QStringLiteral("corvane-knob-face-%1-%2-%3-%4")
+                      .arg(local.x())
+                      .arg(local.y())
+                      .arg(local.width())
+                      .arg(ratio);
+    for (const QColor& colour : {ink, pal.color(QPalette::Light), pal.color(QPalette::Button),
+                                 pal.color(QPalette::Mid), pal.color(QPalette::Midlight)})
+        key += QLatin1Char('-') + QString::number(colour.rgba(), 16);
+    QPixmap face;
+    if (QPixmapCache::find(key, &face)) return face;
+    const QSize size(int(std::ceil(local.right())) + 2, int(std::ceil(local.bottom())) + 2);
+    face = QPixmap(size * ratio);
+    face.setDevicePixelRatio(ratio);
+    face.fill(Qt::transparent);
+    QPainter p(&face);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintFace(p, local, ink, pal);
+    p.end();
+    QPixmapCache::insert(key, face);
+    return face;
+}
+
 void Knob::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -169,35 +235,10 @@ void Knob::paintEvent(QPaintEvent*) {
         p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
     }
 
-    // Bezel and face.
-    QRadialGradient bezel(c, r, c - QPointF(r * 0.3, r * 0.3));
-    bezel.setColorAt(0, pal.color(QPalette::Light));
-    bezel.setColorAt(1, pal.color(QPalette::Button));
-    p.setPen(QPen(pal.color(QPalette::Mid), 1));
-    p.setBrush(bezel);
-    p.drawEllipse(c, r - 0.5, r - 0.5);
-
-    // Scale: ticks on the outer ring, ten divisions, minor ticks when there is room for them.
-    const int divisions = 10;
-    const int minorPerDivision = r >= 36 ? 5 : (r >= 24 ? 2 : 1);
-    const int ticks = divisions * minorPerDivision;
-    for (int i = 0; i <= ticks; ++i) {
-        const bool major = i % minorPerDivision == 0;
-        const double angle = kStartAngle - kSweep * i / ticks;
-        const double outer = r * 0.92;
-        const double inner = major ? r * 0.74 : r * 0.83;
-        p.setPen(QPen(ink, major ? std::max(1.2, r / 28) : 0.8, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(onCircle(c, inner, angle), onCircle(c, outer, angle));
-    }
-
-    // Raised cap in the middle.
-    const double capR = r * 0.55;
-    QRadialGradient cap(c, capR, c - QPointF(capR * 0.4, capR * 0.4));
-    cap.setColorAt(0, pal.color(QPalette::Light));
-    cap.setColorAt(1, pal.color(QPalette::Midlight).darker(110));
-    p.setPen(QPen(pal.color(QPalette::Mid), 1));
-    p.setBrush(cap);
-    p.drawEllipse(c, capR, capR);
+    // Bezel, scale and cap do not move with the value: drawn once for every knob of this size and
+    // look, and then only copied. The dials of a window share one face.
+    const QPixmap face = cachedFace(dial, ink, pal);
+    p.drawPixmap(QPointF(std::floor(dial.left()) - 1, std::floor(dial.top()) - 1), face);
 
     // Needle: stops at the end of the scale for a value beyond it.
     const double angle = kStartAngle - kSweep * logic().fractionOf(value_);
