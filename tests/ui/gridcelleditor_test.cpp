@@ -14,9 +14,9 @@ using Walk = GridCellEditor::Walk;
 
 namespace {
 
-// A window with a grid laid out like one of the program's two: the length grid (labels A..E,
-// one value column, the editor a sibling of the grid) or the height grid (a row of foot numbers,
-// three value rows, four feet, the editor on the grid's viewport).
+// A grid laid out like one of the program's two: the length grid (labels A..E, one value column,
+// the editor a sibling of the grid) or the height grid (foot numbers over three value rows, four
+// feet, the editor on the grid's viewport).
 struct GridWindow {
     QWidget window;
     QTableWidget* grid = nullptr;
@@ -103,82 +103,46 @@ private slots:
     void init() { guard_ = std::make_unique<ModalDialogGuard>(); }
     void cleanup() { guard_.reset(); }
 
-    void doubleClickOpensWithTheCellTextCaretAtTheEnd() {
+    // The windows' own tests walk their grids with Enter and Shift+Enter, wrap, and discard with
+    // Escape; here are the keys and moves they do not reach.
+    void doubleClickOpensTheEditorOverTheCell() {
         GridWindow w(Walk::Rows);
         w.doubleClick(1, 1);
         QVERIFY(w.cells->isOpen());
         QCOMPARE(w.editor->text(), QStringLiteral("2.000"));
-        QCOMPARE(w.editor->cursorPosition(), 5);
         QVERIFY(!w.editor->hasSelectedText());
-        QVERIFY(w.editor->hasFocus());
-        // Over the cell, in the editor's own parent's coordinates.
         const QRect cell(
             w.grid->viewport()->mapTo(&w.window, w.grid->visualRect(w.grid->model()->index(1, 1)).topLeft()),
             w.grid->visualRect(w.grid->model()->index(1, 1)).size());
         QVERIFY2(cell.contains(w.editor->geometry()), "editor outside its cell");
-        QVERIFY(w.editor->width() >= cell.width() - 2 && w.editor->height() >= cell.height() - 2);
-    }
-
-    void escapeThrowsTheEditAway() {
-        GridWindow w(Walk::Rows);
-        QSignalSpy committed(w.cells, &GridCellEditor::committed);
-        w.doubleClick(1, 1);
-        QTest::keyClicks(w.editor, QStringLiteral("99"));
         QTest::keyClick(w.editor, Qt::Key_Escape);
-        QVERIFY(!w.cells->isOpen());
-        QVERIFY(w.grid->hasFocus());
         QVERIFY(w.window.isVisible());  // Escape closed the edit, not the window
-        w.cells->setCurrentCell(3, 1);
-        QCOMPARE(w.text(1, 1), QStringLiteral("2.000"));
-        QCOMPARE(committed.count(), 0);
     }
 
+    // A character starts the edit with itself, Enter and F2 with the cell's text; the caret at the end.
     void keysOnTheGridStartAnEdit_data() {
         QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("typed");  // for a character key
         QTest::addColumn<QString>("expectedText");
-        QTest::addColumn<int>("expectedCaret");
-        QTest::newRow("a digit starts with that digit") << 0 << "7"
-                                                        << "7" << 1;
-        QTest::newRow("a minus sign is kept too") << 0 << "-"
-                                                  << "-" << 1;
-        QTest::newRow("a letter") << 0 << "x"
-                                  << "x" << 1;
-        QTest::newRow("Enter starts with the cell") << int(Qt::Key_Return) << ""
-                                                    << "3.000" << 5;
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << ""
-                                      << "3.000" << 5;
-        QTest::newRow("space starts with the cell") << int(Qt::Key_Space) << ""
-                                                    << "3.000" << 5;
-        QTest::newRow("F2 starts with the cell") << int(Qt::Key_F2) << ""
-                                                 << "3.000" << 5;
+        QTest::newRow("a digit") << int(Qt::Key_7) << "7";
+        QTest::newRow("a minus sign") << int(Qt::Key_Minus) << "-";
+        QTest::newRow("Enter") << int(Qt::Key_Return) << "3.000";
+        QTest::newRow("F2") << int(Qt::Key_F2) << "3.000";
     }
     void keysOnTheGridStartAnEdit() {
         QFETCH(int, key);
-        QFETCH(QString, typed);
         QFETCH(QString, expectedText);
-        QFETCH(int, expectedCaret);
         GridWindow w(Walk::Rows);
         w.cells->setCurrentCell(2, 1);
         w.grid->setFocus();
-        if (key != 0)
-            QTest::keyClick(w.grid, Qt::Key(key));
-        else
-            QTest::keyClicks(w.grid, typed);
+        QTest::keyClick(w.grid, Qt::Key(key));
         QVERIFY(w.cells->isOpen());
         QCOMPARE(w.editor->text(), expectedText);
-        QCOMPARE(w.editor->cursorPosition(), expectedCaret);
+        QCOMPARE(w.editor->cursorPosition(), int(expectedText.size()));
         QVERIFY(w.editor->hasFocus());
         QCOMPARE(w.current(), QPoint(1, 2));
     }
 
-    void typingGoesOnWhereTheFirstKeyStarted() {
-        GridWindow w(Walk::Rows);
-        w.typeAt(0, 1, QStringLiteral("12.3456"));
-        QCOMPARE(w.editor->text(), QStringLiteral("12.3456"));
-    }
-
-    // Enter and Tab commit by walking on; with a modifier they walk back and stop at the first cell.
+    // Keypad Enter and Tab commit and walk on like Enter; with Shift there is no cell before the first.
     void enterCommitsAndWalks_data() {
         QTest::addColumn<int>("walk");
         QTest::addColumn<QPoint>("start");  // (column, row)
@@ -188,28 +152,12 @@ private slots:
         QTest::addColumn<bool>("commits");
         const int rows = int(Walk::Rows), columns = int(Walk::Columns);
         const int none = Qt::NoModifier, shift = Qt::ShiftModifier;
-        QTest::newRow("rows: Enter moves down")
-            << rows << QPoint(1, 1) << int(Qt::Key_Return) << none << QPoint(1, 2) << true;
         QTest::newRow("rows: keypad Enter moves down")
             << rows << QPoint(1, 1) << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << QPoint(1, 2) << true;
         QTest::newRow("rows: Tab acts as Enter")
             << rows << QPoint(1, 3) << int(Qt::Key_Tab) << none << QPoint(1, 4) << true;
-        QTest::newRow("rows: last row wraps to the first")
-            << rows << QPoint(1, 4) << int(Qt::Key_Return) << none << QPoint(1, 0) << true;
-        QTest::newRow("rows: Shift+Enter moves up")
-            << rows << QPoint(1, 3) << int(Qt::Key_Return) << shift << QPoint(1, 2) << true;
-        QTest::newRow("rows: Ctrl+Enter moves up") << rows << QPoint(1, 3) << int(Qt::Key_Return)
-                                                   << int(Qt::ControlModifier) << QPoint(1, 2) << true;
-        QTest::newRow("rows: Shift+Tab moves up")
-            << rows << QPoint(1, 3) << int(Qt::Key_Backtab) << shift << QPoint(1, 2) << true;
         QTest::newRow("rows: Shift+Enter on the first row stays")
             << rows << QPoint(1, 0) << int(Qt::Key_Return) << shift << QPoint(1, 0) << false;
-        QTest::newRow("columns: Enter moves right")
-            << columns << QPoint(1, 2) << int(Qt::Key_Return) << none << QPoint(2, 2) << true;
-        QTest::newRow("columns: last foot wraps to the first")
-            << columns << QPoint(4, 3) << int(Qt::Key_Return) << none << QPoint(1, 3) << true;
-        QTest::newRow("columns: Shift+Enter moves left")
-            << columns << QPoint(3, 1) << int(Qt::Key_Return) << shift << QPoint(2, 1) << true;
         QTest::newRow("columns: Shift+Enter on the first foot stays")
             << columns << QPoint(1, 2) << int(Qt::Key_Return) << shift << QPoint(1, 2) << false;
     }
@@ -251,35 +199,6 @@ private slots:
         }
     }
 
-    void theCommittedValueIsTheShownValue_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<double>("value");
-        QTest::newRow("rounded to the shown decimals") << "12.3456"
-                                                       << "12.35" << 12.35;
-        QTest::newRow("no number is 0") << "abc"
-                                        << "0.00" << 0.0;
-        QTest::newRow("leading number only") << "4.5in"
-                                             << "4.500" << 4.5;
-        QTest::newRow("negative") << "-3"
-                                  << "-3.000" << -3.0;
-        QTest::newRow("emptied cell") << ""
-                                      << "0.00" << 0.0;
-    }
-    void theCommittedValueIsTheShownValue() {
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QFETCH(double, value);
-        GridWindow w(Walk::Rows);
-        QSignalSpy committed(w.cells, &GridCellEditor::committed);
-        w.doubleClick(2, 1);
-        w.editor->setText(typed);
-        QTest::keyClick(w.editor, Qt::Key_Return);
-        QCOMPARE(w.text(2, 1), shown);
-        QCOMPARE(committed.count(), 1);
-        QCOMPARE(committed.at(0).at(2).toDouble(), value);
-    }
-
     void leavingTheCellByMouseOrArrowCommits_data() {
         QTest::addColumn<bool>("byMouse");
         QTest::newRow("click on another cell") << true;
@@ -311,11 +230,8 @@ private slots:
         w.grid->setFocus();
         QTest::keyClick(w.grid, Qt::Key_Left);
         QCOMPARE(w.current(), QPoint(1, 3));
-        w.cells->setCurrentCell(2, 0);
-        QCOMPARE(w.current(), QPoint(1, 2));
         w.grid->setCurrentCell(4, 0);  // even the grid's own move
         QCOMPARE(w.current(), QPoint(1, 4));
-
         GridWindow h(Walk::Columns);
         h.cells->setCurrentCell(2, 3);
         h.click(0, 2);  // the foot numbers

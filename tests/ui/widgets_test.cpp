@@ -1,13 +1,11 @@
 #include <qcustomplot.h>
 
-#include <QAccessible>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QtTest>
 #include <memory>
 
 #include "UiTestSupport.h"
-#include "ui/widgets/FileFilter.h"
 #include "ui/widgets/Knob.h"
 #include "ui/widgets/ResultGraph.h"
 #include "ui/widgets/Thermometer.h"
@@ -22,23 +20,19 @@ namespace {
 struct Scale {
     std::unique_ptr<QWidget> widget;
     double value() const { return widget->property("value").toDouble(); }
-    void setValue(double v) {
-        if (auto* k = qobject_cast<Knob*>(widget.get()))
-            k->setValue(v);
-        else
-            static_cast<Thermometer*>(widget.get())->setValue(v);
-    }
+    void setValue(double v) { widget->setProperty("value", v); }
     void setRange(double lo, double hi) {
-        if (auto* k = qobject_cast<Knob*>(widget.get()))
-            k->setRange(lo, hi);
-        else
-            static_cast<Thermometer*>(widget.get())->setRange(lo, hi);
+        apply([&](auto& w) { w.setRange(lo, hi); });
     }
-    void setStep(double s) {
+    void setStep(double step) {
+        apply([&](auto& w) { w.setStep(step); });
+    }
+    template <class F>
+    void apply(F f) {
         if (auto* k = qobject_cast<Knob*>(widget.get()))
-            k->setStep(s);
+            f(*k);
         else
-            static_cast<Thermometer*>(widget.get())->setStep(s);
+            f(*static_cast<Thermometer*>(widget.get()));
     }
 };
 
@@ -55,7 +49,11 @@ Scale makeScale(const QString& kind) {
     return s;
 }
 
-void addKinds() { QTest::addColumn<QString>("kind"); }
+void addKindRows() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("knob") << "knob";
+    QTest::newRow("thermometer") << "thermometer";
+}
 
 PlotData points(std::vector<float> x, std::vector<float> y) { return PlotData{std::move(x), std::move(y)}; }
 
@@ -69,41 +67,27 @@ private slots:
 
     // --- Knob and Thermometer
 
-    void valueChangedOnlyOnARealChange_data() {
-        addKinds();
-        QTest::newRow("knob") << "knob";
-        QTest::newRow("thermometer") << "thermometer";
-    }
-    void valueChangedOnlyOnARealChange() {
+    // valueChanged only on a real change (or a handler pair would ping-pong), whoever sets the value;
+    // a value beyond the scale is kept, through any change of scale.
+    void valueChangedOnlyOnARealChangeAndBeyondTheScaleIsKept_data() { addKindRows(); }
+    void valueChangedOnlyOnARealChangeAndBeyondTheScaleIsKept() {
         QFETCH(QString, kind);
         Scale s = makeScale(kind);
         QSignalSpy spy(s.widget.get(), SIGNAL(valueChanged(double)));
         s.setValue(12.5);
         s.setValue(12.5);
         s.setValue(0);
-        s.setValue(-0.0);  // the same number: no event, or a handler pair would ping-pong
-        QCOMPARE(spy.count(), 2);
-        QCOMPARE(spy.at(0).at(0).toDouble(), 12.5);
-        QCOMPARE(spy.at(1).at(0).toDouble(), 0.0);
-    }
-
-    void programValueBeyondTheScaleIsKept_data() { valueChangedOnlyOnARealChange_data(); }
-    void programValueBeyondTheScaleIsKept() {
-        QFETCH(QString, kind);
-        Scale s = makeScale(kind);
-        QSignalSpy spy(s.widget.get(), SIGNAL(valueChanged(double)));
+        s.setValue(-0.0);
         s.setValue(250);
-        QCOMPARE(s.value(), 250.0);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toDouble(), 250.0);
-        // A new, smaller scale clips nothing and reports nothing.
         s.setRange(-10, 10);
-        QCOMPARE(s.value(), 250.0);
         s.setRange(-500, 500);
         QCOMPARE(s.value(), 250.0);
-        QCOMPARE(spy.count(), 1);
-        // Painting a value beyond the scale must not trip over it.
-        s.widget->grab();
+        QCOMPARE(spy.count(), 3);
+        QCOMPARE(spy.at(0).at(0).toDouble(), 12.5);
+        QCOMPARE(spy.at(1).at(0).toDouble(), 0.0);
+        QCOMPARE(spy.at(2).at(0).toDouble(), 250.0);
+        s.setRange(-10, 10);
+        s.widget->grab();  // painting a value beyond the scale must not trip over it
     }
 
     void keysAndWheelTurnByTheStep_data() {
@@ -117,22 +101,16 @@ private slots:
             auto row = [&](const char* name) {
                 return &QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(kind, name)));
             };
-            *row("Up") << kind << 0.0 << 1.0 << int(Qt::Key_Up) << 0 << 1.0;
             *row("Right") << kind << 0.0 << 1.0 << int(Qt::Key_Right) << 0 << 1.0;
-            *row("Down") << kind << 0.0 << 1.0 << int(Qt::Key_Down) << 0 << -1.0;
             *row("Left") << kind << 0.0 << 2.5 << int(Qt::Key_Left) << 0 << -2.5;
             *row("PageUp ten steps") << kind << 3.0 << 1.0 << int(Qt::Key_PageUp) << 0 << 13.0;
-            *row("PageDown ten steps") << kind << 3.0 << 1.0 << int(Qt::Key_PageDown) << 0 << -7.0;
             *row("Home") << kind << 3.0 << 1.0 << int(Qt::Key_Home) << 0 << -100.0;
             *row("End") << kind << 3.0 << 1.0 << int(Qt::Key_End) << 0 << 100.0;
             *row("Up stops at the end") << kind << 99.5 << 1.0 << int(Qt::Key_Up) << 0 << 100.0;
-            *row("PageDown stops at the end") << kind << -95.0 << 1.0 << int(Qt::Key_PageDown) << 0 << -100.0;
             *row("Up beyond the scale stays") << kind << 250.0 << 1.0 << int(Qt::Key_Up) << 0 << 250.0;
             *row("Down beyond the scale comes back")
                 << kind << 250.0 << 1.0 << int(Qt::Key_Down) << 0 << 100.0;
-            *row("wheel notch up") << kind << 0.0 << 0.5 << 0 << 120 << 0.5;
-            *row("wheel notch down") << kind << 0.0 << 0.5 << 0 << -120 << -0.5;
-            *row("two wheel notches") << kind << 0.0 << 1.0 << 0 << 240 << 2.0;
+            *row("two wheel notches down") << kind << 0.0 << 0.5 << 0 << -240 << -1.0;
             *row("part of a notch waits") << kind << 0.0 << 1.0 << 0 << 60 << 0.0;
         }
     }
@@ -157,7 +135,7 @@ private slots:
         QCOMPARE(s.value(), expected);
     }
 
-    void manySmallStepsLandOnTheScale_data() { valueChangedOnlyOnARealChange_data(); }
+    void manySmallStepsLandOnTheScale_data() { addKindRows(); }
     void manySmallStepsLandOnTheScale() {
         QFETCH(QString, kind);
         Scale s = makeScale(kind);
@@ -173,8 +151,6 @@ private slots:
         QTest::addColumn<double>("expected");
         QTest::newRow("12 o'clock is mid-scale") << 90.0 << 0.0;
         QTest::newRow("9 o'clock, a sixth of the way") << 180.0 << -67.0;
-        QTest::newRow("3 o'clock, five sixths") << 0.0 << 67.0;
-        QTest::newRow("lower left end") << 225.0 << -100.0;
         QTest::newRow("lower right end") << -45.0 << 100.0;
         QTest::newRow("gap left of bottom takes the minimum") << 260.0 << -100.0;
         QTest::newRow("gap right of bottom takes the maximum") << 280.0 << 100.0;
@@ -187,11 +163,7 @@ private slots:
         knob.setRange(-100, 100);
         knob.setStep(1);
         knob.setValue(50);
-        const QPoint centre = dialCentre(knob);
-        const double a = qDegreesToRadians(degrees);
-        const QPoint at = centre + QPoint(qRound(25 * std::cos(a)), -qRound(25 * std::sin(a)));
-        QTest::mousePress(&knob, Qt::LeftButton, Qt::NoModifier, at);
-        QTest::mouseRelease(&knob, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseClick(&knob, Qt::LeftButton, Qt::NoModifier, pointAt(knob, degrees));
         QCOMPARE(knob.value(), expected);
     }
 
@@ -199,11 +171,7 @@ private slots:
         Knob knob;
         knob.resize(80, 80 + knob.fontMetrics().height());
         knob.setRange(-100, 100);
-        const QPoint c = dialCentre(knob);
-        auto at = [&](double degrees) {
-            const double a = qDegreesToRadians(degrees);
-            return c + QPoint(qRound(25 * std::cos(a)), -qRound(25 * std::sin(a)));
-        };
+        const auto at = [&](double degrees) { return pointAt(knob, degrees); };
         QTest::mousePress(&knob, Qt::LeftButton, Qt::NoModifier, at(-40));
         QCOMPARE(knob.value(), 96.0);
         // On through the bottom gap towards the minimum's side: the needle stops at the maximum.
@@ -228,58 +196,7 @@ private slots:
         QCOMPARE(spy.count(), 2);
     }
 
-    void scalesAreAccessibleWithTheirValues_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("role");
-        QTest::newRow("knob") << "knob" << int(QAccessible::Dial);
-        QTest::newRow("thermometer") << "thermometer" << int(QAccessible::Slider);
-    }
-    void scalesAreAccessibleWithTheirValues() {
-        QFETCH(QString, kind);
-        QFETCH(int, role);
-        Scale s = makeScale(kind);
-        s.widget->setAccessibleName(QStringLiteral("Dial 1 - 3:00"));
-        s.setStep(0.5);
-        s.setValue(12.5);
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(s.widget.get());
-        QVERIFY(iface);
-        QCOMPARE(int(iface->role()), role);
-        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Dial 1 - 3:00"));
-        QVERIFY(iface->state().focusable);
-        QAccessibleValueInterface* value = iface->valueInterface();
-        QVERIFY(value);
-        QCOMPARE(value->currentValue().toDouble(), 12.5);
-        QCOMPARE(value->minimumValue().toDouble(), -100.0);
-        QCOMPARE(value->maximumValue().toDouble(), 100.0);
-        QCOMPARE(value->minimumStepSize().toDouble(), 0.5);
-        QSignalSpy spy(s.widget.get(), SIGNAL(valueChanged(double)));
-        value->setCurrentValue(-7.4);
-        QCOMPARE(s.value(), -7.4);
-        QCOMPARE(spy.count(), 1);
-    }
-
-    // --- ResultGraph
-
-    void graphCarriesTheNamedAxesAndPlots() {
-        ResultGraph g;
-        QCustomPlot* plot = g.plotWidget();
-        QCOMPARE(plot->xAxis->objectName(), QStringLiteral("XAxis"));
-        QCOMPARE(plot->yAxis->objectName(), QStringLiteral("YAxis-1"));
-        QCOMPARE(plot->plottableCount(), 3);
-        const QColor colours[3] = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 0, 0)};
-        for (int i = 0; i < 3; ++i) {
-            auto* curve = qobject_cast<QCPCurve*>(plot->plottable(i));
-            QVERIFY(curve);
-            QCOMPARE(curve->name(), QStringLiteral("Plot-%1").arg(i + 1));
-            QCOMPARE(curve->pen().color(), colours[i]);
-        }
-        // Both machine lines are drawn alike; the band differs from them.
-        QCOMPARE(plot->plottable(0)->pen().width(), plot->plottable(1)->pen().width());
-        QVERIFY(plot->plottable(2)->pen().style() != plot->plottable(0)->pen().style());
-        QVERIFY(g.plotVisible(1));
-        QVERIFY(!g.plotVisible(3));
-        QCOMPARE(g.xMin(), 0.0);
-    }
+    // --- ResultGraph: the machine lines and the band are curves, drawn in the order given
 
     void plotsKeepThePointOrder_data() {
         QTest::addColumn<int>("plot");
@@ -303,11 +220,7 @@ private slots:
     void yRangeReadsBackExactly_data() {
         QTest::addColumn<double>("min");
         QTest::addColumn<double>("max");
-        QTest::newRow("symmetric") << -10.0 << 10.0;
-        QTest::newRow("narrowed") << -8.0 << 8.0;
         QTest::newRow("narrowed then widened") << -9.6 << 9.6;
-        QTest::newRow("tiny") << -0.2 << 0.2;
-        QTest::newRow("off centre") << -3.3 << 17.75;
         QTest::newRow("single value") << 0.0 << 0.0;
     }
     void yRangeReadsBackExactly() {
@@ -320,22 +233,6 @@ private slots:
         // The axis shows a range it can draw that holds what was asked for.
         const QCPRange shown = g.plotWidget()->yAxis->range();
         QVERIFY(shown.lower <= min && shown.upper >= max && shown.upper > shown.lower);
-    }
-
-    void xMaxLeavesTheMinimum() {
-        ResultGraph g;
-        g.setXMax(35.5);
-        QCOMPARE(g.xMin(), 0.0);
-        QCOMPARE(g.xMax(), 35.5);
-        QCOMPARE(g.plotWidget()->xAxis->range().lower, 0.0);
-        QCOMPARE(g.plotWidget()->xAxis->range().upper, 35.5);
-        g.setXMax(0);  // all lengths 0
-        QCOMPARE(g.xMax(), 0.0);
-        QCOMPARE(g.xMin(), 0.0);
-        QVERIFY(g.plotWidget()->xAxis->range().upper > g.plotWidget()->xAxis->range().lower);
-        g.setXMax(12);
-        QCOMPARE(g.plotWidget()->xAxis->range().lower, 0.0);
-        QCOMPARE(g.plotWidget()->xAxis->range().upper, 12.0);
     }
 
     void applyShowsWhatTheCalculationGives_data() {
@@ -383,32 +280,6 @@ private slots:
         QCOMPARE(g.plotData(3), hasBand && showBand ? *r.band : old);
     }
 
-    // --- File dialog filter
-
-    void fileFilterInTheToolkitsForm_data() {
-        QTest::addColumn<QString>("given");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("project files") << "Corvane Files (*.qdl)| *.qdl"
-                                       << "Corvane Files (*.qdl)";
-        QTest::newRow("description without pattern") << "Corvane Files|*.qdl"
-                                                     << "Corvane Files (*.qdl)";
-        QTest::newRow("pattern decides") << "Projects (*.txt)|*.qdl"
-                                         << "Projects (*.qdl)";
-        QTest::newRow("two pairs") << "Corvane Files (*.qdl)|*.qdl|All Files (*.*)|*.*"
-                                   << "Corvane Files (*.qdl);;All Files (*.*)";
-        QTest::newRow("pattern list") << "Data|*.qdl;*.bak"
-                                      << "Data (*.qdl *.bak)";
-        QTest::newRow("description only") << "Everything"
-                                          << "Everything (*)";
-        QTest::newRow("empty") << ""
-                               << "";
-    }
-    void fileFilterInTheToolkitsForm() {
-        QFETCH(QString, given);
-        QFETCH(QString, expected);
-        QCOMPARE(toQtFileFilter(given), expected);
-    }
-
     // --- The real message boxes: the program's title, the right buttons, the answer read right
 
     void messageBoxesCarryTheProgramTitle_data() {
@@ -451,32 +322,12 @@ private slots:
         QCOMPARE(answer, expected);
     }
 
-    // --- Test support: a scripted question with no answer must not block
-
-    void scriptedDialogsAnswerInOrderAndRecord() {
-        ScriptedDialogs d;
-        d.pushYesNo(true);
-        d.pushYesNo(false);
-        d.pushSaveFile(std::nullopt);
-        d.pushOpenFile(QStringLiteral("/tmp/a.qdl"));
-        QVERIFY(d.askYesNo(nullptr, QStringLiteral("first")));
-        QVERIFY(!d.askYesNo(nullptr, QStringLiteral("second")));
-        QCOMPARE(d.chooseSaveFile(nullptr, QStringLiteral("/tmp"), QStringLiteral("f")), std::nullopt);
-        QCOMPARE(d.chooseOpenFile(nullptr, QStringLiteral("/tmp"), QStringLiteral("f")),
-                 std::optional<QString>(QStringLiteral("/tmp/a.qdl")));
-        d.showMessage(nullptr, QStringLiteral("note"));
-        QCOMPARE(d.questions, QStringList({QStringLiteral("first"), QStringLiteral("second")}));
-        QCOMPARE(d.messages, QStringList({QStringLiteral("note")}));
-        QCOMPARE(d.fileRequests.size(), size_t(2));
-        QVERIFY(d.fileRequests[0].save);
-        QCOMPARE(d.unusedAnswers(), 0);
-        QVERIFY(d.errors.isEmpty());
-    }
-
 private:
-    static QPoint dialCentre(const Knob& knob) {
-        const int labels = knob.fontMetrics().height();
-        return QPoint(knob.width() / 2, (knob.height() - labels) / 2);
+    // A point 25 pixels from the dial's centre (above the end labels), counter-clockwise from 3 o'clock.
+    static QPoint pointAt(const Knob& knob, double degrees) {
+        const QPoint centre(knob.width() / 2, (knob.height() - knob.fontMetrics().height()) / 2);
+        const double a = qDegreesToRadians(degrees);
+        return centre + QPoint(qRound(25 * std::cos(a)), -qRound(25 * std::sin(a)));
     }
 };
 
