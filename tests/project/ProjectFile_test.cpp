@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <filesystem>
@@ -164,69 +165,42 @@ TEST(ProjectDecode, ATextLongerThanTheCountCanHoldIsCut) {
     EXPECT_EQ(back.growth(0, 0), 3.0f);
 }
 
-// A file cut anywhere loads what it holds: each field that is wholly there has its value,
-// a text keeps the bytes that are there, and everything after the cut is 0 or empty.
-TEST(ProjectDecode, EveryPrefixOfARecordLoadsWhatItHolds) {
+// A file cut anywhere loads what it holds: every field wholly there keeps its value, a text keeps
+// the bytes that are there, and everything after the cut is 0 or empty.
+TEST(ProjectDecode, AFileCutAnywhereLoadsWhatItHolds) {
     const ProjectRecord full = distinctRecord();
     const auto bytes = encodeProject(full);
-
-    using Copy = std::function<void(ProjectRecord&, std::size_t available)>;
-    struct Field {
-        std::size_t size;
-        Copy copy;
-        bool isText = false;
-    };
-    std::vector<Field> fields;
-    auto singles = [&](auto member, std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i)
-            fields.push_back(
-                {4, [=, &full](ProjectRecord& r, std::size_t) { (r.*member)[i] = (full.*member)[i]; }});
-    };
-    auto single = [&](float ProjectRecord::*member) {
-        fields.push_back({4, [=, &full](ProjectRecord& r, std::size_t) { r.*member = full.*member; }});
-    };
-    auto text = [&](std::string ProjectRecord::*member) {
-        const std::string stored = utf8ToCp1252(full.*member);
-        fields.push_back({2 + stored.size(),
-                          [=](ProjectRecord& r, std::size_t available) {
-                              if (available >= 2)
-                                  r.*member =
-                                      cp1252ToUtf8(stored.substr(0, std::min(available - 2, stored.size())));
-                          },
-                          true});
-    };
-    singles(&ProjectRecord::Length, 15);
-    singles(&ProjectRecord::Dial1Reading, 12);
-    singles(&ProjectRecord::Dial2Reading, 12);
-    single(&ProjectRecord::Span);
-    single(&ProjectRecord::RPM);
-    fields.push_back({2, [&](ProjectRecord& r, std::size_t) { r.Material = full.Material; }});
-    singles(&ProjectRecord::HotTemp, 4);
-    singles(&ProjectRecord::ColdTemp, 4);
-    single(&ProjectRecord::Reserved1);
-    single(&ProjectRecord::FaceDia2);
-    single(&ProjectRecord::FaceDia1);
-    single(&ProjectRecord::Sag);
-    for (std::size_t i = 0; i < 4; ++i)
-        fields.push_back({2, [&full, i](ProjectRecord& r, std::size_t) { r.Station[i] = full.Station[i]; }});
-    singles(&ProjectRecord::FootHeight, 4);
-    for (auto member : {&ProjectRecord::ReservedText, &ProjectRecord::Machine, &ProjectRecord::Technician,
-                        &ProjectRecord::Comments, &ProjectRecord::M1Text, &ProjectRecord::M2Text})
-        text(member);
-    singles(&ProjectRecord::Growth, 18);
-    fields.push_back({8, [&](ProjectRecord& r, std::size_t) { r.DateStamp = full.DateStamp; }});
-
-    for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
-        ProjectRecord expected;
-        std::size_t at = 0;
-        for (const auto& f : fields) {
-            const std::size_t available = cut > at ? cut - at : 0;
-            if (available >= f.size || (f.isText && available >= 2)) f.copy(expected, available);
-            at += f.size;
-        }
-        ASSERT_EQ(decodeProject(bytes.data(), cut), expected) << "file cut after " << cut << " bytes";
+    std::vector<std::size_t> ends{0};  // where each fixed field ends
+    const std::pair<int, std::size_t> fields[] = {{41, 4}, {1, 2}, {12, 4}, {4, 2}, {4, 4}};
+    for (const auto& [count, size] : fields)
+        for (int i = 0; i < count; ++i) ends.push_back(ends.back() + size);
+    ASSERT_EQ(ends.back(), 238u);
+    for (std::size_t cut = 0; cut <= 238; ++cut) {
+        const auto again = encodeProject(decodeProject(bytes.data(), cut));
+        const auto whole =
+            static_cast<std::ptrdiff_t>(*std::prev(std::upper_bound(ends.begin(), ends.end(), cut)));
+        ASSERT_EQ(again.size(), 330u);
+        ASSERT_TRUE(std::equal(bytes.begin(), bytes.begin() + whole, again.begin())) << "cut after " << cut;
+        ASSERT_EQ(std::count(again.begin() + whole, again.end(), 0), 330 - whole) << "cut after " << cut;
     }
-    ASSERT_EQ(decodeProject(bytes.data(), bytes.size()), full);
+    const struct {
+        std::size_t cut;
+        std::string machine, m2;
+        bool growth;
+    } cases[] = {
+        {247, "Café", "", false},  // inside the machine name
+        {bytes.size() - 81, full.Machine, "Mülle", false},
+        {bytes.size() - 4, full.Machine, full.M2Text, true},  // inside the date stamp
+    };
+    for (const auto& c : cases) {
+        const ProjectRecord r = decodeProject(bytes.data(), c.cut);
+        EXPECT_EQ(r.ReservedText, "r") << c.cut;
+        EXPECT_EQ(r.Machine, c.machine) << c.cut;
+        EXPECT_EQ(r.M2Text, c.m2) << c.cut;
+        EXPECT_EQ(r.Growth, c.growth ? full.Growth : ProjectRecord{}.Growth) << c.cut;
+        EXPECT_EQ(r.DateStamp, 0.0) << c.cut;
+    }
+    EXPECT_EQ(decodeProject(bytes.data(), bytes.size()), full);
 }
 
 TEST(ProjectDecode, HostileCountsTakeOnlyTheBytesThatAreThere) {
