@@ -35,9 +35,9 @@ TEST(RimFace, LabelsOfTheDefaultsAndTheirVariations) {
         std::string vertical;
         std::string horizontal;
     } cases[] = {
-        {"bracket on the fixed shaft", 0, false, [](ProjectRecord&) {},
+        {"bracket side \"Fixed Mach\"", 0, false, [](ProjectRecord&) {},
          labels("9.000 mils  DOWN", "13.00 mils  DOWN"), labels("9.000 mils  RIGHT", "13.00 mils  RIGHT")},
-        {"bracket on the moveable shaft", 1, false, [](ProjectRecord&) {},
+        {"bracket side \"Moveable Machine\"", 1, false, [](ProjectRecord&) {},
          labels("1.000 mils  UP  ", "3.000 mils  DOWN"), labels("1.000 mils   LEFT", "3.000 mils  RIGHT")},
         {"all readings zero", 0, false,
          [](ProjectRecord& r) {
