@@ -69,6 +69,33 @@ void paintFace(QPainter& p, const QRectF& dial, const QColor& ink, const QPalett
     p.drawEllipse(c, capR, capR);
 }
 
+// Bezel, scale and cap for this dial rectangle and look, from the pixmap cache when drawn before.
+QPixmap cachedFace(const QRectF& dial, const QColor& ink, const QPalette& pal, qreal ratio) {
+    const QPointF origin(std::floor(dial.left()) - 1, std::floor(dial.top()) - 1);
+    const QRectF local = dial.translated(-origin);
+    // Keyed on what the face is drawn from: geometry, pixel ratio and the five colours.
+    QString key = QStringLiteral("corvane-knob-face-%1-%2-%3-%4")
+                      .arg(local.x())
+                      .arg(local.y())
+                      .arg(local.width())
+                      .arg(ratio);
+    for (const QColor& colour : {ink, pal.color(QPalette::Light), pal.color(QPalette::Button),
+                                 pal.color(QPalette::Mid), pal.color(QPalette::Midlight)})
+        key += QLatin1Char('-') + QString::number(colour.rgba(), 16);
+    QPixmap face;
+    if (QPixmapCache::find(key, &face)) return face;
+    const QSize size(int(std::ceil(local.right())) + 2, int(std::ceil(local.bottom())) + 2);
+    face = QPixmap(size * ratio);
+    face.setDevicePixelRatio(ratio);
+    face.fill(Qt::transparent);
+    QPainter p(&face);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintFace(p, local, ink, pal);
+    p.end();
+    QPixmapCache::insert(key, face);
+    return face;
+}
+
 }  // namespace
 
 Knob::Knob(QWidget* parent) : QWidget(parent) {
@@ -190,33 +217,6 @@ void Knob::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
 }
 
-QPixmap Knob::cachedFace(const QRectF& dial, const QColor& ink, const QPalette& pal) const {
-    const qreal ratio = devicePixelRatioF();
-    const QPointF origin(std::floor(dial.left()) - 1, std::floor(dial.top()) - 1);
-    const QRectF local = dial.translated(-origin);
-    // Keyed on what the face is drawn from: geometry, pixel ratio and the five colours.
-    QString key = QStringLiteral("corvane-knob-face-%1-%2-%3-%4")
-                      .arg(local.x())
-                      .arg(local.y())
-                      .arg(local.width())
-                      .arg(ratio);
-    for (const QColor& colour : {ink, pal.color(QPalette::Light), pal.color(QPalette::Button),
-                                 pal.color(QPalette::Mid), pal.color(QPalette::Midlight)})
-        key += QLatin1Char('-') + QString::number(colour.rgba(), 16);
-    QPixmap face;
-    if (QPixmapCache::find(key, &face)) return face;
-    const QSize size(int(std::ceil(local.right())) + 2, int(std::ceil(local.bottom())) + 2);
-    face = QPixmap(size * ratio);
-    face.setDevicePixelRatio(ratio);
-    face.fill(Qt::transparent);
-    QPainter p(&face);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintFace(p, local, ink, pal);
-    p.end();
-    QPixmapCache::insert(key, face);
-    return face;
-}
-
 void Knob::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -237,7 +237,7 @@ void Knob::paintEvent(QPaintEvent*) {
 
     // Bezel, scale and cap do not move with the value: drawn once for every knob of this size and
     // look, and then only copied. The dials of a window share one face.
-    const QPixmap face = cachedFace(dial, ink, pal);
+    const QPixmap face = cachedFace(dial, ink, pal, devicePixelRatioF());
     p.drawPixmap(QPointF(std::floor(dial.left()) - 1, std::floor(dial.top()) - 1), face);
 
     // Needle: stops at the end of the scale for a value beyond it.

@@ -52,8 +52,6 @@ private:
     void turnTo(double fraction);
     ScaleLogic logic() const { return {minimum_, maximum_, step_}; }
     QRectF dialRect() const;
-    // Bezel, scale and cap for this dial rectangle and look, from the pixmap cache when drawn before.
-    QPixmap cachedFace(const QRectF& dial, const QColor& ink, const QPalette& pal) const;
     int labelHeight() const;
 
     bool dragging_ = false;
