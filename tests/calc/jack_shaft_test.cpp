@@ -76,12 +76,6 @@ TEST(JackShaft, LabelsFollowReadingsAndGrowth) {
              r.growth(2, 3) = 28;
          },
          vertical("2.000 mils  DOWN", "0.00 mils  UP  "), defaultH},
-        {"both bottom readings zero", false,
-         [](ProjectRecord& r) {
-             r.dial1(2, 2) = 0;
-             r.dial2(2, 2) = 0;
-         },
-         zeroV, defaultH},
         {"side readings turned right", false,
          [](ProjectRecord& r) {
              r.dial1(2, 1) = -5;

@@ -61,12 +61,6 @@ TEST(RimFace, LabelsOfTheDefaultsAndTheirVariations) {
              r.FaceDia1 = 0;
          },
          labels("2.000 mils  DOWN", "3.000 mils  DOWN"), labels("0.00 mils   LEFT", "0.00 mils   LEFT")},
-        {"12:00 readings are not read", 0, false,
-         [](ProjectRecord& r) {
-             r.dial1(1, 0) = 77;
-             r.dial2(1, 0) = -77;
-         },
-         labels("9.000 mils  DOWN", "13.00 mils  DOWN"), labels("9.000 mils  RIGHT", "13.00 mils  RIGHT")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
