@@ -201,22 +201,6 @@ TEST_F(ProjectCommandsTest, AMissingOrUnreadableRecentFileFallsBackToTheDefaultP
     }
 }
 
-TEST_F(ProjectCommandsTest, ChoosingADeletedRecentFileLoadsTheDefaultAndKeepsThePathSecond) {
-    const std::string a = makeProject("a.qdl", "A");
-    const std::string b = makeProject("b.qdl", "B");
-    makeProject("program/Corvane.qdl", "the default");
-    startOn(b);
-    state.RecentFiles = {b, a, "", "", ""};
-    fs::remove(a);
-    commands.fileRecent(1);
-    EXPECT_EQ(prompts.messages, std::vector<std::string>{"File:  " + a + "\ndoesnot exist. "});
-    EXPECT_EQ(state.Project.Machine, "the default");
-    EXPECT_EQ(state.CurrentFile, defaultFile());
-    EXPECT_EQ(state.RecentFiles, (Recent{defaultFile(), a, b, "", ""}));
-    EXPECT_EQ(settingsOnDisk(), state.RecentFiles);
-    EXPECT_EQ(prompts.refreshes, 1);
-}
-
 TEST_F(ProjectCommandsTest, TheRecentListKeepsTheMostRecentFirst) {
     const Recent full{"1", "2", "3", "4", "5"};
     const struct {
