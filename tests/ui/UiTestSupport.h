@@ -49,9 +49,6 @@ public:
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<QString>> openFileAnswers;  // nullopt = Cancel
     std::deque<std::optional<QString>> saveFileAnswers;
-    void pushYesNo(bool yes) { yesNoAnswers.push_back(yes); }
-    void pushOpenFile(std::optional<QString> name) { openFileAnswers.push_back(std::move(name)); }
-    void pushSaveFile(std::optional<QString> name) { saveFileAnswers.push_back(std::move(name)); }
 
     // Drives a modal window; by default it is not shown and counts as rejected.
     std::function<int(QDialog&)> onModal;

@@ -41,8 +41,8 @@ void MainFilesTest::newProjectAsksToSaveThenStartsFromDefaults() {
     typeInto(w.txtMachine, QStringLiteral("Pump 7"));
     typeInto(w.txtD1[1], QStringLiteral("33"));
     const QString job = t.env.folder.filePath(QStringLiteral("job.qdl"));
-    t.dialogs().pushYesNo(false);
-    t.dialogs().pushSaveFile(job);
+    t.dialogs().yesNoAnswers.push_back(false);
+    t.dialogs().saveFileAnswers.push_back(job);
     w.mnuFileNew->trigger();
     QCOMPARE(t.dialogs().questions, QStringList{QString::fromLatin1(kSavePrompt)});
     QCOMPARE(t.state.CurrentFile, job.toStdString());
@@ -68,7 +68,7 @@ void MainFilesTest::openShowsTheChosenProject() {
     record.DateStamp = 45001.25;
     const QString path = t.env.folder.filePath(QStringLiteral("compressor.qdl"));
     QVERIFY(writeProject(path.toStdString(), record));
-    t.dialogs().pushOpenFile(path);
+    t.dialogs().openFileAnswers.push_back(path);
     w.mnuFileOpen->trigger();
     QCOMPARE(t.dialogs().fileRequests[0].folder, t.env.folder.path() + QLatin1Char('/'));
     QCOMPARE(t.dialogs().fileRequests[0].filter, QStringLiteral("Corvane Files (*.qdl)| *.qdl"));
@@ -83,7 +83,7 @@ void MainFilesTest::aDeletedRecentFileFallsBackToTheDefaultProject() {
     MainWindowUnderTest t;
     frmDials& w = t.w();
     const QString gone = t.env.folder.filePath(QStringLiteral("gone.qdl"));
-    t.dialogs().pushSaveFile(gone);
+    t.dialogs().saveFileAnswers.push_back(gone);
     w.mnuFileSaveAs->trigger();
     QCOMPARE(w.mnuFileMRU[0]->text(), gone);
     QVERIFY(QFile::remove(gone));
@@ -106,7 +106,7 @@ void MainFilesTest::closingAsksToSaveOnlyAChangedProjectAndSavesWhatWasTyped() {
     frmDials& w = t.w();
     // Typed but not yet left: closing still takes the reading.
     typeInto(w.txtD1[1], QStringLiteral("33"), false);
-    t.dialogs().pushYesNo(true);
+    t.dialogs().yesNoAnswers.push_back(true);
     w.mnuExit->trigger();
     QVERIFY(!w.isVisible());
     QCOMPARE(t.dialogs().questions, QStringList{QString::fromLatin1(kSavePrompt)});
@@ -119,7 +119,7 @@ void MainFilesTest::aFailedSaveOnClosingKeepsTheWindowOpen() {
     const QString unreachable = t.env.folder.filePath(QStringLiteral("no-such-folder/job.qdl"));
     t.state.CurrentFile = unreachable.toStdString();
     typeInto(w.txtD1[1], QStringLiteral("33"));
-    t.dialogs().pushYesNo(true);
+    t.dialogs().yesNoAnswers.push_back(true);
     QVERIFY(!w.close());
     QVERIFY(w.isVisible());
     QVERIFY(t.state.Changed);
@@ -127,7 +127,7 @@ void MainFilesTest::aFailedSaveOnClosingKeepsTheWindowOpen() {
     QVERIFY(t.dialogs().messages[0].contains(unreachable));
     // Saved somewhere else, the program may close.
     const QString elsewhere = t.env.folder.filePath(QStringLiteral("job.qdl"));
-    t.dialogs().pushSaveFile(elsewhere);
+    t.dialogs().saveFileAnswers.push_back(elsewhere);
     w.mnuFileSaveAs->trigger();
     QVERIFY(w.close());
     QCOMPARE(readBack(elsewhere).dial1(0, 1), 33.0f);
@@ -142,7 +142,7 @@ void MainFilesTest::aDefaultProjectThatCouldNotBeWrittenIsOfferedForSavingOnClos
     QVERIFY(!env.dialogs.messages.isEmpty());
     QVERIFY(state.Changed);
     QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
-    env.dialogs.pushYesNo(false);
+    env.dialogs.yesNoAnswers.push_back(false);
     QVERIFY(w.close());
     QCOMPARE(env.dialogs.questions, QStringList{QString::fromLatin1(kSavePrompt)});
 }
