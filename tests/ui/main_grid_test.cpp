@@ -28,83 +28,79 @@ void typeIntoCell(frmDials& w, int row, const QString& text) {
 class MainGridTest : public QObject {
     Q_OBJECT
 private slots:
-    void doubleClickOpensTheCellAndEscapeThrowsTheEditAway();
-    void typingOverACellCommitsWithEnterAndWalksDown();
-    void enterOnTheLastRowWrapsToTheFirst_data();
-    void enterOnTheLastRowWrapsToTheFirst();
+
+    void doubleClickOpensTheCellAndEscapeThrowsTheEditAway() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        QVERIFY(focusInActiveWindow(w.gridLength));
+        t.state.Changed = false;  // leaving the reading box that had the focus marks the project
+        QTest::mouseDClick(w.gridLength->viewport(), Qt::LeftButton, {}, cellCentre(w.gridLength, 1, 1));
+        QVERIFY(w.txtLength->isVisible());
+        QCOMPARE(w.txtLength->text(), QStringLiteral("5.000"));
+        QCOMPARE(w.txtLength->cursorPosition(), 5);
+        QTest::keyClicks(w.txtLength, QStringLiteral("99"));
+        QTest::keyClick(w.txtLength, Qt::Key_Escape);
+        QVERIFY(!w.txtLength->isVisible());
+        QCOMPARE(w.gridLength->item(1, 1)->text(), QStringLiteral("5.000"));
+        QCOMPARE(t.state.Project.length(0, 1), 5.0f);
+        QVERIFY(!t.state.Changed);
+    }
+
+    void typingOverACellCommitsWithEnterAndWalksDown() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        typeIntoCell(w, 2, QStringLiteral("7"));
+        QCOMPARE(w.txtLength->text(), QStringLiteral("7"));
+        QTest::keyClick(w.txtLength, Qt::Key_Return);
+        QVERIFY(!w.txtLength->isVisible());
+        QCOMPARE(w.gridLength->item(2, 1)->text(), QStringLiteral("7.000"));
+        QCOMPARE(t.state.Project.length(0, 2), 7.0f);
+        QCOMPARE(w.gridLength->currentRow(), 3);
+        QVERIFY(t.state.Changed);
+        // Recalculated: the graphs end at the outer moveable foot, A + B + C + D + E.
+        QCOMPARE(w.Graph1->xMax(), 57.0);
+
+        // What is stored is what the cell shows.
+        typeIntoCell(w, 0, QStringLiteral("12.3456"));
+        QTest::keyClick(w.txtLength, Qt::Key_Return);
+        QCOMPARE(w.gridLength->item(0, 1)->text(), QStringLiteral("12.35"));
+        QCOMPARE(t.state.Project.length(0, 0), 12.35f);
+
+        // A length no Single holds leaves the cell and the project as they were.
+        typeIntoCell(w, 3, QStringLiteral("1e39"));
+        t.state.Changed = false;
+        QTest::keyClick(w.txtLength, Qt::Key_Return);
+        QCOMPARE(w.gridLength->item(3, 1)->text(), QStringLiteral("5.000"));
+        QCOMPARE(t.state.Project.length(0, 3), 5.0f);
+        QVERIFY(!t.state.Changed);
+    }
+
+    void enterOnTheLastRowWrapsToTheFirst_data() {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<int>("lastRow");
+        QTest::newRow("reverse dial") << 0 << 4;
+        QTest::newRow("rim and face") << 1 << 1;
+        QTest::newRow("jack shaft") << 2 << 2;
+    }
+
+    void enterOnTheLastRowWrapsToTheFirst() {
+        QFETCH(int, method);
+        QFETCH(int, lastRow);
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        w.optAcalc[method]->click();
+        typeIntoCell(w, lastRow, QStringLiteral("9"));
+        QTest::keyClick(w.txtLength, Qt::Key_Return);
+        QCOMPARE(t.state.Project.length(method, lastRow), 9.0f);
+        QCOMPARE(w.gridLength->currentRow(), 0);
+        QCOMPARE(w.gridLength->currentColumn(), 1);
+        // Shift+Enter walks back up.
+        typeIntoCell(w, lastRow, QStringLiteral("8"));
+        QTest::keyClick(w.txtLength, Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(t.state.Project.length(method, lastRow), 8.0f);
+        QCOMPARE(w.gridLength->currentRow(), lastRow - 1);
+    }
 };
-
-void MainGridTest::doubleClickOpensTheCellAndEscapeThrowsTheEditAway() {
-    MainWindowUnderTest t;
-    frmDials& w = t.w();
-    QVERIFY(focusInActiveWindow(w.gridLength));
-    t.state.Changed = false;  // leaving the reading box that had the focus marks the project
-    QTest::mouseDClick(w.gridLength->viewport(), Qt::LeftButton, {}, cellCentre(w.gridLength, 1, 1));
-    QVERIFY(w.txtLength->isVisible());
-    QCOMPARE(w.txtLength->text(), QStringLiteral("5.000"));
-    QCOMPARE(w.txtLength->cursorPosition(), 5);
-    QTest::keyClicks(w.txtLength, QStringLiteral("99"));
-    QTest::keyClick(w.txtLength, Qt::Key_Escape);
-    QVERIFY(!w.txtLength->isVisible());
-    QCOMPARE(w.gridLength->item(1, 1)->text(), QStringLiteral("5.000"));
-    QCOMPARE(t.state.Project.length(0, 1), 5.0f);
-    QVERIFY(!t.state.Changed);
-}
-
-void MainGridTest::typingOverACellCommitsWithEnterAndWalksDown() {
-    MainWindowUnderTest t;
-    frmDials& w = t.w();
-    typeIntoCell(w, 2, QStringLiteral("7"));
-    QCOMPARE(w.txtLength->text(), QStringLiteral("7"));
-    QTest::keyClick(w.txtLength, Qt::Key_Return);
-    QVERIFY(!w.txtLength->isVisible());
-    QCOMPARE(w.gridLength->item(2, 1)->text(), QStringLiteral("7.000"));
-    QCOMPARE(t.state.Project.length(0, 2), 7.0f);
-    QCOMPARE(w.gridLength->currentRow(), 3);
-    QVERIFY(t.state.Changed);
-    // Recalculated: the graphs end at the outer moveable foot, A + B + C + D + E.
-    QCOMPARE(w.Graph1->xMax(), 57.0);
-
-    // What is stored is what the cell shows.
-    typeIntoCell(w, 0, QStringLiteral("12.3456"));
-    QTest::keyClick(w.txtLength, Qt::Key_Return);
-    QCOMPARE(w.gridLength->item(0, 1)->text(), QStringLiteral("12.35"));
-    QCOMPARE(t.state.Project.length(0, 0), 12.35f);
-
-    // A length no Single holds leaves the cell and the project as they were.
-    typeIntoCell(w, 3, QStringLiteral("1e39"));
-    t.state.Changed = false;
-    QTest::keyClick(w.txtLength, Qt::Key_Return);
-    QCOMPARE(w.gridLength->item(3, 1)->text(), QStringLiteral("5.000"));
-    QCOMPARE(t.state.Project.length(0, 3), 5.0f);
-    QVERIFY(!t.state.Changed);
-}
-
-void MainGridTest::enterOnTheLastRowWrapsToTheFirst_data() {
-    QTest::addColumn<int>("method");
-    QTest::addColumn<int>("lastRow");
-    QTest::newRow("reverse dial") << 0 << 4;
-    QTest::newRow("rim and face") << 1 << 1;
-    QTest::newRow("jack shaft") << 2 << 2;
-}
-
-void MainGridTest::enterOnTheLastRowWrapsToTheFirst() {
-    QFETCH(int, method);
-    QFETCH(int, lastRow);
-    MainWindowUnderTest t;
-    frmDials& w = t.w();
-    w.optAcalc[method]->click();
-    typeIntoCell(w, lastRow, QStringLiteral("9"));
-    QTest::keyClick(w.txtLength, Qt::Key_Return);
-    QCOMPARE(t.state.Project.length(method, lastRow), 9.0f);
-    QCOMPARE(w.gridLength->currentRow(), 0);
-    QCOMPARE(w.gridLength->currentColumn(), 1);
-    // Shift+Enter walks back up.
-    typeIntoCell(w, lastRow, QStringLiteral("8"));
-    QTest::keyClick(w.txtLength, Qt::Key_Return, Qt::ShiftModifier);
-    QCOMPARE(t.state.Project.length(method, lastRow), 8.0f);
-    QCOMPARE(w.gridLength->currentRow(), lastRow - 1);
-}
 
 QTEST_MAIN(MainGridTest)
 #include "main_grid_test.moc"

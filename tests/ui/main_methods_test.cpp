@@ -28,219 +28,214 @@ QStringList shownLengthLetters(const frmDials& w) {
 class MainMethodsTest : public QObject {
     Q_OBJECT
 private slots:
-    void eachMethodLaysOutTheWindowForItself_data();
-    void eachMethodLaysOutTheWindowForItself();
-    void halfRotationHidesSixOClockAndClearsNineOClock();
-    void switchingMethodKeepsEveryMethodsReadings();
-    void bracketSideSwapsTheRimAndFaceDrawing();
-    void stationaryFeetRecalculateOnlyForAPair();
-    void thermalGrowthBoxesFollowTheMethodAndCorrectTheMoves();
-    void toleranceBandIsDrawnOnBothGraphsWhileChecked();
+
+    void eachMethodLaysOutTheWindowForItself_data() {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QString>("drawing");
+        QTest::addColumn<QString>("dial1");
+        QTest::addColumn<QString>("dial2");
+        QTest::addColumn<QStringList>("gridValues");
+        QTest::addColumn<QString>("misc");
+        QTest::newRow("reverse dial")
+            << 0 << "picRevDial"
+            << "Dial Indicator 1 "
+            << "Dial Indicator 2 " << QStringList{"20.00", "5.000", "10.00", "5.000", "20.00"}
+            << "Sag (mils)";
+        QTest::newRow("rim and face") << 1 << "picRimFace1"
+                                      << "Rim Readings "
+                                      << "Face Readings " << QStringList{"20.00", "20.00"} << "Face Dia: ";
+        QTest::newRow("jack shaft") << 2 << "picJackShaft"
+                                    << "Fixed Indicators "
+                                    << "Moveable Indicators " << QStringList{"70.00", "30.00", "50.00"}
+                                    << "Face Dia: ";
+    }
+
+    void eachMethodLaysOutTheWindowForItself() {
+        QFETCH(int, method);
+        QFETCH(QString, drawing);
+        QFETCH(QString, dial1);
+        QFETCH(QString, dial2);
+        QFETCH(QStringList, gridValues);
+        QFETCH(QString, misc);
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        // Start from another method so that every row is really applied.
+        w.optAcalc[(method + 1) % 3]->click();
+        w.optAcalc[method]->click();
+        QCOMPARE(t.state.CalcMethod, method);
+        for (MachineDrawing* picture : {w.picRevDial, w.picRimFace1, w.picRimFace2, w.picJackShaft})
+            QCOMPARE(picture->isVisible(), picture->objectName() == drawing);
+        QCOMPARE(w.cmbFixMove->isVisible(), method == 1);
+        for (QWidget* reverseOnly :
+             std::initializer_list<QWidget*>{w.cmbRotation, w.cmbMachine, w.chkStation[0]})
+            QCOMPARE(reverseOnly->isVisible(), method == 0);
+        QCOMPARE(w.frameDial1->title(), dial1);
+        QCOMPARE(w.frameDial2->title(), dial2);
+        QCOMPARE(w.lblMisc1->text(), misc);
+        QCOMPARE(w.gridLength->rowCount(), int(gridValues.size()));
+        for (int row = 0; row < gridValues.size(); ++row) {
+            QCOMPARE(w.gridLength->item(row, 0)->text(), QString(QChar('A' + row)));
+            QCOMPARE(w.gridLength->item(row, 1)->text(), gridValues[row]);
+        }
+        QCOMPARE(w.gridLength->currentRow(), 1);
+        // Each method keeps its own readings.
+        QCOMPARE(w.txtD1[1]->text(), QString::number(method == 0 ? 20 : method == 1 ? 10 : 5));
+        // One letter shown per distance, left to right, each in a break of the drawing's dimension line.
+        const MachineDrawing* shown = w.findChild<MachineDrawing*>(drawing);
+        const std::vector<int> gaps = MachineDrawing::gapCentres(shown->kind());
+        QCOMPARE(shownLengthLetters(w),
+                 QStringList(QStringList{"A", "B", "C", "D", "E"}.mid(0, int(gaps.size()))));
+        int gap = 0;
+        for (QLabel* label : w.lblLength) {
+            if (!label->isVisible()) continue;
+            QCOMPARE(label->x() + label->width() / 2 - shown->x(), gaps[gap]);
+            ++gap;
+        }
+    }
+
+    void halfRotationHidesSixOClockAndClearsNineOClock() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        w.cmbRotation->setCurrentIndex(1);
+        for (QWidget* six :
+             std::initializer_list<QWidget*>{w.txtD1[2], w.txtD2[2], w.cwkDial1[2], w.cwkDial2[2]})
+            QVERIFY(!six->isVisible());
+        QCOMPARE(w.cwkDial1[3]->value(), 0.0);
+        QCOMPARE(w.cwkDial2[3]->value(), 0.0);
+        QCOMPARE(t.state.Project.dial1(0, 3), 0.0f);
+        QCOMPARE(w.txtD2[3]->text(), QStringLiteral("0"));
+        // Half rotation reads 12:00 and 3:00 only.
+        QCOMPARE(w.lblAcalc1->text(),
+                 QStringLiteral(
+                     "Machine Foot 3: move  10.00 mils  DOWN\r\nMachine Foot 4: move  10.00 mils  DOWN"));
+        QCOMPARE(w.lblAcalc2->text(),
+                 QStringLiteral(
+                     "Machine Foot 3: move  10.00 mils  RIGHT\r\nMachine Foot 4: move  10.00 mils  RIGHT"));
+
+        // The rotation choice belongs to the reverse dial method.
+        w.optAcalc[1]->click();
+        QVERIFY(w.txtD1[2]->isVisible() && w.cwkDial2[2]->isVisible());
+        w.optAcalc[0]->click();
+        QVERIFY(!w.txtD1[2]->isVisible() && !w.cwkDial2[2]->isVisible());
+    }
+
+    void switchingMethodKeepsEveryMethodsReadings() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        const ProjectRecord before = t.state.Project;
+        // The 9:00 knobs still hold the reverse dial's 30 and -30 when the jack shaft is selected; its
+        // own -1 and -1 must survive the switch.
+        w.optAcalc[2]->click();
+        QCOMPARE(w.txtD1[3]->text(), QStringLiteral("-1"));
+        QCOMPARE(w.cwkDial2[3]->value(), -1.0);
+        w.optAcalc[1]->click();
+        w.optAcalc[0]->click();
+        QCOMPARE(t.state.Project.Dial1Reading, before.Dial1Reading);
+        QCOMPARE(t.state.Project.Dial2Reading, before.Dial2Reading);
+        QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
+        QVERIFY(!t.state.Changed);
+    }
+
+    void bracketSideSwapsTheRimAndFaceDrawing() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        w.cmbFixMove->setCurrentIndex(1);
+        w.optAcalc[1]->click();
+        QVERIFY(w.picRimFace2->isVisible() && !w.picRimFace1->isVisible());
+        QCOMPARE(w.lblAcalc1->text(),
+                 QStringLiteral("NEAR Foot: move  1.000 mils  UP  \r\nFAR Foot:  move  3.000 mils  DOWN"));
+        w.cmbFixMove->setCurrentIndex(0);
+        QVERIFY(w.picRimFace1->isVisible() && !w.picRimFace2->isVisible());
+        QCOMPARE(w.lblAcalc1->text(),
+                 QStringLiteral("NEAR Foot: move  9.000 mils  DOWN\r\nFAR Foot:  move  13.00 mils  DOWN"));
+    }
+
+    void stationaryFeetRecalculateOnlyForAPair() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        // A third foot is stored but the results stay until there is a pair again.
+        w.chkStation[2]->click();
+        QCOMPARE(t.state.Project.Station[2], std::int16_t(1));
+        QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
+        QVERIFY(!t.state.Changed);
+
+        w.chkStation[0]->click();  // feet 2 and 3 stationary
+        QCOMPARE(w.lblAcalc1->text(),
+                 QStringLiteral(
+                     "Machine Foot 1: move  25.00 mils  DOWN\r\nMachine Foot 4: move  25.00 mils  UP  "));
+        QCOMPARE(w.lblAcalc2->text(),
+                 QStringLiteral(
+                     "Machine Foot 1: move  5.000 mils  LEFT \r\nMachine Foot 4: move  5.000 mils  RIGHT"));
+        QVERIFY(t.state.Changed);
+
+        // One foot only: nothing is worked out until something else recalculates, which then says why,
+        // once, and leaves the last results on screen.
+        const QString before = w.lblAcalc1->text();
+        QVERIFY(focusInActiveWindow(w.txtD1[1]));
+        w.chkStation[1]->click();
+        QCOMPARE(t.dialogs().messages, QStringList());
+        typeInto(w.txtD1[1], QStringLiteral("22"));
+        QCOMPARE(t.dialogs().messages,
+                 QStringList{QStringLiteral(
+                     "Aborting Reverse Dial calculations\r\nYou must check 2 stationary machine feet.")});
+        QCOMPARE(w.lblAcalc1->text(), before);
+        // A change of rotation also clears the 9:00 readings; still one calculation, one message.
+        w.cmbRotation->setCurrentIndex(1);
+        QCOMPARE(t.dialogs().messages.size(), 2);
+    }
+
+    void thermalGrowthBoxesFollowTheMethodAndCorrectTheMoves() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        for (QLineEdit* box : w.txtGro) QVERIFY(!box->isVisible());
+        w.chkTgrowth->click();
+        QVERIFY(w.GrowthOn);
+        for (QLineEdit* box : w.txtGro) QVERIFY(box->isVisible());
+        t.state.Changed = false;
+        typeInto(w.txtGro[2], QStringLiteral("3"));
+        typeInto(w.txtGro[3], QStringLiteral("5"));
+        QCOMPARE(w.txtGro[3]->text(), QStringLiteral("5.000"));
+        QCOMPARE(w.lblAcalc1->text(),
+                 QStringLiteral(
+                     "Machine Foot 3: move  28.00 mils  DOWN\r\nMachine Foot 4: move  30.00 mils  DOWN"));
+        QCOMPARE(t.state.Project.growth(0, 4), 0.0f);  // growth of the stationary feet 1 and 2
+        QCOMPARE(t.state.Project.growth(0, 5), 0.0f);
+        // A corrected growth value is part of the job: the save prompt must come for it.
+        QVERIFY(t.state.Changed);
+
+        // The two-foot methods use the moveable machine's boxes only, and a correction reaches the
+        // growth their calculations subtract.
+        w.optAcalc[1]->click();
+        QVERIFY(!w.txtGro[0]->isVisible() && !w.txtGro[1]->isVisible());
+        QVERIFY(w.txtGro[2]->isVisible() && w.txtGro[3]->isVisible());
+        typeInto(w.txtGro[3], QStringLiteral("3"));
+        QCOMPARE(t.state.Project.growth(1, 1), 3.0f);
+        QCOMPARE(t.state.Project.growth(1, 3), 3.0f);
+        QCOMPARE(t.state.Project.growth(0, 3), 5.0f);
+
+        w.chkTgrowth->click();
+        for (QLineEdit* box : w.txtGro) QVERIFY(!box->isVisible());
+    }
+
+    void toleranceBandIsDrawnOnBothGraphsWhileChecked() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        QVERIFY(!w.Graph1->plotVisible(3));
+        w.chkTolerance->click();
+        QVERIFY(w.ToleranceOn);
+        const float tol = calcTolerance(10, 3600);
+        QCOMPARE(t.state.Tolerance, tol);
+        // Reverse dial: the band spans the two indicator planes, A + B to A + B + C.
+        const PlotData band{{25, 35, 35, 25, 25}, {tol, tol, -tol, -tol, tol}};
+        for (ResultGraph* graph : {w.Graph1, w.Graph2}) {
+            QVERIFY(graph->plotVisible(3));
+            QCOMPARE(graph->plotData(3), band);
+        }
+        w.chkTolerance->click();
+        QVERIFY(!w.Graph1->plotVisible(3));
+        QVERIFY(!w.Graph2->plotVisible(3));
+    }
 };
-
-void MainMethodsTest::eachMethodLaysOutTheWindowForItself_data() {
-    QTest::addColumn<int>("method");
-    QTest::addColumn<QString>("drawing");
-    QTest::addColumn<QString>("dial1");
-    QTest::addColumn<QString>("dial2");
-    QTest::addColumn<QStringList>("gridValues");
-    QTest::addColumn<QString>("misc");
-    QTest::newRow("reverse dial") << 0 << "picRevDial"
-                                  << "Dial Indicator 1 "
-                                  << "Dial Indicator 2 "
-                                  << QStringList{"20.00", "5.000", "10.00", "5.000", "20.00"} << "Sag (mils)";
-    QTest::newRow("rim and face") << 1 << "picRimFace1"
-                                  << "Rim Readings "
-                                  << "Face Readings " << QStringList{"20.00", "20.00"} << "Face Dia: ";
-    QTest::newRow("jack shaft") << 2 << "picJackShaft"
-                                << "Fixed Indicators "
-                                << "Moveable Indicators " << QStringList{"70.00", "30.00", "50.00"}
-                                << "Face Dia: ";
-}
-
-void MainMethodsTest::eachMethodLaysOutTheWindowForItself() {
-    QFETCH(int, method);
-    QFETCH(QString, drawing);
-    QFETCH(QString, dial1);
-    QFETCH(QString, dial2);
-    QFETCH(QStringList, gridValues);
-    QFETCH(QString, misc);
-    MainWindowUnderTest t;
-    frmDials& w = t.w();
-    // Start from another method so that every row is really applied.
-    w.optAcalc[(method + 1) % 3]->click();
-    w.optAcalc[method]->click();
-    QCOMPARE(t.state.CalcMethod, method);
-    for (MachineDrawing* picture : {w.picRevDial, w.picRimFace1, w.picRimFace2, w.picJackShaft})
-        QCOMPARE(picture->isVisible(), picture->objectName() == drawing);
-    QCOMPARE(w.cmbFixMove->isVisible(), method == 1);
-    for (QWidget* reverseOnly : std::initializer_list<QWidget*>{w.cmbRotation, w.cmbMachine, w.chkStation[0]})
-        QCOMPARE(reverseOnly->isVisible(), method == 0);
-    QCOMPARE(w.frameDial1->title(), dial1);
-    QCOMPARE(w.frameDial2->title(), dial2);
-    QCOMPARE(w.lblMisc1->text(), misc);
-    QCOMPARE(w.gridLength->rowCount(), int(gridValues.size()));
-    for (int row = 0; row < gridValues.size(); ++row) {
-        QCOMPARE(w.gridLength->item(row, 0)->text(), QString(QChar('A' + row)));
-        QCOMPARE(w.gridLength->item(row, 1)->text(), gridValues[row]);
-    }
-    QCOMPARE(w.gridLength->currentRow(), 1);
-    // Each method keeps its own readings.
-    QCOMPARE(w.txtD1[1]->text(), QString::number(method == 0 ? 20 : method == 1 ? 10 : 5));
-    // One letter shown per distance, left to right, each in a break of the drawing's dimension line.
-    const MachineDrawing* shown = w.findChild<MachineDrawing*>(drawing);
-    const std::vector<int> gaps = MachineDrawing::gapCentres(shown->kind());
-    QCOMPARE(shownLengthLetters(w),
-             QStringList(QStringList{"A", "B", "C", "D", "E"}.mid(0, int(gaps.size()))));
-    int gap = 0;
-    for (QLabel* label : w.lblLength) {
-        if (!label->isVisible()) continue;
-        QCOMPARE(label->x() + label->width() / 2 - shown->x(), gaps[gap]);
-        ++gap;
-    }
-}
-
-void MainMethodsTest::halfRotationHidesSixOClockAndClearsNineOClock() {
-    MainWindowUnderTest t;
-    frmDials& w = t.w();
-    w.cmbRotation->setCurrentIndex(1);
-    for (QWidget* six : std::initializer_list<QWidget*>{w.txtD1[2], w.txtD2[2], w.cwkDial1[2], w.cwkDial2[2]})
-        QVERIFY(!six->isVisible());
-    QCOMPARE(w.cwkDial1[3]->value(), 0.0);
-    QCOMPARE(w.cwkDial2[3]->value(), 0.0);
-    QCOMPARE(t.state.Project.dial1(0, 3), 0.0f);
-    QCOMPARE(w.txtD2[3]->text(), QStringLiteral("0"));
-    // Half rotation reads 12:00 and 3:00 only.
-    QCOMPARE(
-        w.lblAcalc1->text(),
-        QStringLiteral("Machine Foot 3: move  10.00 mils  DOWN\r\nMachine Foot 4: move  10.00 mils  DOWN"));
-    QCOMPARE(
-        w.lblAcalc2->text(),
-        QStringLiteral("Machine Foot 3: move  10.00 mils  RIGHT\r\nMachine Foot 4: move  10.00 mils  RIGHT"));
-
-    // The rotation choice belongs to the reverse dial method.
-    w.optAcalc[1]->click();
-    QVERIFY(w.txtD1[2]->isVisible() && w.cwkDial2[2]->isVisible());
-    w.optAcalc[0]->click();
-    QVERIFY(!w.txtD1[2]->isVisible() && !w.cwkDial2[2]->isVisible());
-}
-
-void MainMethodsTest::switchingMethodKeepsEveryMethodsReadings() {
-    MainWindowUnderTest t;
-    frmDials& w = t.w();
-    const ProjectRecord before = t.state.Project;
-    // The 9:00 knobs still hold the reverse dial's 30 and -30 when the jack shaft is selected; its
-    // own -1 and -1 must survive the switch.
-    w.optAcalc[2]->click();
-    QCOMPARE(w.txtD1[3]->text(), QStringLiteral("-1"));
-    QCOMPARE(w.cwkDial2[3]->value(), -1.0);
-    w.optAcalc[1]->click();
-    w.optAcalc[0]->click();
-    QCOMPARE(t.state.Project.Dial1Reading, before.Dial1Reading);
-    QCOMPARE(t.state.Project.Dial2Reading, before.Dial2Reading);
-    QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
-    QVERIFY(!t.state.Changed);
-}
-
-void MainMethodsTest::bracketSideSwapsTheRimAndFaceDrawing() {
-    MainWindowUnderTest t;
-    frmDials& w = t.w();
-    w.cmbFixMove->setCurrentIndex(1);
-    w.optAcalc[1]->click();
-    QVERIFY(w.picRimFace2->isVisible() && !w.picRimFace1->isVisible());
-    QCOMPARE(w.lblAcalc1->text(),
-             QStringLiteral("NEAR Foot: move  1.000 mils  UP  \r\nFAR Foot:  move  3.000 mils  DOWN"));
-    w.cmbFixMove->setCurrentIndex(0);
-    QVERIFY(w.picRimFace1->isVisible() && !w.picRimFace2->isVisible());
-    QCOMPARE(w.lblAcalc1->text(),
-             QStringLiteral("NEAR Foot: move  9.000 mils  DOWN\r\nFAR Foot:  move  13.00 mils  DOWN"));
-}
-
-void MainMethodsTest::stationaryFeetRecalculateOnlyForAPair() {
-    MainWindowUnderTest t;
-    frmDials& w = t.w();
-    // A third foot is stored but the results stay until there is a pair again.
-    w.chkStation[2]->click();
-    QCOMPARE(t.state.Project.Station[2], std::int16_t(1));
-    QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
-    QVERIFY(!t.state.Changed);
-
-    w.chkStation[0]->click();  // feet 2 and 3 stationary
-    QCOMPARE(
-        w.lblAcalc1->text(),
-        QStringLiteral("Machine Foot 1: move  25.00 mils  DOWN\r\nMachine Foot 4: move  25.00 mils  UP  "));
-    QCOMPARE(
-        w.lblAcalc2->text(),
-        QStringLiteral("Machine Foot 1: move  5.000 mils  LEFT \r\nMachine Foot 4: move  5.000 mils  RIGHT"));
-    QVERIFY(t.state.Changed);
-
-    // One foot only: nothing is worked out until something else recalculates, which then says why,
-    // once, and leaves the last results on screen.
-    const QString before = w.lblAcalc1->text();
-    QVERIFY(focusInActiveWindow(w.txtD1[1]));
-    w.chkStation[1]->click();
-    QCOMPARE(t.dialogs().messages, QStringList());
-    typeInto(w.txtD1[1], QStringLiteral("22"));
-    QCOMPARE(t.dialogs().messages,
-             QStringList{QStringLiteral(
-                 "Aborting Reverse Dial calculations\r\nYou must check 2 stationary machine feet.")});
-    QCOMPARE(w.lblAcalc1->text(), before);
-    // A change of rotation also clears the 9:00 readings; still one calculation, one message.
-    w.cmbRotation->setCurrentIndex(1);
-    QCOMPARE(t.dialogs().messages.size(), 2);
-}
-
-void MainMethodsTest::thermalGrowthBoxesFollowTheMethodAndCorrectTheMoves() {
-    MainWindowUnderTest t;
-    frmDials& w = t.w();
-    for (QLineEdit* box : w.txtGro) QVERIFY(!box->isVisible());
-    w.chkTgrowth->click();
-    QVERIFY(w.GrowthOn);
-    for (QLineEdit* box : w.txtGro) QVERIFY(box->isVisible());
-    t.state.Changed = false;
-    typeInto(w.txtGro[2], QStringLiteral("3"));
-    typeInto(w.txtGro[3], QStringLiteral("5"));
-    QCOMPARE(w.txtGro[3]->text(), QStringLiteral("5.000"));
-    QCOMPARE(
-        w.lblAcalc1->text(),
-        QStringLiteral("Machine Foot 3: move  28.00 mils  DOWN\r\nMachine Foot 4: move  30.00 mils  DOWN"));
-    QCOMPARE(t.state.Project.growth(0, 4), 0.0f);  // growth of the stationary feet 1 and 2
-    QCOMPARE(t.state.Project.growth(0, 5), 0.0f);
-    // A corrected growth value is part of the job: the save prompt must come for it.
-    QVERIFY(t.state.Changed);
-
-    // The two-foot methods use the moveable machine's boxes only, and a correction reaches the
-    // growth their calculations subtract.
-    w.optAcalc[1]->click();
-    QVERIFY(!w.txtGro[0]->isVisible() && !w.txtGro[1]->isVisible());
-    QVERIFY(w.txtGro[2]->isVisible() && w.txtGro[3]->isVisible());
-    typeInto(w.txtGro[3], QStringLiteral("3"));
-    QCOMPARE(t.state.Project.growth(1, 1), 3.0f);
-    QCOMPARE(t.state.Project.growth(1, 3), 3.0f);
-    QCOMPARE(t.state.Project.growth(0, 3), 5.0f);
-
-    w.chkTgrowth->click();
-    for (QLineEdit* box : w.txtGro) QVERIFY(!box->isVisible());
-}
-
-void MainMethodsTest::toleranceBandIsDrawnOnBothGraphsWhileChecked() {
-    MainWindowUnderTest t;
-    frmDials& w = t.w();
-    QVERIFY(!w.Graph1->plotVisible(3));
-    w.chkTolerance->click();
-    QVERIFY(w.ToleranceOn);
-    const float tol = calcTolerance(10, 3600);
-    QCOMPARE(t.state.Tolerance, tol);
-    // Reverse dial: the band spans the two indicator planes, A + B to A + B + C.
-    const PlotData band{{25, 35, 35, 25, 25}, {tol, tol, -tol, -tol, tol}};
-    for (ResultGraph* graph : {w.Graph1, w.Graph2}) {
-        QVERIFY(graph->plotVisible(3));
-        QCOMPARE(graph->plotData(3), band);
-    }
-    w.chkTolerance->click();
-    QVERIFY(!w.Graph1->plotVisible(3));
-    QVERIFY(!w.Graph2->plotVisible(3));
-}
 
 QTEST_MAIN(MainMethodsTest)
 #include "main_methods_test.moc"
