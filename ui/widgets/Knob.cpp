@@ -259,6 +259,13 @@ void Knob::paintEvent(QPaintEvent*) {
     const double lowWidth = fm.horizontalAdvance(low);
     const double highWidth = fm.horizontalAdvance(high);
     const double endOffset = r * 0.71;
+    if (lowWidth + highWidth + 4 > width() && minimum_ == -maximum_) {
+        // Wide numbers would run into each other under a small knob: a symmetric scale reads as
+        // one "±" label instead.
+        p.drawText(QRectF(0, top, width(), fm.height()), Qt::AlignHCenter | Qt::AlignTop,
+                   QString(QChar(0x00B1)) + high);
+        return;
+    }
     const double lowX = std::clamp(c.x() - endOffset - lowWidth / 2, 0.0, std::max(0.0, half - 2 - lowWidth));
     const double highX = std::clamp(c.x() + endOffset - highWidth / 2,
                                     std::min(half + 2, width() - highWidth), width() - highWidth);
