@@ -11,17 +11,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "project/AppState.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/Thermometer.h"
+#include "ui/widgets/WindowPlacement.h"
 
 namespace corvane {
 
@@ -198,19 +197,7 @@ void frmGrowth::buildControls() {
     setTabOrder(cmdApplyGrowth, cmdExit);
 }
 
-void frmGrowth::placeOnMainWindow() {
-    adjustSize();
-    if (!mainWindow_) return;
-    // Centred over the main window, and kept on its screen so that no part of it is out of reach.
-    const QRect main = mainWindow_->geometry();
-    QPoint topLeft(main.x() + (main.width() - width()) / 2, main.y() + (main.height() - height()) / 2);
-    if (QScreen* screen = mainWindow_->screen()) {
-        const QRect area = screen->availableGeometry();
-        topLeft.setX(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - width())));
-        topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - height())));
-    }
-    move(topLeft);
-}
+void frmGrowth::placeOnMainWindow() { centreOnMainWindow(this, mainWindow_); }
 
 void frmGrowth::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {

@@ -5,10 +5,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -17,6 +15,7 @@
 #include "project/AppState.h"
 #include "ui/tolerance/CouplingSpanDrawing.h"
 #include "ui/widgets/EntryBox.h"
+#include "ui/widgets/WindowPlacement.h"
 
 namespace corvane {
 
@@ -112,18 +111,7 @@ void frmTolerances::calcTolerance() {
                           QStringLiteral(" mils"));
 }
 
-void frmTolerances::placeOnMainWindow() {
-    adjustSize();
-    if (!mainWindow_) return;
-    const QRect main = mainWindow_->geometry();
-    QPoint topLeft(main.x() + (main.width() - width()) / 2, main.y() + (main.height() - height()) / 2);
-    if (QScreen* screen = mainWindow_->screen()) {
-        const QRect area = screen->availableGeometry();
-        topLeft.setX(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - width())));
-        topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - height())));
-    }
-    move(topLeft);
-}
+void frmTolerances::placeOnMainWindow() { centreOnMainWindow(this, mainWindow_); }
 
 void frmTolerances::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
