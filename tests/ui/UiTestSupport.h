@@ -1,18 +1,11 @@
 #pragma once
 
-// What every widget test needs: dialogs answered from a script instead of by a person, a temporary
-// program folder, a fixed locale, typing helpers, and a guard that fails the test when a real modal
-// dialog appears instead of letting it hang.
-
 #include <QApplication>
-#include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -42,8 +35,7 @@ class ScriptedDialogs : public DialogProvider {
 public:
     struct FileRequest {
         bool save = false;
-        QString folder;
-        QString filter;
+        QString folder, filter;
     };
 
     std::deque<bool> yesNoAnswers;
@@ -65,10 +57,8 @@ public:
     void showMessage(QWidget*, const QString& text) override { messages << text; }
     bool askYesNo(QWidget*, const QString& text) override {
         questions << text;
-        if (yesNoAnswers.empty()) {
-            recordTestFailure(QStringLiteral("unexpected question: ") + text);
-            return false;
-        }
+        if (yesNoAnswers.empty()) recordTestFailure(QStringLiteral("unexpected question: ") + text);
+        if (yesNoAnswers.empty()) return false;
         const bool answer = yesNoAnswers.front();
         yesNoAnswers.pop_front();
         return answer;
@@ -108,38 +98,28 @@ public:
 
 private:
     static std::optional<QString> nextFile(std::deque<std::optional<QString>>& queue, const QString& what) {
-        if (queue.empty()) {
-            recordTestFailure(QStringLiteral("unexpected ") + what);
+        if (queue.empty()) recordTestFailure(QStringLiteral("unexpected ") + what);
+        if (queue.empty() || !queue.front()) {
+            if (!queue.empty()) queue.pop_front();
             return std::nullopt;
         }
-        const bool cancel = !queue.front().has_value();
-        const QString name = cancel ? QString() : *queue.front();
+        const QString name = *queue.front();
         queue.pop_front();
-        if (cancel) return std::nullopt;
         return name;
     }
 };
 
 // A program folder of its own for one test, removed with it.
-class TempProgramFolder {
-public:
-    TempProgramFolder() {
-        if (!dir_.isValid()) recordTestFailure(QStringLiteral("cannot create a temporary folder"));
-    }
-    QString path() const { return dir_.path(); }
-    QString filePath(const QString& name) const { return dir_.filePath(name); }
-    AppPaths paths() const { return AppPaths{dir_.path().toStdString()}; }
-
-private:
-    QTemporaryDir dir_;
+struct TempProgramFolder : QTemporaryDir {
+    AppPaths paths() const { return AppPaths{path().toStdString()}; }
 };
 
-// Numbers are shown and read with a point whatever the machine's locale; tests pin the locale so
-// that a toolkit default never slips in.
+// Numbers are shown and read with a point whatever the machine's locale; pinning it keeps a
+// toolkit default from slipping in.
 inline void useFixedLocale() { QLocale::setDefault(QLocale::c()); }
 
-// Makes the widget's window active and gives the widget the focus, as a click would: focus events
-// (and the commits on leaving a box) only happen in an active window.
+// Gives the widget the focus in its active window, as a click would: focus events (and the commits
+// on leaving a box) only happen in an active window.
 inline bool focusInActiveWindow(QWidget* widget) {
     QWidget* window = widget->window();
     if (!window->isVisible()) window->show();
@@ -154,10 +134,8 @@ inline bool focusInActiveWindow(QWidget* widget) {
 inline void typeInto(QLineEdit* edit, const QString& text, bool pressEnter = true) {
     if (!focusInActiveWindow(edit)) recordTestFailure(QStringLiteral("cannot focus ") + edit->objectName());
     edit->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Delete);
-    else
-        QTest::keyClicks(edit, text);
+    if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
     if (pressEnter) QTest::keyClick(edit, Qt::Key_Return);
 }
 
@@ -166,25 +144,18 @@ inline void typeInto(QLineEdit* edit, const QString& text, bool pressEnter = tru
 class ModalDialogGuard {
 public:
     ModalDialogGuard() {
-        timer_.setInterval(50);
         QObject::connect(&timer_, &QTimer::timeout, [] { check(); });
-        timer_.start();
+        timer_.start(50);
     }
 
     static void check() {
-        QList<QWidget*> offenders;
-        if (QWidget* modal = QApplication::activeModalWidget()) offenders << modal;
         for (QWidget* w : QApplication::topLevelWidgets()) {
             const bool modal = w->isModal() || qobject_cast<QMessageBox*>(w) || qobject_cast<QFileDialog*>(w);
-            if (w->isVisible() && modal && !offenders.contains(w)) offenders << w;
-        }
-        for (QWidget* w : offenders) {
-            if (w->property(kScriptedDialogProperty).toBool()) continue;
-            QString what = QStringLiteral("unexpected dialog %1 \"%2\"")
-                               .arg(QLatin1String(w->metaObject()->className()), w->windowTitle());
+            if (!modal || !w->isVisible() || w->property(kScriptedDialogProperty).toBool()) continue;
             auto* box = qobject_cast<QMessageBox*>(w);
-            if (box) what += QStringLiteral(": ") + box->text();
-            recordTestFailure(what);
+            recordTestFailure(QStringLiteral("unexpected dialog %1 \"%2\" %3")
+                                  .arg(QLatin1String(w->metaObject()->className()), w->windowTitle(),
+                                       box ? box->text() : QString()));
             if (box && box->button(QMessageBox::No))
                 box->button(QMessageBox::No)->click();
             else if (auto* dialog = qobject_cast<QDialog*>(w))
