@@ -65,8 +65,7 @@ protected:
         fs::temp_directory_path() / ("corvane-file-" + std::to_string(std::random_device{}()));
 };
 
-// The growth table starts 80 bytes before the end: at 250 with every text empty, at 253 with three
-// characters, accented or not.
+// Growth starts 80 bytes before the end: at 250 with no text, at 253 with three characters.
 TEST(ProjectLayout, SizeAndGrowthOffsetFollowTheTexts) {
     const std::pair<const char*, std::size_t> cases[] = {{"", 330}, {"abc", 333}, {"é€ü", 333}};
     for (const auto& [machine, size] : cases) {
@@ -83,8 +82,7 @@ TEST(ProjectLayout, SizeAndGrowthOffsetFollowTheTexts) {
     }
 }
 
-// The fixture was written byte by byte from the layout, not by this code; corvane-cli's dump test
-// reads every one of its fields.
+// The fixture was written byte by byte from the layout, not by this code.
 TEST(ProjectLayout, MatchesFilesMadeFromTheLayoutIndependently) {
     const auto bytes = readBytes(fs::path(CORVANE_FIXTURES) / "texts.qdl");
     const ProjectRecord r = decodeProject(bytes.data(), bytes.size());
@@ -97,8 +95,7 @@ TEST(ProjectLayout, MatchesFilesMadeFromTheLayoutIndependently) {
     EXPECT_EQ(encodeProject(r), bytes);
 }
 
-// Accented text goes both ways and every byte of the code page survives a round trip; what the code
-// page lacks becomes one "?" per character (or per damaged byte).
+// Accents go both ways, every code page byte round-trips, anything else is one "?" per character.
 TEST(Cp1252, ConvertsBothWaysAndMarksWhatItCannotHold) {
     const std::pair<std::string, std::string> both[] = {{"é ü ÿ", "\xE9 \xFC \xFF"},
                                                         {"€‚Ž‘ŸŒ", "\x80\x82\x8E\x91\x9F\x8C"}};
@@ -128,8 +125,7 @@ TEST(ProjectDecode, ATextLongerThanTheCountCanHoldIsCut) {
     EXPECT_EQ(back.growth(0, 0), 3.0f);
 }
 
-// A file cut anywhere loads what it holds: every field wholly there keeps its value, a text keeps
-// the bytes that are there, and everything after the cut is 0 or empty.
+// A file cut anywhere keeps every whole field and the text bytes there; the rest is 0 or empty.
 TEST(ProjectDecode, AFileCutAnywhereLoadsWhatItHolds) {
     const ProjectRecord full = distinctRecord();
     const auto bytes = encodeProject(full);
@@ -207,8 +203,7 @@ TEST_F(ProjectFileOnDisk, FailuresAreReportedWithAReasonAndLeaveTheRecordAlone) 
     }
 }
 
-// The recent list's file: read as written by the layout, an absent file read as an empty list and
-// created, and a file cut short keeping what it holds.
+// The recent list: the layout's bytes, a cut file keeping what it holds, an absent file created empty.
 TEST_F(ProjectFileOnDisk, TheRecentListFile) {
     const auto bytes = readBytes(fs::path(CORVANE_FIXTURES) / "recent.ini");
     const std::array<std::string, 5> expected{"/home/tech/jobs/P-101.qdl", "/home/tech/jobs/Müller.qdl", "",

@@ -29,8 +29,7 @@ inline void recordTestFailure(const QString& message) {
     QTest::qFail(message.toUtf8().constData(), __FILE__, __LINE__);
 }
 
-// Answers from queues the test fills beforehand and records what the program asked or said. A
-// question or file dialog with nothing queued fails the test and gets the safe answer (No, Cancel).
+// Answers from queues the test fills; an unqueued question or file dialog fails and gets No/Cancel.
 class ScriptedDialogs : public DialogProvider {
 public:
     struct FileRequest {
@@ -48,8 +47,7 @@ public:
     std::function<bool(QPrinter&)> onPrinter;
     double fixedDate = 45000.5;  // 15-Mar-2023 12:00:00
 
-    QStringList messages;
-    QStringList questions;
+    QStringList messages, questions;
     std::vector<FileRequest> fileRequests;
     QStringList modalDialogs;  // class name of every window run modally
     int printerRequests = 0;
@@ -81,8 +79,7 @@ public:
     }
     double currentDate() override { return fixedDate; }
 
-    // For onModal: shows the window as exec() would (so its show handlers run), lets `drive` work on
-    // it, closes it as rejected if `drive` left it open, and returns its result.
+    // For onModal: shows the window as exec() would, lets `drive` work on it, rejects it if still open.
     static int runShown(QDialog& dialog, const std::function<void(QDialog&)>& drive) {
         dialog.setProperty(kScriptedDialogProperty, true);
         dialog.setResult(QDialog::Rejected);
@@ -114,12 +111,10 @@ struct TempProgramFolder : QTemporaryDir {
     AppPaths paths() const { return AppPaths{path().toStdString()}; }
 };
 
-// Numbers are shown and read with a point whatever the machine's locale; pinning it keeps a
-// toolkit default from slipping in.
+// Numbers are shown and read with a point whatever the machine's locale.
 inline void useFixedLocale() { QLocale::setDefault(QLocale::c()); }
 
-// Gives the widget the focus in its active window, as a click would: focus events (and the commits
-// on leaving a box) only happen in an active window.
+// Focus as a click gives it: focus events (and commits on leaving a box) need an active window.
 inline bool focusInActiveWindow(QWidget* widget) {
     QWidget* window = widget->window();
     if (!window->isVisible()) window->show();
@@ -139,8 +134,7 @@ inline void typeInto(QLineEdit* edit, const QString& text, bool pressEnter = tru
     if (pressEnter) QTest::keyClick(edit, Qt::Key_Return);
 }
 
-// Fails the running test when a real modal dialog appears (one not run through runShown), and
-// closes it (No / Cancel) so that the test goes on instead of hanging.
+// Fails the test when a real modal dialog appears, and closes it (No / Cancel) instead of hanging.
 class ModalDialogGuard {
 public:
     ModalDialogGuard() {

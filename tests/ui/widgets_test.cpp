@@ -25,8 +25,7 @@ void checkScale() {
         w->setValue(start);
         return w;
     };
-    // valueChanged only on a real change (or a handler pair would ping-pong); a value beyond the
-    // scale is kept through any change of scale, and painting it must not trip over it.
+    // valueChanged only on a real change; a value beyond the scale survives rescaling and painting.
     auto w = make(1, 0);
     QSignalSpy spy(w.get(), &W::valueChanged);
     for (double v : {12.5, 12.5, 0.0, -0.0, 250.0}) w->setValue(v);
@@ -147,8 +146,7 @@ private slots:
         }
     }
 
-    // The window's own tests show the calculated lines and band; here is what they do not reach: a
-    // result without a second line or a Y range hides that line, keeps the scale, and the band off.
+    // No second line or Y range in the result: that line is hidden and the scale kept.
     void applyHidesWhatTheCalculationDoesNotGive() {
         for (bool plot1Visible : {true, false}) {
             ResultGraph g;
