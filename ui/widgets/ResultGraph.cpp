@@ -153,7 +153,8 @@ void ResultGraph::apply(const GraphResult& result, bool showBand) {
     setPlotVisible(1, result.plot1Visible);
     if (result.plot2) setPlot(2, *result.plot2);
     setPlotVisible(2, result.plot2Visible);
-    if (result.band && showBand) setPlot(3, *result.band);
+    // A band asked for but not computed shows nothing rather than the band of an older result.
+    if (showBand) setPlot(3, result.band ? *result.band : PlotData{});
     setPlotVisible(3, showBand);
     replot();
 }
