@@ -283,9 +283,33 @@ const Pattern& patternForMagnitude(const Decimal& d) {
     return patterns[8];
 }
 
+// The fixed-point patterns of the magnitude table all read "integer digits, point, n decimals":
+// written directly, as every result line of every calculation passes through here.
+std::string fixedDecimals(Decimal d, int decimals, std::string_view suffix) {
+    roundAtPower(d, -decimals);
+    std::string out;
+    out.reserve(16);
+    if (d.negative && !d.isZero()) out.push_back('-');
+    if (d.isZero() || d.lead < 0) {
+        out.push_back('0');
+    } else {
+        for (int power = d.lead; power >= 0; --power) out.push_back(d.digitAt(power));
+    }
+    out.push_back('.');
+    for (int k = 1; k <= decimals; ++k) out.push_back(d.digitAt(-k));
+    out += suffix;
+    return out;
+}
+
 std::string formatByMagnitude(double value, int significantDigits) {
     if (!std::isfinite(value)) return nonFiniteText(value);
     const Decimal d = toDecimal(value, significantDigits);
+    if (d.isZero()) return fixedDecimals(d, 2, "");
+    if (d.lead < -5) return fixedDecimals(d, 2, "  ");
+    if (d.lead < 1) return fixedDecimals(d, 3, "");
+    if (d.lead < 2) return fixedDecimals(d, 2, "");
+    if (d.lead < 3) return fixedDecimals(d, 1, "");
+    if (d.lead < 5) return fixedDecimals(d, 0, "");
     return applyPattern(d, patternForMagnitude(d));
 }
 
