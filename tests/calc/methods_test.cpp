@@ -145,7 +145,7 @@ TEST(Methods, LabelTexts) {
 // machine's line runs along `x`, the reverse dial's moveable one back from the far end (`plot2`).
 TEST(Methods, MovesAndPlots) {
     using V = std::vector<float>;
-    const Edit growthOnALine = [](ProjectRecord& r, CalcOptions& o) {
+    const Edit growthOnALine = [](R& r, O& o) {
         o.growthOn = true;
         r.Station = {0, 1, 1, 0};
         for (int f = 0; f < 4; ++f) r.growth(0, f) = static_cast<float>(f + 1);
@@ -161,7 +161,8 @@ TEST(Methods, MovesAndPlots) {
         {"reverse dial", kMethodReverseDial, {}, {0, 0, -25, -25}, {0, 0, -5, -5},
          {0, 20, 40}, {0, 0, 0}, {0, 0, 0}, {60, 40, 20}, {25, 25, 25}, 50, 10},
         // Growth 1, 2, 3, 4 lies on one straight line: against the stationary feet 2 and 3 it cancels out.
-        {"reverse dial, feet 2 and 3, growth", kMethodReverseDial, growthOnALine, {-25, 0, 0, 25}, {-5, 0, 0, 5},
+        {"reverse dial, feet 2 and 3, growth", kMethodReverseDial, growthOnALine, {-25, 0, 0, 25},
+         {-5, 0, 0, 5},
          {0, 20, 40}, {25, 0, -25}, {-5, 0, 5}, {60, 40, 20}, {-25, 0, 25}, 50, 10},
         // The shaft line runs back to half the rim reading at the coupling; a move right is negative.
         {"rim and face, fixed side", kMethodRimFace, side(0), {-9, -13}, {-9, -13},
@@ -169,7 +170,7 @@ TEST(Methods, MovesAndPlots) {
         {"rim and face, moveable side", kMethodRimFace, side(1), {1, -3}, {1, -3},
          {0, 20, 40}, {-5, -1, 3}, {-5, -1, 3}, {}, {}, 5, 5},
         {"rim and face, A 10 and B 30", kMethodRimFace,
-         [](ProjectRecord& r, CalcOptions&) { r.length(1, 0) = 10, r.length(1, 1) = 30; }, {-7, -13}, {-7, -13},
+         [](R& r, O&) { r.length(1, 0) = 10, r.length(1, 1) = 30; }, {-7, -13}, {-7, -13},
          {0, 10, 40}, {5, 7, 13}, {5, 7, 13}, {}, {}, 20, 20},
         // Vertical: the negative of the moves, level. Horizontal: the moves themselves, back to -14 at 0.
         {"jack shaft", kMethodJackShaft, {}, {28, 28}, {-54, -74},
@@ -195,19 +196,10 @@ TEST(Methods, MovesAndPlots) {
         EXPECT_EQ(r.graph2.yRange, (YRange{-c.range2, c.range2}));
         EXPECT_FALSE(r.graph1.band);
     }
-}
-
-TEST(Methods, GrowthOfTheStationaryFeetIsHandedBackOnlyWhenGrowthIsOn) {
-    const Edit growth = [](ProjectRecord& r, CalcOptions&) {
-        r.Station = {0, 1, 1, 0};
-        for (int f = 0; f < 4; ++f) r.growth(0, f) = static_cast<float>(f + 1);
-    };
-    EXPECT_FALSE(run(kMethodReverseDial, growth).growthWritten);
-    const CalcResult r = run(kMethodReverseDial, [&](ProjectRecord& p, CalcOptions& o) {
-        growth(p, o);
-        o.growthOn = true;
-    });
-    EXPECT_EQ(r.growthWritten, (std::array<float, 2>{2, 3}));
+    // The growth of the stationary feet 2 and 3 is handed back only while growth is on.
+    EXPECT_EQ(run(kMethodReverseDial, growthOnALine).growthWritten, (std::array<float, 2>{2, 3}));
+    const Edit growthOff = [&](R& r, O& o) { growthOnALine(r, o), o.growthOn = false; };
+    EXPECT_FALSE(run(kMethodReverseDial, growthOff).growthWritten);
 }
 
 TEST(Methods, ReverseDialRoundsToFloatWhereValuesAreStored) {

