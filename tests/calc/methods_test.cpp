@@ -14,6 +14,7 @@ namespace {
 using R = ProjectRecord;
 using O = CalcOptions;
 using Edit = std::function<void(R&, O&)>;
+constexpr int kRD = kMethodReverseDial, kRF = kMethodRimFace, kJS = kMethodJackShaft;
 
 CalcResult run(int method, const Edit& edit, ProjectRecord* shown = nullptr) {
     ProjectRecord record;
@@ -64,67 +65,63 @@ TEST(Methods, LabelTexts) {
         Edit edit;
         std::string vertical, horizontal;
     } cases[] = {
-        {"reverse dial defaults", kMethodReverseDial, {}, rdV, rdH},
+        {"reverse dial defaults", kRD, {}, rdV, rdH},
         // Full rotation takes the dials as zeroed at 12:00: what is stored there is never read.
-        {"12:00 readings ignored", kMethodReverseDial, [](R& r, O&) { r.dial1(0, 0) = r.dial2(0, 0) = 9; },
-         rdV, rdH},
+        {"12:00 readings ignored", kRD, [](R& r, O&) { r.dial1(0, 0) = r.dial2(0, 0) = 9; }, rdV, rdH},
         // V1 = 20, slope 0.5, intercept 7.5: the moveable shaft tilts.
-        {"6:00 of dial 1 at 40", kMethodReverseDial, [](R& r, O&) { r.dial1(0, 2) = 40; },
+        {"6:00 of dial 1 at 40", kRD, [](R& r, O&) { r.dial1(0, 2) = 40; },
          feet(3, "27.50 mils  DOWN", 4, "37.50 mils  DOWN"), rdH},
         // V1 = 23, V2 = 27: the sag enters both bottom readings with the same sign.
-        {"sag of -4", kMethodReverseDial, [](R& r, O&) { r.Sag = -4; },
-         feet(3, "29.00 mils  DOWN", 4, "37.00 mils  DOWN"), rdH},
-        {"feet 3 and 4 stationary", kMethodReverseDial, stations(0, 0, 1, 1),
+        {"sag of -4", kRD, [](R& r, O&) { r.Sag = -4; }, feet(3, "29.00 mils  DOWN", 4, "37.00 mils  DOWN"),
+         rdH},
+        {"feet 3 and 4 stationary", kRD, stations(0, 0, 1, 1),
          feet(1, "25.00 mils  UP  ", 2, "25.00 mils  UP  "),
          feet(1, "5.000 mils  RIGHT", 2, "5.000 mils  RIGHT")},
-        {"feet 2 and 3 stationary", kMethodReverseDial, stations(0, 1, 1, 0),
+        {"feet 2 and 3 stationary", kRD, stations(0, 1, 1, 0),
          feet(1, "25.00 mils  DOWN", 4, "25.00 mils  UP  "),
          feet(1, "5.000 mils  LEFT ", 4, "5.000 mils  RIGHT")},
-        {"three stationary feet", kMethodReverseDial, stations(1, 1, 1, 0),
-         "Machine Foot 4: move  25.00 mils  DOWN", "Machine Foot 4: move  5.000 mils  LEFT "},
-        {"four stationary feet", kMethodReverseDial, stations(1, 1, 1, 1), allFixed, allFixed},
+        {"three stationary feet", kRD, stations(1, 1, 1, 0), "Machine Foot 4: move  25.00 mils  DOWN",
+         "Machine Foot 4: move  5.000 mils  LEFT "},
+        {"four stationary feet", kRD, stations(1, 1, 1, 1), allFixed, allFixed},
         // Half rotation reads 12:00 and 3:00 only; the 6:00 and 9:00 readings must not count.
-        {"half rotation", kMethodReverseDial,
-         [](R& r, O& o) { o.rotation = 1, r.dial1(0, 2) = 99, r.dial2(0, 3) = 7; },
+        {"half rotation", kRD, [](R& r, O& o) { o.rotation = 1, r.dial1(0, 2) = 99, r.dial2(0, 3) = 7; },
          feet(3, "10.00 mils  DOWN", 4, "10.00 mils  DOWN"),
          feet(3, "10.00 mils  RIGHT", 4, "10.00 mils  RIGHT")},
-        {"reverse dial, readings zero", kMethodReverseDial, zeroReadings,
-         feet(3, "0.00 mils  UP  ", 4, "0.00 mils  UP  "),
+        {"reverse dial, readings zero", kRD, zeroReadings, feet(3, "0.00 mils  UP  ", 4, "0.00 mils  UP  "),
          feet(3, "0.00 mils  RIGHT", 4, "0.00 mils  RIGHT")},
         // Growth deepens the shims to take out; the side moves stay.
-        {"reverse dial growth", kMethodReverseDial,
+        {"reverse dial growth", kRD,
          [](R& r, O& o) { o.growthOn = true, r.growth(0, 2) = 3, r.growth(0, 3) = 5; },
          feet(3, "28.00 mils  DOWN", 4, "30.00 mils  DOWN"), rdH},
-        {"indicator planes at one position", kMethodReverseDial,
-         [](R& r, O&) { r.length(0, 2) = 0, r.dial1(0, 2) = 40; },
+        {"indicator planes at one position", kRD, [](R& r, O&) { r.length(0, 2) = 0, r.dial1(0, 2) = 40; },
          feet(3, "20.00 mils  DOWN", 4, "20.00 mils  DOWN"), rdH},
 
-        {"rim and face, bracket on the fixed machine", kMethodRimFace, side(0),
+        {"rim and face, bracket on the fixed machine", kRF, side(0),
          nearFar("9.000 mils  DOWN", "13.00 mils  DOWN"), rfH},
-        {"rim and face, bracket on the moveable machine", kMethodRimFace, side(1),
+        {"rim and face, bracket on the moveable machine", kRF, side(1),
          nearFar("1.000 mils  UP  ", "3.000 mils  DOWN"), nearFar("1.000 mils   LEFT", "3.000 mils  RIGHT")},
-        {"rim and face, readings zero", kMethodRimFace, zeroReadings,
-         nearFar("0.00 mils  UP  ", "0.00 mils  UP  "), nearFar("0.00 mils   LEFT", "0.00 mils   LEFT")},
+        {"rim and face, readings zero", kRF, zeroReadings, nearFar("0.00 mils  UP  ", "0.00 mils  UP  "),
+         nearFar("0.00 mils   LEFT", "0.00 mils   LEFT")},
         // Feet 0 and 1 are the growth window's copies, not read here.
-        {"rim and face growth", kMethodRimFace,
+        {"rim and face growth", kRF,
          [](R& r, O& o) {
              o.growthOn = true, r.growth(1, 2) = 1.5f, r.growth(1, 3) = 2, r.growth(1, 0) = 100;
          },
          nearFar("10.50 mils  DOWN", "15.00 mils  DOWN"), rfH},
         // Without a bracket side nothing is divided by the face diameter.
-        {"rim and face, no bracket side", kMethodRimFace,
+        {"rim and face, no bracket side", kRF,
          [](R& r, O& o) {
              o.bracketSide = -1, o.growthOn = true, r.growth(1, 2) = 2, r.growth(1, 3) = 3, r.FaceDia1 = 0;
          },
          nearFar("2.000 mils  DOWN", "3.000 mils  DOWN"), nearFar("0.00 mils   LEFT", "0.00 mils   LEFT")},
 
-        {"jack shaft defaults (bracket side plays no part)", kMethodJackShaft, side(1), jsV, jsH},
-        {"jack shaft, readings zero", kMethodJackShaft, zeroReadings,
-         inOutV("0.00 mils  UP  ", "0.00 mils  UP  "), inOutH("0.00 mils  RIGHT", "0.00 mils  RIGHT")},
-        {"jack shaft growth past the move turns it down", kMethodJackShaft,
+        {"jack shaft defaults (bracket side plays no part)", kJS, side(1), jsV, jsH},
+        {"jack shaft, readings zero", kJS, zeroReadings, inOutV("0.00 mils  UP  ", "0.00 mils  UP  "),
+         inOutH("0.00 mils  RIGHT", "0.00 mils  RIGHT")},
+        {"jack shaft growth past the move turns it down", kJS,
          [](R& r, O& o) { o.growthOn = true, r.growth(2, 2) = 30, r.growth(2, 3) = 28; },
          inOutV("2.000 mils  DOWN", "0.00 mils  UP  "), jsH},
-        {"jack shaft side readings turned right", kMethodJackShaft,
+        {"jack shaft side readings turned right", kJS,
          [](R& r, O&) { r.dial1(2, 1) = -5, r.dial1(2, 3) = 1, r.dial2(2, 1) = 3, r.dial2(2, 3) = 1; }, jsV,
          inOutH("54.00 mils  RIGHT", "74.00 mils  RIGHT")},
     };
@@ -158,28 +155,28 @@ TEST(Methods, MovesAndPlots) {
         double range1, range2;
     } cases[] = {
         // clang-format off
-        {"reverse dial", kMethodReverseDial, {}, {0, 0, -25, -25}, {0, 0, -5, -5},
+        {"reverse dial", kRD, {}, {0, 0, -25, -25}, {0, 0, -5, -5},
          {0, 20, 40}, {0, 0, 0}, {0, 0, 0}, {60, 40, 20}, {25, 25, 25}, 50, 10},
         // Growth 1, 2, 3, 4 lies on one straight line: against the stationary feet 2 and 3 it cancels out.
-        {"reverse dial, feet 2 and 3, growth", kMethodReverseDial, growthOnALine, {-25, 0, 0, 25},
+        {"reverse dial, feet 2 and 3, growth", kRD, growthOnALine, {-25, 0, 0, 25},
          {-5, 0, 0, 5},
          {0, 20, 40}, {25, 0, -25}, {-5, 0, 5}, {60, 40, 20}, {-25, 0, 25}, 50, 10},
         // The shaft line runs back to half the rim reading at the coupling; a move right is negative.
-        {"rim and face, fixed side", kMethodRimFace, side(0), {-9, -13}, {-9, -13},
+        {"rim and face, fixed side", kRF, side(0), {-9, -13}, {-9, -13},
          {0, 20, 40}, {5, 9, 13}, {5, 9, 13}, {}, {}, 20, 20},
-        {"rim and face, moveable side", kMethodRimFace, side(1), {1, -3}, {1, -3},
+        {"rim and face, moveable side", kRF, side(1), {1, -3}, {1, -3},
          {0, 20, 40}, {-5, -1, 3}, {-5, -1, 3}, {}, {}, 5, 5},
-        {"rim and face, A 10 and B 30", kMethodRimFace,
+        {"rim and face, A 10 and B 30", kRF,
          [](R& r, O&) { r.length(1, 0) = 10, r.length(1, 1) = 30; }, {-7, -13}, {-7, -13},
          {0, 10, 40}, {5, 7, 13}, {5, 7, 13}, {}, {}, 20, 20},
         // Vertical: the negative of the moves, level. Horizontal: the moves themselves, back to -14 at 0.
-        {"jack shaft", kMethodJackShaft, {}, {28, 28}, {-54, -74},
+        {"jack shaft", kJS, {}, {28, 28}, {-54, -74},
          {0, 100, 150}, {-28, -28, -28}, {-14, -54, -74}, {}, {}, 50, 100},
         // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const CalcResult r = run(c.method, [&](ProjectRecord& p, CalcOptions& o) {
+        const CalcResult r = run(c.method, [&](R& p, O& o) {
             o.autoScale = true;
             if (c.edit) c.edit(p, o);
         });
@@ -197,9 +194,9 @@ TEST(Methods, MovesAndPlots) {
         EXPECT_FALSE(r.graph1.band);
     }
     // The growth of the stationary feet 2 and 3 is handed back only while growth is on.
-    EXPECT_EQ(run(kMethodReverseDial, growthOnALine).growthWritten, (std::array<float, 2>{2, 3}));
+    EXPECT_EQ(run(kRD, growthOnALine).growthWritten, (std::array<float, 2>{2, 3}));
     const Edit growthOff = [&](R& r, O& o) { growthOnALine(r, o), o.growthOn = false; };
-    EXPECT_FALSE(run(kMethodReverseDial, growthOff).growthWritten);
+    EXPECT_FALSE(run(kRD, growthOff).growthWritten);
 }
 
 TEST(Methods, ReverseDialRoundsToFloatWhereValuesAreStored) {
@@ -221,31 +218,9 @@ TEST(Methods, ReverseDialRoundsToFloatWhereValuesAreStored) {
     EXPECT_NE(stepwise, d.vertMove[2]) << "inputs no longer tell the two roundings apart";
 }
 
-TEST(Methods, RimFaceAndJackShaftRoundOnceFromDouble) {
-    const CalcResult rf = run(kMethodRimFace, [](ProjectRecord& r, CalcOptions&) {
-        r.dial2(1, 2) = 0.7f;
-        r.dial1(1, 2) = 1.3f;
-        r.length(1, 0) = 3.3f;
-        r.FaceDia1 = 2.9f;
-    });
-    const double exact = 0.7f * static_cast<double>(3.3f) / 2.9f - 1.3f / 2.0;
-    EXPECT_EQ(rf.verticalMoves[0], static_cast<float>(exact));
-    EXPECT_NE(0.7f * 3.3f / 2.9f - 1.3f / 2.0f, static_cast<float>(exact))
-        << "inputs no longer tell them apart";
-    // The jack shaft's sum A + B is held as a float: 2^24 + 1 becomes 2^24 and the lever exactly 1
-    // (from the exact sum the move would be 3 * 2^20 + 0.25).
-    const CalcResult js = run(kMethodJackShaft, [](ProjectRecord& r, CalcOptions&) {
-        r.length(2, 0) = r.FaceDia2 = 16777216;
-        r.length(2, 1) = 1;
-        r.dial1(2, 2) = 3 * 1048576;
-        r.dial2(2, 2) = 0;
-    });
-    EXPECT_EQ(js.verticalMoves[0], 3145728.0f);
-}
-
 TEST(Methods, ReverseDialAbortsWithoutTwoStationaryFeetAndTouchesNothing) {
     for (const auto station : {std::array<std::int16_t, 4>{0, 0, 0, 1}, {0, 0, 0, 0}, {0, 0, 1, 0}}) {
-        const CalcResult r = run(kMethodReverseDial, [&](ProjectRecord& p, CalcOptions& o) {
+        const CalcResult r = run(kRD, [&](R& p, O& o) {
             p.Station = station;
             o.growthOn = o.toleranceOn = true;
         });
@@ -258,42 +233,33 @@ TEST(Methods, ReverseDialAbortsWithoutTwoStationaryFeetAndTouchesNothing) {
 }
 
 TEST(Methods, InputsWithoutAResultShowWhyAndNoNumbers) {
-    using Change = std::function<void(ProjectRecord&)>;
+    using Change = std::function<void(R&)>;
     const struct {
         int method;
         Change change;
         const char* text;
         bool bandDrawn = true;
     } cases[] = {
-        {kMethodReverseDial, [](ProjectRecord& r) { r.dial2(0, 1) = NAN; },
-         "No result: a dial reading is not a finite number"},
-        {kMethodReverseDial, [](ProjectRecord& r) { r.length(0, 3) = INFINITY; },
-         "No result: a length is not a finite number"},
-        {kMethodReverseDial, [](ProjectRecord& r) { r.Sag = NAN; },
-         "No result: the sag is not a finite number"},
-        {kMethodReverseDial, [](ProjectRecord& r) { r.growth(0, 3) = INFINITY; },
-         "No result: a growth value is not a finite number"},
-        {kMethodReverseDial, [](ProjectRecord& r) { r.dial1(0, 2) = r.Sag = 3e38f; },
+        {kRD, [](R& r) { r.dial2(0, 1) = NAN; }, "No result: a dial reading is not a finite number"},
+        {kRD, [](R& r) { r.length(0, 3) = INFINITY; }, "No result: a length is not a finite number"},
+        {kRD, [](R& r) { r.Sag = NAN; }, "No result: the sag is not a finite number"},
+        {kRD, [](R& r) { r.growth(0, 3) = INFINITY; }, "No result: a growth value is not a finite number"},
+        {kRD, [](R& r) { r.dial1(0, 2) = r.Sag = 3e38f; },
          "No result: the numbers are too large to calculate with"},
-        {kMethodRimFace, [](ProjectRecord& r) { r.FaceDia1 = 0; }, "No result: the face diameter is 0"},
-        {kMethodRimFace, [](ProjectRecord& r) { r.length(1, 1) = 1e-7f; }, "No result: distance B is 0"},
-        {kMethodRimFace, [](ProjectRecord& r) { r.FaceDia1 = INFINITY; },
-         "No result: the face diameter is not a finite number"},
+        {kRF, [](R& r) { r.FaceDia1 = 0; }, "No result: the face diameter is 0"},
+        {kRF, [](R& r) { r.length(1, 1) = 1e-7f; }, "No result: distance B is 0"},
+        {kRF, [](R& r) { r.FaceDia1 = INFINITY; }, "No result: the face diameter is not a finite number"},
         // The band needs distance A, so it goes when A is what failed.
-        {kMethodRimFace, [](ProjectRecord& r) { r.length(1, 0) = NAN; },
-         "No result: a length is not a finite number", false},
-        {kMethodRimFace, [](ProjectRecord& r) { r.FaceDia1 = 1e-44f; },
-         "No result: the numbers are too large to calculate with"},
-        {kMethodJackShaft, [](ProjectRecord& r) { r.FaceDia2 = 0; }, "No result: the face diameter is 0"},
-        {kMethodJackShaft, [](ProjectRecord& r) { r.length(2, 2) = 0; }, "No result: distance C is 0"},
-        {kMethodJackShaft, [](ProjectRecord& r) { r.dial1(2, 1) = -INFINITY; },
-         "No result: a dial reading is not a finite number"},
-        {kMethodJackShaft, [](ProjectRecord& r) { r.growth(2, 3) = NAN; },
-         "No result: a growth value is not a finite number"},
+        {kRF, [](R& r) { r.length(1, 0) = NAN; }, "No result: a length is not a finite number", false},
+        {kRF, [](R& r) { r.FaceDia1 = 1e-44f; }, "No result: the numbers are too large to calculate with"},
+        {kJS, [](R& r) { r.FaceDia2 = 0; }, "No result: the face diameter is 0"},
+        {kJS, [](R& r) { r.length(2, 2) = 0; }, "No result: distance C is 0"},
+        {kJS, [](R& r) { r.dial1(2, 1) = -INFINITY; }, "No result: a dial reading is not a finite number"},
+        {kJS, [](R& r) { r.growth(2, 3) = NAN; }, "No result: a growth value is not a finite number"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        const CalcResult r = run(c.method, [&](ProjectRecord& p, CalcOptions& o) {
+        const CalcResult r = run(c.method, [&](R& p, O& o) {
             c.change(p);
             o.growthOn = o.autoScale = o.toleranceOn = true;
             o.tolerance = 2;

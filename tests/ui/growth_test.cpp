@@ -1,3 +1,5 @@
+// The thermal growth and tolerance windows as the technician uses them.
+
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -8,6 +10,7 @@
 #include "calc/Alignment.h"
 #include "calc/NumberFormat.h"
 #include "ui/growth/frmGrowth.h"
+#include "ui/tolerance/frmTolerances.h"
 #include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/Thermometer.h"
 
@@ -28,49 +31,54 @@ void clickCell(QTableWidget* grid, int r, int c) {
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
+// The growth or tolerance window over a stand-in main window, on the default project.
+template <class Window>
+struct Program {
+    UiTestEnvironment env;
+    AppState state;
+    QWidget main;
+    std::unique_ptr<Window> window;
+
+    explicit Program(int method = 0) {
+        setDefaults(state.Project);
+        state.Paths = env.folder.paths();
+        state.CalcMethod = method;
+        main.resize(900, 700);
+        window = std::make_unique<Window>(state, &main);
+    }
+    Window& w() { return *window; }
+    // Opens the window as the main window does and hands it to `drive` while it is shown.
+    int open(const std::function<void()>& drive, int bracketSide = 0) {
+        if constexpr (std::is_same_v<Window, frmGrowth>) window->initGrowthPanel(bracketSide);
+        env.dialogs.onModal = [&](QDialog& dialog) {
+            return ScriptedDialogs::runShown(dialog, [&](QDialog&) { drive(); });
+        };
+        return env.dialogs.runModal(*window);
+    }
+};
+using GrowthProgram = Program<frmGrowth>;
+using ToleranceProgram = Program<frmTolerances>;
+
 }  // namespace
 
-class GrowthTest : public QObject {
+class GrowthAndToleranceTest : public QObject {
     Q_OBJECT
-
-    struct Program {
-        UiTestEnvironment env;
-        AppState state;
-        QWidget main;
-        frmGrowth growth{state, &main};
-
-        explicit Program(int method = 0) {
-            setDefaults(state.Project);
-            state.Paths = env.folder.paths();
-            state.CalcMethod = method;
-            main.resize(900, 700);
-        }
-        // Opens the window as the main window does and hands it to `drive` while it is shown.
-        int open(const std::function<void()>& drive, int bracketSide = 0) {
-            growth.initGrowthPanel(bracketSide);
-            env.dialogs.onModal = [&](QDialog& dialog) {
-                return ScriptedDialogs::runShown(dialog, [&](QDialog&) { drive(); });
-            };
-            return env.dialogs.runModal(growth);
-        }
-    };
-
 private slots:
     void openingShowsTheGrowthOfEveryFootAndMarksTheProjectChanged() {
-        Program p;
+        GrowthProgram p;
         // Prepared while hidden (the main window's refresh), the window changes nothing.
-        p.growth.initGrowthPanel(0);
+        p.w().initGrowthPanel(0);
         QVERIFY(!p.state.Changed);
         p.open([&] {
-            QCOMPARE(row(p.growth.gridGrowth, 0), QStringList(4, shown(4.68f)));
-            QCOMPARE(row(p.growth.gridHeight, 0), (QStringList{"1", "2", "3", "4"}));
-            QCOMPARE(row(p.growth.gridHeight, 1), QStringList(4, "10.00"));
-            QCOMPARE(p.growth.gridHeight->currentRow(), 2);
-            QCOMPARE(p.growth.gridHeight->currentColumn(), 1);
-            QCOMPARE(p.growth.cwColdT->value(), 72.0);
-            QCOMPARE(p.growth.cwHotT->value(), 144.0);
-            QCOMPARE(p.growth.lblDeltaT->text(), QStringLiteral("Delta T (\u00B0F): ") + shown(72.0f));
-            QVERIFY(p.growth.optMaterial[0]->isChecked());
+            QCOMPARE(row(p.w().gridGrowth, 0), QStringList(4, shown(4.68f)));
+            QCOMPARE(row(p.w().gridHeight, 0), (QStringList{"1", "2", "3", "4"}));
+            QCOMPARE(row(p.w().gridHeight, 1), QStringList(4, "10.00"));
+            QCOMPARE(p.w().gridHeight->currentRow(), 2);
+            QCOMPARE(p.w().gridHeight->currentColumn(), 1);
+            QCOMPARE(p.w().cwColdT->value(), 72.0);
+            QCOMPARE(p.w().cwHotT->value(), 144.0);
+            QCOMPARE(p.w().lblDeltaT->text(), QStringLiteral("Delta T (\u00B0F): ") + shown(72.0f));
+            QVERIFY(p.w().optMaterial[0]->isChecked());
         });
         QVERIFY(p.state.Changed);
     }
@@ -91,93 +99,87 @@ private slots:
         QFETCH(int, bracketSide);
         QFETCH(int, feet);
         QFETCH(int, picture);
-        Program p(method);
+        GrowthProgram p(method);
         p.open(
             [&] {
-                QCOMPARE(p.growth.FootCount, feet);
-                QCOMPARE(p.growth.gridHeight->columnCount(), feet + 1);
-                QCOMPARE(p.growth.gridGrowth->columnCount(), feet + 1);
-                for (int k = 0; k < 4; ++k) QCOMPARE(p.growth.picMachine[k]->isVisible(), k == picture);
+                QCOMPARE(p.w().FootCount, feet);
+                QCOMPARE(p.w().gridHeight->columnCount(), feet + 1);
+                QCOMPARE(p.w().gridGrowth->columnCount(), feet + 1);
+                for (int k = 0; k < 4; ++k) QCOMPARE(p.w().picMachine[k]->isVisible(), k == picture);
             },
             bracketSide);
     }
 
     void choosingAluminumRecomputesEveryFoot() {
-        Program p;
+        GrowthProgram p;
         p.open([&] {
             p.state.Changed = false;
-            QTest::mouseClick(p.growth.optMaterial[1], Qt::LeftButton);
+            QTest::mouseClick(p.w().optMaterial[1], Qt::LeftButton);
             QCOMPARE(p.state.Project.Material, std::int16_t(1));
-            QCOMPARE(row(p.growth.gridGrowth, 0), QStringList(4, QStringLiteral("9.432")));
+            QCOMPARE(row(p.w().gridGrowth, 0), QStringList(4, QStringLiteral("9.432")));
             QVERIFY(p.state.Changed);
             // The display ends on the foot the user was on.
-            QCOMPARE(p.growth.gridHeight->currentColumn(), 1);
+            QCOMPARE(p.w().gridHeight->currentColumn(), 1);
             // The arrow keys choose a material as a click does.
-            QVERIFY(focusInActiveWindow(p.growth.optMaterial[1]));
-            QTest::keyClick(p.growth.optMaterial[1], Qt::Key_Right);
+            QVERIFY(focusInActiveWindow(p.w().optMaterial[1]));
+            QTest::keyClick(p.w().optMaterial[1], Qt::Key_Right);
             QCOMPARE(p.state.Project.Material, std::int16_t(2));
-            QCOMPARE(row(p.growth.gridGrowth, 0), QStringList(4, shown(footGrowth(144, 72, 10, 2))));
+            QCOMPARE(row(p.w().gridGrowth, 0), QStringList(4, shown(footGrowth(144, 72, 10, 2))));
         });
     }
 
-    void aTemperatureTypedForOneFootChangesThatFootOnly() {
-        Program p;
+    void aTemperatureTypedOrSetForOneFootChangesThatFootOnly() {
+        GrowthProgram p;
         p.open([&] {
-            clickCell(p.growth.gridHeight, 2, 2);
+            clickCell(p.w().gridHeight, 2, 2);
             p.state.Changed = false;
-            typeInto(p.growth.txtHotT, QStringLiteral("1e39"));  // no Single holds it: nothing changes
-            QCOMPARE(p.growth.txtHotT->text(), QStringLiteral("144.0"));
+            typeInto(p.w().txtHotT, QStringLiteral("1e39"));  // no Single holds it: nothing changes
+            QCOMPARE(p.w().txtHotT->text(), QStringLiteral("144.0"));
             QVERIFY(!p.state.Changed);
-            typeInto(p.growth.txtHotT, QStringLiteral("200"));
+            typeInto(p.w().txtHotT, QStringLiteral("200"));
             QCOMPARE(p.state.Project.HotTemp, (std::array<float, 4>{144, 200, 144, 144}));
-            QCOMPARE(p.growth.txtHotT->text(), QStringLiteral("200.0"));
-            QCOMPARE(row(p.growth.gridHeight, 2), (QStringList{"144.0", "200.0", "144.0", "144.0"}));
-            QCOMPARE(row(p.growth.gridGrowth, 0), (QStringList{"4.680", "8.320", "4.680", "4.680"}));
-            QCOMPARE(p.growth.lblDeltaT->text(), QStringLiteral("Delta T (\u00B0F): 128.0"));
-            QVERIFY(p.growth.cwHotT->maximum() >= 200);
+            QCOMPARE(p.w().txtHotT->text(), QStringLiteral("200.0"));
+            QCOMPARE(row(p.w().gridHeight, 2), (QStringList{"144.0", "200.0", "144.0", "144.0"}));
+            QCOMPARE(row(p.w().gridGrowth, 0), (QStringList{"4.680", "8.320", "4.680", "4.680"}));
+            QCOMPARE(p.w().lblDeltaT->text(), QStringLiteral("Delta T (\u00B0F): 128.0"));
+            QVERIFY(p.w().cwHotT->maximum() >= 200);
             QVERIFY(p.state.Changed);
-            QVERIFY(!p.growth.txtHotT->hasFocus());  // Enter walked on
-        });
-    }
-
-    void movingAThermometerStoresTheTemperatureWithoutEcho() {
-        Program p;
-        p.open([&] {
-            clickCell(p.growth.gridHeight, 2, 3);
-            QSignalSpy moves(p.growth.cwColdT, &Thermometer::valueChanged);
-            p.growth.cwColdT->setValue(62);
+            QVERIFY(!p.w().txtHotT->hasFocus());  // Enter walked on
+            // A thermometer moved stores its temperature once, without an echo of the change.
+            clickCell(p.w().gridHeight, 2, 3);
+            QSignalSpy moves(p.w().cwColdT, &Thermometer::valueChanged);
+            p.w().cwColdT->setValue(62);
             QCOMPARE(moves.count(), 1);
             QCOMPARE(p.state.Project.ColdTemp, (std::array<float, 4>{72, 72, 62, 72}));
-            QCOMPARE(p.growth.txtColdT->text(), QStringLiteral("62.00"));
-            QCOMPARE(p.growth.gridGrowth->item(0, 3)->text(), QStringLiteral("5.330"));
+            QCOMPARE(p.w().gridGrowth->item(0, 3)->text(), QStringLiteral("5.330"));
         });
     }
 
     void aHeightEditedInTheGridCommitsAndWalksAlongTheFeet() {
-        Program p;
+        GrowthProgram p;
         p.open([&] {
-            clickCell(p.growth.gridHeight, 1, 3);
-            QTest::keyClick(p.growth.gridHeight, '1');
-            QVERIFY(p.growth.txtHeight->isVisible());
-            QTest::keyClicks(p.growth.txtHeight, "2.5");
-            QTest::keyClick(p.growth.txtHeight, Qt::Key_Return);
+            clickCell(p.w().gridHeight, 1, 3);
+            QTest::keyClick(p.w().gridHeight, '1');
+            QVERIFY(p.w().txtHeight->isVisible());
+            QTest::keyClicks(p.w().txtHeight, "2.5");
+            QTest::keyClick(p.w().txtHeight, Qt::Key_Return);
             QCOMPARE(p.state.Project.FootHeight[2], 12.5f);
-            QCOMPARE(p.growth.gridHeight->item(1, 3)->text(), QStringLiteral("12.50"));
-            QCOMPARE(p.growth.gridGrowth->item(0, 3)->text(), QStringLiteral("5.850"));
-            QCOMPARE(p.growth.gridHeight->currentColumn(), 4);
+            QCOMPARE(p.w().gridHeight->item(1, 3)->text(), QStringLiteral("12.50"));
+            QCOMPARE(p.w().gridGrowth->item(0, 3)->text(), QStringLiteral("5.850"));
+            QCOMPARE(p.w().gridHeight->currentColumn(), 4);
             // Enter on the last foot commits and wraps to the first.
-            QTest::keyClick(p.growth.gridHeight, '8');
-            QTest::keyClick(p.growth.txtHeight, Qt::Key_Return);
+            QTest::keyClick(p.w().gridHeight, '8');
+            QTest::keyClick(p.w().txtHeight, Qt::Key_Return);
             QCOMPARE(p.state.Project.FootHeight, (std::array<float, 4>{10, 10, 12.5f, 8}));
-            QCOMPARE(p.growth.gridHeight->currentColumn(), 1);
-            QCOMPARE(p.growth.gridHeight->currentRow(), 1);
-            QCOMPARE(row(p.growth.gridGrowth, 0), (QStringList{"4.680", "4.680", "5.850", "3.744"}));
+            QCOMPARE(p.w().gridHeight->currentColumn(), 1);
+            QCOMPARE(p.w().gridHeight->currentRow(), 1);
+            QCOMPARE(row(p.w().gridGrowth, 0), (QStringList{"4.680", "4.680", "5.850", "3.744"}));
             // A height no Single holds leaves the foot as it was.
-            QTest::keyClick(p.growth.gridHeight, '4');
-            QTest::keyClicks(p.growth.txtHeight, "e40");
-            QTest::keyClick(p.growth.txtHeight, Qt::Key_Return);
+            QTest::keyClick(p.w().gridHeight, '4');
+            QTest::keyClicks(p.w().txtHeight, "e40");
+            QTest::keyClick(p.w().txtHeight, Qt::Key_Return);
             QCOMPARE(p.state.Project.FootHeight[0], 10.0f);
-            QCOMPARE(p.growth.gridHeight->item(1, 1)->text(), QStringLiteral("10.00"));
+            QCOMPARE(p.w().gridHeight->item(1, 1)->text(), QStringLiteral("10.00"));
         });
     }
 
@@ -192,13 +194,13 @@ private slots:
     void applyStoresTheGrowthOfTheMethodsFeet() {
         QFETCH(int, method);
         QFETCH(QList<float>, growth);
-        Program p(method);
+        GrowthProgram p(method);
         auto& record = p.state.Project;
         record.Material = 3;
         record.HotTemp = {122, 172, 97, 22};
         record.Growth.fill(99);
-        QSignalSpy applied(&p.growth, &frmGrowth::growthApplied);
-        const int result = p.open([&] { QTest::mouseClick(p.growth.cmdApplyGrowth, Qt::LeftButton); });
+        QSignalSpy applied(&p.w(), &frmGrowth::growthApplied);
+        const int result = p.open([&] { QTest::mouseClick(p.w().cmdApplyGrowth, Qt::LeftButton); });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(applied.count(), 1);
         for (int f = 0; f < kGrowthFeet; ++f) {
@@ -209,20 +211,20 @@ private slots:
     }
 
     void exitKeepsTheGrowthButNotTheMaterial() {
-        Program p;
+        GrowthProgram p;
         p.state.Project.Growth.fill(7);
-        QSignalSpy applied(&p.growth, &frmGrowth::growthApplied);
+        QSignalSpy applied(&p.w(), &frmGrowth::growthApplied);
         const int result = p.open([&] {
-            QTest::mouseClick(p.growth.optMaterial[1], Qt::LeftButton);
+            QTest::mouseClick(p.w().optMaterial[1], Qt::LeftButton);
             // Enter in a box walks on and leaves the window open; Enter on the button presses it.
-            typeInto(p.growth.txtHotT, QStringLiteral("144"));
-            QVERIFY(p.growth.isVisible());
-            QVERIFY(focusInActiveWindow(p.growth.optMaterial[1]));
-            QTest::keyClick(p.growth.optMaterial[1], Qt::Key_Return);
-            QVERIFY(p.growth.isVisible());
-            p.growth.cmdExit->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(p.growth.cmdExit, Qt::Key_Return);
-            QVERIFY(!p.growth.isVisible());
+            typeInto(p.w().txtHotT, QStringLiteral("144"));
+            QVERIFY(p.w().isVisible());
+            QVERIFY(focusInActiveWindow(p.w().optMaterial[1]));
+            QTest::keyClick(p.w().optMaterial[1], Qt::Key_Return);
+            QVERIFY(p.w().isVisible());
+            p.w().cmdExit->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(p.w().cmdExit, Qt::Key_Return);
+            QVERIFY(!p.w().isVisible());
         });
         QCOMPARE(result, int(QDialog::Rejected));
         QCOMPARE(applied.count(), 0);
@@ -231,28 +233,104 @@ private slots:
     }
 
     void valuesBeingTypedWhenTheWindowClosesAreKept() {
-        Program p;
+        GrowthProgram p;
         p.open([&] {
             // A temperature typed and then Escape: the window closes, the temperature stays.
-            typeInto(p.growth.txtColdT, QStringLiteral("80"), false);
-            QTest::keyClick(p.growth.txtColdT, Qt::Key_Escape);
-            QVERIFY(!p.growth.isVisible());
+            typeInto(p.w().txtColdT, QStringLiteral("80"), false);
+            QTest::keyClick(p.w().txtColdT, Qt::Key_Escape);
+            QVERIFY(!p.w().isVisible());
         });
         QCOMPARE(p.state.Project.ColdTemp[0], 80.0f);
 
         // A height still in the cell editor when Apply is pressed goes into the applied growth.
         p.state.CalcMethod = 1;
         p.open([&] {
-            clickCell(p.growth.gridHeight, 1, 2);
-            QTest::keyClick(p.growth.gridHeight, '5');
-            QVERIFY(p.growth.txtHeight->isVisible());
-            p.growth.cmdApplyGrowth->click();
+            clickCell(p.w().gridHeight, 1, 2);
+            QTest::keyClick(p.w().gridHeight, '5');
+            QVERIFY(p.w().txtHeight->isVisible());
+            p.w().cmdApplyGrowth->click();
         });
         QCOMPARE(p.state.Project.FootHeight[1], 5.0f);
         QCOMPARE(p.state.Project.growth(1, 1), footGrowth(144, 72, 5, 0));
         QCOMPARE(p.state.Project.growth(1, 3), p.state.Project.growth(1, 1));
     }
+
+    // The tolerance window.
+    void theSpanComesFromTheSelectedMethodsGeometry_data() {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<float>("span");
+        QTest::addColumn<float>("tolerance");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("reverse dial: distance C")
+            << 0 << 10.0f << 4.1666665f << "Acceptable Offset:  4.167 mils";
+        QTest::newRow("rim and face: distance A")
+            << 1 << 20.0f << 8.333333f << "Acceptable Offset:  8.333 mils";
+        QTest::newRow("jack shaft: distance A")
+            << 2 << 70.0f << 29.166666f << "Acceptable Offset:  29.17 mils";
+    }
+    void theSpanComesFromTheSelectedMethodsGeometry() {
+        QFETCH(int, method);
+        QFETCH(float, span);
+        QFETCH(float, tolerance);
+        QFETCH(QString, line);
+        ToleranceProgram p(method);
+        p.state.Project.Span = 0;
+        p.window = std::make_unique<frmTolerances>(p.state, &p.main);
+        QCOMPARE(p.state.Project.Span, span);
+        QCOMPARE(p.state.Tolerance, tolerance);
+        QCOMPARE(p.w().lblTolerance->text(), line);
+        p.open([&] {
+            QCOMPARE(p.w().txtSpan->text(), QString::fromStdString(formatValue(span)));
+            QCOMPARE(p.w().txtRPM->text(), QStringLiteral("3600."));
+            QVERIFY(p.w().txtRPM->hasFocus());
+        });
+    }
+
+    void aSpeedOfZeroGivesNoOffsetAndANumberNoSingleHoldsIsRefused() {
+        ToleranceProgram p;
+        p.open([&] {
+            typeInto(p.w().txtRPM, QStringLiteral("0"));
+            QCOMPARE(p.state.Project.RPM, 0.0f);
+            QCOMPARE(p.state.Tolerance, 0.0f);
+            QCOMPARE(p.w().txtRPM->text(), QStringLiteral("0.00"));
+            QCOMPARE(p.w().lblTolerance->text(), QStringLiteral("Acceptable Offset:  0.00 mils"));
+            QVERIFY(p.w().txtSpan->hasFocus());
+            typeInto(p.w().txtSpan, QStringLiteral("1e39"));
+            QCOMPARE(p.state.Project.Span, 10.0f);
+            QCOMPARE(p.w().txtSpan->text(), QStringLiteral("10.00"));
+        });
+        QVERIFY(p.state.Changed);
+    }
+
+    void aTypedSpanLastsUntilTheWindowIsPreparedAgain() {
+        ToleranceProgram p;
+        p.open([&] {
+            typeInto(p.w().txtSpan, QStringLiteral("20 in"));
+            QCOMPARE(p.w().txtSpan->text(), QStringLiteral("20.00"));
+            QCOMPARE(p.w().lblTolerance->text(), QStringLiteral("Acceptable Offset:  8.333 mils"));
+        });
+        QCOMPARE(p.state.Project.Span, 20.0f);
+        QCOMPARE(p.state.Tolerance, 8.333333f);
+        // Shown again, the window starts from the coupling geometry.
+        p.open([&] { QCOMPARE(p.w().txtSpan->text(), QStringLiteral("10.00")); });
+        QCOMPARE(p.state.Project.Span, 10.0f);
+        QCOMPARE(p.state.Tolerance, 4.1666665f);
+    }
+
+    void closingKeepsAValueStillBeingTypedAndLookingChangesNothing() {
+        ToleranceProgram p;
+        p.open([&] { QTest::keyClick(p.w().txtRPM, Qt::Key_Escape); });
+        QVERIFY(!p.state.Changed);
+        p.open([&] {
+            typeInto(p.w().txtRPM, QStringLiteral("1800"), false);
+            QTest::keyClick(p.w().txtRPM, Qt::Key_Escape);
+            QVERIFY(!p.w().isVisible());
+        });
+        QCOMPARE(p.state.Project.RPM, 1800.0f);
+        QCOMPARE(p.state.Tolerance, 8.333333f);
+        QVERIFY(p.state.Changed);
+    }
 };
 
-QTEST_MAIN(GrowthTest)
+QTEST_MAIN(GrowthAndToleranceTest)
 #include "growth_test.moc"
