@@ -67,31 +67,22 @@ private slots:
         // Focus on a box selects its whole text, so typing replaces the reading.
         QVERIFY(focusInActiveWindow(w.txtD1[1]));
         QTRY_COMPARE(w.txtD1[1]->selectedText(), QStringLiteral("20"));
-    }
 
-    void typedReadingsBeyondTheKnobScaleRescaleAndOddTextIsHandled_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<float>("stored");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<double>("knobMaximum");
-        QTest::newRow("beyond the scale") << "250" << 250.0f << "250" << 500.0;
-        QTest::newRow("negative, rounded away from zero") << "-7.5" << -7.5f << "-8" << 100.0;
-        // Too large for the project: nothing changes.
-        QTest::newRow("beyond a single") << "1e39" << 20.0f << "20" << 100.0;
-    }
-
-    void typedReadingsBeyondTheKnobScaleRescaleAndOddTextIsHandled() {
-        QFETCH(QString, typed);
-        QFETCH(float, stored);
-        QFETCH(QString, shown);
-        QFETCH(double, knobMaximum);
-        MainWindowUnderTest t;
-        frmDials& w = t.w();
-        typeInto(w.txtD1[1], typed);
-        QCOMPARE(t.state.Project.dial1(0, 1), stored);
-        QCOMPARE(w.txtD1[1]->text(), shown);
-        QCOMPARE(w.cwkDial1[1]->value(), double(stored));
-        for (Knob* knob : w.cwkDial1) QCOMPARE(knob->maximum(), knobMaximum);
+        // A negative reading is shown rounded away from zero; the knobs rescale to a reading beyond
+        // their scale; a number too large for the project changes nothing.
+        const struct {
+            const char* typed;
+            float stored;
+            const char* shown;
+            double knobMaximum;
+        } cases[] = {{"-7.5", -7.5f, "-8", 100}, {"250", 250, "250", 500}, {"1e39", 250, "250", 500}};
+        for (const auto& c : cases) {
+            typeInto(w.txtD1[1], QString::fromLatin1(c.typed));
+            QCOMPARE(t.state.Project.dial1(0, 1), c.stored);
+            QCOMPARE(w.txtD1[1]->text(), QString::fromLatin1(c.shown));
+            QCOMPARE(w.cwkDial1[1]->value(), double(c.stored));
+            for (Knob* knob : w.cwkDial1) QCOMPARE(knob->maximum(), c.knobMaximum);
+        }
     }
 
     void aKnobTurnedWithTheKeysStoresTheReadingAndMarksTheProject() {
