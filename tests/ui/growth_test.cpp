@@ -83,31 +83,21 @@ private slots:
         QVERIFY(p.state.Changed);
     }
 
-    void theGridsAndPictureFollowTheMethod_data() {
-        QTest::addColumn<int>("method");
-        QTest::addColumn<int>("bracketSide");
-        QTest::addColumn<int>("feet");
-        QTest::addColumn<int>("picture");
-        QTest::newRow("reverse dial") << 0 << 0 << 4 << 0;
-        QTest::newRow("rim and face, no bracket side") << 1 << -1 << 2 << 1;
-        QTest::newRow("rim and face, fixed side") << 1 << 0 << 2 << 1;
-        QTest::newRow("rim and face, moveable side") << 1 << 1 << 2 << 3;
-        QTest::newRow("jack shaft") << 2 << 0 << 2 << 2;
-    }
     void theGridsAndPictureFollowTheMethod() {
-        QFETCH(int, method);
-        QFETCH(int, bracketSide);
-        QFETCH(int, feet);
-        QFETCH(int, picture);
-        GrowthProgram p(method);
-        p.open(
-            [&] {
-                QCOMPARE(p.w().FootCount, feet);
-                QCOMPARE(p.w().gridHeight->columnCount(), feet + 1);
-                QCOMPARE(p.w().gridGrowth->columnCount(), feet + 1);
-                for (int k = 0; k < 4; ++k) QCOMPARE(p.w().picMachine[k]->isVisible(), k == picture);
-            },
-            bracketSide);
+        const struct {
+            int method, bracketSide, feet, picture;
+        } cases[] = {{0, 0, 4, 0}, {1, -1, 2, 1}, {1, 0, 2, 1}, {1, 1, 2, 3}, {2, 0, 2, 2}};
+        for (const auto& c : cases) {
+            GrowthProgram p(c.method);
+            p.open(
+                [&] {
+                    QCOMPARE(p.w().FootCount, c.feet);
+                    QCOMPARE(p.w().gridHeight->columnCount(), c.feet + 1);
+                    QCOMPARE(p.w().gridGrowth->columnCount(), c.feet + 1);
+                    for (int k = 0; k < 4; ++k) QCOMPARE(p.w().picMachine[k]->isVisible(), k == c.picture);
+                },
+                c.bracketSide);
+        }
     }
 
     void choosingAluminumRecomputesEveryFoot() {
@@ -183,30 +173,25 @@ private slots:
         });
     }
 
-    void applyStoresTheGrowthOfTheMethodsFeet_data() {
-        QTest::addColumn<int>("method");
-        QTest::addColumn<QList<float>>("growth");
-        // Concrete, 10 in feet, 50 / 100 / 25 / -50 degrees of warming.
-        QTest::newRow("reverse dial: four feet") << 0 << QList<float>{3, 6, 1.5f, -3, 0, 0};
-        QTest::newRow("rim and face: two feet, also as 3 and 4") << 1 << QList<float>{3, 6, 3, 6, 0, 0};
-        QTest::newRow("jack shaft: two feet, also as 3 and 4") << 2 << QList<float>{3, 6, 3, 6, 0, 0};
-    }
     void applyStoresTheGrowthOfTheMethodsFeet() {
-        QFETCH(int, method);
-        QFETCH(QList<float>, growth);
-        GrowthProgram p(method);
-        auto& record = p.state.Project;
-        record.Material = 3;
-        record.HotTemp = {122, 172, 97, 22};
-        record.Growth.fill(99);
-        QSignalSpy applied(&p.w(), &frmGrowth::growthApplied);
-        const int result = p.open([&] { QTest::mouseClick(p.w().cmdApplyGrowth, Qt::LeftButton); });
-        QCOMPARE(result, int(QDialog::Accepted));
-        QCOMPARE(applied.count(), 1);
-        for (int f = 0; f < kGrowthFeet; ++f) {
-            QCOMPARE(record.growth(method, f), growth[f]);
-            for (int other = 0; other < kMethodCount; ++other)
-                if (other != method) QCOMPARE(record.growth(other, f), 99.0f);
+        // Concrete, 10 in feet, 50 / 100 / 25 / -50 degrees of warming; the two-foot methods also
+        // store their feet as 3 and 4.
+        const std::array<float, kGrowthFeet> fourFeet{3, 6, 1.5f, -3, 0, 0}, twoFeet{3, 6, 3, 6, 0, 0};
+        for (int method = 0; method < kMethodCount; ++method) {
+            GrowthProgram p(method);
+            auto& record = p.state.Project;
+            record.Material = 3;
+            record.HotTemp = {122, 172, 97, 22};
+            record.Growth.fill(99);
+            QSignalSpy applied(&p.w(), &frmGrowth::growthApplied);
+            const int result = p.open([&] { QTest::mouseClick(p.w().cmdApplyGrowth, Qt::LeftButton); });
+            QCOMPARE(result, int(QDialog::Accepted));
+            QCOMPARE(applied.count(), 1);
+            for (int f = 0; f < kGrowthFeet; ++f) {
+                QCOMPARE(record.growth(method, f), (method == 0 ? fourFeet : twoFeet)[f]);
+                for (int other = 0; other < kMethodCount; ++other)
+                    if (other != method) QCOMPARE(record.growth(other, f), 99.0f);
+            }
         }
     }
 
@@ -256,34 +241,28 @@ private slots:
     }
 
     // The tolerance window.
-    void theSpanComesFromTheSelectedMethodsGeometry_data() {
-        QTest::addColumn<int>("method");
-        QTest::addColumn<float>("span");
-        QTest::addColumn<float>("tolerance");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("reverse dial: distance C")
-            << 0 << 10.0f << 4.1666665f << "Acceptable Offset:  4.167 mils";
-        QTest::newRow("rim and face: distance A")
-            << 1 << 20.0f << 8.333333f << "Acceptable Offset:  8.333 mils";
-        QTest::newRow("jack shaft: distance A")
-            << 2 << 70.0f << 29.166666f << "Acceptable Offset:  29.17 mils";
-    }
     void theSpanComesFromTheSelectedMethodsGeometry() {
-        QFETCH(int, method);
-        QFETCH(float, span);
-        QFETCH(float, tolerance);
-        QFETCH(QString, line);
-        ToleranceProgram p(method);
-        p.state.Project.Span = 0;
-        p.window = std::make_unique<frmTolerances>(p.state, &p.main);
-        QCOMPARE(p.state.Project.Span, span);
-        QCOMPARE(p.state.Tolerance, tolerance);
-        QCOMPARE(p.w().lblTolerance->text(), line);
-        p.open([&] {
-            QCOMPARE(p.w().txtSpan->text(), QString::fromStdString(formatValue(span)));
-            QCOMPARE(p.w().txtRPM->text(), QStringLiteral("3600."));
-            QVERIFY(p.w().txtRPM->hasFocus());
-        });
+        // Reverse dial: distance C; the other methods: distance A.
+        const struct {
+            float span, tolerance;
+            const char* line;
+        } cases[] = {{10, 4.1666665f, "Acceptable Offset:  4.167 mils"},
+                     {20, 8.333333f, "Acceptable Offset:  8.333 mils"},
+                     {70, 29.166666f, "Acceptable Offset:  29.17 mils"}};
+        for (int method = 0; method < kMethodCount; ++method) {
+            const auto& c = cases[method];
+            ToleranceProgram p(method);
+            p.state.Project.Span = 0;
+            p.window = std::make_unique<frmTolerances>(p.state, &p.main);
+            QCOMPARE(p.state.Project.Span, c.span);
+            QCOMPARE(p.state.Tolerance, c.tolerance);
+            QCOMPARE(p.w().lblTolerance->text(), QString::fromLatin1(c.line));
+            p.open([&] {
+                QCOMPARE(p.w().txtSpan->text(), QString::fromStdString(formatValue(c.span)));
+                QCOMPARE(p.w().txtRPM->text(), QStringLiteral("3600."));
+                QVERIFY(p.w().txtRPM->hasFocus());
+            });
+        }
     }
 
     void aSpeedOfZeroGivesNoOffsetAndANumberNoSingleHoldsIsRefused() {

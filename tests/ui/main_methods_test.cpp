@@ -14,68 +14,57 @@ class MainMethodsTest : public QObject {
     Q_OBJECT
 private slots:
 
-    void eachMethodLaysOutTheWindowForItself_data() {
-        QTest::addColumn<int>("method");
-        QTest::addColumn<QString>("drawing");
-        QTest::addColumn<QString>("dial1");
-        QTest::addColumn<QString>("dial2");
-        QTest::addColumn<QStringList>("gridValues");
-        QTest::addColumn<QString>("misc");
-        QTest::newRow("reverse dial")
-            << 0 << "picRevDial"
-            << "Dial Indicator 1 "
-            << "Dial Indicator 2 " << QStringList{"20.00", "5.000", "10.00", "5.000", "20.00"}
-            << "Sag (mils)";
-        QTest::newRow("rim and face") << 1 << "picRimFace1"
-                                      << "Rim Readings "
-                                      << "Face Readings " << QStringList{"20.00", "20.00"} << "Face Dia: ";
-        QTest::newRow("jack shaft") << 2 << "picJackShaft"
-                                    << "Fixed Indicators "
-                                    << "Moveable Indicators " << QStringList{"70.00", "30.00", "50.00"}
-                                    << "Face Dia: ";
-    }
-
     void eachMethodLaysOutTheWindowForItself() {
-        QFETCH(int, method);
-        QFETCH(QString, drawing);
-        QFETCH(QString, dial1);
-        QFETCH(QString, dial2);
-        QFETCH(QStringList, gridValues);
-        QFETCH(QString, misc);
-        MainWindowUnderTest t;
-        frmDials& w = t.w();
-        // Start from another method so that every row is really applied.
-        w.optAcalc[(method + 1) % 3]->click();
-        w.optAcalc[method]->click();
-        QCOMPARE(t.state.CalcMethod, method);
-        for (MachineDrawing* picture : {w.picRevDial, w.picRimFace1, w.picRimFace2, w.picJackShaft})
-            QCOMPARE(picture->isVisible(), picture->objectName() == drawing);
-        QCOMPARE(w.cmbFixMove->isVisible(), method == 1);
-        for (QWidget* reverseOnly :
-             std::initializer_list<QWidget*>{w.cmbRotation, w.cmbMachine, w.chkStation[0]})
-            QCOMPARE(reverseOnly->isVisible(), method == 0);
-        QCOMPARE(w.frameDial1->title(), dial1);
-        QCOMPARE(w.frameDial2->title(), dial2);
-        QCOMPARE(w.lblMisc1->text(), misc);
-        QCOMPARE(w.gridLength->rowCount(), int(gridValues.size()));
-        for (int row = 0; row < gridValues.size(); ++row) {
-            QCOMPARE(w.gridLength->item(row, 0)->text(), QString(QChar('A' + row)));
-            QCOMPARE(w.gridLength->item(row, 1)->text(), gridValues[row]);
-        }
-        QCOMPARE(w.gridLength->currentRow(), 1);
-        // Each method keeps its own readings.
-        QCOMPARE(w.txtD1[1]->text(), QString::number(method == 0 ? 20 : method == 1 ? 10 : 5));
-        // One letter per distance, left to right, each in a break of the drawing's dimension line.
-        const MachineDrawing* shown = w.findChild<MachineDrawing*>(drawing);
-        const std::vector<int> gaps = MachineDrawing::gapCentres(shown->kind());
-        std::vector<QLabel*> letters;
-        for (QLabel* label : w.lblLength)
-            if (label->isVisible()) letters.push_back(label);
-        std::sort(letters.begin(), letters.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
-        QCOMPARE(letters.size(), gaps.size());
-        for (size_t i = 0; i < gaps.size(); ++i) {
-            QCOMPARE(letters[i]->text(), QString(QChar('A' + int(i))));
-            QCOMPARE(letters[i]->x() + letters[i]->width() / 2 - shown->x(), gaps[i]);
+        const struct {
+            int method;
+            const char *drawing, *dial1, *dial2, *misc;
+            QStringList gridValues;
+            int reading;
+        } cases[] = {
+            // clang-format off
+            {0, "picRevDial", "Dial Indicator 1 ", "Dial Indicator 2 ", "Sag (mils)",
+             {"20.00", "5.000", "10.00", "5.000", "20.00"}, 20},
+            {1, "picRimFace1", "Rim Readings ", "Face Readings ", "Face Dia: ", {"20.00", "20.00"}, 10},
+            {2, "picJackShaft", "Fixed Indicators ", "Moveable Indicators ", "Face Dia: ",
+             {"70.00", "30.00", "50.00"}, 5},
+            // clang-format on
+        };
+        for (const auto& c : cases) {
+            MainWindowUnderTest t;
+            frmDials& w = t.w();
+            // Start from another method so that every row is really applied.
+            w.optAcalc[(c.method + 1) % 3]->click();
+            w.optAcalc[c.method]->click();
+            QCOMPARE(t.state.CalcMethod, c.method);
+            for (MachineDrawing* picture : {w.picRevDial, w.picRimFace1, w.picRimFace2, w.picJackShaft})
+                QCOMPARE(picture->isVisible(), picture->objectName() == c.drawing);
+            QCOMPARE(w.cmbFixMove->isVisible(), c.method == 1);
+            for (QWidget* reverseOnly :
+                 std::initializer_list<QWidget*>{w.cmbRotation, w.cmbMachine, w.chkStation[0]})
+                QCOMPARE(reverseOnly->isVisible(), c.method == 0);
+            QCOMPARE(w.frameDial1->title(), QString::fromLatin1(c.dial1));
+            QCOMPARE(w.frameDial2->title(), QString::fromLatin1(c.dial2));
+            QCOMPARE(w.lblMisc1->text(), QString::fromLatin1(c.misc));
+            QCOMPARE(w.gridLength->rowCount(), int(c.gridValues.size()));
+            for (int row = 0; row < c.gridValues.size(); ++row) {
+                QCOMPARE(w.gridLength->item(row, 0)->text(), QString(QChar('A' + row)));
+                QCOMPARE(w.gridLength->item(row, 1)->text(), c.gridValues[row]);
+            }
+            QCOMPARE(w.gridLength->currentRow(), 1);
+            // Each method keeps its own readings.
+            QCOMPARE(w.txtD1[1]->text(), QString::number(c.reading));
+            // One letter per distance, left to right, each in a break of the drawing's dimension line.
+            const MachineDrawing* shown = w.findChild<MachineDrawing*>(c.drawing);
+            const std::vector<int> gaps = MachineDrawing::gapCentres(shown->kind());
+            std::vector<QLabel*> letters;
+            for (QLabel* label : w.lblLength)
+                if (label->isVisible()) letters.push_back(label);
+            std::sort(letters.begin(), letters.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+            QCOMPARE(letters.size(), gaps.size());
+            for (size_t i = 0; i < gaps.size(); ++i) {
+                QCOMPARE(letters[i]->text(), QString(QChar('A' + int(i))));
+                QCOMPARE(letters[i]->x() + letters[i]->width() / 2 - shown->x(), gaps[i]);
+            }
         }
     }
 
