@@ -1,13 +1,18 @@
-// The File menu as the technician uses it: new, open, save as, recent files, and the save prompt
-// when the program is closed. File dialogs and questions are answered by the script.
+// The technician's session in the main window: start-up on the default project, readings typed and
+// walked through with Enter, a knob turned with the keys, header fields and comments; then the File
+// menu: new, open, save as, recent files, and the save prompt on closing. Dialogs answer by script.
 
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "MainWindowTestSupport.h"
 #include "calc/NumberFormat.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectFile.h"
+#include "ui/main/frmComments.h"
+#include "ui/widgets/Knob.h"
+#include "ui/widgets/ResultGraph.h"
 
 using namespace corvane;
 
@@ -25,6 +30,143 @@ class MainFilesTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void startUpShowsTheDefaultProjectAndItsResults() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
+        QCOMPARE(w.lblAcalc2->text(), QString::fromLatin1(kDefaultHorizontal));
+        QCOMPARE(w.windowTitle(), QStringLiteral("CORVANE v.1.5.6   ") + t.defaultProject() +
+                                      QStringLiteral("  15-Mar-2023 12:00:00"));
+        QCOMPARE(w.lblCompany->text(), QStringLiteral("15-Mar-2023 12:00:00"));
+        QVERIFY(QFileInfo::exists(t.defaultProject()));
+        QVERIFY(!t.state.Changed);
+        QCOMPARE(w.mnuFileMRU[0]->text(), t.defaultProject());
+        for (int i = 1; i < kRecentFileCount; ++i) QVERIFY(!w.mnuFileMRU[i]->isVisible());
+        // The reverse dial's readings, knobs and graphs on a 1-2-5 scale around them.
+        const QStringList dial1{"0", "20", "50", "30"};
+        for (int p = 0; p < 4; ++p) {
+            QCOMPARE(w.txtD1[p]->text(), dial1[p]);
+            QCOMPARE(w.txtD2[p]->text(), p == 0 ? dial1[p] : "-" + dial1[p]);
+            QCOMPARE(w.cwkDial1[p]->maximum(), 100.0);
+        }
+        QCOMPARE(w.Graph1->yRange(), (YRange{-100, 100}));
+        QCOMPARE(w.Graph2->yRange(), (YRange{-100, 100}));
+        QCOMPARE(t.dialogs().messages, QStringList());
+    }
+
+    void typedReadingsWalkWithEnterAndRecalculate() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        // 6:00 of dial 1 at 40: the moveable machine tilts, feet 3 and 4 go down 27.5 and 37.5 mils.
+        typeInto(w.txtD1[2], QStringLiteral("40"));
+        QVERIFY(w.txtD1[3]->hasFocus());
+        QCOMPARE(t.state.Project.dial1(0, 2), 40.0f);
+        QCOMPARE(w.lblAcalc1->text(),
+                 QStringLiteral(
+                     "Machine Foot 3: move  27.50 mils  DOWN\r\nMachine Foot 4: move  37.50 mils  DOWN"));
+        QVERIFY(t.state.Changed);
+
+        // Enter in the last box of dial 1 goes on to the first box of dial 2.
+        typeInto(w.txtD1[3], QStringLiteral("30"));
+        QVERIFY(w.txtD2[0]->hasFocus());
+
+        // A fraction is kept in the project while the box shows the whole number.
+        typeInto(w.txtD2[1], QStringLiteral("12.6"));
+        QVERIFY(w.txtD2[2]->hasFocus());
+        QCOMPARE(w.txtD2[1]->text(), QStringLiteral("13"));
+        QCOMPARE(t.state.Project.dial2(0, 1), 12.6f);
+        QCOMPARE(w.cwkDial2[1]->value(), double(12.6f));
+
+        // Focus on a box selects its whole text, so typing replaces the reading.
+        QVERIFY(focusInActiveWindow(w.txtD1[1]));
+        QTRY_COMPARE(w.txtD1[1]->selectedText(), QStringLiteral("20"));
+
+        // A negative reading is shown rounded away from zero; the knobs rescale to a reading beyond
+        // their scale; a number too large for the project changes nothing.
+        const struct {
+            const char* typed;
+            float stored;
+            const char* shown;
+            double knobMaximum;
+        } cases[] = {{"-7.5", -7.5f, "-8", 100}, {"250", 250, "250", 500}, {"1e39", 250, "250", 500}};
+        for (const auto& c : cases) {
+            typeInto(w.txtD1[1], QString::fromLatin1(c.typed));
+            QCOMPARE(t.state.Project.dial1(0, 1), c.stored);
+            QCOMPARE(w.txtD1[1]->text(), QString::fromLatin1(c.shown));
+            QCOMPARE(w.cwkDial1[1]->value(), double(c.stored));
+            for (Knob* knob : w.cwkDial1) QCOMPARE(knob->maximum(), c.knobMaximum);
+        }
+    }
+
+    void aKnobTurnedWithTheKeysStoresTheReadingAndMarksTheProject() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        QVERIFY(focusInActiveWindow(w.cwkDial1[1]));
+        QTest::keyClick(w.cwkDial1[1], Qt::Key_Up);  // one step of 1 mil on the +-100 scale
+        QCOMPARE(t.state.Project.dial1(0, 1), 21.0f);
+        QCOMPARE(w.txtD1[1]->text(), QStringLiteral("21"));
+        QCOMPARE(w.lblAcalc2->text(),
+                 QStringLiteral(
+                     "Machine Foot 3: move  5.250 mils  LEFT \r\nMachine Foot 4: move  6.250 mils  LEFT "));
+        // A reading set by knob is the user's work like a typed one: the save prompt must come.
+        QVERIFY(t.state.Changed);
+    }
+
+    void headerBoxesAndSagStoreWhatTheyShowWhenLeft() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        // Passing through the placeholder stores it and marks the project, as leaving any header box does.
+        tabOut(w.txtMachine);
+        QCOMPARE(t.state.Project.Machine, std::string("machine"));
+        QVERIFY(t.state.Changed);
+        typeInto(w.txtTechnician, QStringLiteral("J. Ortega"));
+        QCOMPARE(t.state.Project.Technician, std::string("J. Ortega"));
+        // The machine names in the drawing mark the project only when they really change.
+        t.state.Changed = false;
+        tabOut(w.txtM1);
+        QVERIFY(!t.state.Changed);
+        typeInto(w.txtM2, QStringLiteral("Pump P-101"), false);
+        tabOut(w.txtM2);
+        QCOMPARE(t.state.Project.M2Text, std::string("Pump P-101"));
+        QVERIFY(t.state.Changed);
+
+        // Sag is shown whole; leaving the box stores 2, which enters both bottom readings: V1 = 26, V2 = 24.
+        t.state.Project.Sag = 1.5f;
+        w.refreshAll();
+        QCOMPARE(w.txtMisc1->text(), QStringLiteral("2"));
+        tabOut(w.txtMisc1);
+        QCOMPARE(t.state.Project.Sag, 2.0f);
+        QCOMPARE(w.lblAcalc1->text(),
+                 QStringLiteral(
+                     "Machine Foot 3: move  23.00 mils  DOWN\r\nMachine Foot 4: move  19.00 mils  DOWN"));
+        // The rim-and-face face diameter shows decimals and keeps what was typed.
+        w.optAcalc[1]->click();
+        typeInto(w.txtMisc1, QStringLiteral("10.123"));
+        QCOMPARE(w.txtMisc1->text(), QStringLiteral("10.12"));
+        QCOMPARE(t.state.Project.FaceDia1, 10.123f);
+    }
+
+    void commentsWindowStoresItsTextAndMarksTheProject() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        // Opened and closed without typing: the window's text is kept, and the project counts as changed.
+        t.dialogs().onModal = [](QDialog& dialog) { return ScriptedDialogs::runShown(dialog, {}); };
+        w.cmdComments->click();
+        QCOMPARE(t.state.Project.Comments, std::string("Add your comments here."));
+        QVERIFY(t.state.Changed);
+
+        t.dialogs().onModal = [](QDialog& dialog) {
+            return ScriptedDialogs::runShown(dialog, [](QDialog& d) {
+                auto* text = d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"));
+                QVERIFY(text);
+                text->setPlainText(QStringLiteral("Soft foot on 3.\nShimmed 0.010."));
+                d.reject();
+            });
+        };
+        w.cmdComments->click();
+        QCOMPARE(t.state.Project.Comments, std::string("Soft foot on 3.\r\nShimmed 0.010."));
+    }
 
     void newProjectAsksToSaveThenStartsFromDefaults() {
         MainWindowUnderTest t;
