@@ -16,23 +16,22 @@ using O = CalcOptions;
 using Edit = std::function<void(R&, O&)>;
 constexpr int kRD = kMethodReverseDial, kRF = kMethodRimFace, kJS = kMethodJackShaft;
 
-CalcResult run(int method, const Edit& edit, ProjectRecord* shown = nullptr) {
-    ProjectRecord record;
+CalcResult run(int method, const Edit& edit) {
+    R record;
     setDefaults(record);
-    CalcOptions options;
+    O options;
     options.method = method;
     if (edit) edit(record, options);
-    if (shown) *shown = record;
     return calcAlignment(record, options);
 }
 
 Edit side(int bracketSide) {
-    return [=](ProjectRecord&, CalcOptions& o) { o.bracketSide = bracketSide; };
+    return [=](R&, O& o) { o.bracketSide = bracketSide; };
 }
 Edit stations(std::int16_t f1, std::int16_t f2, std::int16_t f3, std::int16_t f4) {
-    return [=](ProjectRecord& r, CalcOptions&) { r.Station = {f1, f2, f3, f4}; };
+    return [=](R& r, O&) { r.Station = {f1, f2, f3, f4}; };
 }
-void zeroReadings(ProjectRecord& r, CalcOptions&) {
+void zeroReadings(R& r, O&) {
     r.Dial1Reading = {};
     r.Dial2Reading = {};
 }

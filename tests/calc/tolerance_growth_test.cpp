@@ -15,7 +15,7 @@ TEST(Tolerance, FifteenHundredMilsPerInchOverTheSpeed) {
     EXPECT_EQ(calcTolerance(-10, 3600), -4.1666665f);
 }
 
-TEST(Tolerance, BandSpansTheMeasuringPlanesOfEachMethod) {
+TEST(Tolerance, BandSpansTheMeasuringPlanesOfEachMethodAndIsClearedWhenNotFinite) {
     ProjectRecord r;
     setDefaults(r);
     const struct {
@@ -41,11 +41,7 @@ TEST(Tolerance, BandSpansTheMeasuringPlanesOfEachMethod) {
         EXPECT_FALSE(calcAlignment(r, o).graph1.band);
     }
     for (float y : toleranceBand(r, kMethodRimFace, 0).y) EXPECT_FALSE(std::signbit(y));
-}
-
-TEST(Tolerance, BandThatIsNotFiniteIsClearedNotKept) {
-    ProjectRecord r;
-    setDefaults(r);
+    // A band that is not finite is cleared, not left as it was.
     CalcOptions o;
     o.toleranceOn = true;
     o.tolerance = NAN;

@@ -279,13 +279,6 @@ private slots:
         QVERIFY(!t.state.Changed);
         QVERIFY(w.txtD2[1]->hasFocus());
     }
-
-    void titleBarClockTicks() {
-        MainWindowUnderTest t;
-        t.dialogs().fixedDate += 1.0 / 86400;
-        QTRY_VERIFY_WITH_TIMEOUT(t.w().windowTitle().endsWith(QStringLiteral("  15-Mar-2023 12:00:01")),
-                                 2500);
-    }
 };
 
 QTEST_MAIN(MainFilesTest)
