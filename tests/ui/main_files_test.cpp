@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 #include "MainWindowTestSupport.h"
 #include "calc/NumberFormat.h"
@@ -38,6 +39,9 @@ private slots:
         QCOMPARE(w.lblAcalc2->text(), QString::fromLatin1(kDefaultHorizontal));
         QCOMPARE(w.windowTitle(), QStringLiteral("CORVANE v.1.5.6   ") + t.defaultProject() +
                                       QStringLiteral("  15-Mar-2023 12:00:00"));
+        // The clock in the title is rewritten every second.
+        QVERIFY(w.Timer1->isActive());
+        QCOMPARE(w.Timer1->interval(), 1000);
         QCOMPARE(w.lblCompany->text(), QStringLiteral("15-Mar-2023 12:00:00"));
         QVERIFY(QFileInfo::exists(t.defaultProject()));
         QVERIFY(!t.state.Changed);
