@@ -85,10 +85,10 @@ Decimal toDecimal(double value, int significantDigits) {
                                 std::chars_format::scientific, 770);
     }
     const std::string_view text(buffer.data(), static_cast<std::size_t>(res.ptr - buffer.data()));
+    // "d.ddddde+XX": the digits are the first one and those after the point.
     const std::size_t e = text.find('e');
-    for (std::size_t i = 0; i < e; ++i) {
-        if (text[i] != '.') d.digits.push_back(text[i]);
-    }
+    d.digits.assign(1, text[0]);
+    if (e > 2) d.digits.append(text.data() + 2, e - 2);
     int exponent = 0;
     std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
     d.lead = exponent;
@@ -287,18 +287,19 @@ const Pattern& patternForMagnitude(const Decimal& d) {
 // written directly, as every result line of every calculation passes through here.
 std::string fixedDecimals(Decimal d, int decimals, std::string_view suffix) {
     roundAtPower(d, -decimals);
-    std::string out;
-    out.reserve(16);
-    if (d.negative && !d.isZero()) out.push_back('-');
+    // At most "-" + 5 integer digits + "." + 3 decimals + 2 blanks: the magnitude table's widest.
+    char out[24];
+    int n = 0;
+    if (d.negative && !d.isZero()) out[n++] = '-';
     if (d.isZero() || d.lead < 0) {
-        out.push_back('0');
+        out[n++] = '0';
     } else {
-        for (int power = d.lead; power >= 0; --power) out.push_back(d.digitAt(power));
+        for (int power = d.lead; power >= 0; --power) out[n++] = d.digitAt(power);
     }
-    out.push_back('.');
-    for (int k = 1; k <= decimals; ++k) out.push_back(d.digitAt(-k));
-    out += suffix;
-    return out;
+    out[n++] = '.';
+    for (int k = 1; k <= decimals; ++k) out[n++] = d.digitAt(-k);
+    for (const char c : suffix) out[n++] = c;
+    return std::string(out, static_cast<std::size_t>(n));
 }
 
 std::string formatByMagnitude(double value, int significantDigits) {
