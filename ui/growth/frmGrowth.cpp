@@ -147,12 +147,19 @@ void frmGrowth::buildControls() {
     connect(cwColdT, &Thermometer::valueChanged, this, [this](double v) { temperatureMoved(false, v); });
     connect(cwHotT, &Thermometer::valueChanged, this, [this](double v) { temperatureMoved(true, v); });
 
+    // Which column is which, for a reader who does not go by the colours of the height grid.
+    auto* coldCaption = new QLabel(QStringLiteral("Ambient"), frameTemperature);
+    auto* hotCaption = new QLabel(QStringLiteral("Operating"), frameTemperature);
+    coldCaption->setBuddy(txtColdT);
+    hotCaption->setBuddy(txtHotT);
     auto* temperatureLayout = new QGridLayout(frameTemperature);
-    temperatureLayout->addWidget(cwColdT, 0, 0, Qt::AlignHCenter);
-    temperatureLayout->addWidget(cwHotT, 0, 1, Qt::AlignHCenter);
-    temperatureLayout->addWidget(txtColdT, 1, 0, Qt::AlignHCenter);
-    temperatureLayout->addWidget(txtHotT, 1, 1, Qt::AlignHCenter);
-    temperatureLayout->addWidget(lblDeltaT, 2, 0, 1, 2);
+    temperatureLayout->addWidget(coldCaption, 0, 0, Qt::AlignHCenter);
+    temperatureLayout->addWidget(hotCaption, 0, 1, Qt::AlignHCenter);
+    temperatureLayout->addWidget(cwColdT, 1, 0, Qt::AlignHCenter);
+    temperatureLayout->addWidget(cwHotT, 1, 1, Qt::AlignHCenter);
+    temperatureLayout->addWidget(txtColdT, 2, 0, Qt::AlignHCenter);
+    temperatureLayout->addWidget(txtHotT, 2, 1, Qt::AlignHCenter);
+    temperatureLayout->addWidget(lblDeltaT, 3, 0, 1, 2);
     temperatureLayout->setRowStretch(0, 1);
 
     cmdApplyGrowth = new QPushButton(QStringLiteral("Apply Growth Values"), this);
