@@ -1,18 +1,15 @@
 #include "ui/widgets/Knob.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QRadialGradient>
-#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "ui/widgets/ScaleAccessible.h"
 
 namespace corvane {
 
@@ -98,34 +95,9 @@ QPixmap cachedFace(const QRectF& dial, const QColor& ink, const QPalette& pal, q
 
 }  // namespace
 
-Knob::Knob(QWidget* parent) : QWidget(parent) {
-    installScaleAccessibility();
-    setFocusPolicy(Qt::StrongFocus);
+Knob::Knob(QWidget* parent) : ScaleWidget(-100, 100, parent) {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     setAttribute(Qt::WA_Hover);
-}
-
-void Knob::setValue(double value) {
-    // A non-finite number is no reading; the knob keeps what it shows.
-    if (!std::isfinite(value) || value == value_) return;
-    value_ = value;
-    update();
-    notifyScaleValueChanged(this, value_);
-    emit valueChanged(value_);
-}
-
-void Knob::setRange(double minimum, double maximum) {
-    if (!std::isfinite(minimum) || !std::isfinite(maximum)) return;
-    if (maximum < minimum) std::swap(minimum, maximum);
-    // The value stays as it is: a reading beyond the new scale is still the reading.
-    minimum_ = minimum;
-    maximum_ = maximum;
-    update();
-}
-
-void Knob::setStep(double step) {
-    if (!std::isfinite(step)) return;
-    step_ = std::fabs(step);
 }
 
 QSize Knob::sizeHint() const { return {80, 80 + labelHeight()}; }
@@ -184,37 +156,6 @@ void Knob::mouseMoveEvent(QMouseEvent* event) {
     }
     turnTo(fractionAtPoint(event->position()));
     event->accept();
-}
-
-void Knob::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) dragging_ = false;
-    QWidget::mouseReleaseEvent(event);
-}
-
-void Knob::wheelEvent(QWheelEvent* event) {
-    const int notches = wheel_.take(*event);
-    if (notches != 0) setValue(logic().valueAfterSteps(value_, notches));
-    event->accept();
-}
-
-void Knob::keyPressEvent(QKeyEvent* event) {
-    if (const auto next = logic().valueAfterKey(event->key(), value_)) {
-        setValue(*next);
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void Knob::focusInEvent(QFocusEvent* event) {
-    update();
-    QWidget::focusInEvent(event);
-}
-
-void Knob::focusOutEvent(QFocusEvent* event) {
-    dragging_ = false;
-    update();
-    QWidget::focusOutEvent(event);
 }
 
 void Knob::paintEvent(QPaintEvent*) {

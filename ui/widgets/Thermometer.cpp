@@ -1,15 +1,12 @@
 #include "ui/widgets/Thermometer.h"
 
-#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
-#include "ui/widgets/ScaleAccessible.h"
 
 namespace corvane {
 
@@ -19,31 +16,8 @@ QString scaleLabel(double v) { return QString::number(v, 'g', 6); }
 
 }  // namespace
 
-Thermometer::Thermometer(QWidget* parent) : QWidget(parent) {
-    installScaleAccessibility();
-    setFocusPolicy(Qt::StrongFocus);
+Thermometer::Thermometer(QWidget* parent) : ScaleWidget(0, 100, parent) {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
-}
-
-void Thermometer::setValue(double value) {
-    if (!std::isfinite(value) || value == value_) return;
-    value_ = value;
-    update();
-    notifyScaleValueChanged(this, value_);
-    emit valueChanged(value_);
-}
-
-void Thermometer::setRange(double minimum, double maximum) {
-    if (!std::isfinite(minimum) || !std::isfinite(maximum)) return;
-    if (maximum < minimum) std::swap(minimum, maximum);
-    minimum_ = minimum;
-    maximum_ = maximum;
-    update();
-}
-
-void Thermometer::setStep(double step) {
-    if (!std::isfinite(step)) return;
-    step_ = std::fabs(step);
 }
 
 void Thermometer::setFillColor(const QColor& color) {
@@ -104,37 +78,6 @@ void Thermometer::mouseMoveEvent(QMouseEvent* event) {
     }
     setValue(valueAtY(event->position().y()));
     event->accept();
-}
-
-void Thermometer::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) dragging_ = false;
-    QWidget::mouseReleaseEvent(event);
-}
-
-void Thermometer::wheelEvent(QWheelEvent* event) {
-    const int notches = wheel_.take(*event);
-    if (notches != 0) setValue(logic().valueAfterSteps(value_, notches));
-    event->accept();
-}
-
-void Thermometer::keyPressEvent(QKeyEvent* event) {
-    if (const auto next = logic().valueAfterKey(event->key(), value_)) {
-        setValue(*next);
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void Thermometer::focusInEvent(QFocusEvent* event) {
-    update();
-    QWidget::focusInEvent(event);
-}
-
-void Thermometer::focusOutEvent(QFocusEvent* event) {
-    dragging_ = false;
-    update();
-    QWidget::focusOutEvent(event);
 }
 
 void Thermometer::paintEvent(QPaintEvent*) {

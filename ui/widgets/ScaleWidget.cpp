@@ -1,0 +1,73 @@
+#include "ui/widgets/ScaleWidget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/widgets/ScaleAccessible.h"
+
+namespace corvane {
+
+ScaleWidget::ScaleWidget(double minimum, double maximum, QWidget* parent)
+    : QWidget(parent), minimum_(minimum), maximum_(maximum) {
+    installScaleAccessibility();
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ScaleWidget::setValue(double value) {
+    // A non-finite number is no reading; the widget keeps what it shows.
+    if (!std::isfinite(value) || value == value_) return;
+    value_ = value;
+    update();
+    notifyScaleValueChanged(this, value_);
+    emit valueChanged(value_);
+}
+
+void ScaleWidget::setRange(double minimum, double maximum) {
+    if (!std::isfinite(minimum) || !std::isfinite(maximum)) return;
+    if (maximum < minimum) std::swap(minimum, maximum);
+    // The value stays as it is: a reading beyond the new scale is still the reading.
+    minimum_ = minimum;
+    maximum_ = maximum;
+    update();
+}
+
+void ScaleWidget::setStep(double step) {
+    if (!std::isfinite(step)) return;
+    step_ = std::fabs(step);
+}
+
+void ScaleWidget::wheelEvent(QWheelEvent* event) {
+    const int notches = wheel_.take(*event);
+    if (notches != 0) setValue(logic().valueAfterSteps(value_, notches));
+    event->accept();
+}
+
+void ScaleWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) dragging_ = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void ScaleWidget::keyPressEvent(QKeyEvent* event) {
+    if (const auto next = logic().valueAfterKey(event->key(), value_)) {
+        setValue(*next);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ScaleWidget::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ScaleWidget::focusOutEvent(QFocusEvent* event) {
+    dragging_ = false;
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+}  // namespace corvane
