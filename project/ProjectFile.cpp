@@ -8,13 +8,15 @@
 #include <memory>
 #include <system_error>
 
+#include "project/SafeWrite.h"
+
 namespace corvane {
 
 namespace {
 
-// A 16-bit count cannot describe more; longer texts are cut rather than let the count wrap,
-// which would make every later field of the file unreadable.
-constexpr std::size_t kMaxTextBytes = 0xFFFF;
+// A 16-bit count cannot describe more than kMaxTextBytes; longer texts are cut rather than let the
+// count wrap, which would make every later field of the file unreadable. The windows keep every
+// text within it, so this cut is a last guard only.
 constexpr int kTextFieldCount = 6;
 // The largest record the format can describe; nothing beyond it is ever read.
 constexpr std::size_t kMaxProjectBytes = 330 + kTextFieldCount * kMaxTextBytes;
@@ -114,8 +116,6 @@ private:
     bool ended_ = false;
 };
 
-std::string errnoText() { return std::generic_category().message(errno); }
-
 void setError(std::string* error, const std::string& text) {
     if (error) *error = text;
 }
@@ -149,31 +149,11 @@ int readHead(const std::string& path, std::size_t limit, std::vector<unsigned ch
     return 0;
 }
 
-// Writes at offset 0 of an existing file without shortening it, or creates the file.
+// Writes the new content over the start of the file without ever shortening it: a shorter record
+// leaves the old bytes after it in place, as the format has always done. The whole file is
+// replaced in one step, so a failed write leaves the old file as it was.
 bool writeHead(const std::string& path, const std::vector<unsigned char>& bytes, std::string* error) {
-    errno = 0;
-    FileHandle f(std::fopen(path.c_str(), "r+b"));
-    if (!f && errno == ENOENT) {
-        errno = 0;
-        f.reset(std::fopen(path.c_str(), "wb"));
-    }
-    if (!f) {
-        setError(error, errnoText());
-        return false;
-    }
-    errno = 0;
-    const bool written =
-        std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size() && std::fflush(f.get()) == 0;
-    if (!written) {
-        setError(error, errno ? errnoText() : "write error");
-        return false;
-    }
-    errno = 0;
-    if (std::fclose(f.release()) != 0) {
-        setError(error, errno ? errnoText() : "write error");
-        return false;
-    }
-    return true;
+    return writeFileSafely(path, bytes, OldTail::Keep, error);
 }
 
 }  // namespace
