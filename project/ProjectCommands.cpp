@@ -23,6 +23,11 @@ bool isRegularFile(const std::string& path) {
     return std::filesystem::is_regular_file(path, ec);
 }
 
+bool isEmptyFile(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::file_size(path, ec) == 0 && !ec;
+}
+
 bool isSeparator(char c) {
 #ifdef _WIN32
     return c == '/' || c == '\\';
@@ -98,9 +103,19 @@ void ProjectCommands::readRecentFiles() {
     }
 }
 
+void ProjectCommands::createProject(const std::string& path) {
+    ProjectRecord& record = state_.Project;
+    setDefaults(record);
+    // A new file carries the time it was made; a project that inherits a plausible stamp keeps it.
+    if (!dateStampInRange(record.DateStamp)) record.DateStamp = prompts_.currentDate();
+    if (!writeAndReport(path)) unsavedAfterOpen_ = true;
+}
+
 bool ProjectCommands::loadDefaultProject(const std::string& path) {
     ProjectRecord& record = state_.Project;
-    if (isRegularFile(path)) {
+    // An empty default project is what a start that could not finish writing it leaves behind; it
+    // holds no job, and read as one it would be a project of zeros.
+    if (isRegularFile(path) && !isEmptyFile(path)) {
         std::string reason;
         if (readProject(path, record, &reason)) return true;
         // Not overwritten: it may still hold a job that can be rescued by hand.
@@ -109,8 +124,7 @@ bool ProjectCommands::loadDefaultProject(const std::string& path) {
         setDefaults(record);
         return false;
     }
-    setDefaults(record);
-    if (!writeAndReport(path)) unsavedAfterOpen_ = true;
+    createProject(path);
     return true;
 }
 
@@ -119,14 +133,12 @@ void ProjectCommands::openProject(bool createNew) {
     std::string path = state_.RecentFiles[0];
     ProjectRecord& record = state_.Project;
     unsavedAfterOpen_ = false;
-    bool mayWriteBack = true;
 
     if (path.empty()) {
         path = state_.Paths.defaultProjectFile();
-        mayWriteBack = loadDefaultProject(path);
+        loadDefaultProject(path);
     } else if (createNew) {
-        setDefaults(record);
-        if (!writeAndReport(path)) unsavedAfterOpen_ = true;
+        createProject(path);
     } else {
         state_.CurrentFile = path;
         // A file that is there but cannot be read (no permission, a share that went away)
@@ -134,14 +146,15 @@ void ProjectCommands::openProject(bool createNew) {
         if (!isRegularFile(path) || !readProject(path, record)) {
             prompts_.showMessage(missingFileMessage(path));
             path = state_.Paths.defaultProjectFile();
-            mayWriteBack = loadDefaultProject(path);
+            loadDefaultProject(path);
         }
     }
 
     if (!dateStampInRange(record.DateStamp)) {
+        // The refreshed stamp is kept in memory only: opening a file must never change it (it may
+        // not even be a project), so the stamp reaches the disk with the next save the user asks for.
         record.DateStamp = prompts_.currentDate();
-        // Only a refresh of the stamp; the project itself is safe, so a failure stays quiet.
-        if (mayWriteBack && !unsavedAfterOpen_) writeProject(path, record);
+        unsavedAfterOpen_ = true;
     }
 
     state_.Changed = unsavedAfterOpen_;

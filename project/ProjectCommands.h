@@ -74,17 +74,20 @@ public:
 private:
     // Writes the record to `path`; on failure tells the user which file could not be saved.
     bool writeAndReport(const std::string& path);
-    // Reads the default project, or creates it with defaults when there is none. False when
-    // it exists but cannot be read: it then must not be written over.
+    // Reads the default project, or creates it with defaults when there is none (or an empty one).
+    // False when it exists but cannot be read: it then must not be written over.
     bool loadDefaultProject(const std::string& path);
+    // A default project written to `path`, stamped with the present time unless it inherits a
+    // plausible stamp.
+    void createProject(const std::string& path);
     void readRecentFiles();
     // Shows the list in the menu and writes the settings file.
     void storeRecentFiles();
 
     AppState& state_;
     UserPrompts& prompts_;
-    // The last load left the record without a copy on disk (a write failed), so it must be
-    // offered for saving rather than be marked unchanged.
+    // The last load left the record different from its copy on disk (a write failed, or the date
+    // stamp was refreshed), so it must be offered for saving rather than be marked unchanged.
     bool unsavedAfterOpen_ = false;
     // The settings file could not be written this session: the list in memory is the truth.
     bool settingsWriteFailed_ = false;

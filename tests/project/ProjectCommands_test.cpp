@@ -99,6 +99,10 @@ protected:
         EXPECT_TRUE(readProject(file, r)) << file;
         return r;
     }
+    static std::string fileBytes(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
     Recent settingsOnDisk() {
         Recent recent;
         EXPECT_TRUE(readSettings(state.Paths.settingsFile(), recent));
@@ -203,20 +207,46 @@ TEST_F(ProjectCommandsTest, TheRecentListKeepsTheMostRecentFirst) {
     }
 }
 
-TEST_F(ProjectCommandsTest, AnImplausibleDateStampIsRefreshedAndWrittenBack) {
-    const std::pair<double, bool> cases[] = {
+// Opening never writes: a refreshed stamp stays in memory and the project asks to be saved, so that
+// a file opened by mistake (or one that is no project at all) is left exactly as it was.
+TEST_F(ProjectCommandsTest, AnImplausibleDateStampIsRefreshedInMemoryOnly) {
+    struct Case {
+        double stamp;
+        bool kept;
+    };
+    const Case cases[] = {
         {18337.0, true},       {1999.0, false},       {1999.001, true},
         {-5.0, false},         {kJanuary2999, false}, {kJanuary2999 - 1.0 / 86400, true},
         {std::nan(""), false},
     };
     for (const auto& [stamp, kept] : cases) {
         const std::string file = makeProject("dated.qdl", "dated", stamp);
+        const std::string before = fileBytes(file);
         startOn(file);
-        const double expected = kept ? stamp : kNow;
-        EXPECT_EQ(state.Project.DateStamp, expected) << stamp;
-        EXPECT_EQ(onDisk(file).DateStamp, expected) << stamp;
-        EXPECT_FALSE(state.Changed);
+        EXPECT_EQ(state.Project.DateStamp, kept ? stamp : kNow) << stamp;
+        EXPECT_EQ(fileBytes(file), before) << stamp;
+        EXPECT_EQ(state.Changed, !kept) << stamp;
     }
+}
+
+TEST_F(ProjectCommandsTest, OpeningATextFileLeavesItUntouched) {
+    const std::string file = path("notes.txt");
+    std::string text(600, 'x');
+    std::ofstream(file, std::ios::binary) << text;
+    startOn(file);
+    EXPECT_EQ(fileBytes(file), text);
+    EXPECT_TRUE(state.Changed) << "its stamp was refreshed, so it counts as changed";
+}
+
+TEST_F(ProjectCommandsTest, AnEmptyDefaultProjectIsReplacedByTheDefaults) {
+    std::ofstream(defaultFile(), std::ios::binary).close();
+    commands.openProject(false);
+    ProjectRecord expected;
+    setDefaults(expected);
+    expected.DateStamp = kNow;
+    EXPECT_EQ(state.Project, expected);
+    EXPECT_EQ(onDisk(defaultFile()), expected);
+    EXPECT_FALSE(state.Changed);
 }
 
 TEST_F(ProjectCommandsTest, NewKeepsTextsGrowthAndStampButResetsTheReadings) {
