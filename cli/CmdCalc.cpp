@@ -1,13 +1,13 @@
 // corvane-cli calc: the alignment of a project file, as the main window would show it.
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QTextStream>
 #include <cmath>
 #include <string>
 #include <string_view>
 
 #include "calc/Alignment.h"
+#include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "project/ProjectFile.h"
@@ -205,7 +205,7 @@ int runCalc(const QStringList& arguments) {
     const QString file = positional.first();
     ProjectRecord record;
     std::string readError;
-    if (!readProject(QFile::encodeName(file).toStdString(), record, &readError))
+    if (!readProject(pathBytes(file), record, &readError))
         return badArguments(QString("cannot read '%1': %2").arg(file, QString::fromStdString(readError)));
 
     // What the main window's refresh would hand the calculation.
@@ -215,19 +215,16 @@ int runCalc(const QStringList& arguments) {
 
     const CalcResult result = calcAlignment(record, options);
     const bool failed = result.aborted || !result.hasResult;
-    QTextStream out(stdout);
-    if (parser.isSet(jsonOption)) {
-        out << QString::fromStdString(toJson(result));
-        return failed ? 1 : 0;
-    }
+    // An answer that could not be written is no answer: a script must not take it for one.
+    const int done = failed ? 1 : 0;
+    if (parser.isSet(jsonOption)) return writeOutput(toJson(result)) ? done : 2;
     if (result.aborted) {
         QTextStream(stderr) << QString::fromStdString(terminalLines(result.abortMessage));
-        return 1;
+        return writeOutput("") ? 1 : 2;
     }
-    out << QString::fromStdString(terminalLines(result.verticalText)) << "\n"
-        << QString::fromStdString(terminalLines(result.horizontalText));
     // No result is a failure for a script, even though the labels say why.
-    return failed ? 1 : 0;
+    const std::string text = terminalLines(result.verticalText) + "\n" + terminalLines(result.horizontalText);
+    return writeOutput(text) ? done : 2;
 }
 
 }  // namespace corvane::cli

@@ -1,19 +1,20 @@
 #include <QCommandLineParser>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 #include <cmath>
+#include <filesystem>
 #include <span>
 #include <string>
 
 #include "calc/NumberFormat.h"
+#include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "project/OleDate.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectRecord.h"
+#include "project/SafeWrite.h"
 
 namespace corvane::cli {
 
@@ -50,7 +51,7 @@ bool parseFileArgument(const QString& command, const QStringList& arguments, boo
     return true;
 }
 
-std::string localPath(const QString& file) { return QFile::encodeName(file).toStdString(); }
+std::string localPath(const QString& file) { return pathBytes(file); }
 
 template <typename T>
 std::string jsonArray(std::span<const T> values) {
@@ -122,23 +123,17 @@ int runNew(const QStringList& arguments) {
     bool force = false;
     if (!parseFileArgument("new", arguments, true, file, force, error)) return fail(error);
     if (!hasProjectExtension(localPath(file))) return fail(QString("%1: %2").arg(file, kExtensionMessage));
-    if (QFileInfo::exists(file) && !force) {
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::symlink_status(localPath(file), ec)) && !force) {
         return fail(QString("%1 already exists; use --force to overwrite it").arg(file));
     }
     ProjectRecord record;
     setDefaults(record);
     record.DateStamp = nowOleDate();
-    const std::vector<unsigned char> bytes = encodeProject(record);
-
-    // A whole new file: written beside the target and renamed over it, so an old file is
-    // either replaced completely or left as it was.
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) ||
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
-        !out.commit()) {
-        return fail(QString("cannot write %1: %2").arg(file, out.errorString()));
-    }
+    // A whole new file: an old one is either replaced completely or left exactly as it was.
+    std::string reason;
+    if (!writeFileSafely(localPath(file), encodeProject(record), OldTail::Discard, &reason))
+        return fail(QString("cannot write %1: %2").arg(file, QString::fromStdString(reason)));
     return 0;
 }
 
@@ -151,9 +146,7 @@ int runDump(const QStringList& arguments) {
     if (!readProject(localPath(file), record, &reason)) {
         return fail(QString("cannot read %1: %2").arg(file, QString::fromStdString(reason)));
     }
-    const std::string json = dumpJson(record);
-    std::fwrite(json.data(), 1, json.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 2;
+    return writeOutput(dumpJson(record)) ? 0 : 2;
 }
 
 }  // namespace corvane::cli

@@ -255,5 +255,56 @@ TEST_F(Cli, CalcWithoutAResultSaysWhyAndExitsOne) {
     EXPECT_NE(r.out.find("No result: a dial reading is not a finite number"), std::string::npos) << r.out;
 }
 
+// A file name is bytes: one that is not valid UTF-8 (Latin-1 "Prüfstand") still names that file.
+TEST_F(Cli, FileNamesThatAreNotUtf8ReachTheRightFile) {
+    const std::string name =
+        "Pr\xfc"
+        "fstand.qdl";
+    const std::string quotedName = "'" + path(name) + "'";
+    ASSERT_EQ(run("new " + quotedName).exitCode, 0);
+    EXPECT_TRUE(fs::exists(path(name)));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 3)
+        << "the project and the two captured outputs, nothing else";
+    EXPECT_EQ(run("dump " + quotedName).exitCode, 0);
+    const CliRun r = run("calc " + quotedName);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, 14), "Machine Foot 3");
+}
+
+// Output that cannot be written is a failure, whether the disk is full or the reader has gone.
+TEST_F(Cli, OutputThatCannotBeWrittenExitsTwo) {
+    ASSERT_EQ(run("new " + quoted("job.qdl")).exitCode, 0);
+    const std::string cli = std::string("'") + CORVANE_CLI + "' ";
+    for (const std::string command : {"dump", "calc", "calc --json"}) {
+        SCOPED_TRACE(command);
+        const std::string full = cli + command + " " + quoted("job.qdl") + " >/dev/full 2>/dev/null";
+        int status = std::system(full.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;
+        // The reader closes the pipe before the tool writes; bash reports the writer's status.
+        const std::string closed = "bash -c 'set -o pipefail; { sleep 0.2; " + cli + command + " " +
+                                   quoted("job.qdl") + " 2>/dev/null; echo $? >" + quoted("status") +
+                                   "; } | true'";
+        status = std::system(closed.c_str());
+        EXPECT_EQ(readText(path("status")), "2\n");
+    }
+}
+
+// A full disk: the forced replacement fails, says so, and the old file stays byte for byte.
+TEST_F(Cli, NewForcedOnAFullDiskKeepsTheOldFile) {
+    const std::string old(1000, 'o');
+    { std::ofstream(path("job.qdl"), std::ios::binary) << old; }
+    // ulimit -f 0: no file may grow, as on a disk without a free block.
+    // The message goes through a pipe, which the limit does not touch.
+    const std::string command = "bash -c \"set -o pipefail; (ulimit -f 0; exec '" + std::string(CORVANE_CLI) +
+                                "' new --force " + quoted("job.qdl") + ") 2>&1 | cat >" + quoted("err") +
+                                "\"";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;
+    EXPECT_NE(readText(path("err")).find("cannot write"), std::string::npos) << readText(path("err"));
+    EXPECT_EQ(readText(path("job.qdl")), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2)
+        << "the project and the captured message, no temporary file";
+}
+
 }  // namespace
 }  // namespace corvane
