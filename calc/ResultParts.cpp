@@ -65,8 +65,11 @@ std::optional<std::string_view> nonFiniteInput(const ProjectRecord& r, const Cal
     return std::nullopt;
 }
 
-YRange autoRange(float largest) {
+std::optional<YRange> autoRange(float largest) {
     const float top = niceScaleMax(largest);
+    // Moves near the top of the float range step past it on the 1-2-5 scale: an axis cannot show
+    // an infinite range, so the graph keeps the one it has.
+    if (!std::isfinite(top)) return std::nullopt;
     return YRange{-static_cast<double>(top), static_cast<double>(top)};
 }
 

@@ -42,8 +42,8 @@ std::optional<std::string_view> nonFiniteInput(const ProjectRecord& record, cons
 inline constexpr std::string_view kTooLarge = "No result: the numbers are too large to calculate with";
 
 // -niceScaleMax(largest) .. +niceScaleMax(largest): the maximum is set first and the minimum is the
-// negative of the maximum as the axis holds it.
-YRange autoRange(float largest);
+// negative of the maximum as the axis holds it. None when that end is not finite.
+std::optional<YRange> autoRange(float largest);
 
 // The tolerance rectangle on both graphs when ToleranceOn is set.
 void addToleranceBands(CalcResult& result, const ProjectRecord& record, const CalcOptions& options);

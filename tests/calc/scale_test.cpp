@@ -70,5 +70,24 @@ TEST(AutoScale, RangeFollowsTheLargestMoveOnlyWhenOn) {
     EXPECT_FALSE(calcAlignment(record, options).graph2.yRange);
 }
 
+// Moves that a float holds but whose 1-2-5 step does not: the graphs keep their range rather than
+// take an infinite one.
+TEST(AutoScale, MovesNearTheTopOfTheFloatRangeGiveNoRange) {
+    ProjectRecord record;
+    setDefaults(record);
+    // Face 6:00 of 1e38 over a face of 10: near foot (20 in) 2e38 mils up, far foot (20.5 in) 2.05e38.
+    record.dial2(kMethodRimFace, 2) = 1e38f;
+    record.length(kMethodRimFace, 1) = 0.5f;
+    CalcOptions options;
+    options.method = kMethodRimFace;
+    options.autoScale = true;
+    const CalcResult r = calcAlignment(record, options);
+    ASSERT_TRUE(r.hasResult) << r.verticalText;
+    EXPECT_FLOAT_EQ(r.verticalMoves[1], 2.05e38f);
+    EXPECT_FALSE(r.graph1.yRange);
+    // The horizontal plane is ordinary (9 and 9.1 mils): its range still follows it.
+    EXPECT_EQ(r.graph2.yRange, (YRange{-10, 10}));
+}
+
 }  // namespace
 }  // namespace corvane
