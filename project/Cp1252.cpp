@@ -1,8 +1,8 @@
+#include "project/Cp1252.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
-
-#include "project/ProjectFile.h"
 
 namespace corvane {
 
@@ -40,8 +40,13 @@ void appendUtf8(std::string& out, char32_t cp) {
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
@@ -112,6 +117,19 @@ std::string cp1252ToUtf8(const std::string& bytes) {
     out.reserve(bytes.size() * 2);
     for (char c : bytes) appendUtf8(out, byteToCodePoint(static_cast<unsigned char>(c)));
     return out;
+}
+
+std::string charactersCp1252Lacks(const std::string& utf8) {
+    std::string lacking;
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const char32_t cp = nextCodePoint(utf8, pos);
+        if (codePointToByte(cp) >= 0) continue;
+        std::string character;
+        appendUtf8(character, cp);
+        if (lacking.find(character) == std::string::npos) lacking += character;
+    }
+    return lacking;
 }
 
 }  // namespace corvane

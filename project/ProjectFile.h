@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "project/AppState.h"
+#include "project/Cp1252.h"
 #include "project/ProjectRecord.h"
 
 namespace corvane {
@@ -30,9 +31,5 @@ bool writeSettings(const std::string& path, const std::array<std::string, kRecen
 // A missing settings file is created empty and reads as five empty entries.
 bool readSettings(const std::string& path, std::array<std::string, kRecentFileCount>& recent,
                   std::string* error = nullptr);
-
-// Windows-1252 <-> UTF-8. A character the code page cannot hold becomes "?".
-std::string utf8ToCp1252(const std::string& utf8);
-std::string cp1252ToUtf8(const std::string& bytes);
 
 }  // namespace corvane

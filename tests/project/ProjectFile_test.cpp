@@ -112,6 +112,13 @@ TEST(Cp1252, ConvertsBothWaysAndMarksWhatItCannotHold) {
     for (const auto& [utf8, bytes] : lacking) EXPECT_EQ(utf8ToCp1252(utf8), bytes) << utf8;
 }
 
+// What the comments window warns about: each character that would become "?", once.
+TEST(Cp1252, NamesTheCharactersItCannotHold) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Müller € 0,5 mm", ""}, {"日本 日", "日本"}, {"a😀b😀", "😀"}, {"Ω ≤ 5 µm", "Ω≤"}};
+    for (const auto& [utf8, lacking] : cases) EXPECT_EQ(charactersCp1252Lacks(utf8), lacking) << utf8;
+}
+
 TEST(ProjectDecode, ATextLongerThanTheCountCanHoldIsCut) {
     ProjectRecord r;
     r.Comments = std::string(70000, 'x');

@@ -3,8 +3,10 @@
 // menu: new, open, save as, recent files, and the save prompt on closing. Dialogs answer by script.
 
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 
 #include "MainWindowTestSupport.h"
@@ -170,6 +172,43 @@ private slots:
         };
         w.cmdComments->click();
         QCOMPARE(t.state.Project.Comments, std::string("Soft foot on 3.\r\nShimmed 0.010."));
+    }
+
+    // The file holds 65 535 characters of comments (a line break takes two): an edit past that is
+    // refused whole and the window says so; what was there is kept to the last character.
+    void commentsStayWithinWhatTheFileHoldsAndSaySo() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        const QString full = QString(65533, QLatin1Char('a')) + QStringLiteral("\n");  // 65 535 bytes
+        t.dialogs().onModal = [&full](QDialog& dialog) {
+            return ScriptedDialogs::runShown(dialog, [&full](QDialog& d) {
+                auto* text = d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"));
+                auto* room = d.findChild<QLabel*>(QStringLiteral("lblRoom"));
+                auto* warning = d.findChild<QLabel*>(QStringLiteral("lblWarning"));
+                text->setPlainText(full);
+                QCOMPARE(room->text(), QStringLiteral("65535 of 65535 characters used"));
+                QVERIFY(warning->isHidden());
+                text->moveCursor(QTextCursor::End);
+                QTest::keyClicks(text, QStringLiteral("b"));
+                QCOMPARE(text->toPlainText(), full);
+                QVERIFY(!warning->isHidden());
+                QVERIFY(warning->text().contains(QStringLiteral("at most 65535 characters")));
+                // Characters the file cannot hold are named before they are lost.
+                text->setPlainText(QStringLiteral("Ω 5 µm"));
+                QVERIFY(warning->text().contains(QStringLiteral("cannot hold Ω;")));
+            });
+        };
+        w.cmdComments->click();
+        QCOMPARE(t.state.Project.Comments, std::string("Ω 5 µm"));
+
+        t.dialogs().onModal = [&full](QDialog& dialog) {
+            return ScriptedDialogs::runShown(dialog, [&full](QDialog& d) {
+                d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"))->setPlainText(full);
+            });
+        };
+        w.cmdComments->click();
+        QCOMPARE(t.state.Project.Comments.size(), std::size_t(65535));
+        QVERIFY(t.state.Project.Comments.ends_with("a\r\n"));
     }
 
     void newProjectAsksToSaveThenStartsFromDefaults() {

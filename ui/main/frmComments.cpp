@@ -1,13 +1,23 @@
 #include "ui/main/frmComments.h"
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "project/AppState.h"
+#include "project/Cp1252.h"
 
 namespace corvane {
+
+namespace {
+
+const QString kWarningSign = QStringLiteral("\u26A0 ");
+
+}  // namespace
 
 frmComments::frmComments(AppState& state, QWidget* mainWindow)
     : QDialog(mainWindow), state_(state), mainWindow_(mainWindow) {
@@ -25,6 +35,16 @@ frmComments::frmComments(AppState& state, QWidget* mainWindow)
     }
     // Tab moves on to the button instead of typing a tab into the comments.
     txtComments->setTabChangesFocus(true);
+    accepted_ = txtComments->toPlainText();
+
+    lblRoom = new QLabel(this);
+    lblRoom->setObjectName(QStringLiteral("lblRoom"));
+    lblWarning = new QLabel(this);
+    lblWarning->setObjectName(QStringLiteral("lblWarning"));
+    lblWarning->setWordWrap(true);
+    lblWarning->setStyleSheet(QStringLiteral("color: #a05a00;"));
+    lblWarning->hide();
+    connect(txtComments, &QPlainTextEdit::textChanged, this, &frmComments::textEdited);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->setObjectName(QStringLiteral("buttons"));
@@ -32,14 +52,54 @@ frmComments::frmComments(AppState& state, QWidget* mainWindow)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtComments);
+    layout->addWidget(lblRoom);
+    layout->addWidget(lblWarning);
     layout->addWidget(buttons);
     resize(420, 300);
+    textEdited();
+}
+
+std::string frmComments::storedText() const {
+    // Project files keep line breaks as CR LF, as the program has always written them.
+    QString text = txtComments->toPlainText();
+    return text.replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString();
+}
+
+void frmComments::textEdited() {
+    const std::string stored = storedText();
+    const std::size_t used = utf8ToCp1252(stored).size();
+    if (used > kMaxTextBytes) {
+        // Typed or pasted past what the file holds: the edit is taken back whole and the user is
+        // told, rather than the text being cut somewhere unseen when the project is saved.
+        const QSignalBlocker block(txtComments);
+        txtComments->setPlainText(accepted_);
+        QTextCursor cursor = txtComments->textCursor();
+        cursor.setPosition(std::min(acceptedCursor_, static_cast<int>(accepted_.size())));
+        txtComments->setTextCursor(cursor);
+        lblWarning->setText(kWarningSign +
+                            QStringLiteral("That would not fit: a project keeps at most %1 characters of "
+                                           "comments (a line break counts as two). The edit was not made.")
+                                .arg(kMaxTextBytes));
+        lblWarning->show();
+        return;
+    }
+    accepted_ = txtComments->toPlainText();
+    acceptedCursor_ = txtComments->textCursor().position();
+    lblRoom->setText(QStringLiteral("%1 of %2 characters used").arg(used).arg(kMaxTextBytes));
+    const std::string lacking = charactersCp1252Lacks(stored);
+    if (lacking.empty()) {
+        lblWarning->hide();
+    } else {
+        lblWarning->setText(kWarningSign +
+                            QStringLiteral("A project file cannot hold %1; saved, each becomes \"?\".")
+                                .arg(QString::fromStdString(lacking)));
+        lblWarning->show();
+    }
+    lblWarning->setAccessibleName(lblWarning->text());
 }
 
 void frmComments::storeComments() {
-    // Project files keep line breaks as CR LF, as the program has always written them.
-    QString text = txtComments->toPlainText();
-    state_.Project.Comments = text.replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString();
+    state_.Project.Comments = storedText();
     state_.Changed = true;
 }
 
