@@ -25,12 +25,17 @@ constexpr int kBackspaceCode = 8;
 
 GridCellEditor::GridCellEditor(QTableWidget* grid, QLineEdit* editor, Walk walk, std::function<bool()> busy,
                                QObject* parent)
-    : QObject(parent), grid_(grid), editor_(editor), walk_(walk), busy_(std::move(busy)) {
+    : QObject(parent),
+      grid_(grid),
+      viewport_(grid->viewport()),
+      editor_(editor),
+      walk_(walk),
+      busy_(std::move(busy)) {
     // The grid only displays; every edit goes through the line edit.
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     editor_->hide();
     grid_->installEventFilter(this);
-    grid_->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     editor_->installEventFilter(this);
     connect(grid_, &QTableWidget::currentCellChanged, this,
             [this](int row, int column, int previousRow, int previousColumn) {
@@ -287,8 +292,9 @@ bool GridCellEditor::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (watched == grid_ && type == QEvent::KeyPress) return gridKeyPress(static_cast<QKeyEvent*>(event));
-    if (watched == grid_->viewport() &&
-        (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick))
+    // The viewport is compared by the pointer kept from the start: while the grid is being torn
+    // down its viewport still gets events, and the half-destroyed grid must not be called then.
+    if (watched == viewport_ && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick))
         return viewportMouse(static_cast<QMouseEvent*>(event));
     return QObject::eventFilter(watched, event);
 }

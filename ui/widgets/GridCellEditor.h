@@ -65,6 +65,7 @@ private:
     bool isBusy() const { return busy_ && busy_(); }
 
     QTableWidget* grid_;
+    QWidget* viewport_;
     QLineEdit* editor_;
     Walk walk_;
     std::function<bool()> busy_;
