@@ -41,6 +41,10 @@ int main(int argc, char** argv) {
 
     corvane::AppState state;
     state.Paths.programFolder = QDir::toNativeSeparators(programFolder()).toStdString();
+    // Recovery copies are the user's own, wherever the program itself lives.
+    state.Paths.recoveryFolder = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                                     .filePath(QStringLiteral("recovery"))
+                                     .toStdString();
 
     // The program takes no options. "--no-about" exists only for automated screenshots and
     // accessibility checks, which cannot click the about window away; it is not documented to users.

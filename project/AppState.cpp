@@ -6,4 +6,8 @@ std::string AppPaths::settingsFile() const { return programFolder + "/Corvane.in
 
 std::string AppPaths::defaultProjectFile() const { return programFolder + "/Corvane.qdl"; }
 
+std::string AppPaths::recoveryCopies() const {
+    return recoveryFolder.empty() ? programFolder + "/recovery" : recoveryFolder;
+}
+
 }  // namespace corvane

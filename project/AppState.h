@@ -12,9 +12,13 @@ namespace corvane {
 // temporary folder. Always ends without a separator.
 struct AppPaths {
     std::string programFolder;
+    // Where recovery copies of unsaved jobs are kept: the user's data folder. Empty: a
+    // "recovery" folder inside the program folder (tests).
+    std::string recoveryFolder;
 
     std::string settingsFile() const;        // programFolder + "/Corvane.ini"
     std::string defaultProjectFile() const;  // programFolder + "/Corvane.qdl"
+    std::string recoveryCopies() const;
 };
 
 constexpr int kRecentFileCount = 5;

@@ -19,6 +19,7 @@
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainWindowPrompts.h"
+#include "ui/main/RecoveryKeeper.h"
 #include "ui/tolerance/frmTolerances.h"
 #include "ui/widgets/DialogProvider.h"
 #include "ui/widgets/EntryBox.h"
@@ -109,6 +110,8 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
 
     prompts_ = std::make_unique<MainWindowPrompts>(*this, dialogs_);
     commands_ = std::make_unique<ProjectCommands>(state_, *prompts_);
+    recovery_ =
+        std::make_unique<RecoveryKeeper>(state_, QString::fromStdString(state_.Paths.recoveryCopies()), this);
 
     setWindowTitle(QStringLiteral("CORVANE"));
     setWindowIcon(toleranceIcon());

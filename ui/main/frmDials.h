@@ -26,6 +26,7 @@ class DialogProvider;
 class GridCellEditor;
 class Knob;
 class ProjectCommands;
+class RecoveryKeeper;
 class ResultGraph;
 class UserPrompts;
 class frmGrowth;
@@ -120,6 +121,10 @@ public:
     frmGrowth* growthWindow();
     frmTolerances* toleranceWindow();
     ProjectCommands& commands() { return *commands_; }
+    RecoveryKeeper& recovery() { return *recovery_; }
+    // Offers to restore the job of a program that closed without saving it (after a crash or a
+    // power cut): the newest such job first; on Yes it becomes the open, unsaved project.
+    void offerRecovery();
 
     // Form state.
     bool Loading = false;
@@ -237,6 +242,7 @@ private:
     DialogProvider& dialogs_;
     std::unique_ptr<UserPrompts> prompts_;
     std::unique_ptr<ProjectCommands> commands_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
     std::unique_ptr<frmGrowth> growth_;
     std::unique_ptr<frmTolerances> tolerances_;
     // Set while the program moves a knob inside a handler that calculates once at its end (a typed

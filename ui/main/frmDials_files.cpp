@@ -9,6 +9,7 @@
 #include "project/ProjectCommands.h"
 #include "ui/about/frmAbout.h"
 #include "ui/growth/frmGrowth.h"
+#include "ui/main/RecoveryKeeper.h"
 #include "ui/main/frmComments.h"
 #include "ui/main/frmDials.h"
 #include "ui/print/WindowPrinter.h"
@@ -78,11 +79,13 @@ void frmDials::mnuFileOpen_Click() {
 void frmDials::mnuFileSave_Click() {
     commitFocusedBox();
     commands_->fileSave();
+    recovery_->sync();
 }
 
 void frmDials::mnuFileSaveAs_Click() {
     commitFocusedBox();
     commands_->fileSaveAs();
+    recovery_->sync();
 }
 
 void frmDials::mnuFilePrint_Click() {
@@ -106,7 +109,30 @@ void frmDials::closeEvent(QCloseEvent* event) {
         return;
     }
     Timer1->stop();
+    // Saved, or the user chose not to: nothing is left to recover.
+    recovery_->removeOwnCopy();
     event->accept();
+}
+
+void frmDials::offerRecovery() {
+    for (const RecoveryCopy& copy : recovery_->abandonedCopies()) {
+        if (!dialogs_.askYesNo(this, QString::fromStdString(restorePrompt(copy.projectFile)))) {
+            recovery_->forget(copy);
+            continue;
+        }
+        state_.Project = copy.record;
+        state_.CurrentFile = copy.projectFile;
+        commands_->setupMRUlist();
+        refreshAll();
+        state_.Changed = true;
+        // The restored job is kept by this program's own copy before the old one goes, so that a
+        // second crash right now still leaves one.
+        recovery_->sync();
+        recovery_->forget(copy);
+        // One job at a time: any other left-over job is offered at the next start.
+        break;
+    }
+    recovery_->releaseUnanswered();
 }
 
 void frmDials::setRecentFileCaptions(const std::array<std::string, kRecentFileCount>& captions) {

@@ -1,0 +1,69 @@
+#include "project/Recovery.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+ProjectRecord job() {
+    ProjectRecord r;
+    setDefaults(r);
+    r.Machine = "Pumpe P-101";
+    r.Comments = "zweite\r\nZeile";
+    r.dial1(0, 1) = 33.5f;
+    r.DateStamp = 45000.25;
+    return r;
+}
+
+TEST(Recovery, ACopyGivesBackThePathAndTheWholeRecord) {
+    const std::string path = "/home/tech/jobs/pump\n7 ü.qdl";  // a line break is a legal file name
+    const auto copy = decodeRecovery(encodeRecovery(path, job()));
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->projectFile, path);
+    EXPECT_EQ(copy->record, job());
+}
+
+// Whatever a crash during the write or a stray file leaves, only a whole copy is offered.
+TEST(Recovery, AnythingButAWholeCopyIsRefused) {
+    const std::vector<unsigned char> whole = encodeRecovery("/j.qdl", job());
+    const std::size_t header = std::string("CORVANE RECOVERY 1\n6\n/j.qdl").size();
+    struct Case {
+        const char* name;
+        std::vector<unsigned char> bytes;
+    };
+    const std::string textFile = "just some notes, nothing to recover";
+    const Case cases[] = {
+        {"empty", {}},
+        {"cut inside the record", {whole.begin(), whole.begin() + static_cast<long>(header + 300)}},
+        {"cut inside the path", {whole.begin(), whole.begin() + 24}},
+        {"another file", {textFile.begin(), textFile.end()}},
+    };
+    for (const Case& c : cases) EXPECT_FALSE(decodeRecovery(c.bytes)) << c.name;
+    EXPECT_TRUE(decodeRecovery({whole.begin(), whole.begin() + static_cast<long>(header + 330)}));
+}
+
+TEST(Recovery, CopiesAreFoundNewestFirst) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("corvane-rec-" + std::to_string(std::random_device{}()));
+    fs::create_directories(folder);
+    ASSERT_TRUE(writeRecovery((folder / "a.recovery").string(), "/old.qdl", job()));
+    ASSERT_TRUE(writeRecovery((folder / "b.recovery").string(), "/new.qdl", job()));
+    fs::last_write_time(folder / "a.recovery", fs::file_time_type::clock::now() - std::chrono::hours(1));
+    std::ofstream(folder / "c.recovery") << "half a copy";
+    std::ofstream(folder / "d.qdl") << "not a copy";
+    const auto copies = findRecoveryCopies(folder.string());
+    ASSERT_EQ(copies.size(), 2u);
+    EXPECT_EQ(copies[0].projectFile, "/new.qdl");
+    EXPECT_EQ(copies[1].projectFile, "/old.qdl");
+    EXPECT_EQ(copies[1].copyFile, (folder / "a.recovery").string());
+    fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace corvane

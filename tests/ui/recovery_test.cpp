@@ -1,0 +1,152 @@
+// A job with unsaved changes survives the program being killed: the next start offers to restore it.
+// The crash is real: the test runs itself as a second program, types a reading, waits for the
+// recovery copy and kills itself.
+
+#include "project/Recovery.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+#include <csignal>
+
+#include "MainWindowTestSupport.h"
+#include "project/ProjectCommands.h"
+#include "ui/main/RecoveryKeeper.h"
+
+using namespace corvane;
+
+namespace {
+
+constexpr const char* kCrashChild = "--crash-after-typing";
+
+QStringList copiesIn(const QString& programFolder) {
+    return QDir(programFolder + QStringLiteral("/recovery"))
+        .entryList({QStringLiteral("*.recovery")}, QDir::Files);
+}
+
+// The killed program: starts on `folder`, types 33 at 3:00 of dial 1, waits for its recovery copy,
+// and dies without a word.
+int crashAfterTyping(const QString& folder) {
+    useFixedLocale();
+    ScriptedDialogs dialogs;
+    AppState state;
+    state.Paths = AppPaths{folder.toStdString(), {}};
+    frmDials window(state, dialogs);
+    window.formLoad(false);
+    window.show();
+    typeInto(window.txtD1[1], QStringLiteral("33"));
+    for (int i = 0; i < 100 && copiesIn(folder).isEmpty(); ++i) QTest::qWait(100);
+    std::raise(SIGKILL);
+    return 1;
+}
+
+// Starts a program on `folder` with the answers queued; returns the window.
+std::unique_ptr<frmDials> startOn(const QString& folder, AppState& state, ScriptedDialogs& dialogs) {
+    state.Paths = AppPaths{folder.toStdString(), {}};
+    auto window = std::make_unique<frmDials>(state, dialogs);
+    window->formLoad(false);
+    return window;
+}
+
+void killAProgramWithUnsavedWork(const QString& folder) {
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {QLatin1String(kCrashChild), folder});
+    if (!child.waitForFinished(30000)) recordTestFailure(QStringLiteral("the program to kill did not end"));
+    if (child.exitStatus() != QProcess::CrashExit)
+        recordTestFailure(QStringLiteral("the program was not killed"));
+}
+
+}  // namespace
+
+class RecoveryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void aKilledProgramsJobIsRestoredOnYes() {
+        UiTestEnvironment env;
+        killAProgramWithUnsavedWork(env.folder.path());
+        QCOMPARE(copiesIn(env.folder.path()).size(), 1);
+
+        AppState state;
+        env.dialogs.yesNoAnswers = {true};
+        auto w = startOn(env.folder.path(), state, env.dialogs);
+        const QString project = env.folder.filePath(QStringLiteral("Corvane.qdl"));
+        QCOMPARE(env.dialogs.questions,
+                 QStringList{QStringLiteral("Corvane closed without saving ") + project +
+                             QStringLiteral(". Restore the unsaved changes?")});
+        QCOMPARE(w->txtD1[1]->text(), QStringLiteral("33"));
+        QCOMPARE(state.Project.dial1(0, 1), 33.0f);
+        QVERIFY(state.Changed);
+        QCOMPARE(state.CurrentFile, project.toStdString());
+        // The restored job is now this program's: its own copy replaced the dead program's.
+        const QStringList copies = copiesIn(env.folder.path());
+        QCOMPARE(copies.size(), 1);
+        QVERIFY(QDir(env.folder.path() + "/recovery").filePath(copies[0]) == w->recovery().ownCopyFile());
+
+        // Saved: nothing is left to recover.
+        w->mnuFileSave->trigger();
+        QVERIFY(copiesIn(env.folder.path()).isEmpty());
+        QVERIFY(w->close());
+    }
+
+    void noDiscardsTheCopyAndTheNextStartAsksNothing() {
+        UiTestEnvironment env;
+        killAProgramWithUnsavedWork(env.folder.path());
+        AppState state;
+        env.dialogs.yesNoAnswers = {false};
+        auto w = startOn(env.folder.path(), state, env.dialogs);
+        QCOMPARE(env.dialogs.questions.size(), 1);
+        QCOMPARE(w->txtD1[1]->text(), QStringLiteral("20"));
+        QVERIFY(!state.Changed);
+        QVERIFY(copiesIn(env.folder.path()).isEmpty());
+        QVERIFY(w->close());
+        w.reset();
+
+        AppState again;
+        env.dialogs.questions.clear();
+        w = startOn(env.folder.path(), again, env.dialogs);
+        QCOMPARE(env.dialogs.questions, QStringList());
+    }
+
+    // A copy waits for a quiet moment, follows later changes, and goes with a normal end; a program
+    // still running keeps its job to itself.
+    void theCopyFollowsTheJobAndAnotherProgramLeavesItAlone() {
+        UiTestEnvironment env;
+        AppState state;
+        auto w = startOn(env.folder.path(), state, env.dialogs);
+        w->show();
+        typeInto(w->txtD1[1], QStringLiteral("41"));
+        QVERIFY(copiesIn(env.folder.path()).isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(copiesIn(env.folder.path()).size(), 1,
+                                  (RecoveryKeeper::kQuietSeconds + 3) * 1000);
+        auto copies = findRecoveryCopies(state.Paths.recoveryCopies());
+        QCOMPARE(copies.at(0).record.dial1(0, 1), 41.0f);
+
+        AppState other;
+        ScriptedDialogs otherDialogs;
+        auto second = startOn(env.folder.path(), other, otherDialogs);
+        QCOMPARE(otherDialogs.questions, QStringList());
+
+        typeInto(w->txtD1[1], QStringLiteral("42"));
+        w->recovery().sync();
+        copies = findRecoveryCopies(state.Paths.recoveryCopies());
+        QCOMPARE(copies.at(0).record.dial1(0, 1), 42.0f);
+
+        env.dialogs.yesNoAnswers = {false};  // do not save
+        QVERIFY(w->close());
+        QVERIFY(copiesIn(env.folder.path()).isEmpty());
+        QVERIFY(second->close());
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc == 3 && QLatin1String(argv[1]) == QLatin1String(kCrashChild))
+        return crashAfterTyping(QString::fromLocal8Bit(argv[2]));
+    RecoveryTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "recovery_test.moc"
