@@ -1,0 +1,286 @@
+#include "calc/Units.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "calc/NumberFormat.h"
+
+namespace corvane {
+namespace {
+
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInf = std::numeric_limits<float>::infinity();
+constexpr UnitSystem kEnglish = UnitSystem::English;
+constexpr UnitSystem kMetric = UnitSystem::Metric;
+using Q = Quantity;
+
+TEST(Units, EngUnitsOneIsMetricAndEverythingElseEnglish) {
+    EXPECT_EQ(unitSystemOf(0), kEnglish);
+    EXPECT_EQ(unitSystemOf(1), kMetric);
+    EXPECT_EQ(unitSystemOf(2), kEnglish);
+    EXPECT_EQ(unitSystemOf(-1), kEnglish);
+}
+
+TEST(Units, ConvertEveryQuantityBothWaysByTheExactFactors) {
+    const struct {
+        Quantity quantity;
+        double imperial;
+        double metric;
+    } cases[] = {
+        // clang-format off
+        {Q::Reading, 1, 0.0254}, {Q::Move, 25, 0.635}, {Q::Offset, -100, -2.54}, {Q::Growth, 3.5, 0.0889},
+        {Q::Tolerance, 2, 0.0508}, {Q::Length, 20, 508}, {Q::Length, -3.5, -88.9}, {Q::Temperature, 32, 0},
+        {Q::Temperature, 212, 100}, {Q::Temperature, -40, -40}, {Q::Temperature, 72, 22.222222222222222},
+        {Q::Temperature, 98.6, 37}, {Q::TemperatureDifference, 9, 5}, {Q::TemperatureDifference, -180, -100},
+        {Q::ThermalCoefficient, 0.0065, 11.7}, {Q::ThermalCoefficient, 0.0131, 23.58}, {Q::Angle, 1, 0.1},
+        {Q::Angle, -2.5, -0.25}, {Q::Speed, 3600, 3600},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.imperial);
+        EXPECT_DOUBLE_EQ(toDisplay(c.imperial, c.quantity, kMetric), c.metric);
+        EXPECT_DOUBLE_EQ(fromDisplay(c.metric, c.quantity, kMetric), c.imperial);
+        EXPECT_EQ(toDisplay(c.imperial, c.quantity, kEnglish), c.imperial);
+        EXPECT_EQ(fromDisplay(c.imperial, c.quantity, kEnglish), c.imperial);
+    }
+    // A stored Single converts with one rounding: the products are the doubles nearest the exact ones.
+    EXPECT_EQ(toDisplay(25.0f, Q::Move, kMetric), 0.635);
+    EXPECT_EQ(toDisplay(20.0f, Q::Length, kMetric), 508.0);
+}
+
+// A stored value shows at the precision the Single carries: the digits of float * 0.0254 beyond
+// it would otherwise leak into the texts and the command line's numbers.
+TEST(Units, DisplayValueIsTheShortestDecimalThatStoresBackAsTheSameSingle) {
+    EXPECT_EQ(displayValue(4.7244096f, Q::Reading, kMetric), 0.12);
+    EXPECT_EQ(displayValue(19.685039f, Q::Length, kMetric), 500.0);
+    EXPECT_EQ(displayValue(4.1666665f, Q::Tolerance, kMetric), 0.10583333);
+    EXPECT_EQ(displayValue(-459.67f, Q::Temperature, kMetric), -273.15);
+    EXPECT_EQ(displayValue(71.996f, Q::Temperature, kMetric), 22.22);
+    EXPECT_EQ(displayValue(0.0065f, Q::ThermalCoefficient, kMetric), 11.7);
+    EXPECT_EQ(displayValue(4.1666665f, Q::Tolerance, kEnglish), double(4.1666665f));
+    EXPECT_EQ(displayValue(3601.5f, Q::Speed, kMetric), 3601.5);
+    EXPECT_TRUE(std::isnan(displayValue(kNaN, Q::Move, kMetric)));
+    EXPECT_EQ(displayValue(-kInf, Q::Length, kMetric), -double(kInf));
+}
+
+TEST(Units, StoredValuesShowInEachSystem) {
+    const struct {
+        float stored;
+        Quantity quantity;
+        const char* english;
+        const char* metric;
+    } cases[] = {
+        // clang-format off
+        {25, Q::Move, "25.00", "0.635"}, {4.1666665f, Q::Tolerance, "4.167", "0.106"},
+        {5.5f, Q::Growth, "5.500", "0.140"}, {-12.345f, Q::Offset, "-12.35", "-0.314"},
+        {1e6f, Q::Move, "1.000E+06", "25400."}, {1e-4f, Q::Move, "0.000", "0.00  "},
+        {-0.0f, Q::Move, "0.00", "0.00"}, {-0.01f, Q::Offset, "-0.010", "0.000"},
+        {20, Q::Length, "20.00", "508.0"}, {10, Q::Length, "10.00", "254.0"},
+        {72, Q::Temperature, "72.00", "22.22"}, {212, Q::Temperature, "212.0", "100.0"},
+        {-459.67f, Q::Temperature, "-459.7", "-273.2"}, {32, Q::Temperature, "32.00", "0.00"},
+        {100, Q::TemperatureDifference, "100.0", "55.56"},
+        {-18, Q::TemperatureDifference, "-18.00", "-10.00"},
+        {0.0065f, Q::ThermalCoefficient, "0.0065", "11.70"},
+        {0.0131f, Q::ThermalCoefficient, "0.0131", "23.58"},
+        {0.0067f, Q::ThermalCoefficient, "0.0067", "12.06"},
+        {0.006f, Q::ThermalCoefficient, "0.0060", "10.80"}, {1, Q::Angle, "1.000", "0.100"},
+        {3600, Q::Speed, "3600.", "3600."}, {kNaN, Q::Move, "NaN", "NaN"},
+        {kInf, Q::Length, "Infinity", "Infinity"}, {-kInf, Q::Temperature, "-Infinity", "-Infinity"},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.english);
+        EXPECT_EQ(formatStored(c.stored, c.quantity, kEnglish), c.english);
+        EXPECT_EQ(formatStored(c.stored, c.quantity, kMetric), c.metric);
+    }
+}
+
+TEST(Units, DoubleValuesShowAtADoublesPrecision) {
+    EXPECT_EQ(formatStored(1.0005f, Q::Move, kEnglish), "1.001");
+    EXPECT_EQ(formatStored(double(1.0005f), Q::Move, kEnglish), "1.000");
+    EXPECT_EQ(formatStored(-100.0, Q::Offset, kMetric), "-2.540");
+    EXPECT_EQ(formatStored(3.4e38 * 2.0, Q::TemperatureDifference, kMetric), "3.778E+38");
+    EXPECT_EQ(formatStored(0.0131, Q::ThermalCoefficient, kEnglish), "0.0131");
+}
+
+// "English" must not change a byte of what the program shows: the same formatters, the same digits.
+TEST(Units, EnglishTextsAreTheProgramsOwnFormats) {
+    const Quantity formatValueQuantities[] = {
+        Q::Reading,   Q::Move,   Q::Offset,      Q::Growth,
+        Q::Tolerance, Q::Length, Q::Temperature, Q::TemperatureDifference,
+        Q::Angle,     Q::Speed,
+    };
+    for (int i = -2000; i <= 2000; ++i) {
+        for (const float value : {i * 61.7371f, i * 0.0617371f, i * 6.17371e-5f, i * 0.5f}) {
+            for (const Quantity q : formatValueQuantities)
+                ASSERT_EQ(formatStored(value, q, kEnglish), formatValue(value));
+            ASSERT_EQ(formatStored(double(value) / 3.0, Q::Move, kEnglish), formatValue(double(value) / 3.0));
+            ASSERT_EQ(formatReading(value, kEnglish, EnglishReadings::Whole), formatWhole(value));
+            ASSERT_EQ(storedValueOfText(formatValue(value), Q::Length, kEnglish),
+                      static_cast<float>(valueOfText(formatValue(value))));
+        }
+    }
+}
+
+TEST(Units, ReadingBoxesShowWholeMilsUpToTwoDecimalsOrHundredthsOfAMillimetre) {
+    const struct {
+        float stored;
+        const char* whole;
+        const char* upToTwo;
+        const char* metric;
+    } cases[] = {
+        // clang-format off
+        {0, "0", "0", "0.00"}, {12, "12", "12", "0.30"}, {10.5f, "11", "10.5", "0.27"},
+        {13.25f, "13", "13.25", "0.34"}, {-25.5f, "-26", "-25.5", "-0.65"},
+        {19.685039f, "20", "19.69", "0.50"}, {0.125f, "0", "0.13", "0.00"}, {-0.0f, "0", "0", "0.00"},
+        {-0.1f, "0", "-0.1", "0.00"}, {-0.004f, "0", "0", "0.00"}, {1e6f, "1000000", "1000000", "25400.00"},
+        {kNaN, "NaN", "NaN", "NaN"}, {-kInf, "-Infinity", "-Infinity", "-Infinity"},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        EXPECT_EQ(formatReading(c.stored, kEnglish, EnglishReadings::Whole), c.whole);
+        EXPECT_EQ(formatReading(c.stored, kEnglish, EnglishReadings::UpToTwoDecimals), c.upToTwo);
+        EXPECT_EQ(formatReading(c.stored, kMetric, EnglishReadings::Whole), c.metric);
+        EXPECT_EQ(formatReading(c.stored, kMetric, EnglishReadings::UpToTwoDecimals), c.metric);
+    }
+}
+
+TEST(Units, ATypedMetricValueIsStoredAsTheNearestSingleOfItsImperialValue) {
+    const struct {
+        const char* typed;
+        Quantity quantity;
+        float stored;
+    } cases[] = {
+        {"0.12", Q::Reading, 4.7244096f}, {"0.5", Q::Reading, 19.685039f},
+        {"500", Q::Length, 19.685039f},   {"22.22", Q::Temperature, 71.996f},
+        {"-40", Q::Temperature, -40},     {"10", Q::TemperatureDifference, 18},
+        {"0.05", Q::Angle, 0.5f},         {"3600", Q::Speed, 3600},
+        {"-0", Q::Move, -0.0f},           {" 1 2 . 7 mm", Q::Offset, 500},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const std::optional<float> stored = storedValueOfText(c.typed, c.quantity, kMetric);
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(*stored, c.stored);
+    }
+}
+
+// Typing a value as it is shown and leaving the box shows it again unchanged, from the smallest
+// to the largest value a Single holds.
+TEST(Units, MetricTextTypedAsShownShowsAgainUnchanged) {
+    const struct {
+        const char* typed;
+        Quantity quantity;
+        const char* shown;
+    } cases[] = {
+        // clang-format off
+        {"0.12", Q::Reading, "0.12"}, {"-0.01", Q::Reading, "-0.01"},
+        {"0.005", Q::Reading, "0.01"},  // the typed half goes away from zero, not the Single's
+        {"-0.005", Q::Reading, "-0.01"}, {"-0.004", Q::Reading, "0.00"}, {"-0", Q::Reading, "0.00"},
+        {"123456.78", Q::Reading, "123456.78"}, {"0.635", Q::Move, "0.635"}, {"0.001", Q::Move, "0.001"},
+        {"-0.0004", Q::Move, "0.000"}, {"99999.", Q::Offset, "99999."}, {"1.234E+05", Q::Growth, "1.234E+05"},
+        {"8.643E+36", Q::Tolerance, "8.643E+36"}, {"500", Q::Length, "500.0"}, {"25.40", Q::Length, "25.40"},
+        {"12.345", Q::Length, "12.35"},  // as 12.345 in shows 12.35
+        {"0.100", Q::Length, "0.100"}, {"1.000E+30", Q::Length, "1.000E+30"},
+        {"8.643E+39", Q::Length, "8.643E+39"}, {"22.22", Q::Temperature, "22.22"},
+        {"0.001", Q::Temperature, "0.001"}, {"-273.2", Q::Temperature, "-273.2"},
+        {"1.000E+37", Q::Temperature, "1.000E+37"}, {"-17.78", Q::TemperatureDifference, "-17.78"},
+        {"11.70", Q::ThermalCoefficient, "11.70"}, {"0.050", Q::Angle, "0.050"},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const std::optional<float> stored = storedValueOfText(c.typed, c.quantity, kMetric);
+        ASSERT_TRUE(stored);
+        const std::string shown = c.quantity == Q::Reading
+                                      ? formatReading(*stored, kMetric, EnglishReadings::Whole)
+                                      : formatStored(*stored, c.quantity, kMetric);
+        EXPECT_EQ(shown, c.shown);
+    }
+}
+
+// Every dial reading from -50.00 to 50.00 mm, every length from 100.0 to 999.9 mm and every offset
+// from 0.001 to 0.999 mm.
+TEST(Units, EveryTypedMetricReadingLengthAndOffsetSurvivesTheSingle) {
+    const auto text = [](int count, int decimals) {
+        std::string digits = std::to_string(count < 0 ? -count : count);
+        if (static_cast<int>(digits.size()) <= decimals)
+            digits.insert(0, static_cast<std::size_t>(decimals + 1) - digits.size(), '0');
+        digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+        return (count < 0 ? "-" : "") + digits;
+    };
+    int failures = 0;
+    const auto check = [&](const std::string& typed, Quantity quantity) {
+        const std::optional<float> stored = storedValueOfText(typed, quantity, kMetric);
+        const std::string shown = !stored ? "refused"
+                                  : quantity == Q::Reading
+                                      ? formatReading(*stored, kMetric, EnglishReadings::Whole)
+                                      : formatStored(*stored, quantity, kMetric);
+        if (shown != typed && ++failures <= 10) ADD_FAILURE() << typed << " shows " << shown;
+    };
+    for (int hundredths = -5000; hundredths <= 5000; ++hundredths) check(text(hundredths, 2), Q::Reading);
+    for (int tenths = 1000; tenths <= 9999; ++tenths) check(text(tenths, 1), Q::Length);
+    for (int thousandths = 1; thousandths <= 999; ++thousandths) check(text(thousandths, 3), Q::Offset);
+    EXPECT_EQ(failures, 0);
+}
+
+// Whatever cannot be stored as a Single is refused, so that the box keeps the value it had; the
+// range is the imperial value's, so a metric text can be refused where the same English is not.
+TEST(Units, ValuesThatAreNotFiniteOrBeyondASingleAreRefused) {
+    const struct {
+        const char* typed;
+        Quantity quantity;
+        bool english;
+        bool metric;
+    } cases[] = {
+        // clang-format off
+        {"1e999", Q::Reading, false, false}, {"-1e999", Q::Temperature, false, false},
+        {"1e37", Q::Move, true, false},  // 3.9E+38 mils
+        {"8e39", Q::Length, false, true}, {"1e40", Q::Length, false, false},
+        {"2e38", Q::Temperature, true, false},  // 3.6E+38 °F
+        {"3.4028234e38", Q::Speed, true, true},
+        {"3.4028235e38", Q::Speed, false, false},  // would round to the largest Single
+        {"-1e37", Q::Growth, true, false},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(storedValueOfText(c.typed, c.quantity, kEnglish).has_value(), c.english);
+        EXPECT_EQ(storedValueOfText(c.typed, c.quantity, kMetric).has_value(), c.metric);
+    }
+    for (const UnitSystem units : {kEnglish, kMetric}) {
+        EXPECT_FALSE(storedValue(std::nan(""), Q::Length, units));
+        EXPECT_FALSE(storedValue(-double(kInf), Q::Move, units));
+    }
+}
+
+TEST(Units, EveryQuantityNamesItsUnit) {
+    const struct {
+        Quantity quantity;
+        const char* english;
+        const char* metric;
+    } cases[] = {
+        // clang-format off
+        {Q::Reading, "mils", "mm"}, {Q::Move, "mils", "mm"}, {Q::Offset, "mils", "mm"},
+        {Q::Growth, "mils", "mm"}, {Q::Tolerance, "mils", "mm"}, {Q::Length, "in", "mm"},
+        {Q::Temperature, "\u00B0F", "\u00B0C"}, {Q::TemperatureDifference, "\u00B0F", "\u00B0C"},
+        {Q::ThermalCoefficient, "mils/in/\u00B0F", "\u00B5m/m/\u00B0C"}, {Q::Angle, "mils/in", "mm/100 mm"},
+        {Q::Speed, "RPM", "RPM"},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(unitName(c.quantity, kEnglish), c.english);
+        EXPECT_EQ(unitName(c.quantity, kMetric), c.metric);
+    }
+    EXPECT_EQ(temperatureLetter(kEnglish), "F");
+    EXPECT_EQ(temperatureLetter(kMetric), "C");
+    EXPECT_EQ(unitName(Q::Temperature, kMetric), "\xC2\xB0\x43");  // UTF-8
+}
+
+}  // namespace
+}  // namespace corvane
