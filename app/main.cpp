@@ -54,5 +54,7 @@ int main(int argc, char** argv) {
     corvane::frmDials window(state, dialogs);
     window.formLoad(showAbout);
     window.show();
+    // Asked over the window, so that the user sees which program is asking and what it shows.
+    window.offerRecovery();
     return app.exec();
 }

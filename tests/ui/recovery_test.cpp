@@ -45,6 +45,8 @@ std::unique_ptr<frmDials> startOn(const QString& folder, AppState& state, Script
     state.Paths = AppPaths{folder.toStdString(), {}};
     auto window = std::make_unique<frmDials>(state, dialogs);
     window->formLoad(false);
+    window->show();
+    window->offerRecovery();
     return window;
 }
 

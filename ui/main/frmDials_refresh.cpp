@@ -62,7 +62,6 @@ void frmDials::formLoad(bool showAbout) {
     Timer1_Timer();
     Timer1->start();
     txtD1[0]->setFocus(Qt::OtherFocusReason);
-    offerRecovery();
 }
 
 void frmDials::refreshAll() {
