@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -269,9 +270,9 @@ std::string applyPattern(Decimal d, const Pattern& p) {
 const Pattern& patternForMagnitude(const Decimal& d) {
     // Parsed once: every result line of every calculation passes through here.
     static const std::array<Pattern, 9> patterns = {
-        parsePattern("0.00"),     parsePattern("0.00  "),   parsePattern("0.000"),
-        parsePattern("##0.000"),  parsePattern("###0.00"),  parsePattern("#####0.0"),
-        parsePattern("#####0."),  parsePattern("#######0."), parsePattern("#0.000E+00")};
+        parsePattern("0.00"),    parsePattern("0.00  "),    parsePattern("0.000"),
+        parsePattern("##0.000"), parsePattern("###0.00"),   parsePattern("#####0.0"),
+        parsePattern("#####0."), parsePattern("#######0."), parsePattern("#0.000E+00")};
     if (d.isZero()) return patterns[0];
     if (d.lead < -5) return patterns[1];
     if (d.lead < 0) return patterns[2];
@@ -317,15 +318,17 @@ std::string formatByMagnitude(double value, int significantDigits) {
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-}  // namespace
-
-double valueOfText(std::string_view text) {
+std::string withoutBlanks(std::string_view text) {
     std::string s;
     s.reserve(text.size());
     for (char c : text) {
         if (!isBlank(c)) s.push_back(c);
     }
+    return s;
+}
 
+// The number at the start of a text without blanks; none when it does not begin with one.
+std::optional<double> leadingNumber(const std::string& s) {
     std::size_t i = 0;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
@@ -355,7 +358,7 @@ double valueOfText(std::string_view text) {
             ++i;
         }
     }
-    if (mantissaDigits == 0) return 0.0;
+    if (mantissaDigits == 0) return std::nullopt;
     std::size_t end = i;
     long long exponent = 0;
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
@@ -390,6 +393,41 @@ double valueOfText(std::string_view text) {
         return 0.0;
     }
     return negative ? -value : value;
+}
+
+std::size_t digitsFrom(const std::string& s, std::size_t i) {
+    std::size_t n = 0;
+    while (i + n < s.size() && isDigit(s[i + n])) ++n;
+    return n;
+}
+
+}  // namespace
+
+double valueOfText(std::string_view text) { return leadingNumber(withoutBlanks(text)).value_or(0.0); }
+
+TypedNumber readTypedNumber(std::string_view text) {
+    std::string s = withoutBlanks(text);
+    const std::string quoted = "\"" + std::string(text) + "\"";
+    const std::size_t comma = s.find(',');
+    if (comma != std::string::npos) {
+        // A decimal comma is read as a point where it cannot be anything else: one comma, no
+        // point, and not a group of exactly three digits after a whole number ("1,500" may be a
+        // thousand and a half, or one and a half).
+        const bool single = s.find(',', comma + 1) == std::string::npos && s.find('.') == std::string::npos;
+        std::size_t first = 0;
+        if (first < comma && (s[first] == '+' || s[first] == '-')) ++first;
+        const std::size_t wholeDigits = digitsFrom(s, first);
+        const bool wholeIsZero = s.find_first_not_of('0', first) >= first + wholeDigits;
+        const bool grouped =
+            wholeDigits > 0 && first + wholeDigits == comma && !wholeIsZero && digitsFrom(s, comma + 1) == 3;
+        if (!single || grouped)
+            return {std::nullopt, quoted + " could be read more than one way: write decimals with a point"};
+        s[comma] = '.';
+    }
+    const std::optional<double> value = leadingNumber(s);
+    if (!value)
+        return {std::nullopt, s.empty() ? "An empty box is not a number" : quoted + " is not a number"};
+    return {value, {}};
 }
 
 std::string formatValue(float value) { return formatByMagnitude(static_cast<double>(value), 7); }

@@ -42,9 +42,6 @@ bool converts(Quantity quantity, UnitSystem units) {
     return units == UnitSystem::Metric && kindOf(quantity) != Kind::None;
 }
 
-// The one place where typed text becomes a number, so that every box reads numbers alike.
-double typedNumber(std::string_view text) { return valueOfText(text); }
-
 }  // namespace
 
 UnitSystem unitSystemOf(int engUnits) { return engUnits == 1 ? UnitSystem::Metric : UnitSystem::English; }
@@ -105,8 +102,23 @@ std::optional<float> storedValue(double shown, Quantity quantity, UnitSystem uni
     return static_cast<float>(imperial);
 }
 
+TypedValue readTypedValue(std::string_view text, Quantity quantity, UnitSystem units) {
+    // The one place where typed text becomes a stored number, so that every box reads alike.
+    const TypedNumber typed = readTypedNumber(text);
+    if (!typed.value) return {std::nullopt, typed.problem};
+    const std::optional<float> stored = storedValue(*typed.value, quantity, units);
+    if (!stored) return {std::nullopt, "\"" + std::string(text) + "\" is too large to hold"};
+    return {stored, {}};
+}
+
+float asShown(float stored, Quantity quantity, UnitSystem units) {
+    // A shown value reads back to a Single whenever the stored one was one; should it not (the
+    // very end of the range), the value stays as it was.
+    return storedValue(valueOfText(formatStored(stored, quantity, units)), quantity, units).value_or(stored);
+}
+
 std::optional<float> storedValueOfText(std::string_view text, Quantity quantity, UnitSystem units) {
-    return storedValue(typedNumber(text), quantity, units);
+    return readTypedValue(text, quantity, units).stored;
 }
 
 // A Single carries 7 to 9 significant digits of its imperial value; its product with 0.0254

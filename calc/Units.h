@@ -59,8 +59,17 @@ std::string formatReading(float stored, UnitSystem units, EnglishReadings englis
 // the one nearest to its imperial value. None when that value is not finite or beyond a Single's
 // range, so that the caller keeps what the record held.
 std::optional<float> storedValue(double shown, Quantity quantity, UnitSystem units);
-// The same for a typed text, read with the program's number reading (valueOfText).
+// A typed text as the Single to store, read as readTypedNumber reads it (a decimal comma where it
+// can only be one), or refused with the reason: not a number, or too large to hold.
+struct TypedValue {
+    std::optional<float> stored;
+    std::string problem;  // one sentence without a full stop, when refused
+};
+TypedValue readTypedValue(std::string_view text, Quantity quantity, UnitSystem units);
 std::optional<float> storedValueOfText(std::string_view text, Quantity quantity, UnitSystem units);
+// A grid cell stores the number it shows, so that what the user reads is what is kept: the Single
+// of the stored value's shown text (typing 12.3456 in inches shows and stores 12.35).
+float asShown(float stored, Quantity quantity, UnitSystem units);
 
 // The unit for captions and result lines: "mils" | "mm", "in" | "mm", "°F" | "°C", "mils/in" |
 // "mm/100 mm", "mils/in/°F" | "µm/m/°C", "RPM". UTF-8.

@@ -31,6 +31,33 @@ TEST(ValueOfText, ReadsTheLeadingNumberExactlyAndIgnoresTheRest) {
     EXPECT_FALSE(std::signbit(valueOfText("-1e-400")));
 }
 
+// Typed into a box: a decimal comma counts where it can only be one; anything that is no number, or
+// could be read two ways, is refused with the reason rather than stored as 0 or as a guess.
+TEST(ReadTypedNumber, ReadsADecimalCommaAndRefusesWhatIsNoNumber) {
+    const struct {
+        const char* text;
+        std::optional<double> value;
+        const char* problem;
+    } cases[] = {
+        // clang-format off
+        {"1,5", 1.5, ""}, {"-0,125", -0.125, ""}, {"0,125", 0.125, ""}, {",5", 0.5, ""}, {"12,50", 12.5, ""},
+        {"1,5 mm", 1.5, ""}, {"12.5abc", 12.5, ""}, {"10.5", 10.5, ""}, {" 0 ", 0, ""},
+        {"abc", std::nullopt, "\"abc\" is not a number"},
+        {"", std::nullopt, "An empty box is not a number"},
+        {"  ", std::nullopt, "An empty box is not a number"},
+        {"-", std::nullopt, "\"-\" is not a number"},
+        {"1,500", std::nullopt, "\"1,500\" could be read more than one way: write decimals with a point"},
+        {"1,2,3", std::nullopt, "\"1,2,3\" could be read more than one way: write decimals with a point"},
+        {"1,234.5", std::nullopt, "\"1,234.5\" could be read more than one way: write decimals with a point"},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        const TypedNumber typed = readTypedNumber(c.text);
+        EXPECT_EQ(typed.value, c.value) << '"' << c.text << '"';
+        EXPECT_EQ(typed.problem, c.problem) << '"' << c.text << '"';
+    }
+}
+
 // The doubles from 1.0005 on sit just below the half the user typed (1.0005 is 1.000499999...),
 // where printf on the binary value would round down.
 TEST(FormatValue, ChoosesTheDecimalsFromTheMagnitudeAndRoundsTheDecimalDigits) {
