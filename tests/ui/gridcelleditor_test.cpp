@@ -126,7 +126,26 @@ private slots:
         QVERIFY(w.editor->hasFocus());
         w.cells->setCurrentCell(2, 1);
         QCOMPARE(committed.count(), 1);
-        QCOMPARE(w.text(0), QStringLiteral("42.00"));
+        QCOMPARE(committed.at(0), (QList<QVariant>{0, 1, QStringLiteral("42")}));
+    }
+
+    // An edit opened on the cell's own text and left without a key changes nothing, however the
+    // cell rounds what it shows; one that starts with a typed key is an edit at once.
+    void anEditLeftWithoutAKeystrokeCommitsNothing() {
+        GridWindow w;
+        w.grid->item(1, 1)->setText(QStringLiteral("12.35"));
+        QSignalSpy committed(w.cells, &GridCellEditor::committed);
+        w.cells->setCurrentCell(1, 1);
+        w.grid->setFocus();
+        QTest::keyClick(w.grid, Qt::Key_Return);
+        QVERIFY(w.cells->isOpen());
+        QTest::keyClick(w.editor, Qt::Key_Return);
+        QCOMPARE(committed.count(), 0);
+        QCOMPARE(w.text(1), QStringLiteral("12.35"));
+        w.typeAt(3, QStringLiteral("7"));
+        QTest::keyClick(w.editor, Qt::Key_Return);
+        QCOMPARE(committed.count(), 1);
+        QCOMPARE(committed.at(0), (QList<QVariant>{3, 1, QStringLiteral("7")}));
     }
 
 private:

@@ -14,6 +14,7 @@
 #include "project/ProjectCommands.h"
 #include "project/ProjectFile.h"
 #include "ui/main/frmComments.h"
+#include "ui/widgets/EntryBox.h"
 #include "ui/widgets/Knob.h"
 #include "ui/widgets/ResultGraph.h"
 
@@ -77,10 +78,10 @@ private slots:
         typeInto(w.txtD1[3], QStringLiteral("30"));
         QVERIFY(w.txtD2[0]->hasFocus());
 
-        // A fraction is kept in the project while the box shows the whole number.
+        // A fraction is kept in the project and shown as typed.
         typeInto(w.txtD2[1], QStringLiteral("12.6"));
         QVERIFY(w.txtD2[2]->hasFocus());
-        QCOMPARE(w.txtD2[1]->text(), QStringLiteral("13"));
+        QCOMPARE(w.txtD2[1]->text(), QStringLiteral("12.6"));
         QCOMPARE(t.state.Project.dial2(0, 1), 12.6f);
         QCOMPARE(w.cwkDial2[1]->value(), double(12.6f));
 
@@ -88,21 +89,49 @@ private slots:
         QVERIFY(focusInActiveWindow(w.txtD1[1]));
         QTRY_COMPARE(w.txtD1[1]->selectedText(), QStringLiteral("20"));
 
-        // A negative reading is shown rounded away from zero; the knobs rescale to a reading beyond
-        // their scale; a number too large for the project changes nothing.
+        // A reading shows the decimals it holds, up to two; a decimal comma is a point; the knobs
+        // rescale to a reading beyond their scale; what is no number, or too large for the project,
+        // is refused with a word beside the box and the reading stays.
         const struct {
             const char* typed;
             float stored;
             const char* shown;
             double knobMaximum;
-        } cases[] = {{"-7.5", -7.5f, "-8", 100}, {"250", 250, "250", 500}, {"1e39", 250, "250", 500}};
+            const char* refusal;
+        } cases[] = {
+            {"-7.5", -7.5f, "-7.5", 100, ""},
+            {"13.25", 13.25f, "13.25", 100, ""},
+            {"12.345", 12.345f, "12.35", 100, ""},  // rounded for the eye only
+            {"1,5", 1.5f, "1.5", 100, ""},
+            {"abc", 1.5f, "1.5", 100, "\"abc\" is not a number: the value stays 1.5."},
+            {"250", 250, "250", 500, ""},
+            {"1e39", 250, "250", 500, "\"1e39\" is too large to hold: the value stays 250."},
+        };
         for (const auto& c : cases) {
             typeInto(w.txtD1[1], QString::fromLatin1(c.typed));
             QCOMPARE(t.state.Project.dial1(0, 1), c.stored);
             QCOMPARE(w.txtD1[1]->text(), QString::fromLatin1(c.shown));
             QCOMPARE(w.cwkDial1[1]->value(), double(c.stored));
             for (Knob* knob : w.cwkDial1) QCOMPARE(knob->maximum(), c.knobMaximum);
+            QCOMPARE(EntryBox::lastRefusal(w.txtD1[1]), QString::fromLatin1(c.refusal));
         }
+    }
+
+    // A half-mil reading survives any walk through its box: leaving it, coming back and leaving
+    // again without a key keeps 10.5, and the moves with it.
+    void aReadingIsNeverRoundedByPassingThrough() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        typeInto(w.txtD2[1], QStringLiteral("-10.5"));
+        const QString horizontal = w.lblAcalc2->text();
+        t.state.Changed = false;
+        for (int pass = 0; pass < 2; ++pass) {
+            tabOut(w.txtD2[1]);
+            QCOMPARE(t.state.Project.dial2(0, 1), -10.5f);
+            QCOMPARE(w.txtD2[1]->text(), QStringLiteral("-10.5"));
+        }
+        QCOMPARE(w.lblAcalc2->text(), horizontal);
+        QVERIFY(!t.state.Changed);
     }
 
     void aKnobTurnedWithTheKeysStoresTheReadingAndMarksTheProject() {
@@ -122,12 +151,13 @@ private slots:
     void headerBoxesAndSagStoreWhatTheyShowWhenLeft() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        // Passing through the placeholder stores it and marks the project, as leaving any header box does.
+        // Passing through the placeholder stores nothing and marks nothing.
         tabOut(w.txtMachine);
-        QCOMPARE(t.state.Project.Machine, std::string("machine"));
-        QVERIFY(t.state.Changed);
+        QCOMPARE(t.state.Project.Machine, std::string());
+        QVERIFY(!t.state.Changed);
         typeInto(w.txtTechnician, QStringLiteral("J. Ortega"));
         QCOMPARE(t.state.Project.Technician, std::string("J. Ortega"));
+        QVERIFY(t.state.Changed);
         // The machine names in the drawing mark the project only when they really change.
         t.state.Changed = false;
         tabOut(w.txtM1);
@@ -137,11 +167,14 @@ private slots:
         QCOMPARE(t.state.Project.M2Text, std::string("Pump P-101"));
         QVERIFY(t.state.Changed);
 
-        // Sag is shown whole; leaving the box stores 2, which enters both bottom readings: V1 = 26, V2 = 24.
+        // Sag shows what it holds, and passing through keeps it; 2 typed enters both bottom
+        // readings: V1 = 26, V2 = 24.
         t.state.Project.Sag = 1.5f;
         w.refreshAll();
-        QCOMPARE(w.txtMisc1->text(), QStringLiteral("2"));
+        QCOMPARE(w.txtMisc1->text(), QStringLiteral("1.5"));
         tabOut(w.txtMisc1);
+        QCOMPARE(t.state.Project.Sag, 1.5f);
+        typeInto(w.txtMisc1, QStringLiteral("2"));
         QCOMPARE(t.state.Project.Sag, 2.0f);
         QCOMPARE(w.lblAcalc1->text(),
                  QStringLiteral(
@@ -156,11 +189,11 @@ private slots:
     void commentsWindowStoresItsTextAndMarksTheProject() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        // Opened and closed without typing: the window's text is kept, and the project counts as changed.
+        // Opened and closed without typing: the job is as it was.
         t.dialogs().onModal = [](QDialog& dialog) { return ScriptedDialogs::runShown(dialog, {}); };
         w.cmdComments->click();
-        QCOMPARE(t.state.Project.Comments, std::string("Add your comments here."));
-        QVERIFY(t.state.Changed);
+        QCOMPARE(t.state.Project.Comments, std::string());
+        QVERIFY(!t.state.Changed);
 
         t.dialogs().onModal = [](QDialog& dialog) {
             return ScriptedDialogs::runShown(dialog, [](QDialog& d) {
@@ -172,6 +205,7 @@ private slots:
         };
         w.cmdComments->click();
         QCOMPARE(t.state.Project.Comments, std::string("Soft foot on 3.\r\nShimmed 0.010."));
+        QVERIFY(t.state.Changed);
     }
 
     // The file holds 65 535 characters of comments (a line break takes two): an edit past that is
@@ -217,7 +251,7 @@ private slots:
         typeInto(w.txtMachine, QStringLiteral("Pump 7"));
         typeInto(w.txtD1[1], QStringLiteral("33"));
         const QString job = t.env.folder.filePath(QStringLiteral("job.qdl"));
-        t.dialogs().yesNoAnswers.push_back(false);
+        t.dialogs().saveAnswers.push_back(SaveAnswer::DontSave);
         t.dialogs().saveFileAnswers.push_back(job);
         w.mnuFileNew->trigger();
         QCOMPARE(t.dialogs().questions, QStringList{QString::fromLatin1(kSavePrompt)});
@@ -284,7 +318,7 @@ private slots:
         t.state.CurrentFile = unreachable.toStdString();
         // Typed but not yet left: closing still takes the reading.
         typeInto(w.txtD1[1], QStringLiteral("33"), false);
-        t.dialogs().yesNoAnswers.push_back(true);
+        t.dialogs().saveAnswers.push_back(SaveAnswer::Save);
         w.mnuExit->trigger();
         QCOMPARE(t.dialogs().questions, QStringList{QString::fromLatin1(kSavePrompt)});
         QVERIFY(w.isVisible());
@@ -308,7 +342,7 @@ private slots:
         QVERIFY(!env.dialogs.messages.isEmpty());
         QVERIFY(state.Changed);
         QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
-        env.dialogs.yesNoAnswers.push_back(false);
+        env.dialogs.saveAnswers.push_back(SaveAnswer::DontSave);
         QVERIFY(w.close());
         QCOMPARE(env.dialogs.questions, QStringList{QString::fromLatin1(kSavePrompt)});
     }

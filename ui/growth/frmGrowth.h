@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <array>
 
+#include "calc/Units.h"
+
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
@@ -82,7 +84,9 @@ private:
     void refreshHeightCell();
     void placeOnMainWindow();
     void gridHeight_EnterCell(int row, int column);
-    void gridHeight_LeaveCell(int row, int column, double value);
+    void gridHeight_LeaveCell(int row, int column, const QString& typed);
+    // The unit system values are shown and read in.
+    UnitSystem units() const;
     void temperatureMoved(bool hot, double value);
     void storeTypedTemperature(bool hot);
     void setHeightCell(int row, int foot);

@@ -30,9 +30,6 @@ constexpr int kRowCold = 3;
 
 QString shown(float value) { return QString::fromStdString(formatValue(value)); }
 
-// A typed value that a Single can hold; anything else leaves the record as it was.
-bool fitsSingle(double value) { return std::isfinite(value) && std::fabs(value) <= FLT_MAX; }
-
 // Twips of the grid layout to pixels of this screen.
 int pixels(const QWidget* widget, int twips) { return twips * widget->logicalDpiX() / 1440; }
 
@@ -194,6 +191,8 @@ void frmGrowth::initGrowthPanel(int bracketSide) {
 }
 
 void frmGrowth::optMaterial_Click(int index) {
+    // Choosing the material the job already has (as every showing of the window does) is no edit.
+    const bool changed = state_.Project.Material != index;
     state_.Project.Material = static_cast<std::int16_t>(index);
     // A material the window does not know (from an old or damaged file) shows no option set.
     materials_->setExclusive(false);
@@ -208,19 +207,17 @@ void frmGrowth::optMaterial_Click(int index) {
         calcFootGrowth();
     }
     heightEditor->setCurrentCell(row, std::max(column, 1));
-    state_.Changed = true;
+    if (changed) state_.Changed = true;
 }
 
 void frmGrowth::storeTypedTemperature(bool hot) {
     QLineEdit* box = hot ? txtHotT : txtColdT;
     const int foot = currentFoot();
     float& stored = hot ? state_.Project.HotTemp[foot] : state_.Project.ColdTemp[foot];
-    const double value = valueOfText(box->text().toStdString());
-    if (!fitsSingle(value)) {
-        box->setText(shown(stored));
-        return;
-    }
-    stored = static_cast<float>(value);
+    const std::optional<float> value =
+        EntryBox::takeValue(box, Quantity::Temperature, units(), shown(stored));
+    if (!value) return;
+    stored = *value;
     box->setText(shown(stored));
     setHeightCell(hot ? kRowHot : kRowCold, foot);
     calcFootGrowth(foot);
@@ -234,10 +231,11 @@ void frmGrowth::txtHotT_LostFocus() { storeTypedTemperature(true); }
 void frmGrowth::txtColdT_LostFocus() { storeTypedTemperature(false); }
 
 void frmGrowth::temperatureMoved(bool hot, double value) {
-    if (Busy || !fitsSingle(value)) return;
+    const std::optional<float> moved = storedValue(value, Quantity::Temperature, units());
+    if (Busy || !moved) return;
     const int foot = currentFoot();
     float& stored = hot ? state_.Project.HotTemp[foot] : state_.Project.ColdTemp[foot];
-    stored = static_cast<float>(value);
+    stored = *moved;
     (hot ? txtHotT : txtColdT)->setText(shown(stored));
     setHeightCell(hot ? kRowHot : kRowCold, foot);
     calcFootGrowth(foot);
@@ -246,24 +244,31 @@ void frmGrowth::temperatureMoved(bool hot, double value) {
     state_.Changed = true;
 }
 
+UnitSystem frmGrowth::units() const { return UnitSystem::English; }
+
 void frmGrowth::gridHeight_EnterCell(int, int) {
     if (!Busy) showFootTemperatures();
 }
 
-void frmGrowth::gridHeight_LeaveCell(int row, int column, double) {
+void frmGrowth::gridHeight_LeaveCell(int row, int column, const QString& typed) {
     if (Busy || column < 1 || column > FootCount || row < kRowHeight || row > kRowCold) return;
     const int foot = column - 1;
-    // The record takes the number the cell shows, so that what the user reads is what is stored.
-    const double value = valueOfText(gridHeight->item(row, column)->text().toStdString());
-    if (fitsSingle(value)) {
-        auto& record = state_.Project;
-        float& field = row == kRowHeight ? record.FootHeight[foot]
-                       : row == kRowHot  ? record.HotTemp[foot]
-                                         : record.ColdTemp[foot];
-        field = static_cast<float>(value);
+    auto& record = state_.Project;
+    float& field = row == kRowHeight ? record.FootHeight[foot]
+                   : row == kRowHot  ? record.HotTemp[foot]
+                                     : record.ColdTemp[foot];
+    const Quantity quantity = row == kRowHeight ? Quantity::Length : Quantity::Temperature;
+    const TypedValue value = readTypedValue(typed.toStdString(), quantity, units());
+    if (!value.stored) {
+        setHeightCell(row, foot);
+        heightEditor->refuse(row, column,
+                             QString::fromStdString(value.problem) + QStringLiteral(": the value stays ") +
+                                 gridHeight->item(row, column)->text() + QStringLiteral("."));
+        return;
     }
+    // The record takes the number the cell shows, so that what the user reads is what is stored.
+    field = asShown(*value.stored, quantity, units());
     setHeightCell(row, foot);
-    if (!fitsSingle(value)) return;
     // The grid reports the commit once the user has moved on: the foot is the edited cell's.
     calcFootGrowth(foot);
     state_.Changed = true;

@@ -83,6 +83,7 @@ void frmComments::textEdited() {
         lblWarning->show();
         return;
     }
+    if (accepted_ != txtComments->toPlainText()) edited_ = true;
     accepted_ = txtComments->toPlainText();
     acceptedCursor_ = txtComments->textCursor().position();
     lblRoom->setText(QStringLiteral("%1 of %2 characters used").arg(used).arg(kMaxTextBytes));
@@ -97,6 +98,8 @@ void frmComments::textEdited() {
     }
     lblWarning->setAccessibleName(lblWarning->text());
 }
+
+bool frmComments::edited() const { return edited_; }
 
 void frmComments::storeComments() {
     state_.Project.Comments = storedText();

@@ -18,7 +18,9 @@ class frmComments : public QDialog {
 public:
     frmComments(AppState& state, QWidget* mainWindow);
 
-    // Closing the window: the text goes into the project, which counts as changed.
+    // Whether the user changed the text since the window opened.
+    bool edited() const;
+    // Closing the window after an edit: the text goes into the project, which counts as changed.
     void storeComments();
 
     QPlainTextEdit* txtComments = nullptr;
@@ -38,6 +40,7 @@ private:
     // The last text that fits, and where its caret stood: an edit past the limit goes back to it.
     QString accepted_;
     int acceptedCursor_ = 0;
+    bool edited_ = false;
 };
 
 }  // namespace corvane

@@ -63,17 +63,23 @@ void frmDials::fillLengthGrid() {
     if (rows > 1) gridEditor->setCurrentCell(1, 1);
 }
 
-void frmDials::gridLength_Commit(int row, double value) {
+void frmDials::gridLength_Commit(int row, const QString& typed) {
     const int m = state_.CalcMethod;
     if (m < 0 || m >= kMethodCount || row < 0 || row >= kLengthCount) return;
-    const std::optional<float> length = toSingle(value);
-    if (!length) {
-        // Too large for the record: the cell shows the length that is still stored.
-        cellItem(gridLength, row, 1)
-            ->setText(QString::fromStdString(formatValue(state_.Project.length(m, row))));
+    float& length = state_.Project.length(m, row);
+    QTableWidgetItem* cell = cellItem(gridLength, row, 1);
+    const TypedValue value = readTypedValue(typed.toStdString(), Quantity::Length, units());
+    if (!value.stored) {
+        // The cell keeps showing the length that is still stored.
+        cell->setText(storedText(length, Quantity::Length));
+        gridEditor->refuse(row, 1,
+                           QString::fromStdString(value.problem) + QStringLiteral(": the value stays ") +
+                               cell->text() + QStringLiteral("."));
         return;
     }
-    state_.Project.length(m, row) = *length;
+    // The stored length is the one the cell shows: what the user reads is what is kept.
+    length = asShown(*value.stored, Quantity::Length, units());
+    cell->setText(storedText(length, Quantity::Length));
     calcAlignment();
     state_.Changed = true;
 }

@@ -12,6 +12,7 @@
 
 #include "calc/NumberFormat.h"
 #include "ui/main/frmDials.h"
+#include "ui/widgets/DialogProvider.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/Knob.h"
@@ -28,7 +29,7 @@ void frmDials::knobTurned(int dial, int p, double value) {
     const std::optional<float> reading = toSingle(value);
     if (!reading) return;
     (dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p)) = *reading;
-    (dial == 1 ? txtD1 : txtD2)[p]->setText(QString::fromStdString(formatWhole(*reading)));
+    (dial == 1 ? txtD1 : txtD2)[p]->setText(readingText(*reading));
     if (Loading) return;
     // A reading set with the knob is as much the user's work as a typed one: without the mark the
     // save prompt would not come and the reading would be lost on closing.
@@ -47,14 +48,11 @@ void frmDials::typedReading(int dial, int p) {
     QLineEdit* box = (dial == 1 ? txtD1 : txtD2)[p];
     Knob* knob = (dial == 1 ? cwkDial1 : cwkDial2)[p];
     float& stored = dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p);
-    const std::optional<float> reading = toSingle(valueOfText(box->text().toStdString()));
-    if (!reading) {
-        // Too large for the record: keep what was there.
-        box->setText(QString::fromStdString(formatWhole(stored)));
-        return;
-    }
+    const std::optional<float> reading =
+        EntryBox::takeValue(box, Quantity::Reading, units(), readingText(stored));
+    if (!reading) return;
     stored = *reading;
-    box->setText(QString::fromStdString(formatWhole(stored)));
+    box->setText(readingText(stored));
     knobCalcDeferred_ = true;
     knob->setValue(stored);
     knobCalcDeferred_ = false;
@@ -69,11 +67,9 @@ void frmDials::txtGro_LostFocus(int index) {
     const int foot = m == kMethodReverseDial ? index : index - 2;
     if (foot < 0) return;  // the fixed machine's boxes are not used by the two-foot methods
     QLineEdit* box = txtGro[index];
-    const std::optional<float> growth = toSingle(valueOfText(box->text().toStdString()));
-    if (!growth) {
-        box->setText(QString::fromStdString(formatValue(state_.Project.growth(m, foot))));
-        return;
-    }
+    const std::optional<float> growth = EntryBox::takeValue(
+        box, Quantity::Growth, units(), storedText(state_.Project.growth(m, foot), Quantity::Growth));
+    if (!growth) return;
     const float before = state_.Project.growth(m, foot);
     state_.Project.growth(m, foot) = *growth;
     if (m != kMethodReverseDial) {
@@ -81,13 +77,15 @@ void frmDials::txtGro_LostFocus(int index) {
         // here must reach them as the growth window's Apply does.
         state_.Project.growth(m, foot + 2) = *growth;
     }
-    box->setText(QString::fromStdString(formatValue(state_.Project.growth(m, foot))));
-    // Only a real change marks the project: tabbing through the boxes changes nothing.
+    box->setText(storedText(state_.Project.growth(m, foot), Quantity::Growth));
+    // Only a real change marks the project: typing the same value again changes nothing.
     if (!Loading && before != *growth) state_.Changed = true;
     calcAlignment();
 }
 
 void frmDials::cmdReset_Click() {
+    // Everything measured goes: asked first, and Enter keeps the job.
+    if (!dialogs_.askYesNo(this, QString::fromLatin1(kResetQuestion), DialogProvider::Default::No)) return;
     ProjectRecord& r = state_.Project;
     r.ReservedText.clear();
     r.Machine.clear();

@@ -52,11 +52,16 @@ void frmDials::formLoad(bool showAbout) {
         graph->setYAutoScale(false);
         graph->setPlotVisible(3, false);
     }
+    // The job reopens as it was saved: method, rotation, bracket side and the result switches.
+    applyViewOptions();
     refreshAll();
     state_.Changed = unsaved;
     Loading = false;
-    Graph1->setYRange({cwkDial1[0]->minimum(), cwkDial1[0]->maximum()});
-    Graph2->setYRange({cwkDial2[0]->minimum(), cwkDial2[0]->maximum()});
+    // The graphs start on the knobs' scales, unless the job was saved scaling them to its results.
+    if (!AutoScale) {
+        Graph1->setYRange({cwkDial1[0]->minimum(), cwkDial1[0]->maximum()});
+        Graph2->setYRange({cwkDial2[0]->minimum(), cwkDial2[0]->maximum()});
+    }
     Graph1->replot();
     Graph2->replot();
     Timer1_Timer();
@@ -80,8 +85,8 @@ void frmDials::showGridAndReadings() {
     const int m = state_.CalcMethod;
     fillLengthGrid();
     for (int p = 0; p < kPositionCount; ++p) {
-        txtD1[p]->setText(QString::fromStdString(formatWhole(state_.Project.dial1(m, p))));
-        txtD2[p]->setText(QString::fromStdString(formatWhole(state_.Project.dial2(m, p))));
+        txtD1[p]->setText(readingText(state_.Project.dial1(m, p)));
+        txtD2[p]->setText(readingText(state_.Project.dial2(m, p)));
     }
     for (int i = 0; i < 4; ++i) chkStation[i]->setChecked(state_.Project.Station[i] != 0);
 }
@@ -111,7 +116,7 @@ void frmDials::fillTXTfields() {
     switch (state_.CalcMethod) {
         case kMethodReverseDial:
             lblMisc1->setText(QStringLiteral("Sag (mils)"));
-            txtMisc1->setText(QString::fromStdString(formatWhole(r.Sag)));
+            txtMisc1->setText(readingText(r.Sag));
             break;
         case kMethodRimFace:
             lblMisc1->setText(QStringLiteral("Face Dia: "));
@@ -205,9 +210,18 @@ void frmDials::setScaleButtonColour() {
 QString frmDials::labelText(const std::string& text) { return QString::fromStdString(text); }
 
 std::optional<float> frmDials::toSingle(double value) {
-    if (!std::isfinite(value) || std::fabs(value) > double(std::numeric_limits<float>::max()))
-        return std::nullopt;
-    return static_cast<float>(value);
+    return storedValue(value, Quantity::Reading, UnitSystem::English);
+}
+
+UnitSystem frmDials::units() const { return UnitSystem::English; }
+
+QString frmDials::readingText(float reading) const {
+    // A reading shows the decimals it holds, up to two: a half-mil dial's 10.5 stays 10.5.
+    return QString::fromStdString(formatReading(reading, units(), EnglishReadings::UpToTwoDecimals));
+}
+
+QString frmDials::storedText(float value, Quantity quantity) const {
+    return QString::fromStdString(formatStored(value, quantity, units()));
 }
 
 }  // namespace corvane

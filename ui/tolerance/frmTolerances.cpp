@@ -125,22 +125,19 @@ void frmTolerances::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void frmTolerances::storeTyped(QLineEdit* box, float& field) {
-    const double value = valueOfText(box->text().toStdString());
-    // A number no Single can hold leaves the record and the box as they were.
-    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) {
-        box->setText(shown(field));
-        return;
-    }
-    field = static_cast<float>(value);
+void frmTolerances::storeTyped(QLineEdit* box, float& field, Quantity quantity) {
+    // A text that is no number, or one no Single can hold, leaves the record and the box as they were.
+    const std::optional<float> value = EntryBox::takeValue(box, quantity, UnitSystem::English, shown(field));
+    if (!value) return;
+    field = *value;
     box->setText(shown(field));
     calcTolerance();
     state_.Changed = true;
 }
 
-void frmTolerances::txtRPM_LostFocus() { storeTyped(txtRPM, state_.Project.RPM); }
+void frmTolerances::txtRPM_LostFocus() { storeTyped(txtRPM, state_.Project.RPM, Quantity::Speed); }
 
-void frmTolerances::txtSpan_LostFocus() { storeTyped(txtSpan, state_.Project.Span); }
+void frmTolerances::txtSpan_LostFocus() { storeTyped(txtSpan, state_.Project.Span, Quantity::Length); }
 
 void frmTolerances::done(int result) {
     // Closing with a value still being typed keeps it, as leaving the box would; a box merely

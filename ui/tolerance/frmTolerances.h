@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "calc/Units.h"
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -41,7 +43,7 @@ private:
     void buildControls();
     void formLoad();
     void placeOnMainWindow();
-    void storeTyped(QLineEdit* box, float& field);
+    void storeTyped(QLineEdit* box, float& field, Quantity quantity);
 
     AppState& state_;
     QWidget* mainWindow_;

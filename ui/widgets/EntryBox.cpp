@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <QToolTip>
 
 namespace corvane {
 
@@ -41,8 +42,34 @@ void EntryBox::disableAll(QObject* window) {
     for (EntryBox* entry : window->findChildren<EntryBox*>()) entry->enabled_ = false;
 }
 
+void EntryBox::refuse(QLineEdit* box, const QString& why) {
+    box->setProperty("corvaneRefusal", why);
+    box->setAccessibleDescription(why);
+    const QPoint below = box->mapToGlobal(QPoint(0, box->height()));
+    QToolTip::showText(below, why, box, QRect(), 6000);
+}
+
+QString EntryBox::lastRefusal(const QLineEdit* box) { return box->property("corvaneRefusal").toString(); }
+
+std::optional<float> EntryBox::takeValue(QLineEdit* box, Quantity quantity, UnitSystem units,
+                                         const QString& kept) {
+    const TypedValue typed = readTypedValue(box->text().toStdString(), quantity, units);
+    if (typed.stored) return typed.stored;
+    box->setText(kept);
+    refuse(box, QString::fromStdString(typed.problem) + QStringLiteral(": the value stays ") + kept +
+                    QStringLiteral("."));
+    return std::nullopt;
+}
+
 void EntryBox::commitIfEdited() {
-    if (enabled_ && box_->isModified() && commit_) commit_();
+    if (enabled_) commitEdit();
+}
+
+void EntryBox::commitEdit() {
+    if (!box_->isModified() || !commit_) return;
+    box_->setProperty("corvaneRefusal", QVariant());
+    box_->setAccessibleDescription(QString());
+    commit_();
 }
 
 bool EntryBox::eventFilter(QObject* watched, QEvent* event) {
@@ -60,9 +87,10 @@ bool EntryBox::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::FocusOut:
-            if (focusPassesElsewhere(event) && !box_->isModified()) break;
-            if (!box_->isVisibleTo(box_->window()) && !box_->isModified()) break;
-            if (commit_) commit_();
+            // Only what the user typed is stored: passing through a box, by Tab, a click, a menu
+            // or another window, leaves the record exactly as it was (a rounded display is never
+            // written back).
+            commitEdit();
             break;
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);

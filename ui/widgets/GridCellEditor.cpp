@@ -5,8 +5,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableWidget>
-
-#include "calc/NumberFormat.h"
+#include <QToolTip>
 
 namespace corvane {
 
@@ -68,9 +67,11 @@ void GridCellEditor::openCellEditor(int keyAscii) {
         // A typed character replaces the value: the edit starts with it, caret after it.
         const char32_t code = static_cast<char32_t>(keyAscii);
         editor_->setText(QString::fromUcs4(&code, 1));
+        startedByTyping_ = true;
     } else if (!openHere) {
         const QTableWidgetItem* item = grid_->item(row, column);
         editor_->setText(item ? item->text() : QString());
+        startedByTyping_ = false;
     }
     // Else the edit already under way on this cell is kept: a double-click or Enter on the grid
     // must not throw away what the user typed.
@@ -134,12 +135,18 @@ void GridCellEditor::commitCell(int row, int column) {
         grid_->setItem(row, column, item);
     }
     const QString typed = editor_->text();
+    const bool edited = startedByTyping_ || editor_->isModified();
     hideEditor();
-    // The cell shows the number as the program formats it, and that shown number is the value:
-    // what the user reads is what is stored.
-    const QString shown = QString::fromStdString(formatValue(valueOfText(typed.toStdString())));
-    item->setText(shown);
-    emit committed(row, column, valueOfText(shown.toStdString()));
+    // An edit opened and left without a keystroke changes nothing: the cell keeps its text and
+    // the record its value, however the cell rounds it.
+    if (edited) emit committed(row, column, typed);
+}
+
+void GridCellEditor::refuse(int row, int column, const QString& why) {
+    const QRect cell = grid_->visualRect(grid_->model()->index(row, column));
+    QToolTip::showText(viewport_->mapToGlobal(cell.bottomLeft()), why, viewport_, QRect(), 6000);
+    grid_->setProperty("corvaneRefusal", why);
+    grid_->setAccessibleDescription(why);
 }
 
 void GridCellEditor::setCurrentCell(int row, int column) {

@@ -41,10 +41,14 @@ public:
     void commit();
     // Throws an open edit away; the cell keeps its text.
     void discard();
+    // Tells the user, beside the cell, why what was typed into it was not taken.
+    void refuse(int row, int column, const QString& why);
 
 signals:
-    // An edit of (row, column) was committed: the cell already shows formatValue(valueOfText(text)).
-    void committed(int row, int column, double value);
+    // An edit of (row, column) was committed with the text the user typed: the receiver stores it
+    // and shows the stored value in the cell, or leaves the cell as it was and calls refuse().
+    // An edit left without a keystroke is not committed.
+    void committed(int row, int column, const QString& typed);
     // The current cell changed (also while busy; the receiver checks its own guard).
     void cellEntered(int row, int column);
 
@@ -72,6 +76,9 @@ private:
     // The cell the open edit belongs to.
     int editRow_ = -1;
     int editColumn_ = -1;
+    // The edit began with a typed character (not with the cell's own text): it is an edit even
+    // before another key.
+    bool startedByTyping_ = false;
 };
 
 }  // namespace corvane
