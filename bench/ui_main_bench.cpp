@@ -37,7 +37,8 @@ using namespace corvane;
 class SilentDialogs : public DialogProvider {
 public:
     void showMessage(QWidget*, const QString&) override {}
-    bool askYesNo(QWidget*, const QString&) override { return false; }
+    bool askYesNo(QWidget*, const QString&, Default) override { return false; }
+    corvane::SaveAnswer askToSave(QWidget*, const QString&) override { return corvane::SaveAnswer::DontSave; }
     std::optional<QString> chooseOpenFile(QWidget*, const QString&, const QString&) override { return {}; }
     std::optional<QString> chooseSaveFile(QWidget*, const QString&, const QString&) override { return {}; }
     bool setUpPrinter(QWidget*, QPrinter&) override { return false; }

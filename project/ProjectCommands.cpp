@@ -178,8 +178,15 @@ void ProjectCommands::setupMRUlist() {
 
 bool ProjectCommands::saveIfChanged() {
     if (!state_.Changed) return true;
-    if (prompts_.askYesNo(kSavePrompt)) return fileSave();
-    return true;
+    switch (prompts_.askToSave(kSavePrompt)) {
+        case SaveAnswer::Save:
+            return fileSave();
+        case SaveAnswer::DontSave:
+            return true;
+        case SaveAnswer::Cancel:
+            break;
+    }
+    return false;
 }
 
 void ProjectCommands::loadProjectFile(bool createNew, const std::string& fileName) {

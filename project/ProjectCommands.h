@@ -10,13 +10,15 @@ namespace corvane {
 
 // What the file commands need from a person. The desktop program answers with real dialogs;
 // tests answer with a scripted stand-in. Texts are the program's own messages, exactly.
+enum class SaveAnswer { Save, DontSave, Cancel };
+
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
     // A message box with an OK button only and the program's title as caption.
     virtual void showMessage(const std::string& text) = 0;
-    // A Yes/No question; true on Yes.
-    virtual bool askYesNo(const std::string& text) = 0;
+    // The save prompt: save the changes, throw them away, or stop the command that asked.
+    virtual SaveAnswer askToSave(const std::string& text) = 0;
     // File dialogs; nullopt when the user cancels. `filter` is "Corvane Files (*.qdl)| *.qdl".
     virtual std::optional<std::string> chooseOpenFile(const std::string& initialFolder,
                                                       const std::string& filter) = 0;
@@ -55,8 +57,9 @@ public:
     // unreadable file falls back to the default project.
     void openProject(bool createNew);
     void setupMRUlist();
-    // Asks to save a changed project and saves on Yes. Returns false only when the user asked to save
-    // and the save failed: the command that asked must then stop, or the unsaved job would be lost.
+    // Asks to save a changed project and saves when asked to. Returns false when the command that
+    // asked must stop: the user cancelled, or asked to save and the save failed (the unsaved job
+    // would otherwise be lost).
     bool saveIfChanged();
     std::string folderOf() const;
     void loadProjectFile(bool createNew, const std::string& fileName);
@@ -67,8 +70,8 @@ public:
     bool fileSave();
     void fileSaveAs();
     void fileRecent(int index);
-    // Exit and closing the main window: the save prompt. Returns false when a save the user asked
-    // for failed; the program then stays open.
+    // Exit and closing the main window: the save prompt. Returns false when the user cancelled or a
+    // save the user asked for failed; the program then stays open.
     bool exitProgram();
 
 private:

@@ -26,15 +26,15 @@ constexpr double kJanuary2999 = 401404.0;  // 01-Jan-2999 00:00
 class ScriptedPrompts : public UserPrompts {
 public:
     std::vector<std::string> messages;
-    std::deque<bool> yesNoAnswers;
+    std::deque<SaveAnswer> saveAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
     Recent menu;
     std::vector<double> stamps;
 
     void showMessage(const std::string& text) override { messages.push_back(text); }
-    bool askYesNo(const std::string& text) override {
+    SaveAnswer askToSave(const std::string& text) override {
         EXPECT_EQ(text, kSavePrompt);
-        return next(yesNoAnswers, false);
+        return next(saveAnswers, SaveAnswer::Cancel);
     }
     std::optional<std::string> chooseOpenFile(const std::string&, const std::string& filter) override {
         return chooseFile(filter);
@@ -74,7 +74,7 @@ protected:
         state.Paths.programFolder = (folder_ / "program").string();
     }
     void TearDown() override {
-        EXPECT_TRUE(prompts.yesNoAnswers.empty() && prompts.fileAnswers.empty())
+        EXPECT_TRUE(prompts.saveAnswers.empty() && prompts.fileAnswers.empty())
             << "scripted answers left over";
         fs::remove_all(folder_);
     }
@@ -299,7 +299,7 @@ TEST_F(ProjectCommandsTest, AFailedSaveKeepsTheJobChangedAndStopsTheCommandThatA
     EXPECT_EQ(state.Project.DateStamp, kMarch2020);
     EXPECT_TRUE(prompts.stamps.empty());
 
-    prompts.yesNoAnswers = {true, true, true, true};
+    prompts.saveAnswers.assign(4, SaveAnswer::Save);
     commands.fileOpen();
     commands.fileNew();
     commands.fileRecent(0);
@@ -324,7 +324,7 @@ TEST_F(ProjectCommandsTest, ANewFileThatCannotBeWrittenIsReportedByNewAndSaveAs)
     EXPECT_EQ(settingsOnDisk(), (Recent{job, "", "", "", ""}));
 
     state.Project.dial1(0, 1) = 99;
-    prompts.yesNoAnswers = {false};
+    prompts.saveAnswers = {SaveAnswer::DontSave};
     prompts.fileAnswers = {target};
     commands.fileNew();
     ASSERT_EQ(prompts.messages.size(), 2u);
@@ -340,7 +340,7 @@ TEST_F(ProjectCommandsTest, CancellingADialogEndsTheCommandQuietly) {
     state.Project.Machine = "edited";
     state.Changed = true;
     const ProjectRecord before = state.Project;
-    prompts.yesNoAnswers = {false, false};  // New and Open ask first
+    prompts.saveAnswers = {SaveAnswer::DontSave, SaveAnswer::DontSave};  // New and Open ask first
     prompts.fileAnswers = {std::nullopt, std::nullopt, std::nullopt};
     commands.fileNew();
     commands.fileOpen();
@@ -349,6 +349,33 @@ TEST_F(ProjectCommandsTest, CancellingADialogEndsTheCommandQuietly) {
     EXPECT_EQ(state.Project, before);
     EXPECT_EQ(state.CurrentFile, job);
     EXPECT_TRUE(state.Changed);
+}
+
+// Cancel in the save prompt stops the command that asked, before any dialog: nothing is opened,
+// created, saved or closed, and the job stays changed.
+TEST_F(ProjectCommandsTest, CancelInTheSavePromptStopsEveryCommand) {
+    const std::string job = makeProject("job.qdl", "job");
+    const std::string other = makeProject("other.qdl", "other");
+    startOn(job);
+    state.RecentFiles[1] = other;
+    state.Project.Machine = "edited";
+    state.Changed = true;
+    const ProjectRecord before = state.Project;
+    const std::string bytesBefore = fileBytes(job);
+    prompts.saveAnswers.assign(4, SaveAnswer::Cancel);
+    commands.fileNew();
+    commands.fileOpen();
+    commands.fileRecent(1);
+    EXPECT_FALSE(commands.exitProgram());
+    EXPECT_TRUE(prompts.saveAnswers.empty()) << "each command asked once";
+    EXPECT_EQ(state.Project, before);
+    EXPECT_EQ(state.CurrentFile, job);
+    EXPECT_TRUE(state.Changed);
+    EXPECT_EQ(fileBytes(job), bytesBefore);
+
+    prompts.saveAnswers = {SaveAnswer::DontSave};
+    EXPECT_TRUE(commands.exitProgram());
+    EXPECT_EQ(fileBytes(job), bytesBefore);
 }
 
 TEST_F(ProjectCommandsTest, TheRecentListNeverStopsAProjectFromOpening) {

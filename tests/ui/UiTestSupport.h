@@ -38,6 +38,8 @@ public:
     };
 
     std::deque<bool> yesNoAnswers;
+    std::deque<SaveAnswer> saveAnswers;
+    std::vector<Default> yesNoDefaults;                  // the default button of each Yes/No question asked
     std::deque<std::optional<QString>> openFileAnswers;  // nullopt = Cancel
     std::deque<std::optional<QString>> saveFileAnswers;
 
@@ -53,12 +55,21 @@ public:
     int printerRequests = 0;
 
     void showMessage(QWidget*, const QString& text) override { messages << text; }
-    bool askYesNo(QWidget*, const QString& text) override {
+    bool askYesNo(QWidget*, const QString& text, Default defaultAnswer) override {
         questions << text;
+        yesNoDefaults.push_back(defaultAnswer);
         if (yesNoAnswers.empty()) recordTestFailure(QStringLiteral("unexpected question: ") + text);
         if (yesNoAnswers.empty()) return false;
         const bool answer = yesNoAnswers.front();
         yesNoAnswers.pop_front();
+        return answer;
+    }
+    SaveAnswer askToSave(QWidget*, const QString& text) override {
+        questions << text;
+        if (saveAnswers.empty()) recordTestFailure(QStringLiteral("unexpected save prompt: ") + text);
+        if (saveAnswers.empty()) return SaveAnswer::Cancel;
+        const SaveAnswer answer = saveAnswers.front();
+        saveAnswers.pop_front();
         return answer;
     }
     std::optional<QString> chooseOpenFile(QWidget*, const QString& folder, const QString& filter) override {

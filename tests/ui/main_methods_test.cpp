@@ -269,6 +269,15 @@ private slots:
         t.state.Project.growth(2, 3) = 4;
         const auto lengths = t.state.Project.Length;
         const auto stations = t.state.Project.Station;
+        // Asked first, with No the default: No keeps everything.
+        const ProjectRecord before = t.state.Project;
+        t.dialogs().yesNoAnswers = {false, true};
+        w.cmdReset->click();
+        QCOMPARE(t.state.Project, before);
+        QCOMPARE(t.dialogs().questions,
+                 QStringList{QStringLiteral("Clear all readings, names and growth values of this project?")});
+        QCOMPARE(t.dialogs().yesNoDefaults,
+                 std::vector<DialogProvider::Default>{DialogProvider::Default::No});
         w.cmdReset->click();
         const ProjectRecord& r = t.state.Project;
         QCOMPARE(r.Dial1Reading, decltype(r.Dial1Reading){});

@@ -136,7 +136,7 @@ private slots:
         copies = findRecoveryCopies(state.Paths.recoveryCopies());
         QCOMPARE(copies.at(0).record.dial1(0, 1), 42.0f);
 
-        env.dialogs.yesNoAnswers = {false};  // do not save
+        env.dialogs.saveAnswers = {SaveAnswer::DontSave};
         QVERIFY(w->close());
         QVERIFY(copiesIn(env.folder.path()).isEmpty());
         QVERIFY(second->close());

@@ -39,17 +39,20 @@ void checkScale() {
 
     const struct {
         double start, step;
-        int key;    // 0: wheel
-        int wheel;  // angle delta, when key is 0
+        int key;       // 0: wheel
+        int wheel;     // angle delta, when key is 0
+        bool focused;  // the wheel turns only the scale the user has chosen
         double expected;
     } cases[] = {
-        {0, 2.5, Qt::Key_Left, 0, -2.5}, {3, 1, Qt::Key_PageUp, 0, 13},
-        {3, 1, Qt::Key_Home, 0, -100},   {99.5, 1, Qt::Key_Up, 0, 100},
-        {250, 1, Qt::Key_Up, 0, 250},    {250, 1, Qt::Key_Down, 0, 100},
-        {0, 0.5, 0, -240, -1},           {0, 1, 0, 60, 0},  // part of a notch waits
+        {0, 2.5, Qt::Key_Left, 0, true, -2.5}, {3, 1, Qt::Key_PageUp, 0, true, 13},
+        {3, 1, Qt::Key_Home, 0, true, -100},   {99.5, 1, Qt::Key_Up, 0, true, 100},
+        {250, 1, Qt::Key_Up, 0, true, 250},    {250, 1, Qt::Key_Down, 0, true, 100},
+        {0, 0.5, 0, -240, true, -1},           {0, 1, 0, 60, true, 0},  // part of a notch waits
+        {0, 0.5, 0, -240, false, 0},                                    // a scroll passing over the window
     };
     for (const auto& c : cases) {
         auto s = make(c.step, c.start);
+        if (c.focused && !focusInActiveWindow(s.get())) QFAIL("cannot focus the scale");
         if (c.key != 0) {
             QTest::keyClick(s.get(), Qt::Key(c.key));
         } else {
@@ -165,18 +168,42 @@ private slots:
         }
     }
 
-    // The real question box: the program's title, and the answer read right.
-    void questionsCarryTheProgramTitleAndTheAnswer() {
-        for (const auto press : {QMessageBox::Yes, QMessageBox::No}) {
+    // The real question boxes: the program's title, the default that loses nothing on Enter, Escape
+    // as the safe way out, and the answer read right.
+    void questionsCarryTheProgramTitleAndTheSafeDefault() {
+        using D = DialogProvider::Default;
+        const struct {
+            const char* name;
+            std::function<int()> ask;  // the answer as a number: Yes 1 / No 0, or the SaveAnswer
+            std::function<void(QMessageBox*)> user;
+            int expected;
+        } cases[] = {
+            {"Enter on a Yes-default question",
+             [] { return int(QtDialogProvider().askYesNo(nullptr, "Restore?")); },
+             [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Return); }, 1},
+            {"Enter on a No-default question",
+             [] { return int(QtDialogProvider().askYesNo(nullptr, "Clear?", D::No)); },
+             [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Return); }, 0},
+            {"Enter in the save prompt", [] { return int(QtDialogProvider().askToSave(nullptr, "Save?")); },
+             [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Return); }, int(SaveAnswer::Save)},
+            {"Escape in the save prompt", [] { return int(QtDialogProvider().askToSave(nullptr, "Save?")); },
+             [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Escape); }, int(SaveAnswer::Cancel)},
+            {"Don't Save clicked", [] { return int(QtDialogProvider().askToSave(nullptr, "Save?")); },
+             [](QMessageBox* b) {
+                 for (QAbstractButton* button : b->buttons())
+                     if (button->text() == QStringLiteral("Don't Save")) button->click();
+             },
+             int(SaveAnswer::DontSave)},
+        };
+        for (const auto& c : cases) {
             QString title;
             QTimer::singleShot(0, this, [&] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 if (!box) return;
                 title = box->windowTitle();
-                box->button(press)->click();
+                c.user(box);
             });
-            QCOMPARE(QtDialogProvider().askYesNo(nullptr, QStringLiteral("Save?")),
-                     press == QMessageBox::Yes);
+            QCOMPARE(c.ask(), c.expected);
             QCOMPARE(title, QStringLiteral("Corvane"));
         }
     }

@@ -19,8 +19,8 @@ void MainWindowPrompts::showMessage(const std::string& text) {
     dialogs_.showMessage(&window_, QString::fromStdString(text));
 }
 
-bool MainWindowPrompts::askYesNo(const std::string& text) {
-    return dialogs_.askYesNo(&window_, QString::fromStdString(text));
+SaveAnswer MainWindowPrompts::askToSave(const std::string& text) {
+    return dialogs_.askToSave(&window_, QString::fromStdString(text));
 }
 
 std::optional<std::string> MainWindowPrompts::chooseOpenFile(const std::string& initialFolder,
@@ -35,7 +35,7 @@ std::optional<std::string> MainWindowPrompts::chooseSaveFile(const std::string& 
                                          QString::fromStdString(filter)));
 }
 
-void MainWindowPrompts::refreshAll() { window_.refreshAll(); }
+void MainWindowPrompts::refreshAll() { window_.showOpenedProject(); }
 
 void MainWindowPrompts::recentFilesChanged(const std::array<std::string, kRecentFileCount>& captions) {
     window_.setRecentFileCaptions(captions);

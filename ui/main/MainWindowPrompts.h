@@ -14,7 +14,7 @@ public:
     MainWindowPrompts(frmDials& window, DialogProvider& dialogs) : window_(window), dialogs_(dialogs) {}
 
     void showMessage(const std::string& text) override;
-    bool askYesNo(const std::string& text) override;
+    SaveAnswer askToSave(const std::string& text) override;
     std::optional<std::string> chooseOpenFile(const std::string& initialFolder,
                                               const std::string& filter) override;
     std::optional<std::string> chooseSaveFile(const std::string& initialFolder,

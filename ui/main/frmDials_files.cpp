@@ -148,7 +148,8 @@ void frmDials::cmdComments_Click() {
     commitFocusedBox();
     frmComments comments(state_, this);
     dialogs_.runModal(comments);
-    comments.storeComments();
+    // Opened and closed without typing, the window leaves the job as it was.
+    if (comments.edited()) comments.storeComments();
 }
 
 void frmDials::cmdGrowth_Click() {

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include "project/OleDate.h"
 #include "ui/widgets/FileFilter.h"
@@ -18,11 +19,25 @@ void QtDialogProvider::showMessage(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-bool QtDialogProvider::askYesNo(QWidget* parent, const QString& text) {
+bool QtDialogProvider::askYesNo(QWidget* parent, const QString& text, Default defaultAnswer) {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(kProgramTitle), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultAnswer == Default::Yes ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+SaveAnswer QtDialogProvider::askToSave(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kProgramTitle), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Don't Save"));
+    // Enter saves: the answer that loses nothing. Escape and the close button cancel the command.
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() == box.button(QMessageBox::Save)) return SaveAnswer::Save;
+    if (box.clickedButton() == box.button(QMessageBox::Discard)) return SaveAnswer::DontSave;
+    return SaveAnswer::Cancel;
 }
 
 std::optional<QString> QtDialogProvider::chooseOpenFile(QWidget* parent, const QString& folder,

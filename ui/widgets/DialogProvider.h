@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+#include "project/ProjectCommands.h"
+
 class QWidget;
 class QDialog;
 class QPrinter;
@@ -18,8 +20,11 @@ public:
 
     // Message with an OK button only; the caption is the program's title.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
-    // Yes/No question; true on Yes.
-    virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+    // Yes/No question; true on Yes. The default button (Enter) is the answer that loses nothing.
+    enum class Default { Yes, No };
+    virtual bool askYesNo(QWidget* parent, const QString& text, Default defaultAnswer = Default::Yes) = 0;
+    // The save prompt: Save / Don't Save / Cancel, Save the default and Escape cancelling.
+    virtual SaveAnswer askToSave(QWidget* parent, const QString& text) = 0;
     // File dialogs; nullopt on cancel. The filter is given as the program writes it
     // ("Corvane Files (*.qdl)| *.qdl") and shown as the toolkit shows filters.
     virtual std::optional<QString> chooseOpenFile(QWidget* parent, const QString& folder,
@@ -38,7 +43,8 @@ public:
 class QtDialogProvider : public DialogProvider {
 public:
     void showMessage(QWidget* parent, const QString& text) override;
-    bool askYesNo(QWidget* parent, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& text, Default defaultAnswer = Default::Yes) override;
+    SaveAnswer askToSave(QWidget* parent, const QString& text) override;
     std::optional<QString> chooseOpenFile(QWidget* parent, const QString& folder,
                                           const QString& filter) override;
     std::optional<QString> chooseSaveFile(QWidget* parent, const QString& folder,

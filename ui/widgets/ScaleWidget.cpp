@@ -40,6 +40,12 @@ void ScaleWidget::setStep(double step) {
 }
 
 void ScaleWidget::wheelEvent(QWheelEvent* event) {
+    // A scroll that passes over the window must not turn a reading: the wheel works only on the
+    // scale the user has chosen with a click or Tab.
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
     const int notches = wheel_.take(*event);
     if (notches != 0) setValue(logic().valueAfterSteps(value_, notches));
     event->accept();
