@@ -291,6 +291,29 @@ void frmDials::buildDialFrame(QWidget* central, int dial) {
                 cwkDial2_ValueChanged(p, value);
         });
 
+        // The clock position beside its knob and box, in the free corners of the cross, so that a
+        // reading is never typed into the wrong position.
+        auto* clock = makeLabel(QLatin1String(kClock[p]), frame, "lblClock");
+        clock->setObjectName(indexed(dial == 1 ? "lblClock1" : "lblClock2", p));
+        QFont small = clock->font();
+        small.setPointSizeF(small.pointSizeF() * 0.9);
+        clock->setFont(small);
+        const int knobLeft = cells[p].x() + (kCell - kKnobWidth) / 2;
+        switch (p) {
+            case 0:  // right of the 12:00 knob, at its top
+                clock->setGeometry(knobLeft + kKnobWidth + 2, 16, kCell - 4, 16);
+                clock->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+                break;
+            case 2:  // right of the 6:00 box, at the foot of the frame
+                clock->setGeometry(knobLeft + kKnobWidth + 2, cells[p].y() + kKnobHeight + 3, kCell - 4, 16);
+                clock->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+                break;
+            default:  // over the 3:00 and 9:00 knobs
+                clock->setGeometry(cells[p].x(), cells[p].y() - 16, kCell, 16);
+                clock->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+                break;
+        }
+
         auto* box = new QLineEdit(frame);
         box->setObjectName(indexed(dial == 1 ? "txtD1" : "txtD2", p));
         box->setGeometry(cells[p].x() + 7, cells[p].y() + kKnobHeight + 1, kCell - 14, 21);
@@ -299,6 +322,16 @@ void frmDials::buildDialFrame(QWidget* central, int dial) {
         boxes[p] = box;
         setUpEntryBox(box);
     }
+    // LEFT and RIGHT, and the 3:00 and 9:00 sides, read the same way as the results.
+    auto* viewed = makeLabel(QStringLiteral("Viewed from the fixed machine"), frame, "lblViewed");
+    viewed->setObjectName(dial == 1 ? QStringLiteral("lblViewed1") : QStringLiteral("lblViewed2"));
+    QFont note = viewed->font();
+    note.setPointSizeF(note.pointSizeF() * 0.85);
+    note.setItalic(true);
+    viewed->setFont(note);
+    viewed->setWordWrap(true);
+    viewed->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    viewed->setGeometry(left, 136, kCell, 48);
 }
 
 void frmDials::buildCalculation(QWidget* central) {
@@ -349,7 +382,7 @@ void frmDials::buildLengthGrid(QWidget* central) {
     gridEditor = new GridCellEditor(
         gridLength, txtLength, GridCellEditor::Walk::Rows, [this] { return Loading; }, this);
     connect(gridEditor, &GridCellEditor::committed, this,
-            [this](int row, int, double value) { gridLength_Commit(row, value); });
+            [this](int row, int, const QString& typed) { gridLength_Commit(row, typed); });
 }
 
 void frmDials::buildButtons(QWidget* central) {

@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "calc/Alignment.h"
+#include "calc/Units.h"
 #include "project/AppState.h"
+#include "project/ViewOptions.h"
 #include "ui/widgets/MachineDrawing.h"
 
 class QAction;
@@ -41,6 +43,8 @@ public:
     static constexpr int kVersionMajor = 1;
     static constexpr int kVersionMinor = 5;
     static constexpr int kVersionRevision = 6;
+    static constexpr const char* kResetQuestion =
+        "Clear all readings, names and growth values of this project?";
 
     frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent = nullptr);
     ~frmDials() override;
@@ -64,6 +68,11 @@ public:
     void cmbFixMove_Click();
     void cmbRotation_Click();
     void setupRotation();
+    // The method, rotation, bracket side and result switches the job was saved with (kept in its
+    // ReservedText), shown again; a project that keeps none leaves the window as it is.
+    void applyViewOptions();
+    // A project was opened or created by a file command: its view, then the whole record.
+    void showOpenedProject();
 
     // Options and header fields.
     void optEU_Click(int index);
@@ -85,7 +94,7 @@ public:
     void cmdReset_Click();
 
     // Length grid: a committed cell edit.
-    void gridLength_Commit(int row, double value);
+    void gridLength_Commit(int row, const QString& typed);
 
     // Graph buttons.
     void cmdG1Inc_Click();
@@ -225,6 +234,11 @@ private:
     void commitGridEdit();
     void placeFootControls();
     void setGrowthBoxesVisible();
+    // A half rotation has no 6:00 reading: its knobs and boxes are hidden.
+    void showRotationControls();
+    // Keeps the window's view options with the job, so that a reopened job shows the same moves.
+    void storeViewOptions();
+    ViewOptions currentView() const;
     MachineDrawing* shownDrawing() const;
 
     // Runs the lost-focus handler of one box.
@@ -237,6 +251,11 @@ private:
     // value.
     static std::optional<float> toSingle(double value);
     static QString labelText(const std::string& text);
+    // The unit system the window shows and reads values in.
+    UnitSystem units() const;
+    // A reading or sag as its box shows it; any other stored value as its place shows it.
+    QString readingText(float reading) const;
+    QString storedText(float value, Quantity quantity) const;
 
     AppState& state_;
     DialogProvider& dialogs_;

@@ -27,6 +27,7 @@ void frmDials::cmdScale_Click() {
     Graph1->setYAutoScale(AutoScale);
     Graph2->setYAutoScale(AutoScale);
     calcAlignment();
+    storeViewOptions();
 }
 
 }  // namespace corvane

@@ -9,8 +9,10 @@
 #include <QRadioButton>
 
 #include "calc/NumberFormat.h"
+#include "project/ViewOptions.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/frmDials.h"
+#include "ui/widgets/EntryBox.h"
 #include "ui/widgets/Knob.h"
 #include "ui/widgets/ResultGraph.h"
 
@@ -53,7 +55,60 @@ void frmDials::optAcalc_Click(int index) {
         setupRotation();
         switchingMethod_ = false;
         refreshAll();
+        storeViewOptions();
     }
+}
+
+ViewOptions frmDials::currentView() const {
+    ViewOptions view;
+    view.method = state_.CalcMethod;
+    view.rotation = std::max(0, cmbRotation->currentIndex());
+    view.bracketSide = std::max(0, cmbFixMove->currentIndex());
+    view.growthOn = GrowthOn;
+    view.toleranceOn = ToleranceOn;
+    view.autoScale = AutoScale;
+    return view;
+}
+
+void frmDials::storeViewOptions() {
+    // Part of the job but no edit of it: the options are saved with the next save, and looking at
+    // another method does not ask to save.
+    if (Loading) return;
+    state_.Project.ReservedText = encodeViewOptions(currentView(), state_.Project.ReservedText);
+}
+
+void frmDials::applyViewOptions() {
+    const std::optional<ViewOptions> saved = decodeViewOptions(state_.Project.ReservedText);
+    if (!saved) return;
+    const ViewOptions& v = *saved;
+    const bool wasLoading = Loading;
+    Loading = true;
+    {
+        const QSignalBlocker blockRotation(cmbRotation), blockSide(cmbFixMove), blockGrowth(chkTgrowth),
+            blockTolerance(chkTolerance), blockMethod(optAcalc[v.method]);
+        cmbRotation->setCurrentIndex(v.rotation);
+        cmbFixMove->setCurrentIndex(v.bracketSide);
+        chkTgrowth->setChecked(v.growthOn);
+        chkTolerance->setChecked(v.toleranceOn);
+        optAcalc[v.method]->setChecked(true);
+    }
+    GrowthOn = v.growthOn;
+    ToleranceOn = v.toleranceOn;
+    AutoScale = v.autoScale;
+    setScaleButtonColour();
+    for (ResultGraph* graph : {Graph1, Graph2}) {
+        graph->setYAutoScale(AutoScale);
+        graph->setPlotVisible(3, ToleranceOn);
+    }
+    state_.CalcMethod = v.method;
+    applyMethodLayout(v.method);
+    showRotationControls();
+    Loading = wasLoading;
+}
+
+void frmDials::showOpenedProject() {
+    applyViewOptions();
+    refreshAll();
 }
 
 void frmDials::applyMethodLayout(int method) {
@@ -192,21 +247,26 @@ void frmDials::cmbFixMove_Click() {
     }
     if (growth_) growth_->initGrowthPanel(side);
     calcAlignment();
+    storeViewOptions();
 }
 
 void frmDials::cmbRotation_Click() {
     if (Loading) return;
     setupRotation();
     calcAlignment();
+    storeViewOptions();
 }
 
-void frmDials::setupRotation() {
-    // A half rotation has no 6:00 reading.
+void frmDials::showRotationControls() {
     const bool half = cmbRotation->currentIndex() == 1 && state_.CalcMethod == kMethodReverseDial;
     cwkDial1[2]->setVisible(!half);
     cwkDial2[2]->setVisible(!half);
     txtD1[2]->setVisible(!half);
     txtD2[2]->setVisible(!half);
+}
+
+void frmDials::setupRotation() {
+    showRotationControls();
     knobCalcDeferred_ = true;
     cwkDial1[3]->setValue(0);
     cwkDial2[3]->setValue(0);
@@ -240,6 +300,7 @@ void frmDials::chkTgrowth_Click() {
     GrowthOn = chkTgrowth->isChecked();
     setGrowthBoxesVisible();
     calcAlignment();
+    storeViewOptions();
 }
 
 void frmDials::chkTolerance_Click() {
@@ -247,16 +308,19 @@ void frmDials::chkTolerance_Click() {
     Graph1->setPlotVisible(3, ToleranceOn);
     Graph2->setPlotVisible(3, ToleranceOn);
     calcAlignment();
+    storeViewOptions();
 }
 
 void frmDials::txtMachine_LostFocus() {
-    state_.Project.Machine = txtMachine->text().toStdString();
-    state_.Changed = true;
+    const std::string text = txtMachine->text().toStdString();
+    if (text != state_.Project.Machine) state_.Changed = true;
+    state_.Project.Machine = text;
 }
 
 void frmDials::txtTechnician_LostFocus() {
-    state_.Project.Technician = txtTechnician->text().toStdString();
-    state_.Changed = true;
+    const std::string text = txtTechnician->text().toStdString();
+    if (text != state_.Project.Technician) state_.Changed = true;
+    state_.Project.Technician = text;
 }
 
 void frmDials::txtM1_LostFocus() {
@@ -273,7 +337,13 @@ void frmDials::txtM2_LostFocus() {
 }
 
 void frmDials::txtMisc1_LostFocus() {
-    const std::optional<float> value = toSingle(valueOfText(txtMisc1->text().toStdString()));
+    const bool sag = state_.CalcMethod == kMethodReverseDial;
+    const float shown =
+        sag ? state_.Project.Sag
+            : (state_.CalcMethod == kMethodRimFace ? state_.Project.FaceDia1 : state_.Project.FaceDia2);
+    const std::optional<float> value =
+        EntryBox::takeValue(txtMisc1, sag ? Quantity::Reading : Quantity::Length, units(),
+                            sag ? readingText(shown) : storedText(shown, Quantity::Length));
     if (value) {
         switch (state_.CalcMethod) {
             case kMethodReverseDial:

@@ -1,0 +1,50 @@
+#include "project/ViewOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane {
+namespace {
+
+TEST(ViewOptions, AreWrittenAsOneVersionedLineAndReadBack) {
+    const ViewOptions rimFace{.method = 1,
+                              .rotation = 0,
+                              .bracketSide = 1,
+                              .growthOn = true,
+                              .toleranceOn = true,
+                              .autoScale = false};
+    const std::string text = encodeViewOptions(rimFace, "");
+    EXPECT_EQ(text, "CorvaneView=1;method=1;rotation=0;bracket=1;growth=1;tolerance=1;autoscale=0");
+    EXPECT_EQ(decodeViewOptions(text), rimFace);
+}
+
+// What another program left in the field stays there, after our line, and is never read as ours.
+TEST(ViewOptions, KeepWhatElseTheFieldHeld) {
+    const ViewOptions half{.method = 0, .rotation = 1};
+    const std::string first = encodeViewOptions(half, "notes of another tool");
+    EXPECT_EQ(first,
+              "CorvaneView=1;method=0;rotation=1;bracket=0;growth=0;tolerance=0;autoscale=0\n"
+              "notes of another tool");
+    const std::string again = encodeViewOptions(ViewOptions{.method = 2}, first);
+    EXPECT_EQ(again,
+              "CorvaneView=1;method=2;rotation=0;bracket=0;growth=0;tolerance=0;autoscale=0\n"
+              "notes of another tool");
+    EXPECT_EQ(decodeViewOptions("notes of another tool"), std::nullopt);
+}
+
+TEST(ViewOptions, ReadOnlyWhatTheyCanTrust) {
+    const struct {
+        const char* text;
+        std::optional<ViewOptions> expected;
+    } cases[] = {
+        {"", std::nullopt},
+        {"CorvaneView=2;method=1", std::nullopt},  // a later version is not guessed at
+        {"CorvaneView=x;method=1", std::nullopt},
+        {"CorvaneView=1;method=2;colour=red;growth=1", ViewOptions{.method = 2, .growthOn = true}},
+        {"CorvaneView=1;method=7;rotation=-1;bracket=2;growth=yes", ViewOptions{}},
+        {"CorvaneView=1;autoscale=1\nmethod=2", ViewOptions{.autoScale = true}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(decodeViewOptions(c.text), c.expected) << c.text;
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,207 @@
+// Looking never changes a job: walking every box of every window leaves the record and the saved
+// bytes exactly as they were. A job reopens with the view it was saved with; projects saved before
+// the view was kept open as they always did.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTest>
+
+#include "MainWindowTestSupport.h"
+#include "project/ProjectCommands.h"
+#include "project/ProjectFile.h"
+#include "ui/growth/frmGrowth.h"
+#include "ui/tolerance/frmTolerances.h"
+#include "ui/widgets/ResultGraph.h"
+
+using namespace corvane;
+
+namespace {
+
+QByteArray bytesOf(const QString& file) {
+    QFile f(file);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+// Presses Tab `count` times in whatever has the focus, opening and leaving each grid cell editor it
+// meets on the way with Enter (the editor shows the cell's own text; Enter walks on without a key).
+void walk(int count) {
+    for (int i = 0; i < count; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus) return;
+        if (auto* grid = qobject_cast<QTableWidget*>(focus)) {
+            QTest::keyClick(grid, Qt::Key_Return);
+            if (QWidget* editor = QApplication::focusWidget(); editor && editor != grid)
+                QTest::keyClick(editor, Qt::Key_Return);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+}
+
+// A job whose values show rounded somewhere: half mils, a length and growth with more digits than
+// their boxes show, temperatures and heights with decimals.
+void writeRoundedJob(const QString& file) {
+    ProjectRecord r;
+    setDefaults(r);
+    r.dial1(0, 1) = 10.5f;
+    r.dial1(0, 2) = 13.25f;
+    r.dial2(0, 1) = -25.5f;
+    r.dial2(0, 3) = 12.345f;
+    r.Sag = 1.5f;
+    r.length(0, 1) = 5.123456f;
+    r.growth(0, 2) = 0.123456f;
+    r.HotTemp[1] = 150.555f;
+    r.FootHeight[2] = 10.4444f;
+    r.RPM = 1780.55f;
+    r.Machine = "P-101";
+    r.DateStamp = 45000.5;
+    writeProject(file.toStdString(), r);
+}
+
+}  // namespace
+
+class MainNavigationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void walkingEveryBoxOfEveryWindowChangesNothing() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        const QString job = t.env.folder.filePath(QStringLiteral("job.qdl"));
+        writeRoundedJob(job);
+        t.dialogs().openFileAnswers.push_back(job);
+        w.mnuFileOpen->trigger();
+        QCOMPARE(w.txtD1[1]->text(), QStringLiteral("10.5"));
+        QCOMPARE(w.txtD2[3]->text(), QStringLiteral("12.35"));
+        const ProjectRecord before = t.state.Project;
+        const QByteArray bytes = bytesOf(job);
+
+        QVERIFY(focusInActiveWindow(w.txtMachine));
+        walk(80);
+        // The growth, tolerance and comments windows, each walked and closed.
+        t.dialogs().onModal = [](QDialog& dialog) {
+            return ScriptedDialogs::runShown(dialog, [](QDialog& d) {
+                if (auto* growth = qobject_cast<frmGrowth*>(&d)) {
+                    growth->gridHeight->setFocus();
+                    walk(2);
+                    growth->gridHeight->setFocus();
+                    for (int i = 0; i < 12; ++i) {  // along every foot of every row
+                        QTest::keyClick(growth->gridHeight, Qt::Key_Return);
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                        if (i % 4 == 3) QTest::keyClick(growth->gridHeight, Qt::Key_Down);
+                    }
+                    walk(10);
+                    return;
+                }
+                d.findChildren<QWidget*>().constFirst()->setFocus();
+                walk(10);
+            });
+        };
+        for (QPushButton* button : {w.cmdGrowth, w.cmdTolerances, w.cmdComments}) button->click();
+        QVERIFY(focusInActiveWindow(w.txtD1[0]));
+        walk(30);
+
+        QCOMPARE(t.state.Project, before);
+        QVERIFY(!t.state.Changed);
+        QCOMPARE(t.dialogs().messages, QStringList());
+        QVERIFY(w.close());  // nothing to ask
+        QCOMPARE(bytesOf(job), bytes);
+    }
+
+    void cancelInTheSavePromptKeepsTheWindowAndTheJob() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        typeInto(w.txtD1[1], QStringLiteral("33"));
+        t.dialogs().saveAnswers = {SaveAnswer::Cancel, SaveAnswer::Cancel, SaveAnswer::Cancel};
+        QVERIFY(!w.close());
+        w.mnuFileNew->trigger();
+        w.mnuFileOpen->trigger();
+        QCOMPARE(t.dialogs().fileRequests.size(), std::size_t(0));
+        QCOMPARE(t.state.Project.dial1(0, 1), 33.0f);
+        QVERIFY(t.state.Changed);
+        QVERIFY(w.isVisible());
+        t.dialogs().saveAnswers = {SaveAnswer::DontSave};
+        QVERIFY(w.close());
+    }
+
+    // A rim-and-face job saved with growth, tolerance and the moveable bracket side reopens with the
+    // same choices and so the same moves; switching methods to look does not ask to save.
+    void aReopenedJobShowsWhatWasSaved() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        w.optAcalc[1]->click();
+        w.cmbFixMove->setCurrentIndex(1);
+        w.chkTgrowth->click();
+        w.chkTolerance->click();
+        w.cmdScale->click();
+        typeInto(w.txtGro[3], QStringLiteral("2"));
+        const QString vertical = w.lblAcalc1->text(), horizontal = w.lblAcalc2->text();
+        const YRange range = w.Graph1->yRange();
+        const QString job = t.env.folder.filePath(QStringLiteral("rimface.qdl"));
+        t.dialogs().saveFileAnswers.push_back(job);
+        w.mnuFileSaveAs->trigger();
+        QVERIFY(!t.state.Changed);
+        w.optAcalc[0]->click();
+        QVERIFY(!t.state.Changed);
+        t.dialogs().saveAnswers.clear();
+        QVERIFY(w.close());
+
+        // The next start opens the last job: as it was saved.
+        AppState state;
+        state.Paths = t.state.Paths;
+        frmDials reopened(state, t.dialogs());
+        reopened.formLoad(false);
+        QCOMPARE(state.CurrentFile, job.toStdString());
+        QVERIFY(reopened.optAcalc[1]->isChecked());
+        QCOMPARE(reopened.cmbFixMove->currentIndex(), 1);
+        QVERIFY(reopened.chkTgrowth->isChecked() && reopened.GrowthOn);
+        QVERIFY(reopened.chkTolerance->isChecked() && reopened.ToleranceOn);
+        QVERIFY(reopened.AutoScale);
+        QVERIFY(reopened.txtGro[3]->isVisibleTo(&reopened));
+        QCOMPARE(reopened.lblAcalc1->text(), vertical);
+        QCOMPARE(reopened.lblAcalc2->text(), horizontal);
+        QCOMPARE(reopened.Graph1->yRange(), range);
+        QVERIFY(reopened.Graph1->plotVisible(3));
+        QVERIFY(!state.Changed);
+    }
+
+    // Every fixture (none keeps a view, one keeps another program's text in the field) opens with the
+    // record as stored and the labels of the reverse dial method with the options of a fresh start.
+    void projectsSavedBeforeOpenAsTheyAlwaysDid() {
+        for (const char* name : {"default.qdl", "texts.qdl", "nonfinite.qdl", "truncated.qdl"}) {
+            const QString fixture = QDir(QStringLiteral(CORVANE_FIXTURES)).filePath(QLatin1String(name));
+            UiTestEnvironment env;
+            const QString file = env.folder.filePath(QLatin1String(name));
+            QVERIFY(QFile::copy(fixture, file));
+            AppState state;
+            state.Paths = env.folder.paths();
+            writeSettings(state.Paths.settingsFile(), {file.toStdString(), "", "", "", ""});
+            frmDials w(state, env.dialogs);
+            w.formLoad(false);
+            ProjectRecord stored;
+            QVERIFY(readProject(file.toStdString(), stored));
+            if (!dateStampInRange(stored.DateStamp)) stored.DateStamp = state.Project.DateStamp;
+            // Every refresh takes the span from the method's geometry, as it always has.
+            stored.Span = toleranceSpan(stored, kMethodReverseDial);
+            // Compared as bytes: a stored NaN is still the same NaN.
+            QVERIFY2(encodeProject(state.Project) == encodeProject(stored), name);
+            QVERIFY2(w.optAcalc[0]->isChecked() && !w.GrowthOn && !w.ToleranceOn && !w.AutoScale, name);
+            QCOMPARE(w.cmbRotation->currentIndex(), 0);
+            CalcOptions fresh;
+            fresh.tolerance = state.Tolerance;
+            const CalcResult expected = calcAlignment(stored, fresh);
+            if (!expected.aborted) {
+                QCOMPARE(w.lblAcalc1->text(), QString::fromStdString(expected.verticalText));
+                QCOMPARE(w.lblAcalc2->text(), QString::fromStdString(expected.horizontalText));
+            }
+            QCOMPARE(bytesOf(file), bytesOf(fixture));
+        }
+    }
+};
+
+QTEST_MAIN(MainNavigationTest)
+#include "main_navigation_test.moc"
