@@ -65,5 +65,4 @@ std::string jsonString(const std::string& utf8) {
     return out + "\"";
 }
 
-
 }  // namespace corvane::cli
