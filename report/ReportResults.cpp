@@ -267,7 +267,7 @@ void addContents(std::vector<Block>& out, const std::vector<ReportSection>& sect
             .arg(sections.size())
             .arg(qs(c.format.systemName())),
         c.style.body, c.style.ink, 0, mm(3));
-    const std::vector<double> widths = {mm(9), mm(40), mm(33), mm(40), mm(22), mm(24), mm(12)};
+    const std::vector<double> widths = {mm(8), mm(38), mm(36), mm(40), mm(22), mm(24), mm(12)};
     const std::vector<Qt::Alignment> align = {Qt::AlignRight, Qt::AlignLeft, Qt::AlignLeft, Qt::AlignLeft,
                                               Qt::AlignLeft,  Qt::AlignLeft, Qt::AlignRight};
     addTableRow(
