@@ -15,7 +15,7 @@ namespace corvane::report {
 
 namespace {
 
-constexpr double kCellPadding = mm(1.2);
+constexpr double kCellPadding = mm(1.0);
 // A row of wrapped cells longer than this is cut into several blocks, so that a very long name still
 // flows over pages.
 constexpr int kMaxRowLines = 12;
@@ -152,7 +152,7 @@ void keepTogether(std::vector<Block>& out, std::size_t first) {
 Block headingBlock(const QString& text, const Context& c) {
     Block block;
     block.height = lineHeight(c.style.heading) + mm(1.8);
-    block.spaceBefore = mm(5);
+    block.spaceBefore = mm(4);
     block.keepWithNext = true;
     const Style* style = &c.style;
     block.paint = [text, style](QPainter& p, const QRectF& r) {
@@ -333,7 +333,7 @@ void addArrangement(std::vector<Block>& out, const ReportSection& s, const Conte
 void addReadings(std::vector<Block>& out, const ReportSection& s, const Context& c) {
     const int m = s.options.method;
     out.push_back(headingBlock(QStringLiteral("Dial readings (%1)").arg(qs(c.format.readingUnit())), c));
-    const double radius = mm(15);
+    const double radius = mm(13.5);
     const double titleHeight = lineHeight(c.style.bold) + mm(2);
     const double clockLabel = lineHeight(c.style.small);
     const bool halfRotation = m == kMethodReverseDial && s.options.rotation == 1;

@@ -120,7 +120,7 @@ void addGraphs(std::vector<Block>& out, const ReportSection& s, const Context& c
     } else if (!s.result.hasResult) {
         noResult = qs(s.result.verticalText);
     }
-    const double plotHeight = mm(58);
+    const double plotHeight = mm(55);
     const double gap = mm(4);
     const double graphWidth = (kPageWidth - gap) / 2;
     const double titleHeight = lineHeight(c.style.bold) + mm(0.5);
