@@ -65,4 +65,5 @@ std::string jsonString(const std::string& utf8) {
     return out + "\"";
 }
 
+
 }  // namespace corvane::cli
