@@ -49,7 +49,7 @@ double ReportFormat::shownLength(double inches) const { return inches; }
 
 std::string ReportFormat::axisTick(double shownValue) const {
     // Ticks fall on the 1-2-5 series: the shortest text that names them is the clearest.
-    const std::string text = formatPattern(shownValue, "########0.####");
+    const std::string text = formatPattern(shownValue, "########0.######");
     return text.back() == '.' ? text.substr(0, text.size() - 1) : text;
 }
 

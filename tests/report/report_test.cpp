@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -18,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "report/MachineSketch.h"
 #include "report/ReportFile.h"
 
 namespace corvane {
@@ -263,6 +266,36 @@ TEST(Report, LetterPaperShowsTheSamePages) {
         ASSERT_TRUE(paintReport(a5, sections, ReportFormat{}));
     }
     EXPECT_EQ(readPdf(small).words(), onA4.words());
+}
+
+// The drawing marks the stationary feet asked for, at those feet and nowhere else: under each foot of
+// the moveable machine (feet 3 and 4 of the reverse dial drawing at x 282 and 366) in turn.
+TEST(MachineSketch, MarksOnlyTheStationaryFeetAskedFor) {
+    const auto draw = [](const std::array<bool, 4>& feet) {
+        QImage image(MachineSketch::kWidth, MachineSketch::kHeight, QImage::Format_RGB32);
+        QPainter p(&image);
+        MachineSketch::Options options;
+        options.stationaryFeet = feet;
+        MachineSketch::paint(p, MachineKind::ReverseDial, QRectF(0, 0, image.width(), image.height()),
+                             options);
+        return image;
+    };
+    const QImage plain = draw({false, false, false, false});
+    const struct {
+        std::array<bool, 4> feet;
+        int x;
+    } cases[] = {{{false, false, true, false}, 282}, {{false, false, false, true}, 366}};
+    for (const auto& c : cases) {
+        const QImage marked = draw(c.feet);
+        int changed = 0;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x) {
+                if (marked.pixel(x, y) == plain.pixel(x, y)) continue;
+                ++changed;
+                EXPECT_LE(std::abs(x - c.x), 15) << "drawn at " << x << "," << y;
+            }
+        EXPECT_GT(changed, 150) << c.x;
+    }
 }
 
 TEST(ReportFile, ReplacesWholeKeepsPermissionsAndLeavesNothingOnFailure) {
