@@ -366,13 +366,19 @@ void addReadings(std::vector<Block>& out, const ReportSection& s, const Context&
             p.restore();
             // 12:00 at the top, then clockwise as the dial is read.
             const QPointF toward[4] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};
-            const double readingHeight = lineHeight(style->readingFont);
             for (int k = 0; k < 4; ++k) {
                 const QPointF at = centre + toward[k] * (radius * 0.58);
                 const bool unused = halfRotation && k == 2;
+                const QString reading = readings[static_cast<std::size_t>(dial)][static_cast<std::size_t>(k)];
+                // A reading too long for its place on the dial is drawn smaller rather than over its
+                // neighbours.
+                QFont font = style->readingFont;
+                const double room = radius * 0.8;
+                const double width = textWidth(font, reading);
+                if (width > room)
+                    font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * room / width)));
                 p.setPen(unused ? style->rule : style->ink);
-                drawLines(p, {readings[static_cast<std::size_t>(dial)][static_cast<std::size_t>(k)]},
-                          style->readingFont, at.x() - radius * 0.5, at.y() - readingHeight / 2, radius,
+                drawLines(p, {reading}, font, at.x() - radius, at.y() - lineHeight(font) / 2, 2 * radius,
                           Qt::AlignHCenter);
                 const QPointF outside = centre + toward[k] * (radius + mm(1.5));
                 const QString clock =
