@@ -42,6 +42,8 @@ public:
     std::optional<QString> chooseOpenFile(QWidget*, const QString&, const QString&) override { return {}; }
     std::optional<QString> chooseSaveFile(QWidget*, const QString&, const QString&) override { return {}; }
     bool setUpPrinter(QWidget*, QPrinter&) override { return false; }
+    std::optional<QString> chooseReportFile(QWidget*, const QString&) override { return {}; }
+    void previewReport(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
     int runModal(QDialog&) override { return 0; }
 };
 

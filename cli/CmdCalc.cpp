@@ -8,6 +8,7 @@
 
 #include "calc/Alignment.h"
 #include "cli/Arguments.h"
+#include "cli/CalcArguments.h"
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "project/ProjectFile.h"
@@ -20,18 +21,6 @@ namespace {
 int badArguments(const QString& message) {
     QTextStream(stderr) << "corvane-cli calc: " << message << "\n";
     return 2;
-}
-
-// The window's graphs start on the knob scale of their dial: symmetric about 0 and wide enough
-// for the largest reading of that dial.
-YRange knobRange(const ProjectRecord& record, int method, bool secondDial) {
-    float top = 0;
-    for (int p = 0; p < kPositionCount; ++p) {
-        const float reading = secondDial ? record.dial2(method, p) : record.dial1(method, p);
-        if (std::fabs(reading) > top) top = std::fabs(reading);
-    }
-    const double scale = niceScaleMax(top);
-    return YRange{-scale, scale};
 }
 
 void appendNumber(std::string& out, float value) { out += jsonNumber(value); }
@@ -153,30 +142,16 @@ std::string terminalLines(const std::string& label) {
     return out;
 }
 
-bool pickChoice(const QCommandLineParser& parser, const QCommandLineOption& option, const QStringList& names,
-                int& index, QString& error) {
-    if (!parser.isSet(option)) return true;
-    const QString value = parser.value(option);
-    index = static_cast<int>(names.indexOf(value));
-    if (index >= 0) return true;
-    error = QString("--%1 must be one of %2, not '%3'").arg(option.names().first(), names.join(", "), value);
-    return false;
-}
-
 }  // namespace
 
 int runCalc(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption methodOption("method", "reverse-dial, rim-face or jack-shaft.", "method");
-    const QCommandLineOption rotationOption("rotation", "full or half (reverse dial).", "rotation");
-    const QCommandLineOption bracketOption("bracket", "fixed or moveable (rim and face).", "side");
-    const QCommandLineOption growthOption("growth", "Take the thermal growth off the vertical moves.");
+    const CalcArguments calcArguments;
     const QCommandLineOption autoScaleOption("autoscale", "Scale the graphs to the results.");
-    const QCommandLineOption toleranceOption("tolerance", "Draw the tolerance band.");
     const QCommandLineOption jsonOption("json", "Write one JSON object.");
-    parser.addOptions({methodOption, rotationOption, bracketOption, growthOption, autoScaleOption,
-                       toleranceOption, jsonOption});
+    calcArguments.addTo(parser);
+    parser.addOptions({autoScaleOption, jsonOption});
     parser.addPositionalArgument("file", "The project file (.qdl).");
     parser.setApplicationDescription(
         "Works out the foot moves of a project file, as the main window shows them.");
@@ -193,14 +168,8 @@ int runCalc(const QStringList& arguments) {
 
     CalcOptions options;
     QString error;
-    if (!pickChoice(parser, methodOption, {"reverse-dial", "rim-face", "jack-shaft"}, options.method,
-                    error) ||
-        !pickChoice(parser, rotationOption, {"full", "half"}, options.rotation, error) ||
-        !pickChoice(parser, bracketOption, {"fixed", "moveable"}, options.bracketSide, error))
-        return badArguments(error);
-    options.growthOn = parser.isSet(growthOption);
+    if (!calcArguments.read(parser, options, error)) return badArguments(error);
     options.autoScale = parser.isSet(autoScaleOption);
-    options.toleranceOn = parser.isSet(toleranceOption);
 
     const QString file = positional.first();
     ProjectRecord record;
@@ -208,10 +177,7 @@ int runCalc(const QStringList& arguments) {
     if (!readProject(pathBytes(file), record, &readError))
         return badArguments(QString("cannot read '%1': %2").arg(file, QString::fromStdString(readError)));
 
-    // What the main window's refresh would hand the calculation.
-    options.tolerance = calcTolerance(toleranceSpan(record, options.method), record.RPM);
-    options.graph1Y = knobRange(record, options.method, false);
-    options.graph2Y = knobRange(record, options.method, true);
+    completeFromRecord(record, options);
 
     const CalcResult result = calcAlignment(record, options);
     const bool failed = result.aborted || !result.hasResult;

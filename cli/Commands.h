@@ -9,5 +9,6 @@ namespace corvane::cli {
 int runNew(const QStringList& arguments);
 int runDump(const QStringList& arguments);
 int runCalc(const QStringList& arguments);
+int runReport(const QStringList& arguments);
 
 }  // namespace corvane::cli

@@ -1,22 +1,18 @@
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <csignal>
+#include <cstring>
 
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 
-int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+namespace {
+
+int run(const QStringList& args) {
     QCoreApplication::setApplicationName("corvane-cli");
-    // A reader that goes away (a pipe into `head`) must make the write fail and the command say so,
-    // not end the program silently.
-    std::signal(SIGPIPE, SIG_IGN);
-    // Likewise a file that may not grow (a size limit) makes the write fail instead.
-    std::signal(SIGXFSZ, SIG_IGN);
-    // The arguments as the bytes they are: a file name need not be valid UTF-8.
-    const QStringList args = corvane::cli::argumentsFromBytes(argc, argv);
     QTextStream err(stderr);
-    const QString usage = "usage: corvane-cli new|dump|calc FILE.qdl [options]";
+    const QString usage = "usage: corvane-cli new|dump|calc|report FILE.qdl [options]";
     if (args.size() < 2) {
         err << usage << "\n";
         return 2;
@@ -26,6 +22,27 @@ int main(int argc, char* argv[]) {
     if (command == "new") return corvane::cli::runNew(rest);
     if (command == "dump") return corvane::cli::runDump(rest);
     if (command == "calc") return corvane::cli::runCalc(rest);
+    if (command == "report") return corvane::cli::runReport(rest);
     err << "corvane-cli: unknown command '" << command << "'; " << usage << "\n";
     return 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // A reader that goes away (a pipe into `head`) must make the write fail and the command say so,
+    // not end the program silently; likewise a file that may not grow (a size limit).
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
+    // The arguments as the bytes they are: a file name need not be valid UTF-8.
+    const QStringList args = corvane::cli::argumentsFromBytes(argc, argv);
+    // The report is drawn with fonts, which need Qt Gui and a platform; a terminal or a script has
+    // no display, so the report draws off screen unless told otherwise.
+    if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        return run(args);
+    }
+    QCoreApplication app(argc, argv);
+    return run(args);
 }

@@ -12,6 +12,7 @@ packages=(
   qt6-qpa-plugins libqt6printsupport6 libqt6test6
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
+  poppler-utils
 )
 
 missing=()

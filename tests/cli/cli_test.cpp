@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -33,6 +34,30 @@ std::string readText(const fs::path& file) {
 }
 
 std::string fixture(const char* name) { return "'" + (fs::path(CORVANE_FIXTURES) / name).string() + "'"; }
+
+// The text of each page of a PDF as pdftotext (poppler-utils) reads it, blanks folded to one.
+std::vector<std::string> pdfPages(const fs::path& pdf) {
+    const fs::path text = pdf.string() + ".txt";
+    const std::string command = "pdftotext -layout '" + pdf.string() + "' '" + text.string() + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    std::vector<std::string> pages(1);
+    bool blank = true;
+    for (const char c : readText(text)) {
+        if (c == '\f') {
+            pages.emplace_back();
+            blank = true;
+        } else if (std::isspace(static_cast<unsigned char>(c))) {
+            if (!blank) pages.back() += ' ';
+            blank = true;
+        } else {
+            pages.back() += c;
+            blank = false;
+        }
+    }
+    fs::remove(text);
+    if (pages.back().empty()) pages.pop_back();
+    return pages;
+}
 
 class Cli : public ::testing::Test {
 protected:
@@ -304,6 +329,72 @@ TEST_F(Cli, NewForcedOnAFullDiskKeepsTheOldFile) {
     EXPECT_EQ(readText(path("job.qdl")), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2)
         << "the project and the captured message, no temporary file";
+}
+
+TEST_F(Cli, ReportMakesOnePdfWithASectionPerFileInTheOrderGiven) {
+    ASSERT_EQ(run("new " + quoted("as-found.qdl")).exitCode, 0);
+    ASSERT_EQ(run("new " + quoted("as-left.qdl")).exitCode, 0);
+    ProjectRecord record;
+    ASSERT_TRUE(readProject(path("as-left.qdl"), record));
+    record.Machine = "Pump P-9 as left";
+    ASSERT_TRUE(writeProject(path("as-left.qdl"), record));
+    const CliRun r = run("report " + quoted("as-found.qdl") + " " + quoted("as-left.qdl") +
+                         " --method rim-face --growth --tolerance -o " + quoted("job.pdf"));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    const std::vector<std::string> pages = pdfPages(path("job.pdf"));
+    ASSERT_EQ(pages.size(), 5u);
+    const std::pair<std::size_t, const char*> expected[] = {
+        {0, "1 as-found.qdl"},
+        {0, "2 as-left.qdl"},
+        {0, "Page 1 of 5"},
+        {1, "File as-found.qdl"},
+        {1, "Method Rim and Face"},
+        {1, "Thermal growth Applied"},
+        {2, "NEAR Foot: move 9.000 mils DOWN"},
+        {2, "Tolerance band Shown on both graphs"},
+        {2, "Acceptable Offset: 8.333 mils"},
+        {3, "Machine Pump P-9 as left"},
+        {4, "Page 5 of 5"},
+    };
+    for (const auto& [page, text] : expected) EXPECT_NE(pages[page].find(text), std::string::npos) << text;
+    // Only the report is left beside the projects.
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder_))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"as-found.qdl", "as-left.qdl", "job.pdf", "stderr", "stdout"}));
+}
+
+// Whatever stops a report, the error names it, the exit code is 2, and OUT keeps what it held.
+TEST_F(Cli, AReportThatCannotBeMadeLeavesOutAsItWas) {
+    ASSERT_EQ(run("new " + quoted("job.qdl")).exitCode, 0);
+    { std::ofstream(path("out.pdf"), std::ios::binary) << "old report"; }
+    const std::string job = quoted("job.qdl");
+    const struct {
+        std::string arguments, named;
+    } cases[] = {
+        {job + " " + quoted("missing.qdl") + " -o " + quoted("out.pdf"), "missing.qdl"},
+        {job + " -o " + quoted("no/such/folder/out.pdf"), "no/such/folder/out.pdf"},
+        {job + " -o '/proc/corvane-report.pdf'", "/proc/corvane-report.pdf"},
+        {job + " -o " + job, "job.qdl"},
+        {job, "-o OUT.pdf"},
+        {job + " --bracket left -o " + quoted("out.pdf"), "--bracket"},
+        {"-o " + quoted("out.pdf"), "project files"},
+    };
+    const std::string project = readText(path("job.qdl"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CliRun r = run("report " + c.arguments);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("corvane-cli report: "), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(c.named), std::string::npos) << r.err;
+        EXPECT_EQ(readText(path("out.pdf")), "old report");
+        EXPECT_EQ(readText(path("job.qdl")), project);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 4);
+    }
 }
 
 }  // namespace

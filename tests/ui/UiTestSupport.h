@@ -47,12 +47,18 @@ public:
     std::function<int(QDialog&)> onModal;
     // Fills in the print dialog; by default the user cancels.
     std::function<bool(QPrinter&)> onPrinter;
+    std::deque<std::optional<QString>> reportFileAnswers;  // nullopt = Cancel
+    // Stands in for the print preview: gets the printer and what paints the pages; by default the
+    // user closes the preview without printing.
+    std::function<void(QPrinter&, const std::function<void(QPrinter&)>&)> onPreview;
     double fixedDate = 45000.5;  // 15-Mar-2023 12:00:00
 
     QStringList messages, questions;
     std::vector<FileRequest> fileRequests;
     QStringList modalDialogs;  // class name of every window run modally
     int printerRequests = 0;
+    QStringList reportProposals;  // the path each report save dialog opened on
+    int previewRequests = 0;
 
     void showMessage(QWidget*, const QString& text) override { messages << text; }
     bool askYesNo(QWidget*, const QString& text, Default defaultAnswer) override {
@@ -83,6 +89,14 @@ public:
     bool setUpPrinter(QWidget*, QPrinter& printer) override {
         ++printerRequests;
         return onPrinter ? onPrinter(printer) : false;
+    }
+    std::optional<QString> chooseReportFile(QWidget*, const QString& proposedPath) override {
+        reportProposals << proposedPath;
+        return nextFile(reportFileAnswers, QStringLiteral("report file dialog"));
+    }
+    void previewReport(QWidget*, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override {
+        ++previewRequests;
+        if (onPreview) onPreview(printer, paint);
     }
     int runModal(QDialog& dialog) override {
         modalDialogs << QString::fromLatin1(dialog.metaObject()->className());

@@ -61,6 +61,8 @@ public:
     void pickToleranceSpan();
     // Runs the calculation of the selected method and shows its result.
     void calcAlignment();
+    // The window's choices as the calculation takes them.
+    CalcOptions currentOptions() const;
     void Timer1_Timer();
 
     // Method, rotation and bracket side.

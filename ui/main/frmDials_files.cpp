@@ -12,6 +12,7 @@
 #include "ui/main/RecoveryKeeper.h"
 #include "ui/main/frmComments.h"
 #include "ui/main/frmDials.h"
+#include "ui/print/ReportActions.h"
 #include "ui/print/WindowPrinter.h"
 #include "ui/tolerance/frmTolerances.h"
 #include "ui/widgets/DialogProvider.h"
@@ -41,6 +42,18 @@ void frmDials::buildMenus() {
     file->addSeparator();
     mnuFilePrint = file->addAction(QStringLiteral("&Print..."), this, &frmDials::mnuFilePrint_Click);
     mnuFilePrint->setShortcut(QKeySequence::Print);
+    file->addAction(QStringLiteral("&Export Report..."), this,
+                    [this] {
+                        commitFocusedBox();
+                        exportReport(this, state_, currentOptions(), dialogs_);
+                    })
+        ->setObjectName(QStringLiteral("mnuFileExportReport"));
+    file->addAction(QStringLiteral("Print &Report..."), this,
+                    [this] {
+                        commitFocusedBox();
+                        printReport(this, state_, currentOptions(), dialogs_);
+                    })
+        ->setObjectName(QStringLiteral("mnuFilePrintReport"));
     file->addSeparator();
     for (int i = 0; i < kRecentFileCount; ++i) {
         mnuFileMRU[i] = file->addAction(QString(), this, [this, i] { mnuFileMRU_Click(i); });

@@ -153,7 +153,7 @@ void frmDials::pickToleranceSpan() {
         state_.Tolerance = corvane::calcTolerance(state_.Project.Span, state_.Project.RPM);
 }
 
-void frmDials::calcAlignment() {
+CalcOptions frmDials::currentOptions() const {
     CalcOptions options;
     options.method = state_.CalcMethod;
     options.rotation = cmbRotation->currentIndex();
@@ -164,6 +164,11 @@ void frmDials::calcAlignment() {
     options.tolerance = state_.Tolerance;
     options.graph1Y = Graph1->yRange();
     options.graph2Y = Graph2->yRange();
+    return options;
+}
+
+void frmDials::calcAlignment() {
+    const CalcOptions options = currentOptions();
     const CalcResult result = corvane::calcAlignment(state_.Project, options);
     if (!result.ran) return;
     if (result.aborted) {

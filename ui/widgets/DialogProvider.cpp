@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -66,6 +67,26 @@ bool QtDialogProvider::setUpPrinter(QWidget* parent, QPrinter& printer) {
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QString> QtDialogProvider::chooseReportFile(QWidget* parent, const QString& proposedPath) {
+    QFileDialog dialog(parent, QStringLiteral("Export Report"), proposedPath,
+                       QStringLiteral("PDF Files (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(proposedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtDialogProvider::previewReport(QWidget* parent, QPrinter& printer,
+                                     const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print Report"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* target) { paint(*target); });
+    dialog.exec();
 }
 
 int QtDialogProvider::runModal(QDialog& dialog) { return dialog.exec(); }

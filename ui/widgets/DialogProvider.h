@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "project/ProjectCommands.h"
@@ -33,6 +34,13 @@ public:
                                                   const QString& filter) = 0;
     // The print dialog: sets the printer (copies, destination); false on cancel.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+    // The save dialog of a report (PDF), opened on `proposedPath`; asks before replacing a file;
+    // nullopt on cancel.
+    virtual std::optional<QString> chooseReportFile(QWidget* parent, const QString& proposedPath) = 0;
+    // The print preview: shows the pages `paint` draws on the printer and prints them, through the
+    // printer dialog, when the user asks.
+    virtual void previewReport(QWidget* parent, QPrinter& printer,
+                               const std::function<void(QPrinter&)>& paint) = 0;
     // Shows an auxiliary window modally and returns when it has closed.
     virtual int runModal(QDialog& dialog) = 0;
     // The present date and time as an OLE date.
@@ -50,6 +58,9 @@ public:
     std::optional<QString> chooseSaveFile(QWidget* parent, const QString& folder,
                                           const QString& filter) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+    std::optional<QString> chooseReportFile(QWidget* parent, const QString& proposedPath) override;
+    void previewReport(QWidget* parent, QPrinter& printer,
+                       const std::function<void(QPrinter&)>& paint) override;
     int runModal(QDialog& dialog) override;
 };
 

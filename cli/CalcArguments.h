@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+
+#include "calc/Alignment.h"
+#include "project/ProjectRecord.h"
+
+namespace corvane::cli {
+
+// The choices of the main window that the calculating commands take from the command line:
+// --method, --rotation, --bracket, --growth, --tolerance.
+struct CalcArguments {
+    QCommandLineOption method{"method", "reverse-dial, rim-face or jack-shaft.", "method"};
+    QCommandLineOption rotation{"rotation", "full or half (reverse dial).", "rotation"};
+    QCommandLineOption bracket{"bracket", "fixed or moveable (rim and face).", "side"};
+    QCommandLineOption growth{"growth", "Take the thermal growth off the vertical moves."};
+    QCommandLineOption tolerance{"tolerance", "Draw the tolerance band."};
+
+    void addTo(QCommandLineParser& parser) const;
+    // Reads the options the parser saw into `options`; false with the reason in `error` for a value
+    // that is not one of the choices.
+    bool read(const QCommandLineParser& parser, CalcOptions& options, QString& error) const;
+};
+
+// What the main window's refresh hands the calculation besides the user's choices: the tolerance of
+// the method's span at the project's speed, and the graphs' start-up ranges (the dial knobs' scales).
+void completeFromRecord(const ProjectRecord& record, CalcOptions& options);
+
+}  // namespace corvane::cli

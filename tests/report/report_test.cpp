@@ -1,0 +1,309 @@
+// The alignment report as a reader gets it: the PDF's text read back with pdftotext, page by page.
+
+#include "report/Report.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "report/MachineSketch.h"
+
+namespace corvane {
+namespace {
+
+// The text of each page, blanks and line breaks folded to single blanks so that a line can be found
+// whatever columns pdftotext gives it.
+struct PdfText {
+    std::vector<std::string> pages;
+
+    std::string all() const {
+        std::string out;
+        for (const auto& page : pages) out += page + " ";
+        return out;
+    }
+    bool has(const std::string& text) const { return all().find(text) != std::string::npos; }
+    // Whole words of the document, in order.
+    std::vector<std::string> words() const {
+        std::vector<std::string> out;
+        for (const QString& w : QString::fromStdString(all()).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            out.push_back(w.toStdString());
+        return out;
+    }
+    bool hasWord(const std::string& word) const {
+        const auto w = words();
+        return std::find(w.begin(), w.end(), word) != w.end();
+    }
+};
+
+PdfText readPdf(const QByteArray& pdf) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("report.pdf"));
+    QFile out(file);
+    EXPECT_TRUE(out.open(QIODevice::WriteOnly) && out.write(pdf) == pdf.size());
+    out.close();
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    EXPECT_TRUE(tool.waitForFinished(30000)) << "pdftotext (poppler-utils) must be installed";
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    PdfText text;
+    QStringList pages = QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) pages.pop_back();
+    for (const QString& page : pages) text.pages.push_back(page.simplified().toStdString());
+    return text;
+}
+
+// The default reverse dial project with readings that no tick of the graphs can be mistaken for.
+ProjectRecord jobRecord() {
+    ProjectRecord r;
+    setDefaults(r);
+    const float dial1[4] = {13, 37, 64, 11};
+    const float dial2[4] = {-17, -23, -46, -9};
+    for (int p = 0; p < 4; ++p) {
+        r.dial1(0, p) = dial1[p];
+        r.dial2(0, p) = dial2[p];
+    }
+    r.Machine = "Boiler feed pump BFP-2";
+    r.Technician = "Ana Müller";
+    r.M1Text = "Motor M-2";
+    r.M2Text = "Pump P-2";
+    r.Comments = "Soft foot checked.";
+    r.DateStamp = 45366.4375;  // 15-Mar-2024 10:30:00
+    r.RPM = 1800;
+    return r;
+}
+
+ReportSection jobSection(const std::string& file = "bfp-2.qdl", const ProjectRecord& record = jobRecord(),
+                         const CalcOptions& options = CalcOptions{}) {
+    CalcOptions o = options;
+    o.tolerance = calcTolerance(toleranceSpan(record, o.method), record.RPM);
+    return makeReportSection(file, record, o);
+}
+
+TEST(Report, OneProjectShowsTheHeaderEveryReadingTheResultsAndTheFooter) {
+    const PdfText text = readPdf(reportPdf({jobSection()}, ReportFormat{}));
+    ASSERT_EQ(text.pages.size(), 2u);
+    for (const char* field : {"Shaft Alignment Report", "Machine Boiler feed pump BFP-2",
+                              "Technician Ana Müller", "Date 15-Mar-2024 10:30:00", "File bfp-2.qdl",
+                              "Fixed machine Motor M-2", "Moveable machine Pump P-2", "Method Reverse Dial",
+                              "Rotation Full Rotation", "Units English (mils, in, °F)", "Sag: 0 mils",
+                              "A = 20.00 in", "B = 5.000 in", "C = 10.00 in", "D = 5.000 in", "E = 20.00 in"})
+        EXPECT_TRUE(text.has(field)) << field;
+    for (const char* reading : {"13", "37", "64", "11", "-17", "-23", "-46", "-9"})
+        EXPECT_TRUE(text.hasWord(reading)) << reading;
+    // V1 = 64/2 = 32, V2 = 46/2 = 23, H1 = (37-11)/2 = 13, H2 = (23-9)/2 = 7 over C = 10: the moveable
+    // line is 32 - 0.9 (x - 25) vertically and 13 - 0.6 (x - 25) across; feet 3 and 4 at 40 and 60.
+    for (const char* line : {"Machine Foot 3: move 18.50 mils DOWN", "Machine Foot 4: move 0.500 mils DOWN",
+                             "Machine Foot 3: move 4.000 mils RIGHT", "Machine Foot 4: move 8.000 mils LEFT",
+                             "Foot 3 (moveable machine, inner) 18.50 mils DOWN 4.000 mils RIGHT",
+                             "Foot 1 (fixed machine, outer) stationary stationary",
+                             "Acceptable Offset: 8.333 mils", "Comments Soft foot checked."})
+        EXPECT_TRUE(text.has(line)) << line;
+    EXPECT_TRUE(text.pages[0].find("Corvane 1.5.6 · Shaft Alignment Report bfp-2.qdl Page 1 of 2") !=
+                std::string::npos)
+        << text.pages[0];
+    EXPECT_TRUE(text.pages[1].find("Page 2 of 2") != std::string::npos);
+}
+
+// Each method draws its own arrangement and reports its own feet, with its own direction words.
+TEST(Report, EachMethodsFeetAndDirectionsMatchItsResultLines) {
+    const struct {
+        int method, side;
+        std::vector<std::string> present, absent;
+    } cases[] = {
+        {1,
+         0,
+         {"Bracket side Fixed Mach", "Rim Readings", "Face diameter: 10.00 in",
+          "NEAR Foot: move 9.000 mils DOWN", "FAR Foot: move 13.00 mils RIGHT",
+          "Near foot 9.000 mils DOWN 9.000 mils RIGHT", "Far foot 13.00 mils DOWN 13.00 mils RIGHT",
+          "A = 20.00 in", "B = 20.00 in"},
+         {"Rotation", "C = "}},
+        {1,
+         1,
+         {"Bracket side Moveable Machine", "NEAR Foot: move 1.000 mils UP", "NEAR Foot: move 1.000 mils LEFT",
+          "Near foot 1.000 mils UP 1.000 mils LEFT", "Far foot 3.000 mils DOWN 3.000 mils RIGHT"},
+         {}},
+        {2,
+         0,
+         {"Set-up Face indicator at each coupling", "Fixed Indicators", "Moveable Indicators",
+          "InBoard Foot: move 28.00 mils UP", "Inboard foot 28.00 mils UP 54.00 mils LEFT",
+          "Outboard foot 28.00 mils UP 74.00 mils LEFT", "A = 70.00 in", "C = 50.00 in"},
+         {"Bracket side", "D = "}},
+    };
+    for (const auto& c : cases) {
+        ProjectRecord record;
+        setDefaults(record);
+        CalcOptions options;
+        options.method = c.method;
+        options.bracketSide = c.side;
+        const PdfText text = readPdf(reportPdf({jobSection("job.qdl", record, options)}, ReportFormat{}));
+        for (const auto& line : c.present)
+            EXPECT_TRUE(text.has(line)) << c.method << ": " << line << "\n" << text.all();
+        for (const auto& line : c.absent) EXPECT_FALSE(text.has(line)) << c.method << ": " << line;
+    }
+}
+
+TEST(Report, SeveralProjectsOpenWithTheirListAndFollowInTheOrderGiven) {
+    ProjectRecord asLeft = jobRecord();
+    asLeft.Machine = "After overhaul";
+    const PdfText text = readPdf(
+        reportPdf({jobSection("as-found.qdl"), jobSection("as-left.qdl", asLeft), jobSection("third.qdl")},
+                  ReportFormat{}));
+    ASSERT_EQ(text.pages.size(), 7u);
+    // File, date, machine, method, verdict (none yet) and the page the section starts on.
+    for (const char* row : {"1 as-found.qdl 15-Mar-2024 10:30:00 Boiler feed pump BFP-2 Reverse Dial — 2",
+                            "2 as-left.qdl 15-Mar-2024 10:30:00 After overhaul Reverse Dial — 4",
+                            "3 third.qdl 15-Mar-2024 10:30:00 Boiler feed pump BFP-2 Reverse Dial — 6"})
+        EXPECT_NE(text.pages[0].find(row), std::string::npos) << row << "\n" << text.pages[0];
+    const char* const order[] = {"as-found.qdl", "as-left.qdl", "third.qdl"};
+    for (int i = 0; i < 3; ++i) {
+        const std::string& first = text.pages[static_cast<std::size_t>(1 + 2 * i)];
+        EXPECT_NE(first.find(std::string("Project ") + std::to_string(i + 1) + " of 3"), std::string::npos);
+        EXPECT_NE(first.find(std::string("File ") + order[i]), std::string::npos);
+    }
+    EXPECT_NE(text.pages[6].find("Page 7 of 7"), std::string::npos);
+}
+
+// 5 000 characters of numbered words: every word is there, once and in order, over the pages it takes.
+TEST(Report, ALongCommentRunsOnOverFurtherPagesWithNothingLost) {
+    ProjectRecord record = jobRecord();
+    record.Comments.clear();
+    int count = 0;
+    while (record.Comments.size() < 5000) {
+        ++count;
+        record.Comments += "w" + std::to_string(count) + (count % 40 == 0 ? "\r\n" : " ");
+    }
+    const PdfText plain = readPdf(reportPdf({jobSection()}, ReportFormat{}));
+    const PdfText text = readPdf(reportPdf({jobSection("bfp-2.qdl", record)}, ReportFormat{}));
+    EXPECT_GT(text.pages.size(), plain.pages.size());
+    std::vector<std::string> found;
+    for (const auto& word : text.words())
+        if (word.size() > 1 && word[0] == 'w' &&
+            std::all_of(word.begin() + 1, word.end(), [](char d) { return d >= '0' && d <= '9'; }))
+            found.push_back(word);
+    ASSERT_EQ(static_cast<int>(found.size()), count);
+    for (int i = 0; i < count; ++i)
+        EXPECT_EQ(found[static_cast<std::size_t>(i)], "w" + std::to_string(i + 1));
+    EXPECT_NE(text.pages.back().find("w" + std::to_string(count)), std::string::npos);
+    // A name longer than its field wraps in the header instead of running off the page.
+    record.Machine = std::string(300, 'M');
+    const PdfText name = readPdf(reportPdf({jobSection("bfp-2.qdl", record)}, ReportFormat{}));
+    std::string letters;
+    for (const char ch : name.pages[0]) letters += ch == 'M' ? "M" : "";
+    EXPECT_GE(letters.size(), 300u);
+}
+
+TEST(Report, VerdictAndFindingsShowWhenTheCoreGivesThem) {
+    ReportSection judged = jobSection();
+    judged.verdict =
+        ReportVerdict{"Acceptable",
+                      "Alignment: Acceptable at 1800 rpm (short coupling)",
+                      {"Vertical: offset 1.2 mils, angle 0.21 mils/in", "Horizontal: offset 0.4 mils"}};
+    judged.findings =
+        std::vector<std::string>{"Dial 1: 12:00 + 6:00 = 77 but 3:00 + 9:00 = 48: take the readings again."};
+    ReportSection consistent = jobSection("second.qdl");
+    consistent.findings = std::vector<std::string>{};
+    const PdfText text = readPdf(reportPdf({judged, consistent}, ReportFormat{}));
+    for (const char* line :
+         {"Verdict Alignment: Acceptable at 1800 rpm (short coupling)",
+          "Vertical: offset 1.2 mils, angle 0.21 mils/in", "Horizontal: offset 0.4 mils",
+          "Readings check • Dial 1: 12:00 + 6:00 = 77 but 3:00 + 9:00 = 48: take the readings again.",
+          "Readings check Readings consistent",
+          "1 bfp-2.qdl 15-Mar-2024 10:30:00 Boiler feed pump BFP-2 Reverse Dial Acceptable 2"})
+        EXPECT_TRUE(text.has(line)) << line << "\n" << text.all();
+    const PdfText none = readPdf(reportPdf({jobSection()}, ReportFormat{}));
+    EXPECT_FALSE(none.has("Verdict") || none.has("Readings check"));
+}
+
+// An aborted calculation still makes a report that says why, with no moves and no graph lines.
+TEST(Report, AnAbortedCalculationIsReportedAsSuch) {
+    ProjectRecord record = jobRecord();
+    record.Station = {0, 0, 0, 1};
+    const PdfText text = readPdf(reportPdf({jobSection("bfp-2.qdl", record)}, ReportFormat{}));
+    EXPECT_TRUE(text.has("Aborting Reverse Dial calculations You must check 2 stationary machine feet."));
+    EXPECT_TRUE(text.has("Stationary feet (hatched): 4."));
+    EXPECT_FALSE(text.has("Machine Foot") || text.has("Fixed machine Moveable machine"));
+}
+
+// Laid out for the area A4 and Letter share: the same pages and words on Letter paper.
+TEST(Report, LetterPaperShowsTheSamePages) {
+    const std::vector<ReportSection> sections = {jobSection()};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    {
+        QPdfWriter letter(&buffer);
+        letter.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                         QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter));
+        ASSERT_TRUE(paintReport(letter, sections, ReportFormat{}));
+    }
+    const PdfText onLetter = readPdf(bytes);
+    const PdfText onA4 = readPdf(reportPdf(sections, ReportFormat{}));
+    ASSERT_EQ(onLetter.pages.size(), onA4.pages.size());
+    EXPECT_EQ(onLetter.words(), onA4.words());
+    // A page smaller than both is shrunk, never cut.
+    QByteArray small;
+    QBuffer smallBuffer(&small);
+    ASSERT_TRUE(smallBuffer.open(QIODevice::WriteOnly));
+    {
+        QPdfWriter a5(&smallBuffer);
+        a5.setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Portrait,
+                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        ASSERT_TRUE(paintReport(a5, sections, ReportFormat{}));
+    }
+    EXPECT_EQ(readPdf(small).words(), onA4.words());
+}
+
+// The drawing marks the stationary feet asked for, at those feet and nowhere else: under each foot of
+// the moveable machine (feet 3 and 4 of the reverse dial drawing at x 282 and 366) in turn.
+TEST(MachineSketch, MarksOnlyTheStationaryFeetAskedFor) {
+    const auto draw = [](const std::array<bool, 4>& feet) {
+        QImage image(MachineSketch::kWidth, MachineSketch::kHeight, QImage::Format_RGB32);
+        QPainter p(&image);
+        MachineSketch::Options options;
+        options.stationaryFeet = feet;
+        MachineSketch::paint(p, MachineKind::ReverseDial, QRectF(0, 0, image.width(), image.height()),
+                             options);
+        return image;
+    };
+    const QImage plain = draw({false, false, false, false});
+    const struct {
+        std::array<bool, 4> feet;
+        int x;
+    } cases[] = {{{false, false, true, false}, 282}, {{false, false, false, true}, 366}};
+    for (const auto& c : cases) {
+        const QImage marked = draw(c.feet);
+        int changed = 0;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x) {
+                if (marked.pixel(x, y) == plain.pixel(x, y)) continue;
+                ++changed;
+                EXPECT_LE(std::abs(x - c.x), 15) << "drawn at " << x << "," << y;
+            }
+        EXPECT_GT(changed, 150) << c.x;
+    }
+}
+
+}  // namespace
+}  // namespace corvane
+
+int main(int argc, char** argv) {
+    // Fonts need Qt Gui; a test run has no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,100 @@
+// File > Export Report... and File > Print Report... in the main window, with the dialogs scripted: the
+// report shows the window as it stands, including a value still being typed.
+
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QProcess>
+#include <QTest>
+
+#include "MainWindowTestSupport.h"
+#include "project/ProjectFile.h"
+
+using namespace corvane;
+
+namespace {
+
+// The PDF's text as pdftotext reads it, blanks folded.
+QString pdfText(const QString& file) {
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
+        recordTestFailure(QStringLiteral("pdftotext (poppler-utils) could not read ") + file);
+    return QString::fromUtf8(tool.readAllStandardOutput()).simplified();
+}
+
+}  // namespace
+
+class ReportActionsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void exportAndPrintReportTheWindowAsItStands() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        // The two entries follow Print... and come before the recent files.
+        const QList<QAction*> entries = w.menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"))->actions();
+        const auto at = entries.indexOf(w.mnuFilePrint);
+        QAction* exportAction = entries.value(at + 1);
+        QAction* printAction = entries.value(at + 2);
+        QCOMPARE(exportAction->objectName(), QStringLiteral("mnuFileExportReport"));
+        QCOMPARE(exportAction->text(), QStringLiteral("&Export Report..."));
+        QCOMPARE(printAction->text(), QStringLiteral("Print &Report..."));
+        QVERIFY(entries.value(at + 3)->isSeparator());
+        QCOMPARE(entries.value(at + 4), w.mnuFileMRU[0]);
+
+        // Rim and face with growth on, a machine name, and the rim's 6:00 reading typed but not yet
+        // committed: Vn = -2 * 20 / 10 - 14 / 2 = -11, Vf = -2 * 40 / 10 - 7 = -15.
+        typeInto(w.txtMachine, QStringLiteral("Pump P-7"));
+        w.optAcalc[1]->click();
+        w.chkTgrowth->click();
+        typeInto(w.txtD1[2], QStringLiteral("14"), false);
+
+        const QString folder = QFileInfo(t.defaultProject()).path();
+        const QString exported = folder + QStringLiteral("/job report.pdf");
+        t.dialogs().reportFileAnswers = {exported, t.defaultProject(), std::nullopt};
+        exportAction->trigger();
+        QCOMPARE(t.dialogs().reportProposals, QStringList{folder + QStringLiteral("/Corvane.pdf")});
+        QCOMPARE(w.lblAcalc1->text(),
+                 QStringLiteral("NEAR Foot: move  11.00 mils  DOWN\r\nFAR Foot:  move  15.00 mils  DOWN"));
+        const QString text = pdfText(exported);
+        for (const char* expected :
+             {"Machine Pump P-7", "File Corvane.qdl", "Method Rim and Face", "Bracket side Fixed Mach",
+              "Thermal growth Applied", "NEAR Foot: move 11.00 mils DOWN", "FAR Foot: move 15.00 mils DOWN",
+              "Page 2 of 2"})
+            QVERIFY2(text.contains(QLatin1String(expected)), expected);
+        QVERIFY(t.dialogs().messages.isEmpty());
+
+        // A project's own name is refused, and the project stays as it was; Cancel writes nothing.
+        const QByteArray project = [&] {
+            QFile f(t.defaultProject());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        exportAction->trigger();
+        QCOMPARE(t.dialogs().messages.size(), 1);
+        QVERIFY(t.dialogs().messages.front().contains(QStringLiteral("is a project file name")));
+        exportAction->trigger();
+        QFile again(t.defaultProject());
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QCOMPARE(again.readAll(), project);
+        QCOMPARE(QDir(folder).entryList(QStringList{QStringLiteral("*.pdf")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("job report.pdf")});
+
+        // Print Report: the preview prints the same pages.
+        const QString printed = folder + QStringLiteral("/printed.pdf");
+        t.dialogs().onPreview = [&](QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printed);
+            paint(printer);
+        };
+        printAction->trigger();
+        QCOMPARE(t.dialogs().previewRequests, 1);
+        QCOMPARE(pdfText(printed), text);
+        QCOMPARE(t.dialogs().messages.size(), 1);
+    }
+};
+
+QTEST_MAIN(ReportActionsTest)
+#include "report_actions_test.moc"

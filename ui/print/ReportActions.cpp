@@ -1,0 +1,59 @@
+#include "ui/print/ReportActions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+
+#include "project/ProjectCommands.h"
+#include "report/ReportFile.h"
+#include "ui/widgets/DialogProvider.h"
+
+namespace corvane {
+
+namespace {
+
+// The project's own name with .pdf, in the project's folder.
+QString proposedReportPath(const AppState& state) {
+    const QFileInfo project(QString::fromStdString(state.CurrentFile));
+    if (state.CurrentFile.empty()) return QDir::home().filePath(QStringLiteral("Alignment Report.pdf"));
+    return project.dir().filePath(project.completeBaseName() + QStringLiteral(".pdf"));
+}
+
+}  // namespace
+
+ReportSection windowReportSection(const AppState& state, const CalcOptions& options) {
+    const QString file = QFileInfo(QString::fromStdString(state.CurrentFile)).fileName();
+    return makeReportSection(file.toStdString(), state.Project, options);
+}
+
+void exportReport(QWidget* window, const AppState& state, const CalcOptions& options,
+                  DialogProvider& dialogs) {
+    const std::optional<QString> chosen = dialogs.chooseReportFile(window, proposedReportPath(state));
+    if (!chosen || chosen->isEmpty()) return;
+    // A PDF written under a project's name would destroy the job it reports.
+    if (hasProjectExtension(QFile::encodeName(*chosen).toStdString())) {
+        dialogs.showMessage(window, QStringLiteral("The report was not written: %1 is a project file name. "
+                                                   "Choose a name ending in .pdf.")
+                                        .arg(QDir::toNativeSeparators(*chosen)));
+        return;
+    }
+    QString error;
+    const QByteArray pdf = reportPdf({windowReportSection(state, options)}, ReportFormat{}, &error);
+    if (pdf.isEmpty() || !writeFileReplacing(*chosen, pdf, &error)) {
+        dialogs.showMessage(window, QStringLiteral("The report could not be written to %1:\n%2")
+                                        .arg(QDir::toNativeSeparators(*chosen), error));
+    }
+}
+
+void printReport(QWidget* window, const AppState& state, const CalcOptions& options,
+                 DialogProvider& dialogs) {
+    const std::vector<ReportSection> sections = {windowReportSection(state, options)};
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Shaft Alignment Report"));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    dialogs.previewReport(window, printer,
+                          [&sections](QPrinter& target) { paintReport(target, sections, ReportFormat{}); });
+}
+
+}  // namespace corvane
