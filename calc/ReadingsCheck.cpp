@@ -34,14 +34,18 @@ bool finite(double v) { return std::isfinite(v); }
 // circle, so what it gains between 12:00 and 6:00 it gains between 3:00 and 9:00 too. A play in
 // the bracket, a slipping tip or a misread number breaks the sum. Readings are never better than a
 // mil or so, and a large offset carries a proportionally larger reading error: hence the allowance
-// of 1 mil or a tenth of the larger sum.
+// of 1 mil or a tenth of the larger sum. The difference counts as over it when it shows over it to
+// the three decimals of the sentence: a typed 2.3 is stored as 2.2999999, and readings exactly 1 mil
+// apart must not be told "1.0 mils apart: take the readings again" because of that.
+constexpr double kHalfShownDigit = 0.0005;
+
 void checkValidity(std::vector<ReadingFinding>& out, int method, int dial, const float* r) {
     const double sum12And6 = static_cast<double>(r[0]) + r[2];
     const double sum3And9 = static_cast<double>(r[1]) + r[3];
     const double difference = sum12And6 - sum3And9;
     if (!finite(sum12And6) || !finite(sum3And9) || !finite(difference)) return;
     const double allowed = std::max(1.0, std::max(std::fabs(sum12And6), std::fabs(sum3And9)) / 10.0);
-    if (!(std::fabs(difference) > allowed)) return;
+    if (!(std::fabs(difference) >= allowed + kHalfShownDigit)) return;
     ReadingFinding f;
     f.kind = FindingKind::Validity;
     f.method = method;

@@ -32,7 +32,8 @@ struct ReadingFinding {
     double sum12And6 = 0;   // Validity
     double sum3And9 = 0;    // Validity
     double difference = 0;  // Validity: sum12And6 - sum3And9, signed
-    double allowed = 0;     // Validity: the largest difference the rule lets pass
+    double allowed = 0;     // Validity: 1 mil or a tenth of the larger sum; a difference that shows
+                            // over it to three decimals is a finding
     std::string message;    // describeFinding of the above
 };
 

@@ -29,10 +29,16 @@ Line through(const PlotData& plot, int a, int b) {
 
 bool hasPoints(const PlotData& plot, std::size_t n) { return plot.x.size() >= n && plot.y.size() >= n; }
 
+// A value is within a limit when it shows at or under it. Every limit is under 10, where the texts
+// show a value to three decimals: a value under the limit plus half the last shown digit reads as the
+// limit or less. Judging the bare double instead would let the Single rounding of the moves (a few
+// millionths) turn a value that is exactly at a limit into "1.000 mils is over the limit of 1.0".
+constexpr double kHalfShownDigit = 0.0005;
+
 AlignmentGrade gradeOf(double value, Limits limits) {
     const double size = std::fabs(value);
-    if (size <= limits.excellent) return AlignmentGrade::Excellent;
-    if (size <= limits.acceptable) return AlignmentGrade::Acceptable;
+    if (size < limits.excellent + kHalfShownDigit) return AlignmentGrade::Excellent;
+    if (size < limits.acceptable + kHalfShownDigit) return AlignmentGrade::Acceptable;
     return AlignmentGrade::Out;
 }
 

@@ -84,7 +84,8 @@ struct AlignmentVerdict {
 };
 
 // Judges the misalignment that the result graphs of `result` show (with growth taken off when it
-// is on). Pure; `result` must be calcAlignment(record, options).
+// is on). Pure; `result` must be calcAlignment(record, options). A value is within a limit when it
+// shows at or under it to the three decimals of the texts (below the limit + 0.0005).
 AlignmentVerdict judgeAlignment(const ProjectRecord& record, const CalcOptions& options,
                                 const CalcResult& result);
 

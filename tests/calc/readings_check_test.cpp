@@ -41,7 +41,8 @@ std::vector<ReadingFinding> check(const Dials& s) {
 }
 
 // A full turn obeys 12:00 + 6:00 = 3:00 + 9:00 within the larger of 1 mil and a tenth of the larger
-// sum. Binary fractions keep every sum exact, so "at the limit" is exactly at it.
+// sum. Binary fractions keep every sum exact, so "at the limit" is exactly at it; a difference
+// counts as over only when it shows over to the sentence's three decimals.
 TEST(ReadingsCheck, ValidityRuleBoundaries) {
     const struct {
         const char* name;
@@ -60,6 +61,10 @@ TEST(ReadingsCheck, ValidityRuleBoundaries) {
         {"the larger sum sets the 10 %",   {0, 28, 50, 28},         true,  50, 56, 5.6},
         {"negative sums: their size counts", {0, -25, -45, -25},    false, -45, -50, 5},
         {"negative sums, just over",       {0, -25, -44.9375f, -25}, true, -44.9375, -50, 5},
+        // Typed decimals are stored as Singles: 2.13 - 1.13 comes out 1.0000001, 10.5 - 9.45 as
+        // 1.0500002 against 1.05; still exactly at the limit as the user typed and sees them.
+        {"1 mil once stored",              {0, 2.13f, 1.13f, 0},    false, 0, 0, 0},
+        {"10 % once stored",               {0, 10.5f, 9.45f, 0},    false, 0, 0, 0},
         {"12:00 counts in the sum",        {10, 25, 35, 25},        false, 45, 50, 5},
         // clang-format on
     };

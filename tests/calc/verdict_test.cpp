@@ -138,6 +138,29 @@ TEST(Verdict, EachMethodJudgesTheGraphsOffsetAndAngle) {
     }
 }
 
+// A value is judged as the texts show it, to three decimals: 1.0004 reads "1.000" and is within a
+// limit of 1.0, 1.00051 reads "1.001" and is not. Rim and face, bracket on the fixed machine: the
+// vertical offset is half the 6:00 rim reading.
+TEST(Verdict, AValueIsWithinALimitWhenItShowsAtOrUnderIt) {
+    const struct {
+        float rim6;
+        G grade;
+        const char* toolTip;
+    } cases[] = {
+        {2.0008f, G::Excellent, "Vertical offset 1.000 mils is within the excellent limit of 1.0 mils"},
+        {2.00102f, G::Acceptable,
+         "Vertical offset 1.001 mils is within the acceptable limit of 1.5 mils (excellent: 1.0 mils)"},
+    };
+    for (const auto& c : cases) {
+        const AlignmentVerdict v = judge(kRF, [&](R& r, O& o) {
+            readings(r, kRF, {0, c.rim6 / 2, c.rim6, c.rim6 / 2}, {0, 0, 0, 0});
+            o.bracketSide = 0;
+        });
+        EXPECT_EQ(v.vertical.grade, c.grade) << c.rim6;
+        EXPECT_EQ(verdictToolTip(v), c.toolTip);
+    }
+}
+
 TEST(Verdict, TheRowIsTheFirstAtOrAboveTheSpeed) {
     const struct {
         float rpm;
