@@ -39,6 +39,19 @@ bool finite(double v) { return std::isfinite(v); }
 // apart must not be told "1.0 mils apart: take the readings again" because of that.
 constexpr double kHalfShownDigit = 0.0005;
 
+// At most two findings per dial and the sag: room for all of them at the first, so that the list
+// is allocated once.
+constexpr std::size_t kMostFindings = 5;
+
+ReadingFinding& addFinding(std::vector<ReadingFinding>& out, FindingKind kind, int method, int dial) {
+    if (out.empty()) out.reserve(kMostFindings);
+    ReadingFinding& f = out.emplace_back();
+    f.kind = kind;
+    f.method = method;
+    f.dial = dial;
+    return f;
+}
+
 void checkValidity(std::vector<ReadingFinding>& out, int method, int dial, const float* r) {
     const double sum12And6 = static_cast<double>(r[0]) + r[2];
     const double sum3And9 = static_cast<double>(r[1]) + r[3];
@@ -46,30 +59,22 @@ void checkValidity(std::vector<ReadingFinding>& out, int method, int dial, const
     if (!finite(sum12And6) || !finite(sum3And9) || !finite(difference)) return;
     const double allowed = std::max(1.0, std::max(std::fabs(sum12And6), std::fabs(sum3And9)) / 10.0);
     if (!(std::fabs(difference) >= allowed + kHalfShownDigit)) return;
-    ReadingFinding f;
-    f.kind = FindingKind::Validity;
-    f.method = method;
-    f.dial = dial;
+    ReadingFinding& f = addFinding(out, FindingKind::Validity, method, dial);
     f.positions = {true, true, true, true};
     f.sum12And6 = sum12And6;
     f.sum3And9 = sum3And9;
     f.difference = difference;
     f.allowed = allowed;
     f.message = describeFinding(f);
-    out.push_back(std::move(f));
 }
 
 void checkZero(std::vector<ReadingFinding>& out, int method, int dial, int position, float reading) {
     if (reading == 0 || !finite(reading)) return;
-    ReadingFinding f;
-    f.kind = FindingKind::NotZeroed;
-    f.method = method;
-    f.dial = dial;
+    ReadingFinding& f = addFinding(out, FindingKind::NotZeroed, method, dial);
     f.positions[static_cast<std::size_t>(position)] = true;
     f.zeroPosition = position;
     f.reading = reading;
     f.message = describeFinding(f);
-    out.push_back(std::move(f));
 }
 
 }  // namespace
@@ -108,12 +113,9 @@ std::vector<ReadingFinding> checkReadings(const ProjectRecord& record, const Cal
     // The sag is added to the 6:00 readings: a bracket that sags reads low at the bottom, so its
     // correction is positive. A negative entry doubles the error it was meant to remove.
     if (reverseDial && record.Sag < 0 && finite(record.Sag)) {
-        ReadingFinding f;
-        f.kind = FindingKind::SagSign;
-        f.method = m;
+        ReadingFinding& f = addFinding(out, FindingKind::SagSign, m, 0);
         f.reading = record.Sag;
         f.message = describeFinding(f);
-        out.push_back(std::move(f));
     }
     return out;
 }
