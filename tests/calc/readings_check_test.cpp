@@ -101,7 +101,7 @@ TEST(ReadingsCheck, FindingsPerMethodAndRotation) {
         std::vector<Expected> expected;
     } cases[] = {
         {"consistent readings", {.dial1 = {0, 20, 50, 30}, .dial2 = {0, -20, -50, -30}, .sag = 2}, {}},
-        {"the issue's example",
+        {"the larger sum sets the allowance: 6.0 mils apart",
          {.dial1 = {0, 28, 50, 28}},
          {{K::Validity, 1, all,
            "Dial 1: 12:00 + 6:00 = 50 but 3:00 + 9:00 = 56 (6.0 mils apart): take the readings again."}}},
