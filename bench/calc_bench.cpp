@@ -1,30 +1,60 @@
 // Time of one full calculation as the window runs it after every keystroke: moves, both label
-// texts and the data of both graphs, with growth and the tolerance band on.
+// texts and the data of both graphs, with growth and the tolerance band on; then the same with the
+// readings check and the verdict.
 
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "calc/Alignment.h"
 #include "calc/NumberFormat.h"
+#include "calc/ReadingsCheck.h"
+#include "calc/Verdict.h"
 
 namespace {
 
-void calcMethod(benchmark::State& state) {
+struct Job {
     corvane::ProjectRecord record;
-    corvane::setDefaults(record);
-    for (int f = 0; f < 4; ++f)
-        for (int m = 0; m < 3; ++m) record.growth(m, f) = 0.5f * static_cast<float>(f);
     corvane::CalcOptions options;
-    options.method = static_cast<int>(state.range(0));
-    options.growthOn = true;
-    options.toleranceOn = true;
-    options.autoScale = true;
-    options.tolerance = corvane::calcTolerance(corvane::toleranceSpan(record, options.method), record.RPM);
+};
+
+Job job(int method) {
+    Job j;
+    corvane::setDefaults(j.record);
+    for (int f = 0; f < 4; ++f)
+        for (int m = 0; m < 3; ++m) j.record.growth(m, f) = 0.5f * static_cast<float>(f);
+    j.options.method = method;
+    j.options.growthOn = true;
+    j.options.toleranceOn = true;
+    j.options.autoScale = true;
+    j.options.tolerance = corvane::calcTolerance(corvane::toleranceSpan(j.record, method), j.record.RPM);
+    return j;
+}
+
+void calcMethod(benchmark::State& state) {
+    Job j = job(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(record);
-        corvane::CalcResult result = corvane::calcAlignment(record, options);
+        benchmark::DoNotOptimize(j.record);
+        corvane::CalcResult result = corvane::calcAlignment(j.record, j.options);
         benchmark::DoNotOptimize(result);
+    }
+}
+
+// The same with the readings check and the verdict, whose status line the window shows each time.
+// The defaults read consistently; `bad` puts a reading off at 12:00 so that one finding is built too.
+void calcCheckJudge(benchmark::State& state) {
+    Job j = job(static_cast<int>(state.range(0)));
+    if (state.range(1) != 0) j.record.dial1(j.options.method, 0) = 5;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(j.record);
+        corvane::CalcResult result = corvane::calcAlignment(j.record, j.options);
+        std::vector<corvane::ReadingFinding> findings = corvane::checkReadings(j.record, j.options);
+        corvane::AlignmentVerdict verdict = corvane::judgeAlignment(j.record, j.options, result);
+        std::string status = corvane::verdictStatusLine(verdict);
+        benchmark::DoNotOptimize(result);
+        benchmark::DoNotOptimize(findings);
+        benchmark::DoNotOptimize(status);
     }
 }
 
@@ -41,6 +71,7 @@ void formatMove(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(calcMethod)->ArgName("method")->Arg(0)->Arg(1)->Arg(2);
+BENCHMARK(calcCheckJudge)->ArgNames({"method", "bad"})->ArgsProduct({{0, 1, 2}, {0, 1}});
 BENCHMARK(formatMove);
 
 BENCHMARK_MAIN();

@@ -5,8 +5,11 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/Alignment.h"
+#include "calc/ReadingsCheck.h"
+#include "calc/Verdict.h"
 #include "cli/Arguments.h"
 #include "cli/CalcArguments.h"
 #include "cli/Commands.h"
@@ -90,7 +93,101 @@ void appendGraph(std::string& out, const GraphResult& g) {
     out += '}';
 }
 
-std::string toJson(const CalcResult& r) {
+std::string_view kindName(FindingKind kind) {
+    switch (kind) {
+        case FindingKind::NotZeroed:
+            return "not-zeroed";
+        case FindingKind::Validity:
+            return "validity";
+        default:
+            return "sag-sign";
+    }
+}
+
+std::string_view gradeKey(AlignmentGrade grade) {
+    switch (grade) {
+        case AlignmentGrade::Excellent:
+            return "excellent";
+        case AlignmentGrade::Acceptable:
+            return "acceptable";
+        default:
+            return "out";
+    }
+}
+
+void appendNamed(std::string& out, std::string_view name, double value, bool first = false) {
+    if (!first) out += ", ";
+    appendString(out, name);
+    out += ": ";
+    appendNumber(out, value);
+}
+
+// "checks": the findings of the readings check, each with the numbers its sentence shows.
+void appendChecks(std::string& out, const std::vector<ReadingFinding>& findings) {
+    out += '[';
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const ReadingFinding& f = findings[i];
+        if (i > 0) out += ", ";
+        out += "{\"kind\": ";
+        appendString(out, kindName(f.kind));
+        out += ", \"dial\": ";
+        out += f.dial == 0 ? std::string("null") : std::to_string(f.dial);
+        out += ", \"message\": ";
+        appendString(out, f.message);
+        out += ", \"values\": {";
+        switch (f.kind) {
+            case FindingKind::NotZeroed:
+                appendNamed(out, "reading", f.reading, true);
+                break;
+            case FindingKind::Validity:
+                appendNamed(out, "sum_12_6", f.sum12And6, true);
+                appendNamed(out, "sum_3_9", f.sum3And9);
+                appendNamed(out, "difference", f.difference);
+                appendNamed(out, "allowed", f.allowed);
+                break;
+            case FindingKind::SagSign:
+                appendNamed(out, "sag", f.reading, true);
+                break;
+        }
+        out += "}}";
+    }
+    out += ']';
+}
+
+// "verdict": the grade per plane and overall, or why there is none.
+void appendVerdict(std::string& out, const AlignmentVerdict& v) {
+    if (!v.given) {
+        out += "{\"grade\": null, \"reason\": ";
+        appendString(out, v.reason);
+        out += '}';
+        return;
+    }
+    const bool spacer = v.table == ToleranceTable::Spacer;
+    out += "{\"table\": ";
+    appendString(out, spacer ? "spacer" : "short-coupling");
+    out += ", \"rpm_row\": ";
+    out += std::to_string(v.row.rpm);
+    for (const Plane plane : {Plane::Vertical, Plane::Horizontal}) {
+        const PlaneVerdict& p = v.plane(plane);
+        out += plane == Plane::Vertical ? ", \"vertical\": {" : ", \"horizontal\": {";
+        if (spacer) {
+            appendNamed(out, "fixed_angle", p.fixedAngle, true);
+            appendNamed(out, "moveable_angle", p.moveableAngle);
+        } else {
+            appendNamed(out, "offset", p.offset, true);
+            appendNamed(out, "angle", p.angle);
+        }
+        out += ", \"grade\": ";
+        appendString(out, gradeKey(p.grade));
+        out += '}';
+    }
+    out += ", \"grade\": ";
+    appendString(out, gradeKey(v.grade));
+    out += ", \"reason\": null}";
+}
+
+std::string toJson(const CalcResult& r, const std::vector<ReadingFinding>& findings,
+                   const AlignmentVerdict& verdict) {
     std::string out = "{\"vertical_text\": ";
     appendString(out, r.verticalText);
     out += ", \"horizontal_text\": ";
@@ -126,6 +223,10 @@ std::string toJson(const CalcResult& r) {
     } else {
         appendGraph(out, r.graph2);
     }
+    out += ", \"checks\": ";
+    appendChecks(out, findings);
+    out += ", \"verdict\": ";
+    appendVerdict(out, verdict);
     out += "}\n";
     return out;
 }
@@ -154,7 +255,8 @@ int runCalc(const QStringList& arguments) {
     parser.addOptions({autoScaleOption, jsonOption});
     parser.addPositionalArgument("file", "The project file (.qdl).");
     parser.setApplicationDescription(
-        "Works out the foot moves of a project file, as the main window shows them.");
+        "Works out the foot moves of a project file, as the main window shows them, then judges the "
+        "alignment and checks the readings.");
     const QCommandLineOption helpOption = parser.addHelpOption();
     if (!parser.parse(QStringList{"corvane-cli calc"} + arguments)) return badArguments(parser.errorText());
     if (parser.isSet(helpOption)) {
@@ -180,16 +282,27 @@ int runCalc(const QStringList& arguments) {
     completeFromRecord(record, options);
 
     const CalcResult result = calcAlignment(record, options);
+    const std::vector<ReadingFinding> findings = checkReadings(record, options);
+    const AlignmentVerdict verdict = judgeAlignment(record, options, result);
     const bool failed = result.aborted || !result.hasResult;
     // An answer that could not be written is no answer: a script must not take it for one.
     const int done = failed ? 1 : 0;
-    if (parser.isSet(jsonOption)) return writeOutput(toJson(result)) ? done : 2;
+    if (parser.isSet(jsonOption)) return writeOutput(toJson(result, findings, verdict)) ? done : 2;
+    std::string text;
     if (result.aborted) {
         QTextStream(stderr) << QString::fromStdString(terminalLines(result.abortMessage));
-        return writeOutput("") ? 1 : 2;
+    } else {
+        // No result is a failure for a script, even though the labels say why.
+        text = terminalLines(result.verticalText) + "\n" + terminalLines(result.horizontalText) + "\n";
     }
-    // No result is a failure for a script, even though the labels say why.
-    const std::string text = terminalLines(result.verticalText) + "\n" + terminalLines(result.horizontalText);
+    // The verdict and the findings close the output, after a blank line; the readings check
+    // depends on the readings alone, so it is there even when the calculation stopped.
+    text += verdictStatusLine(verdict);
+    text += '\n';
+    for (const ReadingFinding& f : findings) {
+        text += f.message;
+        text += '\n';
+    }
     return writeOutput(text) ? done : 2;
 }
 

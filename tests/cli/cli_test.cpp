@@ -207,7 +207,8 @@ TEST_F(Cli, CalcPrintsBothLabelsAndTakesTheWindowsChoices) {
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out,
               "Machine Foot 3: move  25.00 mils  DOWN\nMachine Foot 4: move  25.00 mils  DOWN\n\n"
-              "Machine Foot 3: move  5.000 mils  LEFT \nMachine Foot 4: move  5.000 mils  LEFT \n");
+              "Machine Foot 3: move  5.000 mils  LEFT \nMachine Foot 4: move  5.000 mils  LEFT \n"
+              "\nAlignment: Out of tolerance at 3600 rpm (short coupling)\n");
     EXPECT_EQ(r.err, "");
     const std::pair<const char*, const char*> cases[] = {
         {"--rotation half", "Machine Foot 3: move  10.00 mils  DOWN\n"},
@@ -224,7 +225,9 @@ TEST_F(Cli, CalcPrintsBothLabelsAndTakesTheWindowsChoices) {
 
 TEST_F(Cli, CalcJsonCarriesTextsMovesAndGraphsInOrder) {
     // Growth 0.5 and 0.1 under the stationary feet tilts the reference: feet 3 and 4 need 0.3 and 0.7
-    // mils more shims out.
+    // mils more shims out. The verdict: the moveable line through (40, 25.3) and (60, 25.7) against the
+    // level fixed one, 25.1 mils at the coupling centre (30) and 0.02 mils/in, as worked from the
+    // floats 25.3f and 25.7f (the offset is then exactly the float 25.099998).
     const CliRun r = calc("--json --growth --autoscale --tolerance", [](ProjectRecord& p) {
         p.growth(0, 0) = 0.5f;
         p.growth(0, 1) = 0.1f;
@@ -244,25 +247,34 @@ TEST_F(Cli, CalcJsonCarriesTextsMovesAndGraphsInOrder) {
             band +
             "}, \"graph2\": {\"x_max\": 60, \"y_range\": [-10, 10], \"plot1\": {\"x\": [0, 20, 40], \"y\": "
             "[0, 0, 0]}, \"plot2\": {\"x\": [60, 40, 20], \"y\": [-5, -5, -5]}, \"plot2_visible\": true, " +
-            band + "}}\n");
+            band +
+            "}, \"checks\": [], \"verdict\": {\"table\": \"short-coupling\", \"rpm_row\": 3600, "
+            "\"vertical\": "
+            "{\"offset\": 25.099998, \"angle\": 0.02000007629394531, \"grade\": \"out\"}, "
+            "\"horizontal\": "
+            "{\"offset\": -5, \"angle\": 0, \"grade\": \"out\"}, \"grade\": \"out\", \"reason\": null}}\n");
 }
 
 TEST_F(Cli, CalcWithoutAResultSaysWhyAndExitsOne) {
     CliRun r = calc("", [](ProjectRecord& p) { p.Station = {0, 0, 0, 1}; });
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.out, "No verdict: 2 stationary machine feet must be checked\n");
     EXPECT_EQ(r.err, "Aborting Reverse Dial calculations\nYou must check 2 stationary machine feet.\n");
     r = calc("--json --growth");
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out,
-              "{\"vertical_text\": \"\", \"horizontal_text\": \"\", \"vertical_moves\": [], "
-              "\"horizontal_moves\": [], \"aborted\": true, \"abort_message\": \"Aborting Reverse Dial "
-              "calculations\\r\\nYou must check 2 stationary machine feet.\", \"growth_written\": null, "
-              "\"graph1\": null, \"graph2\": null}\n");
+    EXPECT_EQ(
+        r.out,
+        "{\"vertical_text\": \"\", \"horizontal_text\": \"\", \"vertical_moves\": [], "
+        "\"horizontal_moves\": [], \"aborted\": true, \"abort_message\": \"Aborting Reverse Dial "
+        "calculations\\r\\nYou must check 2 stationary machine feet.\", \"growth_written\": null, "
+        "\"graph1\": null, \"graph2\": null, \"checks\": [], \"verdict\": {\"grade\": null, \"reason\": "
+        "\"No verdict: 2 stationary machine feet must be checked\"}}\n");
 
     r = calc("--method rim-face", [](ProjectRecord& p) { p.FaceDia1 = 0; });
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, "No result: the face diameter is 0\n\nNo result: the face diameter is 0\n");
+    EXPECT_EQ(r.out,
+              "No result: the face diameter is 0\n\nNo result: the face diameter is 0\n\n"
+              "No verdict: the face diameter is 0\n");
     r = calc("--method rim-face --json --autoscale");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.out.find("\"vertical_moves\": [], "), std::string::npos) << r.out;
@@ -395,6 +407,58 @@ TEST_F(Cli, AReportThatCannotBeMadeLeavesOutAsItWas) {
         EXPECT_EQ(readText(path("job.qdl")), project);
         EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 4);
     }
+}
+
+// The readings check needs no result: its findings come with the numbers their sentences show,
+// after the verdict, in the JSON and in the text.
+TEST_F(Cli, CalcReportsTheReadingsCheckAndTheVerdict) {
+    const auto badReadings = [](ProjectRecord& p) {
+        p.dial1(0, 0) = 5;
+        p.dial2(0, 2) = -44;
+        p.Sag = -2;
+        p.RPM = 0;
+    };
+    CliRun r = calc("--json", badReadings);
+    EXPECT_EQ(r.exitCode, 0);
+    const std::string notZeroed =
+        "Dial 1: the 12:00 reading is 5, not 0: set the dial to 0 at 12:00 and take the readings again.";
+    const std::string validity =
+        "Dial 2: 12:00 + 6:00 = -44 but 3:00 + 9:00 = -50 (6.0 mils apart): take the readings again.";
+    const std::string sag =
+        "The sag is -2 mils, but a sagging bracket reads low and its correction is positive: enter 2.";
+    const std::string tail =
+        ", \"checks\": [{\"kind\": \"not-zeroed\", \"dial\": 1, \"message\": \"" + notZeroed +
+        "\", \"values\": {\"reading\": 5}}, {\"kind\": \"validity\", \"dial\": 2, \"message\": \"" +
+        validity +
+        "\", \"values\": {\"sum_12_6\": -44, \"sum_3_9\": -50, \"difference\": 6, \"allowed\": 5}}, "
+        "{\"kind\": \"sag-sign\", \"dial\": null, \"message\": \"" +
+        sag +
+        "\", \"values\": {\"sag\": -2}}], \"verdict\": {\"grade\": null, \"reason\": \"No verdict: "
+        "the speed is 0\"}}\n";
+    ASSERT_GT(r.out.size(), tail.size());
+    EXPECT_EQ(r.out.substr(r.out.size() - tail.size()), tail);
+
+    r = calc("", {});
+    const std::string text =
+        "\nNo verdict: the speed is 0\n" + notZeroed + "\n" + validity + "\n" + sag + "\n";
+    ASSERT_GT(r.out.size(), text.size());
+    EXPECT_EQ(r.out.substr(r.out.size() - text.size()), text);
+
+    // The jack shaft judges the spacer's angle at each coupling: vertically the shaft lies level at
+    // -28 mils, so the spacer falls 28 mils over its 70 inches (-0.4 mils/in) and meets the moveable
+    // shaft at +0.4; horizontally the line through (100, -54) and (150, -74) has slope -0.4 and meets
+    // the moveable coupling at -42: -0.6 and -0.4 + 0.6.
+    r = calc("--json --method jack-shaft", [](ProjectRecord& p) { p.RPM = 3600; });
+    EXPECT_EQ(r.exitCode, 0);
+    const std::string spacer =
+        ", \"checks\": [], \"verdict\": {\"table\": \"spacer\", \"rpm_row\": 3600, \"vertical\": "
+        "{\"fixed_angle\": "
+        "-0.4, \"moveable_angle\": 0.4, \"grade\": \"acceptable\"}, \"horizontal\": {\"fixed_angle\": "
+        "-0.6, "
+        "\"moveable_angle\": 0.19999999999999996, \"grade\": \"out\"}, \"grade\": \"out\", \"reason\": "
+        "null}}\n";
+    ASSERT_GT(r.out.size(), spacer.size());
+    EXPECT_EQ(r.out.substr(r.out.size() - spacer.size()), spacer);
 }
 
 }  // namespace

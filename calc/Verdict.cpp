@@ -1,0 +1,357 @@
+#include "calc/Verdict.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+
+#include "calc/NumberFormat.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr double D(float v) { return v; }
+
+// The straight line through two plotted points, worked in double from the plotted floats.
+struct Line {
+    double x0 = 0, y0 = 0, slope = 0;
+    double at(double x) const { return y0 + slope * (x - x0); }
+};
+
+Line through(const PlotData& plot, int a, int b) {
+    const auto i = static_cast<std::size_t>(a), j = static_cast<std::size_t>(b);
+    Line line;
+    line.x0 = plot.x[i];
+    line.y0 = plot.y[i];
+    line.slope = (D(plot.y[j]) - plot.y[i]) / (D(plot.x[j]) - plot.x[i]);
+    return line;
+}
+
+bool hasPoints(const PlotData& plot, std::size_t n) { return plot.x.size() >= n && plot.y.size() >= n; }
+
+// A value is within a limit when it shows at or under it. Every limit is under 10, where the texts
+// show a value to three decimals: a value under the limit plus half the last shown digit reads as the
+// limit or less. Judging the bare double instead would let the Single rounding of the moves (a few
+// millionths) turn a value that is exactly at a limit into "1.000 mils is over the limit of 1.0".
+constexpr double kHalfShownDigit = 0.0005;
+
+AlignmentGrade gradeOf(double value, Limits limits) {
+    const double size = std::fabs(value);
+    if (size < limits.excellent + kHalfShownDigit) return AlignmentGrade::Excellent;
+    if (size < limits.acceptable + kHalfShownDigit) return AlignmentGrade::Acceptable;
+    return AlignmentGrade::Out;
+}
+
+constexpr JudgedValue kShortValues[] = {JudgedValue::Offset, JudgedValue::Angle};
+constexpr JudgedValue kSpacerValues[] = {JudgedValue::FixedAngle, JudgedValue::MoveableAngle};
+
+std::span<const JudgedValue> valuesOf(ToleranceTable table) {
+    if (table == ToleranceTable::Spacer) return kSpacerValues;
+    return kShortValues;
+}
+
+AlignmentVerdict noVerdict(AlignmentVerdict& verdict, std::string_view why) {
+    verdict.given = false;
+    verdict.reason = "No verdict: ";
+    verdict.reason += why;
+    return std::move(verdict);
+}
+
+// The no-result line of the calculation, said as the reason for no verdict.
+std::string_view whyNoResult(const CalcResult& result) {
+    if (result.aborted) return "2 stationary machine feet must be checked";
+    constexpr std::string_view prefix = "No result: ";
+    const std::string_view text = result.verticalText;
+    if (text.substr(0, prefix.size()) == prefix && text.size() > prefix.size())
+        return text.substr(prefix.size());
+    return "the calculation has no result";
+}
+
+// Reverse dial: each machine's line through its two feet; the misalignment is the moveable line
+// less the fixed one, judged at the coupling centre midway between the indicator planes.
+std::string_view judgeReverseDial(const ProjectRecord& r, const CalcResult& result, AlignmentVerdict& v) {
+    const int m = kMethodReverseDial;
+    const float p1 = static_cast<float>(D(r.length(m, 0)) + r.length(m, 1));
+    const float p2 = static_cast<float>(D(p1) + r.length(m, 2));
+    // Both indicator planes at one place measure no angle: the calculation takes the shaft as level,
+    // which is an assumption, not a measurement.
+    if (p1 == p2) return "distance C is 0";
+    for (const GraphResult* g : {&result.graph1, &result.graph2}) {
+        if (!g->plot2 || !hasPoints(g->plot1, 2) || !hasPoints(*g->plot2, 2))
+            return "the calculation has no result";
+        // Two feet of one machine at one place leave that machine's line undefined.
+        if (g->plot1.x[0] == g->plot1.x[1]) return "distance A is 0";
+        if (g->plot2->x[0] == g->plot2->x[1]) return "distance E is 0";
+    }
+    const double centre = D(r.length(m, 0)) + r.length(m, 1) + D(r.length(m, 2)) / 2.0;
+    PlaneVerdict* planes[] = {&v.vertical, &v.horizontal};
+    const GraphResult* graphs[] = {&result.graph1, &result.graph2};
+    for (int i = 0; i < 2; ++i) {
+        const Line fixed = through(graphs[i]->plot1, 0, 1);
+        const Line moveable = through(*graphs[i]->plot2, 0, 1);
+        planes[i]->offset = moveable.at(centre) - fixed.at(centre);
+        planes[i]->angle = moveable.slope - fixed.slope;
+    }
+    return {};
+}
+
+// Rim and face: the fixed shaft is the graph's axis; the moveable shaft's line through its feet,
+// carried back to the coupling plane at x = 0.
+std::string_view judgeRimFace(const CalcResult& result, AlignmentVerdict& v) {
+    PlaneVerdict* planes[] = {&v.vertical, &v.horizontal};
+    const GraphResult* graphs[] = {&result.graph1, &result.graph2};
+    for (int i = 0; i < 2; ++i) {
+        if (!hasPoints(graphs[i]->plot1, 3)) return "the calculation has no result";
+        const Line shaft = through(graphs[i]->plot1, 1, 2);
+        planes[i]->offset = shaft.at(0.0);
+        planes[i]->angle = shaft.slope;
+    }
+    return {};
+}
+
+// Jack shaft: the spacer runs from the fixed coupling (x = 0, on the fixed shaft's axis) to the
+// moveable coupling at x = A, where the moveable shaft's line is. Each coupling flexes by the angle
+// between the spacer and the shaft it joins.
+std::string_view judgeJackShaft(const ProjectRecord& r, const CalcResult& result, AlignmentVerdict& v) {
+    const double a = r.length(kMethodJackShaft, 0);
+    if (a == 0) return "distance A is 0";
+    PlaneVerdict* planes[] = {&v.vertical, &v.horizontal};
+    const GraphResult* graphs[] = {&result.graph1, &result.graph2};
+    for (int i = 0; i < 2; ++i) {
+        if (!hasPoints(graphs[i]->plot1, 3)) return "the calculation has no result";
+        const Line shaft = through(graphs[i]->plot1, 1, 2);
+        const double spacer = shaft.at(a) / a;
+        planes[i]->fixedAngle = spacer;
+        planes[i]->moveableAngle = shaft.slope - spacer;
+    }
+    return {};
+}
+
+std::string_view speedProblem(float rpm) {
+    if (!std::isfinite(rpm)) return "the speed is not a finite number";
+    if (rpm == 0) return "the speed is 0";
+    if (rpm < 0) return "the speed is below 0";
+    return {};
+}
+
+// A speed as typed: whole numbers without a point, fractions to two places, a wild value in powers
+// of ten.
+std::string speedText(double value) {
+    if (std::fabs(value) >= 1e6) return formatPattern(value, "0.0##E+00");
+    std::string text = formatPattern(value, "#####0.##");
+    if (!text.empty() && text.back() == '.') text.pop_back();
+    return text;
+}
+
+std::string limitText(double limit) { return formatPattern(limit, "0.0"); }
+
+std::string_view unitOf(JudgedValue value) { return value == JudgedValue::Offset ? " mils" : " mils/in"; }
+
+std::string_view tableName(ToleranceTable table) {
+    return table == ToleranceTable::Spacer ? "spacer coupling" : "short coupling";
+}
+
+// "vertical offset", "horizontal angle at the moveable coupling", ...
+std::string valueName(Plane plane, JudgedValue value) {
+    std::string name = plane == Plane::Vertical ? "vertical " : "horizontal ";
+    switch (value) {
+        case JudgedValue::Offset:
+            name += "offset";
+            break;
+        case JudgedValue::Angle:
+            name += "angle";
+            break;
+        case JudgedValue::FixedAngle:
+            name += "angle at the fixed coupling";
+            break;
+        case JudgedValue::MoveableAngle:
+            name += "angle at the moveable coupling";
+            break;
+    }
+    return name;
+}
+
+}  // namespace
+
+const ToleranceRow& toleranceRowFor(float rpm) {
+    for (const ToleranceRow& row : kToleranceRows)
+        if (static_cast<double>(row.rpm) >= rpm) return row;
+    return kToleranceRows.back();
+}
+
+Limits limitsFor(const ToleranceRow& row, JudgedValue value) {
+    switch (value) {
+        case JudgedValue::Offset:
+            return {row.offsetExcellent, row.offsetAcceptable};
+        case JudgedValue::Angle:
+            return {row.angleExcellent, row.angleAcceptable};
+        default:
+            return {row.spacerExcellent, row.spacerAcceptable};
+    }
+}
+
+double PlaneVerdict::value(JudgedValue v) const {
+    switch (v) {
+        case JudgedValue::Offset:
+            return offset;
+        case JudgedValue::Angle:
+            return angle;
+        case JudgedValue::FixedAngle:
+            return fixedAngle;
+        default:
+            return moveableAngle;
+    }
+}
+
+AlignmentVerdict judgeAlignment(const ProjectRecord& record, const CalcOptions& options,
+                                const CalcResult& result) {
+    AlignmentVerdict v;
+    v.rpm = record.RPM;
+    if (!result.ran) return noVerdict(v, "no method is selected");
+    if (result.aborted || !result.hasResult) return noVerdict(v, whyNoResult(result));
+
+    // Without a rotation or a bracket side the calculation reads no dial at all: its zero moves are
+    // not a measurement to judge.
+    std::string_view problem;
+    switch (options.method) {
+        case kMethodReverseDial:
+            if (options.rotation != 0 && options.rotation != 1) return noVerdict(v, "no rotation is chosen");
+            v.table = ToleranceTable::ShortCoupling;
+            problem = judgeReverseDial(record, result, v);
+            break;
+        case kMethodRimFace:
+            if (options.bracketSide != 0 && options.bracketSide != 1)
+                return noVerdict(v, "no bracket side is chosen");
+            v.table = ToleranceTable::ShortCoupling;
+            problem = judgeRimFace(result, v);
+            break;
+        default:
+            v.table = ToleranceTable::Spacer;
+            problem = judgeJackShaft(record, result, v);
+            break;
+    }
+    if (!problem.empty()) return noVerdict(v, problem);
+    if (const std::string_view speed = speedProblem(record.RPM); !speed.empty()) return noVerdict(v, speed);
+
+    v.row = toleranceRowFor(record.RPM);
+    const auto values = valuesOf(v.table);
+    for (PlaneVerdict* p : {&v.vertical, &v.horizontal}) {
+        for (const JudgedValue jv : values) {
+            if (!std::isfinite(p->value(jv))) return noVerdict(v, "the numbers are too large to judge");
+        }
+        // A graph that shows exactly 0 shows no sign either.
+        p->offset += 0.0, p->angle += 0.0, p->fixedAngle += 0.0, p->moveableAngle += 0.0;
+        p->grade = AlignmentGrade::Excellent;
+        for (const JudgedValue jv : values)
+            p->grade = std::max(p->grade, gradeOf(p->value(jv), limitsFor(v.row, jv)));
+    }
+    v.grade = std::max(v.vertical.grade, v.horizontal.grade);
+
+    // The value that earns the grade and lies nearest its limit (or furthest over it) decides.
+    double worst = -1;
+    for (const Plane plane : {Plane::Vertical, Plane::Horizontal}) {
+        for (const JudgedValue jv : values) {
+            const Limits limits = limitsFor(v.row, jv);
+            const double value = v.plane(plane).value(jv);
+            if (gradeOf(value, limits) != v.grade) continue;
+            const double limit = v.grade == AlignmentGrade::Excellent ? limits.excellent : limits.acceptable;
+            const double share = std::fabs(value) / limit;
+            if (share > worst) {
+                worst = share;
+                v.decidingPlane = plane;
+                v.decidingValue = jv;
+            }
+        }
+    }
+    v.given = true;
+    return v;
+}
+
+std::string_view gradeName(AlignmentGrade grade) {
+    switch (grade) {
+        case AlignmentGrade::Excellent:
+            return "Excellent";
+        case AlignmentGrade::Acceptable:
+            return "Acceptable";
+        default:
+            return "Out of tolerance";
+    }
+}
+
+std::string verdictStatusLine(const AlignmentVerdict& v) {
+    if (!v.given) return v.reason;
+    std::string text = "Alignment: ";
+    text += gradeName(v.grade);
+    text += " at ";
+    text += std::to_string(v.row.rpm);
+    text += " rpm (";
+    text += tableName(v.table);
+    text += ')';
+    return text;
+}
+
+std::string verdictToolTip(const AlignmentVerdict& v) {
+    if (!v.given) return v.reason;
+    const JudgedValue jv = v.decidingValue;
+    const Limits limits = limitsFor(v.row, jv);
+    const std::string_view unit = unitOf(jv);
+    std::string text = valueName(v.decidingPlane, jv);
+    text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    text += ' ';
+    text += formatValue(v.plane(v.decidingPlane).value(jv));
+    text += unit;
+    switch (v.grade) {
+        case AlignmentGrade::Excellent:
+            text += " is within the excellent limit of ";
+            text += limitText(limits.excellent);
+            text += unit;
+            break;
+        case AlignmentGrade::Acceptable:
+            text += " is within the acceptable limit of ";
+            text += limitText(limits.acceptable);
+            text += unit;
+            text += " (excellent: ";
+            text += limitText(limits.excellent);
+            text += unit;
+            text += ')';
+            break;
+        case AlignmentGrade::Out:
+            text += " is over the acceptable limit of ";
+            text += limitText(limits.acceptable);
+            text += unit;
+            break;
+    }
+    return text;
+}
+
+std::vector<std::string> verdictToleranceLines(const AlignmentVerdict& v) {
+    if (!v.given) return {v.reason};
+    std::vector<std::string> lines;
+    lines.reserve(4);
+    lines.push_back("Row used: " + std::to_string(v.row.rpm) + " rpm, " + std::string(tableName(v.table)) +
+                    " (speed " + speedText(v.rpm) + " rpm)");
+    for (const Plane plane : {Plane::Vertical, Plane::Horizontal}) {
+        const PlaneVerdict& p = v.plane(plane);
+        std::string line = plane == Plane::Vertical ? "Vertical: " : "Horizontal: ";
+        const auto limitsPart = [&](JudgedValue jv) {
+            const Limits limits = limitsFor(v.row, jv);
+            return " (excellent " + limitText(limits.excellent) + ", acceptable " +
+                   limitText(limits.acceptable) + ")";
+        };
+        if (v.table == ToleranceTable::ShortCoupling) {
+            line += "offset " + formatValue(p.offset) + " mils" + limitsPart(JudgedValue::Offset);
+            line += ", angle " + formatValue(p.angle) + " mils/in" + limitsPart(JudgedValue::Angle);
+        } else {
+            line += "fixed coupling " + formatValue(p.fixedAngle) + " mils/in, moveable coupling " +
+                    formatValue(p.moveableAngle) + " mils/in" + limitsPart(JudgedValue::FixedAngle);
+        }
+        line += ": ";
+        line += gradeName(p.grade);
+        lines.push_back(std::move(line));
+    }
+    lines.push_back("Verdict: " + std::string(gradeName(v.grade)) + ", decided by the " +
+                    valueName(v.decidingPlane, v.decidingValue));
+    return lines;
+}
+
+}  // namespace corvane
