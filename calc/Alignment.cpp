@@ -1,6 +1,10 @@
 #include "calc/Alignment.h"
 
-#include "calc/ResultParts.h"
+#include "calc/JackShaft.h"
+#include "calc/ReverseDial.h"
+#include "calc/RimFace.h"
+#include "calc/Scale.h"
+#include "calc/Tolerance.h"
 
 namespace corvane {
 
@@ -13,8 +17,29 @@ CalcResult calcAlignment(const ProjectRecord& record, const CalcOptions& options
         case kMethodJackShaft:
             return detail::calcJackShaft(record, options);
         default:
-            return CalcResult{};  // ran stays false: nothing on screen changes
+            return CalcResult{};  // NotRun: nothing on screen changes
     }
+}
+
+CalcOptions calcOptionsFor(const ViewOptions& view, float tolerance, YRange graph1Y, YRange graph2Y) {
+    CalcOptions options;
+    options.method = view.method;
+    options.rotation = view.rotation;
+    options.bracketSide = view.bracketSide;
+    options.growthOn = view.growthOn;
+    options.autoScale = view.autoScale;
+    options.toleranceOn = view.toleranceOn;
+    options.tolerance = tolerance;
+    options.graph1Y = graph1Y;
+    options.graph2Y = graph2Y;
+    return options;
+}
+
+CalcOptions openingOptions(const ProjectRecord& record, const ViewOptions& view) {
+    const float tolerance = calcTolerance(toleranceSpan(record, view.method), record.RPM);
+    const DialScale dial1 = knobScale(record, view.method, 1), dial2 = knobScale(record, view.method, 2);
+    return calcOptionsFor(view, tolerance, YRange{dial1.minimum, dial1.maximum},
+                          YRange{dial2.minimum, dial2.maximum});
 }
 
 }  // namespace corvane

@@ -1,4 +1,7 @@
-#include "calc/ResultParts.h"
+#include "calc/JackShaft.h"
+
+#include "calc/NoResult.h"
+#include "calc/TwoFootMethod.h"
 
 namespace corvane::detail {
 
@@ -7,7 +10,6 @@ namespace corvane::detail {
 CalcResult calcJackShaft(const ProjectRecord& r, const CalcOptions& options) {
     const int m = kMethodJackShaft;
     CalcResult result;
-    result.ran = true;
 
     const float a = r.length(m, 0);
     const float b = r.length(m, 1);

@@ -263,25 +263,11 @@ std::string applyPattern(Decimal d, const Pattern& p) {
     return body;
 }
 
-// The magnitude decides the decimals: more of them for small values, fewer for large ones, so a
-// result line always shows about four significant digits. The pattern is chosen from the value
-// before rounding, and every bound is a power of ten, so the choice is made on the exponent of
-// the leading digit.
-const Pattern& patternForMagnitude(const Decimal& d) {
-    // Parsed once: every result line of every calculation passes through here.
-    static const std::array<Pattern, 9> patterns = {
-        parsePattern("0.00"),    parsePattern("0.00  "),    parsePattern("0.000"),
-        parsePattern("##0.000"), parsePattern("###0.00"),   parsePattern("#####0.0"),
-        parsePattern("#####0."), parsePattern("#######0."), parsePattern("#0.000E+00")};
-    if (d.isZero()) return patterns[0];
-    if (d.lead < -5) return patterns[1];
-    if (d.lead < 0) return patterns[2];
-    if (d.lead < 1) return patterns[3];
-    if (d.lead < 2) return patterns[4];
-    if (d.lead < 3) return patterns[5];
-    if (d.lead < 4) return patterns[6];
-    if (d.lead < 5) return patterns[7];
-    return patterns[8];
+// From 100000 on a value is written in scientific notation. Parsed once: large values can reach
+// every result line of a calculation.
+const Pattern& scientificPattern() {
+    static const Pattern pattern = parsePattern("#0.000E+00");
+    return pattern;
 }
 
 // The fixed-point patterns of the magnitude table all read "integer digits, point, n decimals":
@@ -303,6 +289,10 @@ std::string fixedDecimals(Decimal d, int decimals, std::string_view suffix) {
     return std::string(out, static_cast<std::size_t>(n));
 }
 
+// The magnitude decides the decimals: more of them for small values, fewer for large ones, so a
+// result line always shows about four significant digits. The pattern is chosen from the value
+// before rounding, and every bound is a power of ten, so the choice is made on the exponent of
+// the leading digit.
 std::string formatByMagnitude(double value, int significantDigits) {
     if (!std::isfinite(value)) return nonFiniteText(value);
     const Decimal d = toDecimal(value, significantDigits);
@@ -312,7 +302,7 @@ std::string formatByMagnitude(double value, int significantDigits) {
     if (d.lead < 2) return fixedDecimals(d, 2, "");
     if (d.lead < 3) return fixedDecimals(d, 1, "");
     if (d.lead < 5) return fixedDecimals(d, 0, "");
-    return applyPattern(d, patternForMagnitude(d));
+    return applyPattern(d, scientificPattern());
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
@@ -449,6 +439,37 @@ std::string formatDateTime(double oleDate) {
     std::snprintf(buffer.data(), buffer.size(), "%02d-%s-%04d %02d:%02d:%02d", t.day,
                   kMonths[static_cast<std::size_t>(t.month - 1)], t.year, t.hour, t.minute, t.second);
     return buffer.data();
+}
+
+std::string formatScaleMark(double value) {
+    if (!std::isfinite(value)) return nonFiniteText(value);
+    const Decimal d = toDecimal(value, 6);
+    if (d.isZero()) return "0";
+    std::string out = d.negative ? "-" : "";
+    // d.lead is the power of ten of the first digit.
+    if (d.lead >= 6 || d.lead < -4) {
+        out += d.digits[0];
+        if (d.digits.size() > 1) out += "." + d.digits.substr(1);
+        const int e = d.lead;
+        out += e < 0 ? "e-" : "e+";
+        const int a = e < 0 ? -e : e;
+        if (a < 10) out += '0';
+        out += std::to_string(a);
+        return out;
+    }
+    if (d.lead < 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-d.lead - 1), '0');
+        out += d.digits;
+        return out;
+    }
+    for (int power = d.lead; power >= 0; --power) out += d.digitAt(power);
+    const int decimals = static_cast<int>(d.digits.size()) - d.lead - 1;
+    if (decimals > 0) {
+        out += '.';
+        for (int k = 1; k <= decimals; ++k) out += d.digitAt(-k);
+    }
+    return out;
 }
 
 }  // namespace corvane

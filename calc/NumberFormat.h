@@ -45,6 +45,11 @@ inline std::string formatPattern(int value, std::string_view pattern) {
 // Dial readings and Sag as whole numbers: the pattern "#####0".
 inline std::string formatWhole(float value) { return formatPattern(value, "#####0"); }
 
+// The label of a scale mark (a knob's or a thermometer's ends and ticks): at most six significant
+// digits, no trailing zeros, and a power of ten from a million on or below 0.0001: "100", "-0.5",
+// "1e+06", "2.5e-05".
+std::string formatScaleMark(double value);
+
 // "dd-mmm-yyyy hh:mm:ss" of an OLE date, English month names, rounded to the nearest second.
 std::string formatDateTime(double oleDate);
 

@@ -1,7 +1,12 @@
+#include "calc/ReverseDial.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "calc/ResultParts.h"
+#include "calc/FloatValues.h"
+#include "calc/NoResult.h"
+#include "calc/ResultText.h"
+#include "calc/Scale.h"
 
 // The reverse dial method keeps every named quantity (offsets, slopes, intercepts, positions, moves)
 // in a float, as the readings and lengths it starts from are floats. Each expression is worked out in
@@ -11,53 +16,51 @@
 
 namespace corvane {
 
-namespace {
-constexpr double D(float v) { return v; }
-constexpr float F(double v) { return static_cast<float>(v); }
-}  // namespace
+using detail::narrow;
+using detail::widen;
 
 DialOffsets calcDialOffsets(const ProjectRecord& r, int rotation) {
     const int m = kMethodReverseDial;
     const float a = r.length(m, 0), b = r.length(m, 1), c = r.length(m, 2), d = r.length(m, 3),
                 e = r.length(m, 4);
     const float sag = r.Sag;
-    const float p1 = F(D(a) + b);  // indicator plane 1
-    const float p2 = F(D(p1) + c);  // indicator plane 2
+    const float p1 = narrow(widen(a) + b);   // indicator plane 1
+    const float p2 = narrow(widen(p1) + c);  // indicator plane 2
 
     float sV = 0, sH = 0, iV = 0, iH = 0;
     if (rotation == 0 || rotation == 1) {
         float v1, v2, h1, h2;
         if (rotation == 0) {
             // Full rotation: zeroed at 12:00; the sag pulls both bottom readings the same way.
-            v1 = F((D(sag) + r.dial1(m, 2)) / 2.0);
-            v2 = F(-(D(sag) + r.dial2(m, 2)) / 2.0);
-            h1 = F((D(r.dial1(m, 1)) - r.dial1(m, 3)) / 2.0);
-            h2 = F(-(D(r.dial2(m, 1)) - r.dial2(m, 3)) / 2.0);
+            v1 = narrow((widen(sag) + r.dial1(m, 2)) / 2.0);
+            v2 = narrow(-(widen(sag) + r.dial2(m, 2)) / 2.0);
+            h1 = narrow((widen(r.dial1(m, 1)) - r.dial1(m, 3)) / 2.0);
+            h2 = narrow(-(widen(r.dial2(m, 1)) - r.dial2(m, 3)) / 2.0);
         } else {
             // Half rotation: zeroed at 9:00, read at 12:00 and 3:00.
-            v1 = F(D(r.dial1(m, 1)) / 2.0 - r.dial1(m, 0) + D(sag) / 2.0);
-            v2 = F(-(D(r.dial2(m, 1)) / 2.0 - r.dial2(m, 0) + D(sag) / 2.0));
-            h1 = F(D(r.dial1(m, 1)) / 2.0);
-            h2 = F(-D(r.dial2(m, 1)) / 2.0);
+            v1 = narrow(widen(r.dial1(m, 1)) / 2.0 - r.dial1(m, 0) + widen(sag) / 2.0);
+            v2 = narrow(-(widen(r.dial2(m, 1)) / 2.0 - r.dial2(m, 0) + widen(sag) / 2.0));
+            h1 = narrow(widen(r.dial1(m, 1)) / 2.0);
+            h2 = narrow(-widen(r.dial2(m, 1)) / 2.0);
         }
         // Both planes at one position give no angle: the shaft is taken as level at plane 1.
-        const double planeGap = D(p2) - p1;
+        const double planeGap = widen(p2) - p1;
         if (planeGap != 0) {
-            sV = F((D(v2) - v1) / planeGap);
-            sH = F((D(h2) - h1) / planeGap);
+            sV = narrow((widen(v2) - v1) / planeGap);
+            sH = narrow((widen(h2) - h1) / planeGap);
         }
-        iV = F(D(v1) - D(sV) * p1);
-        iH = F(D(h1) - D(sH) * p1);
+        iV = narrow(widen(v1) - widen(sV) * p1);
+        iH = narrow(widen(h1) - widen(sH) * p1);
     }
 
     // A move is the negative of the shaft's offset at the foot.
-    const float l = F(D(a) + b + c + d);
-    const double le = D(l) + e;
+    const float l = narrow(widen(a) + b + c + d);
+    const double le = widen(l) + e;
     DialOffsets out;
-    out.horizMove[2] = F(-(D(sH) * l + iH));
-    out.horizMove[3] = F(-(D(sH) * le + iH));
-    out.vertMove[2] = F(-(D(sV) * l + iV));
-    out.vertMove[3] = F(-(D(sV) * le + iV));
+    out.horizMove[2] = narrow(-(widen(sH) * l + iH));
+    out.horizMove[3] = narrow(-(widen(sH) * le + iH));
+    out.vertMove[2] = narrow(-(widen(sV) * l + iV));
+    out.vertMove[3] = narrow(-(widen(sV) * le + iV));
     return out;
 }
 
@@ -66,24 +69,24 @@ namespace {
 
 struct Line {
     float k = 0, c = 0;
-    double at(float x) const { return D(k) * x + c; }
+    double at(float x) const { return widen(k) * x + c; }
 };
 
 // The line through elements a and b. Two points at one position give no slope; the line is then
 // level at the first point, as the dial offsets treat two indicator planes at one position.
 Line lineThrough(const float* y, const float* x, int a, int b) {
     Line line;
-    const double dx = D(x[b]) - x[a];
-    if (dx != 0) line.k = F((D(y[b]) - y[a]) / dx);
-    line.c = F(D(y[a]) - D(line.k) * x[a]);
+    const double dx = widen(x[b]) - x[a];
+    if (dx != 0) line.k = narrow((widen(y[b]) - y[a]) / dx);
+    line.c = narrow(widen(y[a]) - widen(line.k) * x[a]);
     return line;
 }
 
 // Three points of one machine's line: its two feet, extended to the nearest foot of the other machine.
 PlotData machineLine(float x0, float x1, float x2, float y0, float y1) {
-    const double dx = D(x1) - x0;
-    const double slope = dx != 0 ? (D(y1) - y0) / dx : 0.0;
-    const float y2 = F(slope * (D(x2) - x0) + y0);
+    const double dx = widen(x1) - x0;
+    const double slope = dx != 0 ? (widen(y1) - y0) / dx : 0.0;
+    const float y2 = narrow(slope * (widen(x2) - x0) + y0);
     return PlotData{{x0, x1, x2}, {plain(y0), plain(y1), plain(y2)}};
 }
 
@@ -103,7 +106,6 @@ void appendFootLine(std::string& text, int foot, float move, std::string_view at
 CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
     const int m = kMethodReverseDial;
     CalcResult result;
-    result.ran = true;
 
     const DialOffsets offsets = calcDialOffsets(r, options.rotation);
 
@@ -114,9 +116,8 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
     for (int j = s1 + 1; s1 >= 0 && j < 4 && s2 < 0; ++j)
         if (r.Station[j] != 0) s2 = j;
     if (s1 < 0 || s2 < 0) {
-        result.aborted = true;
+        result.status = CalcStatus::Aborted;
         result.abortMessage = kAbortMessage;
-        result.hasResult = false;
         return result;
     }
 
@@ -126,8 +127,8 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
     float pos[6];
     pos[0] = 0;
     pos[1] = r.length(m, 0);
-    pos[2] = F(D(r.length(m, 0)) + r.length(m, 1) + r.length(m, 2) + r.length(m, 3));
-    pos[3] = F(D(pos[2]) + r.length(m, 4));
+    pos[2] = narrow(widen(r.length(m, 0)) + r.length(m, 1) + r.length(m, 2) + r.length(m, 3));
+    pos[3] = narrow(widen(pos[2]) + r.length(m, 4));
     pos[4] = pos[s1];
     pos[5] = pos[s2];
     result.graph1.xMax = pos[3];
@@ -164,29 +165,29 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
         const Line& ownV = fixedMachine ? fixedV : movingV;
         const Line& ownH = fixedMachine ? fixedH : movingH;
         const Line& ownG = fixedMachine ? fixedG : movingG;
-        const float vm = F(ownV.at(x) - statV.at(x));
-        const float hm = F(-(ownH.at(x) - statH.at(x)));
-        const float gm = F(ownG.at(x) - statG.at(x));
-        vert[i] = plain(F(D(vm) - gm));
+        const float vm = narrow(ownV.at(x) - statV.at(x));
+        const float hm = narrow(-(ownH.at(x) - statH.at(x)));
+        const float gm = narrow(ownG.at(x) - statG.at(x));
+        vert[i] = plain(narrow(widen(vm) - gm));
         horiz[i] = plain(hm);
     }
 
-    result.graph1.plot1 = machineLine(pos[0], pos[1], pos[2], -vert[0], -vert[1]);
-    result.graph1.plot2 = machineLine(pos[3], pos[2], pos[1], -vert[3], -vert[2]);
-    result.graph2.plot1 = machineLine(pos[0], pos[1], pos[2], horiz[0], horiz[1]);
-    result.graph2.plot2 = machineLine(pos[3], pos[2], pos[1], horiz[3], horiz[2]);
+    result.graph1.fixedMachine = machineLine(pos[0], pos[1], pos[2], -vert[0], -vert[1]);
+    result.graph1.moveableMachine = machineLine(pos[3], pos[2], pos[1], -vert[3], -vert[2]);
+    result.graph2.fixedMachine = machineLine(pos[0], pos[1], pos[2], horiz[0], horiz[1]);
+    result.graph2.moveableMachine = machineLine(pos[3], pos[2], pos[1], horiz[3], horiz[2]);
 
     const bool finite = std::all_of(vert, vert + 4, [](float x) { return std::isfinite(x); }) &&
                         std::all_of(horiz, horiz + 4, [](float x) { return std::isfinite(x); }) &&
                         std::all_of(pos, pos + 4, [](float x) { return std::isfinite(x); }) &&
-                        plotFinite(result.graph1.plot1) && plotFinite(*result.graph1.plot2) &&
-                        plotFinite(result.graph2.plot1) && plotFinite(*result.graph2.plot2);
+                        plotFinite(*result.graph1.fixedMachine) &&
+                        plotFinite(*result.graph1.moveableMachine) &&
+                        plotFinite(*result.graph2.fixedMachine) && plotFinite(*result.graph2.moveableMachine);
     if (!finite) return noResult(result, r, options, kTooLarge);
 
+    result.status = CalcStatus::Result;
     result.verticalMoves.assign(vert, vert + 4);
     result.horizontalMoves.assign(horiz, horiz + 4);
-    result.graph1.plot2Visible = true;
-    result.graph2.plot2Visible = true;
     if (options.autoScale) {
         float maxV = 0, maxH = 0;
         for (int i = 0; i < 4; ++i) {

@@ -1,4 +1,7 @@
-#include "calc/ResultParts.h"
+#include "calc/RimFace.h"
+
+#include "calc/NoResult.h"
+#include "calc/TwoFootMethod.h"
 
 namespace corvane::detail {
 
@@ -8,7 +11,6 @@ namespace corvane::detail {
 CalcResult calcRimFace(const ProjectRecord& r, const CalcOptions& options) {
     const int m = kMethodRimFace;
     CalcResult result;
-    result.ran = true;
 
     const float a = r.length(m, 0);
     const float b = r.length(m, 1);

@@ -1,7 +1,8 @@
+#include "calc/Scale.h"
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
-
-#include "calc/Alignment.h"
 
 namespace corvane {
 
@@ -48,6 +49,35 @@ YRange zoomRange(YRange range, bool widen) {
     if (!std::isfinite(d) || !std::isfinite(next.max) || !std::isfinite(next.min) || (widen && !fits))
         return range;
     return next;
+}
+
+std::optional<YRange> autoRange(float largest) {
+    const float top = niceScaleMax(largest);
+    // Moves near the top of the float range step past it on the 1-2-5 scale: an axis cannot show
+    // an infinite range, so the graph keeps the one it has.
+    if (!std::isfinite(top)) return std::nullopt;
+    return YRange{-static_cast<double>(top), static_cast<double>(top)};
+}
+
+DialScale knobScale(const ProjectRecord& record, int method, int dial) {
+    float largest = 0;
+    for (int p = 0; p < kPositionCount; ++p) {
+        const float reading = dial == 2 ? record.dial2(method, p) : record.dial1(method, p);
+        if (std::fabs(reading) > largest) largest = std::fabs(reading);
+    }
+    const double top = niceScaleMax(largest);
+    return DialScale{-top, top, 0.005 * (2 * top)};
+}
+
+DialScale thermometerScale(float hotTemp, float coldTemp) {
+    // The 1-2-5 steps are of magnitudes: below zero the step at or above a temperature is the
+    // smaller magnitude, so that a frosty ambient (-20 and -40) still lies on the scale.
+    const float high = std::max(hotTemp, coldTemp), low = std::min(hotTemp, coldTemp);
+    double top = high >= 0 ? niceScaleMax(high) : -niceScaleMin(-high);
+    const double bottom = low >= 0 ? niceScaleMin(low) : -niceScaleMax(-low);
+    // Equal temperatures on a 1-2-5 mark would give a scale of no height.
+    if (!(top > bottom)) top = bottom + 1;
+    return DialScale{bottom, top, (top - bottom) * 0.005};
 }
 
 }  // namespace corvane

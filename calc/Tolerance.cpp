@@ -1,4 +1,4 @@
-#include "calc/Alignment.h"
+#include "calc/Tolerance.h"
 
 namespace corvane {
 
@@ -41,19 +41,6 @@ PlotData toleranceBand(const ProjectRecord& record, int method, float tolerance)
     const float t = tolerance;
     const float below = 0.0f - t;  // a tolerance of 0 draws at +0, not -0
     return PlotData{{x1, x2, x2, x1, x1}, {t, t, below, below, t}};
-}
-
-float growthCoefficient(int material) {
-    // Steel, aluminium, cast iron, concrete: mils of rise per inch of height per degree F.
-    static constexpr float kCoefficient[] = {0.0065f, 0.0131f, 0.0067f, 0.006f};
-    return material >= 0 && material < 4 ? kCoefficient[material] : 0.0f;
-}
-
-float footGrowth(float hotTemp, float coldTemp, float footHeight, int material) {
-    float growth =
-        static_cast<float>((static_cast<double>(hotTemp) - static_cast<double>(coldTemp)) * footHeight);
-    if (material >= 0 && material < 4) growth = growth * growthCoefficient(material);
-    return growth;
 }
 
 }  // namespace corvane

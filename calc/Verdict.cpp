@@ -4,13 +4,14 @@
 #include <cmath>
 #include <span>
 
+#include "calc/FloatValues.h"
 #include "calc/NumberFormat.h"
 
 namespace corvane {
 
-namespace {
+using detail::widen;
 
-constexpr double D(float v) { return v; }
+namespace {
 
 // The straight line through two plotted points, worked in double from the plotted floats.
 struct Line {
@@ -23,7 +24,7 @@ Line through(const PlotData& plot, int a, int b) {
     Line line;
     line.x0 = plot.x[i];
     line.y0 = plot.y[i];
-    line.slope = (D(plot.y[j]) - plot.y[i]) / (D(plot.x[j]) - plot.x[i]);
+    line.slope = (widen(plot.y[j]) - plot.y[i]) / (widen(plot.x[j]) - plot.x[i]);
     return line;
 }
 
@@ -59,7 +60,7 @@ AlignmentVerdict noVerdict(AlignmentVerdict& verdict, std::string_view why) {
 
 // The no-result line of the calculation, said as the reason for no verdict.
 std::string_view whyNoResult(const CalcResult& result) {
-    if (result.aborted) return "2 stationary machine feet must be checked";
+    if (result.status == CalcStatus::Aborted) return "2 stationary machine feet must be checked";
     constexpr std::string_view prefix = "No result: ";
     const std::string_view text = result.verticalText;
     if (text.substr(0, prefix.size()) == prefix && text.size() > prefix.size())
@@ -71,24 +72,25 @@ std::string_view whyNoResult(const CalcResult& result) {
 // less the fixed one, judged at the coupling centre midway between the indicator planes.
 std::string_view judgeReverseDial(const ProjectRecord& r, const CalcResult& result, AlignmentVerdict& v) {
     const int m = kMethodReverseDial;
-    const float p1 = static_cast<float>(D(r.length(m, 0)) + r.length(m, 1));
-    const float p2 = static_cast<float>(D(p1) + r.length(m, 2));
+    const float p1 = static_cast<float>(widen(r.length(m, 0)) + r.length(m, 1));
+    const float p2 = static_cast<float>(widen(p1) + r.length(m, 2));
     // Both indicator planes at one place measure no angle: the calculation takes the shaft as level,
     // which is an assumption, not a measurement.
     if (p1 == p2) return "distance C is 0";
     for (const GraphResult* g : {&result.graph1, &result.graph2}) {
-        if (!g->plot2 || !hasPoints(g->plot1, 2) || !hasPoints(*g->plot2, 2))
+        if (!g->fixedMachine || !g->moveableMachine || !hasPoints(*g->fixedMachine, 2) ||
+            !hasPoints(*g->moveableMachine, 2))
             return "the calculation has no result";
         // Two feet of one machine at one place leave that machine's line undefined.
-        if (g->plot1.x[0] == g->plot1.x[1]) return "distance A is 0";
-        if (g->plot2->x[0] == g->plot2->x[1]) return "distance E is 0";
+        if (g->fixedMachine->x[0] == g->fixedMachine->x[1]) return "distance A is 0";
+        if (g->moveableMachine->x[0] == g->moveableMachine->x[1]) return "distance E is 0";
     }
-    const double centre = D(r.length(m, 0)) + r.length(m, 1) + D(r.length(m, 2)) / 2.0;
+    const double centre = widen(r.length(m, 0)) + r.length(m, 1) + widen(r.length(m, 2)) / 2.0;
     PlaneVerdict* planes[] = {&v.vertical, &v.horizontal};
     const GraphResult* graphs[] = {&result.graph1, &result.graph2};
     for (int i = 0; i < 2; ++i) {
-        const Line fixed = through(graphs[i]->plot1, 0, 1);
-        const Line moveable = through(*graphs[i]->plot2, 0, 1);
+        const Line fixed = through(*graphs[i]->fixedMachine, 0, 1);
+        const Line moveable = through(*graphs[i]->moveableMachine, 0, 1);
         planes[i]->offset = moveable.at(centre) - fixed.at(centre);
         planes[i]->angle = moveable.slope - fixed.slope;
     }
@@ -101,8 +103,9 @@ std::string_view judgeRimFace(const CalcResult& result, AlignmentVerdict& v) {
     PlaneVerdict* planes[] = {&v.vertical, &v.horizontal};
     const GraphResult* graphs[] = {&result.graph1, &result.graph2};
     for (int i = 0; i < 2; ++i) {
-        if (!hasPoints(graphs[i]->plot1, 3)) return "the calculation has no result";
-        const Line shaft = through(graphs[i]->plot1, 1, 2);
+        if (!graphs[i]->moveableMachine || !hasPoints(*graphs[i]->moveableMachine, 3))
+            return "the calculation has no result";
+        const Line shaft = through(*graphs[i]->moveableMachine, 1, 2);
         planes[i]->offset = shaft.at(0.0);
         planes[i]->angle = shaft.slope;
     }
@@ -118,8 +121,9 @@ std::string_view judgeJackShaft(const ProjectRecord& r, const CalcResult& result
     PlaneVerdict* planes[] = {&v.vertical, &v.horizontal};
     const GraphResult* graphs[] = {&result.graph1, &result.graph2};
     for (int i = 0; i < 2; ++i) {
-        if (!hasPoints(graphs[i]->plot1, 3)) return "the calculation has no result";
-        const Line shaft = through(graphs[i]->plot1, 1, 2);
+        if (!graphs[i]->moveableMachine || !hasPoints(*graphs[i]->moveableMachine, 3))
+            return "the calculation has no result";
+        const Line shaft = through(*graphs[i]->moveableMachine, 1, 2);
         const double spacer = shaft.at(a) / a;
         planes[i]->fixedAngle = spacer;
         planes[i]->moveableAngle = shaft.slope - spacer;
@@ -207,8 +211,8 @@ AlignmentVerdict judgeAlignment(const ProjectRecord& record, const CalcOptions& 
                                 const CalcResult& result) {
     AlignmentVerdict v;
     v.rpm = record.RPM;
-    if (!result.ran) return noVerdict(v, "no method is selected");
-    if (result.aborted || !result.hasResult) return noVerdict(v, whyNoResult(result));
+    if (result.status == CalcStatus::NotRun) return noVerdict(v, "no method is selected");
+    if (!result.hasResult()) return noVerdict(v, whyNoResult(result));
 
     // Without a rotation or a bracket side the calculation reads no dial at all: its zero moves are
     // not a measurement to judge.

@@ -51,4 +51,22 @@ void setDefaults(ProjectRecord& r) {
     r.RPM = 3600;
 }
 
+void resetMeasuredData(ProjectRecord& r) {
+    r.ReservedText.clear();
+    r.Machine.clear();
+    r.Technician.clear();
+    r.Comments.clear();
+    r.M1Text.clear();
+    r.M2Text.clear();
+    r.Sag = 0;
+    r.RPM = 0;
+    r.Span = 0;
+    r.Dial1Reading.fill(0);
+    r.Dial2Reading.fill(0);
+    r.Growth.fill(0);
+    r.FootHeight.fill(0);
+    r.ColdTemp.fill(72);
+    r.HotTemp.fill(72);
+}
+
 }  // namespace corvane

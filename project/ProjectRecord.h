@@ -62,4 +62,9 @@ struct ProjectRecord {
 // Length(1, C..E), Length(2, D..E), Growth, Reserved1, the six texts and DateStamp.
 void setDefaults(ProjectRecord& record);
 
+// "Reset Values": every reading, text and growth value of every method goes, the foot heights go, and
+// both temperatures of every foot become 72 °F. The lengths, material, face diameters, stationary
+// feet, Reserved1 and the date stamp stay.
+void resetMeasuredData(ProjectRecord& record);
+
 }  // namespace corvane

@@ -1,10 +1,10 @@
+#include "calc/NumberFormat.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <string>
-
-#include "calc/NumberFormat.h"
 
 namespace corvane {
 namespace {
@@ -29,6 +29,16 @@ TEST(ValueOfText, ReadsTheLeadingNumberExactlyAndIgnoresTheRest) {
     };
     for (const auto& c : cases) EXPECT_EQ(valueOfText(c.text), c.expected) << '"' << c.text << '"';
     EXPECT_FALSE(std::signbit(valueOfText("-1e-400")));
+}
+
+// The marks of the knobs' and thermometers' scales, as any number written shortest.
+TEST(FormatScaleMark, SixSignificantDigitsWithoutTrailingZeros) {
+    const std::pair<double, const char*> cases[] = {
+        {100, "100"},       {-100, "-100"},      {0.2f, "0.2"},         {0.5, "0.5"},       {72.5, "72.5"},
+        {500000, "500000"}, {1e6, "1e+06"},      {2e38f, "2e+38"},      {0, "0"},           {-0.0, "0"},
+        {0.0001, "0.0001"}, {2.5e-5, "2.5e-05"}, {123.4567, "123.457"}, {99.999951, "100"},
+    };
+    for (const auto& [value, text] : cases) EXPECT_EQ(formatScaleMark(value), text) << value;
 }
 
 // Typed into a box: a decimal comma counts where it can only be one; anything that is no number, or

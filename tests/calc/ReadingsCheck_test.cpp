@@ -1,13 +1,13 @@
 // The readings check: which dials and boxes a finding names, its numbers and its sentence.
 
+#include "calc/ReadingsCheck.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "calc/ReadingsCheck.h"
 
 namespace corvane {
 namespace {

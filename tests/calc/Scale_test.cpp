@@ -1,3 +1,5 @@
+#include "calc/Scale.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -82,11 +84,37 @@ TEST(AutoScale, MovesNearTheTopOfTheFloatRangeGiveNoRange) {
     options.method = kMethodRimFace;
     options.autoScale = true;
     const CalcResult r = calcAlignment(record, options);
-    ASSERT_TRUE(r.hasResult) << r.verticalText;
+    ASSERT_TRUE(r.hasResult()) << r.verticalText;
     EXPECT_FLOAT_EQ(r.verticalMoves[1], 2.05e38f);
     EXPECT_FALSE(r.graph1.yRange);
     // The horizontal plane is ordinary (9 and 9.1 mils): its range still follows it.
     EXPECT_EQ(r.graph2.yRange, (YRange{-10, 10}));
+}
+
+// The knobs of a dial span the 1-2-5 step above its largest reading, both ways, in 200 steps; the
+// thermometers the steps around the foot's two temperatures.
+TEST(DialScales, KnobsFitTheirDialAndThermometersTheirFoot) {
+    ProjectRecord r;
+    setDefaults(r);
+    EXPECT_EQ(knobScale(r, kMethodReverseDial, 1), (DialScale{-100, 100, 1}));  // largest reading 50
+    r.dial2(kMethodReverseDial, 3) = -250;
+    EXPECT_EQ(knobScale(r, kMethodReverseDial, 2), (DialScale{-500, 500, 5}));
+    EXPECT_EQ(knobScale(r, kMethodRimFace, 2), (DialScale{-5, 5, 0.05}));  // face readings of 2
+    const struct {
+        float hot, cold;
+        DialScale scale;
+    } feet[] = {
+        {144, 72, {50, 200, 0.75}},    {72, 144, {50, 200, 0.75}},  // running colder than ambient
+        {100, 100, {100, 101, 0.005}},                              // equal on a 1-2-5 mark: one degree high
+        {-20, -40, {-50, -10, 0.2}},                                // a frosty ambient stays on the scale
+        {30, -40, {-50, 50, 0.5}},
+    };
+    for (const auto& c : feet) {
+        const DialScale s = thermometerScale(c.hot, c.cold);
+        EXPECT_EQ(s.minimum, c.scale.minimum) << c.hot << " " << c.cold;
+        EXPECT_EQ(s.maximum, c.scale.maximum) << c.hot << " " << c.cold;
+        EXPECT_DOUBLE_EQ(s.step, c.scale.step);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+
+#include "calc/PlotData.h"
+#include "project/ProjectRecord.h"
+
+namespace corvane {
+
+// The 1-2-5 series: the step at or above |v| (niceScaleMax) or at or below it (niceScaleMin),
+// with the sign of v.
+float niceScaleMax(double v);
+float niceScaleMin(double v);
+
+// The zoom buttons: narrow (widen == false) or widen the range by a tenth of its span each side.
+YRange zoomRange(YRange range, bool widen);
+
+// -niceScaleMax(largest) .. +niceScaleMax(largest): the maximum is set first and the minimum is the
+// negative of the maximum as the axis holds it. None when that end is not finite.
+std::optional<YRange> autoRange(float largest);
+
+// A scale of a knob or a thermometer: its ends and the value one step (a key, a wheel notch) moves.
+struct DialScale {
+    double minimum = 0;
+    double maximum = 0;
+    double step = 0;
+    bool operator==(const DialScale&) const = default;
+};
+
+// The knobs of one dial: symmetric about 0 and wide enough for the largest reading of that dial
+// (dial 1 or 2) of the method, on the 1-2-5 series; a step is half a percent of the span.
+DialScale knobScale(const ProjectRecord& record, int method, int dial);
+
+// The thermometers of one foot: from the 1-2-5 step at or below the lower temperature to the one
+// at or above the higher, below zero as above it; equal temperatures on a step get a scale one
+// degree high.
+DialScale thermometerScale(float hotTemp, float coldTemp);
+
+}  // namespace corvane

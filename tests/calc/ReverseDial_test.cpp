@@ -1,0 +1,224 @@
+// The reverse dial method on the default project (A..E 20, 5, 10, 5, 20; dial 1 reads 0, 20, 50, 30
+// and dial 2 0, -20, -50, -30 at 12:00, 3:00, 6:00, 9:00; feet 1 and 2 stationary; full rotation).
+
+#include "calc/ReverseDial.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "MethodTestSupport.h"
+
+namespace corvane {
+namespace {
+
+using namespace methodtest;
+constexpr int kRD = kMethodReverseDial;
+
+Edit stations(std::int16_t f1, std::int16_t f2, std::int16_t f3, std::int16_t f4) {
+    return [=](R& r, O&) { r.Station = {f1, f2, f3, f4}; };
+}
+
+std::string feet(int f1, const std::string& t1, int f2, const std::string& t2) {
+    return "Machine Foot " + std::to_string(f1) + ": move  " + t1 + "\r\nMachine Foot " + std::to_string(f2) +
+           ": move  " + t2;
+}
+
+TEST(ReverseDial, LabelTexts) {
+    const std::string downs = feet(3, "25.00 mils  DOWN", 4, "25.00 mils  DOWN");
+    const std::string lefts = feet(3, "5.000 mils  LEFT ", 4, "5.000 mils  LEFT ");
+    const std::string allFixed = "All four feet are stationary: no foot to move";
+    const struct {
+        const char* name;
+        Edit edit;
+        std::string vertical, horizontal;
+    } cases[] = {
+        {"defaults", {}, downs, lefts},
+        // Full rotation takes the dials as zeroed at 12:00: what is stored there is never read.
+        {"12:00 readings ignored", [](R& r, O&) { r.dial1(0, 0) = r.dial2(0, 0) = 9; }, downs, lefts},
+        // V1 = 20, slope 0.5, intercept 7.5: the moveable shaft tilts.
+        {"6:00 of dial 1 at 40", [](R& r, O&) { r.dial1(0, 2) = 40; },
+         feet(3, "27.50 mils  DOWN", 4, "37.50 mils  DOWN"), lefts},
+        // V1 = 23, V2 = 27: the sag enters both bottom readings with the same sign.
+        {"sag of -4", [](R& r, O&) { r.Sag = -4; }, feet(3, "29.00 mils  DOWN", 4, "37.00 mils  DOWN"),
+         lefts},
+        {"feet 3 and 4 stationary", stations(0, 0, 1, 1), feet(1, "25.00 mils  UP  ", 2, "25.00 mils  UP  "),
+         feet(1, "5.000 mils  RIGHT", 2, "5.000 mils  RIGHT")},
+        {"feet 2 and 3 stationary", stations(0, 1, 1, 0), feet(1, "25.00 mils  DOWN", 4, "25.00 mils  UP  "),
+         feet(1, "5.000 mils  LEFT ", 4, "5.000 mils  RIGHT")},
+        {"three stationary feet", stations(1, 1, 1, 0), "Machine Foot 4: move  25.00 mils  DOWN",
+         "Machine Foot 4: move  5.000 mils  LEFT "},
+        {"four stationary feet", stations(1, 1, 1, 1), allFixed, allFixed},
+        // Half rotation reads 12:00 and 3:00 only; the 6:00 and 9:00 readings must not count.
+        {"half rotation", [](R& r, O& o) { o.rotation = 1, r.dial1(0, 2) = 99, r.dial2(0, 3) = 7; },
+         feet(3, "10.00 mils  DOWN", 4, "10.00 mils  DOWN"),
+         feet(3, "10.00 mils  RIGHT", 4, "10.00 mils  RIGHT")},
+        // Half rotation, zeroed at 9:00, with 12:00 readings of 4 (dial 1) and -6 (dial 2):
+        // V1 = 20/2 - 4 = 6 and V2 = -(-20/2 - (-6)) = 4 over C = 10: slope -0.2, intercept 6 + 5 = 11;
+        // feet 3 (x 40) and 4 (x 60) move -(-8 + 11) = -3 and -(-12 + 11) = 1. H1 = H2 = 10.
+        {"half rotation with the 12:00 readings",
+         [](R& r, O& o) { o.rotation = 1, r.dial1(0, 0) = 4, r.dial2(0, 0) = -6; },
+         feet(3, "3.000 mils  DOWN", 4, "1.000 mils  UP  "),
+         feet(3, "10.00 mils  RIGHT", 4, "10.00 mils  RIGHT")},
+        {"readings zero", zeroReadings, feet(3, "0.00 mils  UP  ", 4, "0.00 mils  UP  "),
+         feet(3, "0.00 mils  RIGHT", 4, "0.00 mils  RIGHT")},
+        // Growth deepens the shims to take out; the side moves stay.
+        {"growth", [](R& r, O& o) { o.growthOn = true, r.growth(0, 2) = 3, r.growth(0, 3) = 5; },
+         feet(3, "28.00 mils  DOWN", 4, "30.00 mils  DOWN"), lefts},
+        {"indicator planes at one position", [](R& r, O&) { r.length(0, 2) = 0, r.dial1(0, 2) = 40; },
+         feet(3, "20.00 mils  DOWN", 4, "20.00 mils  DOWN"), lefts},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalcResult r = run(kRD, c.edit);
+        ASSERT_EQ(r.status, CalcStatus::Result);
+        EXPECT_EQ(r.verticalText, c.vertical);
+        EXPECT_EQ(r.horizontalText, c.horizontal);
+        // No plotted zero carries a minus sign into the graph or the JSON.
+        for (const GraphResult* g : {&r.graph1, &r.graph2})
+            for (const auto* line : {&g->fixedMachine, &g->moveableMachine})
+                for (float y : (*line)->y) EXPECT_FALSE(y == 0 && std::signbit(y));
+    }
+}
+
+// Each machine's line through its feet, extended to the nearest foot of the other: the fixed one
+// from foot 1, the moveable one back from foot 4. With AutoScale each range fits its own plane.
+TEST(ReverseDial, MovesAndPlots) {
+    using V = std::vector<float>;
+    const Edit growthOnALine = [](R& r, O& o) {
+        o.growthOn = true;
+        r.Station = {0, 1, 1, 0};
+        for (int f = 0; f < 4; ++f) r.growth(0, f) = static_cast<float>(f + 1);
+    };
+    const struct {
+        const char* name;
+        Edit edit;
+        V vertical, horizontal;  // moves of feet 1..4
+        PlotData fixedV, moveableV, fixedH, moveableH;
+        double verticalRange, horizontalRange;
+    } cases[] = {
+        {.name = "defaults",
+         .edit = {},
+         .vertical = {0, 0, -25, -25},
+         .horizontal = {0, 0, -5, -5},
+         .fixedV = {{0, 20, 40}, {0, 0, 0}},
+         .moveableV = {{60, 40, 20}, {25, 25, 25}},
+         .fixedH = {{0, 20, 40}, {0, 0, 0}},
+         .moveableH = {{60, 40, 20}, {-5, -5, -5}},
+         .verticalRange = 50,
+         .horizontalRange = 10},
+        // Growth 1, 2, 3, 4 lies on one straight line: against the stationary feet 2 and 3 it cancels.
+        {.name = "feet 2 and 3, growth on a line",
+         .edit = growthOnALine,
+         .vertical = {-25, 0, 0, 25},
+         .horizontal = {-5, 0, 0, 5},
+         .fixedV = {{0, 20, 40}, {25, 0, -25}},
+         .moveableV = {{60, 40, 20}, {-25, 0, 25}},
+         .fixedH = {{0, 20, 40}, {-5, 0, 5}},
+         .moveableH = {{60, 40, 20}, {5, 0, -5}},
+         .verticalRange = 50,
+         .horizontalRange = 10},
+        // 3:00 readings of 230 and -230: H1 = (230 - 30) / 2 = 100 and H2 = 100, so the horizontal
+        // range is a step wider than the vertical one.
+        {.name = "side readings of 230",
+         .edit = [](R& r, O&) { r.dial1(0, 1) = 230, r.dial2(0, 1) = -230; },
+         .vertical = {0, 0, -25, -25},
+         .horizontal = {0, 0, 100, 100},
+         .fixedV = {{0, 20, 40}, {0, 0, 0}},
+         .moveableV = {{60, 40, 20}, {25, 25, 25}},
+         .fixedH = {{0, 20, 40}, {0, 0, 0}},
+         .moveableH = {{60, 40, 20}, {100, 100, 100}},
+         .verticalRange = 50,
+         .horizontalRange = 100},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalcResult r = run(kRD, [&](R& p, O& o) {
+            o.autoScale = true;
+            if (c.edit) c.edit(p, o);
+        });
+        EXPECT_EQ(r.verticalMoves, c.vertical);
+        EXPECT_EQ(r.horizontalMoves, c.horizontal);
+        EXPECT_EQ(r.graph1.fixedMachine, c.fixedV);
+        EXPECT_EQ(r.graph1.moveableMachine, c.moveableV);
+        EXPECT_EQ(r.graph2.fixedMachine, c.fixedH);
+        EXPECT_EQ(r.graph2.moveableMachine, c.moveableH);
+        EXPECT_EQ(r.graph1.xMax, 60);
+        EXPECT_EQ(r.graph1.yRange, (YRange{-c.verticalRange, c.verticalRange}));
+        EXPECT_EQ(r.graph2.yRange, (YRange{-c.horizontalRange, c.horizontalRange}));
+        EXPECT_EQ(r.graph1.band.state, ToleranceBand::State::NotAsked);
+    }
+    // The growth of the stationary feet 2 and 3 is handed back only while growth is on.
+    EXPECT_EQ(run(kRD, growthOnALine).growthWritten, (std::array<float, 2>{2, 3}));
+    const Edit growthOff = [&](R& r, O& o) { growthOnALine(r, o), o.growthOn = false; };
+    EXPECT_FALSE(run(kRD, growthOff).growthWritten);
+}
+
+TEST(ReverseDial, RoundsToFloatWhereValuesAreStored) {
+    // Each stored quantity is worked out in double from floats and rounded to float once. With
+    // 6:00 readings 10.1 and -30.7 and C = 3.3: V1 = 5.05, V2 = 15.35; the roundings below are the
+    // program's own rule written out step by step, not its code.
+    ProjectRecord record;
+    setDefaults(record);
+    record.dial1(0, 2) = 10.1f;
+    record.dial2(0, 2) = -30.7f;
+    record.length(0, 2) = 3.3f;
+    const DialOffsets d = calcDialOffsets(record, 0);
+    const float v1 = static_cast<float>(double{10.1f} / 2.0), v2 = static_cast<float>(double{30.7f} / 2.0);
+    const float p1 = 25.0f, p2 = static_cast<float>(double{p1} + 3.3f);
+    const float slope = static_cast<float>((double{v2} - v1) / (double{p2} - p1));
+    const float intercept = static_cast<float>(double{v1} - double{slope} * p1);
+    const float l = static_cast<float>(20.0 + 5.0 + double{3.3f} + 5.0);
+    EXPECT_EQ(d.vertMove[2], static_cast<float>(-(double{slope} * l + intercept)));
+    EXPECT_EQ(d.vertMove[3], static_cast<float>(-(double{slope} * (double{l} + 20.0) + intercept)));
+    const float stepwise = -(slope * l + intercept);
+    EXPECT_NE(stepwise, d.vertMove[2]) << "inputs no longer tell the two roundings apart";
+}
+
+TEST(ReverseDial, AbortsWithoutTwoStationaryFeetAndTouchesNothing) {
+    for (const auto station : {std::array<std::int16_t, 4>{0, 0, 0, 1}, {0, 0, 0, 0}, {0, 0, 1, 0}}) {
+        const CalcResult r = run(kRD, [&](R& p, O& o) {
+            p.Station = station;
+            o.growthOn = o.toleranceOn = true;
+        });
+        EXPECT_EQ(r.status, CalcStatus::Aborted);
+        EXPECT_EQ(r.abortMessage,
+                  "Aborting Reverse Dial calculations\r\nYou must check 2 stationary machine feet.");
+        EXPECT_FALSE(r.growthWritten);
+        EXPECT_EQ(r.graph1.band.state, ToleranceBand::State::NotAsked);
+        EXPECT_TRUE(r.verticalText.empty());
+    }
+}
+
+TEST(ReverseDial, InputsWithoutAResultShowWhyAndNoNumbers) {
+    const struct {
+        std::function<void(R&)> change;
+        const char* text;
+    } cases[] = {
+        {[](R& r) { r.dial2(0, 1) = NAN; }, "No result: a dial reading is not a finite number"},
+        {[](R& r) { r.length(0, 3) = INFINITY; }, "No result: a length is not a finite number"},
+        {[](R& r) { r.Sag = NAN; }, "No result: the sag is not a finite number"},
+        {[](R& r) { r.growth(0, 3) = INFINITY; }, "No result: a growth value is not a finite number"},
+        {[](R& r) { r.dial1(0, 2) = r.Sag = 3e38f; },
+         "No result: the numbers are too large to calculate with"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const CalcResult r = run(kRD, [&](R& p, O& o) {
+            c.change(p);
+            o.growthOn = o.autoScale = o.toleranceOn = true;
+            o.tolerance = 2;
+        });
+        EXPECT_EQ(r.status, CalcStatus::NoResult);
+        EXPECT_EQ(r.verticalText, c.text);
+        EXPECT_EQ(r.horizontalText, c.text);
+        EXPECT_TRUE(r.verticalMoves.empty() && r.horizontalMoves.empty());
+        for (const GraphResult* g : {&r.graph1, &r.graph2}) {
+            EXPECT_FALSE(g->fixedMachine || g->moveableMachine || g->yRange);
+            EXPECT_EQ(g->band.corners.y, (std::vector<float>{2, 2, -2, -2, 2}));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace corvane

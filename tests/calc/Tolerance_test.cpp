@@ -1,0 +1,56 @@
+#include "calc/Tolerance.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calc/Alignment.h"
+
+namespace corvane {
+namespace {
+
+TEST(Tolerance, FifteenHundredMilsPerInchOverTheSpeed) {
+    EXPECT_EQ(calcTolerance(10, 3600), 4.1666665f);
+    EXPECT_EQ(calcTolerance(10, 1800), 8.333333f);
+    EXPECT_EQ(calcTolerance(10, 0), 0.0f);
+    EXPECT_EQ(calcTolerance(-10, 3600), -4.1666665f);
+}
+
+TEST(Tolerance, BandSpansTheMeasuringPlanesOfEachMethodAndIsClearedWhenNotFinite) {
+    ProjectRecord r;
+    setDefaults(r);
+    const struct {
+        int method;
+        float span, x1, x2;
+    } cases[] = {
+        {kMethodReverseDial, 10, 25, 35}, {kMethodRimFace, 20, 0, 20}, {kMethodJackShaft, 70, 0, 70}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.method);
+        EXPECT_EQ(toleranceSpan(r, c.method), c.span);
+        const PlotData band = toleranceBand(r, c.method, 4.5f);
+        EXPECT_EQ(band.x, (std::vector<float>{c.x1, c.x2, c.x2, c.x1, c.x1}));
+        EXPECT_EQ(band.y, (std::vector<float>{4.5f, 4.5f, -4.5f, -4.5f, 4.5f}));
+
+        CalcOptions o;
+        o.method = c.method;
+        o.toleranceOn = true;
+        o.tolerance = 4.5f;
+        const CalcResult result = calcAlignment(r, o);
+        EXPECT_EQ(result.graph1.band, (ToleranceBand{ToleranceBand::State::Drawn, band}));
+        EXPECT_EQ(result.graph2.band, (ToleranceBand{ToleranceBand::State::Drawn, band}));
+        o.toleranceOn = false;
+        EXPECT_EQ(calcAlignment(r, o).graph1.band.state, ToleranceBand::State::NotAsked);
+    }
+    for (float y : toleranceBand(r, kMethodRimFace, 0).y) EXPECT_FALSE(std::signbit(y));
+    // A band that is not finite is cleared, not left as it was.
+    CalcOptions o;
+    o.toleranceOn = true;
+    o.tolerance = NAN;
+    const CalcResult result = calcAlignment(r, o);
+    EXPECT_TRUE(result.hasResult());
+    EXPECT_EQ(result.graph1.band.state, ToleranceBand::State::Cleared);
+    EXPECT_TRUE(result.graph1.band.corners.x.empty());
+}
+
+}  // namespace
+}  // namespace corvane
