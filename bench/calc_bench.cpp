@@ -10,6 +10,7 @@
 #include "calc/Alignment.h"
 #include "calc/NumberFormat.h"
 #include "calc/ReadingsCheck.h"
+#include "calc/Tolerance.h"
 #include "calc/Verdict.h"
 
 namespace {

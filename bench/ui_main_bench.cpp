@@ -180,7 +180,7 @@ void typedReadingToRepaint(benchmark::State& state, Samples& samples, const QStr
     // A graph may put its replot off to the next turn of the event loop; count the replots so
     // that the time runs until both graphs really hold the new result.
     int replots = 0;
-    for (ResultGraph* graph : {window.Graph1, window.Graph2}) {
+    for (ResultGraph* graph : {window.controls().Graph1, window.controls().Graph2}) {
         QObject::connect(graph->plotWidget(), &QCustomPlot::afterReplot, [&replots] { ++replots; });
     }
     // Alternate between two readings so that every commit really changes both results.
@@ -189,15 +189,15 @@ void typedReadingToRepaint(benchmark::State& state, Samples& samples, const QStr
     for (auto _ : state) {
         Stopwatch clock;
         replots = 0;
-        window.txtD1[1]->setText(readings[next]);
+        window.controls().txtD1[1]->setText(readings[next]);
         window.txtD1_LostFocus(1);
         const double handled = clock.wallMs();
         while (replots < 2 && clock.elapsed() < 1000) QCoreApplication::processEvents();
         const double replotted = clock.wallMs();
-        window.lblAcalc1->repaint();
-        window.lblAcalc2->repaint();
-        window.Graph1->repaint();
-        window.Graph2->repaint();
+        window.controls().lblAcalc1->repaint();
+        window.controls().lblAcalc2->repaint();
+        window.controls().Graph1->repaint();
+        window.controls().Graph2->repaint();
         const double ms = clock.wallMs();
         if (replots < 2) {
             state.SkipWithError("a graph was not replotted after the reading");

@@ -19,13 +19,9 @@ struct CalcArguments {
     QCommandLineOption tolerance{"tolerance", "Draw the tolerance band."};
 
     void addTo(QCommandLineParser& parser) const;
-    // Reads the options the parser saw into `options`; false with the reason in `error` for a value
+    // Reads the choices the parser saw into `view`; false with the reason in `error` for a value
     // that is not one of the choices.
-    bool read(const QCommandLineParser& parser, CalcOptions& options, QString& error) const;
+    bool read(const QCommandLineParser& parser, ViewOptions& view, QString& error) const;
 };
-
-// What the main window's refresh hands the calculation besides the user's choices: the tolerance of
-// the method's span at the project's speed, and the graphs' start-up ranges (the dial knobs' scales).
-void completeFromRecord(const ProjectRecord& record, CalcOptions& options);
 
 }  // namespace corvane::cli

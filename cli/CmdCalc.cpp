@@ -70,23 +70,27 @@ void appendGraph(std::string& out, const GraphResult& g) {
         out += "null";
     }
     // A hidden machine line is no result: it is written as null rather than as stale or empty points.
+    // The first line is the fixed machine's where there is one (reverse dial), else the moveable
+    // machine's; the second is the moveable machine's beside a fixed one.
+    const std::optional<PlotData>& first = g.fixedMachine ? g.fixedMachine : g.moveableMachine;
+    const bool second = g.fixedMachine && g.moveableMachine;
     out += ", \"plot1\": ";
-    if (g.plot1Visible) {
-        appendPlot(out, g.plot1);
+    if (first) {
+        appendPlot(out, *first);
     } else {
         out += "null";
     }
     out += ", \"plot2\": ";
-    if (g.plot2 && g.plot2Visible) {
-        appendPlot(out, *g.plot2);
+    if (second) {
+        appendPlot(out, *g.moveableMachine);
     } else {
         out += "null";
     }
     out += ", \"plot2_visible\": ";
-    out += g.plot2Visible ? "true" : "false";
+    out += second ? "true" : "false";
     out += ", \"band\": ";
-    if (g.band) {
-        appendPlot(out, *g.band);
+    if (g.band.state != ToleranceBand::State::NotAsked) {
+        appendPlot(out, g.band.corners);
     } else {
         out += "null";
     }
@@ -197,9 +201,10 @@ std::string toJson(const CalcResult& r, const std::vector<ReadingFinding>& findi
     out += ", \"horizontal_moves\": ";
     appendArray(out, r.horizontalMoves);
     out += ", \"aborted\": ";
-    out += r.aborted ? "true" : "false";
+    const bool aborted = r.status == CalcStatus::Aborted;
+    out += aborted ? "true" : "false";
     out += ", \"abort_message\": ";
-    if (r.aborted) {
+    if (aborted) {
         appendString(out, r.abortMessage);
     } else {
         out += "null";
@@ -212,13 +217,13 @@ std::string toJson(const CalcResult& r, const std::vector<ReadingFinding>& findi
     }
     // An aborted calculation draws nothing.
     out += ", \"graph1\": ";
-    if (r.aborted) {
+    if (aborted) {
         out += "null";
     } else {
         appendGraph(out, r.graph1);
     }
     out += ", \"graph2\": ";
-    if (r.aborted) {
+    if (aborted) {
         out += "null";
     } else {
         appendGraph(out, r.graph2);
@@ -268,10 +273,10 @@ int runCalc(const QStringList& arguments) {
     if (positional.size() != 1)
         return badArguments(QString("takes exactly one project file, got %1").arg(positional.size()));
 
-    CalcOptions options;
+    ViewOptions view;
     QString error;
-    if (!calcArguments.read(parser, options, error)) return badArguments(error);
-    options.autoScale = parser.isSet(autoScaleOption);
+    if (!calcArguments.read(parser, view, error)) return badArguments(error);
+    view.autoScale = parser.isSet(autoScaleOption);
 
     const QString file = positional.first();
     ProjectRecord record;
@@ -279,17 +284,17 @@ int runCalc(const QStringList& arguments) {
     if (!readProject(pathBytes(file), record, &readError))
         return badArguments(QString("cannot read '%1': %2").arg(file, QString::fromStdString(readError)));
 
-    completeFromRecord(record, options);
+    const CalcOptions options = openingOptions(record, view);
 
     const CalcResult result = calcAlignment(record, options);
     const std::vector<ReadingFinding> findings = checkReadings(record, options);
     const AlignmentVerdict verdict = judgeAlignment(record, options, result);
-    const bool failed = result.aborted || !result.hasResult;
+    const bool failed = !result.hasResult();
     // An answer that could not be written is no answer: a script must not take it for one.
     const int done = failed ? 1 : 0;
     if (parser.isSet(jsonOption)) return writeOutput(toJson(result, findings, verdict)) ? done : 2;
     std::string text;
-    if (result.aborted) {
+    if (result.status == CalcStatus::Aborted) {
         QTextStream(stderr) << QString::fromStdString(terminalLines(result.abortMessage));
     } else {
         // No result is a failure for a script, even though the labels say why.

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "calc/Tolerance.h"
 #include "cli/Arguments.h"
 #include "cli/CalcArguments.h"
 #include "cli/Commands.h"
@@ -53,7 +54,7 @@ int runReport(const QStringList& arguments) {
     if (hasProjectExtension(pathBytes(out)))
         return failed(QString("will not write the report over a project file: %1").arg(out));
 
-    CalcOptions chosen;
+    ViewOptions chosen;
     QString error;
     if (!calcArguments.read(parser, chosen, error)) return failed(error);
 
@@ -66,8 +67,7 @@ int runReport(const QStringList& arguments) {
         std::string reason;
         if (!readProject(pathBytes(file), record, &reason))
             return failed(QString("cannot read %1: %2").arg(file, QString::fromStdString(reason)));
-        CalcOptions options = chosen;
-        completeFromRecord(record, options);
+        const CalcOptions options = openingOptions(record, chosen);
         // The span the tolerance was worked out from, as the window's refresh sets it.
         record.Span = toleranceSpan(record, options.method);
         sections.push_back(makeReportSection(QFileInfo(file).fileName().toStdString(), record, options));

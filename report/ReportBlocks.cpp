@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/Growth.h"
 #include "calc/NumberFormat.h"
 #include "project/ProjectCommands.h"
 #include "report/MachineSketch.h"

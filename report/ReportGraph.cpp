@@ -6,6 +6,8 @@
 #include <cmath>
 #include <vector>
 
+#include "calc/Scale.h"
+
 namespace corvane::report {
 
 namespace {
@@ -18,9 +20,9 @@ constexpr double kRightRoom = mm(3);
 
 std::vector<const PlotData*> drawnPlots(const GraphResult& graph, bool showBand) {
     std::vector<const PlotData*> plots;
-    if (graph.plot1Visible) plots.push_back(&graph.plot1);
-    if (graph.plot2 && graph.plot2Visible) plots.push_back(&*graph.plot2);
-    if (showBand && graph.band) plots.push_back(&*graph.band);
+    if (graph.fixedMachine) plots.push_back(&*graph.fixedMachine);
+    if (graph.moveableMachine) plots.push_back(&*graph.moveableMachine);
+    if (showBand && graph.band.state == ToleranceBand::State::Drawn) plots.push_back(&graph.band.corners);
     return plots;
 }
 
@@ -134,9 +136,9 @@ void paintGraph(QPainter& p, const QRectF& area, const GraphResult& graph, bool 
                 line << QPointF(mapX(format.shownLength(data.x[i])), mapY(format.shownReading(data.y[i])));
         return line;
     };
-    if (showBand && graph.band) {
+    if (showBand && graph.band.state == ToleranceBand::State::Drawn) {
         p.setPen(QPen(kBandColour, mm(0.3), Qt::DashLine));
-        p.drawPolyline(polyline(*graph.band));
+        p.drawPolyline(polyline(graph.band.corners));
     }
     const auto machineLine = [&](const PlotData& data, const QColor& colour) {
         const QPolygonF line = polyline(data);
@@ -147,8 +149,14 @@ void paintGraph(QPainter& p, const QRectF& area, const GraphResult& graph, bool 
         for (const QPointF& point : line) p.drawEllipse(point, mm(0.8), mm(0.8));
         p.setBrush(Qt::NoBrush);
     };
-    if (graph.plot1Visible) machineLine(graph.plot1, kPlot1Colour);
-    if (graph.plot2 && graph.plot2Visible) machineLine(*graph.plot2, kPlot2Colour);
+    // The first line is blue, the second red, as on screen: the fixed machine's and then the
+    // moveable machine's, or the moveable machine's alone.
+    if (graph.fixedMachine) {
+        machineLine(*graph.fixedMachine, kPlot1Colour);
+        if (graph.moveableMachine) machineLine(*graph.moveableMachine, kPlot2Colour);
+    } else if (graph.moveableMachine) {
+        machineLine(*graph.moveableMachine, kPlot1Colour);
+    }
     p.restore();
 }
 

@@ -64,7 +64,7 @@ void addMoves(std::vector<Block>& out, const ReportSection& s, const Context& c)
     const std::size_t first = out.size();
     out.push_back(headingBlock(QStringLiteral("Moves"), c));
     addParagraph(out, viewpoint(m) + QLatin1Char('.'), c.style.small, c.style.muted, 0, mm(1));
-    if (s.result.aborted) {
+    if (s.result.status == CalcStatus::Aborted) {
         addParagraph(out, qs(s.result.abortMessage), c.style.bold, c.style.warning, 0, mm(2));
         keepTogether(out, first);
         return;
@@ -79,7 +79,7 @@ void addMoves(std::vector<Block>& out, const ReportSection& s, const Context& c)
              {Cell{QStringLiteral("Horizontal (side moves)"), c.style.bold, c.style.ink},
               Cell{qs(s.result.horizontalText), c.style.mono, c.style.ink}},
              widths, c, RowLook{});
-    if (!s.result.hasResult) {
+    if (!s.result.hasResult()) {
         keepTogether(out, first);
         return;
     }
@@ -115,9 +115,9 @@ void addGraphs(std::vector<Block>& out, const ReportSection& s, const Context& c
     out.push_back(headingBlock(QStringLiteral("Graphs"), c));
     const bool band = s.options.toleranceOn;
     QString noResult;
-    if (s.result.aborted) {
+    if (s.result.status == CalcStatus::Aborted) {
         noResult = QStringLiteral("No result");
-    } else if (!s.result.hasResult) {
+    } else if (!s.result.hasResult()) {
         noResult = qs(s.result.verticalText);
     }
     const double plotHeight = mm(55);

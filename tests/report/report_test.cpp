@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/Tolerance.h"
 #include "report/MachineSketch.h"
 
 namespace corvane {
