@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
   libqcustomplot-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format
   qt6-qpa-plugins libqt6printsupport6 libqt6test6
   fonts-dejavu-core fonts-liberation2
   xvfb xauth

@@ -1,9 +1,9 @@
+#include "project/OleDate.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <ostream>
-
-#include "project/OleDate.h"
 
 namespace corvane {
 

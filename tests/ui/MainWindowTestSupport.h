@@ -41,10 +41,16 @@ struct MainWindowUnderTest {
     QString defaultProject() const { return env.folder.filePath(QStringLiteral("Corvane.qdl")); }
 };
 
-inline const char* const kDefaultVertical =
-    "Machine Foot 3: move  25.00 mils  DOWN\r\nMachine Foot 4: move  25.00 mils  DOWN";
-inline const char* const kDefaultHorizontal =
-    "Machine Foot 3: move  5.000 mils  LEFT \r\nMachine Foot 4: move  5.000 mils  LEFT ";
+// The result labels the calculation gives for the job and the window's choices as they are now.
+// The window has only to show them; the texts themselves are the calculation's tests' business.
+struct Labels {
+    QString vertical, horizontal;
+};
+inline Labels calculated(const frmDials& w, const AppState& state) {
+    const CalcResult r = calcAlignment(state.Project, w.currentOptions());
+    return {QString::fromStdString(r.verticalText), QString::fromStdString(r.horizontalText)};
+}
+inline Labels calculated(MainWindowUnderTest& t) { return calculated(t.w(), t.state); }
 
 // Moves the focus away from a box by Tab, as the user leaves it.
 inline void tabOut(QWidget* widget) {

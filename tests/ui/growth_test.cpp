@@ -1,5 +1,7 @@
 // The thermal growth and tolerance windows as the technician uses them.
 
+#include "calc/Growth.h"
+
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -268,6 +270,7 @@ private slots:
 
     void aTypedSpanAndSpeedLastUntilTheWindowIsPreparedAgain() {
         ToleranceProgram p;
+        QVERIFY(!p.state.Changed);
         p.open([&] {
             typeInto(p.w().txtSpan, QStringLiteral("20 in"));
             QCOMPARE(p.w().txtSpan->text(), QStringLiteral("20.00"));

@@ -98,15 +98,16 @@ void MainAccessTest::noControlOfTheThreeWindowsIsNameless() {
 void MainAccessTest::knobsAndDateExposeWhatTheyShow() {
     MainWindowUnderTest t;
     frmDials& w = t.w();
-    typeInto(w.txtD1[1], QStringLiteral("12.6"));
-    QAccessibleValueInterface* knob = accessible(w.cwkDial1[1])->valueInterface();
+    typeInto(w.controls().txtD1[1], QStringLiteral("12.6"));
+    QAccessibleValueInterface* knob = accessible(w.controls().cwkDial1[1])->valueInterface();
     QVERIFY(knob);
     QCOMPARE(knob->currentValue().toDouble(), double(12.6f));
 
     // The date is read out with its caption, and follows the project shown.
     t.state.Project.DateStamp = 45100.25;
     w.fillTXTfields();
-    QCOMPARE(accessible(w.lblCompany)->text(QAccessible::Name), QStringLiteral("Date: 23-Jun-2023 06:00:00"));
+    QCOMPARE(accessible(w.controls().lblCompany)->text(QAccessible::Name),
+             QStringLiteral("Date: 23-Jun-2023 06:00:00"));
 }
 
 // A screen reader or another program taking the focus must not lose what was typed, and a box
@@ -117,7 +118,7 @@ void MainAccessTest::anEditedBoxIsCommittedWhenTheFocusPassesToAnotherWindow() {
             MainWindowUnderTest t;
             frmDials& w = t.w();
             ProjectRecord& r = t.state.Project;
-            QLineEdit* box = window == 0   ? w.txtD1[1]
+            QLineEdit* box = window == 0   ? w.controls().txtD1[1]
                              : window == 1 ? w.growthWindow()->txtHotT
                                            : w.toleranceWindow()->txtRPM;
             float& field = window == 0 ? r.dial1(0, 1) : window == 1 ? r.HotTemp[0] : r.RPM;

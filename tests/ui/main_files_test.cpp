@@ -38,27 +38,27 @@ private slots:
     void startUpShowsTheDefaultProjectAndItsResults() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
-        QCOMPARE(w.lblAcalc2->text(), QString::fromLatin1(kDefaultHorizontal));
+        QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
+        QCOMPARE(w.controls().lblAcalc2->text(), calculated(t).horizontal);
         QCOMPARE(w.windowTitle(), QStringLiteral("CORVANE v.1.5.6   ") + t.defaultProject() +
                                       QStringLiteral("  15-Mar-2023 12:00:00"));
         // The clock in the title is rewritten every second.
-        QVERIFY(w.Timer1->isActive());
-        QCOMPARE(w.Timer1->interval(), 1000);
-        QCOMPARE(w.lblCompany->text(), QStringLiteral("15-Mar-2023 12:00:00"));
+        QVERIFY(w.controls().Timer1->isActive());
+        QCOMPARE(w.controls().Timer1->interval(), 1000);
+        QCOMPARE(w.controls().lblCompany->text(), QStringLiteral("15-Mar-2023 12:00:00"));
         QVERIFY(QFileInfo::exists(t.defaultProject()));
         QVERIFY(!t.state.Changed);
-        QCOMPARE(w.mnuFileMRU[0]->text(), t.defaultProject());
-        for (int i = 1; i < kRecentFileCount; ++i) QVERIFY(!w.mnuFileMRU[i]->isVisible());
+        QCOMPARE(w.controls().mnuFileMRU[0]->text(), t.defaultProject());
+        for (int i = 1; i < kRecentFileCount; ++i) QVERIFY(!w.controls().mnuFileMRU[i]->isVisible());
         // The reverse dial's readings, knobs and graphs on a 1-2-5 scale around them.
         const QStringList dial1{"0", "20", "50", "30"};
         for (int p = 0; p < 4; ++p) {
-            QCOMPARE(w.txtD1[p]->text(), dial1[p]);
-            QCOMPARE(w.txtD2[p]->text(), p == 0 ? dial1[p] : "-" + dial1[p]);
-            QCOMPARE(w.cwkDial1[p]->maximum(), 100.0);
+            QCOMPARE(w.controls().txtD1[p]->text(), dial1[p]);
+            QCOMPARE(w.controls().txtD2[p]->text(), p == 0 ? dial1[p] : "-" + dial1[p]);
+            QCOMPARE(w.controls().cwkDial1[p]->maximum(), 100.0);
         }
-        QCOMPARE(w.Graph1->yRange(), (YRange{-100, 100}));
-        QCOMPARE(w.Graph2->yRange(), (YRange{-100, 100}));
+        QCOMPARE(w.controls().Graph1->yRange(), (YRange{-100, 100}));
+        QCOMPARE(w.controls().Graph2->yRange(), (YRange{-100, 100}));
         QCOMPARE(t.dialogs().messages, QStringList());
     }
 
@@ -66,28 +66,27 @@ private slots:
         MainWindowUnderTest t;
         frmDials& w = t.w();
         // 6:00 of dial 1 at 40: the moveable machine tilts, feet 3 and 4 go down 27.5 and 37.5 mils.
-        typeInto(w.txtD1[2], QStringLiteral("40"));
-        QVERIFY(w.txtD1[3]->hasFocus());
+        t.state.Changed = false;
+        typeInto(w.controls().txtD1[2], QStringLiteral("40"));
+        QVERIFY(w.controls().txtD1[3]->hasFocus());
         QCOMPARE(t.state.Project.dial1(0, 2), 40.0f);
-        QCOMPARE(w.lblAcalc1->text(),
-                 QStringLiteral(
-                     "Machine Foot 3: move  27.50 mils  DOWN\r\nMachine Foot 4: move  37.50 mils  DOWN"));
+        QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
         QVERIFY(t.state.Changed);
 
         // Enter in the last box of dial 1 goes on to the first box of dial 2.
-        typeInto(w.txtD1[3], QStringLiteral("30"));
-        QVERIFY(w.txtD2[0]->hasFocus());
+        typeInto(w.controls().txtD1[3], QStringLiteral("30"));
+        QVERIFY(w.controls().txtD2[0]->hasFocus());
 
         // A fraction is kept in the project and shown as typed.
-        typeInto(w.txtD2[1], QStringLiteral("12.6"));
-        QVERIFY(w.txtD2[2]->hasFocus());
-        QCOMPARE(w.txtD2[1]->text(), QStringLiteral("12.6"));
+        typeInto(w.controls().txtD2[1], QStringLiteral("12.6"));
+        QVERIFY(w.controls().txtD2[2]->hasFocus());
+        QCOMPARE(w.controls().txtD2[1]->text(), QStringLiteral("12.6"));
         QCOMPARE(t.state.Project.dial2(0, 1), 12.6f);
-        QCOMPARE(w.cwkDial2[1]->value(), double(12.6f));
+        QCOMPARE(w.controls().cwkDial2[1]->value(), double(12.6f));
 
         // Focus on a box selects its whole text, so typing replaces the reading.
-        QVERIFY(focusInActiveWindow(w.txtD1[1]));
-        QTRY_COMPARE(w.txtD1[1]->selectedText(), QStringLiteral("20"));
+        QVERIFY(focusInActiveWindow(w.controls().txtD1[1]));
+        QTRY_COMPARE(w.controls().txtD1[1]->selectedText(), QStringLiteral("20"));
 
         // A reading shows the decimals it holds, up to two; a decimal comma is a point; the knobs
         // rescale to a reading beyond their scale; what is no number, or too large for the project,
@@ -108,12 +107,12 @@ private slots:
             {"1e39", 250, "250", 500, "\"1e39\" is too large to hold: the value stays 250."},
         };
         for (const auto& c : cases) {
-            typeInto(w.txtD1[1], QString::fromLatin1(c.typed));
+            typeInto(w.controls().txtD1[1], QString::fromLatin1(c.typed));
             QCOMPARE(t.state.Project.dial1(0, 1), c.stored);
-            QCOMPARE(w.txtD1[1]->text(), QString::fromLatin1(c.shown));
-            QCOMPARE(w.cwkDial1[1]->value(), double(c.stored));
-            for (Knob* knob : w.cwkDial1) QCOMPARE(knob->maximum(), c.knobMaximum);
-            QCOMPARE(EntryBox::lastRefusal(w.txtD1[1]), QString::fromLatin1(c.refusal));
+            QCOMPARE(w.controls().txtD1[1]->text(), QString::fromLatin1(c.shown));
+            QCOMPARE(w.controls().cwkDial1[1]->value(), double(c.stored));
+            for (Knob* knob : w.controls().cwkDial1) QCOMPARE(knob->maximum(), c.knobMaximum);
+            QCOMPARE(EntryBox::lastRefusal(w.controls().txtD1[1]), QString::fromLatin1(c.refusal));
         }
     }
 
@@ -122,28 +121,28 @@ private slots:
     void aReadingIsNeverRoundedByPassingThrough() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        typeInto(w.txtD2[1], QStringLiteral("-10.5"));
-        const QString horizontal = w.lblAcalc2->text();
+        typeInto(w.controls().txtD2[1], QStringLiteral("-10.5"));
+        const QString horizontal = w.controls().lblAcalc2->text();
         t.state.Changed = false;
         for (int pass = 0; pass < 2; ++pass) {
-            tabOut(w.txtD2[1]);
+            tabOut(w.controls().txtD2[1]);
             QCOMPARE(t.state.Project.dial2(0, 1), -10.5f);
-            QCOMPARE(w.txtD2[1]->text(), QStringLiteral("-10.5"));
+            QCOMPARE(w.controls().txtD2[1]->text(), QStringLiteral("-10.5"));
         }
-        QCOMPARE(w.lblAcalc2->text(), horizontal);
+        QCOMPARE(w.controls().lblAcalc2->text(), calculated(t).horizontal);
         QVERIFY(!t.state.Changed);
     }
 
     void aKnobTurnedWithTheKeysStoresTheReadingAndMarksTheProject() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        QVERIFY(focusInActiveWindow(w.cwkDial1[1]));
-        QTest::keyClick(w.cwkDial1[1], Qt::Key_Up);  // one step of 1 mil on the +-100 scale
+        QVERIFY(focusInActiveWindow(w.controls().cwkDial1[1]));
+        // Cleared first: the mark must come from the knob, not from anything before it.
+        t.state.Changed = false;
+        QTest::keyClick(w.controls().cwkDial1[1], Qt::Key_Up);  // one step of 1 mil on the +-100 scale
         QCOMPARE(t.state.Project.dial1(0, 1), 21.0f);
-        QCOMPARE(w.txtD1[1]->text(), QStringLiteral("21"));
-        QCOMPARE(w.lblAcalc2->text(),
-                 QStringLiteral(
-                     "Machine Foot 3: move  5.250 mils  LEFT \r\nMachine Foot 4: move  6.250 mils  LEFT "));
+        QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("21"));
+        QCOMPARE(w.controls().lblAcalc2->text(), calculated(t).horizontal);
         // A reading set by knob is the user's work like a typed one: the save prompt must come.
         QVERIFY(t.state.Changed);
     }
@@ -152,18 +151,18 @@ private slots:
         MainWindowUnderTest t;
         frmDials& w = t.w();
         // Passing through the placeholder stores nothing and marks nothing.
-        tabOut(w.txtMachine);
+        tabOut(w.controls().txtMachine);
         QCOMPARE(t.state.Project.Machine, std::string());
         QVERIFY(!t.state.Changed);
-        typeInto(w.txtTechnician, QStringLiteral("J. Ortega"));
+        typeInto(w.controls().txtTechnician, QStringLiteral("J. Ortega"));
         QCOMPARE(t.state.Project.Technician, std::string("J. Ortega"));
         QVERIFY(t.state.Changed);
         // The machine names in the drawing mark the project only when they really change.
         t.state.Changed = false;
-        tabOut(w.txtM1);
+        tabOut(w.controls().txtM1);
         QVERIFY(!t.state.Changed);
-        typeInto(w.txtM2, QStringLiteral("Pump P-101"), false);
-        tabOut(w.txtM2);
+        typeInto(w.controls().txtM2, QStringLiteral("Pump P-101"), false);
+        tabOut(w.controls().txtM2);
         QCOMPARE(t.state.Project.M2Text, std::string("Pump P-101"));
         QVERIFY(t.state.Changed);
 
@@ -171,18 +170,16 @@ private slots:
         // readings: V1 = 26, V2 = 24.
         t.state.Project.Sag = 1.5f;
         w.refreshAll();
-        QCOMPARE(w.txtMisc1->text(), QStringLiteral("1.5"));
-        tabOut(w.txtMisc1);
+        QCOMPARE(w.controls().txtMisc1->text(), QStringLiteral("1.5"));
+        tabOut(w.controls().txtMisc1);
         QCOMPARE(t.state.Project.Sag, 1.5f);
-        typeInto(w.txtMisc1, QStringLiteral("2"));
+        typeInto(w.controls().txtMisc1, QStringLiteral("2"));
         QCOMPARE(t.state.Project.Sag, 2.0f);
-        QCOMPARE(w.lblAcalc1->text(),
-                 QStringLiteral(
-                     "Machine Foot 3: move  23.00 mils  DOWN\r\nMachine Foot 4: move  19.00 mils  DOWN"));
+        QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
         // The rim-and-face face diameter shows decimals and keeps what was typed.
-        w.optAcalc[1]->click();
-        typeInto(w.txtMisc1, QStringLiteral("10.123"));
-        QCOMPARE(w.txtMisc1->text(), QStringLiteral("10.12"));
+        w.controls().optAcalc[1]->click();
+        typeInto(w.controls().txtMisc1, QStringLiteral("10.123"));
+        QCOMPARE(w.controls().txtMisc1->text(), QStringLiteral("10.12"));
         QCOMPARE(t.state.Project.FaceDia1, 10.123f);
     }
 
@@ -191,7 +188,7 @@ private slots:
         frmDials& w = t.w();
         // Opened and closed without typing: the job is as it was.
         t.dialogs().onModal = [](QDialog& dialog) { return ScriptedDialogs::runShown(dialog, {}); };
-        w.cmdComments->click();
+        w.controls().cmdComments->click();
         QCOMPARE(t.state.Project.Comments, std::string());
         QVERIFY(!t.state.Changed);
 
@@ -203,7 +200,7 @@ private slots:
                 d.reject();
             });
         };
-        w.cmdComments->click();
+        w.controls().cmdComments->click();
         QCOMPARE(t.state.Project.Comments, std::string("Soft foot on 3.\r\nShimmed 0.010."));
         QVERIFY(t.state.Changed);
     }
@@ -232,7 +229,7 @@ private slots:
                 QVERIFY(warning->text().contains(QStringLiteral("cannot hold Ω;")));
             });
         };
-        w.cmdComments->click();
+        w.controls().cmdComments->click();
         QCOMPARE(t.state.Project.Comments, std::string("Ω 5 µm"));
 
         t.dialogs().onModal = [&full](QDialog& dialog) {
@@ -240,7 +237,7 @@ private slots:
                 d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"))->setPlainText(full);
             });
         };
-        w.cmdComments->click();
+        w.controls().cmdComments->click();
         QCOMPARE(t.state.Project.Comments.size(), std::size_t(65535));
         QVERIFY(t.state.Project.Comments.ends_with("a\r\n"));
     }
@@ -248,22 +245,22 @@ private slots:
     void newProjectAsksToSaveThenStartsFromDefaults() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        typeInto(w.txtMachine, QStringLiteral("Pump 7"));
-        typeInto(w.txtD1[1], QStringLiteral("33"));
+        typeInto(w.controls().txtMachine, QStringLiteral("Pump 7"));
+        typeInto(w.controls().txtD1[1], QStringLiteral("33"));
         const QString job = t.env.folder.filePath(QStringLiteral("job.qdl"));
         t.dialogs().saveAnswers.push_back(SaveAnswer::DontSave);
         t.dialogs().saveFileAnswers.push_back(job);
-        w.mnuFileNew->trigger();
+        w.controls().mnuFileNew->trigger();
         QCOMPARE(t.dialogs().questions, QStringList{QString::fromLatin1(kSavePrompt)});
         QCOMPARE(t.state.CurrentFile, job.toStdString());
         QVERIFY(QFile::exists(job));
         // The readings start again from the defaults; the texts of the previous job stay.
-        QCOMPARE(w.txtD1[1]->text(), QStringLiteral("20"));
-        QCOMPARE(w.txtMachine->text(), QStringLiteral("Pump 7"));
-        QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
+        QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("20"));
+        QCOMPARE(w.controls().txtMachine->text(), QStringLiteral("Pump 7"));
+        QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
         QVERIFY(!t.state.Changed);
-        QCOMPARE(w.mnuFileMRU[1]->text(), t.defaultProject());
-        QVERIFY(w.mnuFileMRU[1]->isVisible());
+        QCOMPARE(w.controls().mnuFileMRU[1]->text(), t.defaultProject());
+        QVERIFY(w.controls().mnuFileMRU[1]->isVisible());
         // "No" kept the default project as it was.
         QCOMPARE(readBack(t.defaultProject()).dial1(0, 1), 20.0f);
     }
@@ -279,14 +276,14 @@ private slots:
         const QString path = t.env.folder.filePath(QStringLiteral("compressor.qdl"));
         QVERIFY(writeProject(path.toStdString(), record));
         t.dialogs().openFileAnswers.push_back(path);
-        w.mnuFileOpen->trigger();
+        w.controls().mnuFileOpen->trigger();
         QCOMPARE(t.dialogs().fileRequests[0].folder, t.env.folder.path() + QLatin1Char('/'));
         QCOMPARE(t.dialogs().fileRequests[0].filter, QStringLiteral("Corvane Files (*.qdl)| *.qdl"));
-        QCOMPARE(w.txtMachine->text(), QStringLiteral("Compressor C-2"));
-        QCOMPARE(w.txtD1[1]->text(), QStringLiteral("33"));
-        QCOMPARE(w.lblCompany->text(), QString::fromStdString(formatDateTime(45001.25)));
+        QCOMPARE(w.controls().txtMachine->text(), QStringLiteral("Compressor C-2"));
+        QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("33"));
+        QCOMPARE(w.controls().lblCompany->text(), QString::fromStdString(formatDateTime(45001.25)));
         QVERIFY(!t.state.Changed);
-        QCOMPARE(w.mnuFileMRU[0]->text(), path);
+        QCOMPARE(w.controls().mnuFileMRU[0]->text(), path);
     }
 
     void aDeletedRecentFileFallsBackToTheDefaultProject() {
@@ -294,15 +291,15 @@ private slots:
         frmDials& w = t.w();
         const QString gone = t.env.folder.filePath(QStringLiteral("gone.qdl"));
         t.dialogs().saveFileAnswers.push_back(gone);
-        w.mnuFileSaveAs->trigger();
-        QCOMPARE(w.mnuFileMRU[0]->text(), gone);
+        w.controls().mnuFileSaveAs->trigger();
+        QCOMPARE(w.controls().mnuFileMRU[0]->text(), gone);
         QVERIFY(QFile::remove(gone));
-        w.mnuFileMRU[0]->trigger();
+        w.controls().mnuFileMRU[0]->trigger();
         QCOMPARE(t.dialogs().messages,
                  QStringList{QString::fromStdString(missingFileMessage(gone.toStdString()))});
-        QCOMPARE(w.mnuFileMRU[0]->text(), t.defaultProject());
-        QCOMPARE(w.mnuFileMRU[1]->text(), gone);
-        QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
+        QCOMPARE(w.controls().mnuFileMRU[0]->text(), t.defaultProject());
+        QCOMPARE(w.controls().mnuFileMRU[1]->text(), gone);
+        QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
     }
 
     void closingAsksToSaveOnlyAChangedProjectAndAFailedSaveKeepsTheWindowOpen() {
@@ -317,9 +314,9 @@ private slots:
         const QString unreachable = t.env.folder.filePath(QStringLiteral("no-such-folder/job.qdl"));
         t.state.CurrentFile = unreachable.toStdString();
         // Typed but not yet left: closing still takes the reading.
-        typeInto(w.txtD1[1], QStringLiteral("33"), false);
+        typeInto(w.controls().txtD1[1], QStringLiteral("33"), false);
         t.dialogs().saveAnswers.push_back(SaveAnswer::Save);
-        w.mnuExit->trigger();
+        w.controls().mnuExit->trigger();
         QCOMPARE(t.dialogs().questions, QStringList{QString::fromLatin1(kSavePrompt)});
         QVERIFY(w.isVisible());
         QVERIFY(t.state.Changed);
@@ -328,7 +325,7 @@ private slots:
         // Saved somewhere else, the program may close.
         const QString elsewhere = t.env.folder.filePath(QStringLiteral("job.qdl"));
         t.dialogs().saveFileAnswers.push_back(elsewhere);
-        w.mnuFileSaveAs->trigger();
+        w.controls().mnuFileSaveAs->trigger();
         QVERIFY(w.close());
         QCOMPARE(readBack(elsewhere).dial1(0, 1), 33.0f);
     }
@@ -341,7 +338,7 @@ private slots:
         w.formLoad(false);
         QVERIFY(!env.dialogs.messages.isEmpty());
         QVERIFY(state.Changed);
-        QCOMPARE(w.lblAcalc1->text(), QString::fromLatin1(kDefaultVertical));
+        QCOMPARE(w.controls().lblAcalc1->text(), calculated(w, state).vertical);
         env.dialogs.saveAnswers.push_back(SaveAnswer::DontSave);
         QVERIFY(w.close());
         QCOMPARE(env.dialogs.questions, QStringList{QString::fromLatin1(kSavePrompt)});
@@ -350,11 +347,11 @@ private slots:
     void saveFromTheKeyboardTakesTheReadingBeingTyped() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        typeInto(w.txtD2[1], QStringLiteral("-44"), false);
-        QTest::keyClick(w.txtD2[1], Qt::Key_S, Qt::ControlModifier);
+        typeInto(w.controls().txtD2[1], QStringLiteral("-44"), false);
+        QTest::keyClick(w.controls().txtD2[1], Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(readBack(t.defaultProject()).dial2(0, 1), -44.0f);
         QVERIFY(!t.state.Changed);
-        QVERIFY(w.txtD2[1]->hasFocus());
+        QVERIFY(w.controls().txtD2[1]->hasFocus());
     }
 };
 

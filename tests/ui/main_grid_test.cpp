@@ -15,12 +15,13 @@ QPoint cellCentre(QTableWidget* grid, int row, int column) {
 
 // Makes (row, 1) current and types `text` over it, as a technician selects a cell and types.
 void typeIntoCell(frmDials& w, int row, const QString& text) {
-    QVERIFY(focusInActiveWindow(w.gridLength));
-    QTest::mouseClick(w.gridLength->viewport(), Qt::LeftButton, {}, cellCentre(w.gridLength, row, 1));
-    QCOMPARE(w.gridLength->currentRow(), row);
-    QTest::keyClicks(w.gridLength, text.left(1));
-    QVERIFY(w.txtLength->isVisible());
-    QTest::keyClicks(w.txtLength, text.mid(1));
+    QVERIFY(focusInActiveWindow(w.controls().gridLength));
+    QTest::mouseClick(w.controls().gridLength->viewport(), Qt::LeftButton, {},
+                      cellCentre(w.controls().gridLength, row, 1));
+    QCOMPARE(w.controls().gridLength->currentRow(), row);
+    QTest::keyClicks(w.controls().gridLength, text.left(1));
+    QVERIFY(w.controls().txtLength->isVisible());
+    QTest::keyClicks(w.controls().txtLength, text.mid(1));
 }
 
 }  // namespace
@@ -32,16 +33,17 @@ private slots:
     void doubleClickOpensTheCellAndEscapeThrowsTheEditAway() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        QVERIFY(focusInActiveWindow(w.gridLength));
+        QVERIFY(focusInActiveWindow(w.controls().gridLength));
         t.state.Changed = false;  // leaving the reading box that had the focus marks the project
-        QTest::mouseDClick(w.gridLength->viewport(), Qt::LeftButton, {}, cellCentre(w.gridLength, 1, 1));
-        QVERIFY(w.txtLength->isVisible());
-        QCOMPARE(w.txtLength->text(), QStringLiteral("5.000"));
-        QCOMPARE(w.txtLength->cursorPosition(), 5);
-        QTest::keyClicks(w.txtLength, QStringLiteral("99"));
-        QTest::keyClick(w.txtLength, Qt::Key_Escape);
-        QVERIFY(!w.txtLength->isVisible());
-        QCOMPARE(w.gridLength->item(1, 1)->text(), QStringLiteral("5.000"));
+        QTest::mouseDClick(w.controls().gridLength->viewport(), Qt::LeftButton, {},
+                           cellCentre(w.controls().gridLength, 1, 1));
+        QVERIFY(w.controls().txtLength->isVisible());
+        QCOMPARE(w.controls().txtLength->text(), QStringLiteral("5.000"));
+        QCOMPARE(w.controls().txtLength->cursorPosition(), 5);
+        QTest::keyClicks(w.controls().txtLength, QStringLiteral("99"));
+        QTest::keyClick(w.controls().txtLength, Qt::Key_Escape);
+        QVERIFY(!w.controls().txtLength->isVisible());
+        QCOMPARE(w.controls().gridLength->item(1, 1)->text(), QStringLiteral("5.000"));
         QCOMPARE(t.state.Project.length(0, 1), 5.0f);
         QVERIFY(!t.state.Changed);
     }
@@ -49,28 +51,29 @@ private slots:
     void typingOverACellCommitsWithEnterAndWalksDown() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
+        t.state.Changed = false;
         typeIntoCell(w, 2, QStringLiteral("7"));
-        QCOMPARE(w.txtLength->text(), QStringLiteral("7"));
-        QTest::keyClick(w.txtLength, Qt::Key_Return);
-        QVERIFY(!w.txtLength->isVisible());
-        QCOMPARE(w.gridLength->item(2, 1)->text(), QStringLiteral("7.000"));
+        QCOMPARE(w.controls().txtLength->text(), QStringLiteral("7"));
+        QTest::keyClick(w.controls().txtLength, Qt::Key_Return);
+        QVERIFY(!w.controls().txtLength->isVisible());
+        QCOMPARE(w.controls().gridLength->item(2, 1)->text(), QStringLiteral("7.000"));
         QCOMPARE(t.state.Project.length(0, 2), 7.0f);
-        QCOMPARE(w.gridLength->currentRow(), 3);
+        QCOMPARE(w.controls().gridLength->currentRow(), 3);
         QVERIFY(t.state.Changed);
         // Recalculated: the graphs end at the outer moveable foot, A + B + C + D + E.
-        QCOMPARE(w.Graph1->xMax(), 57.0);
+        QCOMPARE(w.controls().Graph1->xMax(), 57.0);
 
         // What is stored is what the cell shows.
         typeIntoCell(w, 0, QStringLiteral("12.3456"));
-        QTest::keyClick(w.txtLength, Qt::Key_Return);
-        QCOMPARE(w.gridLength->item(0, 1)->text(), QStringLiteral("12.35"));
+        QTest::keyClick(w.controls().txtLength, Qt::Key_Return);
+        QCOMPARE(w.controls().gridLength->item(0, 1)->text(), QStringLiteral("12.35"));
         QCOMPARE(t.state.Project.length(0, 0), 12.35f);
 
         // A length no Single holds leaves the cell and the project as they were.
         typeIntoCell(w, 3, QStringLiteral("1e39"));
         t.state.Changed = false;
-        QTest::keyClick(w.txtLength, Qt::Key_Return);
-        QCOMPARE(w.gridLength->item(3, 1)->text(), QStringLiteral("5.000"));
+        QTest::keyClick(w.controls().txtLength, Qt::Key_Return);
+        QCOMPARE(w.controls().gridLength->item(3, 1)->text(), QStringLiteral("5.000"));
         QCOMPARE(t.state.Project.length(0, 3), 5.0f);
         QVERIFY(!t.state.Changed);
     }
@@ -88,17 +91,17 @@ private slots:
         QFETCH(int, lastRow);
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        w.optAcalc[method]->click();
+        w.controls().optAcalc[method]->click();
         typeIntoCell(w, lastRow, QStringLiteral("9"));
-        QTest::keyClick(w.txtLength, Qt::Key_Return);
+        QTest::keyClick(w.controls().txtLength, Qt::Key_Return);
         QCOMPARE(t.state.Project.length(method, lastRow), 9.0f);
-        QCOMPARE(w.gridLength->currentRow(), 0);
-        QCOMPARE(w.gridLength->currentColumn(), 1);
+        QCOMPARE(w.controls().gridLength->currentRow(), 0);
+        QCOMPARE(w.controls().gridLength->currentColumn(), 1);
         // Shift+Enter walks back up.
         typeIntoCell(w, lastRow, QStringLiteral("8"));
-        QTest::keyClick(w.txtLength, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClick(w.controls().txtLength, Qt::Key_Return, Qt::ShiftModifier);
         QCOMPARE(t.state.Project.length(method, lastRow), 8.0f);
-        QCOMPARE(w.gridLength->currentRow(), lastRow - 1);
+        QCOMPARE(w.controls().gridLength->currentRow(), lastRow - 1);
     }
 };
 

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "MainWindowTestSupport.h"
+#include "calc/Tolerance.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectFile.h"
 #include "ui/growth/frmGrowth.h"
@@ -74,13 +75,13 @@ private slots:
         const QString job = t.env.folder.filePath(QStringLiteral("job.qdl"));
         writeRoundedJob(job);
         t.dialogs().openFileAnswers.push_back(job);
-        w.mnuFileOpen->trigger();
-        QCOMPARE(w.txtD1[1]->text(), QStringLiteral("10.5"));
-        QCOMPARE(w.txtD2[3]->text(), QStringLiteral("12.35"));
+        w.controls().mnuFileOpen->trigger();
+        QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("10.5"));
+        QCOMPARE(w.controls().txtD2[3]->text(), QStringLiteral("12.35"));
         const ProjectRecord before = t.state.Project;
         const QByteArray bytes = bytesOf(job);
 
-        QVERIFY(focusInActiveWindow(w.txtMachine));
+        QVERIFY(focusInActiveWindow(w.controls().txtMachine));
         walk(80);
         // The growth, tolerance and comments windows, each walked and closed.
         t.dialogs().onModal = [](QDialog& dialog) {
@@ -101,8 +102,10 @@ private slots:
                 walk(10);
             });
         };
-        for (QPushButton* button : {w.cmdGrowth, w.cmdTolerances, w.cmdComments}) button->click();
-        QVERIFY(focusInActiveWindow(w.txtD1[0]));
+        for (QPushButton* button :
+             {w.controls().cmdGrowth, w.controls().cmdTolerances, w.controls().cmdComments})
+            button->click();
+        QVERIFY(focusInActiveWindow(w.controls().txtD1[0]));
         walk(30);
 
         QCOMPARE(t.state.Project, before);
@@ -115,11 +118,11 @@ private slots:
     void cancelInTheSavePromptKeepsTheWindowAndTheJob() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        typeInto(w.txtD1[1], QStringLiteral("33"));
+        typeInto(w.controls().txtD1[1], QStringLiteral("33"));
         t.dialogs().saveAnswers = {SaveAnswer::Cancel, SaveAnswer::Cancel, SaveAnswer::Cancel};
         QVERIFY(!w.close());
-        w.mnuFileNew->trigger();
-        w.mnuFileOpen->trigger();
+        w.controls().mnuFileNew->trigger();
+        w.controls().mnuFileOpen->trigger();
         QCOMPARE(t.dialogs().fileRequests.size(), std::size_t(0));
         QCOMPARE(t.state.Project.dial1(0, 1), 33.0f);
         QVERIFY(t.state.Changed);
@@ -133,19 +136,19 @@ private slots:
     void aReopenedJobShowsWhatWasSaved() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        w.optAcalc[1]->click();
-        w.cmbFixMove->setCurrentIndex(1);
-        w.chkTgrowth->click();
-        w.chkTolerance->click();
-        w.cmdScale->click();
-        typeInto(w.txtGro[3], QStringLiteral("2"));
-        const QString vertical = w.lblAcalc1->text(), horizontal = w.lblAcalc2->text();
-        const YRange range = w.Graph1->yRange();
+        w.controls().optAcalc[1]->click();
+        w.controls().cmbFixMove->setCurrentIndex(1);
+        w.controls().chkTgrowth->click();
+        w.controls().chkTolerance->click();
+        w.controls().cmdScale->click();
+        typeInto(w.controls().txtGro[3], QStringLiteral("2"));
+        const QString vertical = w.controls().lblAcalc1->text(), horizontal = w.controls().lblAcalc2->text();
+        const YRange range = w.controls().Graph1->yRange();
         const QString job = t.env.folder.filePath(QStringLiteral("rimface.qdl"));
         t.dialogs().saveFileAnswers.push_back(job);
-        w.mnuFileSaveAs->trigger();
+        w.controls().mnuFileSaveAs->trigger();
         QVERIFY(!t.state.Changed);
-        w.optAcalc[0]->click();
+        w.controls().optAcalc[0]->click();
         QVERIFY(!t.state.Changed);
         t.dialogs().saveAnswers.clear();
         QVERIFY(w.close());
@@ -156,16 +159,16 @@ private slots:
         frmDials reopened(state, t.dialogs());
         reopened.formLoad(false);
         QCOMPARE(state.CurrentFile, job.toStdString());
-        QVERIFY(reopened.optAcalc[1]->isChecked());
-        QCOMPARE(reopened.cmbFixMove->currentIndex(), 1);
-        QVERIFY(reopened.chkTgrowth->isChecked() && reopened.GrowthOn);
-        QVERIFY(reopened.chkTolerance->isChecked() && reopened.ToleranceOn);
-        QVERIFY(reopened.AutoScale);
-        QVERIFY(reopened.txtGro[3]->isVisibleTo(&reopened));
-        QCOMPARE(reopened.lblAcalc1->text(), vertical);
-        QCOMPARE(reopened.lblAcalc2->text(), horizontal);
-        QCOMPARE(reopened.Graph1->yRange(), range);
-        QVERIFY(reopened.Graph1->plotVisible(3));
+        QVERIFY(reopened.controls().optAcalc[1]->isChecked());
+        QCOMPARE(reopened.controls().cmbFixMove->currentIndex(), 1);
+        QVERIFY(reopened.controls().chkTgrowth->isChecked() && reopened.currentView().growthOn);
+        QVERIFY(reopened.controls().chkTolerance->isChecked() && reopened.currentView().toleranceOn);
+        QVERIFY(reopened.currentView().autoScale);
+        QVERIFY(reopened.controls().txtGro[3]->isVisibleTo(&reopened));
+        QCOMPARE(reopened.controls().lblAcalc1->text(), vertical);
+        QCOMPARE(reopened.controls().lblAcalc2->text(), horizontal);
+        QCOMPARE(reopened.controls().Graph1->yRange(), range);
+        QVERIFY(reopened.controls().Graph1->lineVisible(ResultGraph::Line::ToleranceBand));
         QVERIFY(!state.Changed);
     }
 
@@ -189,14 +192,16 @@ private slots:
             stored.Span = toleranceSpan(stored, kMethodReverseDial);
             // Compared as bytes: a stored NaN is still the same NaN.
             QVERIFY2(encodeProject(state.Project) == encodeProject(stored), name);
-            QVERIFY2(w.optAcalc[0]->isChecked() && !w.GrowthOn && !w.ToleranceOn && !w.AutoScale, name);
-            QCOMPARE(w.cmbRotation->currentIndex(), 0);
+            QVERIFY2(w.controls().optAcalc[0]->isChecked() && !w.currentView().growthOn &&
+                         !w.currentView().toleranceOn && !w.currentView().autoScale,
+                     name);
+            QCOMPARE(w.controls().cmbRotation->currentIndex(), 0);
             CalcOptions fresh;
             fresh.tolerance = state.Tolerance;
             const CalcResult expected = calcAlignment(stored, fresh);
-            if (!expected.aborted) {
-                QCOMPARE(w.lblAcalc1->text(), QString::fromStdString(expected.verticalText));
-                QCOMPARE(w.lblAcalc2->text(), QString::fromStdString(expected.horizontalText));
+            if (expected.status != CalcStatus::Aborted) {
+                QCOMPARE(w.controls().lblAcalc1->text(), QString::fromStdString(expected.verticalText));
+                QCOMPARE(w.controls().lblAcalc2->text(), QString::fromStdString(expected.horizontalText));
             }
             QCOMPARE(bytesOf(file), bytesOf(fixture));
         }

@@ -34,7 +34,7 @@ int crashAfterTyping(const QString& folder) {
     frmDials window(state, dialogs);
     window.formLoad(false);
     window.show();
-    typeInto(window.txtD1[1], QStringLiteral("33"));
+    typeInto(window.controls().txtD1[1], QStringLiteral("33"));
     for (int i = 0; i < 100 && copiesIn(folder).isEmpty(); ++i) QTest::qWait(100);
     std::raise(SIGKILL);
     return 1;
@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(env.dialogs.questions,
                  QStringList{QStringLiteral("Corvane closed without saving ") + project +
                              QStringLiteral(". Restore the unsaved changes?")});
-        QCOMPARE(w->txtD1[1]->text(), QStringLiteral("33"));
+        QCOMPARE(w->controls().txtD1[1]->text(), QStringLiteral("33"));
         QCOMPARE(state.Project.dial1(0, 1), 33.0f);
         QVERIFY(state.Changed);
         QCOMPARE(state.CurrentFile, project.toStdString());
@@ -88,7 +88,7 @@ private slots:
         QVERIFY(QDir(env.folder.path() + "/recovery").filePath(copies[0]) == w->recovery().ownCopyFile());
 
         // Saved: nothing is left to recover.
-        w->mnuFileSave->trigger();
+        w->controls().mnuFileSave->trigger();
         QVERIFY(copiesIn(env.folder.path()).isEmpty());
         QVERIFY(w->close());
     }
@@ -100,7 +100,7 @@ private slots:
         env.dialogs.yesNoAnswers = {false};
         auto w = startOn(env.folder.path(), state, env.dialogs);
         QCOMPARE(env.dialogs.questions.size(), 1);
-        QCOMPARE(w->txtD1[1]->text(), QStringLiteral("20"));
+        QCOMPARE(w->controls().txtD1[1]->text(), QStringLiteral("20"));
         QVERIFY(!state.Changed);
         QVERIFY(copiesIn(env.folder.path()).isEmpty());
         QVERIFY(w->close());
@@ -119,7 +119,7 @@ private slots:
         AppState state;
         auto w = startOn(env.folder.path(), state, env.dialogs);
         w->show();
-        typeInto(w->txtD1[1], QStringLiteral("41"));
+        typeInto(w->controls().txtD1[1], QStringLiteral("41"));
         QVERIFY(copiesIn(env.folder.path()).isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(copiesIn(env.folder.path()).size(), 1,
                                   (RecoveryKeeper::kQuietSeconds + 3) * 1000);
@@ -131,7 +131,7 @@ private slots:
         auto second = startOn(env.folder.path(), other, otherDialogs);
         QCOMPARE(otherDialogs.questions, QStringList());
 
-        typeInto(w->txtD1[1], QStringLiteral("42"));
+        typeInto(w->controls().txtD1[1], QStringLiteral("42"));
         w->recovery().sync();
         copies = findRecoveryCopies(state.Paths.recoveryCopies());
         QCOMPARE(copies.at(0).record.dial1(0, 1), 42.0f);

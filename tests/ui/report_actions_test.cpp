@@ -36,29 +36,28 @@ private slots:
         frmDials& w = t.w();
         // The two entries follow Print... and come before the recent files.
         const QList<QAction*> entries = w.menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"))->actions();
-        const auto at = entries.indexOf(w.mnuFilePrint);
+        const auto at = entries.indexOf(w.controls().mnuFilePrint);
         QAction* exportAction = entries.value(at + 1);
         QAction* printAction = entries.value(at + 2);
         QCOMPARE(exportAction->objectName(), QStringLiteral("mnuFileExportReport"));
         QCOMPARE(exportAction->text(), QStringLiteral("&Export Report..."));
         QCOMPARE(printAction->text(), QStringLiteral("Print &Report..."));
         QVERIFY(entries.value(at + 3)->isSeparator());
-        QCOMPARE(entries.value(at + 4), w.mnuFileMRU[0]);
+        QCOMPARE(entries.value(at + 4), w.controls().mnuFileMRU[0]);
 
         // Rim and face with growth on, a machine name, and the rim's 6:00 reading typed but not yet
         // committed: Vn = -2 * 20 / 10 - 14 / 2 = -11, Vf = -2 * 40 / 10 - 7 = -15.
-        typeInto(w.txtMachine, QStringLiteral("Pump P-7"));
-        w.optAcalc[1]->click();
-        w.chkTgrowth->click();
-        typeInto(w.txtD1[2], QStringLiteral("14"), false);
+        typeInto(w.controls().txtMachine, QStringLiteral("Pump P-7"));
+        w.controls().optAcalc[1]->click();
+        w.controls().chkTgrowth->click();
+        typeInto(w.controls().txtD1[2], QStringLiteral("14"), false);
 
         const QString folder = QFileInfo(t.defaultProject()).path();
         const QString exported = folder + QStringLiteral("/job report.pdf");
         t.dialogs().reportFileAnswers = {exported, t.defaultProject(), std::nullopt};
         exportAction->trigger();
         QCOMPARE(t.dialogs().reportProposals, QStringList{folder + QStringLiteral("/Corvane.pdf")});
-        QCOMPARE(w.lblAcalc1->text(),
-                 QStringLiteral("NEAR Foot: move  11.00 mils  DOWN\r\nFAR Foot:  move  15.00 mils  DOWN"));
+        QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
         const QString text = pdfText(exported);
         for (const char* expected :
              {"Machine Pump P-7", "File Corvane.qdl", "Method Rim and Face", "Bracket side Fixed Mach",

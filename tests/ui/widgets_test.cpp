@@ -125,19 +125,34 @@ private slots:
         QCOMPARE(spy.count(), 2);
     }
 
-    // The machine lines and the band are curves: drawn in the order given, a new set replacing the old.
-    void plotsKeepThePointOrderAndTheYRangeReadsBackExactly() {
-        const std::pair<int, PlotData> plots[] = {
-            {2, points({40.5f, 20.25f, 0.0f}, {-3.5f, 1.0f, 7.125f})},
-            {3, points({12, 20, 20, 12, 12}, {2.5f, 2.5f, -2.5f, -2.5f, 2.5f})},
-            {1, points({}, {})},
-        };
-        for (const auto& [plot, data] : plots) {
-            ResultGraph g;
-            g.setPlot(plot, points({1, 2, 3, 4, 5, 6, 7}, {1, 1, 1, 1, 1, 1, 1}));
-            g.setPlot(plot, data);
-            QCOMPARE(g.plotData(plot), data);
-        }
+    // The machine lines and the band are curves: drawn in the order given, a new result replacing
+    // the old; the first line drawn is blue, the second red.
+    void linesKeepThePointOrderAndTheYRangeReadsBackExactly() {
+        using Line = ResultGraph::Line;
+        GraphResult reverse;
+        reverse.fixedMachine = points({0, 20, 40}, {1, 2, 3});
+        reverse.moveableMachine = points({40.5f, 20.25f, 0.0f}, {-3.5f, 1.0f, 7.125f});
+        reverse.band = {ToleranceBand::State::Drawn,
+                        points({12, 20, 20, 12, 12}, {2.5f, 2.5f, -2.5f, -2.5f, 2.5f})};
+        GraphResult twoFoot;
+        twoFoot.moveableMachine = points({0, 10, 30}, {5, 4, 3});
+        ResultGraph g;
+        g.apply(reverse);
+        QCOMPARE(g.lineData(Line::FixedMachine), *reverse.fixedMachine);
+        QCOMPARE(g.lineData(Line::MoveableMachine), *reverse.moveableMachine);
+        QCOMPARE(g.lineData(Line::ToleranceBand), reverse.band.corners);
+        QVERIFY(g.lineVisible(Line::ToleranceBand));
+        auto* blue = g.plotWidget()->findChild<QCPCurve*>(QStringLiteral("Plot-1"));
+        QVERIFY(blue);
+        QCOMPARE(blue->pen().color(), QColor(0, 0, 255));
+        QCOMPARE(blue->dataCount(), 3);
+        QCOMPARE(blue->data()->at(0)->value, 1.0);
+        g.apply(twoFoot);
+        // Without a fixed machine the moveable machine is the blue line; no red line is left over.
+        QCOMPARE(blue->data()->at(0)->value, 5.0);
+        QCOMPARE(g.lineData(Line::MoveableMachine), *twoFoot.moveableMachine);
+        QVERIFY(!g.lineVisible(Line::FixedMachine));
+        QVERIFY(!g.lineVisible(Line::ToleranceBand));
         for (const YRange range : {YRange{-9.6, 9.6}, YRange{0, 0}}) {
             ResultGraph g;
             g.setYRange(range);
@@ -149,23 +164,25 @@ private slots:
         }
     }
 
-    // No second line or Y range in the result: that line is hidden and the scale kept.
+    // No line or Y range in the result: the line is emptied and hidden, the scale kept; a band asked
+    // for but not computed is cleared rather than left as it was.
     void applyHidesWhatTheCalculationDoesNotGive() {
-        for (bool plot1Visible : {true, false}) {
-            ResultGraph g;
-            g.setYRange({-100, 100});
-            GraphResult r;
-            r.xMax = 42.5f;
-            r.plot1 = points({0, 10, 42.5f}, {1, 2, 3});
-            r.plot1Visible = plot1Visible;
-            g.apply(r, false);
-            QCOMPARE(g.xMax(), 42.5);
-            QCOMPARE(g.yRange(), (YRange{-100, 100}));
-            QCOMPARE(g.plotData(1), r.plot1);
-            QCOMPARE(g.plotVisible(1), plot1Visible);
-            QVERIFY(!g.plotVisible(2));
-            QVERIFY(!g.plotVisible(3));
-        }
+        using Line = ResultGraph::Line;
+        ResultGraph g;
+        g.setYRange({-100, 100});
+        GraphResult shown;
+        shown.moveableMachine = points({0, 10, 42.5f}, {1, 2, 3});
+        shown.band = {ToleranceBand::State::Drawn, points({0, 5, 5, 0, 0}, {1, 1, -1, -1, 1})};
+        g.apply(shown);
+        GraphResult none;
+        none.xMax = 42.5f;
+        none.band.state = ToleranceBand::State::Cleared;
+        g.apply(none);
+        QCOMPARE(g.xMax(), 42.5);
+        QCOMPARE(g.yRange(), (YRange{-100, 100}));
+        QVERIFY(!g.lineVisible(Line::MoveableMachine));
+        QVERIFY(g.lineData(Line::MoveableMachine).x.empty());
+        QVERIFY(g.lineData(Line::ToleranceBand).x.empty());
     }
 
     // The real question boxes: the program's title, the default that loses nothing on Enter, Escape

@@ -53,9 +53,7 @@ frmGrowth::frmGrowth(AppState& state, QWidget* mainWindow)
     buildControls();
 
     // Form_Load: the feet of the method selected now; the window is rebuilt at every showing.
-    Busy = true;
     FootCount = state_.CalcMethod == kMethodReverseDial ? 4 : 2;
-    Busy = false;
 }
 
 frmGrowth::~frmGrowth() {

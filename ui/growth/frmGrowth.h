@@ -77,6 +77,8 @@ protected:
 private:
     void buildControls();
     void setupGrowthGrids();
+    // initGrowthPanel's filling of the window, while Busy.
+    void preparePanel(int bracketSide);
     void showFootTemperatures();
     void showDeltaT(int foot);
     void calcFootGrowth();

@@ -11,10 +11,12 @@
 #include <cfloat>
 #include <cmath>
 
-#include "calc/Alignment.h"
+#include "calc/Growth.h"
 #include "calc/NumberFormat.h"
+#include "calc/Scale.h"
 #include "project/AppState.h"
 #include "ui/growth/frmGrowth.h"
+#include "ui/widgets/DesignLayout.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/MachineDrawing.h"
@@ -76,8 +78,7 @@ void frmGrowth::setHeightCell(int row, int foot) {
 }
 
 void frmGrowth::setupGrowthGrids() {
-    const bool wasBusy = Busy;
-    Busy = true;
+    const ScopedFlag busy(Busy);
     const auto& record = state_.Project;
     const QBrush buttonFace = QApplication::palette().brush(QPalette::Button);
     const QBrush buttonText = QApplication::palette().brush(QPalette::ButtonText);
@@ -112,30 +113,25 @@ void frmGrowth::setupGrowthGrids() {
     const int rowHeight = std::max(pixels(this, 285), metrics.height() + 6);
     sizeGrid(gridHeight, labelWidth, footWidth, rowHeight);
     sizeGrid(gridGrowth, labelWidth, footWidth, rowHeight);
-    Busy = wasBusy;
 }
 
 void frmGrowth::showFootTemperatures() {
     const int foot = currentFoot();
     const float hot = state_.Project.HotTemp[foot];
     const float cold = state_.Project.ColdTemp[foot];
-    double top = niceScaleMax(std::max(hot, cold));
-    const double bottom = niceScaleMin(std::min(hot, cold));
-    // Equal temperatures on a 1-2-5 mark would give a scale of no height.
-    if (!(top > bottom)) top = bottom + 1;
-
-    // Setting the thermometers must not come back as a user's move.
-    const bool wasBusy = Busy;
-    Busy = true;
-    for (Thermometer* thermometer : {cwColdT, cwHotT}) {
-        thermometer->setRange(bottom, top);
-        thermometer->setStep((top - bottom) * 0.005);
+    const DialScale scale = thermometerScale(hot, cold);
+    {
+        // Setting the thermometers must not come back as a user's move.
+        const ScopedFlag busy(Busy);
+        for (Thermometer* thermometer : {cwColdT, cwHotT}) {
+            thermometer->setRange(scale.minimum, scale.maximum);
+            thermometer->setStep(scale.step);
+        }
+        cwColdT->setValue(cold);
+        cwHotT->setValue(hot);
+        txtColdT->setText(shown(cold));
+        txtHotT->setText(shown(hot));
     }
-    cwColdT->setValue(cold);
-    cwHotT->setValue(hot);
-    txtColdT->setText(shown(cold));
-    txtHotT->setText(shown(hot));
-    Busy = wasBusy;
     showDeltaT(foot);
 }
 
@@ -154,12 +150,11 @@ void frmGrowth::calcFootGrowth() { calcFootGrowth(currentFoot()); }
 
 void frmGrowth::calcFootGrowth(int foot) {
     if (Busy) return;
-    Busy = true;
+    const ScopedFlag busy(Busy);
     const auto& record = state_.Project;
     FootGrowth[foot] =
         footGrowth(record.HotTemp[foot], record.ColdTemp[foot], record.FootHeight[foot], record.Material);
     if (QTableWidgetItem* item = gridGrowth->item(0, foot + 1)) item->setText(shown(FootGrowth[foot]));
-    Busy = false;
 }
 
 void frmGrowth::refreshHeightCell() {
@@ -170,7 +165,15 @@ void frmGrowth::refreshHeightCell() {
 
 void frmGrowth::initGrowthPanel(int bracketSide) {
     bracketSide_ = bracketSide;
-    Busy = true;
+    {
+        const ScopedFlag busy(Busy);
+        preparePanel(bracketSide);
+    }
+    calcFootGrowth();
+    heightEditor->setCurrentCell(kRowHot, 1);
+}
+
+void frmGrowth::preparePanel(int bracketSide) {
     FootCount = state_.CalcMethod == kMethodReverseDial ? 4 : 2;
     // A fresh panel: growth is computed anew for the feet shown.
     FootGrowth.fill(0);
@@ -185,9 +188,6 @@ void frmGrowth::initGrowthPanel(int bracketSide) {
     setupGrowthGrids();
     showFootTemperatures();
     txtHeight->hide();
-    Busy = false;
-    calcFootGrowth();
-    heightEditor->setCurrentCell(kRowHot, 1);
 }
 
 void frmGrowth::optMaterial_Click(int index) {
@@ -284,14 +284,7 @@ void frmGrowth::cmdApplyGrowth_Click() {
     commitPendingEdits();
     const int m = state_.CalcMethod;
     if (m >= 0 && m < kMethodCount) {
-        auto& record = state_.Project;
-        for (int f = 0; f < kGrowthFeet; ++f) record.growth(m, f) = FootGrowth[f];
-        // The two-foot methods keep their feet as 0 and 1 for the main window's boxes and as 2
-        // and 3 for the calculations.
-        if (m == kMethodRimFace || m == kMethodJackShaft) {
-            record.growth(m, 2) = record.growth(m, 0);
-            record.growth(m, 3) = record.growth(m, 1);
-        }
+        storeAppliedGrowth(state_.Project, m, FootGrowth);
         state_.Changed = true;
     }
     emit growthApplied();

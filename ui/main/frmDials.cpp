@@ -18,6 +18,7 @@
 #include "project/ProjectCommands.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/MainIcons.h"
+#include "ui/main/MainLayout.h"
 #include "ui/main/MainWindowPrompts.h"
 #include "ui/main/RecoveryKeeper.h"
 #include "ui/tolerance/frmTolerances.h"
@@ -25,26 +26,14 @@
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/Knob.h"
+#include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/ResultGraph.h"
 
 namespace corvane {
 
 namespace {
 
-// Window size: 12000 x 8800 twips at 15 twips to the pixel.
-constexpr int kWindowWidth = 800;
-constexpr int kWindowHeight = 587;
-
-// Left column: header, machine model, the two dials, method, lengths and buttons.
-constexpr int kLeftX = 4;
-constexpr int kLeftWidth = 412;
-// Right column: the two graphs with their result lines, and the options.
-constexpr int kRightX = 420;
-constexpr int kRightWidth = 376;
-
-// Where the drawing sits inside the "Machine Model" frame.
-constexpr int kDrawingX = 6;
-constexpr int kDrawingY = 40;
+using namespace mainlayout;
 
 const char* const kClock[4] = {"12:00", "3:00", "6:00", "9:00"};
 
@@ -103,10 +92,10 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
     buildMenus();
     arrangeTabOrder();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &frmDials::Timer1_Timer);
+    ui_.Timer1 = new QTimer(this);
+    ui_.Timer1->setObjectName(QStringLiteral("Timer1"));
+    ui_.Timer1->setInterval(1000);
+    connect(ui_.Timer1, &QTimer::timeout, this, &frmDials::Timer1_Timer);
 
     prompts_ = std::make_unique<MainWindowPrompts>(*this, dialogs_);
     commands_ = std::make_unique<ProjectCommands>(state_, *prompts_);
@@ -115,8 +104,8 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
 
     setWindowTitle(QStringLiteral("CORVANE"));
     setWindowIcon(toleranceIcon());
-    resize(kWindowWidth, kWindowHeight);
-    setFixedSize(kWindowWidth, kWindowHeight);
+    resize(kWindow);
+    setFixedSize(kWindow);
 }
 
 frmDials::~frmDials() {
@@ -130,7 +119,7 @@ frmGrowth* frmDials::growthWindow() {
     if (!growth_) {
         growth_ = std::make_unique<frmGrowth>(state_, this);
         connect(growth_.get(), &frmGrowth::growthApplied, this, &frmDials::fillTXTfields);
-        growth_->initGrowthPanel(cmbFixMove->currentIndex());
+        growth_->initGrowthPanel(ui_.cmbFixMove->currentIndex());
     }
     return growth_.get();
 }
@@ -151,104 +140,104 @@ void frmDials::setUpEntryBox(QLineEdit* box) {
     EntryBox::attach(box, [this, box] { runLostFocus(box); });
 }
 
+CaptionedBox frmDials::captionedBox(QWidget* parent, const QString& caption, const QString& boxName) {
+    CaptionedBox made = makeCaptionedBox(parent, caption, boxName, {});
+    setUpEntryBox(made.box);
+    return made;
+}
+
 void frmDials::buildHeader(QWidget* central) {
-    auto* frame = new QGroupBox(central);
+    auto* frame = ui_.frameHeader = new QGroupBox(central);
     frame->setObjectName(QStringLiteral("frameHeader"));
     // A frame without a caption: without a name a screen reader would announce a nameless panel.
     frame->setAccessibleName(QStringLiteral("Header"));
-    frame->setGeometry(kLeftX, 2, kWindowWidth - 2 * kLeftX, 34);
+    layout_.place(frame, kHeader);
 
-    auto* machineCaption = makeLabel(QStringLiteral("Machine:"), frame, "lblMachineCaption");
-    machineCaption->setGeometry(8, 6, 56, 22);
-    txtMachine = new QLineEdit(frame);
-    txtMachine->setObjectName(QStringLiteral("txtMachine"));
-    txtMachine->setGeometry(64, 6, 220, 22);
-    txtMachine->setAccessibleName(QStringLiteral("Machine"));
-    machineCaption->setBuddy(txtMachine);
-    setUpEntryBox(txtMachine);
-
-    auto* technicianCaption = makeLabel(QStringLiteral("Technician:"), frame, "lblTechnicianCaption");
-    technicianCaption->setGeometry(300, 6, 72, 22);
-    txtTechnician = new QLineEdit(frame);
-    txtTechnician->setObjectName(QStringLiteral("txtTechnician"));
-    txtTechnician->setGeometry(372, 6, 200, 22);
-    txtTechnician->setAccessibleName(QStringLiteral("Technician"));
-    technicianCaption->setBuddy(txtTechnician);
-    setUpEntryBox(txtTechnician);
+    const CaptionedBox machine =
+        captionedBox(frame, QStringLiteral("Machine:"), QStringLiteral("txtMachine"));
+    ui_.txtMachine = machine.box;
+    layout_.place(machine.caption, kMachineCaption);
+    layout_.place(machine.box, kMachine);
+    const CaptionedBox technician =
+        captionedBox(frame, QStringLiteral("Technician:"), QStringLiteral("txtTechnician"));
+    ui_.txtTechnician = technician.box;
+    layout_.place(technician.caption, kTechnicianCaption);
+    layout_.place(technician.box, kTechnician);
 
     auto* dateCaption = makeLabel(QStringLiteral("Date:"), frame, "lblDateCaption");
-    dateCaption->setGeometry(600, 6, 36, 22);
-    lblCompany = makeLabel(QString(), frame, "lblCompany");
-    lblCompany->setGeometry(636, 6, 146, 22);
-    lblCompany->setAccessibleDescription(QStringLiteral("Date stamp"));
+    layout_.place(dateCaption, kDateCaption);
+    ui_.lblCompany = makeLabel(QString(), frame, "lblCompany");
+    layout_.place(ui_.lblCompany, kDate);
+    ui_.lblCompany->setAccessibleDescription(QStringLiteral("Date stamp"));
     // The caption and the date are two labels on screen; read out, the date says what it is.
-    lblCompany->setAccessibleName(QStringLiteral("Date:"));
+    ui_.lblCompany->setAccessibleName(QStringLiteral("Date:"));
 }
 
 void frmDials::buildMachineModel(QWidget* central) {
-    frameMachine = new QGroupBox(QStringLiteral("Machine Model"), central);
-    frameMachine->setObjectName(QStringLiteral("frameMachine"));
-    frameMachine->setGeometry(kLeftX, 38, kLeftWidth, 194);
+    ui_.frameMachine = new QGroupBox(QStringLiteral("Machine Model"), central);
+    ui_.frameMachine->setObjectName(QStringLiteral("frameMachine"));
+    layout_.place(ui_.frameMachine, kMachineModel);
 
-    picRevDial = new MachineDrawing(MachineDrawing::Kind::ReverseDial, frameMachine);
-    picRevDial->setObjectName(QStringLiteral("picRevDial"));
-    picRimFace1 = new MachineDrawing(MachineDrawing::Kind::RimFaceFixed, frameMachine);
-    picRimFace1->setObjectName(QStringLiteral("picRimFace1"));
-    picRimFace2 = new MachineDrawing(MachineDrawing::Kind::RimFaceMoveable, frameMachine);
-    picRimFace2->setObjectName(QStringLiteral("picRimFace2"));
-    picJackShaft = new MachineDrawing(MachineDrawing::Kind::JackShaft, frameMachine);
-    picJackShaft->setObjectName(QStringLiteral("picJackShaft"));
-    for (MachineDrawing* drawing : {picRevDial, picRimFace1, picRimFace2, picJackShaft}) {
-        drawing->setGeometry(kDrawingX, kDrawingY, MachineDrawing::kWidth, MachineDrawing::kHeight);
+    ui_.picRevDial = new MachineDrawing(MachineDrawing::Kind::ReverseDial, ui_.frameMachine);
+    ui_.picRevDial->setObjectName(QStringLiteral("picRevDial"));
+    ui_.picRimFace1 = new MachineDrawing(MachineDrawing::Kind::RimFaceFixed, ui_.frameMachine);
+    ui_.picRimFace1->setObjectName(QStringLiteral("picRimFace1"));
+    ui_.picRimFace2 = new MachineDrawing(MachineDrawing::Kind::RimFaceMoveable, ui_.frameMachine);
+    ui_.picRimFace2->setObjectName(QStringLiteral("picRimFace2"));
+    ui_.picJackShaft = new MachineDrawing(MachineDrawing::Kind::JackShaft, ui_.frameMachine);
+    ui_.picJackShaft->setObjectName(QStringLiteral("picJackShaft"));
+    for (MachineDrawing* drawing : {ui_.picRevDial, ui_.picRimFace1, ui_.picRimFace2, ui_.picJackShaft}) {
+        layout_.place(drawing, kDrawing);
         drawing->hide();
     }
-    picRevDial->show();
+    ui_.picRevDial->show();
 
-    lblMachine1 = makeLabel(QStringLiteral("Fixed"), frameMachine, "lblMachine1");
-    lblMachine2 = makeLabel(QStringLiteral("Moveable"), frameMachine, "lblMachine2");
-    lblMachine1->setGeometry(kDrawingX + 4, 17, 40, 22);
-    lblMachine2->setGeometry(kDrawingX + 200, 17, 60, 22);
+    ui_.lblMachine1 = makeLabel(QStringLiteral("Fixed"), ui_.frameMachine, "lblMachine1");
+    ui_.lblMachine2 = makeLabel(QStringLiteral("Moveable"), ui_.frameMachine, "lblMachine2");
+    layout_.place(ui_.lblMachine1, kFixedCaption);
+    layout_.place(ui_.lblMachine2, kMoveableCaption);
 
-    txtM1 = new QLineEdit(frameMachine);
-    txtM1->setObjectName(QStringLiteral("txtM1"));
-    txtM1->setGeometry(kDrawingX + 48, 17, 140, 22);
-    txtM1->setAccessibleName(QStringLiteral("Fixed machine"));
-    setUpEntryBox(txtM1);
-    txtM2 = new QLineEdit(frameMachine);
-    txtM2->setObjectName(QStringLiteral("txtM2"));
-    txtM2->setGeometry(kDrawingX + 258, 17, 140, 22);
-    txtM2->setAccessibleName(QStringLiteral("Moveable machine"));
-    setUpEntryBox(txtM2);
+    ui_.txtM1 = new QLineEdit(ui_.frameMachine);
+    ui_.txtM1->setObjectName(QStringLiteral("txtM1"));
+    layout_.place(ui_.txtM1, kFixedName);
+    ui_.txtM1->setAccessibleName(QStringLiteral("Fixed machine"));
+    setUpEntryBox(ui_.txtM1);
+    ui_.txtM2 = new QLineEdit(ui_.frameMachine);
+    ui_.txtM2->setObjectName(QStringLiteral("txtM2"));
+    layout_.place(ui_.txtM2, kMoveableName);
+    ui_.txtM2->setAccessibleName(QStringLiteral("Moveable machine"));
+    setUpEntryBox(ui_.txtM2);
 
     for (int k = 0; k < kLengthCount; ++k) {
-        lblLength[k] = makeLabel(QString::fromStdString(state_.LengthLabel[k]), frameMachine, "lblLength");
-        lblLength[k]->setObjectName(indexed("lblLength", k));
-        lblLength[k]->setAlignment(Qt::AlignCenter);
-        lblLength[k]->resize(16, 14);
-        QFont bold = lblLength[k]->font();
+        ui_.lblLength[k] =
+            makeLabel(QString::fromStdString(state_.LengthLabel[k]), ui_.frameMachine, "lblLength");
+        ui_.lblLength[k]->setObjectName(indexed("lblLength", k));
+        ui_.lblLength[k]->setAlignment(Qt::AlignCenter);
+        ui_.lblLength[k]->resize(kLengthLetter);
+        QFont bold = ui_.lblLength[k]->font();
         bold.setBold(true);
-        lblLength[k]->setFont(bold);
+        ui_.lblLength[k]->setFont(bold);
     }
 
-    lblStationary = makeLabel(QStringLiteral("Stationary:"), frameMachine, "lblStationary");
-    lblStationary->setAlignment(Qt::AlignCenter);
+    ui_.lblStationary = makeLabel(QStringLiteral("Stationary:"), ui_.frameMachine, "lblStationary");
+    ui_.lblStationary->setAlignment(Qt::AlignCenter);
     for (int i = 0; i < 4; ++i) {
-        chkStation[i] = new QCheckBox(frameMachine);
-        chkStation[i]->setObjectName(indexed("chkStation", i));
-        chkStation[i]->setAccessibleName(QStringLiteral("Stationary foot %1").arg(i + 1));
-        chkStation[i]->setToolTip(QStringLiteral("Foot %1 stays where it is").arg(i + 1));
-        connect(chkStation[i], &QCheckBox::toggled, this, [this, i] { chkStation_Click(i); });
+        ui_.chkStation[i] = new QCheckBox(ui_.frameMachine);
+        ui_.chkStation[i]->setObjectName(indexed("chkStation", i));
+        ui_.chkStation[i]->setAccessibleName(QStringLiteral("Stationary foot %1").arg(i + 1));
+        ui_.chkStation[i]->setToolTip(QStringLiteral("Foot %1 stays where it is").arg(i + 1));
+        connect(ui_.chkStation[i], &QCheckBox::toggled, this, [this, i] { chkStation_Click(i); });
     }
 
-    lblGrowth = makeLabel(QStringLiteral("Growth (mils)"), frameMachine, "lblGrowth");
-    lblGrowth->setAlignment(Qt::AlignCenter);
+    ui_.lblGrowth = makeLabel(QStringLiteral("Growth (mils)"), ui_.frameMachine, "lblGrowth");
+    ui_.lblGrowth->setAlignment(Qt::AlignCenter);
     for (int i = 0; i < 4; ++i) {
-        txtGro[i] = new QLineEdit(frameMachine);
-        txtGro[i]->setObjectName(indexed("txtGro", i));
-        txtGro[i]->setAlignment(Qt::AlignCenter);
-        txtGro[i]->setAccessibleName(QStringLiteral("Foot %1 growth (mils)").arg(i + 1));
-        txtGro[i]->hide();
-        setUpEntryBox(txtGro[i]);
+        ui_.txtGro[i] = new QLineEdit(ui_.frameMachine);
+        ui_.txtGro[i]->setObjectName(indexed("txtGro", i));
+        ui_.txtGro[i]->setAlignment(Qt::AlignCenter);
+        ui_.txtGro[i]->setAccessibleName(QStringLiteral("Foot %1 growth (mils)").arg(i + 1));
+        ui_.txtGro[i]->hide();
+        setUpEntryBox(ui_.txtGro[i]);
     }
     placeFootControls();
     placeLengthLabels();
@@ -263,24 +252,24 @@ void frmDials::buildDialFrame(QWidget* central, int dial) {
     auto* frame = new QGroupBox(
         dial == 1 ? QStringLiteral("Dial Indicator 1") : QStringLiteral("Dial Indicator 2"), central);
     frame->setObjectName(dial == 1 ? QStringLiteral("frameDial1") : QStringLiteral("frameDial2"));
-    const int width = (kLeftWidth - 4) / 2;
-    frame->setGeometry(kLeftX + (dial == 1 ? 0 : width + 4), 234, width, 190);
-    (dial == 1 ? frameDial1 : frameDial2) = frame;
+    layout_.place(frame, dial == 1 ? kDialFrame1 : kDialFrame2);
+    (dial == 1 ? ui_.frameDial1 : ui_.frameDial2) = frame;
 
-    auto& knobs = dial == 1 ? cwkDial1 : cwkDial2;
-    auto& boxes = dial == 1 ? txtD1 : txtD2;
+    auto& knobs = dial == 1 ? ui_.cwkDial1 : ui_.cwkDial2;
+    auto& boxes = dial == 1 ? ui_.txtD1 : ui_.txtD2;
+    auto& clocks = dial == 1 ? ui_.lblClock1 : ui_.lblClock2;
     // The four positions stand like a clock face: 12:00 at the top, 3:00 right, 6:00 at the
     // bottom, 9:00 left.
-    constexpr int kCell = 66;
-    constexpr int kKnobWidth = 64;
-    constexpr int kKnobHeight = 62;
-    const int left = (width - 3 * kCell) / 2;
-    const QPoint cells[4] = {{left + kCell, 16}, {left + 2 * kCell, 50}, {left + kCell, 101}, {left, 50}};
+    const QPoint cells[4] = {{kDialLeft + kDialCell, 16},
+                             {kDialLeft + 2 * kDialCell, 50},
+                             {kDialLeft + kDialCell, 101},
+                             {kDialLeft, 50}};
     for (int p = 0; p < 4; ++p) {
         const QString tip = QStringLiteral("Dial %1 - %2 o'clock ").arg(dial).arg(QLatin1String(kClock[p]));
+        const QRect knobPlace(QPoint(cells[p].x() + (kDialCell - kKnob.width()) / 2, cells[p].y()), kKnob);
         auto* knob = new Knob(frame);
         knob->setObjectName(indexed(dial == 1 ? "cwkDial1" : "cwkDial2", p));
-        knob->setGeometry(cells[p].x() + (kCell - kKnobWidth) / 2, cells[p].y(), kKnobWidth, kKnobHeight);
+        layout_.place(knob, knobPlace);
         knob->setToolTip(tip);
         knob->setAccessibleName(tip.trimmed());
         knobs[p] = knob;
@@ -298,25 +287,29 @@ void frmDials::buildDialFrame(QWidget* central, int dial) {
         QFont small = clock->font();
         small.setPointSizeF(small.pointSizeF() * 0.9);
         clock->setFont(small);
-        const int knobLeft = cells[p].x() + (kCell - kKnobWidth) / 2;
+        const int besideKnob = knobPlace.right() + 3;
         switch (p) {
             case 0:  // right of the 12:00 knob, at its top
-                clock->setGeometry(knobLeft + kKnobWidth + 2, 16, kCell - 4, 16);
+                layout_.place(clock, besideKnob, cells[p].y(), kDialCell - 4, kClockCaptionHeight);
                 clock->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
                 break;
             case 2:  // right of the 6:00 box, at the foot of the frame
-                clock->setGeometry(knobLeft + kKnobWidth + 2, cells[p].y() + kKnobHeight + 3, kCell - 4, 16);
+                layout_.place(clock, besideKnob, cells[p].y() + kKnob.height() + 3, kDialCell - 4,
+                              kClockCaptionHeight);
                 clock->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
                 break;
             default:  // over the 3:00 and 9:00 knobs
-                clock->setGeometry(cells[p].x(), cells[p].y() - 16, kCell, 16);
+                layout_.place(clock, cells[p].x(), cells[p].y() - kClockCaptionHeight, kDialCell,
+                              kClockCaptionHeight);
                 clock->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
                 break;
         }
+        clocks[p] = clock;
 
         auto* box = new QLineEdit(frame);
         box->setObjectName(indexed(dial == 1 ? "txtD1" : "txtD2", p));
-        box->setGeometry(cells[p].x() + 7, cells[p].y() + kKnobHeight + 1, kCell - 14, 21);
+        layout_.place(box, cells[p].x() + kReadingBoxInset, cells[p].y() + kKnob.height() + 1,
+                      kDialCell - 2 * kReadingBoxInset, kReadingBoxHeight);
         box->setAlignment(Qt::AlignCenter);
         box->setAccessibleName(tip + QStringLiteral("reading"));
         boxes[p] = box;
@@ -331,203 +324,201 @@ void frmDials::buildDialFrame(QWidget* central, int dial) {
     viewed->setFont(note);
     viewed->setWordWrap(true);
     viewed->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    viewed->setGeometry(left, 136, kCell, 48);
+    layout_.place(viewed, kViewedNote);
 }
 
 void frmDials::buildCalculation(QWidget* central) {
-    frameCalculation = new QGroupBox(QStringLiteral("Calculation"), central);
-    frameCalculation->setObjectName(QStringLiteral("frameCalculation"));
-    frameCalculation->setToolTip(QStringLiteral("Aligment Calculation Method"));
-    frameCalculation->setGeometry(kLeftX, 428, 120, 96);
-    auto* group = new QButtonGroup(frameCalculation);
+    ui_.frameCalculation = new QGroupBox(QStringLiteral("Calculation"), central);
+    ui_.frameCalculation->setObjectName(QStringLiteral("frameCalculation"));
+    ui_.frameCalculation->setToolTip(QStringLiteral("Aligment Calculation Method"));
+    layout_.place(ui_.frameCalculation, kCalculation);
+    auto* group = new QButtonGroup(ui_.frameCalculation);
     const char* const captions[3] = {"Reverse Dial", "Rim and Face", "Jack Shaft"};
     for (int i = 0; i < 3; ++i) {
-        optAcalc[i] = new QRadioButton(QLatin1String(captions[i]), frameCalculation);
-        optAcalc[i]->setObjectName(indexed("optAcalc", i));
-        optAcalc[i]->setGeometry(8, 20 + 24 * i, 108, 22);
-        group->addButton(optAcalc[i], i);
-        connect(optAcalc[i], &QRadioButton::toggled, this, [this, i](bool on) {
+        ui_.optAcalc[i] = new QRadioButton(QLatin1String(captions[i]), ui_.frameCalculation);
+        ui_.optAcalc[i]->setObjectName(indexed("optAcalc", i));
+        layout_.place(ui_.optAcalc[i],
+                      QRect(QPoint(8, kMethodOptionTop + kMethodOptionPitch * i), kMethodOption));
+        group->addButton(ui_.optAcalc[i], i);
+        connect(ui_.optAcalc[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) optAcalc_Click(i);
         });
     }
 }
 
 void frmDials::buildLengthGrid(QWidget* central) {
-    frameLength = new QGroupBox(QStringLiteral("Length"), central);
-    frameLength->setObjectName(QStringLiteral("frameLength"));
-    frameLength->setGeometry(kLeftX + 124, 428, 140, 133);
+    ui_.frameLength = new QGroupBox(QStringLiteral("Length"), central);
+    ui_.frameLength->setObjectName(QStringLiteral("frameLength"));
+    layout_.place(ui_.frameLength, kLengthFrame);
 
-    gridLength = new QTableWidget(frameLength);
-    gridLength->setObjectName(QStringLiteral("gridLength"));
-    gridLength->setToolTip(QStringLiteral("Length Grid"));
-    gridLength->setAccessibleName(QStringLiteral("Length Grid"));
-    gridLength->horizontalHeader()->hide();
-    gridLength->verticalHeader()->hide();
-    gridLength->setColumnCount(2);
-    gridLength->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    gridLength->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    gridLength->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    gridLength->setSelectionMode(QAbstractItemView::SingleSelection);
-    gridLength->setTabKeyNavigation(false);
-    gridLength->move(9, 22);
+    ui_.gridLength = new QTableWidget(ui_.frameLength);
+    ui_.gridLength->setObjectName(QStringLiteral("gridLength"));
+    ui_.gridLength->setToolTip(QStringLiteral("Length Grid"));
+    ui_.gridLength->setAccessibleName(QStringLiteral("Length Grid"));
+    ui_.gridLength->horizontalHeader()->hide();
+    ui_.gridLength->verticalHeader()->hide();
+    ui_.gridLength->setColumnCount(2);
+    ui_.gridLength->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui_.gridLength->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui_.gridLength->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui_.gridLength->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui_.gridLength->setTabKeyNavigation(false);
 
-    txtLength = new QLineEdit(frameLength);
-    txtLength->setObjectName(QStringLiteral("txtLength"));
-    txtLength->setFrame(false);
-    txtLength->setAlignment(Qt::AlignCenter);
-    txtLength->setFocusPolicy(Qt::ClickFocus);
-    txtLength->setAccessibleName(QStringLiteral("Length"));
-    txtLength->hide();
+    ui_.txtLength = new QLineEdit(ui_.frameLength);
+    ui_.txtLength->setObjectName(QStringLiteral("txtLength"));
+    ui_.txtLength->setFrame(false);
+    ui_.txtLength->setAlignment(Qt::AlignCenter);
+    ui_.txtLength->setFocusPolicy(Qt::ClickFocus);
+    ui_.txtLength->setAccessibleName(QStringLiteral("Length"));
+    ui_.txtLength->hide();
 
-    gridEditor = new GridCellEditor(
-        gridLength, txtLength, GridCellEditor::Walk::Rows, [this] { return Loading; }, this);
-    connect(gridEditor, &GridCellEditor::committed, this,
+    ui_.gridEditor = new GridCellEditor(
+        ui_.gridLength, ui_.txtLength, GridCellEditor::Walk::Rows, [this] { return Loading; }, this);
+    connect(ui_.gridEditor, &GridCellEditor::committed, this,
             [this](int row, int, const QString& typed) { gridLength_Commit(row, typed); });
 }
 
 void frmDials::buildButtons(QWidget* central) {
-    constexpr int kButton = 40;
-    const int x = kLeftX + 268;
-    cmdComments =
+    constexpr int kButton = kWindowButton;
+    ui_.cmdComments =
         pictureButton(commentsIcon(), QStringLiteral("Add Comments"), central, "cmdComments", kButton);
-    cmdGrowth = pictureButton(thermometerIcon(), QStringLiteral("Thermal Growth Calcs"), central, "cmdGrowth",
-                              kButton);
-    cmdTolerances = pictureButton(toleranceIcon(), QStringLiteral("Alignment Tolerance Calcs"), central,
-                                  "cmdTolerances", kButton);
-    cmdComments->setGeometry(x, 438, kButton, kButton);
-    cmdGrowth->setGeometry(x + 49, 438, kButton, kButton);
-    cmdTolerances->setGeometry(x + 98, 438, kButton, kButton);
-    connect(cmdComments, &QPushButton::clicked, this, &frmDials::cmdComments_Click);
-    connect(cmdGrowth, &QPushButton::clicked, this, &frmDials::cmdGrowth_Click);
-    connect(cmdTolerances, &QPushButton::clicked, this, &frmDials::cmdTolerances_Click);
+    ui_.cmdGrowth = pictureButton(thermometerIcon(), QStringLiteral("Thermal Growth Calcs"), central,
+                                  "cmdGrowth", kButton);
+    ui_.cmdTolerances = pictureButton(toleranceIcon(), QStringLiteral("Alignment Tolerance Calcs"), central,
+                                      "cmdTolerances", kButton);
+    layout_.place(ui_.cmdComments, kComments);
+    layout_.place(ui_.cmdGrowth, kGrowthButton);
+    layout_.place(ui_.cmdTolerances, kTolerancesButton);
+    connect(ui_.cmdComments, &QPushButton::clicked, this, &frmDials::cmdComments_Click);
+    connect(ui_.cmdGrowth, &QPushButton::clicked, this, &frmDials::cmdGrowth_Click);
+    connect(ui_.cmdTolerances, &QPushButton::clicked, this, &frmDials::cmdTolerances_Click);
 
-    cmdReset = new QPushButton(QStringLiteral("Reset Values"), central);
-    cmdReset->setObjectName(QStringLiteral("cmdReset"));
-    cmdReset->setToolTip(QStringLiteral("Reset ALL data values to 0"));
-    cmdReset->setGeometry(x, 528, 138, 30);
-    connect(cmdReset, &QPushButton::clicked, this, &frmDials::cmdReset_Click);
+    ui_.cmdReset = new QPushButton(QStringLiteral("Reset Values"), central);
+    ui_.cmdReset->setObjectName(QStringLiteral("cmdReset"));
+    ui_.cmdReset->setToolTip(QStringLiteral("Reset ALL data values to 0"));
+    layout_.place(ui_.cmdReset, kReset);
+    connect(ui_.cmdReset, &QPushButton::clicked, this, &frmDials::cmdReset_Click);
 }
 
 void frmDials::buildResults(QWidget* central) {
-    constexpr int kGraphWidth = kRightWidth - 30;
-    constexpr int kGraphHeight = 155;
-    constexpr int kButton = 26;
-    const int buttonX = kRightX + kGraphWidth + 4;
+    constexpr int kButton = kGraphButton;
     const QFont font = resultFont();
 
-    Graph1 = new ResultGraph(central);
-    Graph1->setObjectName(QStringLiteral("Graph1"));
-    Graph1->setAccessibleName(QStringLiteral("Vertical graph"));
-    Graph1->setGeometry(kRightX, 40, kGraphWidth, kGraphHeight);
-    lblAcalc1 = makeLabel(QString(), central, "lblAcalc1");
-    lblAcalc1->setGeometry(kRightX + 2, 40 + kGraphHeight + 1, kRightWidth - 2, 34);
+    ui_.Graph1 = new ResultGraph(central);
+    ui_.Graph1->setObjectName(QStringLiteral("Graph1"));
+    ui_.Graph1->setAccessibleName(QStringLiteral("Vertical graph"));
+    layout_.place(ui_.Graph1, kGraph1);
+    ui_.lblAcalc1 = makeLabel(QString(), central, "lblAcalc1");
 
-    Graph2 = new ResultGraph(central);
-    Graph2->setObjectName(QStringLiteral("Graph2"));
-    Graph2->setAccessibleName(QStringLiteral("Horizontal graph"));
-    Graph2->setGeometry(kRightX, 233, kGraphWidth, kGraphHeight);
-    lblAcalc2 = makeLabel(QString(), central, "lblAcalc2");
-    lblAcalc2->setGeometry(kRightX + 2, 233 + kGraphHeight + 1, kRightWidth - 2, 34);
+    ui_.Graph2 = new ResultGraph(central);
+    ui_.Graph2->setObjectName(QStringLiteral("Graph2"));
+    ui_.Graph2->setAccessibleName(QStringLiteral("Horizontal graph"));
+    layout_.place(ui_.Graph2, kGraph2);
+    ui_.lblAcalc2 = makeLabel(QString(), central, "lblAcalc2");
 
-    for (QLabel* label : {lblAcalc1, lblAcalc2}) {
+    for (QLabel* label : {ui_.lblAcalc1, ui_.lblAcalc2}) {
         label->setFont(font);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         label->setWordWrap(false);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
+    layout_.place(ui_.lblAcalc1, kResult1);
+    layout_.place(ui_.lblAcalc2, kResult2);
 
-    cmdG1Inc = pictureButton(zoomIcon(true), QStringLiteral("Increase Scale"), central, "cmdG1Inc", kButton);
-    cmdG1Dec =
+    ui_.cmdG1Inc =
+        pictureButton(zoomIcon(true), QStringLiteral("Increase Scale"), central, "cmdG1Inc", kButton);
+    ui_.cmdG1Dec =
         pictureButton(zoomIcon(false), QStringLiteral("Descrease Scale"), central, "cmdG1Dec", kButton);
-    cmdScale = pictureButton(autoScaleIcon(), QStringLiteral("AutoScale"), central, "cmdScale", kButton);
-    cmdG2Inc = pictureButton(zoomIcon(true), QStringLiteral("Increase Scale"), central, "cmdG2Inc", kButton);
-    cmdG2Dec = pictureButton(zoomIcon(false), QStringLiteral("Decrease Scale"), central, "cmdG2Dec", kButton);
-    cmdG1Inc->setAccessibleDescription(QStringLiteral("Vertical graph"));
-    cmdG1Dec->setAccessibleDescription(QStringLiteral("Vertical graph"));
-    cmdG2Inc->setAccessibleDescription(QStringLiteral("Horizontal graph"));
-    cmdG2Dec->setAccessibleDescription(QStringLiteral("Horizontal graph"));
-    cmdG1Inc->setGeometry(buttonX, 46, kButton, kButton);
-    cmdG1Dec->setGeometry(buttonX, 76, kButton, kButton);
-    cmdScale->setGeometry(buttonX, 163, kButton, kButton);
-    cmdG2Inc->setGeometry(buttonX, 239, kButton, kButton);
-    cmdG2Dec->setGeometry(buttonX, 269, kButton, kButton);
-    cmdScale->setAutoFillBackground(true);
-    connect(cmdG1Inc, &QPushButton::clicked, this, &frmDials::cmdG1Inc_Click);
-    connect(cmdG1Dec, &QPushButton::clicked, this, &frmDials::cmdG1Dec_Click);
-    connect(cmdG2Inc, &QPushButton::clicked, this, &frmDials::cmdG2Inc_Click);
-    connect(cmdG2Dec, &QPushButton::clicked, this, &frmDials::cmdG2Dec_Click);
-    connect(cmdScale, &QPushButton::clicked, this, &frmDials::cmdScale_Click);
+    ui_.cmdScale = pictureButton(autoScaleIcon(), QStringLiteral("AutoScale"), central, "cmdScale", kButton);
+    ui_.cmdG2Inc =
+        pictureButton(zoomIcon(true), QStringLiteral("Increase Scale"), central, "cmdG2Inc", kButton);
+    ui_.cmdG2Dec =
+        pictureButton(zoomIcon(false), QStringLiteral("Decrease Scale"), central, "cmdG2Dec", kButton);
+    ui_.cmdG1Inc->setAccessibleDescription(QStringLiteral("Vertical graph"));
+    ui_.cmdG1Dec->setAccessibleDescription(QStringLiteral("Vertical graph"));
+    ui_.cmdG2Inc->setAccessibleDescription(QStringLiteral("Horizontal graph"));
+    ui_.cmdG2Dec->setAccessibleDescription(QStringLiteral("Horizontal graph"));
+    layout_.place(ui_.cmdG1Inc, kGraph1Widen);
+    layout_.place(ui_.cmdG1Dec, kGraph1Narrow);
+    layout_.place(ui_.cmdScale, kAutoScale);
+    layout_.place(ui_.cmdG2Inc, kGraph2Widen);
+    layout_.place(ui_.cmdG2Dec, kGraph2Narrow);
+    ui_.cmdScale->setAutoFillBackground(true);
+    connect(ui_.cmdG1Inc, &QPushButton::clicked, this, &frmDials::cmdG1Inc_Click);
+    connect(ui_.cmdG1Dec, &QPushButton::clicked, this, &frmDials::cmdG1Dec_Click);
+    connect(ui_.cmdG2Inc, &QPushButton::clicked, this, &frmDials::cmdG2Inc_Click);
+    connect(ui_.cmdG2Dec, &QPushButton::clicked, this, &frmDials::cmdG2Dec_Click);
+    connect(ui_.cmdScale, &QPushButton::clicked, this, &frmDials::cmdScale_Click);
 }
 
 void frmDials::buildMiscellaneous(QWidget* central) {
-    frameMisc = new QGroupBox(QStringLiteral("Miscellaneous"), central);
-    frameMisc->setObjectName(QStringLiteral("frameMisc"));
-    frameMisc->setAccessibleName(frameMisc->title());
-    frameMisc->setGeometry(kRightX, 428, kRightWidth, 133);
+    ui_.frameMisc = new QGroupBox(QStringLiteral("Miscellaneous"), central);
+    ui_.frameMisc->setObjectName(QStringLiteral("frameMisc"));
+    ui_.frameMisc->setAccessibleName(ui_.frameMisc->title());
+    layout_.place(ui_.frameMisc, kMiscellaneous);
 
-    frameUnits = new QGroupBox(QStringLiteral("Engineering Units"), frameMisc);
-    frameUnits->setObjectName(QStringLiteral("frameUnits"));
+    ui_.frameUnits = new QGroupBox(QStringLiteral("Engineering Units"), ui_.frameMisc);
+    ui_.frameUnits->setObjectName(QStringLiteral("frameUnits"));
     // Named explicitly: a frame inside a frame is otherwise announced by its outer frame's caption.
-    frameUnits->setAccessibleName(frameUnits->title());
-    frameUnits->setGeometry(8, 18, 124, 66);
-    auto* units = new QButtonGroup(frameUnits);
+    ui_.frameUnits->setAccessibleName(ui_.frameUnits->title());
+    layout_.place(ui_.frameUnits, kUnits);
+    auto* units = new QButtonGroup(ui_.frameUnits);
     const char* const captions[2] = {"English", "Metric"};
     for (int i = 0; i < 2; ++i) {
-        optEU[i] = new QRadioButton(QLatin1String(captions[i]), frameUnits);
-        optEU[i]->setObjectName(indexed("optEU", i));
-        optEU[i]->setGeometry(10, 18 + 22 * i, 100, 22);
-        units->addButton(optEU[i], i);
-        connect(optEU[i], &QRadioButton::toggled, this, [this, i](bool on) {
+        ui_.optEU[i] = new QRadioButton(QLatin1String(captions[i]), ui_.frameUnits);
+        ui_.optEU[i]->setObjectName(indexed("optEU", i));
+        layout_.place(ui_.optEU[i], i == 0 ? kEnglish : kMetric);
+        units->addButton(ui_.optEU[i], i);
+        connect(ui_.optEU[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) optEU_Click(i);
         });
     }
 
-    lblMisc1 = makeLabel(QStringLiteral("Sag (mils)"), frameMisc, "lblMisc1");
-    lblMisc1->setGeometry(10, 98, 68, 22);
-    txtMisc1 = new QLineEdit(frameMisc);
-    txtMisc1->setObjectName(QStringLiteral("txtMisc1"));
-    txtMisc1->setGeometry(78, 98, 54, 22);
-    txtMisc1->setAlignment(Qt::AlignCenter);
-    txtMisc1->setAccessibleName(QStringLiteral("Sag (mils)"));
-    lblMisc1->setBuddy(txtMisc1);
-    setUpEntryBox(txtMisc1);
+    const CaptionedBox misc =
+        captionedBox(ui_.frameMisc, QStringLiteral("Sag (mils)"), QStringLiteral("txtMisc1"));
+    ui_.lblMisc1 = misc.caption;
+    ui_.lblMisc1->setObjectName(QStringLiteral("lblMisc1"));
+    ui_.txtMisc1 = misc.box;
+    ui_.txtMisc1->setAlignment(Qt::AlignCenter);
+    layout_.place(ui_.lblMisc1, kMiscCaption);
+    layout_.place(ui_.txtMisc1, kMiscBox);
 
-    chkTgrowth = new QCheckBox(QStringLiteral("Thermal Growth"), frameMisc);
-    chkTgrowth->setObjectName(QStringLiteral("chkTgrowth"));
-    chkTgrowth->setGeometry(146, 22, 130, 22);
-    connect(chkTgrowth, &QCheckBox::toggled, this, &frmDials::chkTgrowth_Click);
-    chkTolerance = new QCheckBox(QStringLiteral("Apply Tolerance"), frameMisc);
-    chkTolerance->setObjectName(QStringLiteral("chkTolerance"));
-    chkTolerance->setGeometry(146, 48, 130, 22);
-    connect(chkTolerance, &QCheckBox::toggled, this, &frmDials::chkTolerance_Click);
+    ui_.chkTgrowth = new QCheckBox(QStringLiteral("Thermal Growth"), ui_.frameMisc);
+    ui_.chkTgrowth->setObjectName(QStringLiteral("chkTgrowth"));
+    layout_.place(ui_.chkTgrowth, kGrowthSwitch);
+    connect(ui_.chkTgrowth, &QCheckBox::toggled, this, &frmDials::chkTgrowth_Click);
+    ui_.chkTolerance = new QCheckBox(QStringLiteral("Apply Tolerance"), ui_.frameMisc);
+    ui_.chkTolerance->setObjectName(QStringLiteral("chkTolerance"));
+    layout_.place(ui_.chkTolerance, kToleranceSwitch);
+    connect(ui_.chkTolerance, &QCheckBox::toggled, this, &frmDials::chkTolerance_Click);
 
     // Screen readers on Linux announce a combo box by its current entry, not by its name: the
     // description says what the box chooses.
-    cmbMachine = new QComboBox(frameMisc);
-    cmbMachine->setObjectName(QStringLiteral("cmbMachine"));
-    cmbMachine->addItem(QStringLiteral("2 Machines"));
-    cmbMachine->setAccessibleName(QStringLiteral("Machines"));
-    cmbMachine->setAccessibleDescription(QStringLiteral("Machines"));
-    cmbMachine->setGeometry(146, 96, 104, 26);
+    ui_.cmbMachine = new QComboBox(ui_.frameMisc);
+    ui_.cmbMachine->setObjectName(QStringLiteral("cmbMachine"));
+    ui_.cmbMachine->addItem(QStringLiteral("2 Machines"));
+    ui_.cmbMachine->setAccessibleName(QStringLiteral("Machines"));
+    ui_.cmbMachine->setAccessibleDescription(QStringLiteral("Machines"));
+    layout_.place(ui_.cmbMachine, kMachines);
 
-    cmbRotation = new QComboBox(frameMisc);
-    cmbRotation->setObjectName(QStringLiteral("cmbRotation"));
-    cmbRotation->addItems({QStringLiteral("Full Rotation"), QStringLiteral("Half Rotation")});
-    cmbRotation->setAccessibleName(QStringLiteral("Rotation"));
-    cmbRotation->setAccessibleDescription(QStringLiteral("Rotation"));
-    cmbRotation->setGeometry(254, 96, 114, 26);
-    connect(cmbRotation, &QComboBox::currentIndexChanged, this, &frmDials::cmbRotation_Click);
+    ui_.cmbRotation = new QComboBox(ui_.frameMisc);
+    ui_.cmbRotation->setObjectName(QStringLiteral("cmbRotation"));
+    ui_.cmbRotation->addItems({QStringLiteral("Full Rotation"), QStringLiteral("Half Rotation")});
+    ui_.cmbRotation->setAccessibleName(QStringLiteral("Rotation"));
+    ui_.cmbRotation->setAccessibleDescription(QStringLiteral("Rotation"));
+    layout_.place(ui_.cmbRotation, kRotation);
+    connect(ui_.cmbRotation, &QComboBox::currentIndexChanged, this, &frmDials::cmbRotation_Click);
 
-    cmbFixMove = new QComboBox(frameMisc);
-    cmbFixMove->setObjectName(QStringLiteral("cmbFixMove"));
-    cmbFixMove->addItems({QStringLiteral("Fixed Mach"), QStringLiteral("Moveable Machine")});
-    cmbFixMove->setToolTip(QStringLiteral("Indicators Attached to Machine"));
-    cmbFixMove->setAccessibleName(QStringLiteral("Indicators Attached to Machine"));
-    cmbFixMove->setAccessibleDescription(QStringLiteral("Indicators Attached to Machine"));
-    cmbFixMove->setGeometry(146, 96, 150, 26);
-    cmbFixMove->hide();
-    connect(cmbFixMove, &QComboBox::currentIndexChanged, this, &frmDials::cmbFixMove_Click);
+    ui_.cmbFixMove = new QComboBox(ui_.frameMisc);
+    ui_.cmbFixMove->setObjectName(QStringLiteral("cmbFixMove"));
+    ui_.cmbFixMove->addItems({QStringLiteral("Fixed Mach"), QStringLiteral("Moveable Machine")});
+    ui_.cmbFixMove->setToolTip(QStringLiteral("Indicators Attached to Machine"));
+    ui_.cmbFixMove->setAccessibleName(QStringLiteral("Indicators Attached to Machine"));
+    ui_.cmbFixMove->setAccessibleDescription(QStringLiteral("Indicators Attached to Machine"));
+    layout_.place(ui_.cmbFixMove, kBracketSide);
+    ui_.cmbFixMove->hide();
+    connect(ui_.cmbFixMove, &QComboBox::currentIndexChanged, this, &frmDials::cmbFixMove_Click);
 }
 
 }  // namespace corvane

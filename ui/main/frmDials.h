@@ -9,7 +9,9 @@
 #include "calc/Units.h"
 #include "project/AppState.h"
 #include "project/ViewOptions.h"
-#include "ui/widgets/MachineDrawing.h"
+#include "ui/main/MainWindowControls.h"
+#include "ui/widgets/DesignLayout.h"
+#include "ui/widgets/EntryBox.h"
 
 class QAction;
 class QCheckBox;
@@ -27,6 +29,7 @@ namespace corvane {
 class DialogProvider;
 class GridCellEditor;
 class Knob;
+class MachineDrawing;
 class ProjectCommands;
 class RecoveryKeeper;
 class ResultGraph;
@@ -59,8 +62,8 @@ public:
     void scaleKnobs();
     void fillTXTfields();
     void pickToleranceSpan();
-    // Runs the calculation of the selected method and shows its result.
-    void calcAlignment();
+    // Runs the calculation of the selected method (calcAlignment) and shows its result.
+    void recalculate();
     // The window's choices as the calculation takes them.
     CalcOptions currentOptions() const;
     void Timer1_Timer();
@@ -137,83 +140,19 @@ public:
     // power cut): the newest such job first; on Yes it becomes the open, unsaved project.
     void offerRecovery();
 
-    // Form state.
-    bool Loading = false;
-    bool GrowthOn = false;
-    bool ToleranceOn = false;
-    bool AutoScale = false;
-
-    // Controls, named as the technician's documentation names them.
-    std::array<QLineEdit*, 4> txtD1{};
-    std::array<QLineEdit*, 4> txtD2{};
-    std::array<QLineEdit*, 4> txtGro{};
-    std::array<Knob*, 4> cwkDial1{};
-    std::array<Knob*, 4> cwkDial2{};
-    std::array<QCheckBox*, 4> chkStation{};
-    std::array<QRadioButton*, 3> optAcalc{};
-    std::array<QRadioButton*, 2> optEU{};
-    QComboBox* cmbFixMove = nullptr;
-    QComboBox* cmbRotation = nullptr;
-    QComboBox* cmbMachine = nullptr;
-    QCheckBox* chkTolerance = nullptr;
-    QCheckBox* chkTgrowth = nullptr;
-    QLabel* lblAcalc1 = nullptr;
-    QLabel* lblAcalc2 = nullptr;
-    QLabel* lblMisc1 = nullptr;
-    QLabel* lblCompany = nullptr;
-    QLabel* lblStationary = nullptr;
-    QLabel* lblMachine1 = nullptr;
-    QLabel* lblMachine2 = nullptr;
-    std::array<QLabel*, 5> lblLength{};
-    QLineEdit* txtMisc1 = nullptr;
-    QLineEdit* txtMachine = nullptr;
-    QLineEdit* txtTechnician = nullptr;
-    QLineEdit* txtM1 = nullptr;
-    QLineEdit* txtM2 = nullptr;
-    QLineEdit* txtLength = nullptr;
-    QTableWidget* gridLength = nullptr;
-    GridCellEditor* gridEditor = nullptr;
-    ResultGraph* Graph1 = nullptr;
-    ResultGraph* Graph2 = nullptr;
-    QPushButton* cmdScale = nullptr;
-    QPushButton* cmdG1Inc = nullptr;
-    QPushButton* cmdG1Dec = nullptr;
-    QPushButton* cmdG2Inc = nullptr;
-    QPushButton* cmdG2Dec = nullptr;
-    QPushButton* cmdReset = nullptr;
-    QPushButton* cmdComments = nullptr;
-    QPushButton* cmdGrowth = nullptr;
-    QPushButton* cmdTolerances = nullptr;
-    QGroupBox* frameDial1 = nullptr;
-    QGroupBox* frameDial2 = nullptr;
-    QGroupBox* frameMachine = nullptr;
-    QGroupBox* frameLength = nullptr;
-    QGroupBox* frameCalculation = nullptr;
-    QGroupBox* frameMisc = nullptr;
-    QGroupBox* frameUnits = nullptr;
-    QLabel* lblGrowth = nullptr;  // caption of the growth boxes
-    MachineDrawing* picRevDial = nullptr;
-    MachineDrawing* picRimFace1 = nullptr;
-    MachineDrawing* picRimFace2 = nullptr;
-    MachineDrawing* picJackShaft = nullptr;
-    QTimer* Timer1 = nullptr;
-
-    QAction* mnuFileNew = nullptr;
-    QAction* mnuFileOpen = nullptr;
-    QAction* mnuFileSaveAs = nullptr;
-    QAction* mnuFileSave = nullptr;
-    QAction* mnuFilePrint = nullptr;
-    std::array<QAction*, kRecentFileCount> mnuFileMRU{};
-    QAction* mnuExit = nullptr;
-    QAction* mnuGrowth = nullptr;
-    QAction* mnuTolerance = nullptr;
-    QAction* mnuAbout = nullptr;
+    // The controls, for the window's tests and for tools that drive it from outside.
+    const MainWindowControls& controls() const { return ui_; }
+    // The window's choices of method, rotation, bracket side and result switches.
+    ViewOptions currentView() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Start-up, in two steps: everything filled from the record while Loading, then the graphs and
+    // the clock.
+    void loadWindow(bool showAbout);
+    void showLoadedWindow();
     // Construction, by area of the window.
     void buildHeader(QWidget* central);
     void buildMachineModel(QWidget* central);
@@ -228,9 +167,12 @@ private:
     void arrangeTabOrder();
     // Select on entry, Enter walks on, leaving commits through the box's lost-focus handler.
     void setUpEntryBox(QLineEdit* box);
+    CaptionedBox captionedBox(QWidget* parent, const QString& caption, const QString& boxName);
     void applyMethodLayout(int method);
     void placeLengthLabels();
     void fillLengthGrid();
+    // Column widths, row heights and size of the length grid at the present scale.
+    void sizeLengthGrid();
     void setScaleButtonColour();
     // Commits an open edit of the length grid, as leaving the cell would.
     void commitGridEdit();
@@ -240,19 +182,13 @@ private:
     void showRotationControls();
     // Keeps the window's view options with the job, so that a reopened job shows the same moves.
     void storeViewOptions();
-    ViewOptions currentView() const;
     MachineDrawing* shownDrawing() const;
 
     // Runs the lost-focus handler of one box.
     void runLostFocus(QLineEdit* box);
     void typedReading(int dial, int p);
-    void setKnobSilently(Knob* knob, double value);
     void knobTurned(int dial, int p, double value);
     void zoomGraph(ResultGraph* graph, bool widen);
-    // Shows a reading the user typed that cannot be held by the record: the box goes back to the stored
-    // value.
-    static std::optional<float> toSingle(double value);
-    static QString labelText(const std::string& text);
     // The unit system the window shows and reads values in.
     UnitSystem units() const;
     // A reading or sag as its box shows it; any other stored value as its place shows it.
@@ -261,6 +197,15 @@ private:
 
     AppState& state_;
     DialogProvider& dialogs_;
+    MainWindowControls ui_;
+    // Where each control sits, in design units, and the scale they are shown at.
+    DesignLayout layout_;
+    // Form state. Loading: the window fills its controls from the record, and the change handlers
+    // neither write back nor calculate. Each flag is set for a scope by a ScopedFlag.
+    bool Loading = false;
+    bool GrowthOn = false;
+    bool ToleranceOn = false;
+    bool AutoScale = false;
     std::unique_ptr<UserPrompts> prompts_;
     std::unique_ptr<ProjectCommands> commands_;
     std::unique_ptr<RecoveryKeeper> recovery_;

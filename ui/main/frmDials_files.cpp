@@ -30,18 +30,18 @@ QString indexed(const char* name, int index) {
 void frmDials::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileNew = file->addAction(QStringLiteral("&New File..."), this, &frmDials::mnuFileNew_Click);
-    mnuFileNew->setShortcut(QKeySequence::New);
-    mnuFileOpen = file->addAction(QStringLiteral("&Open File..."), this, &frmDials::mnuFileOpen_Click);
-    mnuFileOpen->setShortcut(QKeySequence::Open);
+    ui_.mnuFileNew = file->addAction(QStringLiteral("&New File..."), this, &frmDials::mnuFileNew_Click);
+    ui_.mnuFileNew->setShortcut(QKeySequence::New);
+    ui_.mnuFileOpen = file->addAction(QStringLiteral("&Open File..."), this, &frmDials::mnuFileOpen_Click);
+    ui_.mnuFileOpen->setShortcut(QKeySequence::Open);
     file->addSeparator();
-    mnuFileSaveAs = file->addAction(QStringLiteral("Save &As..."), this, &frmDials::mnuFileSaveAs_Click);
-    mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    mnuFileSave = file->addAction(QStringLiteral("&Save"), this, &frmDials::mnuFileSave_Click);
-    mnuFileSave->setShortcut(QKeySequence::Save);
+    ui_.mnuFileSaveAs = file->addAction(QStringLiteral("Save &As..."), this, &frmDials::mnuFileSaveAs_Click);
+    ui_.mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    ui_.mnuFileSave = file->addAction(QStringLiteral("&Save"), this, &frmDials::mnuFileSave_Click);
+    ui_.mnuFileSave->setShortcut(QKeySequence::Save);
     file->addSeparator();
-    mnuFilePrint = file->addAction(QStringLiteral("&Print..."), this, &frmDials::mnuFilePrint_Click);
-    mnuFilePrint->setShortcut(QKeySequence::Print);
+    ui_.mnuFilePrint = file->addAction(QStringLiteral("&Print..."), this, &frmDials::mnuFilePrint_Click);
+    ui_.mnuFilePrint->setShortcut(QKeySequence::Print);
     file->addAction(QStringLiteral("&Export Report..."), this,
                     [this] {
                         commitFocusedBox();
@@ -56,26 +56,32 @@ void frmDials::buildMenus() {
         ->setObjectName(QStringLiteral("mnuFilePrintReport"));
     file->addSeparator();
     for (int i = 0; i < kRecentFileCount; ++i) {
-        mnuFileMRU[i] = file->addAction(QString(), this, [this, i] { mnuFileMRU_Click(i); });
-        mnuFileMRU[i]->setObjectName(indexed("mnuFileMRU", i));
-        mnuFileMRU[i]->setVisible(false);
+        ui_.mnuFileMRU[i] = file->addAction(QString(), this, [this, i] { mnuFileMRU_Click(i); });
+        ui_.mnuFileMRU[i]->setObjectName(indexed("mnuFileMRU", i));
+        ui_.mnuFileMRU[i]->setVisible(false);
     }
     file->addSeparator();
-    mnuExit = file->addAction(QStringLiteral("E&xit"), this, &frmDials::mnuExit_Click);
+    ui_.mnuExit = file->addAction(QStringLiteral("E&xit"), this, &frmDials::mnuExit_Click);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
-    mnuGrowth = tools->addAction(QStringLiteral("&Thermal Growth..."), this, &frmDials::cmdGrowth_Click);
-    mnuTolerance = tools->addAction(QStringLiteral("T&olerance..."), this, &frmDials::cmdTolerances_Click);
+    ui_.mnuGrowth = tools->addAction(QStringLiteral("&Thermal Growth..."), this, &frmDials::cmdGrowth_Click);
+    ui_.mnuTolerance =
+        tools->addAction(QStringLiteral("T&olerance..."), this, &frmDials::cmdTolerances_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = help->addAction(QStringLiteral("&About..."), this, &frmDials::mnuAbout_Click);
+    ui_.mnuAbout = help->addAction(QStringLiteral("&About..."), this, &frmDials::mnuAbout_Click);
 
-    const std::pair<QAction*, const char*> names[] = {
-        {mnuFileNew, "mnuFileNew"},   {mnuFileOpen, "mnuFileOpen"},   {mnuFileSaveAs, "mnuFileSaveAs"},
-        {mnuFileSave, "mnuFileSave"}, {mnuFilePrint, "mnuFilePrint"}, {mnuExit, "mnuExit"},
-        {mnuGrowth, "mnuGrowth"},     {mnuTolerance, "mnuTolerance"}, {mnuAbout, "mnuAbout"}};
+    const std::pair<QAction*, const char*> names[] = {{ui_.mnuFileNew, "mnuFileNew"},
+                                                      {ui_.mnuFileOpen, "mnuFileOpen"},
+                                                      {ui_.mnuFileSaveAs, "mnuFileSaveAs"},
+                                                      {ui_.mnuFileSave, "mnuFileSave"},
+                                                      {ui_.mnuFilePrint, "mnuFilePrint"},
+                                                      {ui_.mnuExit, "mnuExit"},
+                                                      {ui_.mnuGrowth, "mnuGrowth"},
+                                                      {ui_.mnuTolerance, "mnuTolerance"},
+                                                      {ui_.mnuAbout, "mnuAbout"}};
     for (const auto& [action, name] : names) action->setObjectName(QLatin1String(name));
 }
 
@@ -121,7 +127,7 @@ void frmDials::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    Timer1->stop();
+    ui_.Timer1->stop();
     // Saved, or the user chose not to: nothing is left to recover.
     recovery_->removeOwnCopy();
     event->accept();
@@ -152,8 +158,8 @@ void frmDials::setRecentFileCaptions(const std::array<std::string, kRecentFileCo
     for (int i = 0; i < kRecentFileCount; ++i) {
         QString caption = QString::fromStdString(captions[i]);
         // A path is shown as it is: an ampersand in it is not a keyboard mnemonic.
-        mnuFileMRU[i]->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
-        mnuFileMRU[i]->setVisible(!captions[i].empty());
+        ui_.mnuFileMRU[i]->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        ui_.mnuFileMRU[i]->setVisible(!captions[i].empty());
     }
 }
 
@@ -168,9 +174,9 @@ void frmDials::cmdComments_Click() {
 void frmDials::cmdGrowth_Click() {
     commitFocusedBox();
     frmGrowth& growth = *growthWindow();
-    growth.initGrowthPanel(cmbFixMove->currentIndex());
+    growth.initGrowthPanel(ui_.cmbFixMove->currentIndex());
     dialogs_.runModal(growth);
-    calcAlignment();
+    recalculate();
 }
 
 void frmDials::cmdTolerances_Click() {

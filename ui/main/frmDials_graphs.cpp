@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "calc/Scale.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/ResultGraph.h"
 
@@ -13,20 +14,20 @@ void frmDials::zoomGraph(ResultGraph* graph, bool widen) {
     graph->replot();
 }
 
-void frmDials::cmdG1Inc_Click() { zoomGraph(Graph1, true); }
+void frmDials::cmdG1Inc_Click() { zoomGraph(ui_.Graph1, true); }
 
-void frmDials::cmdG1Dec_Click() { zoomGraph(Graph1, false); }
+void frmDials::cmdG1Dec_Click() { zoomGraph(ui_.Graph1, false); }
 
-void frmDials::cmdG2Inc_Click() { zoomGraph(Graph2, true); }
+void frmDials::cmdG2Inc_Click() { zoomGraph(ui_.Graph2, true); }
 
-void frmDials::cmdG2Dec_Click() { zoomGraph(Graph2, false); }
+void frmDials::cmdG2Dec_Click() { zoomGraph(ui_.Graph2, false); }
 
 void frmDials::cmdScale_Click() {
     AutoScale = !AutoScale;
     setScaleButtonColour();
-    Graph1->setYAutoScale(AutoScale);
-    Graph2->setYAutoScale(AutoScale);
-    calcAlignment();
+    ui_.Graph1->setYAutoScale(AutoScale);
+    ui_.Graph2->setYAutoScale(AutoScale);
+    recalculate();
     storeViewOptions();
 }
 

@@ -4,16 +4,15 @@
 #include <QTableWidget>
 
 #include "calc/NumberFormat.h"
+#include "ui/main/MainLayout.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/GridCellEditor.h"
 
 namespace corvane {
 
-namespace {
+using namespace mainlayout;
 
-// 900 twips wide and 285 twips high cells.
-constexpr int kColumnWidth = 60;
-constexpr int kRowHeight = 19;
+namespace {
 
 int lengthRows(int method) {
     switch (method) {
@@ -42,50 +41,57 @@ QTableWidgetItem* cellItem(QTableWidget* grid, int row, int column) {
 void frmDials::fillLengthGrid() {
     const int m = state_.CalcMethod;
     const int rows = lengthRows(m);
-    gridLength->setRowCount(rows);
-    for (int c = 0; c < 2; ++c) gridLength->setColumnWidth(c, kColumnWidth);
-    for (int r = 0; r < rows; ++r) gridLength->setRowHeight(r, kRowHeight);
-    // The grid is exactly as large as its cells and its frame: no empty strip below the last length.
-    const int border = 2 * gridLength->frameWidth();
-    gridLength->setFixedSize(2 * kColumnWidth + border, rows * kRowHeight + border);
+    ui_.gridLength->setRowCount(rows);
+    sizeLengthGrid();
     const QBrush labelBackground = palette().button();
     for (int k = 0; k < rows; ++k) {
-        QTableWidgetItem* label = cellItem(gridLength, k, 0);
+        QTableWidgetItem* label = cellItem(ui_.gridLength, k, 0);
         label->setText(QString::fromStdString(state_.LengthLabel[k]));
         label->setTextAlignment(Qt::AlignCenter);
         label->setFlags(Qt::ItemIsEnabled);
         label->setBackground(labelBackground);
-        QTableWidgetItem* value = cellItem(gridLength, k, 1);
+        QTableWidgetItem* value = cellItem(ui_.gridLength, k, 1);
         value->setText(QString::fromStdString(formatValue(state_.Project.length(m, k))));
         value->setTextAlignment(Qt::AlignCenter);
         value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     }
-    if (rows > 1) gridEditor->setCurrentCell(1, 1);
+    if (rows > 1) ui_.gridEditor->setCurrentCell(1, 1);
+}
+
+void frmDials::sizeLengthGrid() {
+    const int rows = ui_.gridLength->rowCount();
+    for (int c = 0; c < 2; ++c) ui_.gridLength->setColumnWidth(c, layout_.toPixels(kLengthColumnWidth));
+    for (int r = 0; r < rows; ++r) ui_.gridLength->setRowHeight(r, layout_.toPixels(kLengthRowHeight));
+    // The grid is exactly as large as its cells and its frame: no empty strip below the last length.
+    const int border = 2 * ui_.gridLength->frameWidth();
+    const QRect cells =
+        layout_.toPixels(QRect(kLengthGrid, QSize(2 * kLengthColumnWidth, rows * kLengthRowHeight)));
+    ui_.gridLength->setGeometry(QRect(cells.topLeft(), cells.size() + QSize(border, border)));
 }
 
 void frmDials::gridLength_Commit(int row, const QString& typed) {
     const int m = state_.CalcMethod;
     if (m < 0 || m >= kMethodCount || row < 0 || row >= kLengthCount) return;
     float& length = state_.Project.length(m, row);
-    QTableWidgetItem* cell = cellItem(gridLength, row, 1);
+    QTableWidgetItem* cell = cellItem(ui_.gridLength, row, 1);
     const TypedValue value = readTypedValue(typed.toStdString(), Quantity::Length, units());
     if (!value.stored) {
         // The cell keeps showing the length that is still stored.
         cell->setText(storedText(length, Quantity::Length));
-        gridEditor->refuse(row, 1,
-                           QString::fromStdString(value.problem) + QStringLiteral(": the value stays ") +
-                               cell->text() + QStringLiteral("."));
+        ui_.gridEditor->refuse(row, 1,
+                               QString::fromStdString(value.problem) + QStringLiteral(": the value stays ") +
+                                   cell->text() + QStringLiteral("."));
         return;
     }
     // The stored length is the one the cell shows: what the user reads is what is kept.
     length = asShown(*value.stored, Quantity::Length, units());
     cell->setText(storedText(length, Quantity::Length));
-    calcAlignment();
+    recalculate();
     state_.Changed = true;
 }
 
 void frmDials::commitGridEdit() {
-    if (gridEditor->isOpen() && !Loading) gridEditor->commit();
+    if (ui_.gridEditor->isOpen() && !Loading) ui_.gridEditor->commit();
 }
 
 }  // namespace corvane

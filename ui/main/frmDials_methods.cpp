@@ -11,12 +11,16 @@
 #include "calc/NumberFormat.h"
 #include "project/ViewOptions.h"
 #include "ui/growth/frmGrowth.h"
+#include "ui/main/MainLayout.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/Knob.h"
+#include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/ResultGraph.h"
 
 namespace corvane {
+
+using namespace mainlayout;
 
 namespace {
 
@@ -50,10 +54,11 @@ void frmDials::optAcalc_Click(int index) {
     state_.CalcMethod = index;
     applyMethodLayout(index);
     if (!Loading) {
-        // Clearing the 9:00 knobs here must not wipe the 9:00 readings the new method has stored.
-        switchingMethod_ = true;
-        setupRotation();
-        switchingMethod_ = false;
+        {
+            // Clearing the 9:00 knobs here must not wipe the 9:00 readings the new method has stored.
+            const ScopedFlag switching(switchingMethod_);
+            setupRotation();
+        }
         refreshAll();
         storeViewOptions();
     }
@@ -62,8 +67,8 @@ void frmDials::optAcalc_Click(int index) {
 ViewOptions frmDials::currentView() const {
     ViewOptions view;
     view.method = state_.CalcMethod;
-    view.rotation = std::max(0, cmbRotation->currentIndex());
-    view.bracketSide = std::max(0, cmbFixMove->currentIndex());
+    view.rotation = std::max(0, ui_.cmbRotation->currentIndex());
+    view.bracketSide = std::max(0, ui_.cmbFixMove->currentIndex());
     view.growthOn = GrowthOn;
     view.toleranceOn = ToleranceOn;
     view.autoScale = AutoScale;
@@ -81,29 +86,28 @@ void frmDials::applyViewOptions() {
     const std::optional<ViewOptions> saved = decodeViewOptions(state_.Project.ReservedText);
     if (!saved) return;
     const ViewOptions& v = *saved;
-    const bool wasLoading = Loading;
-    Loading = true;
+    const ScopedFlag loading(Loading);
     {
-        const QSignalBlocker blockRotation(cmbRotation), blockSide(cmbFixMove), blockGrowth(chkTgrowth),
-            blockTolerance(chkTolerance), blockMethod(optAcalc[v.method]);
-        cmbRotation->setCurrentIndex(v.rotation);
-        cmbFixMove->setCurrentIndex(v.bracketSide);
-        chkTgrowth->setChecked(v.growthOn);
-        chkTolerance->setChecked(v.toleranceOn);
-        optAcalc[v.method]->setChecked(true);
+        const QSignalBlocker blockRotation(ui_.cmbRotation), blockSide(ui_.cmbFixMove),
+            blockGrowth(ui_.chkTgrowth), blockTolerance(ui_.chkTolerance),
+            blockMethod(ui_.optAcalc[v.method]);
+        ui_.cmbRotation->setCurrentIndex(v.rotation);
+        ui_.cmbFixMove->setCurrentIndex(v.bracketSide);
+        ui_.chkTgrowth->setChecked(v.growthOn);
+        ui_.chkTolerance->setChecked(v.toleranceOn);
+        ui_.optAcalc[v.method]->setChecked(true);
     }
     GrowthOn = v.growthOn;
     ToleranceOn = v.toleranceOn;
     AutoScale = v.autoScale;
     setScaleButtonColour();
-    for (ResultGraph* graph : {Graph1, Graph2}) {
+    for (ResultGraph* graph : {ui_.Graph1, ui_.Graph2}) {
         graph->setYAutoScale(AutoScale);
-        graph->setPlotVisible(3, ToleranceOn);
+        graph->setBandVisible(ToleranceOn);
     }
     state_.CalcMethod = v.method;
     applyMethodLayout(v.method);
     showRotationControls();
-    Loading = wasLoading;
 }
 
 void frmDials::showOpenedProject() {
@@ -116,52 +120,53 @@ void frmDials::applyMethodLayout(int method) {
     const bool rimFace = method == kMethodRimFace;
     const bool jackShaft = method == kMethodJackShaft;
 
-    picRevDial->setVisible(reverse);
+    ui_.picRevDial->setVisible(reverse);
     if (rimFace) {
-        const int side = cmbFixMove->currentIndex();
+        const int side = ui_.cmbFixMove->currentIndex();
         if (side == 0 || side == 1) {
-            picRimFace1->setVisible(side == 0);
-            picRimFace2->setVisible(side == 1);
+            ui_.picRimFace1->setVisible(side == 0);
+            ui_.picRimFace2->setVisible(side == 1);
         }
     } else {
-        picRimFace1->hide();
-        picRimFace2->hide();
+        ui_.picRimFace1->hide();
+        ui_.picRimFace2->hide();
     }
-    picJackShaft->setVisible(jackShaft);
-    lblMachine1->setVisible(rimFace);
-    lblMachine2->setVisible(rimFace || jackShaft);
-    cmbFixMove->setVisible(rimFace);
-    cmbRotation->setVisible(reverse);
-    cmbMachine->setVisible(reverse);
-    chkTgrowth->show();
-    chkTolerance->show();
-    txtM1->setVisible(!jackShaft);
+    ui_.picJackShaft->setVisible(jackShaft);
+    ui_.lblMachine1->setVisible(rimFace);
+    ui_.lblMachine2->setVisible(rimFace || jackShaft);
+    ui_.cmbFixMove->setVisible(rimFace);
+    ui_.cmbRotation->setVisible(reverse);
+    ui_.cmbMachine->setVisible(reverse);
+    ui_.chkTgrowth->show();
+    ui_.chkTolerance->show();
+    ui_.txtM1->setVisible(!jackShaft);
 
     if (reverse) {
-        frameDial1->setTitle(QStringLiteral("Dial Indicator 1 "));
-        frameDial2->setTitle(QStringLiteral("Dial Indicator 2 "));
+        ui_.frameDial1->setTitle(QStringLiteral("Dial Indicator 1 "));
+        ui_.frameDial2->setTitle(QStringLiteral("Dial Indicator 2 "));
     } else if (rimFace) {
-        frameDial1->setTitle(QStringLiteral("Rim Readings "));
-        frameDial2->setTitle(QStringLiteral("Face Readings "));
+        ui_.frameDial1->setTitle(QStringLiteral("Rim Readings "));
+        ui_.frameDial2->setTitle(QStringLiteral("Face Readings "));
     } else if (jackShaft) {
-        frameDial1->setTitle(QStringLiteral("Fixed Indicators "));
-        frameDial2->setTitle(QStringLiteral("Moveable Indicators "));
+        ui_.frameDial1->setTitle(QStringLiteral("Fixed Indicators "));
+        ui_.frameDial2->setTitle(QStringLiteral("Moveable Indicators "));
     }
-    frameDial1->setToolTip(QString::fromLatin1(jackShaft ? kViewedFromFixedFace : kViewedFixedToMoveable));
-    frameDial2->setToolTip(frameDial1->toolTip());
-    lblAcalc1->setToolTip(QString::fromLatin1(jackShaft ? kResultsViewedT2 : kResultsViewedT1));
-    lblAcalc2->setToolTip(lblAcalc1->toolTip());
-    Graph1->setGraphToolTip(lblAcalc1->toolTip());
-    Graph2->setGraphToolTip(lblAcalc1->toolTip());
+    ui_.frameDial1->setToolTip(
+        QString::fromLatin1(jackShaft ? kViewedFromFixedFace : kViewedFixedToMoveable));
+    ui_.frameDial2->setToolTip(ui_.frameDial1->toolTip());
+    ui_.lblAcalc1->setToolTip(QString::fromLatin1(jackShaft ? kResultsViewedT2 : kResultsViewedT1));
+    ui_.lblAcalc2->setToolTip(ui_.lblAcalc1->toolTip());
+    ui_.Graph1->setGraphToolTip(ui_.lblAcalc1->toolTip());
+    ui_.Graph2->setGraphToolTip(ui_.lblAcalc1->toolTip());
 
-    lblStationary->setVisible(reverse);
-    for (QCheckBox* box : chkStation) box->setVisible(reverse);
+    ui_.lblStationary->setVisible(reverse);
+    for (QCheckBox* box : ui_.chkStation) box->setVisible(reverse);
     setGrowthBoxesVisible();
 
     const std::vector<int> shown = shownLengthLabels(method);
-    for (int k = 0; k < kLengthCount; ++k) lblLength[k]->hide();
+    for (int k = 0; k < kLengthCount; ++k) ui_.lblLength[k]->hide();
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        QLabel* label = lblLength[shown[i]];
+        QLabel* label = ui_.lblLength[shown[i]];
         label->setText(QString::fromStdString(state_.LengthLabel[i]));
         label->show();
     }
@@ -170,7 +175,7 @@ void frmDials::applyMethodLayout(int method) {
 }
 
 MachineDrawing* frmDials::shownDrawing() const {
-    for (MachineDrawing* drawing : {picRevDial, picRimFace1, picRimFace2, picJackShaft})
+    for (MachineDrawing* drawing : {ui_.picRevDial, ui_.picRimFace1, ui_.picRimFace2, ui_.picJackShaft})
         if (!drawing->isHidden()) return drawing;
     return nullptr;
 }
@@ -180,12 +185,12 @@ void frmDials::placeLengthLabels() {
     const MachineDrawing* drawing = shownDrawing();
     if (!drawing) return;
     const std::vector<int> centres = MachineDrawing::gapCentres(drawing->kind());
-    const QPoint origin = drawing->pos();
     std::size_t gap = 0;
-    for (QLabel* label : lblLength) {
+    for (QLabel* label : ui_.lblLength) {
         if (label->isHidden() || gap >= centres.size()) continue;
-        label->move(origin.x() + centres[gap] - label->width() / 2,
-                    origin.y() + MachineDrawing::kHeight - 8 - label->height() / 2);
+        const QPoint centre(kDrawing.x() + centres[gap], kDrawing.y() + kDrawing.height() - 8);
+        layout_.place(label, QRect(centre - QPoint(kLengthLetter.width() / 2, kLengthLetter.height() / 2),
+                                   kLengthLetter));
         label->raise();
         ++gap;
     }
@@ -193,19 +198,18 @@ void frmDials::placeLengthLabels() {
 
 void frmDials::placeFootControls() {
     // The stationary-foot boxes and the growth boxes stand under the feet of the drawing shown.
-    constexpr int kBoxWidth = 56;
-    const int stationY = picRevDial->y() + MachineDrawing::kHeight + 3;
-    const int growthY = stationY + 24;
-    const int x0 = picRevDial->x();
+    // A check box is as wide as the style draws its box, whatever the scale.
+    const int kStationBox = static_cast<int>(ui_.chkStation[0]->sizeHint().width() / layout_.scale());
+    const int x0 = kDrawing.x();
     const std::vector<int> revFeet = [] {
         const std::vector<int> marks = MachineDrawing::markPositions(MachineDrawing::Kind::ReverseDial);
         return std::vector<int>{marks[0], marks[1], marks[4], marks[5]};
     }();
-    for (int i = 0; i < 4; ++i) {
-        const QSize hint = chkStation[i]->sizeHint();
-        chkStation[i]->setGeometry(x0 + revFeet[i] - hint.width() / 2, stationY, hint.width(), 22);
-    }
-    lblStationary->setGeometry(x0 + (revFeet[1] + revFeet[2]) / 2 - 50, stationY, 100, 22);
+    for (int i = 0; i < 4; ++i)
+        layout_.place(ui_.chkStation[i], x0 + revFeet[i] - kStationBox / 2, kStationY, kStationBox,
+                      kFootRowHeight);
+    layout_.place(ui_.lblStationary, x0 + (revFeet[1] + revFeet[2]) / 2 - kFootCaptionWidth / 2, kStationY,
+                  kFootCaptionWidth, kFootRowHeight);
 
     std::array<int, 4> feet{revFeet[0], revFeet[1], revFeet[2], revFeet[3]};
     const MachineDrawing* drawing = shownDrawing();
@@ -215,123 +219,125 @@ void frmDials::placeFootControls() {
         feet[2] = marks[marks.size() - 2];
         feet[3] = marks[marks.size() - 1];
     }
+    int left[4];
     for (int i = 0; i < 4; ++i) {
-        const int left = std::min(x0 + feet[i] - kBoxWidth / 2, frameMachine->width() - kBoxWidth - 4);
-        txtGro[i]->setGeometry(left, growthY, kBoxWidth, 22);
+        left[i] = std::min(x0 + feet[i] - kGrowthBoxWidth / 2, kMachineModel.width() - kGrowthBoxWidth - 4);
+        layout_.place(ui_.txtGro[i], left[i], kGrowthY, kGrowthBoxWidth, kFootRowHeight);
     }
-    if (state_.CalcMethod == kMethodReverseDial)
-        lblGrowth->setGeometry(x0 + (feet[1] + feet[2]) / 2 - 50, growthY, 100, 22);
+    const bool reverse = state_.CalcMethod == kMethodReverseDial;
+    if (reverse)
+        layout_.place(ui_.lblGrowth, x0 + (feet[1] + feet[2]) / 2 - kFootCaptionWidth / 2, kGrowthY,
+                      kFootCaptionWidth, kFootRowHeight);
     else
-        lblGrowth->setGeometry(txtGro[2]->x() - 106, growthY, 100, 22);
-    lblGrowth->setAlignment(state_.CalcMethod == kMethodReverseDial ? Qt::AlignCenter
-                                                                    : Qt::AlignRight | Qt::AlignVCenter);
+        layout_.place(ui_.lblGrowth, left[2] - kFootCaptionWidth - 6, kGrowthY, kFootCaptionWidth,
+                      kFootRowHeight);
+    ui_.lblGrowth->setAlignment(reverse ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void frmDials::setGrowthBoxesVisible() {
     const bool reverse = state_.CalcMethod == kMethodReverseDial;
-    txtGro[0]->setVisible(reverse && GrowthOn);
-    txtGro[1]->setVisible(reverse && GrowthOn);
-    txtGro[2]->setVisible(GrowthOn);
-    txtGro[3]->setVisible(GrowthOn);
-    lblGrowth->setVisible(GrowthOn);
+    ui_.txtGro[0]->setVisible(reverse && GrowthOn);
+    ui_.txtGro[1]->setVisible(reverse && GrowthOn);
+    ui_.txtGro[2]->setVisible(GrowthOn);
+    ui_.txtGro[3]->setVisible(GrowthOn);
+    ui_.lblGrowth->setVisible(GrowthOn);
 }
 
 void frmDials::cmbFixMove_Click() {
     if (Loading) return;
-    const int side = cmbFixMove->currentIndex();
+    const int side = ui_.cmbFixMove->currentIndex();
     if (state_.CalcMethod == kMethodRimFace && (side == 0 || side == 1)) {
-        picRimFace1->setVisible(side == 0);
-        picRimFace2->setVisible(side == 1);
+        ui_.picRimFace1->setVisible(side == 0);
+        ui_.picRimFace2->setVisible(side == 1);
         placeLengthLabels();
         placeFootControls();
     }
     if (growth_) growth_->initGrowthPanel(side);
-    calcAlignment();
+    recalculate();
     storeViewOptions();
 }
 
 void frmDials::cmbRotation_Click() {
     if (Loading) return;
     setupRotation();
-    calcAlignment();
+    recalculate();
     storeViewOptions();
 }
 
 void frmDials::showRotationControls() {
-    const bool half = cmbRotation->currentIndex() == 1 && state_.CalcMethod == kMethodReverseDial;
-    cwkDial1[2]->setVisible(!half);
-    cwkDial2[2]->setVisible(!half);
-    txtD1[2]->setVisible(!half);
-    txtD2[2]->setVisible(!half);
+    const bool half = ui_.cmbRotation->currentIndex() == 1 && state_.CalcMethod == kMethodReverseDial;
+    ui_.cwkDial1[2]->setVisible(!half);
+    ui_.cwkDial2[2]->setVisible(!half);
+    ui_.txtD1[2]->setVisible(!half);
+    ui_.txtD2[2]->setVisible(!half);
 }
 
 void frmDials::setupRotation() {
     showRotationControls();
-    knobCalcDeferred_ = true;
-    cwkDial1[3]->setValue(0);
-    cwkDial2[3]->setValue(0);
-    knobCalcDeferred_ = false;
+    const ScopedFlag oneCalculation(knobCalcDeferred_);
+    ui_.cwkDial1[3]->setValue(0);
+    ui_.cwkDial2[3]->setValue(0);
 }
 
 void frmDials::optEU_Click(int index) {
     // The units choice is remembered for the session only and converts nothing.
     state_.EngUnits = index;
     for (int i = 0; i < 2; ++i) {
-        const QSignalBlocker block(optEU[i]);
-        optEU[i]->setChecked(i == index);
+        const QSignalBlocker block(ui_.optEU[i]);
+        ui_.optEU[i]->setChecked(i == index);
     }
 }
 
 void frmDials::chkStation_Click(int index) {
     if (Loading) return;
-    state_.Project.Station[index] = chkStation[index]->isChecked() ? 1 : 0;
+    state_.Project.Station[index] = ui_.chkStation[index]->isChecked() ? 1 : 0;
     int count = 0;
     for (std::int16_t value : state_.Project.Station)
         if (value > 0) ++count;
     // Results are worked out only for a pair of stationary feet; while the user is moving the
     // marks from one pair to another the last results stay.
     if (count == 2) {
-        calcAlignment();
+        recalculate();
         state_.Changed = true;
     }
 }
 
 void frmDials::chkTgrowth_Click() {
-    GrowthOn = chkTgrowth->isChecked();
+    GrowthOn = ui_.chkTgrowth->isChecked();
     setGrowthBoxesVisible();
-    calcAlignment();
+    recalculate();
     storeViewOptions();
 }
 
 void frmDials::chkTolerance_Click() {
-    ToleranceOn = chkTolerance->isChecked();
-    Graph1->setPlotVisible(3, ToleranceOn);
-    Graph2->setPlotVisible(3, ToleranceOn);
-    calcAlignment();
+    ToleranceOn = ui_.chkTolerance->isChecked();
+    ui_.Graph1->setBandVisible(ToleranceOn);
+    ui_.Graph2->setBandVisible(ToleranceOn);
+    recalculate();
     storeViewOptions();
 }
 
 void frmDials::txtMachine_LostFocus() {
-    const std::string text = txtMachine->text().toStdString();
+    const std::string text = ui_.txtMachine->text().toStdString();
     if (text != state_.Project.Machine) state_.Changed = true;
     state_.Project.Machine = text;
 }
 
 void frmDials::txtTechnician_LostFocus() {
-    const std::string text = txtTechnician->text().toStdString();
+    const std::string text = ui_.txtTechnician->text().toStdString();
     if (text != state_.Project.Technician) state_.Changed = true;
     state_.Project.Technician = text;
 }
 
 void frmDials::txtM1_LostFocus() {
-    const std::string text = txtM1->text().toStdString();
+    const std::string text = ui_.txtM1->text().toStdString();
     // A machine's name is part of the job: a real change must reach the save prompt.
     if (text != state_.Project.M1Text) state_.Changed = true;
     state_.Project.M1Text = text;
 }
 
 void frmDials::txtM2_LostFocus() {
-    const std::string text = txtM2->text().toStdString();
+    const std::string text = ui_.txtM2->text().toStdString();
     if (text != state_.Project.M2Text) state_.Changed = true;
     state_.Project.M2Text = text;
 }
@@ -342,7 +348,7 @@ void frmDials::txtMisc1_LostFocus() {
         sag ? state_.Project.Sag
             : (state_.CalcMethod == kMethodRimFace ? state_.Project.FaceDia1 : state_.Project.FaceDia2);
     const std::optional<float> value =
-        EntryBox::takeValue(txtMisc1, sag ? Quantity::Reading : Quantity::Length, units(),
+        EntryBox::takeValue(ui_.txtMisc1, sag ? Quantity::Reading : Quantity::Length, units(),
                             sag ? readingText(shown) : storedText(shown, Quantity::Length));
     if (value) {
         switch (state_.CalcMethod) {
@@ -361,7 +367,7 @@ void frmDials::txtMisc1_LostFocus() {
         state_.Changed = true;
     }
     fillTXTfields();
-    calcAlignment();
+    recalculate();
 }
 
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <cmath>
 
+#include "calc/Growth.h"
 #include "calc/NumberFormat.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/DialogProvider.h"
@@ -26,15 +27,15 @@ void frmDials::cwkDial2_ValueChanged(int p, double value) { knobTurned(2, p, val
 void frmDials::knobTurned(int dial, int p, double value) {
     const int m = state_.CalcMethod;
     if (m < 0 || m >= kMethodCount || switchingMethod_) return;
-    const std::optional<float> reading = toSingle(value);
+    const std::optional<float> reading = storedValue(value, Quantity::Reading, units());
     if (!reading) return;
     (dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p)) = *reading;
-    (dial == 1 ? txtD1 : txtD2)[p]->setText(readingText(*reading));
+    (dial == 1 ? ui_.txtD1 : ui_.txtD2)[p]->setText(readingText(*reading));
     if (Loading) return;
     // A reading set with the knob is as much the user's work as a typed one: without the mark the
     // save prompt would not come and the reading would be lost on closing.
     state_.Changed = true;
-    if (!knobCalcDeferred_) calcAlignment();
+    if (!knobCalcDeferred_) recalculate();
 }
 
 void frmDials::txtD1_LostFocus(int p) { typedReading(1, p); }
@@ -45,79 +46,58 @@ void frmDials::typedReading(int dial, int p) {
     if (Loading) return;
     const int m = state_.CalcMethod;
     if (m < 0 || m >= kMethodCount) return;
-    QLineEdit* box = (dial == 1 ? txtD1 : txtD2)[p];
-    Knob* knob = (dial == 1 ? cwkDial1 : cwkDial2)[p];
+    QLineEdit* box = (dial == 1 ? ui_.txtD1 : ui_.txtD2)[p];
+    Knob* knob = (dial == 1 ? ui_.cwkDial1 : ui_.cwkDial2)[p];
     float& stored = dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p);
     const std::optional<float> reading =
         EntryBox::takeValue(box, Quantity::Reading, units(), readingText(stored));
     if (!reading) return;
     stored = *reading;
     box->setText(readingText(stored));
-    knobCalcDeferred_ = true;
-    knob->setValue(stored);
-    knobCalcDeferred_ = false;
+    {
+        const ScopedFlag oneCalculation(knobCalcDeferred_);
+        knob->setValue(stored);
+    }
     if (std::fabs(stored) > knob->maximum()) scaleKnobs();
     state_.Changed = true;
-    calcAlignment();
+    recalculate();
 }
 
 void frmDials::txtGro_LostFocus(int index) {
     const int m = state_.CalcMethod;
     if (m < 0 || m >= kMethodCount) return;
-    const int foot = m == kMethodReverseDial ? index : index - 2;
+    const int foot = growthFootOfBox(m, index);
     if (foot < 0) return;  // the fixed machine's boxes are not used by the two-foot methods
-    QLineEdit* box = txtGro[index];
+    QLineEdit* box = ui_.txtGro[index];
     const std::optional<float> growth = EntryBox::takeValue(
         box, Quantity::Growth, units(), storedText(state_.Project.growth(m, foot), Quantity::Growth));
     if (!growth) return;
     const float before = state_.Project.growth(m, foot);
-    state_.Project.growth(m, foot) = *growth;
-    if (m != kMethodReverseDial) {
-        // The two-foot methods subtract the growth stored for feet 3 and 4; a correction typed
-        // here must reach them as the growth window's Apply does.
-        state_.Project.growth(m, foot + 2) = *growth;
-    }
+    storeTypedGrowth(state_.Project, m, index, *growth);
     box->setText(storedText(state_.Project.growth(m, foot), Quantity::Growth));
     // Only a real change marks the project: typing the same value again changes nothing.
     if (!Loading && before != *growth) state_.Changed = true;
-    calcAlignment();
+    recalculate();
 }
 
 void frmDials::cmdReset_Click() {
     // Everything measured goes: asked first, and Enter keeps the job.
     if (!dialogs_.askYesNo(this, QString::fromLatin1(kResetQuestion), DialogProvider::Default::No)) return;
-    ProjectRecord& r = state_.Project;
-    r.ReservedText.clear();
-    r.Machine.clear();
-    r.Technician.clear();
-    r.Comments.clear();
-    r.M1Text.clear();
-    r.M2Text.clear();
-    r.Sag = 0;
-    r.RPM = 0;
-    r.Span = 0;
-    r.Dial1Reading.fill(0);
-    r.Dial2Reading.fill(0);
-    r.Growth.fill(0);
-    for (int i = 0; i < 4; ++i) {
-        r.FootHeight[i] = 0;
-        r.ColdTemp[i] = 72;
-        r.HotTemp[i] = 72;
-    }
+    resetMeasuredData(state_.Project);
     refreshAll();
 }
 
 void frmDials::runLostFocus(QLineEdit* box) {
     for (int p = 0; p < kPositionCount; ++p) {
-        if (box == txtD1[p]) return txtD1_LostFocus(p);
-        if (box == txtD2[p]) return txtD2_LostFocus(p);
-        if (box == txtGro[p]) return txtGro_LostFocus(p);
+        if (box == ui_.txtD1[p]) return txtD1_LostFocus(p);
+        if (box == ui_.txtD2[p]) return txtD2_LostFocus(p);
+        if (box == ui_.txtGro[p]) return txtGro_LostFocus(p);
     }
-    if (box == txtMachine) return txtMachine_LostFocus();
-    if (box == txtTechnician) return txtTechnician_LostFocus();
-    if (box == txtM1) return txtM1_LostFocus();
-    if (box == txtM2) return txtM2_LostFocus();
-    if (box == txtMisc1) return txtMisc1_LostFocus();
+    if (box == ui_.txtMachine) return txtMachine_LostFocus();
+    if (box == ui_.txtTechnician) return txtTechnician_LostFocus();
+    if (box == ui_.txtM1) return txtM1_LostFocus();
+    if (box == ui_.txtM2) return txtM2_LostFocus();
+    if (box == ui_.txtMisc1) return txtMisc1_LostFocus();
 }
 
 void frmDials::commitFocusedBox() {
@@ -132,28 +112,23 @@ void frmDials::arrangeTabOrder() {
     // The technician's path through the window: who and what, the method, the readings of both
     // dials, then (after the growth switch) the growth corrections, the stationary feet and the
     // geometry; the knobs, options and buttons follow.
-    std::vector<QWidget*> order{txtMachine,  txtTechnician, txtM1,      txtM2,
-                                optAcalc[0], optAcalc[1],   optAcalc[2]};
-    for (QLineEdit* box : txtD1) order.push_back(box);
-    for (QLineEdit* box : txtD2) order.push_back(box);
-    order.push_back(chkTgrowth);
-    for (QLineEdit* box : txtGro) order.push_back(box);
-    for (QCheckBox* box : chkStation) order.push_back(box);
-    order.push_back(gridLength);
-    order.push_back(txtMisc1);
-    for (Knob* knob : cwkDial1) order.push_back(knob);
-    for (Knob* knob : cwkDial2) order.push_back(knob);
+    std::vector<QWidget*> order{ui_.txtMachine,  ui_.txtTechnician, ui_.txtM1,      ui_.txtM2,
+                                ui_.optAcalc[0], ui_.optAcalc[1],   ui_.optAcalc[2]};
+    for (QLineEdit* box : ui_.txtD1) order.push_back(box);
+    for (QLineEdit* box : ui_.txtD2) order.push_back(box);
+    order.push_back(ui_.chkTgrowth);
+    for (QLineEdit* box : ui_.txtGro) order.push_back(box);
+    for (QCheckBox* box : ui_.chkStation) order.push_back(box);
+    order.push_back(ui_.gridLength);
+    order.push_back(ui_.txtMisc1);
+    for (Knob* knob : ui_.cwkDial1) order.push_back(knob);
+    for (Knob* knob : ui_.cwkDial2) order.push_back(knob);
     for (QWidget* w : std::initializer_list<QWidget*>{
-             optEU[0], optEU[1], chkTolerance, cmbMachine, cmbRotation, cmbFixMove, cmdG1Inc, cmdG1Dec,
-             cmdScale, cmdG2Inc, cmdG2Dec, cmdComments, cmdGrowth, cmdTolerances, cmdReset})
+             ui_.optEU[0], ui_.optEU[1], ui_.chkTolerance, ui_.cmbMachine, ui_.cmbRotation, ui_.cmbFixMove,
+             ui_.cmdG1Inc, ui_.cmdG1Dec, ui_.cmdScale, ui_.cmdG2Inc, ui_.cmdG2Dec, ui_.cmdComments,
+             ui_.cmdGrowth, ui_.cmdTolerances, ui_.cmdReset})
         order.push_back(w);
     for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
-}
-
-void frmDials::keyPressEvent(QKeyEvent* event) {
-    // A key that reaches the window itself ends a refresh that was left unfinished.
-    Loading = false;
-    QMainWindow::keyPressEvent(event);
 }
 
 }  // namespace corvane

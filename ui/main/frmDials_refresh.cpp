@@ -10,7 +10,10 @@
 #include <cmath>
 #include <limits>
 
+#include "calc/Growth.h"
 #include "calc/NumberFormat.h"
+#include "calc/Scale.h"
+#include "calc/Tolerance.h"
 #include "project/ProjectCommands.h"
 #include "ui/about/frmAbout.h"
 #include "ui/growth/frmGrowth.h"
@@ -23,7 +26,15 @@
 namespace corvane {
 
 void frmDials::formLoad(bool showAbout) {
-    Loading = true;
+    // The loading ends with the first full refresh; the graphs then take the knobs' scales.
+    {
+        const ScopedFlag loading(Loading);
+        loadWindow(showAbout);
+    }
+    showLoadedWindow();
+}
+
+void frmDials::loadWindow(bool showAbout) {
     if (showAbout) mnuAbout_Click();
     move(0, 0);
     state_.LengthLabel = {"A", "B", "C", "D", "E"};
@@ -35,76 +46,72 @@ void frmDials::formLoad(bool showAbout) {
     state_.EngUnits = 0;
     {
         // Selecting an option runs its handler, even when it was already selected.
-        const QSignalBlocker blockMethod(optAcalc[state_.CalcMethod]);
-        const QSignalBlocker blockUnits(optEU[state_.EngUnits]);
-        optAcalc[state_.CalcMethod]->setChecked(true);
-        optEU[state_.EngUnits]->setChecked(true);
+        const QSignalBlocker blockMethod(ui_.optAcalc[state_.CalcMethod]);
+        const QSignalBlocker blockUnits(ui_.optEU[state_.EngUnits]);
+        ui_.optAcalc[state_.CalcMethod]->setChecked(true);
+        ui_.optEU[state_.EngUnits]->setChecked(true);
     }
     optAcalc_Click(state_.CalcMethod);
     optEU_Click(state_.EngUnits);
-    cmbFixMove->setCurrentIndex(0);
-    cmbRotation->setCurrentIndex(0);
-    cmbMachine->setCurrentIndex(0);
-    for (int i = 0; i < 4; ++i) chkStation[i]->setChecked(state_.Project.Station[i] != 0);
+    ui_.cmbFixMove->setCurrentIndex(0);
+    ui_.cmbRotation->setCurrentIndex(0);
+    ui_.cmbMachine->setCurrentIndex(0);
+    for (int i = 0; i < 4; ++i) ui_.chkStation[i]->setChecked(state_.Project.Station[i] != 0);
     AutoScale = false;
     setScaleButtonColour();
-    for (ResultGraph* graph : {Graph1, Graph2}) {
+    for (ResultGraph* graph : {ui_.Graph1, ui_.Graph2}) {
         graph->setYAutoScale(false);
-        graph->setPlotVisible(3, false);
+        graph->setBandVisible(false);
     }
     // The job reopens as it was saved: method, rotation, bracket side and the result switches.
     applyViewOptions();
     refreshAll();
     state_.Changed = unsaved;
-    Loading = false;
+}
+
+void frmDials::showLoadedWindow() {
     // The graphs start on the knobs' scales, unless the job was saved scaling them to its results.
     if (!AutoScale) {
-        Graph1->setYRange({cwkDial1[0]->minimum(), cwkDial1[0]->maximum()});
-        Graph2->setYRange({cwkDial2[0]->minimum(), cwkDial2[0]->maximum()});
+        ui_.Graph1->setYRange({ui_.cwkDial1[0]->minimum(), ui_.cwkDial1[0]->maximum()});
+        ui_.Graph2->setYRange({ui_.cwkDial2[0]->minimum(), ui_.cwkDial2[0]->maximum()});
     }
-    Graph1->replot();
-    Graph2->replot();
+    ui_.Graph1->replot();
+    ui_.Graph2->replot();
     Timer1_Timer();
-    Timer1->start();
-    txtD1[0]->setFocus(Qt::OtherFocusReason);
+    ui_.Timer1->start();
+    ui_.txtD1[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmDials::refreshAll() {
-    Loading = true;
+    const ScopedFlag loading(Loading);
     showGridAndReadings();
     scaleKnobs();
     fillTXTfields();
     pickToleranceSpan();
     // A growth window not built yet is built from the record when it is first shown.
-    if (growth_) growth_->initGrowthPanel(cmbFixMove->currentIndex());
-    calcAlignment();
-    Loading = false;
+    if (growth_) growth_->initGrowthPanel(ui_.cmbFixMove->currentIndex());
+    recalculate();
 }
 
 void frmDials::showGridAndReadings() {
     const int m = state_.CalcMethod;
     fillLengthGrid();
     for (int p = 0; p < kPositionCount; ++p) {
-        txtD1[p]->setText(readingText(state_.Project.dial1(m, p)));
-        txtD2[p]->setText(readingText(state_.Project.dial2(m, p)));
+        ui_.txtD1[p]->setText(readingText(state_.Project.dial1(m, p)));
+        ui_.txtD2[p]->setText(readingText(state_.Project.dial2(m, p)));
     }
-    for (int i = 0; i < 4; ++i) chkStation[i]->setChecked(state_.Project.Station[i] != 0);
+    for (int i = 0; i < 4; ++i) ui_.chkStation[i]->setChecked(state_.Project.Station[i] != 0);
 }
 
 void frmDials::scaleKnobs() {
     const int m = state_.CalcMethod;
     for (int dial = 1; dial <= 2; ++dial) {
-        auto& knobs = dial == 1 ? cwkDial1 : cwkDial2;
-        double top = 0;
-        for (int p = 0; p < kPositionCount; ++p) {
-            const float reading = dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p);
-            if (std::fabs(reading) > top) top = std::fabs(reading);
-        }
-        top = niceScaleMax(top);
+        auto& knobs = dial == 1 ? ui_.cwkDial1 : ui_.cwkDial2;
+        const DialScale scale = knobScale(state_.Project, m, dial);
         // The range first: a reading is never clipped, but the needle should land on the new scale.
         for (Knob* knob : knobs) {
-            knob->setRange(-top, top);
-            knob->setStep(0.005 * (2 * top));
+            knob->setRange(scale.minimum, scale.maximum);
+            knob->setStep(scale.step);
         }
         for (int p = 0; p < kPositionCount; ++p)
             knobs[p]->setValue(dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p));
@@ -115,32 +122,32 @@ void frmDials::fillTXTfields() {
     const ProjectRecord& r = state_.Project;
     switch (state_.CalcMethod) {
         case kMethodReverseDial:
-            lblMisc1->setText(QStringLiteral("Sag (mils)"));
-            txtMisc1->setText(readingText(r.Sag));
+            ui_.lblMisc1->setText(QStringLiteral("Sag (mils)"));
+            ui_.txtMisc1->setText(readingText(r.Sag));
             break;
         case kMethodRimFace:
-            lblMisc1->setText(QStringLiteral("Face Dia: "));
-            txtMisc1->setText(QString::fromStdString(formatValue(r.FaceDia1)));
+            ui_.lblMisc1->setText(QStringLiteral("Face Dia: "));
+            ui_.txtMisc1->setText(storedText(r.FaceDia1, Quantity::Length));
             break;
         case kMethodJackShaft:
-            lblMisc1->setText(QStringLiteral("Face Dia: "));
-            txtMisc1->setText(QString::fromStdString(formatValue(r.FaceDia2)));
+            ui_.lblMisc1->setText(QStringLiteral("Face Dia: "));
+            ui_.txtMisc1->setText(storedText(r.FaceDia2, Quantity::Length));
             break;
         default:
             break;
     }
-    txtMisc1->setAccessibleName(lblMisc1->text().trimmed());
-    txtMachine->setText(r.Machine.empty() ? QStringLiteral("machine") : QString::fromStdString(r.Machine));
-    txtTechnician->setText(r.Technician.empty() ? QStringLiteral("technician")
-                                                : QString::fromStdString(r.Technician));
-    txtM1->setText(QString::fromStdString(r.M1Text));
-    txtM2->setText(QString::fromStdString(r.M2Text));
+    ui_.txtMisc1->setAccessibleName(ui_.lblMisc1->text().trimmed());
+    ui_.txtMachine->setText(r.Machine.empty() ? QStringLiteral("machine")
+                                              : QString::fromStdString(r.Machine));
+    ui_.txtTechnician->setText(r.Technician.empty() ? QStringLiteral("technician")
+                                                    : QString::fromStdString(r.Technician));
+    ui_.txtM1->setText(QString::fromStdString(r.M1Text));
+    ui_.txtM2->setText(QString::fromStdString(r.M2Text));
     const int m = state_.CalcMethod;
-    if (m == kMethodReverseDial) {
-        for (int i = 0; i < 4; ++i) txtGro[i]->setText(QString::fromStdString(formatValue(r.growth(m, i))));
-    } else if (m == kMethodRimFace || m == kMethodJackShaft) {
-        txtGro[2]->setText(QString::fromStdString(formatValue(r.growth(m, 0))));
-        txtGro[3]->setText(QString::fromStdString(formatValue(r.growth(m, 1))));
+    for (int box = 0; box < 4; ++box) {
+        // A box the method does not use keeps its text (it is hidden).
+        const int foot = growthFootOfBox(m, box);
+        if (foot >= 0) ui_.txtGro[box]->setText(storedText(r.growth(m, foot), Quantity::Growth));
     }
     showDateStamp(QString::fromStdString(formatDateTime(r.DateStamp)));
 }
@@ -150,28 +157,22 @@ void frmDials::pickToleranceSpan() {
     if (tolerances_)
         tolerances_->calcTolerance();
     else
-        state_.Tolerance = corvane::calcTolerance(state_.Project.Span, state_.Project.RPM);
+        state_.Tolerance = calcTolerance(state_.Project.Span, state_.Project.RPM);
 }
 
 CalcOptions frmDials::currentOptions() const {
-    CalcOptions options;
-    options.method = state_.CalcMethod;
-    options.rotation = cmbRotation->currentIndex();
-    options.bracketSide = cmbFixMove->currentIndex();
-    options.growthOn = GrowthOn;
-    options.autoScale = AutoScale;
-    options.toleranceOn = ToleranceOn;
-    options.tolerance = state_.Tolerance;
-    options.graph1Y = Graph1->yRange();
-    options.graph2Y = Graph2->yRange();
-    return options;
+    // A list with nothing chosen is -1 here: the calculations treat that as no choice.
+    ViewOptions view = currentView();
+    view.rotation = ui_.cmbRotation->currentIndex();
+    view.bracketSide = ui_.cmbFixMove->currentIndex();
+    return calcOptionsFor(view, state_.Tolerance, ui_.Graph1->yRange(), ui_.Graph2->yRange());
 }
 
-void frmDials::calcAlignment() {
+void frmDials::recalculate() {
     const CalcOptions options = currentOptions();
-    const CalcResult result = corvane::calcAlignment(state_.Project, options);
-    if (!result.ran) return;
-    if (result.aborted) {
+    const CalcResult result = calcAlignment(state_.Project, options);
+    if (result.status == CalcStatus::NotRun) return;
+    if (result.status == CalcStatus::Aborted) {
         // The previous results stay on screen until the stationary feet make sense again.
         dialogs_.showMessage(this, QString::fromStdString(result.abortMessage));
         return;
@@ -180,10 +181,10 @@ void frmDials::calcAlignment() {
         state_.Project.growth(options.method, 4) = (*result.growthWritten)[0];
         state_.Project.growth(options.method, 5) = (*result.growthWritten)[1];
     }
-    Graph1->apply(result.graph1, ToleranceOn);
-    Graph2->apply(result.graph2, ToleranceOn);
-    lblAcalc1->setText(labelText(result.verticalText));
-    lblAcalc2->setText(labelText(result.horizontalText));
+    ui_.Graph1->apply(result.graph1);
+    ui_.Graph2->apply(result.graph2);
+    ui_.lblAcalc1->setText(QString::fromStdString(result.verticalText));
+    ui_.lblAcalc2->setText(QString::fromStdString(result.horizontalText));
 }
 
 void frmDials::Timer1_Timer() {
@@ -196,26 +197,21 @@ void frmDials::Timer1_Timer() {
 }
 
 void frmDials::showDateStamp(const QString& formatted) {
-    lblCompany->setText(formatted);
-    lblCompany->setAccessibleName(QStringLiteral("Date: ") + formatted);
+    ui_.lblCompany->setText(formatted);
+    ui_.lblCompany->setAccessibleName(QStringLiteral("Date: ") + formatted);
 }
 
 void frmDials::setScaleButtonColour() {
     // Green while the graphs follow the results, white while they keep the user's zoom.
     const QColor colour = AutoScale ? QColor(0x00, 0xFF, 0x00) : QColor(0xFF, 0xFF, 0xFF);
-    QPalette palette = cmdScale->palette();
+    QPalette palette = ui_.cmdScale->palette();
     palette.setColor(QPalette::Button, colour);
-    cmdScale->setPalette(palette);
-    cmdScale->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #7a7a7a;"
-                                           " border-radius: 3px; }"
-                                           "QPushButton:focus { border: 2px solid #3070c0; }")
-                                .arg(colour.name()));
-}
-
-QString frmDials::labelText(const std::string& text) { return QString::fromStdString(text); }
-
-std::optional<float> frmDials::toSingle(double value) {
-    return storedValue(value, Quantity::Reading, UnitSystem::English);
+    ui_.cmdScale->setPalette(palette);
+    ui_.cmdScale->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; border: 1px solid #7a7a7a;"
+                       " border-radius: 3px; }"
+                       "QPushButton:focus { border: 2px solid #3070c0; }")
+            .arg(colour.name()));
 }
 
 UnitSystem frmDials::units() const { return UnitSystem::English; }

@@ -10,8 +10,8 @@
 #include <cfloat>
 #include <cmath>
 
-#include "calc/Alignment.h"
 #include "calc/NumberFormat.h"
+#include "calc/Tolerance.h"
 #include "project/AppState.h"
 #include "ui/tolerance/CouplingSpanDrawing.h"
 #include "ui/widgets/EntryBox.h"
@@ -43,25 +43,21 @@ void frmTolerances::buildControls() {
     frameTolerance = new QGroupBox(QStringLiteral("Tolerance"), this);
     frameTolerance->setObjectName(QStringLiteral("frameTolerance"));
 
-    txtRPM = new QLineEdit(frameTolerance);
-    txtRPM->setObjectName(QStringLiteral("txtRPM"));
+    const CaptionedBox rpm = makeCaptionedBox(frameTolerance, QStringLiteral("Speed (RPM):"),
+                                              QStringLiteral("txtRPM"), [this] { txtRPM_LostFocus(); });
+    const CaptionedBox span = makeCaptionedBox(frameTolerance, QStringLiteral("Span (in):"),
+                                               QStringLiteral("txtSpan"), [this] { txtSpan_LostFocus(); });
+    txtRPM = rpm.box;
     txtRPM->setToolTip(QStringLiteral("Enter Speed Value"));
-    txtRPM->setAccessibleName(QStringLiteral("Speed (RPM):"));
-    txtSpan = new QLineEdit(frameTolerance);
-    txtSpan->setObjectName(QStringLiteral("txtSpan"));
+    txtSpan = span.box;
     txtSpan->setToolTip(QStringLiteral("Enter Coupling Span"));
-    txtSpan->setAccessibleName(QStringLiteral("Span (in):"));
     const int boxWidth = txtRPM->fontMetrics().horizontalAdvance(QStringLiteral("-10000.0")) + 20;
     for (QLineEdit* box : {txtRPM, txtSpan}) {
         box->setAlignment(Qt::AlignCenter);
         box->setFixedWidth(boxWidth);
     }
-    EntryBox::attach(txtRPM, [this] { txtRPM_LostFocus(); });
-    EntryBox::attach(txtSpan, [this] { txtSpan_LostFocus(); });
-    auto* rpmLabel = new QLabel(QStringLiteral("Speed (RPM):"), frameTolerance);
-    rpmLabel->setBuddy(txtRPM);
-    auto* spanLabel = new QLabel(QStringLiteral("Span (in):"), frameTolerance);
-    spanLabel->setBuddy(txtSpan);
+    QLabel* rpmLabel = rpm.caption;
+    QLabel* spanLabel = span.caption;
 
     lblTolerance = new QLabel(frameTolerance);
     lblTolerance->setObjectName(QStringLiteral("lblTolerance"));

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <QToolTip>
@@ -107,6 +108,22 @@ bool EntryBox::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+CaptionedBox makeCaptionedBox(QWidget* parent, const QString& caption, const QString& boxName,
+                              std::function<void()> commit) {
+    CaptionedBox made;
+    made.caption = new QLabel(caption, parent);
+    made.caption->setObjectName(boxName + QStringLiteral("Caption"));
+    made.box = new QLineEdit(parent);
+    made.box->setObjectName(boxName);
+    // Read out, the box says what it holds without its trailing colon or blanks.
+    QString name = caption.trimmed();
+    if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+    made.box->setAccessibleName(name);
+    made.caption->setBuddy(made.box);
+    EntryBox::attach(made.box, std::move(commit));
+    return made;
 }
 
 }  // namespace corvane

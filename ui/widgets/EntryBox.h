@@ -6,7 +6,9 @@
 
 #include "calc/Units.h"
 
+class QLabel;
 class QLineEdit;
+class QWidget;
 
 namespace corvane {
 
@@ -56,5 +58,14 @@ private:
     std::function<void()> commit_;
     bool enabled_ = true;
 };
+
+// A value box with its caption: the caption is the box's buddy (Alt+its letter reaches the box) and
+// its accessible name, and the box has the entry-box behaviour with `commit` as its commit.
+struct CaptionedBox {
+    QLabel* caption = nullptr;
+    QLineEdit* box = nullptr;
+};
+CaptionedBox makeCaptionedBox(QWidget* parent, const QString& caption, const QString& boxName,
+                              std::function<void()> commit);
 
 }  // namespace corvane

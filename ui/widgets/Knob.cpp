@@ -10,6 +10,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "calc/NumberFormat.h"
 
 namespace corvane {
 
@@ -27,7 +28,7 @@ QPointF onCircle(const QPointF& centre, double radius, double degrees) {
             centre.y() - radius * std::sin(radians(degrees))};
 }
 
-QString scaleLabel(double v) { return QString::number(v, 'g', 6); }
+QString scaleLabel(double v) { return QString::fromStdString(formatScaleMark(v)); }
 
 // The static part of the dial, drawn into a transparent pixmap one pixel larger than the dial on
 // every side, with the dial at the same fraction of a pixel as on the widget.
@@ -123,39 +124,9 @@ double Knob::fractionAtPoint(const QPointF& point) const {
     return along / kSweep;
 }
 
-double Knob::valueAtPoint(const QPointF& point) const {
-    const double fraction = fractionAtPoint(point);
-    return fraction < 0 ? value_ : logic().valueAtFraction(fraction);
-}
-
-void Knob::turnTo(double fraction) {
-    if (fraction < 0) return;
-    // Dragging across the gap at the bottom must not throw the needle from one end to the other.
-    if (dragging_ && std::fabs(fraction - dragFraction_) > 0.5) fraction = dragFraction_ > 0.5 ? 1.0 : 0.0;
-    dragFraction_ = fraction;
-    setValue(logic().valueAtFraction(fraction));
-}
-
-void Knob::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    dragging_ = false;
-    const double fraction = fractionAtPoint(event->position());
-    turnTo(fraction);
-    dragging_ = true;
-    if (fraction < 0) dragFraction_ = logic().fractionOf(value_);
-    event->accept();
-}
-
-void Knob::mouseMoveEvent(QMouseEvent* event) {
-    if (!dragging_ || !(event->buttons() & Qt::LeftButton)) {
-        QWidget::mouseMoveEvent(event);
-        return;
-    }
-    turnTo(fractionAtPoint(event->position()));
-    event->accept();
+double Knob::dragTo(double fraction, double previous) const {
+    if (std::fabs(fraction - previous) > 0.5) return previous > 0.5 ? 1.0 : 0.0;
+    return fraction;
 }
 
 void Knob::paintEvent(QPaintEvent*) {

@@ -21,20 +21,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    // Along the arc of the scale; a point too close to the centre gives no direction.
+    double fractionAtPoint(const QPointF& point) const override;
+    // Dragging across the gap at the bottom stops the needle at the end it came from.
+    double dragTo(double fraction, double previous) const override;
 
 private:
-    double valueAtPoint(const QPointF& point) const;
-    // Where a point lies on the scale (0..1), or a negative number when it is too close to the
-    // centre to give a direction.
-    double fractionAtPoint(const QPointF& point) const;
-    // The user turns the knob: the needle stops at the ends of the scale.
-    void turnTo(double fraction);
     QRectF dialRect() const;
     int labelHeight() const;
-
-    double dragFraction_ = 0;
 };
 
 }  // namespace corvane

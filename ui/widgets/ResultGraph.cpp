@@ -62,6 +62,7 @@ ResultGraph::ResultGraph(QWidget* parent) : QWidget(parent) {
 
     // Both machine lines share one style; the tolerance band is drawn thin and dashed.
     const QColor colours[kPlots] = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 0, 0)};
+    QCPCurve* curves[kPlots] = {};
     for (int i = 0; i < kPlots; ++i) {
         auto* c = new QCPCurve(x, y);
         c->setName(QLatin1String(kPlotNames[i]));
@@ -73,17 +74,28 @@ ResultGraph::ResultGraph(QWidget* parent) : QWidget(parent) {
             c->setPen(QPen(colours[i], 1, Qt::DashLine));
             c->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssNone));
         }
-        curves_[i] = c;
+        curves[i] = c;
     }
-    curves_[2]->setVisible(false);
+    first_ = curves[0];
+    second_ = curves[1];
+    band_ = curves[2];
+    band_->setVisible(false);
 
     showXRange();
     showYRange();
     describe();
 }
 
-QCPCurve* ResultGraph::curve(int plot) const {
-    return (plot >= 1 && plot <= kPlots) ? curves_[plot - 1] : nullptr;
+QCPCurve* ResultGraph::curve(Line line) const {
+    switch (line) {
+        case Line::FixedMachine:
+            return twoMachines_ ? first_ : nullptr;
+        case Line::MoveableMachine:
+            return twoMachines_ ? second_ : first_;
+        case Line::ToleranceBand:
+            return band_;
+    }
+    return nullptr;
 }
 
 void ResultGraph::showXRange() { plot_->xAxis->setRange(drawable(xMin_, xMax_)); }
@@ -111,9 +123,7 @@ YRange ResultGraph::yRange() const { return yRange_; }
 
 void ResultGraph::setYAutoScale(bool on) { autoScale_ = on; }
 
-void ResultGraph::setPlot(int plot, const PlotData& data) {
-    QCPCurve* c = curve(plot);
-    if (!c) return;
+void ResultGraph::setCurve(QCPCurve* c, const PlotData& data) {
     const qsizetype n = static_cast<qsizetype>(std::min(data.x.size(), data.y.size()));
     QVector<double> keys(n), values(n);
     for (qsizetype i = 0; i < n; ++i) {
@@ -122,12 +132,11 @@ void ResultGraph::setPlot(int plot, const PlotData& data) {
     }
     // Without a parameter of its own each point gets its index, which keeps the given order.
     c->setData(keys, values);
-    describe();
 }
 
-PlotData ResultGraph::plotData(int plot) const {
+PlotData ResultGraph::lineData(Line line) const {
     PlotData out;
-    const QCPCurve* c = curve(plot);
+    const QCPCurve* c = curve(line);
     if (!c) return out;
     for (auto it = c->data()->constBegin(); it != c->data()->constEnd(); ++it) {
         out.x.push_back(static_cast<float>(it->key));
@@ -136,26 +145,42 @@ PlotData ResultGraph::plotData(int plot) const {
     return out;
 }
 
-void ResultGraph::setPlotVisible(int plot, bool visible) {
-    if (QCPCurve* c = curve(plot)) c->setVisible(visible);
-    describe();
-}
-
-bool ResultGraph::plotVisible(int plot) const {
-    const QCPCurve* c = curve(plot);
+bool ResultGraph::lineVisible(Line line) const {
+    const QCPCurve* c = curve(line);
     return c && c->visible();
 }
 
-void ResultGraph::apply(const GraphResult& result, bool showBand) {
+void ResultGraph::setBandVisible(bool visible) {
+    band_->setVisible(visible);
+    describe();
+}
+
+void ResultGraph::apply(const GraphResult& result) {
     setXMax(result.xMax);
     if (result.yRange) setYRange(*result.yRange);
-    setPlot(1, result.plot1);
-    setPlotVisible(1, result.plot1Visible);
-    if (result.plot2) setPlot(2, *result.plot2);
-    setPlotVisible(2, result.plot2Visible);
-    // A band asked for but not computed shows nothing rather than the band of an older result.
-    if (showBand) setPlot(3, result.band ? *result.band : PlotData{});
-    setPlotVisible(3, showBand);
+    twoMachines_ = result.fixedMachine.has_value();
+    const std::optional<PlotData>& blue = twoMachines_ ? result.fixedMachine : result.moveableMachine;
+    const std::optional<PlotData>& red = twoMachines_ ? result.moveableMachine : std::nullopt;
+    // A line with no result is emptied as well as hidden: nothing old can show through again.
+    setCurve(first_, blue.value_or(PlotData{}));
+    first_->setVisible(blue.has_value());
+    setCurve(second_, red.value_or(PlotData{}));
+    second_->setVisible(red.has_value());
+    switch (result.band.state) {
+        case ToleranceBand::State::NotAsked:
+            band_->setVisible(false);
+            break;
+        case ToleranceBand::State::Drawn:
+            setCurve(band_, result.band.corners);
+            band_->setVisible(true);
+            break;
+        case ToleranceBand::State::Cleared:
+            // A band asked for but not computed shows nothing rather than the band of an older result.
+            setCurve(band_, PlotData{});
+            band_->setVisible(true);
+            break;
+    }
+    describe();
     replot();
 }
 
@@ -171,15 +196,15 @@ void ResultGraph::setGraphToolTip(const QString& text) {
 
 void ResultGraph::describe() {
     QStringList parts;
-    for (int i = 1; i <= kPlots; ++i) {
-        if (!plotVisible(i)) continue;
-        const PlotData data = plotData(i);
+    const QCPCurve* curves[kPlots] = {first_, second_, band_};
+    for (int i = 0; i < kPlots; ++i) {
+        if (!curves[i]->visible()) continue;
         QStringList points;
-        for (size_t k = 0; k < data.x.size(); ++k)
-            points << QStringLiteral("(%1, %2)").arg(number(data.x[k]), number(data.y[k]));
+        for (auto it = curves[i]->data()->constBegin(); it != curves[i]->data()->constEnd(); ++it)
+            points << QStringLiteral("(%1, %2)")
+                          .arg(number(static_cast<float>(it->key)), number(static_cast<float>(it->value)));
         parts << QStringLiteral("%1: %2").arg(
-            QLatin1String(kPlotNames[i - 1]),
-            points.isEmpty() ? QStringLiteral("no points") : points.join(' '));
+            QLatin1String(kPlotNames[i]), points.isEmpty() ? QStringLiteral("no points") : points.join(' '));
     }
     parts << QStringLiteral("Y from %1 to %2 mils").arg(number(yRange_.min), number(yRange_.max));
     const QString text = parts.join(QStringLiteral("; "));

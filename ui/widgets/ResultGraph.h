@@ -9,9 +9,11 @@ class QCPCurve;
 
 namespace corvane {
 
-// One results graph: X axis "XAxis" (shaft position, in), Y axis "YAxis-1" (mils), and three
-// curves "Plot-1" (blue), "Plot-2" (red), "Plot-3" (black, the tolerance band). Curves keep the
-// order of their points, so a line can run right to left and the band can close on itself.
+// One results graph: X axis "XAxis" (shaft position, in), Y axis "YAxis-1" (mils), the machine
+// lines and the tolerance band. The first machine line drawn is blue ("Plot-1"): the fixed
+// machine's where there is one (reverse dial), else the moveable machine's; a moveable machine
+// beside a fixed one is red ("Plot-2"); the band is black ("Plot-3"). Curves keep the order of
+// their points, so a line can run right to left and the band can close on itself.
 class ResultGraph : public QWidget {
     Q_OBJECT
 public:
@@ -26,15 +28,17 @@ public:
     void setYAutoScale(bool on);
     bool yAutoScale() const { return autoScale_; }
 
-    // plot = 1, 2 or 3.
-    void setPlot(int plot, const PlotData& data);
-    PlotData plotData(int plot) const;
-    void setPlotVisible(int plot, bool visible);
-    bool plotVisible(int plot) const;
+    enum class Line { FixedMachine, MoveableMachine, ToleranceBand };
+    // The points of a line as drawn, and whether it is shown; a machine line the graph does not
+    // draw has no points and is hidden.
+    PlotData lineData(Line line) const;
+    bool lineVisible(Line line) const;
+    // The band follows "Apply Tolerance": shown or hidden at once, drawn anew by each calculation.
+    void setBandVisible(bool visible);
 
     // Shows what one calculation gives for this graph: X maximum, Y range when set, the machine
-    // lines, and the band when showBand.
-    void apply(const GraphResult& result, bool showBand);
+    // lines and the band.
+    void apply(const GraphResult& result);
     void replot();
 
     // Tool tip of the graph area (the readings' point of view).
@@ -42,7 +46,9 @@ public:
     QCustomPlot* plotWidget() const { return plot_; }
 
 private:
-    QCPCurve* curve(int plot) const;
+    // The curve a line is drawn with, or none when it is not drawn.
+    QCPCurve* curve(Line line) const;
+    void setCurve(QCPCurve* curve, const PlotData& data);
     // Puts the ranges asked for on the axes; a range the plot cannot draw (empty or reversed) is
     // shown as the nearest one it can, while the values asked for are what is read back.
     void showXRange();
@@ -55,7 +61,11 @@ private:
     YRange yRange_{-100, 100};
 
     QCustomPlot* plot_ = nullptr;
-    QCPCurve* curves_[3] = {nullptr, nullptr, nullptr};
+    QCPCurve* first_ = nullptr;   // "Plot-1", blue
+    QCPCurve* second_ = nullptr;  // "Plot-2", red
+    QCPCurve* band_ = nullptr;    // "Plot-3", black
+    // The last result had a fixed machine's line: the blue line is the fixed machine's.
+    bool twoMachines_ = true;
     bool autoScale_ = false;
 };
 

@@ -51,6 +51,35 @@ void ScaleWidget::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
+void ScaleWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const double fraction = fractionAtPoint(event->position());
+    if (fraction >= 0) {
+        dragFraction_ = fraction;
+        setValue(logic().valueAtFraction(fraction));
+    } else {
+        dragFraction_ = logic().fractionOf(value_);
+    }
+    dragging_ = true;
+    event->accept();
+}
+
+void ScaleWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_ || !(event->buttons() & Qt::LeftButton)) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    const double fraction = fractionAtPoint(event->position());
+    if (fraction >= 0) {
+        dragFraction_ = dragTo(fraction, dragFraction_);
+        setValue(logic().valueAtFraction(dragFraction_));
+    }
+    event->accept();
+}
+
 void ScaleWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) dragging_ = false;
     QWidget::mouseReleaseEvent(event);

@@ -34,12 +34,22 @@ protected:
     ScaleWidget(double minimum, double maximum, QWidget* parent);
 
     void wheelEvent(QWheelEvent* event) override;
+    // A press puts the value where the pointer is; a drag follows it.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
     ScaleLogic logic() const { return {minimum_, maximum_, step_}; }
+
+    // Where a point lies along the drawn scale, 0 at the minimum and 1 at the maximum (beyond them
+    // past the ends); negative when the point gives no position.
+    virtual double fractionAtPoint(const QPointF& point) const = 0;
+    // Where a drag goes from the last place on the scale to the pointer's; the knob keeps its needle
+    // from jumping across the gap at the bottom of its dial.
+    virtual double dragTo(double fraction, double /*previous*/) const { return fraction; }
 
     bool dragging_ = false;
     double value_ = 0;
@@ -49,6 +59,7 @@ protected:
 
 private:
     WheelNotches wheel_;
+    double dragFraction_ = 0;
 };
 
 }  // namespace corvane

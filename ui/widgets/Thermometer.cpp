@@ -7,12 +7,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/NumberFormat.h"
 
 namespace corvane {
 
 namespace {
 
-QString scaleLabel(double v) { return QString::number(v, 'g', 6); }
+QString scaleLabel(double v) { return QString::fromStdString(formatScaleMark(v)); }
 
 }  // namespace
 
@@ -56,28 +57,9 @@ Thermometer::Geometry Thermometer::geometry() const {
     return g;
 }
 
-double Thermometer::valueAtY(double y) const {
+double Thermometer::fractionAtPoint(const QPointF& point) const {
     const Geometry g = geometry();
-    return logic().valueAtFraction((g.scaleBottom - y) / (g.scaleBottom - g.scaleTop));
-}
-
-void Thermometer::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    dragging_ = true;
-    setValue(valueAtY(event->position().y()));
-    event->accept();
-}
-
-void Thermometer::mouseMoveEvent(QMouseEvent* event) {
-    if (!dragging_ || !(event->buttons() & Qt::LeftButton)) {
-        QWidget::mouseMoveEvent(event);
-        return;
-    }
-    setValue(valueAtY(event->position().y()));
-    event->accept();
+    return std::clamp((g.scaleBottom - point.y()) / (g.scaleBottom - g.scaleTop), 0.0, 1.0);
 }
 
 void Thermometer::paintEvent(QPaintEvent*) {

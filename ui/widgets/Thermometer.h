@@ -22,11 +22,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    // Up the column: 0 at the scale's bottom mark, 1 at its top mark.
+    double fractionAtPoint(const QPointF& point) const override;
 
 private:
-    double valueAtY(double y) const;
     // The scale's pixel rows: the maximum at top(), the minimum at bottom().
     struct Geometry {
         double scaleTop = 0, scaleBottom = 0;

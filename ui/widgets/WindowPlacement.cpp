@@ -2,7 +2,6 @@
 
 #include <QScreen>
 #include <QWidget>
-
 #include <algorithm>
 
 namespace corvane {
