@@ -40,9 +40,6 @@ class frmTolerances;
 class frmDials : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kVersionMajor = 1;
-    static constexpr int kVersionMinor = 5;
-    static constexpr int kVersionRevision = 6;
     static constexpr const char* kResetQuestion =
         "Clear all readings, names and growth values of this project?";
 
@@ -50,8 +47,9 @@ public:
     ~frmDials() override;
 
     // Start-up: loads the last project (or the default one), selects the reverse dial method and fills
-    // the window. The about window is shown first when showAbout is set.
-    void formLoad(bool showAbout);
+    // the window. The about window is shown first when showAbout is set. A startFile (named on the
+    // command line) is opened instead of the last project, as Open would open it.
+    void formLoad(bool showAbout, const std::string& startFile = {});
 
     // Puts the whole record on screen for the selected method and recalculates.
     void refreshAll();
