@@ -152,6 +152,8 @@ int main(int argc, char** argv) {
 
     corvane::QtDialogProvider dialogs;
     corvane::frmDials window(state, dialogs);
+    // The program's own icon, as in the menu, also for the windows it opens over this one.
+    window.setWindowIcon(icon);
     window.formLoad(call.showAbout, call.projectFile);
     window.show();
     // Asked over the window, so that the user sees which program is asking and what it shows.

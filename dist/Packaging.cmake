@@ -21,10 +21,10 @@ with the shaft of the machine it is coupled to, from dial-indicator readings:
 reverse dial, rim and face, and jack shaft methods, thermal growth, the alignment
 tolerance for the speed, project files and a PDF report. corvane-cli does the
 same from scripts.")
-# The libraries the programs link are found by dpkg-shlibdeps; the window system plugin Qt loads at
-# run time is not, yet without it the program cannot open a window.
+# dpkg-shlibdeps finds the libraries the programs link. The plugins Qt loads at run time come with
+# them on Debian 12: the X11 and offscreen platforms in libqt6gui6, CUPS printing in
+# libqt6printsupport6 (qt6-qpa-plugins holds only the VNC platform and touch input).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # Shows .qdl files as Corvane projects in the file manager.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
