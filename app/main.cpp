@@ -1,24 +1,38 @@
 // The desktop program: one project state, the real dialogs, and the main window.
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTextStream>
+#include <string>
 
+#include "cli/Arguments.h"
 #include "project/AppState.h"
+#include "project/Version.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/DialogProvider.h"
 
 namespace {
 
+// An installed program finds its desktop entry at this place relative to its own folder (set by the
+// build from the install folders); a build or a copy on a USB stick has none there.
+constexpr const char* kDesktopEntryFromProgram = CORVANE_DESKTOP_ENTRY_FROM_PROGRAM;
+
 // The settings file and the default project live beside the program when that folder can be
-// written (a copy on a USB stick keeps its projects with it), else in the user's data folder.
+// written (a copy on a USB stick keeps its projects with it), else in the user's data folder. An
+// installed program always uses the user's data folder: its folder is shared by every program of
+// the system (and writable by the administrator, or by the user in ~/.local/bin).
 QString programFolder() {
     const QString exeFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(exeFolder).isWritable()) {
+    const bool installed =
+        QFileInfo::exists(QDir(exeFolder).filePath(QLatin1String(kDesktopEntryFromProgram)));
+    if (!installed && QFileInfo(exeFolder).isWritable()) {
         QFile probe(QDir(exeFolder).filePath(QStringLiteral(".corvane-write-test")));
         if (probe.open(QIODevice::WriteOnly)) {
             probe.close();
@@ -31,13 +45,103 @@ QString programFolder() {
     return data;
 }
 
+// What the command line asks for.
+struct Invocation {
+    enum class Kind { Run, Help, Version, Error };
+    Kind kind = Kind::Run;
+    bool showAbout = true;
+    bool toolkitHelp = false;  // --help-all: the toolkit's options too, which only it can list
+    std::string projectFile;   // the bytes of the name as given; empty: the last project
+    QString error;
+};
+
+Invocation readArguments(QCommandLineParser& parser, const QStringList& arguments) {
+    parser.setApplicationDescription(
+        QStringLiteral("Corvane: shaft alignment from dial-indicator readings."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    // Only for automated screenshots and accessibility checks, which cannot click the about
+    // window away; not shown to users.
+    QCommandLineOption noAbout(QStringLiteral("no-about"), QStringLiteral("Start without the about window."));
+    noAbout.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(noAbout);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The project to open (.qdl)."),
+                                 QStringLiteral("[FILE.qdl]"));
+
+    Invocation call;
+    if (!parser.parse(arguments)) {
+        call.kind = Invocation::Kind::Error;
+        call.error = parser.errorText();
+        return call;
+    }
+    call.toolkitHelp = parser.isSet(QStringLiteral("help-all"));
+    if (parser.isSet(help) || call.toolkitHelp) {
+        call.kind = Invocation::Kind::Help;
+        return call;
+    }
+    if (parser.isSet(version)) {
+        call.kind = Invocation::Kind::Version;
+        return call;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        call.kind = Invocation::Kind::Error;
+        call.error = QStringLiteral("One project at a time: %1 files were given.").arg(files.size());
+        return call;
+    }
+    call.showAbout = !parser.isSet(noAbout);
+    if (!files.isEmpty()) call.projectFile = corvane::cli::pathBytes(files.front());
+    return call;
+}
+
+// Help, version or a usage error; needs a QCoreApplication.
+int answer(QCommandLineParser& parser, const Invocation& call) {
+    if (call.kind == Invocation::Kind::Error) {
+        QTextStream(stderr) << "corvane: " << call.error << "\nTry 'corvane --help' for more information.\n";
+        return 2;
+    }
+    QTextStream out(stdout);
+    if (call.kind == Invocation::Kind::Help) {
+        // The toolkit lists its own options, and then ends the program.
+        if (call.toolkitHelp) parser.process(QCoreApplication::arguments());
+        out << parser.helpText();
+    } else {
+        out << "corvane " << corvane::kVersionText << "\n";
+    }
+    out.flush();
+    return out.status() == QTextStream::Ok ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    {
+        // Help and version answer without a display, from any terminal.
+        QCommandLineParser parser;
+        const Invocation early = readArguments(parser, corvane::cli::argumentsFromBytes(argc, argv));
+        if ((early.kind == Invocation::Kind::Help && !early.toolkitHelp) ||
+            early.kind == Invocation::Kind::Version) {
+            QCoreApplication core(argc, argv);
+            return answer(parser, early);
+        }
+    }
+
+    // Takes the toolkit's own options (-style, -platform, ...) out of argv first.
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Corvane"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.5.6"));
+    QCoreApplication::setApplicationVersion(QLatin1String(corvane::kVersionText));
+    // Ties the windows to the menu entry, for the task bar's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(CORVANE_APP_ID));
+    QIcon icon;
+    for (const QFileInfo& size : QDir(QStringLiteral(":/icons")).entryInfoList()) {
+        icon.addFile(size.filePath() + QStringLiteral("/apps/corvane.png"));
+    }
+    QApplication::setWindowIcon(icon);
+
+    QCommandLineParser parser;
+    const Invocation call = readArguments(parser, corvane::cli::argumentsFromBytes(argc, argv));
+    if (call.kind != Invocation::Kind::Run) return answer(parser, call);
 
     corvane::AppState state;
     state.Paths.programFolder = QDir::toNativeSeparators(programFolder()).toStdString();
@@ -46,13 +150,11 @@ int main(int argc, char** argv) {
                                      .filePath(QStringLiteral("recovery"))
                                      .toStdString();
 
-    // The program takes no options. "--no-about" exists only for automated screenshots and
-    // accessibility checks, which cannot click the about window away; it is not documented to users.
-    const bool showAbout = !QCoreApplication::arguments().contains(QStringLiteral("--no-about"));
-
     corvane::QtDialogProvider dialogs;
     corvane::frmDials window(state, dialogs);
-    window.formLoad(showAbout);
+    // The program's own icon, as in the menu, also for the windows it opens over this one.
+    window.setWindowIcon(icon);
+    window.formLoad(call.showAbout, call.projectFile);
     window.show();
     // Asked over the window, so that the user sees which program is asking and what it shows.
     window.offerRecovery();

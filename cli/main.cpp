@@ -6,6 +6,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "project/Version.h"
 
 namespace {
 
@@ -18,6 +19,12 @@ int run(const QStringList& args) {
         return 2;
     }
     const QString command = args.at(1);
+    if (command == "--version") {
+        return corvane::cli::writeOutput(std::string("corvane-cli ") + corvane::kVersionText + "\n") ? 0 : 1;
+    }
+    if (command == "--help" || command == "-h") {
+        return corvane::cli::writeOutput(usage.toStdString() + "\n       corvane-cli --version\n") ? 0 : 1;
+    }
     const QStringList rest = args.mid(2);
     if (command == "new") return corvane::cli::runNew(rest);
     if (command == "dump") return corvane::cli::runDump(rest);

@@ -37,6 +37,19 @@ bool isSeparator(char c) {
 #endif
 }
 
+// `name` as a full path: a relative one is taken from the working folder, and "." steps are dropped.
+// ".." stays: through a symbolic link, folding it away could name another file.
+std::string fullPath(const std::string& name) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(name, ec);
+    if (ec) return name;
+    std::filesystem::path out;
+    for (const auto& part : absolute) {
+        if (part != "." && !part.empty()) out /= part;
+    }
+    return out.string();
+}
+
 }  // namespace
 
 double UserPrompts::currentDate() { return nowOleDate(); }
@@ -160,6 +173,16 @@ void ProjectCommands::openProject(bool createNew) {
     state_.Changed = unsavedAfterOpen_;
     state_.CurrentFile = path;
     setupMRUlist();
+}
+
+void ProjectCommands::openProjectAtStart(const std::string& fileName) {
+    if (!fileName.empty()) {
+        // The stored list first, so that the named file joins it rather than replacing it.
+        readRecentFiles();
+        state_.CurrentFile = fullPath(fileName);
+        setupMRUlist();
+    }
+    openProject(false);
 }
 
 void ProjectCommands::setupMRUlist() {

@@ -56,6 +56,12 @@ public:
     // Loads (or creates) the project named by RecentFiles[0]. Never fails: a missing or
     // unreadable file falls back to the default project.
     void openProject(bool createNew);
+    // Start-up with a project named on the command line (a double-click in a file manager): the
+    // file is put at the head of the recent list, as Open does, and opened; a missing or unreadable
+    // one gives the missing-file message and the default project. A relative name is taken from the
+    // working folder and kept as a full path, so that the recent list still finds it from elsewhere.
+    // An empty name is the ordinary start.
+    void openProjectAtStart(const std::string& fileName);
     void setupMRUlist();
     // Asks to save a changed project and saves when asked to. Returns false when the command that
     // asked must stop: the user cancelled, or asked to save and the save failed (the unsaved job

@@ -13,6 +13,8 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
   poppler-utils
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin
+  dpkg-dev librsvg2-bin xdg-utils
 )
 
 missing=()

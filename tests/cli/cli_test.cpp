@@ -124,6 +124,17 @@ TEST_F(Cli, NewOverwritesOnlyWhenForcedAndThenLeavesNoOldTail) {
     EXPECT_EQ(fs::file_size(path("job.qdl")), 330u);
 }
 
+TEST_F(Cli, VersionAndHelpGoToStandardOutput) {
+    const CliRun version = run("--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "corvane-cli 1.5.6\n");
+    EXPECT_EQ(version.err, "");
+    const CliRun help = run("--help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.out.rfind("usage: corvane-cli new|dump|calc|report FILE.qdl", 0), 0u) << help.out;
+    EXPECT_EQ(help.err, "");
+}
+
 TEST_F(Cli, BadArgumentsAndUnusableFilesExitTwoWithOneLine) {
     fs::create_directory(path("folder.qdl"));
     ASSERT_EQ(run("new " + quoted("job.qdl")).exitCode, 0);

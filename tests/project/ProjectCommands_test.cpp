@@ -179,6 +179,95 @@ TEST_F(ProjectCommandsTest, AMissingOrUnreadableRecentFileFallsBackToTheDefaultP
     }
 }
 
+// A project named on the command line (a double-click in a file manager) opens as Open would open
+// it, in front of the list the program had; one that cannot be opened gives the default project.
+TEST_F(ProjectCommandsTest, AProjectNamedAtStartOpensAndHeadsTheRecentList) {
+    const std::string older = makeProject("older.qdl", "older");
+    const std::string job = makeProject("job.qdl", "Pump P-101");
+    fs::create_directory(path("sub"));
+    fs::create_directory(path("folder.qdl"));
+    const std::string locked = makeProject("locked.qdl", "locked");
+    fs::permissions(locked, fs::perms::none);
+    const bool permissionsHold = !std::ifstream(locked).good();
+
+    const struct {
+        const char* name;
+        std::string given;
+        std::string opened;  // CurrentFile afterwards; the default project when the given one fails
+        std::string machine;
+        std::vector<std::string> messages;
+        Recent recent;
+        Recent before = {};
+    } cases[] = {
+        {"an existing project", job, job, "Pump P-101", {}, {job, older, "", "", ""}},
+        {"one already in the list moves to the top",
+         job,
+         job,
+         "Pump P-101",
+         {},
+         {job, older, "/x/a.qdl", "/x/b.qdl", ""},
+         {older, "/x/a.qdl", job, "/x/b.qdl", ""}},
+        {"a name relative to the working folder",
+         "./sub/.//../job.qdl",
+         path("sub/../job.qdl"),
+         "Pump P-101",
+         {},
+         {path("sub/../job.qdl"), older, "", "", ""}},
+        {"a missing file",
+         path("gone.qdl"),
+         defaultFile(),
+         "",
+         {"File:  " + path("gone.qdl") + "\ndoesnot exist. "},
+         {defaultFile(), path("gone.qdl"), older, "", ""}},
+        {"a folder by that name",
+         path("folder.qdl"),
+         defaultFile(),
+         "",
+         {"File:  " + path("folder.qdl") + "\ndoesnot exist. "},
+         {defaultFile(), path("folder.qdl"), older, "", ""}},
+        {"a file without read permission",
+         locked,
+         defaultFile(),
+         "",
+         {"File:  " + locked + "\ndoesnot exist. "},
+         {defaultFile(), locked, older, "", ""}},
+    };
+    const fs::path workingFolder = fs::current_path();
+    fs::current_path(folder_);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.given == locked && !permissionsHold) continue;  // rights that ignore permissions
+        Recent before = c.before;
+        if (before[0].empty()) before[0] = older;
+        ASSERT_TRUE(writeSettings(state.Paths.settingsFile(), before));
+        fs::remove(defaultFile());
+        state = AppState{};
+        state.Paths.programFolder = (folder_ / "program").string();
+        prompts.messages.clear();
+
+        commands.openProjectAtStart(c.given);
+        EXPECT_EQ(state.CurrentFile, c.opened);
+        EXPECT_EQ(state.Project.Machine, c.machine);
+        EXPECT_EQ(prompts.messages, c.messages);
+        EXPECT_EQ(state.RecentFiles, c.recent);
+        EXPECT_EQ(prompts.menu, c.recent);
+        EXPECT_EQ(settingsOnDisk(), c.recent);
+        EXPECT_FALSE(state.Changed);
+    }
+    fs::current_path(workingFolder);
+    EXPECT_EQ(onDisk(job).Machine, "Pump P-101") << "opening never writes the project";
+}
+
+TEST_F(ProjectCommandsTest, AProjectNamedAtStartInAnOldEightBitEncodingOpensByItsBytes) {
+    // "été.qdl" in Latin-1: not UTF-8, yet the name a file manager hands over.
+    const std::string file = makeProject("\xE9t\xE9.qdl", "Fan F-7");
+    commands.openProjectAtStart(file);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(state.Project.Machine, "Fan F-7");
+    EXPECT_EQ(state.CurrentFile, file);
+    EXPECT_EQ(state.RecentFiles[0], file);
+}
+
 TEST_F(ProjectCommandsTest, TheRecentListKeepsTheMostRecentFirst) {
     const Recent full{"1", "2", "3", "4", "5"};
     const struct {

@@ -302,6 +302,53 @@ private slots:
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
     }
 
+    void aProjectNamedOnTheCommandLineOpensAfterTheAboutWindow() {
+        // As a file manager starts the program on a double-clicked project, and on one gone since.
+        UiTestEnvironment env;
+        const QString job = env.folder.filePath(QStringLiteral("pump.qdl"));
+        ProjectRecord record;
+        setDefaults(record);
+        record.Machine = "Pump P-101";
+        record.DateStamp = 45001.25;
+        QVERIFY(writeProject(job.toStdString(), record));
+        const QString gone = env.folder.filePath(QStringLiteral("gone.qdl"));
+        const QString fallback = env.folder.filePath(QStringLiteral("Corvane.qdl"));
+        const struct {
+            const char* name;
+            QString given, shown, machine;
+            QStringList messages;
+        } cases[] = {
+            {"an existing project", job, job, QStringLiteral("Pump P-101"), {}},
+            {"a missing one",
+             gone,
+             fallback,
+             QStringLiteral("machine"),
+             {QStringLiteral("File:  ") + gone + QStringLiteral("\ndoesnot exist. ")}},
+        };
+        for (const auto& c : cases) {
+            env.dialogs.messages.clear();
+            env.dialogs.modalDialogs.clear();
+            QStringList messagesBeforeAbout{QStringLiteral("about window not shown")};
+            env.dialogs.onModal = [&](QDialog&) {
+                messagesBeforeAbout = env.dialogs.messages;
+                return int(QDialog::Accepted);
+            };
+            AppState state;
+            state.Paths = env.folder.paths();
+            frmDials w(state, env.dialogs);
+            w.formLoad(true, c.given.toStdString());
+            QVERIFY2(messagesBeforeAbout.isEmpty(), c.name);
+            QCOMPARE(env.dialogs.modalDialogs, QStringList{QStringLiteral("corvane::frmAbout")});
+            QCOMPARE(env.dialogs.messages, c.messages);
+            QCOMPARE(w.windowTitle(), QStringLiteral("CORVANE v.1.5.6   ") + c.shown +
+                                          QStringLiteral("  15-Mar-2023 12:00:00"));
+            QCOMPARE(w.controls().txtMachine->text(), c.machine);
+            QCOMPARE(w.controls().mnuFileMRU[0]->text(), c.shown);
+            QVERIFY2(!state.Changed, c.name);
+        }
+        QCOMPARE(readBack(job).Machine, std::string("Pump P-101"));
+    }
+
     void closingAsksToSaveOnlyAChangedProjectAndAFailedSaveKeepsTheWindowOpen() {
         {
             // Nothing changed: no question (an unexpected one fails the test).

@@ -13,13 +13,12 @@
 #include <QTextStream>
 #include <QVBoxLayout>
 
+#include "project/Version.h"
 #include "ui/widgets/DialogProvider.h"
 
 namespace corvane {
 
 namespace {
-
-constexpr const char* kVersion = "1.5.6";
 
 // The processor's model as the kernel reports it, where it can be read ("" elsewhere).
 QString cpuModelName() {
@@ -98,7 +97,7 @@ frmAbout::frmAbout(QWidget* parent, DialogProvider* dialogs) : QDialog(parent), 
     ok_->setFocus();
 }
 
-QString frmAbout::versionText() { return tr("Version %1").arg(QLatin1String(kVersion)); }
+QString frmAbout::versionText() { return tr("Version %1").arg(QLatin1String(kVersionText)); }
 
 QString frmAbout::disclaimerText() {
     return tr(

@@ -43,9 +43,6 @@ class frmTolerances;
 class frmDials : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kVersionMajor = 1;
-    static constexpr int kVersionMinor = 5;
-    static constexpr int kVersionRevision = 6;
     static constexpr const char* kResetQuestion =
         "Clear all readings, names and growth values of this project?";
 
@@ -53,8 +50,9 @@ public:
     ~frmDials() override;
 
     // Start-up: loads the last project (or the default one), selects the reverse dial method and fills
-    // the window. The about window is shown first when showAbout is set.
-    void formLoad(bool showAbout);
+    // the window. The about window is shown first when showAbout is set. A startFile (named on the
+    // command line) is opened instead of the last project, as Open would open it.
+    void formLoad(bool showAbout, const std::string& startFile = {});
 
     // Puts the whole record on screen for the selected method and recalculates.
     void refreshAll();
@@ -151,7 +149,7 @@ protected:
 private:
     // Start-up, in two steps: everything filled from the record while Loading, then the graphs and
     // the clock.
-    void loadWindow(bool showAbout);
+    void loadWindow(bool showAbout, const std::string& startFile);
     void showLoadedWindow();
     // Construction, by area of the window.
     void buildHeader(QWidget* central);

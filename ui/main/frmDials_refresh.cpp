@@ -15,6 +15,7 @@
 #include "calc/Scale.h"
 #include "calc/Tolerance.h"
 #include "project/ProjectCommands.h"
+#include "project/Version.h"
 #include "ui/about/frmAbout.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/frmDials.h"
@@ -25,20 +26,20 @@
 
 namespace corvane {
 
-void frmDials::formLoad(bool showAbout) {
+void frmDials::formLoad(bool showAbout, const std::string& startFile) {
     // The loading ends with the first full refresh; the graphs then take the knobs' scales.
     {
         const ScopedFlag loading(Loading);
-        loadWindow(showAbout);
+        loadWindow(showAbout, startFile);
     }
     showLoadedWindow();
 }
 
-void frmDials::loadWindow(bool showAbout) {
+void frmDials::loadWindow(bool showAbout, const std::string& startFile) {
     if (showAbout) mnuAbout_Click();
     move(0, 0);
     state_.LengthLabel = {"A", "B", "C", "D", "E"};
-    commands_->openProject(false);
+    commands_->openProjectAtStart(startFile);
     // A default project that could not be written to the program's folder stays marked, so that
     // closing asks where to keep the work.
     const bool unsaved = state_.Changed;
@@ -188,9 +189,7 @@ void frmDials::recalculate() {
 }
 
 void frmDials::Timer1_Timer() {
-    const QString version = QString::fromStdString(formatPattern(double(kVersionMajor), "#0.") +
-                                                   formatPattern(double(kVersionMinor), "#0.") +
-                                                   formatPattern(double(kVersionRevision), "0 "));
+    const QString version = QLatin1String(kVersionText) + QLatin1Char(' ');
     setWindowTitle(QStringLiteral("CORVANE v.") + version + QStringLiteral("  ") +
                    QString::fromStdString(state_.CurrentFile) + QStringLiteral("  ") +
                    QString::fromStdString(formatDateTime(dialogs_.currentDate())));

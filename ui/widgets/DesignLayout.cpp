@@ -30,7 +30,8 @@ int DesignLayout::toPixels(int design) const { return static_cast<int>(std::lrou
 QRect DesignLayout::toPixels(const QRect& design) const {
     // The edges are rounded, not the sizes, so neighbours that touch in the design still touch.
     const int left = toPixels(design.left()), top = toPixels(design.top());
-    const int right = toPixels(design.left() + design.width()), bottom = toPixels(design.top() + design.height());
+    const int right = toPixels(design.left() + design.width()),
+              bottom = toPixels(design.top() + design.height());
     return QRect(left, top, right - left, bottom - top);
 }
 

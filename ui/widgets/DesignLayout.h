@@ -14,7 +14,9 @@ class DesignLayout {
 public:
     // Puts `widget` at `design` (in design units) and remembers it with its present font size.
     void place(QWidget* widget, const QRect& design);
-    void place(QWidget* widget, int x, int y, int width, int height) { place(widget, QRect(x, y, width, height)); }
+    void place(QWidget* widget, int x, int y, int width, int height) {
+        place(widget, QRect(x, y, width, height));
+    }
     // The design rectangle a widget was placed at; an empty one when it was never placed.
     QRect designOf(const QWidget* widget) const;
 
