@@ -17,6 +17,7 @@ class QTimer;
 
 namespace corvane {
 
+class ElidedLabel;
 class GridCellEditor;
 class Knob;
 class MachineDrawing;
@@ -75,7 +76,9 @@ struct MainWindowControls {
     QGroupBox* frameCalculation = nullptr;
     QGroupBox* frameMisc = nullptr;
     QGroupBox* frameUnits = nullptr;
-    QLabel* lblGrowth = nullptr;  // caption of the growth boxes
+    QLabel* lblGrowth = nullptr;              // caption of the growth boxes
+    ElidedLabel* lblReadingsCheck = nullptr;  // status bar: the readings check
+    ElidedLabel* lblVerdict = nullptr;        // status bar: the alignment verdict
     MachineDrawing* picRevDial = nullptr;
     MachineDrawing* picRimFace1 = nullptr;
     MachineDrawing* picRimFace2 = nullptr;

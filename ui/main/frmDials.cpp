@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -90,6 +91,7 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
     buildResults(central);
     buildMiscellaneous(central);
     buildMenus();
+    buildStatusBar();
     arrangeTabOrder();
 
     ui_.Timer1 = new QTimer(this);
@@ -104,8 +106,10 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
 
     setWindowTitle(QStringLiteral("CORVANE"));
     setWindowIcon(toleranceIcon());
-    resize(kWindow);
-    setFixedSize(kWindow);
+    // The design size holds the controls; the status bar comes below them.
+    const QSize window = kWindow + QSize(0, statusBar()->sizeHint().height());
+    resize(window);
+    setFixedSize(window);
 }
 
 frmDials::~frmDials() {

@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "calc/Alignment.h"
+#include "calc/ReadingsCheck.h"
 #include "calc/Units.h"
+#include "calc/Verdict.h"
 #include "project/AppState.h"
 #include "project/ViewOptions.h"
 #include "ui/main/MainWindowControls.h"
@@ -162,6 +164,10 @@ private:
     void buildMiscellaneous(QWidget* central);
     void buildButtons(QWidget* central);
     void buildMenus();
+    void buildStatusBar();
+    // The readings check and the verdict of the calculation just shown, in the status bar and on
+    // the reading boxes a finding is about.
+    void showCheckAndVerdict(const std::vector<ReadingFinding>& findings, const AlignmentVerdict& verdict);
     void arrangeTabOrder();
     // Select on entry, Enter walks on, leaving commits through the box's lost-focus handler.
     void setUpEntryBox(QLineEdit* box);

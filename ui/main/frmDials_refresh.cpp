@@ -173,6 +173,10 @@ void frmDials::recalculate() {
     const CalcOptions options = currentOptions();
     const CalcResult result = calcAlignment(state_.Project, options);
     if (result.status == CalcStatus::NotRun) return;
+    // The readings check needs no result; the verdict says why there is none, even when an aborted
+    // calculation leaves the last results on screen.
+    showCheckAndVerdict(checkReadings(state_.Project, options),
+                        judgeAlignment(state_.Project, options, result));
     if (result.status == CalcStatus::Aborted) {
         // The previous results stay on screen until the stationary feet make sense again.
         dialogs_.showMessage(this, QString::fromStdString(result.abortMessage));

@@ -1,0 +1,84 @@
+// The readings check and the verdict in the main window's status bar, and the boxes a finding marks.
+
+#include <QLineEdit>
+#include <QTest>
+
+#include "MainWindowTestSupport.h"
+#include "calc/ReadingsCheck.h"
+#include "calc/Verdict.h"
+#include "ui/widgets/ElidedLabel.h"
+
+using namespace corvane;
+
+namespace {
+
+bool marked(const QLineEdit* box) { return box->property("corvaneFinding").toBool(); }
+
+QString verdictNow(MainWindowUnderTest& t) {
+    const CalcOptions options = t.w().currentOptions();
+    return QString::fromStdString(
+        verdictStatusLine(judgeAlignment(t.state.Project, options, calcAlignment(t.state.Project, options))));
+}
+
+}  // namespace
+
+class MainStatusTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    // A 6:00 reading that breaks 12:00 + 6:00 = 3:00 + 9:00 is flagged where it was typed and in the
+    // bar; fixed, the bar says the readings are consistent; levelled, the verdict turns.
+    void aBadReadingIsFlaggedThenTheVerdictTurns() {
+        MainWindowUnderTest t;
+        const MainWindowControls& c = t.w().controls();
+        QCOMPARE(c.lblReadingsCheck->fullText(), QStringLiteral("\u2714 Readings consistent"));
+        QCOMPARE(c.lblReadingsCheck->accessibleName(), QStringLiteral("Readings check"));
+        QCOMPARE(c.lblVerdict->accessibleName(), QStringLiteral("Alignment verdict"));
+        // The default job is 25 mils out at the coupling at 3600 rpm.
+        QCOMPARE(c.lblVerdict->fullText(), QStringLiteral("\u2716 ") + verdictNow(t));
+        QVERIFY(c.lblVerdict->fullText().contains(QStringLiteral("Out of tolerance")));
+
+        typeInto(c.txtD1[2], QStringLiteral("70"));
+        const std::vector<ReadingFinding> findings = checkReadings(t.state.Project, t.w().currentOptions());
+        QCOMPARE(findings.size(), std::size_t(1));
+        const QString finding = QString::fromStdString(findings[0].message);
+        QCOMPARE(c.lblReadingsCheck->fullText(), QStringLiteral("\u26A0 ") + finding);
+        QCOMPARE(c.lblReadingsCheck->accessibleDescription(), finding);
+        QCOMPARE(c.lblReadingsCheck->toolTip(), finding);
+        for (int p = 0; p < 4; ++p) {
+            QVERIFY(marked(c.txtD1[p]));
+            QCOMPARE(c.txtD1[p]->toolTip(), finding);
+            QVERIFY(!marked(c.txtD2[p]));
+        }
+
+        typeInto(c.txtD1[2], QStringLiteral("50"));
+        QCOMPARE(c.lblReadingsCheck->fullText(), QStringLiteral("\u2714 Readings consistent"));
+        QVERIFY(!marked(c.txtD1[2]));
+        QCOMPARE(c.txtD1[2]->toolTip(), QString());
+
+        // Both dials level: nothing to move, and the alignment is excellent.
+        for (QLineEdit* box : {c.txtD1[1], c.txtD1[2], c.txtD1[3], c.txtD2[1], c.txtD2[2], c.txtD2[3]})
+            typeInto(box, QStringLiteral("0"));
+        QCOMPARE(c.lblVerdict->fullText(), QStringLiteral("\u2714 ") + verdictNow(t));
+        QVERIFY(c.lblVerdict->fullText().contains(QStringLiteral("Excellent")));
+        QCOMPARE(c.lblVerdict->accessibleDescription(), verdictNow(t));
+    }
+
+    // Without a speed there is no verdict, and the bar says why rather than judging; a negative sag
+    // marks the sag box.
+    void noVerdictSaysWhyAndTheSagBoxIsMarked() {
+        MainWindowUnderTest t;
+        const MainWindowControls& c = t.w().controls();
+        t.state.Project.RPM = 0;
+        t.state.Project.Sag = -3;
+        t.w().refreshAll();
+        QCOMPARE(c.lblVerdict->fullText(), QStringLiteral("\u2013 No verdict: the speed is 0"));
+        QVERIFY(marked(c.txtMisc1));
+        QVERIFY(c.txtMisc1->toolTip().contains(QStringLiteral("enter 3")));
+        QVERIFY(c.lblReadingsCheck->fullText().startsWith(QStringLiteral("\u26A0 The sag is -3")));
+    }
+};
+
+QTEST_MAIN(MainStatusTest)
+#include "main_status_test.moc"
