@@ -94,6 +94,8 @@ struct MainWindowControls {
     QAction* mnuFilePrintReport = nullptr;
     std::array<QAction*, kRecentFileCount> mnuFileMRU{};
     QAction* mnuExit = nullptr;
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
     QAction* mnuGrowth = nullptr;
     QAction* mnuTolerance = nullptr;
     QAction* mnuAbout = nullptr;

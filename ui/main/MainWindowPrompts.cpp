@@ -42,6 +42,8 @@ void MainWindowPrompts::recentFilesChanged(const std::array<std::string, kRecent
 }
 
 void MainWindowPrompts::dateStampChanged(double oleDate) {
+    // Only a save stores a new stamp: the job as it is now is the saved one.
+    window_.markSaved();
     window_.showDateStamp(QString::fromStdString(formatDateTime(oleDate)));
 }
 

@@ -1,6 +1,7 @@
 #include "ui/main/frmDials.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -91,6 +92,7 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
     buildResults(central);
     buildMiscellaneous(central);
     buildMenus();
+    buildEditMenu();
     buildStatusBar();
     arrangeTabOrder();
 
@@ -113,7 +115,9 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
 }
 
 frmDials::~frmDials() {
-    // Children losing the focus while they are torn down must not run the handlers.
+    // Children losing the focus while they are torn down must not run the handlers, nor the
+    // application's events reach a window that is half gone.
+    qApp->removeEventFilter(this);
     EntryBox::disableAll(this);
 }
 

@@ -25,6 +25,7 @@ class QPushButton;
 class QRadioButton;
 class QTableWidget;
 class QTimer;
+class QUndoStack;
 
 namespace corvane {
 
@@ -127,6 +128,15 @@ public:
     // command started from the menu or a shortcut sees what the user typed.
     void commitFocusedBox();
 
+    // Undo and redo: the job as an edit left it, put back with what the program keeps up by itself
+    // as it is now; the history starts anew with each opened project; a save is the new state the
+    // job is compared with.
+    void restoreJob(const ProjectRecord& job);
+    void startHistory();
+    void markSaved();
+    // Makes a step of whatever the user changed in the job since the last one.
+    void noteEdits();
+
     // Called by the file commands.
     void setRecentFileCaptions(const std::array<std::string, kRecentFileCount>& captions);
     void showDateStamp(const QString& formatted);
@@ -147,6 +157,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Start-up, in two steps: everything filled from the record while Loading, then the graphs and
@@ -165,6 +176,8 @@ private:
     void buildButtons(QWidget* central);
     void buildMenus();
     void buildStatusBar();
+    void buildEditMenu();
+    void updateChanged();
     // The readings check and the verdict of the calculation just shown, in the status bar and on
     // the reading boxes a finding is about.
     void showCheckAndVerdict(const std::vector<ReadingFinding>& findings, const AlignmentVerdict& verdict);
@@ -215,6 +228,13 @@ private:
     std::unique_ptr<RecoveryKeeper> recovery_;
     std::unique_ptr<frmGrowth> growth_;
     std::unique_ptr<frmTolerances> tolerances_;
+    QUndoStack* undo_ = nullptr;
+    struct Edits {
+        ProjectRecord lastStep;  // the job as the last undo step left it
+        ProjectRecord saved;     // the job as last opened or saved
+        bool unsavedWithoutEdit = false;
+        bool noteScheduled = false;
+    } edits_;
     // Set while the program moves a knob inside a handler that calculates once at its end (a typed
     // reading, a change of rotation), so that one change gives one calculation and one message.
     bool knobCalcDeferred_ = false;

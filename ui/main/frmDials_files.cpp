@@ -142,8 +142,10 @@ void frmDials::offerRecovery() {
         state_.Project = copy.record;
         state_.CurrentFile = copy.projectFile;
         commands_->setupMRUlist();
+        applyViewOptions();
         refreshAll();
         state_.Changed = true;
+        startHistory();
         // The restored job is kept by this program's own copy before the old one goes, so that a
         // second crash right now still leaves one.
         recovery_->sync();

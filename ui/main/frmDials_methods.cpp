@@ -113,6 +113,7 @@ void frmDials::applyViewOptions() {
 void frmDials::showOpenedProject() {
     applyViewOptions();
     refreshAll();
+    startHistory();
 }
 
 void frmDials::applyMethodLayout(int method) {

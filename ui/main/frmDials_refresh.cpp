@@ -68,6 +68,7 @@ void frmDials::loadWindow(bool showAbout, const std::string& startFile) {
     applyViewOptions();
     refreshAll();
     state_.Changed = unsaved;
+    startHistory();
 }
 
 void frmDials::showLoadedWindow() {

@@ -1,0 +1,157 @@
+// Undo and redo in the main window: each edit one step, the display and the results following, and
+// the project changed exactly when it differs from what was last opened or saved.
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QUndoStack>
+
+#include "MainWindowTestSupport.h"
+#include "ui/widgets/Knob.h"
+
+using namespace corvane;
+
+namespace {
+
+// Lets the window compare the job once the user's event is done, as the event loop does.
+void settle() { QTest::qWait(1); }
+
+void undo(frmDials& w) {
+    w.controls().mnuEditUndo->trigger();
+    settle();
+}
+void redo(frmDials& w) {
+    w.controls().mnuEditRedo->trigger();
+    settle();
+}
+
+}  // namespace
+
+class MainUndoTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    // A typed reading, a length and a name, undone and redone in order; each step puts back the
+    // record, the boxes and the results.
+    void eachEditIsOneStepBackAndForward() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        const MainWindowControls& c = w.controls();
+        const ProjectRecord opened = t.state.Project;
+        QVERIFY(!c.mnuEditUndo->isEnabled());
+
+        typeInto(c.txtD1[2], QStringLiteral("40"));
+        settle();
+        const ProjectRecord afterReading = t.state.Project;
+        const QString resultsAfterReading = c.lblAcalc1->text();
+        typeInto(c.txtTechnician, QStringLiteral("J. Ortega"));
+        settle();
+        QCOMPARE(c.mnuEditUndo->text(), QStringLiteral("Undo names"));
+
+        undo(w);
+        QCOMPARE(t.state.Project.Technician, std::string());
+        QCOMPARE(c.txtTechnician->text(), QStringLiteral("technician"));
+        QCOMPARE(t.state.Project.dial1(0, 2), 40.0f);
+        undo(w);
+        QCOMPARE(t.state.Project.dial1(0, 2), 50.0f);
+        QCOMPARE(c.txtD1[2]->text(), QStringLiteral("50"));
+        QCOMPARE(c.cwkDial1[2]->value(), 50.0);
+        QCOMPARE(c.lblAcalc1->text(), calculated(t).vertical);
+        QVERIFY(sameJobAs(t.state.Project, opened));
+        QVERIFY(!t.state.Changed);
+        QVERIFY(!c.mnuEditUndo->isEnabled());
+
+        redo(w);
+        QCOMPARE(t.state.Project.dial1(0, 2), 40.0f);
+        QCOMPARE(c.lblAcalc1->text(), resultsAfterReading);
+        QVERIFY(sameJobAs(t.state.Project, afterReading));
+        QVERIFY(t.state.Changed);
+        redo(w);
+        QCOMPARE(t.state.Project.Technician, std::string("J. Ortega"));
+    }
+
+    // A knob turned by dragging is one step, however many values it passed through.
+    void aKnobDragIsOneStep() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        Knob* knob = w.controls().cwkDial2[1];
+        const QPoint centre = knob->rect().center() - QPoint(0, 8);
+        QTest::mousePress(knob, Qt::LeftButton, {}, centre + QPoint(-10, 0));
+        for (int dx = -8; dx <= 10; dx += 2) QTest::mouseMove(knob, centre + QPoint(dx, -12));
+        QTest::mouseRelease(knob, Qt::LeftButton, {}, centre + QPoint(10, -12));
+        settle();
+        QVERIFY(t.state.Project.dial2(0, 1) != -20.0f);
+        undo(w);
+        QCOMPARE(t.state.Project.dial2(0, 1), -20.0f);
+        QVERIFY(!w.controls().mnuEditUndo->isEnabled());
+    }
+
+    // Saved in the middle of the history: undo back to the saved job clears the save prompt, one
+    // step further asks again, and redo comes back to the saved job.
+    void changedFollowsTheSavedJobAcrossUndo() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        const MainWindowControls& c = w.controls();
+        typeInto(c.txtD1[1], QStringLiteral("21"));
+        settle();
+        c.mnuFileSave->trigger();
+        QVERIFY(!t.state.Changed);
+        typeInto(c.txtD1[1], QStringLiteral("22"));
+        settle();
+        QVERIFY(t.state.Changed);
+        undo(w);
+        QVERIFY(!t.state.Changed);
+        undo(w);
+        QVERIFY(t.state.Changed);
+        QCOMPARE(t.state.Project.dial1(0, 1), 20.0f);
+        redo(w);
+        QVERIFY(!t.state.Changed);
+        QCOMPARE(t.state.Project.dial1(0, 1), 21.0f);
+        // Typed back by hand to the saved value: the same job, so nothing to save.
+        typeInto(c.txtD1[1], QStringLiteral("25"));
+        typeInto(c.txtD1[1], QStringLiteral("21"));
+        settle();
+        QVERIFY(!t.state.Changed);
+    }
+
+    // The comments window and the tolerance window each make their step; opening a project starts a
+    // new history.
+    void otherWindowsMakeStepsAndOpeningClearsTheHistory() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        const MainWindowControls& c = w.controls();
+        t.dialogs().onModal = [](QDialog& dialog) {
+            return ScriptedDialogs::runShown(dialog, [](QDialog& d) {
+                d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"))
+                    ->setPlainText(QStringLiteral("shimmed"));
+                d.reject();
+            });
+        };
+        c.cmdComments->click();
+        settle();
+        QCOMPARE(c.mnuEditUndo->text(), QStringLiteral("Undo comments"));
+        undo(w);
+        QCOMPARE(t.state.Project.Comments, std::string());
+
+        const QString job = t.env.folder.filePath(QStringLiteral("other.qdl"));
+        t.dialogs().saveFileAnswers.push_back(job);
+        t.dialogs().saveAnswers.push_back(SaveAnswer::DontSave);
+        typeInto(c.txtD1[1], QStringLiteral("33"));
+        settle();
+        c.mnuFileNew->trigger();
+        settle();
+        QVERIFY(!c.mnuEditUndo->isEnabled());
+        QVERIFY(!c.mnuEditRedo->isEnabled());
+        QVERIFY(!t.state.Changed);
+    }
+
+private:
+    static bool sameJobAs(const ProjectRecord& a, const ProjectRecord& b) {
+        return a.Dial1Reading == b.Dial1Reading && a.Dial2Reading == b.Dial2Reading && a.Length == b.Length &&
+               a.Technician == b.Technician;
+    }
+};
+
+QTEST_MAIN(MainUndoTest)
+#include "main_undo_test.moc"
