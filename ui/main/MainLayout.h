@@ -10,6 +10,8 @@
 namespace corvane::mainlayout {
 
 constexpr QSize kWindow{800, 587};
+// The part of it under the menu bar that holds the controls.
+constexpr QSize kCanvas{800, 563};
 
 // Left column: header, machine model, the two dials, method, lengths and buttons. Right column: the
 // two graphs with their result lines, and the options.

@@ -94,6 +94,9 @@ struct MainWindowControls {
     QAction* mnuFilePrintReport = nullptr;
     std::array<QAction*, kRecentFileCount> mnuFileMRU{};
     QAction* mnuExit = nullptr;
+    QAction* mnuViewZoomIn = nullptr;
+    QAction* mnuViewZoomOut = nullptr;
+    QAction* mnuViewActualSize = nullptr;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
     QAction* mnuGrowth = nullptr;

@@ -79,9 +79,13 @@ QPushButton* pictureButton(const QIcon& icon, const QString& tip, QWidget* paren
 frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
     : QMainWindow(parent), state_(state), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmDials"));
-    auto* central = new QWidget(this);
+    auto* holder = new QWidget(this);
+    holder->setObjectName(QStringLiteral("centralHolder"));
+    setCentralWidget(holder);
+    // The controls sit on a canvas of the design size times the scale, centred in the window.
+    auto* central = canvas_ = new QWidget(holder);
     central->setObjectName(QStringLiteral("central"));
-    setCentralWidget(central);
+    baseFontPoints_ = font().pointSizeF();
 
     buildHeader(central);
     buildMachineModel(central);
@@ -108,10 +112,13 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
 
     setWindowTitle(QStringLiteral("CORVANE"));
     setWindowIcon(toleranceIcon());
-    // The design size holds the controls; the status bar comes below them.
-    const QSize window = kWindow + QSize(0, statusBar()->sizeHint().height());
-    resize(window);
-    setFixedSize(window);
+    // The design size holds the controls, the status bar comes below them; the window may grow
+    // from there, and everything in it grows with it.
+    designSize_ = kWindow + QSize(0, statusBar()->sizeHint().height());
+    setMinimumSize(designSize_);
+    resize(designSize_);
+    buildViewMenu();
+    applyScale(1.0);
 }
 
 frmDials::~frmDials() {
@@ -415,12 +422,14 @@ void frmDials::buildResults(QWidget* central) {
     ui_.Graph1 = new ResultGraph(central);
     ui_.Graph1->setObjectName(QStringLiteral("Graph1"));
     ui_.Graph1->setAccessibleName(QStringLiteral("Vertical graph"));
+    ui_.Graph1->setTitle(QStringLiteral("Vertical (shims)"));
     layout_.place(ui_.Graph1, kGraph1);
     ui_.lblAcalc1 = makeLabel(QString(), central, "lblAcalc1");
 
     ui_.Graph2 = new ResultGraph(central);
     ui_.Graph2->setObjectName(QStringLiteral("Graph2"));
     ui_.Graph2->setAccessibleName(QStringLiteral("Horizontal graph"));
+    ui_.Graph2->setTitle(QStringLiteral("Horizontal"));
     layout_.place(ui_.Graph2, kGraph2);
     ui_.lblAcalc2 = makeLabel(QString(), central, "lblAcalc2");
 

@@ -137,6 +137,12 @@ public:
     // Makes a step of whatever the user changed in the job since the last one.
     void noteEdits();
 
+    // The size of the window as a part of its design size, in steps, or at once.
+    void zoomBy(int steps);
+    void zoomTo(double scale);
+    // The scale the controls are shown at (1 at the design size).
+    double scale() const { return layout_.scale(); }
+
     // Called by the file commands.
     void setRecentFileCaptions(const std::array<std::string, kRecentFileCount>& captions);
     void showDateStamp(const QString& formatted);
@@ -158,6 +164,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Start-up, in two steps: everything filled from the record while Loading, then the graphs and
@@ -177,7 +184,11 @@ private:
     void buildMenus();
     void buildStatusBar();
     void buildEditMenu();
+    void buildViewMenu();
     void updateChanged();
+    // The scale a window of `size` shows its controls at, and showing them at it.
+    double scaleForSize(QSize size) const;
+    void applyScale(double scale);
     // The readings check and the verdict of the calculation just shown, in the status bar and on
     // the reading boxes a finding is about.
     void showCheckAndVerdict(const std::vector<ReadingFinding>& findings, const AlignmentVerdict& verdict);
@@ -215,6 +226,9 @@ private:
     AppState& state_;
     DialogProvider& dialogs_;
     MainWindowControls ui_;
+    QWidget* canvas_ = nullptr;
+    QSize designSize_;
+    double baseFontPoints_ = 9;
     // Where each control sits, in design units, and the scale they are shown at.
     DesignLayout layout_;
     // Form state. Loading: the window fills its controls from the record, and the change handlers

@@ -37,7 +37,8 @@ QAccessibleInterface* drawingAccessible(const QString& className, QObject* objec
 
 MachineDrawing::MachineDrawing(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
     QAccessible::installFactory(drawingAccessible);  // installed once, whatever the number of drawings
-    setFixedSize(kWidth, kHeight);
+    // Drawn at any size: the window scales it with everything else.
+    setMinimumSize(kWidth / 2, kHeight / 2);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(accessibleNameOf(kind));
     setAccessibleDescription(tr("Machine train with the measuring marks; the fixed machine is on the left."));
@@ -51,7 +52,7 @@ QSize MachineDrawing::minimumSizeHint() const { return sizeHint(); }
 
 void MachineDrawing::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    MachineSketch::paint(p, kind_, QRectF(0, 0, kWidth, kHeight));
+    MachineSketch::paint(p, kind_, QRectF(rect()));
 }
 
 }  // namespace corvane

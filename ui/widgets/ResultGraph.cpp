@@ -43,8 +43,6 @@ ResultGraph::ResultGraph(QWidget* parent) : QWidget(parent) {
     plot_->setNoAntialiasingOnDrag(true);
     plot_->setAntialiasedElements(QCP::aePlottables);
 
-    QFont small = font();
-    small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.85));
     QCPAxis* x = plot_->xAxis;
     QCPAxis* y = plot_->yAxis;
     x->setObjectName(QStringLiteral("XAxis"));
@@ -52,11 +50,15 @@ ResultGraph::ResultGraph(QWidget* parent) : QWidget(parent) {
     x->setLabel(QStringLiteral("in"));
     y->setLabel(QStringLiteral("mils"));
     for (QCPAxis* axis : {x, y}) {
-        axis->setLabelFont(small);
-        axis->setTickLabelFont(small);
         axis->setLabelPadding(1);
         axis->grid()->setSubGridVisible(false);
     }
+    // The title tells the two graphs apart at a glance; it is empty until the window names it.
+    plot_->plotLayout()->insertRow(0);
+    title_ = new QCPTextElement(plot_, QString());
+    title_->setMargins(QMargins(0, 1, 0, 0));
+    plot_->plotLayout()->addElement(0, 0, title_);
+    applyFonts();
     // The zero line of the Y axis is the aligned position: drawn a little stronger.
     y->grid()->setZeroLinePen(QPen(QColor(120, 120, 120), 1));
 
@@ -182,6 +184,34 @@ void ResultGraph::apply(const GraphResult& result) {
     }
     describe();
     replot();
+}
+
+void ResultGraph::setTitle(const QString& title) {
+    title_->setText(title);
+    replot();
+}
+
+QString ResultGraph::title() const { return title_->text(); }
+
+void ResultGraph::applyFonts() {
+    // The axes read a little smaller than the window's text, and grow and shrink with it.
+    QFont small = font();
+    small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.85));
+    for (QCPAxis* axis : {plot_->xAxis, plot_->yAxis}) {
+        axis->setLabelFont(small);
+        axis->setTickLabelFont(small);
+    }
+    QFont heading = small;
+    heading.setBold(true);
+    title_->setFont(heading);
+}
+
+void ResultGraph::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        applyFonts();
+        replot();
+    }
 }
 
 void ResultGraph::replot() {

@@ -6,6 +6,7 @@
 
 class QCustomPlot;
 class QCPCurve;
+class QCPTextElement;
 
 namespace corvane {
 
@@ -43,9 +44,16 @@ public:
 
     // Tool tip of the graph area (the readings' point of view).
     void setGraphToolTip(const QString& text);
+    // The title over the graph: "Vertical (shims)", "Horizontal".
+    void setTitle(const QString& title);
+    QString title() const;
     QCustomPlot* plotWidget() const { return plot_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void applyFonts();
     // The curve a line is drawn with, or none when it is not drawn.
     QCPCurve* curve(Line line) const;
     void setCurve(QCPCurve* curve, const PlotData& data);
@@ -61,6 +69,7 @@ private:
     YRange yRange_{-100, 100};
 
     QCustomPlot* plot_ = nullptr;
+    QCPTextElement* title_ = nullptr;
     QCPCurve* first_ = nullptr;   // "Plot-1", blue
     QCPCurve* second_ = nullptr;  // "Plot-2", red
     QCPCurve* band_ = nullptr;    // "Plot-3", black
