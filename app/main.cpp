@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTextStream>
@@ -17,8 +18,12 @@
 #include "project/Version.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/DialogProvider.h"
+#include "ui/widgets/ScalingStyle.h"
 
 namespace {
+
+// The main window's place and size, in the user's settings.
+constexpr const char* kWindowGeometryKey = "MainWindow/geometry";
 
 // An installed program finds its desktop entry at this place relative to its own folder (set by the
 // build from the install folders); a build or a copy on a USB stick has none there.
@@ -128,6 +133,8 @@ int main(int argc, char** argv) {
 
     // Takes the toolkit's own options (-style, -platform, ...) out of argv first.
     QApplication app(argc, argv);
+    // Check and option boxes grow with the windows' scale.
+    QApplication::setStyle(new corvane::ScalingStyle(QApplication::style()->name()));
     QCoreApplication::setOrganizationName(QStringLiteral("Corvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Corvane"));
     QCoreApplication::setApplicationVersion(QLatin1String(corvane::kVersionText));
@@ -155,8 +162,13 @@ int main(int argc, char** argv) {
     // The program's own icon, as in the menu, also for the windows it opens over this one.
     window.setWindowIcon(icon);
     window.formLoad(call.showAbout, call.projectFile);
+    // Where and how large the user last had the window: the user's own settings, not the program's.
+    QSettings settings;
+    window.restoreGeometry(settings.value(QLatin1String(kWindowGeometryKey)).toByteArray());
     window.show();
     // Asked over the window, so that the user sees which program is asking and what it shows.
     window.offerRecovery();
-    return app.exec();
+    const int status = app.exec();
+    settings.setValue(QLatin1String(kWindowGeometryKey), window.saveGeometry());
+    return status;
 }

@@ -40,8 +40,10 @@ protected:
     AppRun run(const std::string& environment, const std::string& arguments) const {
         const fs::path out = folder_ / "stdout", err = folder_ / "stderr";
         const std::string command =
-            "env " + environment + " XDG_RUNTIME_DIR='" + (folder_ / "runtime").string() + "' timeout 10 '" +
-            CORVANE_APP + "' " + arguments + " >'" + out.string() + "' 2>'" + err.string() + "' </dev/null";
+            "env " + environment + " XDG_RUNTIME_DIR='" + (folder_ / "runtime").string() +
+            "' XDG_CONFIG_HOME='" + (folder_ / "config").string() + "' XDG_DATA_HOME='" +
+            (folder_ / "data").string() + "' timeout 10 '" + CORVANE_APP + "' " + arguments + " >'" +
+            out.string() + "' 2>'" + err.string() + "' </dev/null";
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readText(out), readText(err)};
     }

@@ -21,6 +21,7 @@
 #include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/Thermometer.h"
 #include "ui/widgets/WindowPlacement.h"
+#include "ui/widgets/WindowScaler.h"
 
 namespace corvane {
 
@@ -51,6 +52,8 @@ frmGrowth::frmGrowth(AppState& state, QWidget* mainWindow)
     setWindowTitle(QStringLiteral("Thermal Growth"));
     setAccessibleName(windowTitle());
     buildControls();
+    scaler_ = new WindowScaler(this);
+    scaler_->onScale = [this](double) { sizeGrowthGrids(); };
 
     // Form_Load: the feet of the method selected now; the window is rebuilt at every showing.
     FootCount = state_.CalcMethod == kMethodReverseDial ? 4 : 2;
@@ -71,6 +74,7 @@ void frmGrowth::buildControls() {
     for (int k = 0; k < 4; ++k) {
         picMachine[k] = new MachineDrawing(kinds[k], this);
         picMachine[k]->setObjectName(QStringLiteral("picMachine%1").arg(k));
+        picMachine[k]->setFixedSize(picMachine[k]->sizeHint());
         picMachine[k]->setVisible(k == 0);
         pictures->addWidget(picMachine[k], 0, 0, Qt::AlignCenter);
     }
@@ -190,8 +194,7 @@ void frmGrowth::buildControls() {
     layout->addWidget(frameTemperature, 1, 1);
     layout->addLayout(buttons, 2, 0, 1, 2);
     layout->setColumnStretch(0, 1);
-    // The window takes the size of its content: the grids grow and shrink with the feet shown.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setRowStretch(1, 1);
 
     setTabOrder(gridHeight, cwColdT);
     setTabOrder(cwColdT, txtColdT);
@@ -202,7 +205,11 @@ void frmGrowth::buildControls() {
     setTabOrder(cmdApplyGrowth, cmdExit);
 }
 
-void frmGrowth::placeOnMainWindow() { centreOnMainWindow(this, mainWindow_); }
+void frmGrowth::placeOnMainWindow() {
+    // Sized for the feet shown, at the main window's scale, over the main window.
+    scaler_->fit(WindowScaler::scaleOf(mainWindow_));
+    centreOnMainWindow(this, mainWindow_);
+}
 
 void frmGrowth::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {

@@ -19,6 +19,7 @@ struct AppState;
 class GridCellEditor;
 class MachineDrawing;
 class Thermometer;
+class WindowScaler;
 
 // "Thermal Growth": how far each foot rises between ambient and operating temperature, from the
 // casing material, the foot heights and the two temperatures of every foot. Temperatures, heights
@@ -77,6 +78,8 @@ protected:
 private:
     void buildControls();
     void setupGrowthGrids();
+    // Column widths and row heights of both grids, at the window's scale.
+    void sizeGrowthGrids();
     // initGrowthPanel's filling of the window, while Busy.
     void preparePanel(int bracketSide);
     void showFootTemperatures();
@@ -98,6 +101,7 @@ private:
     AppState& state_;
     QWidget* mainWindow_;
     QButtonGroup* materials_ = nullptr;
+    WindowScaler* scaler_ = nullptr;
     int bracketSide_ = 0;
 };
 

@@ -21,6 +21,7 @@
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/Thermometer.h"
+#include "ui/widgets/WindowScaler.h"
 
 namespace corvane {
 
@@ -32,8 +33,10 @@ constexpr int kRowCold = 3;
 
 QString shown(float value) { return QString::fromStdString(formatValue(value)); }
 
-// Twips of the grid layout to pixels of this screen.
-int pixels(const QWidget* widget, int twips) { return twips * widget->logicalDpiX() / 1440; }
+// Twips of the grid layout to pixels of this screen, at the window's scale.
+int pixels(const QWidget* widget, int twips, double scale) {
+    return static_cast<int>(std::lround(twips * widget->logicalDpiX() / 1440.0 * scale));
+}
 
 // A label cell: never current, never edited, drawn in its own colours.
 void setLabelCell(QTableWidget* grid, int row, int column, const QString& text, const QBrush& background,
@@ -104,13 +107,18 @@ void frmGrowth::setupGrowthGrids() {
     setLabelCell(gridGrowth, 0, 0, QStringLiteral("Vert Growth (mils)"), buttonFace, buttonText);
     for (int c = 1; c <= FootCount; ++c) setValueCell(gridGrowth, 0, c, shown(FootGrowth[c - 1]), false);
 
+    sizeGrowthGrids();
+}
+
+void frmGrowth::sizeGrowthGrids() {
+    const double scale = scaler_ ? scaler_->scale() : 1.0;
     const QFontMetrics metrics = gridHeight->fontMetrics();
-    const int labelWidth =
-        std::max({pixels(this, 1500), metrics.horizontalAdvance(QStringLiteral("Operating Temp (F)")) + 12,
-                  metrics.horizontalAdvance(QStringLiteral("Vert Growth (mils)")) + 12});
+    const int labelWidth = std::max({pixels(this, 1500, scale),
+                                     metrics.horizontalAdvance(QStringLiteral("Operating Temp (F)")) + 12,
+                                     metrics.horizontalAdvance(QStringLiteral("Vert Growth (mils)")) + 12});
     const int footWidth =
-        std::max(pixels(this, 900), metrics.horizontalAdvance(QStringLiteral("-10000.")) + 12);
-    const int rowHeight = std::max(pixels(this, 285), metrics.height() + 6);
+        std::max(pixels(this, 900, scale), metrics.horizontalAdvance(QStringLiteral("-10000.")) + 12);
+    const int rowHeight = std::max(pixels(this, 285, scale), metrics.height() + 6);
     sizeGrid(gridHeight, labelWidth, footWidth, rowHeight);
     sizeGrid(gridGrowth, labelWidth, footWidth, rowHeight);
 }

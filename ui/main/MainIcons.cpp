@@ -1,26 +1,58 @@
 #include "ui/main/MainIcons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
 #include <functional>
 
 namespace corvane {
 
 namespace {
 
-constexpr int kSize = 64;  // drawn large, scaled down by the button
+constexpr qreal kSize = 64;  // the painting's own units
 const QColor kInk(0x2b, 0x33, 0x3d);
 
-QIcon draw(const std::function<void(QPainter&)>& paint) {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    paint(p);
-    p.end();
-    return QIcon(pixmap);
-}
+// An icon painted at whatever size and pixel density it is shown at, sharp on any screen: the
+// painting is in a square of kSize units, scaled to the place it is given.
+class PaintedIcon : public QIconEngine {
+public:
+    explicit PaintedIcon(std::function<void(QPainter&)> paint) : paint_(std::move(paint)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        const qreal side = std::min(rect.width(), rect.height());
+        painter->translate(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2);
+        painter->scale(side / kSize, side / kSize);
+        if (mode == QIcon::Disabled) painter->setOpacity(0.4);
+        paint_(*painter);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        QPixmap pixmap(size * scale);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter p(&pixmap);
+            paint(&p, QRect(QPoint(0, 0), pixmap.size()), mode, state);
+        }
+        pixmap.setDevicePixelRatio(scale);
+        return pixmap;
+    }
+
+    QIconEngine* clone() const override { return new PaintedIcon(paint_); }
+
+private:
+    std::function<void(QPainter&)> paint_;
+};
+
+QIcon draw(std::function<void(QPainter&)> paint) { return QIcon(new PaintedIcon(std::move(paint))); }
 
 }  // namespace
 
@@ -44,7 +76,7 @@ QIcon autoScaleIcon() {
         font.setBold(true);
         p.setFont(font);
         p.setPen(kInk);
-        p.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, QStringLiteral("A"));
+        p.drawText(QRectF(0, 0, kSize, kSize), Qt::AlignCenter, QStringLiteral("A"));
     });
 }
 

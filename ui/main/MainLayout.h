@@ -34,7 +34,7 @@ constexpr QRect kDate{636, 6, 146, 22};
 constexpr QRect kMachineModel{kLeftX, 38, kLeftWidth, 194};
 constexpr QRect kDrawing{6, 40, 400, 100};
 constexpr QRect kFixedCaption{kDrawing.x() + 4, 17, 40, 22};
-constexpr QRect kMoveableCaption{kDrawing.x() + 200, 17, 60, 22};
+constexpr QRect kMoveableCaption{kDrawing.x() + 200, 17, 58, 22};
 constexpr QRect kFixedName{kDrawing.x() + 48, 17, 140, 22};
 constexpr QRect kMoveableName{kDrawing.x() + 258, 17, 140, 22};
 constexpr QSize kLengthLetter{16, 14};

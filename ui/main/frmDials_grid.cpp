@@ -62,11 +62,12 @@ void frmDials::sizeLengthGrid() {
     const int rows = ui_.gridLength->rowCount();
     for (int c = 0; c < 2; ++c) ui_.gridLength->setColumnWidth(c, layout_.toPixels(kLengthColumnWidth));
     for (int r = 0; r < rows; ++r) ui_.gridLength->setRowHeight(r, layout_.toPixels(kLengthRowHeight));
-    // The grid is exactly as large as its cells and its frame: no empty strip below the last length.
+    // The grid is exactly as large as its cells and its frame: no empty strip below the last length,
+    // and no cell cut where the rounded cells add up to more than the rounded whole.
     const int border = 2 * ui_.gridLength->frameWidth();
-    const QRect cells =
-        layout_.toPixels(QRect(kLengthGrid, QSize(2 * kLengthColumnWidth, rows * kLengthRowHeight)));
-    ui_.gridLength->setGeometry(QRect(cells.topLeft(), cells.size() + QSize(border, border)));
+    const QSize cells(2 * layout_.toPixels(kLengthColumnWidth), rows * layout_.toPixels(kLengthRowHeight));
+    const QPoint at = layout_.toPixels(QRect(kLengthGrid, QSize(1, 1))).topLeft();
+    ui_.gridLength->setGeometry(QRect(at, cells + QSize(border, border)));
 }
 
 void frmDials::gridLength_Commit(int row, const QString& typed) {

@@ -15,6 +15,7 @@
 #include "ui/main/MainLayout.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/ElidedLabel.h"
+#include "ui/widgets/WindowScaler.h"
 
 namespace corvane {
 
@@ -82,30 +83,28 @@ void frmDials::applyScale(double scale) {
     QFont f = font();
     f.setPointSizeF(baseFontPoints_ * scale);
     setFont(f);
+    // Menus are windows of their own, which a window's font does not reach.
+    for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(f);
     // Labels with a style sheet of their own do not follow a parent's font change.
     for (QWidget* w : {static_cast<QWidget*>(ui_.lblReadingsCheck), static_cast<QWidget*>(ui_.lblVerdict)})
         w->setFont(f);
     layout_.setScale(scale);
+    // The growth and tolerance windows open at this scale.
+    WindowScaler::setScaleOf(this, scale);
     // The canvas at the design size times the scale, centred in the room between the bars.
     const QSize canvas(layout_.toPixels(kCanvas.width()), layout_.toPixels(kCanvas.height()));
     const QSize room = centralWidget()->size();
     canvas_->setGeometry(QRect(QPoint(std::max(0, (room.width() - canvas.width()) / 2), 0), canvas));
     sizeLengthGrid();
-    // The style draws check and option boxes at one size; larger, they are drawn to the scale.
-    const QString indicators =
-        scale > 1.0
-            ? QStringLiteral("QCheckBox::indicator, QRadioButton::indicator { width: %1px; height: %1px; }")
-                  .arg(layout_.toPixels(13))
-            : QString();
-    if (canvas_->styleSheet() != indicators) canvas_->setStyleSheet(indicators);
     for (QPushButton* b : {ui_.cmdComments, ui_.cmdGrowth, ui_.cmdTolerances, ui_.cmdG1Inc, ui_.cmdG1Dec,
                            ui_.cmdScale, ui_.cmdG2Inc, ui_.cmdG2Dec}) {
         const int side = std::min(b->width(), b->height()) - layout_.toPixels(10);
         b->setIconSize(QSize(side, side));
     }
+    // The verdict keeps room for its longest line, with the frame and padding of its style.
     ui_.lblVerdict->setMinimumWidth(ui_.lblVerdict->fontMetrics().horizontalAdvance(QStringLiteral(
                                         "\u2716 Alignment: Out of tolerance at 7200 rpm (short coupling)")) +
-                                    16);
+                                    layout_.toPixels(24));
 }
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace corvane {
 
@@ -66,6 +67,10 @@ QSize CouplingSpanDrawing::minimumSizeHint() const { return sizeHint(); }
 void CouplingSpanDrawing::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    // Drawn in the design's coordinates, scaled to the size the window gives the drawing.
+    const double scale = std::min(width() / double(kWidth), height() / double(kHeight));
+    painter.translate((width() - kWidth * scale) / 2, (height() - kHeight * scale) / 2);
+    painter.scale(scale, scale);
 
     // Shafts, from the edges into the hubs.
     QLinearGradient shaftShade(0, kAxisY - kShaftHalf, 0, kAxisY + kShaftHalf);

@@ -16,6 +16,7 @@
 #include "ui/tolerance/CouplingSpanDrawing.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/WindowPlacement.h"
+#include "ui/widgets/WindowScaler.h"
 
 namespace corvane {
 
@@ -31,6 +32,7 @@ frmTolerances::frmTolerances(AppState& state, QWidget* mainWindow)
     setWindowTitle(QStringLiteral("Alignment Tolerance"));
     setAccessibleName(windowTitle());
     buildControls();
+    scaler_ = new WindowScaler(this);
     formLoad();
 }
 
@@ -84,7 +86,6 @@ void frmTolerances::buildControls() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frameTolerance);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(txtRPM, txtSpan);
 }
@@ -107,7 +108,10 @@ void frmTolerances::calcTolerance() {
                           QStringLiteral(" mils"));
 }
 
-void frmTolerances::placeOnMainWindow() { centreOnMainWindow(this, mainWindow_); }
+void frmTolerances::placeOnMainWindow() {
+    scaler_->fit(WindowScaler::scaleOf(mainWindow_));
+    centreOnMainWindow(this, mainWindow_);
+}
 
 void frmTolerances::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {

@@ -10,6 +10,8 @@ class QLineEdit;
 
 namespace corvane {
 
+class WindowScaler;
+
 struct AppState;
 
 // "Alignment Tolerance": turns the shaft speed and the coupling span into the acceptable offset
@@ -47,6 +49,7 @@ private:
 
     AppState& state_;
     QWidget* mainWindow_;
+    WindowScaler* scaler_ = nullptr;
     bool loaded_ = false;
 };
 

@@ -12,9 +12,9 @@ void DesignLayout::place(QWidget* widget, const QRect& design) {
             return;
         }
     }
-    Entry entry{widget, design, 0};
-    // A font set on the widget itself scales from its own size; others follow their parent's.
-    if (widget->testAttribute(Qt::WA_SetFont)) entry.fontPoints = widget->font().pointSizeF() / scale_;
+    // Every control gets its font size set on itself: a style sheet on a control (a marked box, a
+    // coloured label) stops it from following its parent's font, so the parent's cannot be relied on.
+    Entry entry{widget, design, widget->font().pointSizeF() / scale_};
     entries_.push_back(entry);
     apply(entries_.back());
 }

@@ -33,7 +33,7 @@ private:
     struct Entry {
         QPointer<QWidget> widget;
         QRect design;
-        double fontPoints = 0;  // the widget's own font size at a scale of 1; 0: the parent's
+        double fontPoints = 0;  // the widget's font size at a scale of 1
     };
     void apply(Entry& entry) const;
 

@@ -7,7 +7,6 @@
 namespace corvane {
 
 void centreOnMainWindow(QWidget* window, const QWidget* mainWindow) {
-    window->adjustSize();
     if (!mainWindow) return;
     const QRect main = mainWindow->geometry();
     const int width = window->width();

@@ -1,0 +1,248 @@
+// The three windows at the sizes a user gives them: every control inside its frame, none on top of
+// another, no text cut, at 100 %, 150 % and 200 % and back down to the smallest size.
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "MainWindowTestSupport.h"
+#include "UiTestSupport.h"
+#include "ui/growth/frmGrowth.h"
+#include "ui/tolerance/frmTolerances.h"
+#include "ui/widgets/ElidedLabel.h"
+#include "ui/widgets/MachineDrawing.h"
+#include "ui/widgets/ResultGraph.h"
+#include "ui/widgets/WindowScaler.h"
+
+using namespace corvane;
+
+namespace {
+
+// The toolkit's own insides of a control (a table's viewport, a combo box's list) are its business.
+bool insideAControl(const QWidget* widget, const QWidget* window) {
+    for (const QWidget* p = widget->parentWidget(); p && p != window; p = p->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea*>(p) || qobject_cast<const QComboBox*>(p) ||
+            qobject_cast<const QLineEdit*>(p) || qobject_cast<const ResultGraph*>(p))
+            return true;
+    return false;
+}
+
+QString rectText(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// The length letters stand on the machine drawing, over the gaps between its marks.
+bool captionOnDrawing(const QWidget* a, const QWidget* b) {
+    return (qobject_cast<const MachineDrawing*>(a) && qobject_cast<const QLabel*>(b)) ||
+           (qobject_cast<const MachineDrawing*>(b) && qobject_cast<const QLabel*>(a));
+}
+
+QString nameOf(const QWidget* widget) {
+    return widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                          : widget->objectName();
+}
+
+// Whether a label's or a button's text has the room it needs.
+QString cutText(const QWidget* widget) {
+    if (auto* label = qobject_cast<const QLabel*>(widget)) {
+        if (qobject_cast<const ElidedLabel*>(label) || label->wordWrap() || label->text().isEmpty())
+            return {};
+        for (const QString& line : label->text().split(QLatin1Char('\n')))
+            if (label->fontMetrics().horizontalAdvance(line) > label->contentsRect().width())
+                return QStringLiteral("\"%1\" is cut").arg(line);
+        return {};
+    }
+    if (auto* grid = qobject_cast<const QTableWidget*>(widget)) {
+        for (int r = 0; r < grid->rowCount(); ++r)
+            for (int c = 0; c < grid->columnCount(); ++c) {
+                const QTableWidgetItem* item = grid->item(r, c);
+                if (!item) continue;
+                const QRect cell = grid->visualItemRect(item);
+                if (grid->fontMetrics().horizontalAdvance(item->text()) > cell.width() ||
+                    grid->fontMetrics().height() > cell.height() || !grid->viewport()->rect().contains(cell))
+                    return QStringLiteral("cell \"%1\" is cut").arg(item->text());
+            }
+        return {};
+    }
+    if (auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        if (!button->text().isEmpty() && button->sizeHint().width() > button->width())
+            return QStringLiteral("\"%1\" needs %2 px, has %3")
+                .arg(button->text())
+                .arg(button->sizeHint().width())
+                .arg(button->width());
+    }
+    return {};
+}
+
+// Everything a user would see as broken in a window's arrangement.
+QStringList arrangementFaults(QWidget* window) {
+    QStringList faults;
+    QList<QWidget*> shown;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->isWindow() || !w->isVisibleTo(window) || insideAControl(w, window)) continue;
+        if (w->objectName().startsWith(QLatin1String("qt_"))) continue;
+        shown << w;
+        const QWidget* parent = w->parentWidget();
+        if (!parent->rect().contains(w->geometry()))
+            faults << QStringLiteral("%1 (%2) leaves %3 (%4)")
+                          .arg(nameOf(w), rectText(w->geometry()), nameOf(parent), rectText(parent->rect()));
+        if (const QString cut = cutText(w); !cut.isEmpty()) faults << nameOf(w) + QStringLiteral(": ") + cut;
+    }
+    for (int i = 0; i < shown.size(); ++i)
+        for (int j = i + 1; j < shown.size(); ++j)
+            if (shown[i]->parentWidget() == shown[j]->parentWidget() &&
+                shown[i]->geometry().intersects(shown[j]->geometry()) &&
+                !captionOnDrawing(shown[i], shown[j]))
+                faults << QStringLiteral("%1 overlaps %2").arg(nameOf(shown[i]), nameOf(shown[j]));
+    return faults;
+}
+
+QSize times(QSize size, double scale) {
+    return {static_cast<int>(std::lround(size.width() * scale)),
+            static_cast<int>(std::lround(size.height() * scale))};
+}
+
+// The faults once the window has laid itself out after a change of size.
+QStringList settledFaults(QWidget* window) {
+    QStringList faults = arrangementFaults(window);
+    for (int i = 0; i < 25 && !faults.isEmpty(); ++i) {
+        QTest::qWait(20);
+        faults = arrangementFaults(window);
+    }
+    return faults;
+}
+
+constexpr double kScales[] = {1.0, 1.5, 2.0};
+
+}  // namespace
+
+class ScalingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void mainWindowKeepsItsArrangementAtEveryScale() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        const QSize smallest = w.minimumSize();
+        const double basePoints = w.font().pointSizeF();
+        for (int method = 0; method < 3; ++method) {
+            w.controls().optAcalc[method]->click();
+            for (double scale : kScales) {
+                const QString where = QStringLiteral("method %1 at %2").arg(method).arg(scale);
+                w.resize(times(smallest, scale));
+                QTRY_VERIFY2(std::abs(WindowScaler::scaleOf(&w) - scale) < 0.01, qPrintable(where));
+                QVERIFY2(std::abs(w.font().pointSizeF() - basePoints * scale) < 0.01, qPrintable(where));
+                const QStringList faults = settledFaults(&w);
+                QVERIFY2(faults.isEmpty(),
+                         qPrintable(where + QStringLiteral(": ") + faults.join(QStringLiteral("; "))));
+            }
+        }
+    }
+
+    void mainWindowZoomsByStepsAndBack() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        const QSize smallest = w.minimumSize();
+        // The offscreen screen is small; the steps are looked at below what it holds.
+        w.controls().mnuViewZoomIn->trigger();
+        QTRY_COMPARE(w.size(),
+                     times(smallest, 1.25).boundedTo(w.screen()->availableSize()).expandedTo(smallest));
+        w.controls().mnuViewActualSize->trigger();
+        QTRY_COMPARE(w.size(), smallest);
+        QCOMPARE(WindowScaler::scaleOf(&w), 1.0);
+        // Smaller than the smallest size is not a step.
+        w.controls().mnuViewZoomOut->trigger();
+        QTRY_COMPARE(w.size(), smallest);
+    }
+
+    void growthAndToleranceWindowsOpenAtTheMainWindowsScale() {
+        // 125 %: as large as the test screen holds both windows whole.
+        UiTestEnvironment env;
+        AppState state;
+        setDefaults(state.Project);
+        state.Paths = env.folder.paths();
+        QWidget main;
+        main.resize(1000, 750);
+        WindowScaler::setScaleOf(&main, 1.25);
+        frmGrowth growth(state, &main);
+        growth.initGrowthPanel(0);
+        growth.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&growth));
+        QTRY_VERIFY(std::abs(WindowScaler::scaleOf(&growth) - 1.25) < 0.02);
+        frmTolerances tolerance(state, &main);
+        tolerance.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tolerance));
+        QTRY_VERIFY(std::abs(WindowScaler::scaleOf(&tolerance) - 1.25) < 0.02);
+    }
+
+    void growthAndToleranceWindowsKeepTheirArrangementAtEveryScale() {
+        struct Case {
+            const char* name;
+            int method;  // 0: four feet in the growth window, 1 and 2: two
+        };
+        const Case cases[] = {{"reverse dial", 0}, {"rim and face", 1}, {"jack shaft", 2}};
+        for (const Case& c : cases) {
+            UiTestEnvironment env;
+            AppState state;
+            setDefaults(state.Project);
+            state.Paths = env.folder.paths();
+            state.CalcMethod = c.method;
+            QWidget main;
+            main.resize(1000, 750);
+            frmGrowth growth(state, &main);
+            growth.initGrowthPanel(0);
+            growth.show();
+            frmTolerances tolerance(state, &main);
+            tolerance.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&growth));
+            QVERIFY(QTest::qWaitForWindowExposed(&tolerance));
+            for (QWidget* window : {static_cast<QWidget*>(&growth), static_cast<QWidget*>(&tolerance)}) {
+                const QSize smallest = window->minimumSize();
+                for (double scale : kScales) {
+                    const QString where = QStringLiteral("%1, %2 at %3")
+                                              .arg(QLatin1String(c.name), window->objectName())
+                                              .arg(scale);
+                    window->resize(times(smallest, scale));
+                    QTRY_VERIFY2(std::abs(WindowScaler::scaleOf(window) - scale) < 0.01, qPrintable(where));
+                    const QStringList faults = settledFaults(window);
+                    QVERIFY2(faults.isEmpty(),
+                             qPrintable(where + QStringLiteral(": ") + faults.join(QStringLiteral("; "))));
+                }
+            }
+        }
+    }
+
+    void anEnlargedWindowCanBeMadeSmallAgain() {
+        UiTestEnvironment env;
+        AppState state;
+        setDefaults(state.Project);
+        state.Paths = env.folder.paths();
+        QWidget main;
+        main.resize(1800, 1400);
+        frmGrowth growth(state, &main);
+        growth.initGrowthPanel(0);
+        growth.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&growth));
+        const QSize smallest = growth.minimumSize();
+        const double basePoints = growth.font().pointSizeF();
+        QVERIFY(!smallest.isEmpty());
+
+        growth.resize(times(smallest, 2.0));
+        QTRY_VERIFY(std::abs(WindowScaler::scaleOf(&growth) - 2.0) < 0.01);
+        QVERIFY(std::abs(growth.font().pointSizeF() - 2 * basePoints) < 0.01);
+        // The least size stays the design's, not the enlarged content's.
+        QCOMPARE(growth.minimumSize(), smallest);
+
+        growth.resize(smallest);
+        QTRY_COMPARE(WindowScaler::scaleOf(&growth), 1.0);
+        QCOMPARE(growth.font().pointSizeF(), basePoints);
+        const QStringList faults = settledFaults(&growth);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+};
+
+QTEST_MAIN(ScalingTest)
+#include "scaling_test.moc"
