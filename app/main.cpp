@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTextStream>
@@ -149,6 +150,9 @@ int main(int argc, char** argv) {
     state.Paths.recoveryFolder = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                                      .filePath(QStringLiteral("recovery"))
                                      .toStdString();
+    // The unit system, like every preference of the user's own, in the user's settings of the desktop.
+    state.Paths.preferencesFile =
+        QSettings(QStringLiteral("Corvane"), QStringLiteral("Corvane")).fileName().toStdString();
 
     corvane::QtDialogProvider dialogs;
     corvane::frmDials window(state, dialogs);

@@ -10,8 +10,8 @@
 #include <cfloat>
 #include <cmath>
 
-#include "calc/NumberFormat.h"
 #include "calc/Tolerance.h"
+#include "calc/Verdict.h"
 #include "project/AppState.h"
 #include "ui/tolerance/CouplingSpanDrawing.h"
 #include "ui/widgets/EntryBox.h"
@@ -21,12 +21,18 @@ namespace corvane {
 
 namespace {
 
-QString shown(float value) { return QString::fromStdString(formatValue(value)); }
+QString unitText(Quantity quantity, UnitSystem units) {
+    const std::string_view name = unitName(quantity, units);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 }  // namespace
 
-frmTolerances::frmTolerances(AppState& state, QWidget* mainWindow)
-    : QDialog(mainWindow), state_(state), mainWindow_(mainWindow) {
+frmTolerances::frmTolerances(AppState& state, QWidget* mainWindow, OptionsSource currentOptions)
+    : QDialog(mainWindow),
+      state_(state),
+      currentOptions_(std::move(currentOptions)),
+      mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("frmTolerances"));
     setWindowTitle(QStringLiteral("Alignment Tolerance"));
     setAccessibleName(windowTitle());
@@ -57,7 +63,8 @@ void frmTolerances::buildControls() {
         box->setFixedWidth(boxWidth);
     }
     QLabel* rpmLabel = rpm.caption;
-    QLabel* spanLabel = span.caption;
+    QLabel* spanLabel = lblSpan = span.caption;
+    lblSpan->setObjectName(QStringLiteral("lblSpan"));
 
     lblTolerance = new QLabel(frameTolerance);
     lblTolerance->setObjectName(QStringLiteral("lblTolerance"));
@@ -65,6 +72,14 @@ void frmTolerances::buildControls() {
     lblTolerance->setMinimumWidth(
         lblTolerance->fontMetrics().horizontalAdvance(QStringLiteral("Acceptable Offset:  -10000. mils")) +
         12);
+
+    lblVerdict = new QLabel(frameTolerance);
+    lblVerdict->setObjectName(QStringLiteral("lblVerdict"));
+    lblVerdict->setTextFormat(Qt::PlainText);
+    lblVerdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblVerdict->setWordWrap(true);
+    lblVerdict->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblVerdict->setAccessibleName(QStringLiteral("Alignment verdict"));
 
     picCoupling = new CouplingSpanDrawing(frameTolerance);
     picCoupling->setObjectName(QStringLiteral("picCoupling"));
@@ -80,6 +95,7 @@ void frmTolerances::buildControls() {
     frameLayout->addLayout(boxes, 0, 0);
     frameLayout->addWidget(picCoupling, 0, 1);
     frameLayout->addWidget(lblTolerance, 1, 0, 1, 2);
+    frameLayout->addWidget(lblVerdict, 2, 0, 1, 2);
     frameLayout->setHorizontalSpacing(16);
 
     auto* layout = new QVBoxLayout(this);
@@ -103,8 +119,45 @@ void frmTolerances::calcTolerance() {
         return;
     }
     state_.Tolerance = corvane::calcTolerance(state_.Project.Span, state_.Project.RPM);
-    lblTolerance->setText(QStringLiteral("Acceptable Offset:  ") + shown(state_.Tolerance) +
-                          QStringLiteral(" mils"));
+    showTolerance();
+}
+
+void frmTolerances::showTolerance() {
+    const UnitSystem u = units();
+    lblTolerance->setText(QStringLiteral("Acceptable Offset:  ") +
+                          shown(state_.Tolerance, Quantity::Tolerance) + QLatin1Char(' ') +
+                          unitText(Quantity::Tolerance, u));
+    lblSpan->setText(QStringLiteral("Span (%1):").arg(unitText(Quantity::Length, u)));
+    txtSpan->setAccessibleName(lblSpan->text());
+
+    // The verdict of the results the main window shows, against the row of this speed.
+    const CalcOptions o = options();
+    const AlignmentVerdict verdict = judgeAlignment(state_.Project, o, calcAlignment(state_.Project, o));
+    QStringList lines;
+    for (const std::string& line : verdictToleranceLines(verdict)) lines << QString::fromStdString(line);
+    lblVerdict->setText(lines.join(QLatin1Char('\n')));
+    lblVerdict->setAccessibleDescription(lblVerdict->text());
+}
+
+UnitSystem frmTolerances::units() const { return unitSystemOf(state_.EngUnits); }
+
+CalcOptions frmTolerances::options() const {
+    CalcOptions o;
+    if (currentOptions_) {
+        o = currentOptions_();
+    } else {
+        ViewOptions view;
+        view.method = state_.CalcMethod;
+        o = openingOptions(state_.Project, view);
+    }
+    // The acceptable offset is this window's, as just worked out.
+    o.tolerance = state_.Tolerance;
+    o.units = units();
+    return o;
+}
+
+QString frmTolerances::shown(float value, Quantity quantity) const {
+    return QString::fromStdString(formatStored(value, quantity, units()));
 }
 
 void frmTolerances::placeOnMainWindow() { centreOnMainWindow(this, mainWindow_); }
@@ -113,8 +166,9 @@ void frmTolerances::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         if (!loaded_) formLoad();
         placeOnMainWindow();
-        txtSpan->setText(shown(state_.Project.Span));
-        txtRPM->setText(shown(state_.Project.RPM));
+        txtSpan->setText(shown(state_.Project.Span, Quantity::Length));
+        txtRPM->setText(shown(state_.Project.RPM, Quantity::Speed));
+        showTolerance();
         txtRPM->setFocus(Qt::OtherFocusReason);
         txtRPM->selectAll();
     }
@@ -123,10 +177,10 @@ void frmTolerances::showEvent(QShowEvent* event) {
 
 void frmTolerances::storeTyped(QLineEdit* box, float& field, Quantity quantity) {
     // A text that is no number, or one no Single can hold, leaves the record and the box as they were.
-    const std::optional<float> value = EntryBox::takeValue(box, quantity, UnitSystem::English, shown(field));
+    const std::optional<float> value = EntryBox::takeValue(box, quantity, units(), shown(field, quantity));
     if (!value) return;
     field = *value;
-    box->setText(shown(field));
+    box->setText(shown(field, quantity));
     calcTolerance();
     state_.Changed = true;
 }

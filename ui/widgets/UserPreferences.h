@@ -1,0 +1,15 @@
+#pragma once
+
+#include "calc/Units.h"
+#include "project/AppState.h"
+
+namespace corvane {
+
+// The unit system the user chose last, kept in the user's own settings (AppPaths::preferences), so
+// that the next start shows the same units. English when nothing was chosen yet or the settings
+// cannot be read.
+UnitSystem preferredUnits(const AppPaths& paths);
+// Remembers the choice for the next start; a settings file that cannot be written keeps the old one.
+void setPreferredUnits(const AppPaths& paths, UnitSystem units);
+
+}  // namespace corvane
