@@ -296,7 +296,9 @@ private slots:
     // Below the offset: the row of the speed, each plane against its limits and the verdict of the
     // results the main window shows. The default reverse dial job moves 25 mils down and 5 left.
     void theVerdictFollowsTheSpeedAndTheMainWindowsChoices() {
-        const auto lines = [](const QLabel* label) { return label->text().split(QLatin1Char('\n')); };
+        const auto lines = [](const QLabel* label) {
+            return label->accessibleDescription().split(QLatin1Char('\n'));
+        };
         ToleranceProgram p;
         p.open([&] {
             QCOMPARE(lines(p.w().lblVerdict),
@@ -317,7 +319,7 @@ private slots:
                 QStringLiteral("Horizontal: offset -5.000 mils (excellent 5.0, acceptable 9.0), angle 0.00 "
                                "mils/in (excellent 1.0, acceptable 1.5): Excellent"));
             typeInto(p.w().txtRPM, QStringLiteral("0"));
-            QCOMPARE(p.w().lblVerdict->text(), QStringLiteral("No verdict: the speed is 0"));
+            QCOMPARE(p.w().lblVerdict->accessibleDescription(), QStringLiteral("No verdict: the speed is 0"));
         });
         // Rim and face with the bracket on the moveable machine, as the main window has chosen: rim
         // 6:00 10, face 6:00 -2, A = B = 20, face diameter 10: near -4 + 5 = 1, far -8 + 5 = -3 mils;

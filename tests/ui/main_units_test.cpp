@@ -187,7 +187,8 @@ private slots:
         const MainWindowControls& c = w.controls();
         chooseUnits(w, 1);
         c.optAcalc[1]->click();
-        QCOMPARE(c.lblMisc1->text(), QStringLiteral("Face Dia (mm): "));
+        QCOMPARE(c.lblMisc1->text(), QStringLiteral("Dia (mm): "));
+        QCOMPARE(c.txtMisc1->accessibleName(), QStringLiteral("Face Dia (mm):"));
         QCOMPARE(c.txtMisc1->text(), QStringLiteral("254.0"));
         c.optAcalc[0]->click();
         bool shown = false;
@@ -199,7 +200,7 @@ private slots:
                 QCOMPARE(tol.txtRPM->text(), QStringLiteral("3600."));
                 QCOMPARE(tol.lblTolerance->text(), QStringLiteral("Acceptable Offset:  0.106 mm"));
                 QCOMPARE(
-                    tol.lblVerdict->text().split(QLatin1Char('\n')).value(1),
+                    tol.lblVerdict->accessibleDescription().split(QLatin1Char('\n')).value(1),
                     QStringLiteral("Vertical: offset 0.635 mm (excellent 0.025, acceptable 0.038), angle "
                                    "0.00 mm/100 mm (excellent 0.020, acceptable 0.030): Out of tolerance"));
                 shown = true;

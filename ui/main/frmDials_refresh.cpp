@@ -127,10 +127,11 @@ void frmDials::scaleKnobs() {
 
 void frmDials::fillTXTfields() {
     const ProjectRecord& r = state_.Project;
-    // English captions name no unit for the face diameter; metric ones name every unit.
-    const QString faceDia = units() == UnitSystem::Metric
-                                ? QStringLiteral("Face Dia (%1): ").arg(unitText(Quantity::Length))
-                                : QStringLiteral("Face Dia: ");
+    // English captions name no unit for the face diameter; metric ones name every unit, in the
+    // room of "Face Dia: " (the box's accessible name keeps the whole name).
+    const bool metric = units() == UnitSystem::Metric;
+    const QString faceDia =
+        metric ? QStringLiteral("Dia (%1): ").arg(unitText(Quantity::Length)) : QStringLiteral("Face Dia: ");
     switch (state_.CalcMethod) {
         case kMethodReverseDial:
             ui_.lblMisc1->setText(QStringLiteral("Sag (%1)").arg(unitText(Quantity::Reading)));
@@ -151,7 +152,9 @@ void frmDials::fillTXTfields() {
     for (int i = 0; i < 4; ++i)
         ui_.txtGro[i]->setAccessibleName(
             QStringLiteral("Foot %1 growth (%2)").arg(i + 1).arg(unitText(Quantity::Growth)));
-    ui_.txtMisc1->setAccessibleName(ui_.lblMisc1->text().trimmed());
+    ui_.txtMisc1->setAccessibleName(metric && state_.CalcMethod != kMethodReverseDial
+                                        ? QStringLiteral("Face Dia (%1):").arg(unitText(Quantity::Length))
+                                        : ui_.lblMisc1->text().trimmed());
     ui_.txtMachine->setText(r.Machine.empty() ? QStringLiteral("machine")
                                               : QString::fromStdString(r.Machine));
     ui_.txtTechnician->setText(r.Technician.empty() ? QStringLiteral("technician")

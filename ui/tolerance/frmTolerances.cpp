@@ -75,9 +75,15 @@ void frmTolerances::buildControls() {
 
     lblVerdict = new QLabel(frameTolerance);
     lblVerdict->setObjectName(QStringLiteral("lblVerdict"));
-    lblVerdict->setTextFormat(Qt::PlainText);
+    // One paragraph a line, its continuation indented, so that a plane's values read as one entry.
+    lblVerdict->setTextFormat(Qt::RichText);
     lblVerdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblVerdict->setWordWrap(true);
+    // Wide enough for the second half of a plane's line, its continuation, in one line.
+    lblVerdict->setMinimumWidth(
+        lblVerdict->fontMetrics().horizontalAdvance(
+            QStringLiteral("-0.020 mm/100 mm (excellent 0.020, acceptable 0.030): Out of tolerance")) +
+        24);
     lblVerdict->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblVerdict->setAccessibleName(QStringLiteral("Alignment verdict"));
 
@@ -134,9 +140,18 @@ void frmTolerances::showTolerance() {
     const CalcOptions o = options();
     const AlignmentVerdict verdict = judgeAlignment(state_.Project, o, calcAlignment(state_.Project, o));
     QStringList lines;
-    for (const std::string& line : verdictToleranceLines(verdict)) lines << QString::fromStdString(line);
-    lblVerdict->setText(lines.join(QLatin1Char('\n')));
-    lblVerdict->setAccessibleDescription(lblVerdict->text());
+    QString paragraphs;
+    for (const std::string& line : verdictToleranceLines(verdict)) {
+        lines << QString::fromStdString(line);
+        paragraphs += QStringLiteral(
+                          "<p style=\"margin-top:0; margin-bottom:3px; margin-left:16px; "
+                          "text-indent:-16px\">%1</p>")
+                          .arg(lines.back().toHtmlEscaped().replace(QStringLiteral("mm/100 mm"),
+                                                                    QStringLiteral("mm/100&nbsp;mm")));
+    }
+    lblVerdict->setText(paragraphs);
+    // The lines as they are, for a screen reader and for anyone reading the window from outside.
+    lblVerdict->setAccessibleDescription(lines.join(QLatin1Char('\n')));
 }
 
 UnitSystem frmTolerances::units() const { return unitSystemOf(state_.EngUnits); }

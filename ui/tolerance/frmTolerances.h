@@ -38,7 +38,8 @@ public:
     QLineEdit* txtSpan = nullptr;
     QLabel* lblSpan = nullptr;
     QLabel* lblTolerance = nullptr;
-    // The row of the tolerance table used, each plane against its limits, and the verdict.
+    // The row of the tolerance table used, each plane against its limits, and the verdict: one
+    // paragraph a line; its accessible description holds the lines as plain text.
     QLabel* lblVerdict = nullptr;
     QWidget* picCoupling = nullptr;
 
