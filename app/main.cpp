@@ -19,11 +19,9 @@
 #include "ui/main/frmDials.h"
 #include "ui/widgets/DialogProvider.h"
 #include "ui/widgets/ScalingStyle.h"
+#include "ui/widgets/UserPreferences.h"
 
 namespace {
-
-// The main window's place and size, in the user's settings.
-constexpr const char* kWindowGeometryKey = "MainWindow/geometry";
 
 // An installed program finds its desktop entry at this place relative to its own folder (set by the
 // build from the install folders); a build or a copy on a USB stick has none there.
@@ -156,19 +154,21 @@ int main(int argc, char** argv) {
     state.Paths.recoveryFolder = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                                      .filePath(QStringLiteral("recovery"))
                                      .toStdString();
+    // The unit system, like every preference of the user's own, in the user's settings of the desktop.
+    state.Paths.preferencesFile =
+        QSettings(QStringLiteral("Corvane"), QStringLiteral("Corvane")).fileName().toStdString();
 
     corvane::QtDialogProvider dialogs;
     corvane::frmDials window(state, dialogs);
     // The program's own icon, as in the menu, also for the windows it opens over this one.
     window.setWindowIcon(icon);
     window.formLoad(call.showAbout, call.projectFile);
-    // Where and how large the user last had the window: the user's own settings, not the program's.
-    QSettings settings;
-    window.restoreGeometry(settings.value(QLatin1String(kWindowGeometryKey)).toByteArray());
+    // Where and how large the user last had the window.
+    window.restoreGeometry(corvane::windowGeometry(state.Paths));
     window.show();
     // Asked over the window, so that the user sees which program is asking and what it shows.
     window.offerRecovery();
     const int status = app.exec();
-    settings.setValue(QLatin1String(kWindowGeometryKey), window.saveGeometry());
+    corvane::setWindowGeometry(state.Paths, window.saveGeometry());
     return status;
 }

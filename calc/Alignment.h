@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/PlotData.h"
+#include "calc/Units.h"
 #include "project/ProjectRecord.h"
 #include "project/ViewOptions.h"
 
@@ -43,6 +44,9 @@ struct CalcOptions {
     float tolerance = 0;        // Tolerance, mils
     YRange graph1Y{-100, 100};  // the graphs' current Y ranges
     YRange graph2Y{-100, 100};
+    // The unit of the texts (result lines, findings, verdict); every number of the result stays in
+    // mils and inches, as the record holds them.
+    UnitSystem units = UnitSystem::English;
 };
 
 // The options of a calculation for a view of the job, the acceptable offset and the graphs' ranges:

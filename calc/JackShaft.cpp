@@ -50,8 +50,8 @@ CalcResult calcJackShaft(const ProjectRecord& r, const CalcOptions& options) {
                                .verticalHead2 = "OutBoard Foot:  move  ",
                                .horizontalHead1 = "InBoard Foot:    move  ",
                                .horizontalHead2 = "OutBoard Foot:   move  ",
-                               .horizontalAtOrAbove0 = " mils  RIGHT",
-                               .horizontalBelow0 = " mils  LEFT ",
+                               .horizontalAtOrAbove0 = "  RIGHT",
+                               .horizontalBelow0 = "  LEFT ",
                                .negateHorizontalPlot = false};
     finishTwoFootResult(result, layout, vi, vo, hi, ho, options);
     addToleranceBands(result, r, options);

@@ -22,11 +22,20 @@ std::string numberText(double value, std::string_view pattern, double smallest) 
     return text;
 }
 
-// A reading or a sum of readings as the technician would write it: "50", "12.25".
-std::string readingText(double value) { return numberText(value, "#####0.##", 0.005); }
+// A reading or a sum of readings as the technician would write it: "50", "12.25" mils; in
+// millimetres with the hundredths a metric dial reads, as its box shows them: "1.27", "0.50".
+std::string readingText(double mils, UnitSystem units) {
+    if (units == UnitSystem::Metric)
+        return numberText(toDisplay(mils, Quantity::Reading, units), "#####0.00", 0.005);
+    return numberText(mils, "#####0.##", 0.005);
+}
 
-// How far the two sums are apart: "6.0", "1.063".
-std::string differenceText(double value) { return numberText(value, "#####0.0##", 0.0005); }
+// How far the two sums are apart: "6.0", "1.063" mils; "0.152", "0.03" mm.
+std::string differenceText(double mils, UnitSystem units) {
+    if (units == UnitSystem::Metric)
+        return numberText(toDisplay(mils, Quantity::Reading, units), "#####0.00#", 0.0005);
+    return numberText(mils, "#####0.0##", 0.0005);
+}
 
 bool finite(double v) { return std::isfinite(v); }
 
@@ -52,7 +61,7 @@ ReadingFinding& addFinding(std::vector<ReadingFinding>& out, FindingKind kind, i
     return f;
 }
 
-void checkValidity(std::vector<ReadingFinding>& out, int method, int dial, const float* r) {
+void checkValidity(std::vector<ReadingFinding>& out, int method, int dial, const float* r, UnitSystem units) {
     const double sum12And6 = static_cast<double>(r[0]) + r[2];
     const double sum3And9 = static_cast<double>(r[1]) + r[3];
     const double difference = sum12And6 - sum3And9;
@@ -65,16 +74,17 @@ void checkValidity(std::vector<ReadingFinding>& out, int method, int dial, const
     f.sum3And9 = sum3And9;
     f.difference = difference;
     f.allowed = allowed;
-    f.message = describeFinding(f);
+    f.message = describeFinding(f, units);
 }
 
-void checkZero(std::vector<ReadingFinding>& out, int method, int dial, int position, float reading) {
+void checkZero(std::vector<ReadingFinding>& out, int method, int dial, int position, float reading,
+               UnitSystem units) {
     if (reading == 0 || !finite(reading)) return;
     ReadingFinding& f = addFinding(out, FindingKind::NotZeroed, method, dial);
     f.positions[static_cast<std::size_t>(position)] = true;
     f.zeroPosition = position;
     f.reading = reading;
-    f.message = describeFinding(f);
+    f.message = describeFinding(f, units);
 }
 
 }  // namespace
@@ -106,8 +116,8 @@ std::vector<ReadingFinding> checkReadings(const ProjectRecord& record, const Cal
             // The full turn is zeroed at 12:00, the half turn at 9:00: whatever the dial shows
             // there is taken as 0 by the calculation, so a dial not set to 0 skews every reading.
             const int zeroAt = full ? 0 : 3;
-            checkZero(out, m, dial, zeroAt, r[zeroAt]);
-            if (full) checkValidity(out, m, dial, r);
+            checkZero(out, m, dial, zeroAt, r[zeroAt], options.units);
+            if (full) checkValidity(out, m, dial, r, options.units);
         }
     }
     // The sag is added to the 6:00 readings: a bracket that sags reads low at the bottom, so its
@@ -115,12 +125,13 @@ std::vector<ReadingFinding> checkReadings(const ProjectRecord& record, const Cal
     if (reverseDial && record.Sag < 0 && finite(record.Sag)) {
         ReadingFinding& f = addFinding(out, FindingKind::SagSign, m, 0);
         f.reading = record.Sag;
-        f.message = describeFinding(f);
+        f.message = describeFinding(f, options.units);
     }
     return out;
 }
 
-std::string describeFinding(const ReadingFinding& f) {
+std::string describeFinding(const ReadingFinding& f, UnitSystem units) {
+    const std::string_view unit = unitName(Quantity::Reading, units);
     std::string text;
     text.reserve(112);
     switch (f.kind) {
@@ -130,7 +141,7 @@ std::string describeFinding(const ReadingFinding& f) {
             text += ": the ";
             text += clock;
             text += " reading is ";
-            text += readingText(f.reading);
+            text += readingText(f.reading, units);
             text += ", not 0: set the dial to 0 at ";
             text += clock;
             text += " and take the readings again.";
@@ -139,18 +150,22 @@ std::string describeFinding(const ReadingFinding& f) {
         case FindingKind::Validity:
             text += dialName(f.method, f.dial);
             text += ": 12:00 + 6:00 = ";
-            text += readingText(f.sum12And6);
+            text += readingText(f.sum12And6, units);
             text += " but 3:00 + 9:00 = ";
-            text += readingText(f.sum3And9);
+            text += readingText(f.sum3And9, units);
             text += " (";
-            text += differenceText(std::fabs(f.difference));
-            text += " mils apart): take the readings again.";
+            text += differenceText(std::fabs(f.difference), units);
+            text += ' ';
+            text += unit;
+            text += " apart): take the readings again.";
             break;
         case FindingKind::SagSign:
             text += "The sag is ";
-            text += readingText(f.reading);
-            text += " mils, but a sagging bracket reads low and its correction is positive: enter ";
-            text += readingText(std::fabs(f.reading));
+            text += readingText(f.reading, units);
+            text += ' ';
+            text += unit;
+            text += ", but a sagging bracket reads low and its correction is positive: enter ";
+            text += readingText(std::fabs(f.reading), units);
             text += '.';
             break;
     }

@@ -26,7 +26,7 @@ struct ReadingFinding {
     int dial = 0;    // 1 or 2; 0 for the sag
     // The reading boxes the finding is about, by clock position (12:00, 3:00, 6:00, 9:00).
     std::array<bool, kPositionCount> positions{};
-    // Every number the sentence shows, in mils.
+    // Every number the sentence shows, in mils whatever the unit of the sentence.
     int zeroPosition = 0;   // NotZeroed: the clock position where the dial is taken as 0
     double reading = 0;     // NotZeroed: the reading there. SagSign: the sag as entered
     double sum12And6 = 0;   // Validity
@@ -34,7 +34,7 @@ struct ReadingFinding {
     double difference = 0;  // Validity: sum12And6 - sum3And9, signed
     double allowed = 0;     // Validity: 1 mil or a tenth of the larger sum; a difference that shows
                             // over it to three decimals is a finding
-    std::string message;    // describeFinding of the above
+    std::string message;    // describeFinding of the above, in the options' units
 };
 
 // The findings for the dials the selected method reads, dial 1 first (not zeroed, then the
@@ -43,8 +43,8 @@ struct ReadingFinding {
 // outside 0..2, and no dial finding for a reverse dial without a rotation (no reading is used).
 std::vector<ReadingFinding> checkReadings(const ProjectRecord& record, const CalcOptions& options);
 
-// The one sentence for the user, built from the finding's numbers alone.
-std::string describeFinding(const ReadingFinding& finding);
+// The one sentence for the user, built from the finding's numbers alone, in mils or millimetres.
+std::string describeFinding(const ReadingFinding& finding, UnitSystem units = UnitSystem::English);
 
 // The dial as its method's frame names it: "Dial 1", "Rim dial", "Fixed face dial", ...
 std::string_view dialName(int method, int dial);

@@ -2,15 +2,15 @@
 
 #include <cmath>
 
-#include "calc/NumberFormat.h"
-
 namespace corvane::detail {
 
-void appendMoveLine(std::string& text, std::string_view head, float move, std::string_view suffixAtOrAbove0,
-                    std::string_view suffixBelow0) {
+void appendMoveLine(std::string& text, std::string_view head, float move, UnitSystem units,
+                    std::string_view atOrAbove0, std::string_view below0) {
     text += head;
-    text += formatValue(std::fabs(move));
-    text += move < 0 ? suffixBelow0 : suffixAtOrAbove0;
+    text += formatStored(std::fabs(move), Quantity::Move, units);
+    text += ' ';
+    text += unitName(Quantity::Move, units);
+    text += move < 0 ? below0 : atOrAbove0;
 }
 
 }  // namespace corvane::detail

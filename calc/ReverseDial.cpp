@@ -94,11 +94,11 @@ bool plotFinite(const PlotData& p) {
     return std::all_of(p.y.begin(), p.y.end(), [](float v) { return std::isfinite(v); });
 }
 
-void appendFootLine(std::string& text, int foot, float move, std::string_view atOrAbove0,
+void appendFootLine(std::string& text, int foot, float move, UnitSystem units, std::string_view atOrAbove0,
                     std::string_view below0) {
     char head[] = "Machine Foot 0: move  ";
     head[13] = static_cast<char>('1' + foot);
-    appendMoveLine(text, head, move, atOrAbove0, below0);
+    appendMoveLine(text, head, move, units, atOrAbove0, below0);
 }
 
 }  // namespace
@@ -219,8 +219,8 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
             result.horizontalText += kLineBreak;
         }
         const int foot = reported[n];
-        appendFootLine(result.verticalText, foot, vert[foot], kSuffixUp, kSuffixDown);
-        appendFootLine(result.horizontalText, foot, horiz[foot], " mils  RIGHT", " mils  LEFT ");
+        appendFootLine(result.verticalText, foot, vert[foot], options.units, kUp, kDown);
+        appendFootLine(result.horizontalText, foot, horiz[foot], options.units, "  RIGHT", "  LEFT ");
     }
     return result;
 }

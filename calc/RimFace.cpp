@@ -52,8 +52,8 @@ CalcResult calcRimFace(const ProjectRecord& r, const CalcOptions& options) {
                                .verticalHead2 = "FAR Foot:  move  ",
                                .horizontalHead1 = "NEAR Foot: move  ",
                                .horizontalHead2 = "FAR Foot:  move  ",
-                               .horizontalAtOrAbove0 = " mils   LEFT",
-                               .horizontalBelow0 = " mils  RIGHT",
+                               .horizontalAtOrAbove0 = "   LEFT",
+                               .horizontalBelow0 = "  RIGHT",
                                .negateHorizontalPlot = true};
     finishTwoFootResult(result, layout, vn, vf, hn, hf, options);
     addToleranceBands(result, r, options);

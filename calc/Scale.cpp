@@ -69,6 +69,22 @@ DialScale knobScale(const ProjectRecord& record, int method, int dial) {
     return DialScale{-top, top, 0.005 * (2 * top)};
 }
 
+DialScale knobScale(const ProjectRecord& record, int method, int dial, UnitSystem units) {
+    if (units == UnitSystem::English) return knobScale(record, method, dial);
+    double largest = 0;
+    for (int p = 0; p < kPositionCount; ++p) {
+        const float reading = dial == 2 ? record.dial2(method, p) : record.dial1(method, p);
+        largest = std::max(largest, std::fabs(displayValue(reading, Quantity::Reading, units)));
+    }
+    double top = niceScaleMax(largest);
+    // The smallest ends of the series (0.2 and 0.5) as the decimals they are, not as their floats,
+    // so that the steps counted from them land on hundredths.
+    if (top < 1) top = std::round(top * 10) / 10;
+    // Half a percent of the span, as in mils, but never finer than the dial reads.
+    const double step = std::max(0.01, top / 100);
+    return DialScale{-top, top, step};
+}
+
 DialScale thermometerScale(float hotTemp, float coldTemp) {
     // The 1-2-5 steps are of magnitudes: below zero the step at or above a temperature is the
     // smaller magnitude, so that a frosty ambient (-20 and -40) still lies on the scale.

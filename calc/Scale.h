@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "calc/PlotData.h"
+#include "calc/Units.h"
 #include "project/ProjectRecord.h"
 
 namespace corvane {
@@ -30,6 +31,9 @@ struct DialScale {
 // The knobs of one dial: symmetric about 0 and wide enough for the largest reading of that dial
 // (dial 1 or 2) of the method, on the 1-2-5 series; a step is half a percent of the span.
 DialScale knobScale(const ProjectRecord& record, int method, int dial);
+// The same in the unit the knobs show: in metric the 1-2-5 series of millimetres, stepped in whole
+// hundredths of a millimetre, which is what a metric dial reads.
+DialScale knobScale(const ProjectRecord& record, int method, int dial, UnitSystem units);
 
 // The thermometers of one foot: from the 1-2-5 step at or below the lower temperature to the one
 // at or above the higher, below zero as above it; equal temperatures on a step get a scale one

@@ -51,14 +51,17 @@ void finishTwoFootResult(CalcResult& result, const TwoFootLayout& layout, float 
 
     std::string& vt = result.verticalText;
     vt.reserve(64);
-    appendMoveLine(vt, layout.verticalHead1, v1, kSuffixUp, kSuffixDown);
+    const UnitSystem units = options.units;
+    appendMoveLine(vt, layout.verticalHead1, v1, units, kUp, kDown);
     vt += kLineBreak;
-    appendMoveLine(vt, layout.verticalHead2, v2, kSuffixUp, kSuffixDown);
+    appendMoveLine(vt, layout.verticalHead2, v2, units, kUp, kDown);
     std::string& ht = result.horizontalText;
     ht.reserve(64);
-    appendMoveLine(ht, layout.horizontalHead1, h1, layout.horizontalAtOrAbove0, layout.horizontalBelow0);
+    appendMoveLine(ht, layout.horizontalHead1, h1, units, layout.horizontalAtOrAbove0,
+                   layout.horizontalBelow0);
     ht += kLineBreak;
-    appendMoveLine(ht, layout.horizontalHead2, h2, layout.horizontalAtOrAbove0, layout.horizontalBelow0);
+    appendMoveLine(ht, layout.horizontalHead2, h2, units, layout.horizontalAtOrAbove0,
+                   layout.horizontalBelow0);
 }
 
 }  // namespace corvane::detail

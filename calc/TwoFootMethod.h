@@ -13,7 +13,7 @@ struct TwoFootLayout {
     float x[3];  // the plane at x = 0, the near/inboard foot, the far/outboard foot
     std::string_view verticalHead1, verticalHead2;
     std::string_view horizontalHead1, horizontalHead2;
-    std::string_view horizontalAtOrAbove0, horizontalBelow0;
+    std::string_view horizontalAtOrAbove0, horizontalBelow0;  // direction words after the unit
     bool negateHorizontalPlot;  // rim and face plots -H, jack shaft plots H as it is
 };
 

@@ -147,9 +147,26 @@ std::string speedText(double value) {
     return text;
 }
 
-std::string limitText(double limit) { return formatPattern(limit, "0.0"); }
+Quantity quantityOf(JudgedValue value) {
+    return value == JudgedValue::Offset ? Quantity::Offset : Quantity::Angle;
+}
 
-std::string_view unitOf(JudgedValue value) { return value == JudgedValue::Offset ? " mils" : " mils/in"; }
+// The table's limits have one decimal in mils and mils per inch. Converted they have up to four
+// (1.0 mil is 0.0254 mm): shown to the three decimals of the values they are read against.
+std::string limitText(double limit, JudgedValue value, UnitSystem units) {
+    if (units == UnitSystem::English) return formatPattern(limit, "0.0");
+    return formatValue(toDisplay(limit, quantityOf(value), units));
+}
+
+// A judged value, signed as its graph shows it.
+std::string valueText(double value, JudgedValue judged, UnitSystem units) {
+    return formatValue(toDisplay(value, quantityOf(judged), units));
+}
+
+// " mils", " mils/in"; " mm", " mm/100 mm".
+std::string unitOf(JudgedValue value, UnitSystem units) {
+    return " " + std::string(unitName(quantityOf(value), units));
+}
 
 std::string_view tableName(ToleranceTable table) {
     return table == ToleranceTable::Spacer ? "spacer coupling" : "short coupling";
@@ -211,6 +228,7 @@ AlignmentVerdict judgeAlignment(const ProjectRecord& record, const CalcOptions& 
                                 const CalcResult& result) {
     AlignmentVerdict v;
     v.rpm = record.RPM;
+    v.units = options.units;
     if (result.status == CalcStatus::NotRun) return noVerdict(v, "no method is selected");
     if (!result.hasResult()) return noVerdict(v, whyNoResult(result));
 
@@ -298,30 +316,30 @@ std::string verdictToolTip(const AlignmentVerdict& v) {
     if (!v.given) return v.reason;
     const JudgedValue jv = v.decidingValue;
     const Limits limits = limitsFor(v.row, jv);
-    const std::string_view unit = unitOf(jv);
+    const std::string unit = unitOf(jv, v.units);
     std::string text = valueName(v.decidingPlane, jv);
     text[0] = static_cast<char>(text[0] - 'a' + 'A');
     text += ' ';
-    text += formatValue(v.plane(v.decidingPlane).value(jv));
+    text += valueText(v.plane(v.decidingPlane).value(jv), jv, v.units);
     text += unit;
     switch (v.grade) {
         case AlignmentGrade::Excellent:
             text += " is within the excellent limit of ";
-            text += limitText(limits.excellent);
+            text += limitText(limits.excellent, jv, v.units);
             text += unit;
             break;
         case AlignmentGrade::Acceptable:
             text += " is within the acceptable limit of ";
-            text += limitText(limits.acceptable);
+            text += limitText(limits.acceptable, jv, v.units);
             text += unit;
             text += " (excellent: ";
-            text += limitText(limits.excellent);
+            text += limitText(limits.excellent, jv, v.units);
             text += unit;
             text += ')';
             break;
         case AlignmentGrade::Out:
             text += " is over the acceptable limit of ";
-            text += limitText(limits.acceptable);
+            text += limitText(limits.acceptable, jv, v.units);
             text += unit;
             break;
     }
@@ -339,15 +357,18 @@ std::vector<std::string> verdictToleranceLines(const AlignmentVerdict& v) {
         std::string line = plane == Plane::Vertical ? "Vertical: " : "Horizontal: ";
         const auto limitsPart = [&](JudgedValue jv) {
             const Limits limits = limitsFor(v.row, jv);
-            return " (excellent " + limitText(limits.excellent) + ", acceptable " +
-                   limitText(limits.acceptable) + ")";
+            return " (excellent " + limitText(limits.excellent, jv, v.units) + ", acceptable " +
+                   limitText(limits.acceptable, jv, v.units) + ")";
+        };
+        const auto shown = [&](JudgedValue jv) {
+            return valueText(p.value(jv), jv, v.units) + unitOf(jv, v.units);
         };
         if (v.table == ToleranceTable::ShortCoupling) {
-            line += "offset " + formatValue(p.offset) + " mils" + limitsPart(JudgedValue::Offset);
-            line += ", angle " + formatValue(p.angle) + " mils/in" + limitsPart(JudgedValue::Angle);
+            line += "offset " + shown(JudgedValue::Offset) + limitsPart(JudgedValue::Offset);
+            line += ", angle " + shown(JudgedValue::Angle) + limitsPart(JudgedValue::Angle);
         } else {
-            line += "fixed coupling " + formatValue(p.fixedAngle) + " mils/in, moveable coupling " +
-                    formatValue(p.moveableAngle) + " mils/in" + limitsPart(JudgedValue::FixedAngle);
+            line += "fixed coupling " + shown(JudgedValue::FixedAngle) + ", moveable coupling " +
+                    shown(JudgedValue::MoveableAngle) + limitsPart(JudgedValue::FixedAngle);
         }
         line += ": ";
         line += gradeName(p.grade);

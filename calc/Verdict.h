@@ -79,6 +79,9 @@ struct AlignmentVerdict {
     // (or furthest over) its limit; the first in vertical, horizontal and offset, angle order on a tie.
     Plane decidingPlane = Plane::Vertical;
     JudgedValue decidingValue = JudgedValue::Offset;
+    // The unit the texts below show the values and limits in (the options'); the numbers above
+    // stay in mils and mils per inch.
+    UnitSystem units = UnitSystem::English;
 
     const PlaneVerdict& plane(Plane p) const { return p == Plane::Vertical ? vertical : horizontal; }
 };
@@ -96,7 +99,9 @@ std::string_view gradeName(AlignmentGrade grade);
 // Status line: "Alignment: Acceptable at 3600 rpm (short coupling)", or the reason.
 std::string verdictStatusLine(const AlignmentVerdict& verdict);
 // The deciding plane and value against its limit, e.g. "Vertical offset 1.200 mils is within the
-// acceptable limit of 1.5 mils (excellent: 1.0 mils)"; the reason when there is no verdict.
+// acceptable limit of 1.5 mils (excellent: 1.0 mils)", or in metric "Vertical offset 0.030 mm is
+// within the acceptable limit of 0.038 mm (excellent: 0.025 mm)"; the reason when there is no
+// verdict.
 std::string verdictToolTip(const AlignmentVerdict& verdict);
 // The tolerance window's lines: the row used, each plane's values against their limits, the verdict.
 std::vector<std::string> verdictToleranceLines(const AlignmentVerdict& verdict);

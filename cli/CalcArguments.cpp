@@ -17,14 +17,18 @@ bool pickChoice(const QCommandLineParser& parser, const QCommandLineOption& opti
 }  // namespace
 
 void CalcArguments::addTo(QCommandLineParser& parser) const {
-    parser.addOptions({method, rotation, bracket, growth, tolerance});
+    parser.addOptions({method, rotation, bracket, growth, tolerance, units});
 }
 
-bool CalcArguments::read(const QCommandLineParser& parser, ViewOptions& view, QString& error) const {
+bool CalcArguments::read(const QCommandLineParser& parser, ViewOptions& view, UnitSystem& unitSystem,
+                         QString& error) const {
+    int unitChoice = 0;
     if (!pickChoice(parser, method, {"reverse-dial", "rim-face", "jack-shaft"}, view.method, error) ||
         !pickChoice(parser, rotation, {"full", "half"}, view.rotation, error) ||
-        !pickChoice(parser, bracket, {"fixed", "moveable"}, view.bracketSide, error))
+        !pickChoice(parser, bracket, {"fixed", "moveable"}, view.bracketSide, error) ||
+        !pickChoice(parser, units, {"english", "metric"}, unitChoice, error))
         return false;
+    unitSystem = unitChoice == 1 ? UnitSystem::Metric : UnitSystem::English;
     view.growthOn = parser.isSet(growth);
     view.toleranceOn = parser.isSet(tolerance);
     return true;

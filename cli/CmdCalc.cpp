@@ -9,6 +9,7 @@
 
 #include "calc/Alignment.h"
 #include "calc/ReadingsCheck.h"
+#include "calc/Units.h"
 #include "calc/Verdict.h"
 #include "cli/Arguments.h"
 #include "cli/CalcArguments.h"
@@ -26,46 +27,55 @@ int badArguments(const QString& message) {
     return 2;
 }
 
-void appendNumber(std::string& out, float value) { out += jsonNumber(value); }
+// Every number is written in the unit the output was asked for: as stored in English (mils,
+// inches), and in metric as the shortest decimal that stores back as the same Single, so that a
+// script reading millimetres gets what the windows show and no double noise of the conversion.
+struct Numbers {
+    UnitSystem units = UnitSystem::English;
 
-// Axis ends are doubles in the graph, but every one of them comes from a float.
-void appendNumber(std::string& out, double value) {
-    const auto narrow = static_cast<float>(value);
-    if (static_cast<double>(narrow) == value || !std::isfinite(value)) {
-        appendNumber(out, narrow);
-        return;
+    std::string operator()(float value, Quantity quantity) const {
+        if (units == UnitSystem::English) return jsonNumber(value);
+        return jsonNumber(displayValue(value, quantity, units));
     }
-    out += jsonNumber(value);
-}
+    // Axis ends, sums and judged values are doubles, most of them of a Single's value.
+    std::string operator()(double value, Quantity quantity) const {
+        const auto narrow = static_cast<float>(value);
+        if (static_cast<double>(narrow) == value || !std::isfinite(value)) return (*this)(narrow, quantity);
+        if (units == UnitSystem::English) return jsonNumber(value);
+        // Worked out in double from Singles: shown to a Single's precision.
+        return jsonNumber(static_cast<float>(toDisplay(value, quantity, units)));
+    }
+};
 
 void appendString(std::string& out, std::string_view text) { out += jsonString(std::string(text)); }
 
 template <typename Seq>
-void appendArray(std::string& out, const Seq& values) {
+void appendArray(std::string& out, const Seq& values, Quantity quantity, const Numbers& number) {
     out += '[';
     bool first = true;
     for (const auto v : values) {
         if (!first) out += ", ";
         first = false;
-        appendNumber(out, v);
+        out += number(v, quantity);
     }
     out += ']';
 }
 
-void appendPlot(std::string& out, const PlotData& plot) {
+// A plotted line: positions along the shafts, offsets across them.
+void appendPlot(std::string& out, const PlotData& plot, const Numbers& number) {
     out += "{\"x\": ";
-    appendArray(out, plot.x);
+    appendArray(out, plot.x, Quantity::Length, number);
     out += ", \"y\": ";
-    appendArray(out, plot.y);
+    appendArray(out, plot.y, Quantity::Offset, number);
     out += '}';
 }
 
-void appendGraph(std::string& out, const GraphResult& g) {
+void appendGraph(std::string& out, const GraphResult& g, const Numbers& number) {
     out += "{\"x_max\": ";
-    appendNumber(out, g.xMax);
+    out += number(g.xMax, Quantity::Length);
     out += ", \"y_range\": ";
     if (g.yRange) {
-        appendArray(out, std::array<double, 2>{g.yRange->min, g.yRange->max});
+        appendArray(out, std::array<double, 2>{g.yRange->min, g.yRange->max}, Quantity::Offset, number);
     } else {
         out += "null";
     }
@@ -76,13 +86,13 @@ void appendGraph(std::string& out, const GraphResult& g) {
     const bool second = g.fixedMachine && g.moveableMachine;
     out += ", \"plot1\": ";
     if (first) {
-        appendPlot(out, *first);
+        appendPlot(out, *first, number);
     } else {
         out += "null";
     }
     out += ", \"plot2\": ";
     if (second) {
-        appendPlot(out, *g.moveableMachine);
+        appendPlot(out, *g.moveableMachine, number);
     } else {
         out += "null";
     }
@@ -90,7 +100,7 @@ void appendGraph(std::string& out, const GraphResult& g) {
     out += second ? "true" : "false";
     out += ", \"band\": ";
     if (g.band.state != ToleranceBand::State::NotAsked) {
-        appendPlot(out, g.band.corners);
+        appendPlot(out, g.band.corners, number);
     } else {
         out += "null";
     }
@@ -119,15 +129,16 @@ std::string_view gradeKey(AlignmentGrade grade) {
     }
 }
 
-void appendNamed(std::string& out, std::string_view name, double value, bool first = false) {
+void appendNamed(std::string& out, std::string_view name, std::string_view number, bool first = false) {
     if (!first) out += ", ";
     appendString(out, name);
     out += ": ";
-    appendNumber(out, value);
+    out += number;
 }
 
 // "checks": the findings of the readings check, each with the numbers its sentence shows.
-void appendChecks(std::string& out, const std::vector<ReadingFinding>& findings) {
+void appendChecks(std::string& out, const std::vector<ReadingFinding>& findings, const Numbers& number) {
+    constexpr Quantity kReading = Quantity::Reading;
     out += '[';
     for (std::size_t i = 0; i < findings.size(); ++i) {
         const ReadingFinding& f = findings[i];
@@ -141,16 +152,16 @@ void appendChecks(std::string& out, const std::vector<ReadingFinding>& findings)
         out += ", \"values\": {";
         switch (f.kind) {
             case FindingKind::NotZeroed:
-                appendNamed(out, "reading", f.reading, true);
+                appendNamed(out, "reading", number(f.reading, kReading), true);
                 break;
             case FindingKind::Validity:
-                appendNamed(out, "sum_12_6", f.sum12And6, true);
-                appendNamed(out, "sum_3_9", f.sum3And9);
-                appendNamed(out, "difference", f.difference);
-                appendNamed(out, "allowed", f.allowed);
+                appendNamed(out, "sum_12_6", number(f.sum12And6, kReading), true);
+                appendNamed(out, "sum_3_9", number(f.sum3And9, kReading));
+                appendNamed(out, "difference", number(f.difference, kReading));
+                appendNamed(out, "allowed", number(f.allowed, kReading));
                 break;
             case FindingKind::SagSign:
-                appendNamed(out, "sag", f.reading, true);
+                appendNamed(out, "sag", number(f.reading, kReading), true);
                 break;
         }
         out += "}}";
@@ -159,7 +170,7 @@ void appendChecks(std::string& out, const std::vector<ReadingFinding>& findings)
 }
 
 // "verdict": the grade per plane and overall, or why there is none.
-void appendVerdict(std::string& out, const AlignmentVerdict& v) {
+void appendVerdict(std::string& out, const AlignmentVerdict& v, const Numbers& number) {
     if (!v.given) {
         out += "{\"grade\": null, \"reason\": ";
         appendString(out, v.reason);
@@ -175,11 +186,11 @@ void appendVerdict(std::string& out, const AlignmentVerdict& v) {
         const PlaneVerdict& p = v.plane(plane);
         out += plane == Plane::Vertical ? ", \"vertical\": {" : ", \"horizontal\": {";
         if (spacer) {
-            appendNamed(out, "fixed_angle", p.fixedAngle, true);
-            appendNamed(out, "moveable_angle", p.moveableAngle);
+            appendNamed(out, "fixed_angle", number(p.fixedAngle, Quantity::Angle), true);
+            appendNamed(out, "moveable_angle", number(p.moveableAngle, Quantity::Angle));
         } else {
-            appendNamed(out, "offset", p.offset, true);
-            appendNamed(out, "angle", p.angle);
+            appendNamed(out, "offset", number(p.offset, Quantity::Offset), true);
+            appendNamed(out, "angle", number(p.angle, Quantity::Angle));
         }
         out += ", \"grade\": ";
         appendString(out, gradeKey(p.grade));
@@ -191,15 +202,16 @@ void appendVerdict(std::string& out, const AlignmentVerdict& v) {
 }
 
 std::string toJson(const CalcResult& r, const std::vector<ReadingFinding>& findings,
-                   const AlignmentVerdict& verdict) {
+                   const AlignmentVerdict& verdict, UnitSystem units) {
+    const Numbers number{units};
     std::string out = "{\"vertical_text\": ";
     appendString(out, r.verticalText);
     out += ", \"horizontal_text\": ";
     appendString(out, r.horizontalText);
     out += ", \"vertical_moves\": ";
-    appendArray(out, r.verticalMoves);
+    appendArray(out, r.verticalMoves, Quantity::Move, number);
     out += ", \"horizontal_moves\": ";
-    appendArray(out, r.horizontalMoves);
+    appendArray(out, r.horizontalMoves, Quantity::Move, number);
     out += ", \"aborted\": ";
     const bool aborted = r.status == CalcStatus::Aborted;
     out += aborted ? "true" : "false";
@@ -211,7 +223,7 @@ std::string toJson(const CalcResult& r, const std::vector<ReadingFinding>& findi
     }
     out += ", \"growth_written\": ";
     if (r.growthWritten) {
-        appendArray(out, *r.growthWritten);
+        appendArray(out, *r.growthWritten, Quantity::Growth, number);
     } else {
         out += "null";
     }
@@ -220,18 +232,21 @@ std::string toJson(const CalcResult& r, const std::vector<ReadingFinding>& findi
     if (aborted) {
         out += "null";
     } else {
-        appendGraph(out, r.graph1);
+        appendGraph(out, r.graph1, number);
     }
     out += ", \"graph2\": ";
     if (aborted) {
         out += "null";
     } else {
-        appendGraph(out, r.graph2);
+        appendGraph(out, r.graph2, number);
     }
     out += ", \"checks\": ";
-    appendChecks(out, findings);
+    appendChecks(out, findings, number);
     out += ", \"verdict\": ";
-    appendVerdict(out, verdict);
+    appendVerdict(out, verdict, number);
+    // Last, so that the keys before it read as they always have.
+    out += ", \"units\": ";
+    appendString(out, units == UnitSystem::Metric ? "metric" : "english");
     out += "}\n";
     return out;
 }
@@ -274,8 +289,9 @@ int runCalc(const QStringList& arguments) {
         return badArguments(QString("takes exactly one project file, got %1").arg(positional.size()));
 
     ViewOptions view;
+    UnitSystem units = UnitSystem::English;
     QString error;
-    if (!calcArguments.read(parser, view, error)) return badArguments(error);
+    if (!calcArguments.read(parser, view, units, error)) return badArguments(error);
     view.autoScale = parser.isSet(autoScaleOption);
 
     const QString file = positional.first();
@@ -284,7 +300,8 @@ int runCalc(const QStringList& arguments) {
     if (!readProject(pathBytes(file), record, &readError))
         return badArguments(QString("cannot read '%1': %2").arg(file, QString::fromStdString(readError)));
 
-    const CalcOptions options = openingOptions(record, view);
+    CalcOptions options = openingOptions(record, view);
+    options.units = units;
 
     const CalcResult result = calcAlignment(record, options);
     const std::vector<ReadingFinding> findings = checkReadings(record, options);
@@ -292,7 +309,7 @@ int runCalc(const QStringList& arguments) {
     const bool failed = !result.hasResult();
     // An answer that could not be written is no answer: a script must not take it for one.
     const int done = failed ? 1 : 0;
-    if (parser.isSet(jsonOption)) return writeOutput(toJson(result, findings, verdict)) ? done : 2;
+    if (parser.isSet(jsonOption)) return writeOutput(toJson(result, findings, verdict, units)) ? done : 2;
     std::string text;
     if (result.status == CalcStatus::Aborted) {
         QTextStream(stderr) << QString::fromStdString(terminalLines(result.abortMessage));

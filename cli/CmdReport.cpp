@@ -55,8 +55,9 @@ int runReport(const QStringList& arguments) {
         return failed(QString("will not write the report over a project file: %1").arg(out));
 
     ViewOptions chosen;
+    UnitSystem units = UnitSystem::English;
     QString error;
-    if (!calcArguments.read(parser, chosen, error)) return failed(error);
+    if (!calcArguments.read(parser, chosen, units, error)) return failed(error);
 
     std::vector<ReportSection> sections;
     for (const QString& file : files) {
@@ -67,13 +68,15 @@ int runReport(const QStringList& arguments) {
         std::string reason;
         if (!readProject(pathBytes(file), record, &reason))
             return failed(QString("cannot read %1: %2").arg(file, QString::fromStdString(reason)));
-        const CalcOptions options = openingOptions(record, chosen);
+        CalcOptions options = openingOptions(record, chosen);
+        options.units = units;
         // The span the tolerance was worked out from, as the window's refresh sets it.
         record.Span = toleranceSpan(record, options.method);
         sections.push_back(makeReportSection(QFileInfo(file).fileName().toStdString(), record, options));
+        addVerdictAndFindings(sections.back());
     }
 
-    const QByteArray pdf = reportPdf(sections, ReportFormat{}, &error);
+    const QByteArray pdf = reportPdf(sections, ReportFormat{units}, &error);
     if (pdf.isEmpty()) return failed(QString("cannot make the report: %1").arg(error));
     std::string reason;
     if (!writeFileSafely(pathBytes(out), std::vector<unsigned char>(pdf.begin(), pdf.end()), OldTail::Discard,

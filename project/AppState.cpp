@@ -10,4 +10,8 @@ std::string AppPaths::recoveryCopies() const {
     return recoveryFolder.empty() ? programFolder + "/recovery" : recoveryFolder;
 }
 
+std::string AppPaths::preferences() const {
+    return preferencesFile.empty() ? programFolder + "/Preferences.ini" : preferencesFile;
+}
+
 }  // namespace corvane

@@ -15,10 +15,15 @@ struct AppPaths {
     // Where recovery copies of unsaved jobs are kept: the user's data folder. Empty: a
     // "recovery" folder inside the program folder (tests).
     std::string recoveryFolder;
+    // The user's own preferences (the unit system), apart from Corvane.ini, whose layout is fixed,
+    // and from the projects: the user's settings of the desktop. Empty: "Preferences.ini" inside
+    // the program folder (tests).
+    std::string preferencesFile;
 
     std::string settingsFile() const;        // programFolder + "/Corvane.ini"
     std::string defaultProjectFile() const;  // programFolder + "/Corvane.qdl"
     std::string recoveryCopies() const;
+    std::string preferences() const;
 };
 
 constexpr int kRecentFileCount = 5;
@@ -30,7 +35,7 @@ struct AppState {
     int CalcMethod = 0;
     std::string CurrentFile;
     bool Changed = false;
-    int EngUnits = 0;  // 0 "English", 1 "Metric"; converts nothing
+    int EngUnits = 0;  // 0 "English", 1 "Metric": the unit values are shown and typed in
     std::array<std::string, kRecentFileCount> RecentFiles;
     float Tolerance = 0;  // acceptable offset, mils
     std::array<std::string, kLengthCount> LengthLabel{"A", "B", "C", "D", "E"};

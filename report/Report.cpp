@@ -9,6 +9,8 @@
 #include <QPdfWriter>
 #include <algorithm>
 
+#include "calc/ReadingsCheck.h"
+#include "calc/Verdict.h"
 #include "project/Version.h"
 #include "report/ReportBlocks.h"
 #include "report/ReportLayout.h"
@@ -76,6 +78,25 @@ ReportSection makeReportSection(std::string fileName, const ProjectRecord& recor
     section.options = options;
     section.result = calcAlignment(record, options);
     return section;
+}
+
+void addVerdictAndFindings(ReportSection& section) {
+    const AlignmentVerdict verdict = judgeAlignment(section.record, section.options, section.result);
+    ReportVerdict shown;
+    shown.grade = verdict.given ? std::string(gradeName(verdict.grade)) : std::string("No verdict");
+    shown.statusLine = verdictStatusLine(verdict);
+    // Each plane against its limits and the value that decides; the speed and the row are in the
+    // status line and the fields above it. Without a verdict its reason is the status line already.
+    if (verdict.given) {
+        const std::vector<std::string> lines = verdictToleranceLines(verdict);
+        shown.details.assign(lines.begin() + 1, lines.end() - 1);
+        shown.details.push_back(verdictToolTip(verdict) + '.');
+    }
+    section.verdict = std::move(shown);
+    std::vector<std::string> findings;
+    for (const ReadingFinding& finding : checkReadings(section.record, section.options))
+        findings.push_back(finding.message);
+    section.findings = std::move(findings);
 }
 
 bool paintReport(QPagedPaintDevice& device, const std::vector<ReportSection>& sections,

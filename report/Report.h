@@ -36,6 +36,9 @@ struct ReportSection {
 // A section for a project with its calculation run as the window runs it.
 ReportSection makeReportSection(std::string fileName, const ProjectRecord& record,
                                 const CalcOptions& options);
+// Judges the section's alignment and checks its readings, as the main window does, in the units of
+// its options: fills `verdict` and `findings`.
+void addVerdictAndFindings(ReportSection& section);
 
 // Lays out the sections and paints them on the device, page by page: with more than one section a
 // first page lists them. The layout is the same on every device: it is made for the area that A4 and

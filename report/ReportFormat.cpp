@@ -15,37 +15,53 @@ std::string trimmed(std::string text) {
 
 }  // namespace
 
-std::string ReportFormat::reading(float mils) const { return trimmed(formatWhole(mils)); }
-
-std::string ReportFormat::move(float mils) const { return trimmed(formatValue(mils)); }
-
-std::string ReportFormat::length(float inches) const { return trimmed(formatValue(inches)); }
-
-std::string ReportFormat::temperature(float fahrenheit) const { return trimmed(formatValue(fahrenheit)); }
-
-std::string ReportFormat::temperatureDifference(float fahrenheitDegrees) const {
-    return trimmed(formatValue(fahrenheitDegrees));
+std::string ReportFormat::reading(float mils) const {
+    return trimmed(formatReading(mils, units, EnglishReadings::UpToTwoDecimals));
 }
 
-std::string ReportFormat::growth(float mils) const { return trimmed(formatValue(mils)); }
+std::string ReportFormat::move(float mils) const {
+    return trimmed(formatStored(mils, Quantity::Move, units));
+}
 
-std::string ReportFormat::tolerance(float mils) const { return trimmed(formatValue(mils)); }
+std::string ReportFormat::length(float inches) const {
+    return trimmed(formatStored(inches, Quantity::Length, units));
+}
+
+std::string ReportFormat::temperature(float fahrenheit) const {
+    return trimmed(formatStored(fahrenheit, Quantity::Temperature, units));
+}
+
+std::string ReportFormat::temperatureDifference(float fahrenheitDegrees) const {
+    return trimmed(formatStored(fahrenheitDegrees, Quantity::TemperatureDifference, units));
+}
+
+std::string ReportFormat::growth(float mils) const {
+    return trimmed(formatStored(mils, Quantity::Growth, units));
+}
+
+std::string ReportFormat::tolerance(float mils) const {
+    return trimmed(formatStored(mils, Quantity::Tolerance, units));
+}
 
 std::string ReportFormat::speed(float rpm) const { return trimmed(formatValue(rpm)); }
 
-std::string ReportFormat::readingUnit() const { return "mils"; }
+std::string ReportFormat::readingUnit() const { return std::string(unitName(Quantity::Reading, units)); }
 
-std::string ReportFormat::lengthUnit() const { return "in"; }
+std::string ReportFormat::lengthUnit() const { return std::string(unitName(Quantity::Length, units)); }
 
-std::string ReportFormat::temperatureUnit() const { return "\u00B0F"; }
+std::string ReportFormat::temperatureUnit() const {
+    return std::string(unitName(Quantity::Temperature, units));
+}
 
 std::string ReportFormat::speedUnit() const { return "rpm"; }
 
-std::string ReportFormat::systemName() const { return "English (mils, in, \u00B0F)"; }
+std::string ReportFormat::systemName() const {
+    return units == UnitSystem::Metric ? "Metric (mm, \u00B0C)" : "English (mils, in, \u00B0F)";
+}
 
-double ReportFormat::shownReading(double mils) const { return mils; }
+double ReportFormat::shownReading(double mils) const { return toDisplay(mils, Quantity::Reading, units); }
 
-double ReportFormat::shownLength(double inches) const { return inches; }
+double ReportFormat::shownLength(double inches) const { return toDisplay(inches, Quantity::Length, units); }
 
 std::string ReportFormat::axisTick(double shownValue) const {
     // Ticks fall on the 1-2-5 series: the shortest text that names them is the clearest.

@@ -2,14 +2,19 @@
 
 #include <string>
 
+#include "calc/Units.h"
+
 namespace corvane {
 
 // The one place where the report turns a stored value into text: every number and unit word the
 // report prints comes from here. The record holds mils, inches, degrees Fahrenheit and rpm; these
-// functions show them as the window shows them today. A unit system other than English is wired in
-// here and nowhere else: the conversions used to place points on the graphs are here too.
+// functions show them in `units` as the windows show them. The conversions used to place points on
+// the graphs are here too.
 struct ReportFormat {
-    // Dial readings and the sag, as the reading boxes show them.
+    UnitSystem units = UnitSystem::English;
+
+    // Dial readings and the sag, as the reading boxes show them (up to two decimals in mils,
+    // hundredths of a millimetre in metric).
     std::string reading(float mils) const;
     // A foot move, an offset; also the magnitudes in the moves table.
     std::string move(float mils) const;
@@ -22,9 +27,9 @@ struct ReportFormat {
     std::string speed(float rpm) const;
 
     // Unit words.
-    std::string readingUnit() const;      // "mils"; also moves, growth and tolerance
-    std::string lengthUnit() const;       // "in"
-    std::string temperatureUnit() const;  // "°F"
+    std::string readingUnit() const;      // "mils" | "mm"; also moves, growth and tolerance
+    std::string lengthUnit() const;       // "in" | "mm"
+    std::string temperatureUnit() const;  // "°F" | "°C"
     std::string speedUnit() const;        // "rpm"
     // The units named in the report's header.
     std::string systemName() const;

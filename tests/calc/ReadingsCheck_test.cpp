@@ -26,7 +26,7 @@ struct Dials {
     float sag = 0;
 };
 
-std::vector<ReadingFinding> check(const Dials& s) {
+std::vector<ReadingFinding> check(const Dials& s, UnitSystem units = UnitSystem::English) {
     ProjectRecord record;
     setDefaults(record);
     for (int p = 0; p < 4; ++p) {
@@ -37,6 +37,7 @@ std::vector<ReadingFinding> check(const Dials& s) {
     CalcOptions options;
     options.method = s.method;
     options.rotation = s.rotation;
+    options.units = units;
     return checkReadings(record, options);
 }
 
@@ -176,6 +177,42 @@ TEST(ReadingsCheck, FindingsKeepTheirNumbers) {
     ASSERT_EQ(half.size(), 1u);
     EXPECT_EQ(half[0].zeroPosition, 3);
     EXPECT_EQ(half[0].reading, -3);
+}
+
+// In millimetres the sentences show what the metric boxes show, hundredths of a millimetre
+// (2 mils is 0.0508 mm, -44 is -1.1176, -50 is -1.27, -4 is -0.1016), and the difference to three
+// decimals (6 mils is 0.1524 mm); the findings and their numbers are those of mils.
+TEST(ReadingsCheck, MetricSentencesShowMillimetresOfTheSameFindings) {
+    const Dials dials{.dial1 = {2, 10, 48, 40}, .dial2 = {0, -20, -44, -30}, .sag = -4};
+    const std::vector<ReadingFinding> metric = check(dials, UnitSystem::Metric);
+    const std::vector<ReadingFinding> english = check(dials);
+    ASSERT_EQ(metric.size(), 3u);
+    ASSERT_EQ(english.size(), 3u);
+    EXPECT_EQ(
+        metric[0].message,
+        "Dial 1: the 12:00 reading is 0.05, not 0: set the dial to 0 at 12:00 and take the readings again.");
+    EXPECT_EQ(
+        metric[1].message,
+        "Dial 2: 12:00 + 6:00 = -1.12 but 3:00 + 9:00 = -1.27 (0.152 mm apart): take the readings again.");
+    EXPECT_EQ(
+        metric[2].message,
+        "The sag is -0.10 mm, but a sagging bracket reads low and its correction is positive: enter 0.10.");
+    EXPECT_EQ(english[1].message,
+              "Dial 2: 12:00 + 6:00 = -44 but 3:00 + 9:00 = -50 (6.0 mils apart): take the readings again.");
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(metric[i].kind, english[i].kind);
+        EXPECT_EQ(metric[i].positions, english[i].positions);
+        EXPECT_EQ(metric[i].reading, english[i].reading);
+        EXPECT_EQ(metric[i].difference, english[i].difference);
+        EXPECT_EQ(describeFinding(metric[i]), english[i].message);
+    }
+    // A reading under half a hundredth keeps its digits in powers of ten rather than showing 0.00.
+    const std::vector<ReadingFinding> tiny = check({.dial1 = {0.1f, 0, 0.1f, 0}}, UnitSystem::Metric);
+    ASSERT_FALSE(tiny.empty());
+    EXPECT_EQ(
+        tiny[0].message,
+        "Dial 1: the 12:00 reading is 2.54E-03, not 0: set the dial to 0 at 12:00 and take the readings "
+        "again.");
 }
 
 }  // namespace

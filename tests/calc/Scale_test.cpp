@@ -117,5 +117,32 @@ TEST(DialScales, KnobsFitTheirDialAndThermometersTheirFoot) {
     }
 }
 
+// Metric knobs stand on the 1-2-5 series of millimetres and step in whole hundredths, the finest a
+// metric dial reads, so that a turned knob gives a reading its box shows exactly; English knobs are
+// as they were.
+TEST(DialScales, MetricKnobsStepInHundredthsOfAMillimetre) {
+    const struct {
+        float largest;  // mils
+        double top, step;
+    } cases[] = {
+        {0, 0.2, 0.01},   // nothing read: the smallest end of the series
+        {7, 0.2, 0.01},   // 0.1778 mm
+        {10, 0.5, 0.01},  // 0.254 mm
+        {25, 1, 0.01},    // 0.635 mm
+        {100, 5, 0.05},   // 2.54 mm
+        {-500, 20, 0.2},  // 12.7 mm, whatever the sign
+    };
+    for (const auto& c : cases) {
+        ProjectRecord record;
+        setDefaults(record);
+        for (int p = 0; p < 4; ++p) record.dial2(kMethodJackShaft, p) = 0;
+        record.dial2(kMethodJackShaft, 2) = c.largest;
+        const DialScale metric = knobScale(record, kMethodJackShaft, 2, UnitSystem::Metric);
+        EXPECT_EQ(metric, (DialScale{-c.top, c.top, c.step})) << c.largest;
+        EXPECT_EQ(knobScale(record, kMethodJackShaft, 2, UnitSystem::English),
+                  knobScale(record, kMethodJackShaft, 2));
+    }
+}
+
 }  // namespace
 }  // namespace corvane

@@ -258,5 +258,45 @@ TEST(Verdict, TextsNameTheDecidingValueAgainstItsLimit) {
                   "Verdict: Acceptable, decided by the vertical angle at the moveable coupling"}));
 }
 
+// In metric the same verdict: offsets in millimetres (5.125 mils is 0.130175 mm, the limits 5.0 and
+// 9.0 mils are 0.127 and 0.2286 mm), angles in mm per 100 mm (a tenth of mils per inch), all to three
+// decimals; the grade and the numbers kept are those of mils.
+TEST(Verdict, MetricTextsShowMillimetresAndTheSameGrade) {
+    const Edit offset5 = [](R& r, O& o) {
+        readings(r, kRF, {0, 5.125f, 10.25f, 5.125f}, {0, -5, -10, -5});
+        o.bracketSide = 0;
+        r.RPM = 600;
+    };
+    const AlignmentVerdict english = judge(kRF, offset5);
+    const AlignmentVerdict metric = judge(kRF, with(offset5, [](R&, O& o) { o.units = UnitSystem::Metric; }));
+    EXPECT_EQ(metric.grade, english.grade);
+    EXPECT_EQ(metric.vertical.offset, english.vertical.offset);
+    EXPECT_EQ(metric.vertical.angle, english.vertical.angle);
+    EXPECT_EQ(verdictStatusLine(metric), verdictStatusLine(english));
+    EXPECT_EQ(verdictToolTip(metric),
+              "Vertical offset 0.130 mm is within the acceptable limit of 0.229 mm (excellent: 0.127 mm)");
+    EXPECT_EQ(verdictToleranceLines(metric),
+              (std::vector<std::string>{
+                  "Row used: 600 rpm, short coupling (speed 600 rpm)",
+                  "Vertical: offset 0.130 mm (excellent 0.127, acceptable 0.229), angle 0.100 mm/100 mm "
+                  "(excellent 0.100, acceptable 0.150): Acceptable",
+                  "Horizontal: offset 0.00 mm (excellent 0.127, acceptable 0.229), angle 0.00 mm/100 mm "
+                  "(excellent 0.100, acceptable 0.150): Excellent",
+                  "Verdict: Acceptable, decided by the vertical offset"}));
+
+    // The spacer's angles: 0.4 and -0.2 mils/in are 0.04 and -0.02 mm/100 mm, the limits 0.3 and 0.5
+    // are 0.03 and 0.05.
+    const AlignmentVerdict spacer =
+        judge(kJS, with(with(jackShaftCase, rpm(3550.5f)), [](R&, O& o) { o.units = UnitSystem::Metric; }));
+    EXPECT_EQ(
+        verdictToolTip(spacer),
+        "Vertical angle at the moveable coupling 0.040 mm/100 mm is within the acceptable limit of 0.050 "
+        "mm/100 mm (excellent: 0.030 mm/100 mm)");
+    EXPECT_EQ(
+        verdictToleranceLines(spacer)[1],
+        "Vertical: fixed coupling -0.020 mm/100 mm, moveable coupling 0.040 mm/100 mm (excellent 0.030, "
+        "acceptable 0.050): Acceptable");
+}
+
 }  // namespace
 }  // namespace corvane

@@ -263,7 +263,8 @@ TEST_F(Cli, CalcJsonCarriesTextsMovesAndGraphsInOrder) {
             "\"vertical\": "
             "{\"offset\": 25.099998, \"angle\": 0.02000007629394531, \"grade\": \"out\"}, "
             "\"horizontal\": "
-            "{\"offset\": -5, \"angle\": 0, \"grade\": \"out\"}, \"grade\": \"out\", \"reason\": null}}\n");
+            "{\"offset\": -5, \"angle\": 0, \"grade\": \"out\"}, \"grade\": \"out\", \"reason\": null}, "
+            "\"units\": \"english\"}\n");
 }
 
 TEST_F(Cli, CalcWithoutAResultSaysWhyAndExitsOne) {
@@ -279,7 +280,7 @@ TEST_F(Cli, CalcWithoutAResultSaysWhyAndExitsOne) {
         "\"horizontal_moves\": [], \"aborted\": true, \"abort_message\": \"Aborting Reverse Dial "
         "calculations\\r\\nYou must check 2 stationary machine feet.\", \"growth_written\": null, "
         "\"graph1\": null, \"graph2\": null, \"checks\": [], \"verdict\": {\"grade\": null, \"reason\": "
-        "\"No verdict: 2 stationary machine feet must be checked\"}}\n");
+        "\"No verdict: 2 stationary machine feet must be checked\"}, \"units\": \"english\"}\n");
 
     r = calc("--method rim-face", [](ProjectRecord& p) { p.FaceDia1 = 0; });
     EXPECT_EQ(r.exitCode, 1);
@@ -366,19 +367,24 @@ TEST_F(Cli, ReportMakesOnePdfWithASectionPerFileInTheOrderGiven) {
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "");
     const std::vector<std::string> pages = pdfPages(path("job.pdf"));
-    ASSERT_EQ(pages.size(), 5u);
+    // The list, then three pages a project: with the growth table and the verdict the sign-off
+    // goes onto a page of its own.
+    ASSERT_EQ(pages.size(), 7u);
     const std::pair<std::size_t, const char*> expected[] = {
         {0, "1 as-found.qdl"},
         {0, "2 as-left.qdl"},
-        {0, "Page 1 of 5"},
+        {0, "Page 1 of 7"},
         {1, "File as-found.qdl"},
         {1, "Method Rim and Face"},
         {1, "Thermal growth Applied"},
         {2, "NEAR Foot: move 9.000 mils DOWN"},
         {2, "Tolerance band Shown on both graphs"},
         {2, "Acceptable Offset: 8.333 mils"},
-        {3, "Machine Pump P-9 as left"},
-        {4, "Page 5 of 5"},
+        {2, "Verdict Alignment: Out of tolerance at 3600 rpm (short coupling)"},
+        {2, "Readings check Readings consistent"},
+        {3, "Sign-off"},
+        {4, "Machine Pump P-9 as left"},
+        {6, "Page 7 of 7"},
     };
     for (const auto& [page, text] : expected) EXPECT_NE(pages[page].find(text), std::string::npos) << text;
     // Only the report is left beside the projects.
@@ -388,6 +394,19 @@ TEST_F(Cli, ReportMakesOnePdfWithASectionPerFileInTheOrderGiven) {
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names,
               (std::vector<std::string>{"as-found.qdl", "as-left.qdl", "job.pdf", "stderr", "stdout"}));
+}
+
+// --units metric: the report in millimetres, judged and checked as the window judges and checks.
+TEST_F(Cli, ReportInMetricShowsMillimetres) {
+    ASSERT_EQ(run("new " + quoted("job.qdl")).exitCode, 0);
+    const CliRun r = run("report " + quoted("job.qdl") + " --units metric -o " + quoted("job.pdf"));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    std::string all;
+    for (const std::string& page : pdfPages(path("job.pdf"))) all += page + " ";
+    for (const char* text : {"Units Metric (mm, °C)", "Machine Foot 3: move 0.635 mm DOWN",
+                             "Acceptable Offset: 0.106 mm", "Readings check Readings consistent"})
+        EXPECT_NE(all.find(text), std::string::npos) << text << "\n" << all;
+    EXPECT_EQ(all.find("mils"), std::string::npos);
 }
 
 // Whatever stops a report, the error names it, the exit code is 2, and OUT keeps what it held.
@@ -420,6 +439,114 @@ TEST_F(Cli, AReportThatCannotBeMadeLeavesOutAsItWas) {
     }
 }
 
+// The JSON of calc as a list of (key, value) in the order written: a number's or a string's key is
+// the last key before it, so that every element of an array carries the array's key.
+struct JsonValue {
+    std::string key;
+    bool number = false;
+    std::string text;  // a string's characters (escapes left as written) or a number's digits
+};
+
+std::vector<JsonValue> jsonValues(const std::string& json) {
+    std::vector<JsonValue> out;
+    std::string key;
+    for (std::size_t i = 0; i < json.size();) {
+        const char c = json[i];
+        if (c == '"') {
+            std::size_t end = i + 1;
+            while (end < json.size() && json[end] != '"') end += json[end] == '\\' ? 2 : 1;
+            std::string text = json.substr(i + 1, end - i - 1);
+            std::size_t next = end + 1;
+            while (next < json.size() && json[next] == ' ') ++next;
+            if (next < json.size() && json[next] == ':')
+                key = text;
+            else
+                out.push_back({key, false, text});
+            i = end + 1;
+        } else if (c == '-' || (c >= '0' && c <= '9')) {
+            std::size_t end = i;
+            while (end < json.size() &&
+                   std::string_view("-+.0123456789eE").find(json[end]) != std::string::npos)
+                ++end;
+            out.push_back({key, true, json.substr(i, end - i)});
+            i = end;
+        } else {
+            ++i;
+        }
+    }
+    return out;
+}
+
+// What one English unit of each key is in metric: inches to millimetres, mils to millimetres, mils
+// per inch to millimetres per 100 mm; speeds, counts and dial numbers as they are.
+double metricFactor(const std::string& key) {
+    if (key == "x" || key == "x_max") return 25.4;
+    if (key == "angle" || key == "fixed_angle" || key == "moveable_angle") return 0.1;
+    if (key == "rpm_row" || key == "dial") return 1;
+    return 0.0254;
+}
+
+// corvane-cli calc --units metric --json is the English answer converted, to a Single's precision,
+// number by number; texts are in millimetres and every other string (kinds, grades) stays.
+TEST_F(Cli, MetricJsonIsTheEnglishAnswerConverted) {
+    const auto badReadings = [](ProjectRecord& p) {
+        p.dial1(0, 0) = 5;
+        p.dial2(0, 2) = -44.5f;
+        p.Sag = -2;
+        p.RPM = 1500;
+        p.Growth = {1.5f, 2, 0.25f, -3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
+    };
+    int compared = 0;
+    for (const char* options :
+         {"--method reverse-dial --growth --tolerance --autoscale", "--method reverse-dial --rotation half",
+          "--method rim-face --growth --tolerance", "--method rim-face --bracket moveable --autoscale",
+          "--method jack-shaft --growth --tolerance --autoscale"}) {
+        const CliRun english = calc(std::string("--json ") + options, badReadings);
+        const CliRun metric = calc(std::string("--json --units metric ") + options);
+        ASSERT_EQ(english.exitCode, metric.exitCode) << options;
+        EXPECT_EQ(metric.err, "");
+        const std::vector<JsonValue> e = jsonValues(english.out), m = jsonValues(metric.out);
+        ASSERT_EQ(e.size(), m.size()) << options << "\n" << english.out << "\n" << metric.out;
+        for (std::size_t i = 0; i < e.size(); ++i) {
+            ASSERT_EQ(e[i].key, m[i].key) << options;
+            ASSERT_EQ(e[i].number, m[i].number) << options << " " << e[i].key;
+            if (!e[i].number) {
+                if (e[i].key == "units") {
+                    EXPECT_EQ(e[i].text, "english");
+                    EXPECT_EQ(m[i].text, "metric");
+                } else if (e[i].key.ends_with("_text") || e[i].key == "message") {
+                    // A result line names its unit; a sentence that names one names millimetres.
+                    EXPECT_EQ(m[i].text.find("mils"), std::string::npos) << m[i].text;
+                    EXPECT_EQ(m[i].text.find("mm") == std::string::npos,
+                              e[i].text.find("mils") == std::string::npos)
+                        << m[i].text;
+                } else {
+                    EXPECT_EQ(m[i].text, e[i].text) << options << " " << e[i].key;
+                }
+                continue;
+            }
+            const double expected = std::stod(e[i].text) * metricFactor(e[i].key);
+            const double shown = std::stod(m[i].text);
+            EXPECT_LE(std::fabs(shown - expected), 1.2e-7 * std::fabs(expected))
+                << options << " " << e[i].key << ": " << e[i].text << " gives " << m[i].text;
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 150);
+    // The text output too: the moves, then the verdict and the findings. With the sag at -2 and dial
+    // 2 at -44.5: V1 = (50 - 2) / 2 = 24, V2 = (44.5 + 2) / 2 = 23.25 at 25 and 35 in; the line falls
+    // 0.075 mils/in, so feet 3 and 4 at 40 and 60 in lie 22.875 and 21.375 mils high (0.581 and
+    // 0.543 mm).
+    const CliRun text = calc("--units metric");
+    EXPECT_EQ(text.out.substr(0, 75),
+              "Machine Foot 3: move  0.581 mm  DOWN\nMachine Foot 4: move  0.543 mm  DOWN\n\n");
+    EXPECT_NE(text.out.find("Dial 1: the 12:00 reading is 0.13, not 0"), std::string::npos) << text.out;
+    EXPECT_EQ(text.out.find("mils"), std::string::npos) << text.out;
+    const CliRun wrong = calc("--units imperial");
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_EQ(wrong.err, "corvane-cli calc: --units must be one of english, metric, not 'imperial'\n");
+}
+
 // The readings check needs no result: its findings come with the numbers their sentences show,
 // after the verdict, in the JSON and in the text.
 TEST_F(Cli, CalcReportsTheReadingsCheckAndTheVerdict) {
@@ -445,7 +572,7 @@ TEST_F(Cli, CalcReportsTheReadingsCheckAndTheVerdict) {
         "{\"kind\": \"sag-sign\", \"dial\": null, \"message\": \"" +
         sag +
         "\", \"values\": {\"sag\": -2}}], \"verdict\": {\"grade\": null, \"reason\": \"No verdict: "
-        "the speed is 0\"}}\n";
+        "the speed is 0\"}, \"units\": \"english\"}\n";
     ASSERT_GT(r.out.size(), tail.size());
     EXPECT_EQ(r.out.substr(r.out.size() - tail.size()), tail);
 
@@ -467,7 +594,7 @@ TEST_F(Cli, CalcReportsTheReadingsCheckAndTheVerdict) {
         "-0.4, \"moveable_angle\": 0.4, \"grade\": \"acceptable\"}, \"horizontal\": {\"fixed_angle\": "
         "-0.6, "
         "\"moveable_angle\": 0.19999999999999996, \"grade\": \"out\"}, \"grade\": \"out\", \"reason\": "
-        "null}}\n";
+        "null}, \"units\": \"english\"}\n";
     ASSERT_GT(r.out.size(), spacer.size());
     EXPECT_EQ(r.out.substr(r.out.size() - spacer.size()), spacer);
 }

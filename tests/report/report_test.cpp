@@ -229,6 +229,31 @@ TEST(Report, VerdictAndFindingsShowWhenTheCoreGivesThem) {
     EXPECT_FALSE(none.has("Verdict") || none.has("Readings check"));
 }
 
+// In metric every value shows in millimetres and degrees Celsius: readings in hundredths as the
+// boxes show them (13 mils is 0.3302 mm), lengths to a tenth (20 in is 508.0 mm), moves as the result
+// lines (18.5 mils is 0.4699 mm, 0.5 is 0.0127, 4 is 0.1016, 8 is 0.2032), the offset of 8.333 mils
+// as 0.212 mm; the verdict and the readings check come in the same units.
+TEST(Report, MetricReportShowsMillimetresWithItsVerdictAndFindings) {
+    CalcOptions options;
+    options.units = UnitSystem::Metric;
+    ReportSection section = jobSection("bfp-2.qdl", jobRecord(), options);
+    addVerdictAndFindings(section);
+    const PdfText text = readPdf(reportPdf({section}, ReportFormat{UnitSystem::Metric}));
+    for (const char* line :
+         {"Units Metric (mm, °C)", "Dial readings (mm)", "Sag: 0.00 mm", "A = 508.0 mm", "B = 127.0 mm",
+          "C = 254.0 mm", "Machine Foot 3: move 0.470 mm DOWN", "Machine Foot 4: move 0.013 mm DOWN",
+          "Machine Foot 3: move 0.102 mm RIGHT", "Machine Foot 4: move 0.203 mm LEFT",
+          "Foot 3 (moveable machine, inner) 0.470 mm DOWN 0.102 mm RIGHT", "Coupling span 254.0 mm",
+          "Acceptable Offset: 0.212 mm", "Position along the shafts (mm)",
+          "Verdict Alignment: Out of tolerance at 1800 rpm (short coupling)",
+          "Readings check • Dial 1: the 12:00 reading is 0.33, not 0",
+          "• Dial 1: 12:00 + 6:00 = 1.96 but 3:00 + 9:00 = 1.22 (0.737 mm apart)"})
+        EXPECT_TRUE(text.has(line)) << line << "\n" << text.all();
+    for (const char* reading : {"0.33", "0.94", "1.63", "0.28", "-0.43", "-0.58", "-1.17", "-0.23"})
+        EXPECT_TRUE(text.hasWord(reading)) << reading;
+    EXPECT_FALSE(text.has("mils") || text.has("°F") || text.hasWord("in") || text.has("(in)")) << text.all();
+}
+
 // An aborted calculation still makes a report that says why, with no moves and no graph lines.
 TEST(Report, AnAbortedCalculationIsReportedAsSuch) {
     ProjectRecord record = jobRecord();

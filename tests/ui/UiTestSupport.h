@@ -133,7 +133,7 @@ private:
 
 // A program folder of its own for one test, removed with it.
 struct TempProgramFolder : QTemporaryDir {
-    AppPaths paths() const { return AppPaths{path().toStdString(), {}}; }
+    AppPaths paths() const { return AppPaths{path().toStdString(), {}, {}}; }
 };
 
 // Numbers are shown and read with a point whatever the machine's locale.

@@ -293,6 +293,52 @@ private slots:
         QCOMPARE(p.state.Project.Span, 10.0f);
     }
 
+    // Below the offset: the row of the speed, each plane against its limits and the verdict of the
+    // results the main window shows. The default reverse dial job moves 25 mils down and 5 left.
+    void theVerdictFollowsTheSpeedAndTheMainWindowsChoices() {
+        const auto lines = [](const QLabel* label) {
+            return label->accessibleDescription().split(QLatin1Char('\n'));
+        };
+        ToleranceProgram p;
+        p.open([&] {
+            QCOMPARE(lines(p.w().lblVerdict),
+                     (QStringList{
+                         "Row used: 3600 rpm, short coupling (speed 3600 rpm)",
+                         "Vertical: offset 25.00 mils (excellent 1.0, acceptable 1.5), angle 0.00 mils/in "
+                         "(excellent 0.2, acceptable 0.3): Out of tolerance",
+                         "Horizontal: offset -5.000 mils (excellent 1.0, acceptable 1.5), angle 0.00 "
+                         "mils/in (excellent 0.2, acceptable 0.3): Out of tolerance",
+                         "Verdict: Out of tolerance, decided by the vertical offset"}));
+            // At 600 rpm the 5-mil offset is at the excellent limit of that row.
+            typeInto(p.w().txtRPM, QStringLiteral("600"));
+            QCOMPARE(p.w().lblTolerance->text(), QStringLiteral("Acceptable Offset:  25.00 mils"));
+            QCOMPARE(lines(p.w().lblVerdict).value(0),
+                     QStringLiteral("Row used: 600 rpm, short coupling (speed 600 rpm)"));
+            QCOMPARE(
+                lines(p.w().lblVerdict).value(2),
+                QStringLiteral("Horizontal: offset -5.000 mils (excellent 5.0, acceptable 9.0), angle 0.00 "
+                               "mils/in (excellent 1.0, acceptable 1.5): Excellent"));
+            typeInto(p.w().txtRPM, QStringLiteral("0"));
+            QCOMPARE(p.w().lblVerdict->accessibleDescription(), QStringLiteral("No verdict: the speed is 0"));
+        });
+        // Rim and face with the bracket on the moveable machine, as the main window has chosen: rim
+        // 6:00 10, face 6:00 -2, A = B = 20, face diameter 10: near -4 + 5 = 1, far -8 + 5 = -3 mils;
+        // plotted (20, -1) and (40, 3): 0.2 mils/in, -5 mils at the coupling.
+        ToleranceProgram rimFace(kMethodRimFace);
+        rimFace.window = std::make_unique<frmTolerances>(rimFace.state, &rimFace.main, [] {
+            CalcOptions options;
+            options.method = kMethodRimFace;
+            options.bracketSide = 1;
+            return options;
+        });
+        rimFace.open([&] {
+            QCOMPARE(
+                lines(rimFace.w().lblVerdict).value(1),
+                QStringLiteral("Vertical: offset -5.000 mils (excellent 1.0, acceptable 1.5), angle 0.200 "
+                               "mils/in (excellent 0.2, acceptable 0.3): Out of tolerance"));
+        });
+    }
+
     void closingKeepsAValueStillBeingTypedAndLookingChangesNothing() {
         ToleranceProgram p;
         p.open([&] { QTest::keyClick(p.w().txtRPM, Qt::Key_Escape); });

@@ -30,7 +30,7 @@ int crashAfterTyping(const QString& folder) {
     useFixedLocale();
     ScriptedDialogs dialogs;
     AppState state;
-    state.Paths = AppPaths{folder.toStdString(), {}};
+    state.Paths = AppPaths{folder.toStdString(), {}, {}};
     frmDials window(state, dialogs);
     window.formLoad(false);
     window.show();
@@ -42,7 +42,7 @@ int crashAfterTyping(const QString& folder) {
 
 // Starts a program on `folder` with the answers queued; returns the window.
 std::unique_ptr<frmDials> startOn(const QString& folder, AppState& state, ScriptedDialogs& dialogs) {
-    state.Paths = AppPaths{folder.toStdString(), {}};
+    state.Paths = AppPaths{folder.toStdString(), {}, {}};
     auto window = std::make_unique<frmDials>(state, dialogs);
     window->formLoad(false);
     window->show();

@@ -62,7 +62,7 @@ private slots:
         for (const char* expected :
              {"Machine Pump P-7", "File Corvane.qdl", "Method Rim and Face", "Bracket side Fixed Mach",
               "Thermal growth Applied", "NEAR Foot: move 11.00 mils DOWN", "FAR Foot: move 15.00 mils DOWN",
-              "Page 2 of 2"})
+              "Verdict Alignment:", "Readings check", "Page 3 of 3"})
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
         QVERIFY(t.dialogs().messages.isEmpty());
 

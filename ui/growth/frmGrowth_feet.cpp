@@ -31,8 +31,6 @@ constexpr int kRowHeight = 1;
 constexpr int kRowHot = 2;
 constexpr int kRowCold = 3;
 
-QString shown(float value) { return QString::fromStdString(formatValue(value)); }
-
 // Twips of the grid layout to pixels of this screen, at the window's scale.
 int pixels(const QWidget* widget, int twips, double scale) {
     return static_cast<int>(std::lround(twips * widget->logicalDpiX() / 1440.0 * scale));
@@ -72,12 +70,22 @@ int frmGrowth::currentFoot() const {
     return std::clamp(gridHeight->currentColumn() - 1, 0, std::max(0, FootCount - 1));
 }
 
+QString frmGrowth::shown(float value, Quantity quantity) const {
+    return QString::fromStdString(formatStored(value, quantity, units()));
+}
+
+QString frmGrowth::unitText(Quantity quantity) const {
+    const std::string_view name = unitName(quantity, units());
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 void frmGrowth::setHeightCell(int row, int foot) {
     const auto& record = state_.Project;
     const float value = row == kRowHeight ? record.FootHeight[foot]
                         : row == kRowHot  ? record.HotTemp[foot]
                                           : record.ColdTemp[foot];
-    if (QTableWidgetItem* item = gridHeight->item(row, foot + 1)) item->setText(shown(value));
+    const Quantity quantity = row == kRowHeight ? Quantity::Length : Quantity::Temperature;
+    if (QTableWidgetItem* item = gridHeight->item(row, foot + 1)) item->setText(shown(value, quantity));
 }
 
 void frmGrowth::setupGrowthGrids() {
@@ -87,25 +95,36 @@ void frmGrowth::setupGrowthGrids() {
     const QBrush buttonText = QApplication::palette().brush(QPalette::ButtonText);
     const QBrush white(Qt::white);
 
+    // The captions name the units the cells show: (in), (F), (mils) or (mm), (C), (mm).
+    const QString letter = QString::fromLatin1(temperatureLetter(units()).data(), 1);
+    const QString hotCaption = QStringLiteral("Operating Temp (%1)").arg(letter);
+    const QString coldCaption = QStringLiteral("Ambient Temp (%1)").arg(letter);
     gridHeight->setColumnCount(FootCount + 1);
     gridHeight->setRowCount(4);
     setLabelCell(gridHeight, 0, 0, QStringLiteral("Foot"), buttonFace, buttonText);
-    setLabelCell(gridHeight, kRowHeight, 0, QStringLiteral("Height (in)"), buttonFace, buttonText);
+    setLabelCell(gridHeight, kRowHeight, 0, QStringLiteral("Height (%1)").arg(unitText(Quantity::Length)),
+                 buttonFace, buttonText);
     // White on red and blue: the row colours match the thermometers and stay readable.
-    setLabelCell(gridHeight, kRowHot, 0, QStringLiteral("Operating Temp (F)"), QColor(255, 0, 0), white);
-    setLabelCell(gridHeight, kRowCold, 0, QStringLiteral("Ambient Temp (F)"), QColor(0, 0, 255), white);
+    setLabelCell(gridHeight, kRowHot, 0, hotCaption, QColor(255, 0, 0), white);
+    setLabelCell(gridHeight, kRowCold, 0, coldCaption, QColor(0, 0, 255), white);
     for (int c = 1; c <= FootCount; ++c) {
         setLabelCell(gridHeight, 0, c, QString::fromStdString(formatPattern(static_cast<double>(c), "0")),
                      buttonFace, buttonText);
-        setValueCell(gridHeight, kRowHeight, c, shown(record.FootHeight[c - 1]), true);
-        setValueCell(gridHeight, kRowHot, c, shown(record.HotTemp[c - 1]), true);
-        setValueCell(gridHeight, kRowCold, c, shown(record.ColdTemp[c - 1]), true);
+        setValueCell(gridHeight, kRowHeight, c, shown(record.FootHeight[c - 1], Quantity::Length), true);
+        setValueCell(gridHeight, kRowHot, c, shown(record.HotTemp[c - 1], Quantity::Temperature), true);
+        setValueCell(gridHeight, kRowCold, c, shown(record.ColdTemp[c - 1], Quantity::Temperature), true);
     }
+    cwColdT->setAccessibleName(coldCaption + QStringLiteral(" thermometer"));
+    cwHotT->setAccessibleName(hotCaption + QStringLiteral(" thermometer"));
+    txtColdT->setAccessibleName(coldCaption);
+    txtHotT->setAccessibleName(hotCaption);
 
     gridGrowth->setColumnCount(FootCount + 1);
     gridGrowth->setRowCount(1);
-    setLabelCell(gridGrowth, 0, 0, QStringLiteral("Vert Growth (mils)"), buttonFace, buttonText);
-    for (int c = 1; c <= FootCount; ++c) setValueCell(gridGrowth, 0, c, shown(FootGrowth[c - 1]), false);
+    setLabelCell(gridGrowth, 0, 0, QStringLiteral("Vert Growth (%1)").arg(unitText(Quantity::Growth)),
+                 buttonFace, buttonText);
+    for (int c = 1; c <= FootCount; ++c)
+        setValueCell(gridGrowth, 0, c, shown(FootGrowth[c - 1], Quantity::Growth), false);
 
     sizeGrowthGrids();
 }
@@ -127,7 +146,10 @@ void frmGrowth::showFootTemperatures() {
     const int foot = currentFoot();
     const float hot = state_.Project.HotTemp[foot];
     const float cold = state_.Project.ColdTemp[foot];
-    const DialScale scale = thermometerScale(hot, cold);
+    // The thermometers stand on the 1-2-5 steps of the degrees they show.
+    const double coldShown = displayValue(cold, Quantity::Temperature, units());
+    const double hotShown = displayValue(hot, Quantity::Temperature, units());
+    const DialScale scale = thermometerScale(static_cast<float>(hotShown), static_cast<float>(coldShown));
     {
         // Setting the thermometers must not come back as a user's move.
         const ScopedFlag busy(Busy);
@@ -135,10 +157,10 @@ void frmGrowth::showFootTemperatures() {
             thermometer->setRange(scale.minimum, scale.maximum);
             thermometer->setStep(scale.step);
         }
-        cwColdT->setValue(cold);
-        cwHotT->setValue(hot);
-        txtColdT->setText(shown(cold));
-        txtHotT->setText(shown(hot));
+        cwColdT->setValue(coldShown);
+        cwHotT->setValue(hotShown);
+        txtColdT->setText(shown(cold, Quantity::Temperature));
+        txtHotT->setText(shown(hot, Quantity::Temperature));
     }
     showDeltaT(foot);
 }
@@ -147,11 +169,14 @@ void frmGrowth::showDeltaT(int foot) {
     const float hot = state_.Project.HotTemp[foot];
     const float cold = state_.Project.ColdTemp[foot];
     const float delta = hot - cold;
+    constexpr Quantity kDifference = Quantity::TemperatureDifference;
     // Two temperatures near the ends of a Single's range can differ by more than a Single holds.
-    const std::string text = std::isfinite(delta)
-                                 ? formatValue(delta)
-                                 : formatValue(static_cast<double>(hot) - static_cast<double>(cold));
-    lblDeltaT->setText(QStringLiteral("Delta T (\u00B0F): ") + QString::fromStdString(text));
+    const std::string text =
+        std::isfinite(delta)
+            ? formatStored(delta, kDifference, units())
+            : formatStored(static_cast<double>(hot) - static_cast<double>(cold), kDifference, units());
+    lblDeltaT->setText(QStringLiteral("Delta T (%1): ").arg(unitText(kDifference)) +
+                       QString::fromStdString(text));
 }
 
 void frmGrowth::calcFootGrowth() { calcFootGrowth(currentFoot()); }
@@ -162,7 +187,8 @@ void frmGrowth::calcFootGrowth(int foot) {
     const auto& record = state_.Project;
     FootGrowth[foot] =
         footGrowth(record.HotTemp[foot], record.ColdTemp[foot], record.FootHeight[foot], record.Material);
-    if (QTableWidgetItem* item = gridGrowth->item(0, foot + 1)) item->setText(shown(FootGrowth[foot]));
+    if (QTableWidgetItem* item = gridGrowth->item(0, foot + 1))
+        item->setText(shown(FootGrowth[foot], Quantity::Growth));
 }
 
 void frmGrowth::refreshHeightCell() {
@@ -223,10 +249,10 @@ void frmGrowth::storeTypedTemperature(bool hot) {
     const int foot = currentFoot();
     float& stored = hot ? state_.Project.HotTemp[foot] : state_.Project.ColdTemp[foot];
     const std::optional<float> value =
-        EntryBox::takeValue(box, Quantity::Temperature, units(), shown(stored));
+        EntryBox::takeValue(box, Quantity::Temperature, units(), shown(stored, Quantity::Temperature));
     if (!value) return;
     stored = *value;
-    box->setText(shown(stored));
+    box->setText(shown(stored, Quantity::Temperature));
     setHeightCell(hot ? kRowHot : kRowCold, foot);
     calcFootGrowth(foot);
     // The thermometers rescale so that the new temperature is on their scale.
@@ -244,7 +270,7 @@ void frmGrowth::temperatureMoved(bool hot, double value) {
     const int foot = currentFoot();
     float& stored = hot ? state_.Project.HotTemp[foot] : state_.Project.ColdTemp[foot];
     stored = *moved;
-    (hot ? txtHotT : txtColdT)->setText(shown(stored));
+    (hot ? txtHotT : txtColdT)->setText(shown(stored, Quantity::Temperature));
     setHeightCell(hot ? kRowHot : kRowCold, foot);
     calcFootGrowth(foot);
     // The scale stays put while the user drags; only the difference is shown anew.
@@ -252,7 +278,7 @@ void frmGrowth::temperatureMoved(bool hot, double value) {
     state_.Changed = true;
 }
 
-UnitSystem frmGrowth::units() const { return UnitSystem::English; }
+UnitSystem frmGrowth::units() const { return unitSystemOf(state_.EngUnits); }
 
 void frmGrowth::gridHeight_EnterCell(int, int) {
     if (!Busy) showFootTemperatures();

@@ -144,7 +144,7 @@ frmTolerances* frmDials::toleranceWindow() {
         // A new window takes its span from the geometry; until it is first shown the span is the
         // one the last refresh picked, so that it keeps what the user sees in the results.
         const float span = state_.Project.Span;
-        tolerances_ = std::make_unique<frmTolerances>(state_, this);
+        tolerances_ = std::make_unique<frmTolerances>(state_, this, [this] { return currentOptions(); });
         state_.Project.Span = span;
         tolerances_->calcTolerance();
     }

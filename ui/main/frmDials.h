@@ -219,6 +219,13 @@ private:
     void zoomGraph(ResultGraph* graph, bool widen);
     // The unit system the window shows and reads values in.
     UnitSystem units() const;
+    // The unit of a quantity as the captions name it: "mils", "mm", ...
+    QString unitText(Quantity quantity) const;
+    // A stored reading as its knob shows it.
+    double knobValue(float reading) const;
+    // Everything that shows a value, shown again in the units chosen now; the record, the graphs'
+    // ranges and the changed mark stay as they are.
+    void showInUnits();
     // A reading or sag as its box shows it; any other stored value as its place shows it.
     QString readingText(float reading) const;
     QString storedText(float value, Quantity quantity) const;

@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
-#include "calc/NumberFormat.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/GridCellEditor.h"
@@ -51,7 +50,7 @@ void frmDials::fillLengthGrid() {
         label->setFlags(Qt::ItemIsEnabled);
         label->setBackground(labelBackground);
         QTableWidgetItem* value = cellItem(ui_.gridLength, k, 1);
-        value->setText(QString::fromStdString(formatValue(state_.Project.length(m, k))));
+        value->setText(storedText(state_.Project.length(m, k), Quantity::Length));
         value->setTextAlignment(Qt::AlignCenter);
         value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     }

@@ -9,14 +9,18 @@
 #include <QRadioButton>
 
 #include "calc/NumberFormat.h"
+#include "calc/ReadingsCheck.h"
+#include "calc/Verdict.h"
 #include "project/ViewOptions.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/frmDials.h"
+#include "ui/tolerance/frmTolerances.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/Knob.h"
 #include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/ResultGraph.h"
+#include "ui/widgets/UserPreferences.h"
 
 namespace corvane {
 
@@ -281,11 +285,37 @@ void frmDials::setupRotation() {
 }
 
 void frmDials::optEU_Click(int index) {
-    // The units choice is remembered for the session only and converts nothing.
     state_.EngUnits = index;
     for (int i = 0; i < 2; ++i) {
         const QSignalBlocker block(ui_.optEU[i]);
         ui_.optEU[i]->setChecked(i == index);
+    }
+    ui_.Graph1->setUnits(units());
+    ui_.Graph2->setUnits(units());
+    // At start-up the window is filled in these units next.
+    if (Loading) return;
+    setPreferredUnits(state_.Paths, units());
+    showInUnits();
+}
+
+void frmDials::showInUnits() {
+    // Only what is shown changes: the knobs hand back the readings they were given, and the
+    // handlers store nothing and mark nothing while Loading.
+    const ScopedFlag loading(Loading);
+    showGridAndReadings();
+    scaleKnobs();
+    fillTXTfields();
+    if (tolerances_) tolerances_->showTolerance();
+    // The texts of the result in the new units: the same calculation, with nothing of it stored
+    // (growth, graphs' ranges). An aborted one has no texts; the labels keep what they show.
+    const CalcOptions options = currentOptions();
+    const CalcResult result = calcAlignment(state_.Project, options);
+    // The status bar's sentences speak the new units too.
+    showCheckAndVerdict(checkReadings(state_.Project, options),
+                        judgeAlignment(state_.Project, options, result));
+    if (result.status == CalcStatus::Result || result.status == CalcStatus::NoResult) {
+        ui_.lblAcalc1->setText(QString::fromStdString(result.verticalText));
+        ui_.lblAcalc2->setText(QString::fromStdString(result.horizontalText));
     }
 }
 

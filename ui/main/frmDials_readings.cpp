@@ -56,9 +56,9 @@ void frmDials::typedReading(int dial, int p) {
     box->setText(readingText(stored));
     {
         const ScopedFlag oneCalculation(knobCalcDeferred_);
-        knob->setValue(stored);
+        knob->setValue(knobValue(stored));
     }
-    if (std::fabs(stored) > knob->maximum()) scaleKnobs();
+    if (std::fabs(knobValue(stored)) > knob->maximum()) scaleKnobs();
     state_.Changed = true;
     recalculate();
 }

@@ -23,6 +23,7 @@
 #include "ui/widgets/DialogProvider.h"
 #include "ui/widgets/Knob.h"
 #include "ui/widgets/ResultGraph.h"
+#include "ui/widgets/UserPreferences.h"
 
 namespace corvane {
 
@@ -44,7 +45,8 @@ void frmDials::loadWindow(bool showAbout, const std::string& startFile) {
     // closing asks where to keep the work.
     const bool unsaved = state_.Changed;
     state_.CalcMethod = kMethodReverseDial;
-    state_.EngUnits = 0;
+    // The units the user chose last time.
+    state_.EngUnits = preferredUnits(state_.Paths) == UnitSystem::Metric ? 1 : 0;
     {
         // Selecting an option runs its handler, even when it was already selected.
         const QSignalBlocker blockMethod(ui_.optAcalc[state_.CalcMethod]);
@@ -74,8 +76,10 @@ void frmDials::loadWindow(bool showAbout, const std::string& startFile) {
 void frmDials::showLoadedWindow() {
     // The graphs start on the knobs' scales, unless the job was saved scaling them to its results.
     if (!AutoScale) {
-        ui_.Graph1->setYRange({ui_.cwkDial1[0]->minimum(), ui_.cwkDial1[0]->maximum()});
-        ui_.Graph2->setYRange({ui_.cwkDial2[0]->minimum(), ui_.cwkDial2[0]->maximum()});
+        // The knobs show their scale in the units shown; the graphs keep theirs in mils.
+        const auto stored = [this](double shown) { return fromDisplay(shown, Quantity::Reading, units()); };
+        ui_.Graph1->setYRange({stored(ui_.cwkDial1[0]->minimum()), stored(ui_.cwkDial1[0]->maximum())});
+        ui_.Graph2->setYRange({stored(ui_.cwkDial2[0]->minimum()), stored(ui_.cwkDial2[0]->maximum())});
     }
     ui_.Graph1->replot();
     ui_.Graph2->replot();
@@ -109,36 +113,49 @@ void frmDials::scaleKnobs() {
     const int m = state_.CalcMethod;
     for (int dial = 1; dial <= 2; ++dial) {
         auto& knobs = dial == 1 ? ui_.cwkDial1 : ui_.cwkDial2;
-        const DialScale scale = knobScale(state_.Project, m, dial);
+        const DialScale scale = knobScale(state_.Project, m, dial, units());
         // The range first: a reading is never clipped, but the needle should land on the new scale.
         for (Knob* knob : knobs) {
             knob->setRange(scale.minimum, scale.maximum);
             knob->setStep(scale.step);
         }
+        // A knob turns in the unit it shows; the value it gives back stores as the reading it had.
         for (int p = 0; p < kPositionCount; ++p)
-            knobs[p]->setValue(dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p));
+            knobs[p]->setValue(
+                knobValue(dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p)));
     }
 }
 
 void frmDials::fillTXTfields() {
     const ProjectRecord& r = state_.Project;
+    // English captions name no unit for the face diameter; metric ones name every unit, in the
+    // room of "Face Dia: " (the box's accessible name keeps the whole name).
+    const bool metric = units() == UnitSystem::Metric;
+    const QString faceDia =
+        metric ? QStringLiteral("Dia (%1): ").arg(unitText(Quantity::Length)) : QStringLiteral("Face Dia: ");
     switch (state_.CalcMethod) {
         case kMethodReverseDial:
-            ui_.lblMisc1->setText(QStringLiteral("Sag (mils)"));
+            ui_.lblMisc1->setText(QStringLiteral("Sag (%1)").arg(unitText(Quantity::Reading)));
             ui_.txtMisc1->setText(readingText(r.Sag));
             break;
         case kMethodRimFace:
-            ui_.lblMisc1->setText(QStringLiteral("Face Dia: "));
+            ui_.lblMisc1->setText(faceDia);
             ui_.txtMisc1->setText(storedText(r.FaceDia1, Quantity::Length));
             break;
         case kMethodJackShaft:
-            ui_.lblMisc1->setText(QStringLiteral("Face Dia: "));
+            ui_.lblMisc1->setText(faceDia);
             ui_.txtMisc1->setText(storedText(r.FaceDia2, Quantity::Length));
             break;
         default:
             break;
     }
-    ui_.txtMisc1->setAccessibleName(ui_.lblMisc1->text().trimmed());
+    ui_.lblGrowth->setText(QStringLiteral("Growth (%1)").arg(unitText(Quantity::Growth)));
+    for (int i = 0; i < 4; ++i)
+        ui_.txtGro[i]->setAccessibleName(
+            QStringLiteral("Foot %1 growth (%2)").arg(i + 1).arg(unitText(Quantity::Growth)));
+    ui_.txtMisc1->setAccessibleName(metric && state_.CalcMethod != kMethodReverseDial
+                                        ? QStringLiteral("Face Dia (%1):").arg(unitText(Quantity::Length))
+                                        : ui_.lblMisc1->text().trimmed());
     ui_.txtMachine->setText(r.Machine.empty() ? QStringLiteral("machine")
                                               : QString::fromStdString(r.Machine));
     ui_.txtTechnician->setText(r.Technician.empty() ? QStringLiteral("technician")
@@ -167,7 +184,9 @@ CalcOptions frmDials::currentOptions() const {
     ViewOptions view = currentView();
     view.rotation = ui_.cmbRotation->currentIndex();
     view.bracketSide = ui_.cmbFixMove->currentIndex();
-    return calcOptionsFor(view, state_.Tolerance, ui_.Graph1->yRange(), ui_.Graph2->yRange());
+    CalcOptions options = calcOptionsFor(view, state_.Tolerance, ui_.Graph1->yRange(), ui_.Graph2->yRange());
+    options.units = units();
+    return options;
 }
 
 void frmDials::recalculate() {
@@ -218,7 +237,14 @@ void frmDials::setScaleButtonColour() {
             .arg(colour.name()));
 }
 
-UnitSystem frmDials::units() const { return UnitSystem::English; }
+UnitSystem frmDials::units() const { return unitSystemOf(state_.EngUnits); }
+
+QString frmDials::unitText(Quantity quantity) const {
+    const std::string_view name = unitName(quantity, units());
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+double frmDials::knobValue(float reading) const { return displayValue(reading, Quantity::Reading, units()); }
 
 QString frmDials::readingText(float reading) const {
     // A reading shows the decimals it holds, up to two: a half-mil dial's 10.5 stays 10.5.

@@ -24,7 +24,9 @@ QString proposedReportPath(const AppState& state) {
 
 ReportSection windowReportSection(const AppState& state, const CalcOptions& options) {
     const QString file = QFileInfo(QString::fromStdString(state.CurrentFile)).fileName();
-    return makeReportSection(file.toStdString(), state.Project, options);
+    ReportSection section = makeReportSection(file.toStdString(), state.Project, options);
+    addVerdictAndFindings(section);
+    return section;
 }
 
 void exportReport(QWidget* window, const AppState& state, const CalcOptions& options,
@@ -39,7 +41,8 @@ void exportReport(QWidget* window, const AppState& state, const CalcOptions& opt
         return;
     }
     QString error;
-    const QByteArray pdf = reportPdf({windowReportSection(state, options)}, ReportFormat{}, &error);
+    const QByteArray pdf =
+        reportPdf({windowReportSection(state, options)}, ReportFormat{options.units}, &error);
     if (pdf.isEmpty() || !writeFileReplacing(*chosen, pdf, &error)) {
         dialogs.showMessage(window, QStringLiteral("The report could not be written to %1:\n%2")
                                         .arg(QDir::toNativeSeparators(*chosen), error));
@@ -52,8 +55,9 @@ void printReport(QWidget* window, const AppState& state, const CalcOptions& opti
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Shaft Alignment Report"));
     printer.setPageOrientation(QPageLayout::Portrait);
+    const ReportFormat format{options.units};
     dialogs.previewReport(window, printer,
-                          [&sections](QPrinter& target) { paintReport(target, sections, ReportFormat{}); });
+                          [&sections, &format](QPrinter& target) { paintReport(target, sections, format); });
 }
 
 }  // namespace corvane

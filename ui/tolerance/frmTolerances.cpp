@@ -10,8 +10,8 @@
 #include <cfloat>
 #include <cmath>
 
-#include "calc/NumberFormat.h"
 #include "calc/Tolerance.h"
+#include "calc/Verdict.h"
 #include "project/AppState.h"
 #include "ui/tolerance/CouplingSpanDrawing.h"
 #include "ui/widgets/EntryBox.h"
@@ -22,12 +22,18 @@ namespace corvane {
 
 namespace {
 
-QString shown(float value) { return QString::fromStdString(formatValue(value)); }
+QString unitText(Quantity quantity, UnitSystem units) {
+    const std::string_view name = unitName(quantity, units);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 }  // namespace
 
-frmTolerances::frmTolerances(AppState& state, QWidget* mainWindow)
-    : QDialog(mainWindow), state_(state), mainWindow_(mainWindow) {
+frmTolerances::frmTolerances(AppState& state, QWidget* mainWindow, OptionsSource currentOptions)
+    : QDialog(mainWindow),
+      state_(state),
+      currentOptions_(std::move(currentOptions)),
+      mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("frmTolerances"));
     setWindowTitle(QStringLiteral("Alignment Tolerance"));
     setAccessibleName(windowTitle());
@@ -59,7 +65,8 @@ void frmTolerances::buildControls() {
         box->setFixedWidth(boxWidth);
     }
     QLabel* rpmLabel = rpm.caption;
-    QLabel* spanLabel = span.caption;
+    QLabel* spanLabel = lblSpan = span.caption;
+    lblSpan->setObjectName(QStringLiteral("lblSpan"));
 
     lblTolerance = new QLabel(frameTolerance);
     lblTolerance->setObjectName(QStringLiteral("lblTolerance"));
@@ -67,6 +74,20 @@ void frmTolerances::buildControls() {
     lblTolerance->setMinimumWidth(
         lblTolerance->fontMetrics().horizontalAdvance(QStringLiteral("Acceptable Offset:  -10000. mils")) +
         12);
+
+    lblVerdict = new QLabel(frameTolerance);
+    lblVerdict->setObjectName(QStringLiteral("lblVerdict"));
+    // One paragraph a line, its continuation indented, so that a plane's values read as one entry.
+    lblVerdict->setTextFormat(Qt::RichText);
+    lblVerdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblVerdict->setWordWrap(true);
+    // Wide enough for the second half of a plane's line, its continuation, in one line.
+    lblVerdict->setMinimumWidth(
+        lblVerdict->fontMetrics().horizontalAdvance(
+            QStringLiteral("-0.020 mm/100 mm (excellent 0.020, acceptable 0.030): Out of tolerance")) +
+        24);
+    lblVerdict->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblVerdict->setAccessibleName(QStringLiteral("Alignment verdict"));
 
     picCoupling = new CouplingSpanDrawing(frameTolerance);
     picCoupling->setObjectName(QStringLiteral("picCoupling"));
@@ -82,6 +103,7 @@ void frmTolerances::buildControls() {
     frameLayout->addLayout(boxes, 0, 0);
     frameLayout->addWidget(picCoupling, 0, 1);
     frameLayout->addWidget(lblTolerance, 1, 0, 1, 2);
+    frameLayout->addWidget(lblVerdict, 2, 0, 1, 2);
     frameLayout->setHorizontalSpacing(16);
 
     auto* layout = new QVBoxLayout(this);
@@ -104,8 +126,54 @@ void frmTolerances::calcTolerance() {
         return;
     }
     state_.Tolerance = corvane::calcTolerance(state_.Project.Span, state_.Project.RPM);
-    lblTolerance->setText(QStringLiteral("Acceptable Offset:  ") + shown(state_.Tolerance) +
-                          QStringLiteral(" mils"));
+    showTolerance();
+}
+
+void frmTolerances::showTolerance() {
+    const UnitSystem u = units();
+    lblTolerance->setText(QStringLiteral("Acceptable Offset:  ") +
+                          shown(state_.Tolerance, Quantity::Tolerance) + QLatin1Char(' ') +
+                          unitText(Quantity::Tolerance, u));
+    lblSpan->setText(QStringLiteral("Span (%1):").arg(unitText(Quantity::Length, u)));
+    txtSpan->setAccessibleName(lblSpan->text());
+
+    // The verdict of the results the main window shows, against the row of this speed.
+    const CalcOptions o = options();
+    const AlignmentVerdict verdict = judgeAlignment(state_.Project, o, calcAlignment(state_.Project, o));
+    QStringList lines;
+    QString paragraphs;
+    for (const std::string& line : verdictToleranceLines(verdict)) {
+        lines << QString::fromStdString(line);
+        paragraphs += QStringLiteral(
+                          "<p style=\"margin-top:0; margin-bottom:3px; margin-left:16px; "
+                          "text-indent:-16px\">%1</p>")
+                          .arg(lines.back().toHtmlEscaped().replace(QStringLiteral("mm/100 mm"),
+                                                                    QStringLiteral("mm/100&nbsp;mm")));
+    }
+    lblVerdict->setText(paragraphs);
+    // The lines as they are, for a screen reader and for anyone reading the window from outside.
+    lblVerdict->setAccessibleDescription(lines.join(QLatin1Char('\n')));
+}
+
+UnitSystem frmTolerances::units() const { return unitSystemOf(state_.EngUnits); }
+
+CalcOptions frmTolerances::options() const {
+    CalcOptions o;
+    if (currentOptions_) {
+        o = currentOptions_();
+    } else {
+        ViewOptions view;
+        view.method = state_.CalcMethod;
+        o = openingOptions(state_.Project, view);
+    }
+    // The acceptable offset is this window's, as just worked out.
+    o.tolerance = state_.Tolerance;
+    o.units = units();
+    return o;
+}
+
+QString frmTolerances::shown(float value, Quantity quantity) const {
+    return QString::fromStdString(formatStored(value, quantity, units()));
 }
 
 void frmTolerances::placeOnMainWindow() {
@@ -117,8 +185,9 @@ void frmTolerances::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         if (!loaded_) formLoad();
         placeOnMainWindow();
-        txtSpan->setText(shown(state_.Project.Span));
-        txtRPM->setText(shown(state_.Project.RPM));
+        txtSpan->setText(shown(state_.Project.Span, Quantity::Length));
+        txtRPM->setText(shown(state_.Project.RPM, Quantity::Speed));
+        showTolerance();
         txtRPM->setFocus(Qt::OtherFocusReason);
         txtRPM->selectAll();
     }
@@ -127,10 +196,10 @@ void frmTolerances::showEvent(QShowEvent* event) {
 
 void frmTolerances::storeTyped(QLineEdit* box, float& field, Quantity quantity) {
     // A text that is no number, or one no Single can hold, leaves the record and the box as they were.
-    const std::optional<float> value = EntryBox::takeValue(box, quantity, UnitSystem::English, shown(field));
+    const std::optional<float> value = EntryBox::takeValue(box, quantity, units(), shown(field, quantity));
     if (!value) return;
     field = *value;
-    box->setText(shown(field));
+    box->setText(shown(field, quantity));
     calcTolerance();
     state_.Changed = true;
 }

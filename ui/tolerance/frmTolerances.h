@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
+#include "calc/Alignment.h"
 #include "calc/Units.h"
 
 class QGroupBox;
@@ -15,21 +17,32 @@ class WindowScaler;
 struct AppState;
 
 // "Alignment Tolerance": turns the shaft speed and the coupling span into the acceptable offset
-// that the result graphs draw as a band. No buttons: the user closes it with the frame's close
-// control or Escape.
+// that the result graphs draw as a band, and judges the alignment the main window shows against
+// the tolerance table of its speed. No buttons: the user closes it with the frame's close control or
+// Escape.
 class frmTolerances : public QDialog {
     Q_OBJECT
 public:
-    frmTolerances(AppState& state, QWidget* mainWindow);
+    // The choices the main window calculates with now (method, rotation, ..., units): the verdict
+    // is the one of the results it shows. Without them, the record's own method is judged.
+    using OptionsSource = std::function<CalcOptions()>;
+
+    frmTolerances(AppState& state, QWidget* mainWindow, OptionsSource currentOptions = {});
     ~frmTolerances() override;
 
-    // state.Tolerance from Span and RPM; shows it in lblTolerance.
+    // state.Tolerance from Span and RPM; shows it in lblTolerance, and the verdict below it.
     void calcTolerance();
+    // Shows the acceptable offset, the span and the verdict again, in the units chosen now.
+    void showTolerance();
 
     QGroupBox* frameTolerance = nullptr;
     QLineEdit* txtRPM = nullptr;
     QLineEdit* txtSpan = nullptr;
+    QLabel* lblSpan = nullptr;
     QLabel* lblTolerance = nullptr;
+    // The row of the tolerance table used, each plane against its limits, and the verdict: one
+    // paragraph a line; its accessible description holds the lines as plain text.
+    QLabel* lblVerdict = nullptr;
     QWidget* picCoupling = nullptr;
 
     void txtRPM_LostFocus();
@@ -46,8 +59,12 @@ private:
     void formLoad();
     void placeOnMainWindow();
     void storeTyped(QLineEdit* box, float& field, Quantity quantity);
+    UnitSystem units() const;
+    CalcOptions options() const;
+    QString shown(float value, Quantity quantity) const;
 
     AppState& state_;
+    OptionsSource currentOptions_;
     QWidget* mainWindow_;
     WindowScaler* scaler_ = nullptr;
     bool loaded_ = false;

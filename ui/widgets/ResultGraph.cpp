@@ -26,8 +26,18 @@ QCPRange drawable(double lower, double upper) {
     return {lower, upper};
 }
 
-QString number(double v) { return QString::fromStdString(formatValue(v)); }
-QString number(float v) { return QString::fromStdString(formatValue(v)); }
+QString unitText(Quantity quantity, UnitSystem units) {
+    const std::string_view name = unitName(quantity, units);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// A position along the shafts and an offset, as the graph shows them.
+QString number(float v, Quantity quantity, UnitSystem units) {
+    return QString::fromStdString(formatStored(v, quantity, units));
+}
+QString number(double v, Quantity quantity, UnitSystem units) {
+    return QString::fromStdString(formatStored(v, quantity, units));
+}
 
 }  // namespace
 
@@ -100,9 +110,26 @@ QCPCurve* ResultGraph::curve(Line line) const {
     return nullptr;
 }
 
-void ResultGraph::showXRange() { plot_->xAxis->setRange(drawable(xMin_, xMax_)); }
+void ResultGraph::showXRange() {
+    plot_->xAxis->setRange(
+        drawable(toDisplay(xMin_, Quantity::Length, units_), toDisplay(xMax_, Quantity::Length, units_)));
+}
 
-void ResultGraph::showYRange() { plot_->yAxis->setRange(drawable(yRange_.min, yRange_.max)); }
+void ResultGraph::showYRange() {
+    plot_->yAxis->setRange(drawable(toDisplay(yRange_.min, Quantity::Offset, units_),
+                                    toDisplay(yRange_.max, Quantity::Offset, units_)));
+}
+
+void ResultGraph::setUnits(UnitSystem units) {
+    units_ = units;
+    plot_->xAxis->setLabel(unitText(Quantity::Length, units));
+    plot_->yAxis->setLabel(unitText(Quantity::Offset, units));
+    for (QCPCurve* c : {first_, second_, band_}) drawCurve(c);
+    showXRange();
+    showYRange();
+    describe();
+    replot();
+}
 
 void ResultGraph::setXMax(double xMax) {
     if (!std::isfinite(xMax)) return;
@@ -125,26 +152,34 @@ YRange ResultGraph::yRange() const { return yRange_; }
 
 void ResultGraph::setYAutoScale(bool on) { autoScale_ = on; }
 
+const PlotData& ResultGraph::dataOf(const QCPCurve* c) const {
+    return c == first_ ? firstData_ : c == second_ ? secondData_ : bandData_;
+}
+
 void ResultGraph::setCurve(QCPCurve* c, const PlotData& data) {
+    (c == first_ ? firstData_ : c == second_ ? secondData_ : bandData_) = data;
+    drawCurve(c);
+}
+
+void ResultGraph::drawCurve(QCPCurve* c) {
+    const PlotData& data = dataOf(c);
     const qsizetype n = static_cast<qsizetype>(std::min(data.x.size(), data.y.size()));
     QVector<double> keys(n), values(n);
     for (qsizetype i = 0; i < n; ++i) {
-        keys[i] = data.x[static_cast<size_t>(i)];
-        values[i] = data.y[static_cast<size_t>(i)];
+        keys[i] = toDisplay(data.x[static_cast<size_t>(i)], Quantity::Length, units_);
+        values[i] = toDisplay(data.y[static_cast<size_t>(i)], Quantity::Offset, units_);
     }
     // Without a parameter of its own each point gets its index, which keeps the given order.
     c->setData(keys, values);
 }
 
 PlotData ResultGraph::lineData(Line line) const {
-    PlotData out;
     const QCPCurve* c = curve(line);
-    if (!c) return out;
-    for (auto it = c->data()->constBegin(); it != c->data()->constEnd(); ++it) {
-        out.x.push_back(static_cast<float>(it->key));
-        out.y.push_back(static_cast<float>(it->value));
-    }
-    return out;
+    if (!c) return {};
+    const PlotData& data = dataOf(c);
+    const std::size_t n = std::min(data.x.size(), data.y.size());
+    return PlotData{{data.x.begin(), data.x.begin() + static_cast<std::ptrdiff_t>(n)},
+                    {data.y.begin(), data.y.begin() + static_cast<std::ptrdiff_t>(n)}};
 }
 
 bool ResultGraph::lineVisible(Line line) const {
@@ -230,13 +265,17 @@ void ResultGraph::describe() {
     for (int i = 0; i < kPlots; ++i) {
         if (!curves[i]->visible()) continue;
         QStringList points;
-        for (auto it = curves[i]->data()->constBegin(); it != curves[i]->data()->constEnd(); ++it)
+        const PlotData& data = dataOf(curves[i]);
+        for (std::size_t k = 0; k < std::min(data.x.size(), data.y.size()); ++k)
             points << QStringLiteral("(%1, %2)")
-                          .arg(number(static_cast<float>(it->key)), number(static_cast<float>(it->value)));
+                          .arg(number(data.x[k], Quantity::Length, units_),
+                               number(data.y[k], Quantity::Offset, units_));
         parts << QStringLiteral("%1: %2").arg(
             QLatin1String(kPlotNames[i]), points.isEmpty() ? QStringLiteral("no points") : points.join(' '));
     }
-    parts << QStringLiteral("Y from %1 to %2 mils").arg(number(yRange_.min), number(yRange_.max));
+    parts << QStringLiteral("Y from %1 to %2 %3")
+                 .arg(number(yRange_.min, Quantity::Offset, units_),
+                      number(yRange_.max, Quantity::Offset, units_), unitText(Quantity::Offset, units_));
     const QString text = parts.join(QStringLiteral("; "));
     setAccessibleDescription(text);
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "calc/Alignment.h"
+#include "calc/Units.h"
 
 class QCustomPlot;
 class QCPCurve;
@@ -10,11 +11,12 @@ class QCPTextElement;
 
 namespace corvane {
 
-// One results graph: X axis "XAxis" (shaft position, in), Y axis "YAxis-1" (mils), the machine
-// lines and the tolerance band. The first machine line drawn is blue ("Plot-1"): the fixed
-// machine's where there is one (reverse dial), else the moveable machine's; a moveable machine
-// beside a fixed one is red ("Plot-2"); the band is black ("Plot-3"). Curves keep the order of
-// their points, so a line can run right to left and the band can close on itself.
+// One results graph: X axis "XAxis" (shaft position, in or mm), Y axis "YAxis-1" (mils or mm), the
+// machine lines and the tolerance band. Everything it is given and gives back is in inches and
+// mils, as the calculation has it; only the drawing is in the unit system set. The first machine line drawn
+// is blue ("Plot-1"): the fixed machine's where there is one (reverse dial), else the moveable machine's; a
+// moveable machine beside a fixed one is red ("Plot-2"); the band is black ("Plot-3"). Curves keep the order
+// of their points, so a line can run right to left and the band can close on itself.
 class ResultGraph : public QWidget {
     Q_OBJECT
 public:
@@ -42,6 +44,10 @@ public:
     void apply(const GraphResult& result);
     void replot();
 
+    // Draws the lines, the axes and their labels in `units` from now on, at once.
+    void setUnits(UnitSystem units);
+    UnitSystem units() const { return units_; }
+
     // Tool tip of the graph area (the readings' point of view).
     void setGraphToolTip(const QString& text);
     // The title over the graph: "Vertical (shims)", "Horizontal".
@@ -56,7 +62,11 @@ private:
     void applyFonts();
     // The curve a line is drawn with, or none when it is not drawn.
     QCPCurve* curve(Line line) const;
+    // The points a curve was given, in inches and mils.
+    const PlotData& dataOf(const QCPCurve* curve) const;
     void setCurve(QCPCurve* curve, const PlotData& data);
+    // Draws a curve's points in the unit system shown.
+    void drawCurve(QCPCurve* curve);
     // Puts the ranges asked for on the axes; a range the plot cannot draw (empty or reversed) is
     // shown as the nearest one it can, while the values asked for are what is read back.
     void showXRange();
@@ -76,6 +86,8 @@ private:
     // The last result had a fixed machine's line: the blue line is the fixed machine's.
     bool twoMachines_ = true;
     bool autoScale_ = false;
+    UnitSystem units_ = UnitSystem::English;
+    PlotData firstData_, secondData_, bandData_;
 };
 
 }  // namespace corvane

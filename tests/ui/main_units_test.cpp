@@ -1,0 +1,215 @@
+// Metric and English: the main window and the windows it opens shown and typed in millimetres and
+// degrees Celsius, while the record keeps mils, inches and degrees Fahrenheit.
+
+#include <qcustomplot.h>
+
+#include <QTest>
+
+#include "MainWindowTestSupport.h"
+#include "project/ProjectFile.h"
+#include "ui/growth/frmGrowth.h"
+#include "ui/tolerance/frmTolerances.h"
+#include "ui/widgets/GridCellEditor.h"
+#include "ui/widgets/Knob.h"
+#include "ui/widgets/ResultGraph.h"
+#include "ui/widgets/Thermometer.h"
+
+using namespace corvane;
+
+namespace {
+
+// Every text of the main window that shows a value or names a unit.
+QStringList shownTexts(const frmDials& w) {
+    const MainWindowControls& c = w.controls();
+    QStringList texts;
+    for (const QLineEdit* box : c.txtD1) texts << box->text();
+    for (const QLineEdit* box : c.txtD2) texts << box->text();
+    for (int row = 0; row < c.gridLength->rowCount(); ++row) texts << c.gridLength->item(row, 1)->text();
+    for (const QLineEdit* box : c.txtGro) texts << box->text() << box->accessibleName();
+    texts << c.lblMisc1->text() << c.txtMisc1->text() << c.lblGrowth->text() << c.lblAcalc1->text()
+          << c.lblAcalc2->text();
+    for (const ResultGraph* graph : {c.Graph1, c.Graph2}) {
+        const QCustomPlot* plot = graph->plotWidget();
+        texts << plot->xAxis->label() << plot->yAxis->label() << graph->accessibleDescription()
+              << QString::number(plot->xAxis->range().upper) << QString::number(plot->yAxis->range().upper);
+    }
+    for (const Knob* knob : c.cwkDial1)
+        texts << QString::number(knob->value()) << QString::number(knob->maximum())
+              << QString::number(knob->step());
+    return texts;
+}
+
+void chooseUnits(frmDials& w, int index) {
+    QVERIFY(focusInActiveWindow(w.controls().optEU[index]));
+    QTest::mouseClick(w.controls().optEU[index], Qt::LeftButton);
+    QVERIFY(w.controls().optEU[index]->isChecked());
+}
+
+// The points the blue and red lines are drawn through, as the axes count them.
+QList<QPointF> drawnPoints(const ResultGraph* graph, const char* name) {
+    QList<QPointF> points;
+    const auto* curve = graph->plotWidget()->findChild<QCPCurve*>(QLatin1String(name));
+    for (auto it = curve->data()->constBegin(); it != curve->data()->constEnd(); ++it)
+        points << QPointF(it->key, it->value);
+    return points;
+}
+
+bool near(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(b)); }
+
+}  // namespace
+
+class MainUnitsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The default reverse dial job: readings 0, 20, 50, 30 and their negatives (0.508, 1.27 and
+    // 0.762 mm), lengths 20, 5, 10, 5, 20 in (508, 127, 254 mm), feet 3 and 4 moving 25 mils down
+    // (0.635 mm) and 5 mils left (0.127 mm).
+    void metricShowsMillimetresChangesNothingAndIsThereAgainAtTheNextStart() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        const MainWindowControls& c = w.controls();
+        QVERIFY(c.optEU[0]->isChecked());
+        c.chkTgrowth->click();  // the growth boxes and their caption
+        const QStringList english = shownTexts(w);
+        const ProjectRecord record = t.state.Project;
+        t.state.Changed = false;
+
+        chooseUnits(w, 1);
+        QCOMPARE(t.state.EngUnits, 1);
+        QVERIFY(!t.state.Changed);
+        QVERIFY(t.state.Project == record);
+        QCOMPARE(c.txtD1[1]->text(), QStringLiteral("0.51"));
+        QCOMPARE(c.txtD1[2]->text(), QStringLiteral("1.27"));
+        QCOMPARE(c.txtD2[3]->text(), QStringLiteral("-0.76"));
+        QCOMPARE(c.txtD1[0]->text(), QStringLiteral("0.00"));
+        QCOMPARE(c.gridLength->item(0, 1)->text(), QStringLiteral("508.0"));
+        QCOMPARE(c.gridLength->item(2, 1)->text(), QStringLiteral("254.0"));
+        QCOMPARE(c.lblMisc1->text(), QStringLiteral("Sag (mm)"));
+        QCOMPARE(c.txtMisc1->text(), QStringLiteral("0.00"));
+        QCOMPARE(c.lblGrowth->text(), QStringLiteral("Growth (mm)"));
+        QCOMPARE(c.txtGro[0]->accessibleName(), QStringLiteral("Foot 1 growth (mm)"));
+        QCOMPARE(c.lblAcalc1->text(), QStringLiteral("Machine Foot 3: move  0.635 mm  DOWN\r\n"
+                                                     "Machine Foot 4: move  0.635 mm  DOWN"));
+        QCOMPARE(c.lblAcalc2->text(), QStringLiteral("Machine Foot 3: move  0.127 mm  LEFT \r\n"
+                                                     "Machine Foot 4: move  0.127 mm  LEFT "));
+        // The knobs: dial 1 reads up to 1.27 mm, so its scale is +-2 mm in steps of 0.02.
+        QCOMPARE(c.cwkDial1[2]->value(), 1.27);
+        QCOMPARE(c.cwkDial1[2]->maximum(), 2.0);
+        QCOMPARE(c.cwkDial1[2]->step(), 0.02);
+        // The graphs: axes in millimetres, the lines drawn in them, their data still in mils.
+        const QCustomPlot* plot = c.Graph1->plotWidget();
+        QCOMPARE(plot->xAxis->label(), QStringLiteral("mm"));
+        QCOMPARE(plot->yAxis->label(), QStringLiteral("mm"));
+        QVERIFY(near(plot->xAxis->range().upper, 1524));  // 60 in
+        QVERIFY(near(plot->yAxis->range().upper, 2.54));  // the knob's 100 mils
+        QCOMPARE(c.Graph1->yRange().max, 100.0);
+        const QList<QPointF> red = drawnPoints(c.Graph1, "Plot-2");
+        QCOMPARE(red.size(), 3);
+        QVERIFY(near(red[0].x(), 1524) && near(red[0].y(), 0.635));
+        QCOMPARE(c.Graph1->lineData(ResultGraph::Line::MoveableMachine).y[0], 25.0f);
+        QVERIFY(c.Graph1->accessibleDescription().endsWith(QStringLiteral("Y from -2.540 to 2.540 mm")));
+
+        // Back to English: every text as it was, still nothing changed.
+        chooseUnits(w, 0);
+        QCOMPARE(shownTexts(w), english);
+        QVERIFY(!t.state.Changed);
+        QVERIFY(t.state.Project == record);
+
+        // Typed in millimetres: 0.50 at 3:00 and 500 for A are stored as the Singles nearest to
+        // 19.685039 mils and 19.685039 in, and show as typed.
+        chooseUnits(w, 1);
+        typeInto(c.txtD1[1], QStringLiteral("0.50"));
+        QCOMPARE(c.txtD1[1]->text(), QStringLiteral("0.50"));
+        QCOMPARE(t.state.Project.dial1(0, 1), 19.685039f);
+        QCOMPARE(c.cwkDial1[1]->value(), 0.5);
+        QVERIFY(focusInActiveWindow(c.gridLength));
+        c.gridEditor->setCurrentCell(0, 1);
+        QTest::keyClicks(c.gridLength, QStringLiteral("5"));
+        QTest::keyClicks(c.txtLength, QStringLiteral("00"));
+        QTest::keyClick(c.txtLength, Qt::Key_Return);
+        QCOMPARE(c.gridLength->item(0, 1)->text(), QStringLiteral("500.0"));
+        QCOMPARE(t.state.Project.length(0, 0), 19.685039f);
+        QVERIFY(t.state.Changed);
+        QCOMPARE(c.lblAcalc1->text(), calculated(w, t.state).vertical);
+        QVERIFY(c.lblAcalc1->text().contains(QStringLiteral(" mm  ")));
+        // In English the same values read in mils and inches; in metric again exactly as typed.
+        chooseUnits(w, 0);
+        QCOMPARE(c.txtD1[1]->text(), QStringLiteral("19.69"));
+        QCOMPARE(c.gridLength->item(0, 1)->text(), QStringLiteral("19.69"));
+        chooseUnits(w, 1);
+        QCOMPARE(c.txtD1[1]->text(), QStringLiteral("0.50"));
+        QCOMPARE(c.gridLength->item(0, 1)->text(), QStringLiteral("500.0"));
+
+        // The growth window in the same units: 10 in feet (254 mm), 144 and 72 F (62.22 and 22.22 C),
+        // a difference of 72 F (40 C), steel's 4.68 mils (0.119 mm).
+        t.dialogs().onModal = [&](QDialog& dialog) {
+            return ScriptedDialogs::runShown(dialog, [&](QDialog&) {
+                const frmGrowth& g = *w.growthWindow();
+                QCOMPARE(g.gridHeight->item(1, 0)->text(), QStringLiteral("Height (mm)"));
+                QCOMPARE(g.gridHeight->item(2, 0)->text(), QStringLiteral("Operating Temp (C)"));
+                QCOMPARE(g.gridHeight->item(3, 0)->text(), QStringLiteral("Ambient Temp (C)"));
+                QCOMPARE(g.gridGrowth->item(0, 0)->text(), QStringLiteral("Vert Growth (mm)"));
+                QCOMPARE(g.gridHeight->item(1, 1)->text(), QStringLiteral("254.0"));
+                QCOMPARE(g.gridHeight->item(2, 1)->text(), QStringLiteral("62.22"));
+                QCOMPARE(g.gridHeight->item(3, 1)->text(), QStringLiteral("22.22"));
+                QCOMPARE(g.gridGrowth->item(0, 1)->text(), QStringLiteral("0.119"));
+                QCOMPARE(g.txtHotT->text(), QStringLiteral("62.22"));
+                QCOMPARE(g.lblDeltaT->text(), QStringLiteral("Delta T (\u00B0C): 40.00"));
+                QVERIFY(std::fabs(g.cwHotT->value() - 62.22222) < 1e-5);
+                QCOMPARE(g.cwHotT->accessibleName(), QStringLiteral("Operating Temp (C) thermometer"));
+                // A thermometer scale of whole 1-2-5 steps of degrees Celsius: 20 to 100.
+                QCOMPARE(g.cwHotT->minimum(), 20.0);
+                QCOMPARE(g.cwHotT->maximum(), 100.0);
+            });
+        };
+        const ProjectRecord typed = t.state.Project;
+        w.cmdGrowth_Click();
+        QCOMPARE(t.dialogs().modalDialogs.last(), QStringLiteral("corvane::frmGrowth"));
+        QVERIFY(t.state.Project == typed);
+
+        // Restarted on the same folder, the window comes up in metric.
+        AppState again;
+        again.Paths = t.state.Paths;
+        frmDials restarted(again, t.dialogs());
+        restarted.formLoad(false);
+        QVERIFY(restarted.controls().optEU[1]->isChecked());
+        QCOMPARE(again.EngUnits, 1);
+        QCOMPARE(restarted.controls().lblMisc1->text(), QStringLiteral("Sag (mm)"));
+        QVERIFY(restarted.controls().lblAcalc1->text().contains(QStringLiteral(" mm  ")));
+        QCOMPARE(restarted.controls().Graph2->plotWidget()->xAxis->label(), QStringLiteral("mm"));
+    }
+
+    // Rim and face and the jack shaft name the face diameter's unit in metric; the tolerance window
+    // shows its span and offset in millimetres and judges the alignment in them.
+    void metricCaptionsOfTheOtherMethodsAndTheToleranceWindow() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        const MainWindowControls& c = w.controls();
+        chooseUnits(w, 1);
+        c.optAcalc[1]->click();
+        QCOMPARE(c.lblMisc1->text(), QStringLiteral("Dia (mm): "));
+        QCOMPARE(c.txtMisc1->accessibleName(), QStringLiteral("Face Dia (mm):"));
+        QCOMPARE(c.txtMisc1->text(), QStringLiteral("254.0"));
+        c.optAcalc[0]->click();
+        bool shown = false;
+        t.dialogs().onModal = [&](QDialog& dialog) {
+            return ScriptedDialogs::runShown(dialog, [&](QDialog&) {
+                const frmTolerances& tol = *w.toleranceWindow();
+                QCOMPARE(tol.lblSpan->text(), QStringLiteral("Span (mm):"));
+                QCOMPARE(tol.txtSpan->text(), QStringLiteral("254.0"));
+                QCOMPARE(tol.txtRPM->text(), QStringLiteral("3600."));
+                QCOMPARE(tol.lblTolerance->text(), QStringLiteral("Acceptable Offset:  0.106 mm"));
+                QCOMPARE(
+                    tol.lblVerdict->accessibleDescription().split(QLatin1Char('\n')).value(1),
+                    QStringLiteral("Vertical: offset 0.635 mm (excellent 0.025, acceptable 0.038), angle "
+                                   "0.00 mm/100 mm (excellent 0.020, acceptable 0.030): Out of tolerance"));
+                shown = true;
+            });
+        };
+        w.cmdTolerances_Click();
+        QVERIFY(shown);
+    }
+};
+
+QTEST_MAIN(MainUnitsTest)
+#include "main_units_test.moc"
