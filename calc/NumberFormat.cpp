@@ -1,5 +1,6 @@
 #include "calc/NumberFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -15,24 +16,74 @@ namespace corvane {
 
 namespace {
 
+// At most this many significant digits are kept: a double carries 17, and one more for a carry.
+constexpr int kMostDigits = 40;
+
+// The digits of a Decimal, held in place: a number is formatted after every keystroke, for every
+// result line and every finding, and none of that should reach the heap.
+class Digits {
+public:
+    bool empty() const { return size_ == 0; }
+    int size() const { return size_; }
+    char operator[](int i) const { return data_[static_cast<std::size_t>(i)]; }
+    char& operator[](int i) { return data_[static_cast<std::size_t>(i)]; }
+    char back() const { return data_[static_cast<std::size_t>(size_ - 1)]; }
+    void popBack() { --size_; }
+    void clear() { size_ = 0; }
+    void resize(int n) { size_ = n; }
+    void append(std::string_view text) {
+        const int n = std::min(static_cast<int>(text.size()), kMostDigits - size_);
+        std::copy_n(text.data(), n, data_.data() + size_);
+        size_ += n;
+    }
+    // A carry out of the leading digit: 9.99 -> 10.0.
+    void prependOne() {
+        std::copy_backward(data_.data(), data_.data() + std::min(size_, kMostDigits - 1),
+                           data_.data() + std::min(size_ + 1, kMostDigits));
+        data_[0] = '1';
+        size_ = std::min(size_ + 1, kMostDigits);
+    }
+    std::string_view view() const { return {data_.data(), static_cast<std::size_t>(size_)}; }
+
+private:
+    std::array<char, kMostDigits> data_{};
+    int size_ = 0;
+};
+
 // A finite number as decimal digits: value = 0.d1d2d3... scaled so that the first digit d1 stands
 // at the power of ten `lead`. Zero is the empty digit string.
 struct Decimal {
     bool negative = false;
-    std::string digits;  // no leading or trailing zeros
-    int lead = 0;        // power of ten of digits[0]
+    Digits digits;  // no leading or trailing zeros
+    int lead = 0;   // power of ten of digits[0]
 
     bool isZero() const { return digits.empty(); }
     // The digit at the power of ten `power`, 0 outside the digit string.
     char digitAt(int power) const {
         const int index = lead - power;
-        if (index < 0 || index >= static_cast<int>(digits.size())) return '0';
-        return digits[static_cast<std::size_t>(index)];
+        if (index < 0 || index >= digits.size()) return '0';
+        return digits[index];
     }
 };
 
 void trimTrailingZeros(Decimal& d) {
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    while (!d.digits.empty() && d.digits.back() == '0') d.digits.popBack();
+}
+
+// Adds one at the last kept digit, carrying through nines.
+void roundUp(Decimal& d) {
+    int i = d.digits.size() - 1;
+    while (i >= 0 && d.digits[i] == '9') {
+        d.digits[i] = '0';
+        --i;
+    }
+    if (i >= 0) {
+        ++d.digits[i];
+    } else {
+        // 9.99 -> 10.0: a new leading digit; also 0.5 at keep == 0 becomes 1 at `lowest`.
+        d.digits.prependOne();
+        ++d.lead;
+    }
 }
 
 // Keeps the digits down to the power of ten `lowest`, rounding half away from zero on the decimal
@@ -40,27 +91,14 @@ void trimTrailingZeros(Decimal& d) {
 void roundAtPower(Decimal& d, int lowest) {
     if (d.isZero()) return;
     const int keep = d.lead - lowest + 1;  // digits that survive
-    if (keep >= static_cast<int>(d.digits.size())) return;
+    if (keep >= d.digits.size()) return;
     if (keep < 0) {
         d.digits.clear();
         return;
     }
-    const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
-    d.digits.resize(static_cast<std::size_t>(keep));
-    if (up) {
-        int i = keep - 1;
-        while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9') {
-            d.digits[static_cast<std::size_t>(i)] = '0';
-            --i;
-        }
-        if (i >= 0) {
-            ++d.digits[static_cast<std::size_t>(i)];
-        } else {
-            // 9.99 -> 10.0: a new leading digit; also 0.5 at keep == 0 becomes 1 at `lowest`.
-            d.digits.insert(d.digits.begin(), '1');
-            ++d.lead;
-        }
-    }
+    const bool up = d.digits[keep] >= '5';
+    d.digits.resize(keep);
+    if (up) roundUp(d);
     trimTrailingZeros(d);
     if (d.isZero()) d.lead = 0;
 }
@@ -73,28 +111,41 @@ Decimal toDecimal(double value, int significantDigits) {
     d.negative = std::signbit(value);
     const double magnitude = std::fabs(value);
     if (magnitude == 0.0) return d;
-    std::array<char, 800> buffer{};
-    const int keep = significantDigits < 1 ? 1 : significantDigits;
-    auto res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                             std::chars_format::scientific, keep + 3);
+    // Enough for the kept digits and four more; the exact expansion of a double (up to 767
+    // significant digits) only where those four read as a tie.
+    std::array<char, 64> near;
+    std::array<char, 800> exact;
+    char* buffer = near.data();
+    const int keep = std::clamp(significantDigits, 1, kMostDigits - 1);
+    auto res = std::to_chars(near.data(), near.data() + near.size(), magnitude, std::chars_format::scientific,
+                             keep + 3);
     {
         // digits after the kept ones: index keep+1 (skip the point) .. 'e'
-        const char* tail = buffer.data() + 1 + keep;  // first digit beyond the kept ones
+        const char* tail = near.data() + 1 + keep;  // first digit beyond the kept ones
         const bool nearTie = tail[0] == '5' && tail[1] == '0' && tail[2] == '0' && tail[3] == '0';
-        if (keep == 0 || nearTie)
-            res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+        if (nearTie) {
+            buffer = exact.data();
+            res = std::to_chars(exact.data(), exact.data() + exact.size(), magnitude,
                                 std::chars_format::scientific, 770);
+        }
     }
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(res.ptr - buffer.data()));
+    const std::string_view text(buffer, static_cast<std::size_t>(res.ptr - buffer));
     // "d.ddddde+XX": the digits are the first one and those after the point.
     const std::size_t e = text.find('e');
-    d.digits.assign(1, text[0]);
-    if (e > 2) d.digits.append(text.data() + 2, e - 2);
     int exponent = 0;
     std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
     d.lead = exponent;
+    // The digits beyond the kept ones decide the rounding where they stand, so that only the kept
+    // ones are copied: rounding up when the first of them is 5 or more is rounding half away from
+    // zero on the exact expansion.
+    const std::string_view after = e > 2 ? text.substr(2, e - 2) : std::string_view();
+    d.digits.append(text.substr(0, 1));
+    const bool up =
+        static_cast<int>(after.size()) >= keep && after[static_cast<std::size_t>(keep - 1)] >= '5';
+    d.digits.append(after.substr(0, std::min(after.size(), static_cast<std::size_t>(keep - 1))));
+    if (up) roundUp(d);
     trimTrailingZeros(d);
-    roundAtPower(d, d.lead - (significantDigits < 1 ? 1 : significantDigits) + 1);
+    if (d.isZero()) d.lead = 0;
     return d;
 }
 
@@ -289,6 +340,33 @@ std::string fixedDecimals(Decimal d, int decimals, std::string_view suffix) {
     return std::string(out, static_cast<std::size_t>(n));
 }
 
+}  // namespace
+
+std::string formatDecimals(double value, int minDecimals, int maxDecimals) {
+    if (!std::isfinite(value)) return nonFiniteText(value);
+    maxDecimals = std::clamp(maxDecimals, 0, 15);
+    minDecimals = std::clamp(minDecimals, 0, maxDecimals);
+    Decimal d = toDecimal(value, 15);
+    roundAtPower(d, -maxDecimals);
+    std::string out;  // short enough to stay in the string itself
+    const bool whole = !d.isZero() && d.lead >= 0;
+    if (d.negative && !d.isZero()) out.push_back('-');  // rounded to nothing, it has no sign
+    if (!whole) {
+        out.push_back('0');
+    } else {
+        for (int power = d.lead; power >= 0; --power) out.push_back(d.digitAt(power));
+    }
+    int decimals = maxDecimals;
+    while (decimals > minDecimals && d.digitAt(-decimals) == '0') --decimals;
+    if (decimals > 0) {
+        out.push_back('.');
+        for (int k = 1; k <= decimals; ++k) out.push_back(d.digitAt(-k));
+    }
+    return out;
+}
+
+namespace {
+
 // The magnitude decides the decimals: more of them for small values, fewer for large ones, so a
 // result line always shows about four significant digits. The pattern is chosen from the value
 // before rounding, and every bound is a power of ten, so the choice is made on the exponent of
@@ -449,7 +527,10 @@ std::string formatScaleMark(double value) {
     // d.lead is the power of ten of the first digit.
     if (d.lead >= 6 || d.lead < -4) {
         out += d.digits[0];
-        if (d.digits.size() > 1) out += "." + d.digits.substr(1);
+        if (d.digits.size() > 1) {
+            out += '.';
+            out += d.digits.view().substr(1);
+        }
         const int e = d.lead;
         out += e < 0 ? "e-" : "e+";
         const int a = e < 0 ? -e : e;
@@ -460,11 +541,11 @@ std::string formatScaleMark(double value) {
     if (d.lead < 0) {
         out += "0.";
         out.append(static_cast<std::size_t>(-d.lead - 1), '0');
-        out += d.digits;
+        out += d.digits.view();
         return out;
     }
     for (int power = d.lead; power >= 0; --power) out += d.digitAt(power);
-    const int decimals = static_cast<int>(d.digits.size()) - d.lead - 1;
+    const int decimals = d.digits.size() - d.lead - 1;
     if (decimals > 0) {
         out += '.';
         for (int k = 1; k <= decimals; ++k) out += d.digitAt(-k);

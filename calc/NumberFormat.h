@@ -42,6 +42,12 @@ inline std::string formatPattern(int value, std::string_view pattern) {
     return formatPattern(static_cast<double>(value), pattern, 15);
 }
 
+// The pattern "#0.##", "#0.00#" and the like written directly: the whole part, then between
+// `minDecimals` and `maxDecimals` decimals (zeros beyond the least are dropped), and no point when
+// no decimal is shown: 50, 12.25, 0.50, -1.063. A double's 15 significant digits; values from
+// 1e15 on are better given to formatPattern's scientific form.
+std::string formatDecimals(double value, int minDecimals, int maxDecimals);
+
 // Dial readings and Sag as whole numbers: the pattern "#####0".
 inline std::string formatWhole(float value) { return formatPattern(value, "#####0"); }
 

@@ -11,30 +11,28 @@ namespace {
 
 constexpr std::string_view kClock[kPositionCount] = {"12:00", "3:00", "6:00", "9:00"};
 
-// Whole numbers without a point, fractions to `pattern`'s places. A value outside what a dial can
-// show keeps its digits in powers of ten, so that a reading that is "not 0" never shows as 0 and a
-// wild one does not run to twenty digits.
-std::string numberText(double value, std::string_view pattern, double smallest) {
+// Whole numbers without a point, fractions to between `least` and `most` places. A value outside
+// what a dial can show keeps its digits in powers of ten, so that a reading that is "not 0" never
+// shows as 0 and a wild one does not run to twenty digits.
+std::string numberText(double value, int least, int most, double smallest) {
     const double size = std::fabs(value);
     if (value != 0 && (size < smallest || size >= 1e6)) return formatPattern(value, "0.0##E+00");
-    std::string text = formatPattern(value, pattern);
-    if (!text.empty() && text.back() == '.') text.pop_back();
-    return text;
+    return formatDecimals(value, least, most);
 }
 
 // A reading or a sum of readings as the technician would write it: "50", "12.25" mils; in
 // millimetres with the hundredths a metric dial reads, as its box shows them: "1.27", "0.50".
 std::string readingText(double mils, UnitSystem units) {
     if (units == UnitSystem::Metric)
-        return numberText(toDisplay(mils, Quantity::Reading, units), "#####0.00", 0.005);
-    return numberText(mils, "#####0.##", 0.005);
+        return numberText(toDisplay(mils, Quantity::Reading, units), 2, 2, 0.005);
+    return numberText(mils, 0, 2, 0.005);
 }
 
 // How far the two sums are apart: "6.0", "1.063" mils; "0.152", "0.03" mm.
 std::string differenceText(double mils, UnitSystem units) {
     if (units == UnitSystem::Metric)
-        return numberText(toDisplay(mils, Quantity::Reading, units), "#####0.00#", 0.0005);
-    return numberText(mils, "#####0.0##", 0.0005);
+        return numberText(toDisplay(mils, Quantity::Reading, units), 2, 3, 0.0005);
+    return numberText(mils, 1, 3, 0.0005);
 }
 
 bool finite(double v) { return std::isfinite(v); }

@@ -136,6 +136,30 @@ TEST(FormatPattern, FillsDigitsPointsBlanksAndExponent) {
     EXPECT_EQ(formatWhole(1e10f), "10000000000");
 }
 
+TEST(FormatDecimals, WholePartThenTheDecimalsBetweenTheLeastAndTheMost) {
+    const struct {
+        double value;
+        int least, most;
+        const char* expected;
+    } cases[] = {
+        // clang-format off
+        {50.0, 0, 2, "50"}, {12.25, 0, 2, "12.25"}, {12.5, 0, 2, "12.5"}, {0.5, 2, 2, "0.50"},
+        {0.125, 0, 2, "0.13"},         // a true tie goes away from zero
+        {-0.125, 0, 2, "-0.13"},
+        {2.2999999523162842, 0, 2, "2.3"},  // a typed 2.3 as a float holds it
+        {1.0625, 1, 3, "1.063"}, {6.0, 1, 3, "6.0"}, {0.03, 2, 3, "0.03"}, {0.152, 2, 3, "0.152"},
+        {9.996, 0, 2, "10"},           // the carry reaches the whole part
+        {-0.004, 0, 2, "0"},           // rounded to nothing: no minus
+        {-0.004, 2, 2, "0.00"}, {0.0, 0, 2, "0"}, {0.0, 2, 2, "0.00"},
+        {999999.994, 0, 2, "999999.99"}, {1234567.0, 0, 2, "1234567"},
+        {std::nan(""), 0, 2, "NaN"}, {-INFINITY, 0, 2, "-Infinity"},
+        // clang-format on
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(formatDecimals(c.value, c.least, c.most), c.expected)
+            << c.value << " with " << c.least << ".." << c.most << " decimals";
+}
+
 // The calendar arithmetic is the date tests' concern; here the text: month names, padding, seconds.
 TEST(FormatDateTime, WritesDayMonthNameYearAndTheTimeToTheSecond) {
     EXPECT_EQ(formatDateTime(45351.75), "29-Feb-2024 18:00:00");
