@@ -118,6 +118,20 @@ QStringList settledFaults(QWidget* window) {
 
 constexpr double kScales[] = {1.0, 1.5, 2.0};
 
+// The default job and a stand-in main window at `scale`, for the growth and tolerance windows.
+struct Stage {
+    UiTestEnvironment env;
+    AppState state;
+    QWidget main;
+    explicit Stage(int method = 0, double scale = 1.0) {
+        setDefaults(state.Project);
+        state.Paths = env.folder.paths();
+        state.CalcMethod = method;
+        main.resize(1000, 750);
+        WindowScaler::setScaleOf(&main, scale);
+    }
+};
+
 }  // namespace
 
 class ScalingTest : public QObject {
@@ -160,19 +174,13 @@ private slots:
 
     void growthAndToleranceWindowsOpenAtTheMainWindowsScale() {
         // 125 %: as large as the test screen holds both windows whole.
-        UiTestEnvironment env;
-        AppState state;
-        setDefaults(state.Project);
-        state.Paths = env.folder.paths();
-        QWidget main;
-        main.resize(1000, 750);
-        WindowScaler::setScaleOf(&main, 1.25);
-        frmGrowth growth(state, &main);
+        Stage stage(0, 1.25);
+        frmGrowth growth(stage.state, &stage.main);
         growth.initGrowthPanel(0);
         growth.show();
         QVERIFY(QTest::qWaitForWindowExposed(&growth));
         QTRY_VERIFY(std::abs(WindowScaler::scaleOf(&growth) - 1.25) < 0.02);
-        frmTolerances tolerance(state, &main);
+        frmTolerances tolerance(stage.state, &stage.main);
         tolerance.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tolerance));
         QTRY_VERIFY(std::abs(WindowScaler::scaleOf(&tolerance) - 1.25) < 0.02);
@@ -185,17 +193,11 @@ private slots:
         };
         const Case cases[] = {{"reverse dial", 0}, {"rim and face", 1}, {"jack shaft", 2}};
         for (const Case& c : cases) {
-            UiTestEnvironment env;
-            AppState state;
-            setDefaults(state.Project);
-            state.Paths = env.folder.paths();
-            state.CalcMethod = c.method;
-            QWidget main;
-            main.resize(1000, 750);
-            frmGrowth growth(state, &main);
+            Stage stage(c.method);
+            frmGrowth growth(stage.state, &stage.main);
             growth.initGrowthPanel(0);
             growth.show();
-            frmTolerances tolerance(state, &main);
+            frmTolerances tolerance(stage.state, &stage.main);
             tolerance.show();
             QVERIFY(QTest::qWaitForWindowExposed(&growth));
             QVERIFY(QTest::qWaitForWindowExposed(&tolerance));
@@ -216,13 +218,8 @@ private slots:
     }
 
     void anEnlargedWindowCanBeMadeSmallAgain() {
-        UiTestEnvironment env;
-        AppState state;
-        setDefaults(state.Project);
-        state.Paths = env.folder.paths();
-        QWidget main;
-        main.resize(1800, 1400);
-        frmGrowth growth(state, &main);
+        Stage stage;
+        frmGrowth growth(stage.state, &stage.main);
         growth.initGrowthPanel(0);
         growth.show();
         QVERIFY(QTest::qWaitForWindowExposed(&growth));
