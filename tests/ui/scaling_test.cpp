@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -132,6 +133,25 @@ struct Stage {
     }
 };
 
+// The font size of every control of a window, to see that all of them grow alike.
+QHash<QWidget*, double> fontSizes(QWidget* window) {
+    QHash<QWidget*, double> sizes;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (!w->isWindow() && !w->objectName().startsWith(QLatin1String("qt_")))
+            sizes.insert(w, w->font().pointSizeF());
+    return sizes;
+}
+
+// The controls whose type did not grow with the window (a style sheet on a control stops it from
+// following its parent's font).
+QStringList fontsLeftBehind(const QHash<QWidget*, double>& atOne, double scale) {
+    QStringList behind;
+    for (auto it = atOne.begin(); it != atOne.end(); ++it)
+        if (std::abs(it.key()->font().pointSizeF() - it.value() * scale) > 0.05)
+            behind << QStringLiteral("%1 %2 pt").arg(nameOf(it.key())).arg(it.key()->font().pointSizeF());
+    return behind;
+}
+
 }  // namespace
 
 class ScalingTest : public QObject {
@@ -142,6 +162,9 @@ private slots:
         frmDials& w = t.w();
         const QSize smallest = w.minimumSize();
         const double basePoints = w.font().pointSizeF();
+        const QHash<QWidget*, double> atOne = fontSizes(&w);
+        // A reading that breaks the sum rule: its boxes are marked, with a style of their own.
+        typeInto(w.controls().txtD1[2], QStringLiteral("70"));
         for (int method = 0; method < 3; ++method) {
             w.controls().optAcalc[method]->click();
             for (double scale : kScales) {
@@ -149,6 +172,9 @@ private slots:
                 w.resize(times(smallest, scale));
                 QTRY_VERIFY2(std::abs(WindowScaler::scaleOf(&w) - scale) < 0.01, qPrintable(where));
                 QVERIFY2(std::abs(w.font().pointSizeF() - basePoints * scale) < 0.01, qPrintable(where));
+                const QStringList behind = fontsLeftBehind(atOne, scale);
+                QVERIFY2(behind.isEmpty(),
+                         qPrintable(where + QStringLiteral(": ") + behind.join(QStringLiteral(", "))));
                 const QStringList faults = settledFaults(&w);
                 QVERIFY2(faults.isEmpty(),
                          qPrintable(where + QStringLiteral(": ") + faults.join(QStringLiteral("; "))));

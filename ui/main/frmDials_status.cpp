@@ -24,7 +24,9 @@ void showTone(ElidedLabel* label, Tone tone, const QString& sign, const QString&
         "QLabel { color: #6d0f0f; background: #f8d4d4; border: 1px solid #c24a4a; padding: 1px 6px; }",
         "QLabel { color: palette(window-text); padding: 1px 6px; }",
     };
-    label->setStyleSheet(QLatin1String(kStyles[static_cast<int>(tone)]));
+    // A style sheet set again, even the same, makes the label polish itself anew.
+    const QString style = QLatin1String(kStyles[static_cast<int>(tone)]);
+    if (label->styleSheet() != style) label->setStyleSheet(style);
     label->setFullText(sign + QLatin1Char(' ') + text);
     label->setAccessibleDescription(text);
 }
@@ -82,7 +84,8 @@ void frmDials::showCheckAndVerdict(const std::vector<ReadingFinding>& findings,
     }
     const auto mark = [](QLineEdit* box, const QStringList& messages) {
         box->setToolTip(messages.join(QLatin1Char('\n')));
-        box->setStyleSheet(messages.isEmpty() ? QString() : kMarkedBox);
+        const QString style = messages.isEmpty() ? QString() : kMarkedBox;
+        if (box->styleSheet() != style) box->setStyleSheet(style);
         box->setProperty("corvaneFinding", !messages.isEmpty());
     };
     for (int p = 0; p < kPositionCount; ++p) {

@@ -12,8 +12,8 @@ void DesignLayout::place(QWidget* widget, const QRect& design) {
             return;
         }
     }
-    // Every control gets its font size set on itself: a style sheet on a control (a marked box, a
-    // coloured label) stops it from following its parent's font, so the parent's cannot be relied on.
+    // Every control's font size is kept and set on the control itself where it differs: a style sheet
+    // on a control (a marked box, a coloured label) stops it from following its parent's font.
     Entry entry{widget, design, widget->font().pointSizeF() / scale_};
     entries_.push_back(entry);
     apply(entries_.back());
@@ -44,9 +44,12 @@ void DesignLayout::setScale(double scale) {
 void DesignLayout::apply(Entry& entry) const {
     if (!entry.widget) return;
     entry.widget->setGeometry(toPixels(entry.design));
-    if (entry.fontPoints > 0) {
+    // Only a change of size is set: setting a font, even the same one, makes the widget and all
+    // it holds work out their sizes again.
+    const double points = entry.fontPoints * scale_;
+    if (entry.fontPoints > 0 && std::abs(entry.widget->font().pointSizeF() - points) > 1e-6) {
         QFont font = entry.widget->font();
-        font.setPointSizeF(entry.fontPoints * scale_);
+        font.setPointSizeF(points);
         entry.widget->setFont(font);
     }
 }
