@@ -101,8 +101,6 @@ package)
   # which on Debian 12 bring Qt's platforms with them; never a build tool or a -dev package.
   diff -u "$depends" <(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*)//; s/[[:space:]]//g' |
     grep . | LC_ALL=C sort) || fail "Depends: $(dpkg-deb -f "$deb" Depends)"
-  grep -qw shared-mime-info <<<"$(dpkg-deb -f "$deb" Recommends)" ||
-    fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
   # The files of the install, under /usr, owned by root.
   contents=$(dpkg-deb -c "$deb")
   diff -u <(sed 's|^|usr/|' "$list") <(awk '$1 !~ /^d/ {print $6}' <<<"$contents" | sed 's|^\./||' |
