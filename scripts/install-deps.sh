@@ -32,16 +32,16 @@ if [ "${#missing[@]}" -eq 0 ]; then
   exit 0
 fi
 
-echo "Installing missing packages: ${missing[*]}"
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
   if ! command -v sudo >/dev/null; then
     echo "These Debian packages are missing: ${missing[*]}" >&2
-    echo "Install them as root (apt-get install ...), or install sudo and run this again." >&2
+    echo "Run $0 as root, or install sudo and try again." >&2
     exit 1
   fi
   as_root=(sudo)
 fi
+echo "Installing missing packages: ${missing[*]}"
 # Through env, because sudo does not pass the caller's environment on: apt must not stop to ask
 # questions in the middle of a build.
 as_root+=(env DEBIAN_FRONTEND=noninteractive)
