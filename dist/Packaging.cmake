@@ -25,8 +25,10 @@ same from scripts.")
 # them on Debian 12: the X11 and offscreen platforms in libqt6gui6, CUPS printing in
 # libqt6printsupport6 (qt6-qpa-plugins holds only the VNC platform and touch input).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Shows .qdl files as Corvane projects in the file manager.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info")
+# shared-mime-info shows .qdl files as Corvane projects in the file manager; hicolor-icon-theme owns
+# the icon folders the package fills and the theme's index that icon lookups read. Every desktop has
+# both; the programs run without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, hicolor-icon-theme")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

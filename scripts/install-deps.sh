@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Corvane needs to build, test and run.
+# Installs the Debian 12 packages Corvane needs to build, test, package and run.
 # Only what is missing is installed; a machine that has everything is left alone.
+# Run it as root, or as a user who may use sudo.
 set -euo pipefail
 
 packages=(
@@ -14,7 +15,10 @@ packages=(
   xvfb xauth
   poppler-utils
   desktop-file-utils appstream shared-mime-info libglib2.0-bin
-  dpkg-dev librsvg2-bin xdg-utils
+  # cpack -G DEB: dpkg-shlibdeps finds the package's dependencies, among the files that file(1)
+  # says are programs.
+  dpkg-dev file
+  librsvg2-bin xdg-utils
 )
 
 missing=()
@@ -28,11 +32,18 @@ if [ "${#missing[@]}" -eq 0 ]; then
   exit 0
 fi
 
-echo "Installing missing packages: ${missing[*]}"
-SUDO=""
+as_root=()
 if [ "$(id -u)" -ne 0 ]; then
-  SUDO="sudo"
+  if ! command -v sudo >/dev/null; then
+    echo "These Debian packages are missing: ${missing[*]}" >&2
+    echo "Run $0 as root, or install sudo and try again." >&2
+    exit 1
+  fi
+  as_root=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+echo "Installing missing packages: ${missing[*]}"
+# Through env, because sudo does not pass the caller's environment on: apt must not stop to ask
+# questions in the middle of a build.
+as_root+=(env DEBIAN_FRONTEND=noninteractive)
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -6,6 +6,8 @@
 #   dist_test.sh metainfo PREFIX           the AppStream file passes appstreamcli, with the tree
 #   dist_test.sh mime PREFIX FIXTURE       a .qdl file is a Corvane project to GIO, opened by Corvane
 #   dist_test.sh folder PREFIX FIXTURE     the installed program keeps its files in the user's folder
+#   dist_test.sh package BUILD LIST DEPENDS  cpack -G DEB makes a package of the files in LIST, which
+#                                          depends on exactly the packages in DEPENDS
 set -euo pipefail
 step=$1
 id=io.github.corvane.Corvane
@@ -41,6 +43,8 @@ desktop)
   echo "$out"
   # Hints are advice; errors and warnings are not.
   if grep -Eq ': (error|warning):' <<<"$out"; then fail "desktop entry"; fi
+  # Except this one: without a main category, menus file the program under "Other".
+  if grep -q 'registered main category' <<<"$out"; then fail "desktop entry: no main category"; fi
   ;;
 
 metainfo)
@@ -84,6 +88,24 @@ folder)
   grep -aqF "$scratch/job.qdl" "$settings" || fail "the project named on the command line is not in the recent list"
   [ "$(ls -A "$prefix/bin")" = "$(printf 'corvane\ncorvane-cli')" ] ||
     fail "the program wrote into its own folder: $(ls -A "$prefix/bin" | tr '\n' ' ')"
+  ;;
+
+package)
+  build=$2 list=$3 depends=$4
+  # As `cpack -G DEB` in the build folder makes it, but into a folder of its own.
+  out=$(cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/deb" 2>&1) || fail "cpack: $out"
+  debs=("$scratch"/deb/corvane_*.deb)
+  [ "${#debs[@]}" -eq 1 ] && [ -f "${debs[0]}" ] || fail "no package made: $out"
+  deb=${debs[0]}
+  # What dpkg-shlibdeps found for the programs, names without versions: the libraries they link,
+  # which on Debian 12 bring Qt's platforms with them; never a build tool or a -dev package.
+  diff -u "$depends" <(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*)//; s/[[:space:]]//g' |
+    grep . | LC_ALL=C sort) || fail "Depends: $(dpkg-deb -f "$deb" Depends)"
+  # The files of the install, under /usr, owned by root.
+  contents=$(dpkg-deb -c "$deb")
+  diff -u <(sed 's|^|usr/|' "$list") <(awk '$1 !~ /^d/ {print $6}' <<<"$contents" | sed 's|^\./||' |
+    LC_ALL=C sort) || fail "the package's files differ from $list"
+  awk '$2 != "root/root" {bad = 1; print} END {exit bad}' <<<"$contents" || fail "files not owned by root"
   ;;
 
 *)
