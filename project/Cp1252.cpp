@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "project/Utf8.h"
+
 namespace corvane {
 
 namespace {
@@ -34,68 +36,16 @@ int codePointToByte(char32_t cp) {
     return -1;
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 character at `pos`. Returns the code point and advances `pos`; a malformed
-// sequence (stray continuation, overlong form, surrogate, cut short) yields U+FFFD for one byte.
+// The code point at `pos`, advancing `pos` past it; a malformed sequence yields U+FFFD for one byte.
 char32_t nextCodePoint(const std::string& s, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(s[pos]);
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    }
-    int extra = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = lead & 0x1F;
-        minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = lead & 0x0F;
-        minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = lead & 0x07;
-        minimum = 0x10000;
-    } else {
+    int length = 0;
+    const char32_t cp =
+        decodeUtf8(reinterpret_cast<const unsigned char*>(s.data()) + pos, s.size() - pos, length);
+    if (length == 0) {
         ++pos;
         return 0xFFFD;
     }
-    if (pos + extra >= s.size()) {  // cut short
-        ++pos;
-        return 0xFFFD;
-    }
-    for (int i = 1; i <= extra; ++i) {
-        const auto c = static_cast<unsigned char>(s[pos + i]);
-        if ((c & 0xC0) != 0x80) {
-            ++pos;
-            return 0xFFFD;
-        }
-        cp = (cp << 6) | (c & 0x3F);
-    }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++pos;
-        return 0xFFFD;
-    }
-    pos += extra + 1;
+    pos += static_cast<std::size_t>(length);
     return cp;
 }
 

@@ -99,7 +99,8 @@ void drawHalf(QPainter& p, qreal x1, qreal x2, qreal radius) {
     p.drawRoundedRect(QRectF(x1, kAxisY - radius, x2 - x1, 2 * radius), 1.2, 1.2);
 }
 
-void drawFoot(QPainter& p, qreal x) {
+// The outline of a foot centred on `x`, in the given fill.
+void drawFootOutline(QPainter& p, qreal x, const QColor& fill) {
     QPainterPath foot;
     foot.moveTo(x - 8, kBodyBottom);
     foot.lineTo(x + 8, kBodyBottom);
@@ -109,8 +110,12 @@ void drawFoot(QPainter& p, qreal x) {
     foot.lineTo(x - 12, kBaseY - 3);
     foot.closeSubpath();
     p.setPen(QPen(kOutline, 0.9));
-    p.setBrush(kFoot);
+    p.setBrush(fill);
     p.drawPath(foot);
+}
+
+void drawFoot(QPainter& p, qreal x) {
+    drawFootOutline(p, x, kFoot);
     // Hold-down bolt.
     p.setPen(QPen(kFoot.lighter(160), 1.2));
     p.drawLine(QPointF(x, kBaseY - 6), QPointF(x, kBaseY - 1));
@@ -119,17 +124,7 @@ void drawFoot(QPainter& p, qreal x) {
 // A foot that stays where it is: filled in the bracket colour and standing on a hatched ground line,
 // the drawing office's sign for a fixed support.
 void drawStationaryFoot(QPainter& p, qreal x) {
-    QPainterPath foot;
-    foot.moveTo(x - 8, kBodyBottom);
-    foot.lineTo(x + 8, kBodyBottom);
-    foot.lineTo(x + 12, kBaseY - 3);
-    foot.lineTo(x + 12, kBaseY);
-    foot.lineTo(x - 12, kBaseY);
-    foot.lineTo(x - 12, kBaseY - 3);
-    foot.closeSubpath();
-    p.setPen(QPen(kOutline, 0.9));
-    p.setBrush(kStationary);
-    p.drawPath(foot);
+    drawFootOutline(p, x, kStationary);
     const QRectF ground(x - 14, kBaseY + 1, 28, 6);
     p.setPen(QPen(kStationary, 1.4, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(ground.left(), ground.top()), QPointF(ground.right(), ground.top()));
