@@ -107,29 +107,34 @@ TEST(CalcAlignment, MetricTextsShowTheSameMovesInMillimetres) {
 }
 
 // Inputs that leave no finite result: both labels say why, and no moves, machine lines or new range
-// are left to draw; the tolerance band still shows, unless the distance it needs is what failed.
+// are left to draw. The X axis still ends where the lengths put it (reverse dial 60, rim and face
+// 40, jack shaft 150 by default), and the tolerance band still shows unless its distance failed.
 TEST(CalcAlignment, InputsWithoutAResultShowWhyAndNoNumbers) {
     const struct {
         int method;
         std::function<void(R&)> change;
         const char* text;
+        float xMax;
         bool bandDrawn = true;
     } cases[] = {
-        {kRD, [](R& r) { r.dial2(kRD, 1) = NAN; }, "No result: a dial reading is not a finite number"},
-        {kRD, [](R& r) { r.length(kRD, 3) = INFINITY; }, "No result: a length is not a finite number"},
-        {kRD, [](R& r) { r.Sag = NAN; }, "No result: the sag is not a finite number"},
+        {kRD, [](R& r) { r.dial2(kRD, 1) = NAN; }, "No result: a dial reading is not a finite number", 60},
+        {kRD, [](R& r) { r.length(kRD, 3) = INFINITY; }, "No result: a length is not a finite number",
+         INFINITY},
+        {kRD, [](R& r) { r.Sag = NAN; }, "No result: the sag is not a finite number", 60},
         // Reverse dial reads the growth of all four feet, the others only of feet 2 and 3.
-        {kRD, [](R& r) { r.growth(kRD, 0) = INFINITY; }, "No result: a growth value is not a finite number"},
-        {kJS, [](R& r) { r.growth(kJS, 3) = NAN; }, "No result: a growth value is not a finite number"},
+        {kRD, [](R& r) { r.growth(kRD, 0) = INFINITY; }, "No result: a growth value is not a finite number",
+         60},
+        {kJS, [](R& r) { r.growth(kJS, 3) = NAN; }, "No result: a growth value is not a finite number", 150},
         {kRD, [](R& r) { r.dial1(kRD, 2) = r.Sag = 3e38f; },
-         "No result: the numbers are too large to calculate with"},
-        {kRF, [](R& r) { r.FaceDia1 = 1e-44f; }, "No result: the numbers are too large to calculate with"},
-        {kRF, [](R& r) { r.FaceDia1 = 0; }, "No result: the face diameter is 0"},
-        {kJS, [](R& r) { r.FaceDia2 = 0; }, "No result: the face diameter is 0"},
-        {kRF, [](R& r) { r.FaceDia1 = INFINITY; }, "No result: the face diameter is not a finite number"},
-        {kRF, [](R& r) { r.length(kRF, 1) = 1e-7f; }, "No result: distance B is 0"},
-        {kJS, [](R& r) { r.length(kJS, 2) = 0; }, "No result: distance C is 0"},
-        {kRF, [](R& r) { r.length(kRF, 0) = NAN; }, "No result: a length is not a finite number", false},
+         "No result: the numbers are too large to calculate with", 60},
+        {kRF, [](R& r) { r.FaceDia1 = 1e-44f; }, "No result: the numbers are too large to calculate with",
+         40},
+        {kRF, [](R& r) { r.FaceDia1 = 0; }, "No result: the face diameter is 0", 40},
+        {kJS, [](R& r) { r.FaceDia2 = 0; }, "No result: the face diameter is 0", 150},
+        {kRF, [](R& r) { r.FaceDia1 = INFINITY; }, "No result: the face diameter is not a finite number", 40},
+        {kRF, [](R& r) { r.length(kRF, 1) = 1e-7f; }, "No result: distance B is 0", 20},
+        {kJS, [](R& r) { r.length(kJS, 2) = 0; }, "No result: distance C is 0", 100},
+        {kRF, [](R& r) { r.length(kRF, 0) = NAN; }, "No result: a length is not a finite number", NAN, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.method) + " " + c.text);
@@ -145,6 +150,7 @@ TEST(CalcAlignment, InputsWithoutAResultShowWhyAndNoNumbers) {
         for (const GraphResult* g : {&r.graph1, &r.graph2}) {
             EXPECT_FALSE(g->fixedMachine || g->moveableMachine);
             EXPECT_FALSE(g->yRange) << "the user's range stays when there is nothing to scale to";
+            EXPECT_TRUE(g->xMax == c.xMax || (std::isnan(g->xMax) && std::isnan(c.xMax))) << g->xMax;
             EXPECT_EQ(g->band.state,
                       c.bandDrawn ? ToleranceBand::State::Drawn : ToleranceBand::State::Cleared);
             EXPECT_EQ(g->band.corners.y,
