@@ -26,8 +26,6 @@ TEST(JackShaft, LabelTexts) {
     const std::string lefts = inOutH("54.00 mils  LEFT ", "74.00 mils  LEFT ");
     const TextCase cases[] = {
         {"defaults (the bracket side plays no part)", [](R&, O& o) { o.bracketSide = 1; }, ups, lefts},
-        {"readings zero", zeroReadings, inOutV("0.00 mils  UP  ", "0.00 mils  UP  "),
-         inOutH("0.00 mils  RIGHT", "0.00 mils  RIGHT")},
         {"growth past the move turns it down",
          [](R& r, O& o) { o.growthOn = true, r.growth(2, 2) = 30, r.growth(2, 3) = 28; },
          inOutV("2.000 mils  DOWN", "0.00 mils  UP  "), lefts},
