@@ -185,10 +185,7 @@ TEST(Verdict, NoVerdictSaysWhy) {
         {kJS, [](R& r, O&) { r.length(kJS, 0) = 0; }, "No verdict: distance A is 0"},
         // The calculation's own no-result line and its abort.
         {kRF, [](R& r, O&) { r.FaceDia1 = 0; }, "No verdict: the face diameter is 0"},
-        {kRD,
-         [](R& r, O&) {
-             r.Station = {0, 0, 0, 1};
-         },
+        {kRD, [](R& r, O&) { r.Station[0] = r.Station[1] = 0; },
          "No verdict: 2 stationary machine feet must be checked"},
         // Without a rotation or a bracket side no dial is read: zero moves measure nothing.
         {kRD, [](R&, O& o) { o.rotation = -1; }, "No verdict: no rotation is chosen"},
