@@ -2,17 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "MethodTestSupport.h"
+
 namespace corvane {
 namespace {
 
+using namespace methodtest;
+constexpr int kRD = kMethodReverseDial, kRF = kMethodRimFace, kJS = kMethodJackShaft;
+
 TEST(CalcAlignment, MethodOutsideTheThreeRunsNothing) {
-    ProjectRecord record;
-    setDefaults(record);
     for (int method : {-1, 3, 42}) {
-        CalcOptions o;
-        o.method = method;
-        o.toleranceOn = o.autoScale = o.growthOn = true;
-        const CalcResult r = calcAlignment(record, o);
+        const CalcResult r = run(method, [](R&, O& o) { o.toleranceOn = o.autoScale = o.growthOn = true; });
         EXPECT_EQ(r.status, CalcStatus::NotRun);
         EXPECT_FALSE(r.growthWritten || r.graph1.yRange);
         EXPECT_EQ(r.graph1.band.state, ToleranceBand::State::NotAsked);
@@ -68,54 +70,91 @@ TEST(CalcAlignment, OpeningOptionsComeFromTheViewAndTheJob) {
 }
 
 // The default project in millimetres: each move times 0.0254 (25 mils is 0.635 mm, 9 is 0.2286, 13 is
-// 0.3302, 28 is 0.7112, 54 is 1.3716, 74 is 1.8796), shown with the same digits a mils line has, and
-// "mm" padded so that both lines of a label keep their columns. Only the texts change: every move and
-// every point of the graphs stays in mils and inches.
+// 0.3302), shown with the same digits a mils line has, and "mm" padded so that both lines of a label
+// keep their columns. Only the texts change: every move and every point of the graphs stays in mils
+// and inches. The jack shaft writes its lines with the rim and face's code.
 TEST(CalcAlignment, MetricTextsShowTheSameMovesInMillimetres) {
     const struct {
         int method;
         const char* vertical;
         const char* horizontal;
     } cases[] = {
-        {kMethodReverseDial, "Machine Foot 3: move  0.635 mm  DOWN\r\nMachine Foot 4: move  0.635 mm  DOWN",
+        {kRD, "Machine Foot 3: move  0.635 mm  DOWN\r\nMachine Foot 4: move  0.635 mm  DOWN",
          "Machine Foot 3: move  0.127 mm  LEFT \r\nMachine Foot 4: move  0.127 mm  LEFT "},
-        {kMethodRimFace, "NEAR Foot: move  0.229 mm  DOWN\r\nFAR Foot:  move  0.330 mm  DOWN",
+        {kRF, "NEAR Foot: move  0.229 mm  DOWN\r\nFAR Foot:  move  0.330 mm  DOWN",
          "NEAR Foot: move  0.229 mm  RIGHT\r\nFAR Foot:  move  0.330 mm  RIGHT"},
-        {kMethodJackShaft, "InBoard Foot:   move  0.711 mm  UP  \r\nOutBoard Foot:  move  0.711 mm  UP  ",
-         "InBoard Foot:    move  1.372 mm  LEFT \r\nOutBoard Foot:   move  1.880 mm  LEFT "},
     };
-    ProjectRecord record;
-    setDefaults(record);
     for (const auto& c : cases) {
-        CalcOptions o;
-        o.method = c.method;
-        o.toleranceOn = o.autoScale = o.growthOn = true;
-        const CalcResult english = calcAlignment(record, o);
-        o.units = UnitSystem::Metric;
-        const CalcResult metric = calcAlignment(record, o);
-        EXPECT_EQ(metric.verticalText, c.vertical) << c.method;
-        EXPECT_EQ(metric.horizontalText, c.horizontal) << c.method;
+        SCOPED_TRACE(c.method);
+        const Edit allOn = [](R&, O& o) { o.toleranceOn = o.autoScale = o.growthOn = true; };
+        const CalcResult english = run(c.method, allOn);
+        const CalcResult metric = run(c.method, with(allOn, [](R&, O& o) { o.units = UnitSystem::Metric; }));
+        EXPECT_EQ(metric.verticalText, c.vertical);
+        EXPECT_EQ(metric.horizontalText, c.horizontal);
         EXPECT_EQ(metric.verticalMoves, english.verticalMoves);
         EXPECT_EQ(metric.horizontalMoves, english.horizontalMoves);
         EXPECT_EQ(metric.growthWritten, english.growthWritten);
         for (const auto& [m, e] :
              {std::pair{&metric.graph1, &english.graph1}, {&metric.graph2, &english.graph2}}) {
-            EXPECT_EQ(m->xMax, e->xMax);
             EXPECT_EQ(m->yRange, e->yRange);
             EXPECT_EQ(m->fixedMachine, e->fixedMachine);
             EXPECT_EQ(m->moveableMachine, e->moveableMachine);
             EXPECT_EQ(m->band, e->band);
         }
     }
-    // Moves of different sizes keep one width: rim and face, A = B = 20, face diameter 10, only the
-    // face's 6:00 reads 100: near 100 * 20 / 10 = 200 mils (5.08 mm), far 100 * 40 / 10 = 400 (10.16).
-    for (int p = 0; p < 4; ++p) record.dial1(kMethodRimFace, p) = record.dial2(kMethodRimFace, p) = 0;
-    record.dial2(kMethodRimFace, 2) = 100;
-    CalcOptions o;
-    o.method = kMethodRimFace;
-    o.units = UnitSystem::Metric;
-    EXPECT_EQ(calcAlignment(record, o).verticalText,
-              "NEAR Foot: move  5.080 mm  UP  \r\nFAR Foot:  move  10.16 mm  UP  ");
+}
+
+// Inputs that leave no finite result: both labels say why, and no moves, machine lines or new range
+// are left to draw. The X axis still ends where the lengths put it (reverse dial 60, rim and face
+// 40, jack shaft 150 by default), and the tolerance band still shows unless its distance failed.
+TEST(CalcAlignment, InputsWithoutAResultShowWhyAndNoNumbers) {
+    const struct {
+        int method;
+        std::function<void(R&)> change;
+        const char* text;
+        float xMax;
+        bool bandDrawn = true;
+    } cases[] = {
+        {kRD, [](R& r) { r.dial2(kRD, 1) = NAN; }, "No result: a dial reading is not a finite number", 60},
+        {kRD, [](R& r) { r.length(kRD, 3) = INFINITY; }, "No result: a length is not a finite number",
+         INFINITY},
+        {kRD, [](R& r) { r.Sag = NAN; }, "No result: the sag is not a finite number", 60},
+        // Reverse dial reads the growth of all four feet, the others only of feet 2 and 3.
+        {kRD, [](R& r) { r.growth(kRD, 0) = INFINITY; }, "No result: a growth value is not a finite number",
+         60},
+        {kJS, [](R& r) { r.growth(kJS, 3) = NAN; }, "No result: a growth value is not a finite number", 150},
+        {kRD, [](R& r) { r.dial1(kRD, 2) = r.Sag = 3e38f; },
+         "No result: the numbers are too large to calculate with", 60},
+        {kRF, [](R& r) { r.FaceDia1 = 1e-44f; }, "No result: the numbers are too large to calculate with",
+         40},
+        {kRF, [](R& r) { r.FaceDia1 = 0; }, "No result: the face diameter is 0", 40},
+        {kJS, [](R& r) { r.FaceDia2 = 0; }, "No result: the face diameter is 0", 150},
+        {kRF, [](R& r) { r.FaceDia1 = INFINITY; }, "No result: the face diameter is not a finite number", 40},
+        {kRF, [](R& r) { r.length(kRF, 1) = 1e-7f; }, "No result: distance B is 0", 20},
+        {kJS, [](R& r) { r.length(kJS, 2) = 0; }, "No result: distance C is 0", 100},
+        {kRF, [](R& r) { r.length(kRF, 0) = NAN; }, "No result: a length is not a finite number", NAN, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.method) + " " + c.text);
+        const CalcResult r = run(c.method, [&](R& p, O& o) {
+            c.change(p);
+            o.growthOn = o.autoScale = o.toleranceOn = true;
+            o.tolerance = 2;
+        });
+        EXPECT_EQ(r.status, CalcStatus::NoResult);
+        EXPECT_EQ(r.verticalText, c.text);
+        EXPECT_EQ(r.horizontalText, c.text);
+        EXPECT_TRUE(r.verticalMoves.empty() && r.horizontalMoves.empty());
+        for (const GraphResult* g : {&r.graph1, &r.graph2}) {
+            EXPECT_FALSE(g->fixedMachine || g->moveableMachine);
+            EXPECT_FALSE(g->yRange) << "the user's range stays when there is nothing to scale to";
+            EXPECT_TRUE(g->xMax == c.xMax || (std::isnan(g->xMax) && std::isnan(c.xMax))) << g->xMax;
+            EXPECT_EQ(g->band.state,
+                      c.bandDrawn ? ToleranceBand::State::Drawn : ToleranceBand::State::Cleared);
+            EXPECT_EQ(g->band.corners.y,
+                      (c.bandDrawn ? std::vector<float>{2, 2, -2, -2, 2} : std::vector<float>{}));
+        }
+    }
 }
 
 }  // namespace

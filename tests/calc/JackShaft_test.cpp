@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "MethodTestSupport.h"
 
 namespace corvane {
@@ -26,14 +24,8 @@ std::string inOutH(const std::string& in, const std::string& out) {
 TEST(JackShaft, LabelTexts) {
     const std::string ups = inOutV("28.00 mils  UP  ", "28.00 mils  UP  ");
     const std::string lefts = inOutH("54.00 mils  LEFT ", "74.00 mils  LEFT ");
-    const struct {
-        const char* name;
-        Edit edit;
-        std::string vertical, horizontal;
-    } cases[] = {
+    const TextCase cases[] = {
         {"defaults (the bracket side plays no part)", [](R&, O& o) { o.bracketSide = 1; }, ups, lefts},
-        {"readings zero", zeroReadings, inOutV("0.00 mils  UP  ", "0.00 mils  UP  "),
-         inOutH("0.00 mils  RIGHT", "0.00 mils  RIGHT")},
         {"growth past the move turns it down",
          [](R& r, O& o) { o.growthOn = true, r.growth(2, 2) = 30, r.growth(2, 3) = 28; },
          inOutV("2.000 mils  DOWN", "0.00 mils  UP  "), lefts},
@@ -41,13 +33,7 @@ TEST(JackShaft, LabelTexts) {
          [](R& r, O&) { r.dial1(2, 1) = -5, r.dial1(2, 3) = 1, r.dial2(2, 1) = 3, r.dial2(2, 3) = 1; }, ups,
          inOutH("54.00 mils  RIGHT", "74.00 mils  RIGHT")},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const CalcResult r = run(kJS, c.edit);
-        ASSERT_EQ(r.status, CalcStatus::Result);
-        EXPECT_EQ(r.verticalText, c.vertical);
-        EXPECT_EQ(r.horizontalText, c.horizontal);
-    }
+    expectTexts(kJS, cases);
 }
 
 // Vertical: the negative of the moves, level at -28. Horizontal: the moves themselves through -54 at
@@ -62,32 +48,6 @@ TEST(JackShaft, MovesAndPlots) {
     EXPECT_EQ(r.graph1.xMax, 150);
     EXPECT_EQ(r.graph1.yRange, (YRange{-50, 50}));
     EXPECT_EQ(r.graph2.yRange, (YRange{-100, 100}));
-}
-
-TEST(JackShaft, InputsWithoutAResultShowWhyAndNoNumbers) {
-    const struct {
-        std::function<void(R&)> change;
-        const char* text;
-    } cases[] = {
-        {[](R& r) { r.FaceDia2 = 0; }, "No result: the face diameter is 0"},
-        {[](R& r) { r.length(2, 2) = 0; }, "No result: distance C is 0"},
-        {[](R& r) { r.dial1(2, 1) = -INFINITY; }, "No result: a dial reading is not a finite number"},
-        {[](R& r) { r.growth(2, 3) = NAN; }, "No result: a growth value is not a finite number"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const CalcResult r = run(kJS, [&](R& p, O& o) {
-            c.change(p);
-            o.growthOn = o.autoScale = o.toleranceOn = true;
-            o.tolerance = 2;
-        });
-        EXPECT_EQ(r.status, CalcStatus::NoResult);
-        EXPECT_EQ(r.verticalText, c.text);
-        EXPECT_EQ(r.horizontalText, c.text);
-        EXPECT_TRUE(r.verticalMoves.empty());
-        EXPECT_FALSE(r.graph1.moveableMachine || r.graph2.moveableMachine || r.graph1.yRange);
-        EXPECT_EQ(r.graph2.band.corners.y, (std::vector<float>{2, 2, -2, -2, 2}));
-    }
 }
 
 }  // namespace

@@ -28,11 +28,13 @@ TEST(ReverseDial, LabelTexts) {
     const std::string downs = feet(3, "25.00 mils  DOWN", 4, "25.00 mils  DOWN");
     const std::string lefts = feet(3, "5.000 mils  LEFT ", 4, "5.000 mils  LEFT ");
     const std::string allFixed = "All four feet are stationary: no foot to move";
-    const struct {
-        const char* name;
-        Edit edit;
-        std::string vertical, horizontal;
-    } cases[] = {
+    // No plotted zero carries a minus sign into the graph or the JSON.
+    const auto unsignedZeros = [](const CalcResult& r) {
+        for (const GraphResult* g : {&r.graph1, &r.graph2})
+            for (const auto* line : {&g->fixedMachine, &g->moveableMachine})
+                for (float y : (*line)->y) EXPECT_FALSE(y == 0 && std::signbit(y));
+    };
+    const TextCase cases[] = {
         {"defaults", {}, downs, lefts},
         // Full rotation takes the dials as zeroed at 12:00: what is stored there is never read.
         {"12:00 readings ignored", [](R& r, O&) { r.dial1(0, 0) = r.dial2(0, 0) = 9; }, downs, lefts},
@@ -49,11 +51,8 @@ TEST(ReverseDial, LabelTexts) {
         {"three stationary feet", stations(1, 1, 1, 0), "Machine Foot 4: move  25.00 mils  DOWN",
          "Machine Foot 4: move  5.000 mils  LEFT "},
         {"four stationary feet", stations(1, 1, 1, 1), allFixed, allFixed},
-        // Half rotation reads 12:00 and 3:00 only; the 6:00 and 9:00 readings must not count.
-        {"half rotation", [](R& r, O& o) { o.rotation = 1, r.dial1(0, 2) = 99, r.dial2(0, 3) = 7; },
-         feet(3, "10.00 mils  DOWN", 4, "10.00 mils  DOWN"),
-         feet(3, "10.00 mils  RIGHT", 4, "10.00 mils  RIGHT")},
-        // Half rotation, zeroed at 9:00, with 12:00 readings of 4 (dial 1) and -6 (dial 2):
+        // Half rotation reads 12:00 and 3:00 only (the default 6:00 and 9:00 readings must not
+        // count), zeroed at 9:00, with 12:00 readings of 4 (dial 1) and -6 (dial 2):
         // V1 = 20/2 - 4 = 6 and V2 = -(-20/2 - (-6)) = 4 over C = 10: slope -0.2, intercept 6 + 5 = 11;
         // feet 3 (x 40) and 4 (x 60) move -(-8 + 11) = -3 and -(-12 + 11) = 1. H1 = H2 = 10.
         {"half rotation with the 12:00 readings",
@@ -68,21 +67,12 @@ TEST(ReverseDial, LabelTexts) {
         {"indicator planes at one position", [](R& r, O&) { r.length(0, 2) = 0, r.dial1(0, 2) = 40; },
          feet(3, "20.00 mils  DOWN", 4, "20.00 mils  DOWN"), lefts},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const CalcResult r = run(kRD, c.edit);
-        ASSERT_EQ(r.status, CalcStatus::Result);
-        EXPECT_EQ(r.verticalText, c.vertical);
-        EXPECT_EQ(r.horizontalText, c.horizontal);
-        // No plotted zero carries a minus sign into the graph or the JSON.
-        for (const GraphResult* g : {&r.graph1, &r.graph2})
-            for (const auto* line : {&g->fixedMachine, &g->moveableMachine})
-                for (float y : (*line)->y) EXPECT_FALSE(y == 0 && std::signbit(y));
-    }
+    expectTexts(kRD, cases, unsignedZeros);
 }
 
 // Each machine's line through its feet, extended to the nearest foot of the other: the fixed one
-// from foot 1, the moveable one back from foot 4. With AutoScale each range fits its own plane.
+// from foot 1, the moveable one back from foot 4. With AutoScale each range fits its own plane
+// (defaults: vertical moves of 25, horizontal of 5).
 TEST(ReverseDial, MovesAndPlots) {
     using V = std::vector<float>;
     const Edit growthOnALine = [](R& r, O& o) {
@@ -118,18 +108,6 @@ TEST(ReverseDial, MovesAndPlots) {
          .moveableH = {{60, 40, 20}, {5, 0, -5}},
          .verticalRange = 50,
          .horizontalRange = 10},
-        // 3:00 readings of 230 and -230: H1 = (230 - 30) / 2 = 100 and H2 = 100, so the horizontal
-        // range is a step wider than the vertical one.
-        {.name = "side readings of 230",
-         .edit = [](R& r, O&) { r.dial1(0, 1) = 230, r.dial2(0, 1) = -230; },
-         .vertical = {0, 0, -25, -25},
-         .horizontal = {0, 0, 100, 100},
-         .fixedV = {{0, 20, 40}, {0, 0, 0}},
-         .moveableV = {{60, 40, 20}, {25, 25, 25}},
-         .fixedH = {{0, 20, 40}, {0, 0, 0}},
-         .moveableH = {{60, 40, 20}, {100, 100, 100}},
-         .verticalRange = 50,
-         .horizontalRange = 100},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -187,36 +165,6 @@ TEST(ReverseDial, AbortsWithoutTwoStationaryFeetAndTouchesNothing) {
         EXPECT_FALSE(r.growthWritten);
         EXPECT_EQ(r.graph1.band.state, ToleranceBand::State::NotAsked);
         EXPECT_TRUE(r.verticalText.empty());
-    }
-}
-
-TEST(ReverseDial, InputsWithoutAResultShowWhyAndNoNumbers) {
-    const struct {
-        std::function<void(R&)> change;
-        const char* text;
-    } cases[] = {
-        {[](R& r) { r.dial2(0, 1) = NAN; }, "No result: a dial reading is not a finite number"},
-        {[](R& r) { r.length(0, 3) = INFINITY; }, "No result: a length is not a finite number"},
-        {[](R& r) { r.Sag = NAN; }, "No result: the sag is not a finite number"},
-        {[](R& r) { r.growth(0, 3) = INFINITY; }, "No result: a growth value is not a finite number"},
-        {[](R& r) { r.dial1(0, 2) = r.Sag = 3e38f; },
-         "No result: the numbers are too large to calculate with"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const CalcResult r = run(kRD, [&](R& p, O& o) {
-            c.change(p);
-            o.growthOn = o.autoScale = o.toleranceOn = true;
-            o.tolerance = 2;
-        });
-        EXPECT_EQ(r.status, CalcStatus::NoResult);
-        EXPECT_EQ(r.verticalText, c.text);
-        EXPECT_EQ(r.horizontalText, c.text);
-        EXPECT_TRUE(r.verticalMoves.empty() && r.horizontalMoves.empty());
-        for (const GraphResult* g : {&r.graph1, &r.graph2}) {
-            EXPECT_FALSE(g->fixedMachine || g->moveableMachine || g->yRange);
-            EXPECT_EQ(g->band.corners.y, (std::vector<float>{2, 2, -2, -2, 2}));
-        }
     }
 }
 

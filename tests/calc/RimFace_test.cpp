@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "MethodTestSupport.h"
 
 namespace corvane {
@@ -25,14 +23,11 @@ std::string nearFar(const std::string& nearMove, const std::string& farMove) {
 
 TEST(RimFace, LabelTexts) {
     const std::string rights = nearFar("9.000 mils  RIGHT", "13.00 mils  RIGHT");
-    const struct {
-        const char* name;
-        Edit edit;
-        std::string vertical, horizontal;
-    } cases[] = {
+    const TextCase cases[] = {
         {"bracket on the fixed machine", side(0), nearFar("9.000 mils  DOWN", "13.00 mils  DOWN"), rights},
         {"bracket on the moveable machine", side(1), nearFar("1.000 mils  UP  ", "3.000 mils  DOWN"),
          nearFar("1.000 mils   LEFT", "3.000 mils  RIGHT")},
+        // A zero move, even a -0, takes the word of moves at or above 0 (the jack shaft's layout too).
         {"readings zero", zeroReadings, nearFar("0.00 mils  UP  ", "0.00 mils  UP  "),
          nearFar("0.00 mils   LEFT", "0.00 mils   LEFT")},
         // Feet 0 and 1 are the growth window's copies, not read here.
@@ -48,13 +43,7 @@ TEST(RimFace, LabelTexts) {
          },
          nearFar("2.000 mils  DOWN", "3.000 mils  DOWN"), nearFar("0.00 mils   LEFT", "0.00 mils   LEFT")},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const CalcResult r = run(kRF, c.edit);
-        ASSERT_EQ(r.status, CalcStatus::Result);
-        EXPECT_EQ(r.verticalText, c.vertical);
-        EXPECT_EQ(r.horizontalText, c.horizontal);
-    }
+    expectTexts(kRF, cases);
 }
 
 // The moveable shaft's line through its two feet, back to the coupling plane at x = 0: half the rim
@@ -117,41 +106,6 @@ TEST(RimFace, MovesAndPlots) {
         EXPECT_EQ(r.graph1.xMax, c.shaftV.x.back());
         EXPECT_EQ(r.graph1.yRange, (YRange{-c.verticalRange, c.verticalRange}));
         EXPECT_EQ(r.graph2.yRange, (YRange{-c.horizontalRange, c.horizontalRange}));
-    }
-}
-
-TEST(RimFace, InputsWithoutAResultShowWhyAndNoNumbers) {
-    const struct {
-        std::function<void(R&)> change;
-        const char* text;
-        bool bandDrawn = true;
-    } cases[] = {
-        {[](R& r) { r.FaceDia1 = 0; }, "No result: the face diameter is 0"},
-        {[](R& r) { r.length(1, 1) = 1e-7f; }, "No result: distance B is 0"},
-        {[](R& r) { r.FaceDia1 = INFINITY; }, "No result: the face diameter is not a finite number"},
-        // The band needs distance A, so it goes when A is what failed.
-        {[](R& r) { r.length(1, 0) = NAN; }, "No result: a length is not a finite number", false},
-        {[](R& r) { r.FaceDia1 = 1e-44f; }, "No result: the numbers are too large to calculate with"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const CalcResult r = run(kRF, [&](R& p, O& o) {
-            c.change(p);
-            o.growthOn = o.autoScale = o.toleranceOn = true;
-            o.tolerance = 2;
-        });
-        EXPECT_EQ(r.status, CalcStatus::NoResult);
-        EXPECT_EQ(r.verticalText, c.text);
-        EXPECT_EQ(r.horizontalText, c.text);
-        EXPECT_TRUE(r.verticalMoves.empty() && r.horizontalMoves.empty());
-        for (const GraphResult* g : {&r.graph1, &r.graph2}) {
-            EXPECT_FALSE(g->fixedMachine || g->moveableMachine);
-            EXPECT_FALSE(g->yRange) << "the user's range stays when there is nothing to scale to";
-            EXPECT_EQ(g->band.state,
-                      c.bandDrawn ? ToleranceBand::State::Drawn : ToleranceBand::State::Cleared);
-            EXPECT_EQ(g->band.corners.y,
-                      (c.bandDrawn ? std::vector<float>{2, 2, -2, -2, 2} : std::vector<float>{}));
-        }
     }
 }
 

@@ -5,10 +5,12 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/Alignment.h"
+#include "MethodTestSupport.h"
 
 namespace corvane {
 namespace {
+
+using namespace methodtest;
 
 TEST(NiceScale, RoundsOutwardAndInwardOnTheOneTwoFiveSeries) {
     const struct {
@@ -56,34 +58,24 @@ TEST(Zoom, NarrowsAndWidensByATenthOfTheSpanEachSideAndStaysFinite) {
 
 // Each method's defaults scale to their largest move elsewhere; here the edges of the series.
 TEST(AutoScale, RangeFollowsTheLargestMoveOnlyWhenOn) {
-    ProjectRecord record;
-    setDefaults(record);
-    record.dial1(0, 1) = 20.2f;
-    record.dial2(0, 1) = -20.2f;
-    CalcOptions options;
-    options.autoScale = true;
-    const CalcResult r = calcAlignment(record, options);
+    const Edit autoScale = [](R&, O& o) { o.autoScale = true; };
+    const CalcResult r = run(
+        kMethodReverseDial, with(autoScale, [](R& p, O&) { p.dial1(0, 1) = 20.2f, p.dial2(0, 1) = -20.2f; }));
     ASSERT_LT(std::fabs(r.horizontalMoves[2]), 5.0f);
     EXPECT_EQ(r.graph2.yRange, (YRange{-5, 5}));
-    record.Dial1Reading = {};
-    record.Dial2Reading = {};
-    EXPECT_EQ(calcAlignment(record, options).graph1.yRange, (YRange{-0.2f, 0.2f}));
-    options.autoScale = false;
-    EXPECT_FALSE(calcAlignment(record, options).graph2.yRange);
+    EXPECT_EQ(run(kMethodReverseDial, with(autoScale, zeroReadings)).graph1.yRange, (YRange{-0.2f, 0.2f}));
+    EXPECT_FALSE(run(kMethodReverseDial, zeroReadings).graph2.yRange);
 }
 
 // Moves that a float holds but whose 1-2-5 step does not: the graphs keep their range rather than
 // take an infinite one.
 TEST(AutoScale, MovesNearTheTopOfTheFloatRangeGiveNoRange) {
-    ProjectRecord record;
-    setDefaults(record);
     // Face 6:00 of 1e38 over a face of 10: near foot (20 in) 2e38 mils up, far foot (20.5 in) 2.05e38.
-    record.dial2(kMethodRimFace, 2) = 1e38f;
-    record.length(kMethodRimFace, 1) = 0.5f;
-    CalcOptions options;
-    options.method = kMethodRimFace;
-    options.autoScale = true;
-    const CalcResult r = calcAlignment(record, options);
+    const CalcResult r = run(kMethodRimFace, [](R& p, O& o) {
+        p.dial2(kMethodRimFace, 2) = 1e38f;
+        p.length(kMethodRimFace, 1) = 0.5f;
+        o.autoScale = true;
+    });
     ASSERT_TRUE(r.hasResult()) << r.verticalText;
     EXPECT_FLOAT_EQ(r.verticalMoves[1], 2.05e38f);
     EXPECT_FALSE(r.graph1.yRange);
@@ -126,7 +118,6 @@ TEST(DialScales, MetricKnobsStepInHundredthsOfAMillimetre) {
         double top, step;
     } cases[] = {
         {0, 0.2, 0.01},   // nothing read: the smallest end of the series
-        {7, 0.2, 0.01},   // 0.1778 mm
         {10, 0.5, 0.01},  // 0.254 mm
         {25, 1, 0.01},    // 0.635 mm
         {100, 5, 0.05},   // 2.54 mm

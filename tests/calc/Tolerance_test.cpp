@@ -11,7 +11,6 @@ namespace {
 
 TEST(Tolerance, FifteenHundredMilsPerInchOverTheSpeed) {
     EXPECT_EQ(calcTolerance(10, 3600), 4.1666665f);
-    EXPECT_EQ(calcTolerance(10, 1800), 8.333333f);
     EXPECT_EQ(calcTolerance(10, 0), 0.0f);
     EXPECT_EQ(calcTolerance(-10, 3600), -4.1666665f);
 }

@@ -32,12 +32,10 @@ TEST(Units, ConvertEveryQuantityBothWaysByTheExactFactors) {
         double metric;
     } cases[] = {
         // clang-format off
-        {Q::Reading, 1, 0.0254}, {Q::Move, 25, 0.635}, {Q::Offset, -100, -2.54}, {Q::Growth, 3.5, 0.0889},
-        {Q::Tolerance, 2, 0.0508}, {Q::Length, 20, 508}, {Q::Length, -3.5, -88.9}, {Q::Temperature, 32, 0},
-        {Q::Temperature, 212, 100}, {Q::Temperature, -40, -40}, {Q::Temperature, 72, 22.222222222222222},
-        {Q::Temperature, 98.6, 37}, {Q::TemperatureDifference, 9, 5}, {Q::TemperatureDifference, -180, -100},
-        {Q::ThermalCoefficient, 0.0065, 11.7}, {Q::ThermalCoefficient, 0.0131, 23.58}, {Q::Angle, 1, 0.1},
-        {Q::Angle, -2.5, -0.25}, {Q::Speed, 3600, 3600},
+        // Which quantity is of which kind the unit names show; here each kind's factor and offset.
+        {Q::Move, 25, 0.635}, {Q::Offset, -100, -2.54}, {Q::Length, 20, 508}, {Q::Temperature, 32, 0},
+        {Q::Temperature, 212, 100}, {Q::Temperature, 72, 22.222222222222222}, {Q::TemperatureDifference, 9, 5},
+        {Q::ThermalCoefficient, 0.0065, 11.7}, {Q::Angle, -2.5, -0.25}, {Q::Speed, 3600, 3600},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -76,20 +74,16 @@ TEST(Units, StoredValuesShowInEachSystem) {
     } cases[] = {
         // clang-format off
         {25, Q::Move, "25.00", "0.635"}, {4.1666665f, Q::Tolerance, "4.167", "0.106"},
-        {5.5f, Q::Growth, "5.500", "0.140"}, {-12.345f, Q::Offset, "-12.35", "-0.314"},
-        {1e6f, Q::Move, "1.000E+06", "25400."}, {1e-4f, Q::Move, "0.000", "0.00  "},
-        {-0.0f, Q::Move, "0.00", "0.00"}, {-0.01f, Q::Offset, "-0.010", "0.000"},
-        {20, Q::Length, "20.00", "508.0"}, {10, Q::Length, "10.00", "254.0"},
-        {72, Q::Temperature, "72.00", "22.22"}, {212, Q::Temperature, "212.0", "100.0"},
+        {-12.345f, Q::Offset, "-12.35", "-0.314"}, {1e6f, Q::Move, "1.000E+06", "25400."},
+        {1e-4f, Q::Move, "0.000", "0.00  "}, {-0.0f, Q::Move, "0.00", "0.00"}, {-0.01f, Q::Offset, "-0.010", "0.000"},
+        {20, Q::Length, "20.00", "508.0"}, {72, Q::Temperature, "72.00", "22.22"},
         {-459.67f, Q::Temperature, "-459.7", "-273.2"}, {32, Q::Temperature, "32.00", "0.00"},
-        {100, Q::TemperatureDifference, "100.0", "55.56"},
         {-18, Q::TemperatureDifference, "-18.00", "-10.00"},
-        {0.0065f, Q::ThermalCoefficient, "0.0065", "11.70"},
-        {0.0131f, Q::ThermalCoefficient, "0.0131", "23.58"},
-        {0.0067f, Q::ThermalCoefficient, "0.0067", "12.06"},
+        // Four decimals in English, so that steel 0.0065 and iron 0.0067 do not both show 0.007.
+        {0.0065f, Q::ThermalCoefficient, "0.0065", "11.70"}, {0.0067f, Q::ThermalCoefficient, "0.0067", "12.06"},
         {0.006f, Q::ThermalCoefficient, "0.0060", "10.80"}, {1, Q::Angle, "1.000", "0.100"},
         {3600, Q::Speed, "3600.", "3600."}, {kNaN, Q::Move, "NaN", "NaN"},
-        {kInf, Q::Length, "Infinity", "Infinity"}, {-kInf, Q::Temperature, "-Infinity", "-Infinity"},
+        {-kInf, Q::Temperature, "-Infinity", "-Infinity"},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -102,28 +96,8 @@ TEST(Units, StoredValuesShowInEachSystem) {
 TEST(Units, DoubleValuesShowAtADoublesPrecision) {
     EXPECT_EQ(formatStored(1.0005f, Q::Move, kEnglish), "1.001");
     EXPECT_EQ(formatStored(double(1.0005f), Q::Move, kEnglish), "1.000");
-    EXPECT_EQ(formatStored(-100.0, Q::Offset, kMetric), "-2.540");
     EXPECT_EQ(formatStored(3.4e38 * 2.0, Q::TemperatureDifference, kMetric), "3.778E+38");
     EXPECT_EQ(formatStored(0.0131, Q::ThermalCoefficient, kEnglish), "0.0131");
-}
-
-// "English" must not change a byte of what the program shows: the same formatters, the same digits.
-TEST(Units, EnglishTextsAreTheProgramsOwnFormats) {
-    const Quantity formatValueQuantities[] = {
-        Q::Reading,   Q::Move,   Q::Offset,      Q::Growth,
-        Q::Tolerance, Q::Length, Q::Temperature, Q::TemperatureDifference,
-        Q::Angle,     Q::Speed,
-    };
-    for (int i = -2000; i <= 2000; ++i) {
-        for (const float value : {i * 61.7371f, i * 0.0617371f, i * 6.17371e-5f, i * 0.5f}) {
-            for (const Quantity q : formatValueQuantities)
-                ASSERT_EQ(formatStored(value, q, kEnglish), formatValue(value));
-            ASSERT_EQ(formatStored(double(value) / 3.0, Q::Move, kEnglish), formatValue(double(value) / 3.0));
-            ASSERT_EQ(formatReading(value, kEnglish, EnglishReadings::Whole), formatWhole(value));
-            ASSERT_EQ(storedValueOfText(formatValue(value), Q::Length, kEnglish),
-                      static_cast<float>(valueOfText(formatValue(value))));
-        }
-    }
 }
 
 TEST(Units, ReadingBoxesShowWholeMilsUpToTwoDecimalsOrHundredthsOfAMillimetre) {
@@ -134,7 +108,7 @@ TEST(Units, ReadingBoxesShowWholeMilsUpToTwoDecimalsOrHundredthsOfAMillimetre) {
         const char* metric;
     } cases[] = {
         // clang-format off
-        {0, "0", "0", "0.00"}, {12, "12", "12", "0.30"}, {10.5f, "11", "10.5", "0.27"},
+        {0, "0", "0", "0.00"}, {10.5f, "11", "10.5", "0.27"},
         {13.25f, "13", "13.25", "0.34"}, {-25.5f, "-26", "-25.5", "-0.65"},
         {19.685039f, "20", "19.69", "0.50"}, {0.125f, "0", "0.13", "0.00"}, {-0.0f, "0", "0", "0.00"},
         {-0.1f, "0", "-0.1", "0.00"}, {-0.004f, "0", "0", "0.00"}, {1e6f, "1000000", "1000000", "25400.00"},
@@ -156,11 +130,9 @@ TEST(Units, ATypedMetricValueIsStoredAsTheNearestSingleOfItsImperialValue) {
         Quantity quantity;
         float stored;
     } cases[] = {
-        {"0.12", Q::Reading, 4.7244096f}, {"0.5", Q::Reading, 19.685039f},
-        {"500", Q::Length, 19.685039f},   {"22.22", Q::Temperature, 71.996f},
-        {"-40", Q::Temperature, -40},     {"10", Q::TemperatureDifference, 18},
-        {"0.05", Q::Angle, 0.5f},         {"3600", Q::Speed, 3600},
-        {"-0", Q::Move, -0.0f},           {" 1 2 . 7 mm", Q::Offset, 500},
+        {"0.12", Q::Reading, 4.7244096f},   {"500", Q::Length, 19.685039f},
+        {"22.22", Q::Temperature, 71.996f}, {"10", Q::TemperatureDifference, 18},
+        {"0.05", Q::Angle, 0.5f},           {" 1 2 . 7 mm", Q::Offset, 500},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -171,7 +143,7 @@ TEST(Units, ATypedMetricValueIsStoredAsTheNearestSingleOfItsImperialValue) {
 }
 
 // Typing a value as it is shown and leaving the box shows it again unchanged, from the smallest
-// to the largest value a Single holds.
+// to the largest value a Single holds (the ordinary ranges are all typed in the test below).
 TEST(Units, MetricTextTypedAsShownShowsAgainUnchanged) {
     const struct {
         const char* typed;
@@ -179,15 +151,12 @@ TEST(Units, MetricTextTypedAsShownShowsAgainUnchanged) {
         const char* shown;
     } cases[] = {
         // clang-format off
-        {"0.12", Q::Reading, "0.12"}, {"-0.01", Q::Reading, "-0.01"},
         {"0.005", Q::Reading, "0.01"},  // the typed half goes away from zero, not the Single's
         {"-0.005", Q::Reading, "-0.01"}, {"-0.004", Q::Reading, "0.00"}, {"-0", Q::Reading, "0.00"},
-        {"123456.78", Q::Reading, "123456.78"}, {"0.635", Q::Move, "0.635"}, {"0.001", Q::Move, "0.001"},
-        {"-0.0004", Q::Move, "0.000"}, {"99999.", Q::Offset, "99999."}, {"1.234E+05", Q::Growth, "1.234E+05"},
-        {"8.643E+36", Q::Tolerance, "8.643E+36"}, {"500", Q::Length, "500.0"}, {"25.40", Q::Length, "25.40"},
-        {"12.345", Q::Length, "12.35"},  // as 12.345 in shows 12.35
-        {"0.100", Q::Length, "0.100"}, {"1.000E+30", Q::Length, "1.000E+30"},
-        {"8.643E+39", Q::Length, "8.643E+39"}, {"22.22", Q::Temperature, "22.22"},
+        {"123456.78", Q::Reading, "123456.78"}, {"-0.0004", Q::Move, "0.000"}, {"99999.", Q::Offset, "99999."},
+        {"1.234E+05", Q::Growth, "1.234E+05"}, {"8.643E+36", Q::Tolerance, "8.643E+36"},
+        {"25.40", Q::Length, "25.40"}, {"12.345", Q::Length, "12.35"},  // as 12.345 in shows 12.35
+        {"0.100", Q::Length, "0.100"}, {"8.643E+39", Q::Length, "8.643E+39"}, {"22.22", Q::Temperature, "22.22"},
         {"0.001", Q::Temperature, "0.001"}, {"-273.2", Q::Temperature, "-273.2"},
         {"1.000E+37", Q::Temperature, "1.000E+37"}, {"-17.78", Q::TemperatureDifference, "-17.78"},
         {"11.70", Q::ThermalCoefficient, "11.70"}, {"0.050", Q::Angle, "0.050"},
