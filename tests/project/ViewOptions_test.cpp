@@ -5,28 +5,22 @@
 namespace corvane {
 namespace {
 
-TEST(ViewOptions, AreWrittenAsOneVersionedLineAndReadBack) {
+// One versioned line, read back as written; what another program left in the field stays after it,
+// through later saves, and is never read as ours.
+TEST(ViewOptions, AreOneVersionedLineBeforeWhatElseTheFieldHeld) {
     const ViewOptions rimFace{.method = 1,
                               .rotation = 0,
                               .bracketSide = 1,
                               .growthOn = true,
                               .toleranceOn = true,
                               .autoScale = false};
-    const std::string text = encodeViewOptions(rimFace, "");
-    EXPECT_EQ(text, "CorvaneView=1;method=1;rotation=0;bracket=1;growth=1;tolerance=1;autoscale=0");
-    EXPECT_EQ(decodeViewOptions(text), rimFace);
-}
-
-// What another program left in the field stays there, after our line, and is never read as ours.
-TEST(ViewOptions, KeepWhatElseTheFieldHeld) {
-    const ViewOptions half{.method = 0, .rotation = 1};
-    const std::string first = encodeViewOptions(half, "notes of another tool");
-    EXPECT_EQ(first,
-              "CorvaneView=1;method=0;rotation=1;bracket=0;growth=0;tolerance=0;autoscale=0\n"
-              "notes of another tool");
-    const std::string again = encodeViewOptions(ViewOptions{.method = 2}, first);
-    EXPECT_EQ(again,
-              "CorvaneView=1;method=2;rotation=0;bracket=0;growth=0;tolerance=0;autoscale=0\n"
+    const std::string line = "CorvaneView=1;method=1;rotation=0;bracket=1;growth=1;tolerance=1;autoscale=0";
+    EXPECT_EQ(encodeViewOptions(rimFace, ""), line);
+    const std::string shared = encodeViewOptions(rimFace, "notes of another tool");
+    EXPECT_EQ(shared, line + "\nnotes of another tool");
+    EXPECT_EQ(decodeViewOptions(shared), rimFace);
+    EXPECT_EQ(encodeViewOptions(ViewOptions{.method = 2, .rotation = 1}, shared),
+              "CorvaneView=1;method=2;rotation=1;bracket=0;growth=0;tolerance=0;autoscale=0\n"
               "notes of another tool");
     EXPECT_EQ(decodeViewOptions("notes of another tool"), std::nullopt);
 }
