@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 
 #include "UiTestSupport.h"
 #include "project/AppState.h"
+#include "project/ProjectFile.h"
 #include "ui/main/frmDials.h"
 
 namespace corvane {
@@ -39,7 +41,29 @@ struct MainWindowUnderTest {
     frmDials& w() { return *window; }
     ScriptedDialogs& dialogs() { return env.dialogs; }
     QString defaultProject() const { return env.folder.filePath(QStringLiteral("Corvane.qdl")); }
+
+    // Writes `record` as `name` in the program folder and opens it by File > Open; returns its path.
+    QString openJob(const ProjectRecord& record, const QString& name) {
+        const QString path = env.folder.filePath(name);
+        if (!writeProject(path.toStdString(), record))
+            recordTestFailure(QStringLiteral("cannot write ") + path);
+        env.dialogs.openFileAnswers.push_back(path);
+        window->controls().mnuFileOpen->trigger();
+        return path;
+    }
 };
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The project as a file holds it.
+inline ProjectRecord readBack(const QString& path) {
+    ProjectRecord record;
+    if (!readProject(path.toStdString(), record)) recordTestFailure(QStringLiteral("cannot read ") + path);
+    return record;
+}
 
 // The result labels the calculation gives for the job and the window's choices as they are now.
 // The window has only to show them; the texts themselves are the calculation's tests' business.

@@ -16,6 +16,7 @@
 
 #include "project/AppState.h"
 #include "ui/widgets/DialogProvider.h"
+#include "ui/widgets/WindowScaler.h"
 
 class QPrinter;
 
@@ -45,6 +46,10 @@ public:
 
     // Drives a modal window; by default it is not shown and counts as rejected.
     std::function<int(QDialog&)> onModal;
+    // From now on every modal window is shown and handed to `drive` (see runShown).
+    void driveModals(std::function<void(QDialog&)> drive) {
+        onModal = [drive = std::move(drive)](QDialog& dialog) { return runShown(dialog, drive); };
+    }
     // Fills in the print dialog; by default the user cancels.
     std::function<bool(QPrinter&)> onPrinter;
     std::deque<std::optional<QString>> reportFileAnswers;  // nullopt = Cancel
@@ -188,12 +193,31 @@ private:
     QTimer timer_;
 };
 
-// Everything at once, for a test class member or a test function's first line.
+// Everything at once, for a test class member or a test function's first line. A closed window
+// never ends the test program.
 struct UiTestEnvironment {
-    UiTestEnvironment() { useFixedLocale(); }
+    UiTestEnvironment() {
+        useFixedLocale();
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
     TempProgramFolder folder;
     ScriptedDialogs dialogs;
     ModalDialogGuard guard;
+};
+
+// The default job and a stand-in main window at `scale`, for the growth and tolerance windows.
+struct OptionWindowStage {
+    UiTestEnvironment env;
+    AppState state;
+    QWidget main;
+
+    explicit OptionWindowStage(int method = 0, double scale = 1.0) {
+        setDefaults(state.Project);
+        state.Paths = env.folder.paths();
+        state.CalcMethod = method;
+        main.resize(1000, 750);
+        WindowScaler::setScaleOf(&main, scale);
+    }
 };
 
 }  // namespace corvane

@@ -130,7 +130,7 @@ private slots:
     }
 
     // An edit opened on the cell's own text and left without a key changes nothing, however the
-    // cell rounds what it shows; one that starts with a typed key is an edit at once.
+    // cell rounds what it shows. (A typed edit commits: the length grid's test.)
     void anEditLeftWithoutAKeystrokeCommitsNothing() {
         GridWindow w;
         w.grid->item(1, 1)->setText(QStringLiteral("12.35"));
@@ -142,10 +142,6 @@ private slots:
         QTest::keyClick(w.editor, Qt::Key_Return);
         QCOMPARE(committed.count(), 0);
         QCOMPARE(w.text(1), QStringLiteral("12.35"));
-        w.typeAt(3, QStringLiteral("7"));
-        QTest::keyClick(w.editor, Qt::Key_Return);
-        QCOMPARE(committed.count(), 1);
-        QCOMPARE(committed.at(0), (QList<QVariant>{3, 1, QStringLiteral("7")}));
     }
 
 private:

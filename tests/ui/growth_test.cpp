@@ -10,7 +10,6 @@
 
 #include "UiTestSupport.h"
 #include "calc/Alignment.h"
-#include "calc/NumberFormat.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/tolerance/frmTolerances.h"
 #include "ui/widgets/MachineDrawing.h"
@@ -19,8 +18,6 @@
 using namespace corvane;
 
 namespace {
-
-QString shown(float value) { return QString::fromStdString(formatValue(value)); }
 
 QStringList row(const QTableWidget* grid, int r) {
     QStringList texts;
@@ -35,26 +32,17 @@ void clickCell(QTableWidget* grid, int r, int c) {
 
 // The growth or tolerance window over a stand-in main window, on the default project.
 template <class Window>
-struct Program {
-    UiTestEnvironment env;
-    AppState state;
-    QWidget main;
+struct Program : OptionWindowStage {
     std::unique_ptr<Window> window;
 
-    explicit Program(int method = 0) {
-        setDefaults(state.Project);
-        state.Paths = env.folder.paths();
-        state.CalcMethod = method;
-        main.resize(900, 700);
+    explicit Program(int method = 0) : OptionWindowStage(method) {
         window = std::make_unique<Window>(state, &main);
     }
     Window& w() { return *window; }
     // Opens the window as the main window does and hands it to `drive` while it is shown.
     int open(const std::function<void()>& drive, int bracketSide = 0) {
         if constexpr (std::is_same_v<Window, frmGrowth>) window->initGrowthPanel(bracketSide);
-        env.dialogs.onModal = [&](QDialog& dialog) {
-            return ScriptedDialogs::runShown(dialog, [&](QDialog&) { drive(); });
-        };
+        env.dialogs.driveModals([&](QDialog&) { drive(); });
         return env.dialogs.runModal(*window);
     }
 };
@@ -72,14 +60,14 @@ private slots:
         p.w().initGrowthPanel(0);
         QVERIFY(!p.state.Changed);
         p.open([&] {
-            QCOMPARE(row(p.w().gridGrowth, 0), QStringList(4, shown(4.68f)));
+            QCOMPARE(row(p.w().gridGrowth, 0), QStringList(4, QStringLiteral("4.680")));
             QCOMPARE(row(p.w().gridHeight, 0), (QStringList{"1", "2", "3", "4"}));
             QCOMPARE(row(p.w().gridHeight, 1), QStringList(4, "10.00"));
             QCOMPARE(p.w().gridHeight->currentRow(), 2);
             QCOMPARE(p.w().gridHeight->currentColumn(), 1);
             QCOMPARE(p.w().cwColdT->value(), 72.0);
             QCOMPARE(p.w().cwHotT->value(), 144.0);
-            QCOMPARE(p.w().lblDeltaT->text(), QStringLiteral("Delta T (\u00B0F): ") + shown(72.0f));
+            QCOMPARE(p.w().lblDeltaT->text(), QStringLiteral("Delta T (\u00B0F): 72.00"));
             QVERIFY(p.w().optMaterial[0]->isChecked());
         });
         // Looking is no edit.
@@ -113,11 +101,11 @@ private slots:
             QVERIFY(p.state.Changed);
             // The display ends on the foot the user was on.
             QCOMPARE(p.w().gridHeight->currentColumn(), 1);
-            // The arrow keys choose a material as a click does.
+            // The arrow keys choose a material as a click does: cast iron, 0.0067 * 72 * 10 mils.
             QVERIFY(focusInActiveWindow(p.w().optMaterial[1]));
             QTest::keyClick(p.w().optMaterial[1], Qt::Key_Right);
             QCOMPARE(p.state.Project.Material, std::int16_t(2));
-            QCOMPARE(row(p.w().gridGrowth, 0), QStringList(4, shown(footGrowth(144, 72, 10, 2))));
+            QCOMPARE(row(p.w().gridGrowth, 0), QStringList(4, QStringLiteral("4.824")));
         });
     }
 
@@ -239,33 +227,24 @@ private slots:
             p.w().cmdApplyGrowth->click();
         });
         QCOMPARE(p.state.Project.FootHeight[1], 5.0f);
-        QCOMPARE(p.state.Project.growth(1, 1), footGrowth(144, 72, 5, 0));
+        QVERIFY(std::abs(p.state.Project.growth(1, 1) - 2.34f) < 1e-5f);  // steel, 0.0065 * 72 * 5 mils
         QCOMPARE(p.state.Project.growth(1, 3), p.state.Project.growth(1, 1));
     }
 
-    // The tolerance window.
+    // The tolerance window. It takes the span of the selected method (each method's span is the
+    // tolerance rules' test): for the jack shaft, distance A of 70 in.
     void theSpanComesFromTheSelectedMethodsGeometry() {
-        // Reverse dial: distance C; the other methods: distance A.
-        const struct {
-            float span, tolerance;
-            const char* line;
-        } cases[] = {{10, 4.1666665f, "Acceptable Offset:  4.167 mils"},
-                     {20, 8.333333f, "Acceptable Offset:  8.333 mils"},
-                     {70, 29.166666f, "Acceptable Offset:  29.17 mils"}};
-        for (int method = 0; method < kMethodCount; ++method) {
-            const auto& c = cases[method];
-            ToleranceProgram p(method);
-            p.state.Project.Span = 0;
-            p.window = std::make_unique<frmTolerances>(p.state, &p.main);
-            QCOMPARE(p.state.Project.Span, c.span);
-            QCOMPARE(p.state.Tolerance, c.tolerance);
-            QCOMPARE(p.w().lblTolerance->text(), QString::fromLatin1(c.line));
-            p.open([&] {
-                QCOMPARE(p.w().txtSpan->text(), QString::fromStdString(formatValue(c.span)));
-                QCOMPARE(p.w().txtRPM->text(), QStringLiteral("3600."));
-                QVERIFY(p.w().txtRPM->hasFocus());
-            });
-        }
+        ToleranceProgram p(kMethodJackShaft);
+        p.state.Project.Span = 0;
+        p.window = std::make_unique<frmTolerances>(p.state, &p.main);
+        QCOMPARE(p.state.Project.Span, 70.0f);
+        QCOMPARE(p.state.Tolerance, 29.166666f);
+        QCOMPARE(p.w().lblTolerance->text(), QStringLiteral("Acceptable Offset:  29.17 mils"));
+        p.open([&] {
+            QCOMPARE(p.w().txtSpan->text(), QStringLiteral("70.00"));
+            QCOMPARE(p.w().txtRPM->text(), QStringLiteral("3600."));
+            QVERIFY(p.w().txtRPM->hasFocus());
+        });
     }
 
     void aTypedSpanAndSpeedLastUntilTheWindowIsPreparedAgain() {
@@ -294,30 +273,22 @@ private slots:
     }
 
     // Below the offset: the row of the speed, each plane against its limits and the verdict of the
-    // results the main window shows. The default reverse dial job moves 25 mils down and 5 left.
+    // results the main window shows (the texts are the verdict's tests). The default reverse dial job
+    // moves 25 mils down and 5 left.
     void theVerdictFollowsTheSpeedAndTheMainWindowsChoices() {
         const auto lines = [](const QLabel* label) {
             return label->accessibleDescription().split(QLatin1Char('\n'));
         };
         ToleranceProgram p;
         p.open([&] {
-            QCOMPARE(lines(p.w().lblVerdict),
-                     (QStringList{
-                         "Row used: 3600 rpm, short coupling (speed 3600 rpm)",
-                         "Vertical: offset 25.00 mils (excellent 1.0, acceptable 1.5), angle 0.00 mils/in "
-                         "(excellent 0.2, acceptable 0.3): Out of tolerance",
-                         "Horizontal: offset -5.000 mils (excellent 1.0, acceptable 1.5), angle 0.00 "
-                         "mils/in (excellent 0.2, acceptable 0.3): Out of tolerance",
-                         "Verdict: Out of tolerance, decided by the vertical offset"}));
+            QCOMPARE(lines(p.w().lblVerdict).value(3),
+                     QStringLiteral("Verdict: Out of tolerance, decided by the vertical offset"));
             // At 600 rpm the 5-mil offset is at the excellent limit of that row.
             typeInto(p.w().txtRPM, QStringLiteral("600"));
             QCOMPARE(p.w().lblTolerance->text(), QStringLiteral("Acceptable Offset:  25.00 mils"));
             QCOMPARE(lines(p.w().lblVerdict).value(0),
                      QStringLiteral("Row used: 600 rpm, short coupling (speed 600 rpm)"));
-            QCOMPARE(
-                lines(p.w().lblVerdict).value(2),
-                QStringLiteral("Horizontal: offset -5.000 mils (excellent 5.0, acceptable 9.0), angle 0.00 "
-                               "mils/in (excellent 1.0, acceptable 1.5): Excellent"));
+            QVERIFY(lines(p.w().lblVerdict).value(2).endsWith(QStringLiteral("): Excellent")));
             typeInto(p.w().txtRPM, QStringLiteral("0"));
             QCOMPARE(p.w().lblVerdict->accessibleDescription(), QStringLiteral("No verdict: the speed is 0"));
         });
@@ -332,10 +303,11 @@ private slots:
             return options;
         });
         rimFace.open([&] {
-            QCOMPARE(
-                lines(rimFace.w().lblVerdict).value(1),
-                QStringLiteral("Vertical: offset -5.000 mils (excellent 1.0, acceptable 1.5), angle 0.200 "
-                               "mils/in (excellent 0.2, acceptable 0.3): Out of tolerance"));
+            QVERIFY(lines(rimFace.w().lblVerdict)
+                        .value(1)
+                        .startsWith(
+                            QStringLiteral("Vertical: offset -5.000 mils (excellent 1.0, acceptable 1.5), "
+                                           "angle 0.200 mils/in")));
         });
     }
 

@@ -20,21 +20,9 @@
 
 using namespace corvane;
 
-namespace {
-
-ProjectRecord readBack(const QString& path) {
-    ProjectRecord record;
-    if (!readProject(path.toStdString(), record)) recordTestFailure(QStringLiteral("cannot read ") + path);
-    return record;
-}
-
-}  // namespace
-
 class MainFilesTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-
     void startUpShowsTheDefaultProjectAndItsResults() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
@@ -50,14 +38,13 @@ private slots:
         QVERIFY(!t.state.Changed);
         QCOMPARE(w.controls().mnuFileMRU[0]->text(), t.defaultProject());
         for (int i = 1; i < kRecentFileCount; ++i) QVERIFY(!w.controls().mnuFileMRU[i]->isVisible());
-        // The reverse dial's readings, knobs and graphs on a 1-2-5 scale around them.
+        // The reverse dial's readings, the knobs and graphs on a scale around them.
         const QStringList dial1{"0", "20", "50", "30"};
         for (int p = 0; p < 4; ++p) {
             QCOMPARE(w.controls().txtD1[p]->text(), dial1[p]);
             QCOMPARE(w.controls().txtD2[p]->text(), p == 0 ? dial1[p] : "-" + dial1[p]);
-            QCOMPARE(w.controls().cwkDial1[p]->maximum(), 100.0);
         }
-        QCOMPARE(w.controls().Graph1->yRange(), (YRange{-100, 100}));
+        QCOMPARE(w.controls().cwkDial1[2]->maximum(), 100.0);
         QCOMPARE(w.controls().Graph2->yRange(), (YRange{-100, 100}));
         QCOMPARE(t.dialogs().messages, QStringList());
     }
@@ -77,20 +64,13 @@ private slots:
         typeInto(w.controls().txtD1[3], QStringLiteral("30"));
         QVERIFY(w.controls().txtD2[0]->hasFocus());
 
-        // A fraction is kept in the project and shown as typed.
-        typeInto(w.controls().txtD2[1], QStringLiteral("12.6"));
-        QVERIFY(w.controls().txtD2[2]->hasFocus());
-        QCOMPARE(w.controls().txtD2[1]->text(), QStringLiteral("12.6"));
-        QCOMPARE(t.state.Project.dial2(0, 1), 12.6f);
-        QCOMPARE(w.controls().cwkDial2[1]->value(), double(12.6f));
-
         // Focus on a box selects its whole text, so typing replaces the reading.
         QVERIFY(focusInActiveWindow(w.controls().txtD1[1]));
         QTRY_COMPARE(w.controls().txtD1[1]->selectedText(), QStringLiteral("20"));
 
-        // A reading shows the decimals it holds, up to two; a decimal comma is a point; the knobs
-        // rescale to a reading beyond their scale; what is no number, or too large for the project,
-        // is refused with a word beside the box and the reading stays.
+        // A reading is stored as typed and shown to two decimals; the knobs rescale to a reading beyond
+        // their scale; what is no number, or too large for the project, is refused with a word beside
+        // the box and the reading stays. (How text is read and rounded is the number format's test.)
         const struct {
             const char* typed;
             float stored;
@@ -98,11 +78,8 @@ private slots:
             double knobMaximum;
             const char* refusal;
         } cases[] = {
-            {"-7.5", -7.5f, "-7.5", 100, ""},
-            {"13.25", 13.25f, "13.25", 100, ""},
+            {"abc", 20, "20", 100, "\"abc\" is not a number: the value stays 20."},
             {"12.345", 12.345f, "12.35", 100, ""},  // rounded for the eye only
-            {"1,5", 1.5f, "1.5", 100, ""},
-            {"abc", 1.5f, "1.5", 100, "\"abc\" is not a number: the value stays 1.5."},
             {"250", 250, "250", 500, ""},
             {"1e39", 250, "250", 500, "\"1e39\" is too large to hold: the value stays 250."},
         };
@@ -114,25 +91,6 @@ private slots:
             for (Knob* knob : w.controls().cwkDial1) QCOMPARE(knob->maximum(), c.knobMaximum);
             QCOMPARE(EntryBox::lastRefusal(w.controls().txtD1[1]), QString::fromLatin1(c.refusal));
         }
-    }
-
-    // A half-mil reading survives any walk through its box: leaving it, coming back and leaving
-    // again without a key keeps 10.5, and the moves with it.
-    void aReadingIsNeverRoundedByPassingThrough() {
-        MainWindowUnderTest t;
-        frmDials& w = t.w();
-        typeInto(w.controls().txtD2[1], QStringLiteral("-10.5"));
-        const QString horizontal = w.controls().lblAcalc2->text();
-        w.controls().mnuFileSave->trigger();  // the job with 10.5 is now the saved one
-        QVERIFY(!t.state.Changed);
-        for (int pass = 0; pass < 2; ++pass) {
-            tabOut(w.controls().txtD2[1]);
-            QCOMPARE(t.state.Project.dial2(0, 1), -10.5f);
-            QCOMPARE(w.controls().txtD2[1]->text(), QStringLiteral("-10.5"));
-        }
-        QCOMPARE(w.controls().lblAcalc2->text(), horizontal);
-        QTest::qWait(1);  // the job is compared once the keystroke is done
-        QVERIFY(!t.state.Changed);
     }
 
     void aKnobTurnedWithTheKeysStoresTheReadingAndMarksTheProject() {
@@ -152,30 +110,17 @@ private slots:
     void headerBoxesAndSagStoreWhatTheyShowWhenLeft() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        // Passing through the placeholder stores nothing and marks nothing.
-        tabOut(w.controls().txtMachine);
-        QCOMPARE(t.state.Project.Machine, std::string());
-        QVERIFY(!t.state.Changed);
+        // (Passing through a box, placeholder or not, stores nothing: the walk test.)
         typeInto(w.controls().txtTechnician, QStringLiteral("J. Ortega"));
         QCOMPARE(t.state.Project.Technician, std::string("J. Ortega"));
-        QVERIFY(t.state.Changed);
-        // The machine names in the drawing mark the project only when they really change.
+        // A machine name in the drawing is stored when left, without Enter.
         w.controls().mnuFileSave->trigger();
-        tabOut(w.controls().txtM1);
-        QTest::qWait(1);
-        QVERIFY(!t.state.Changed);
         typeInto(w.controls().txtM2, QStringLiteral("Pump P-101"), false);
         tabOut(w.controls().txtM2);
         QCOMPARE(t.state.Project.M2Text, std::string("Pump P-101"));
         QVERIFY(t.state.Changed);
 
-        // Sag shows what it holds, and passing through keeps it; 2 typed enters both bottom
-        // readings: V1 = 26, V2 = 24.
-        t.state.Project.Sag = 1.5f;
-        w.refreshAll();
-        QCOMPARE(w.controls().txtMisc1->text(), QStringLiteral("1.5"));
-        tabOut(w.controls().txtMisc1);
-        QCOMPARE(t.state.Project.Sag, 1.5f);
+        // A typed sag corrects both bottom readings: V1 = 26, V2 = 24.
         typeInto(w.controls().txtMisc1, QStringLiteral("2"));
         QCOMPARE(t.state.Project.Sag, 2.0f);
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
@@ -186,63 +131,39 @@ private slots:
         QCOMPARE(t.state.Project.FaceDia1, 10.123f);
     }
 
-    void commentsWindowStoresItsTextAndMarksTheProject() {
-        MainWindowUnderTest t;
-        frmDials& w = t.w();
-        // Opened and closed without typing: the job is as it was.
-        t.dialogs().onModal = [](QDialog& dialog) { return ScriptedDialogs::runShown(dialog, {}); };
-        w.controls().cmdComments->click();
-        QCOMPARE(t.state.Project.Comments, std::string());
-        QVERIFY(!t.state.Changed);
-
-        t.dialogs().onModal = [](QDialog& dialog) {
-            return ScriptedDialogs::runShown(dialog, [](QDialog& d) {
-                auto* text = d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"));
-                QVERIFY(text);
-                text->setPlainText(QStringLiteral("Soft foot on 3.\nShimmed 0.010."));
-                d.reject();
-            });
-        };
-        w.controls().cmdComments->click();
-        QCOMPARE(t.state.Project.Comments, std::string("Soft foot on 3.\r\nShimmed 0.010."));
-        QVERIFY(t.state.Changed);
-    }
-
-    // The file holds 65 535 characters of comments (a line break takes two): an edit past that is
-    // refused whole and the window says so; what was there is kept to the last character.
+    // The comments window marks the project; the file holds 65 535 characters of comments (a line
+    // break takes two): an edit past that is refused whole and the window says so; what was there is
+    // kept to the last character. (Opened and closed untouched, it changes nothing: the walk test.)
     void commentsStayWithinWhatTheFileHoldsAndSaySo() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
         const QString full = QString(65533, QLatin1Char('a')) + QStringLiteral("\n");  // 65 535 bytes
-        t.dialogs().onModal = [&full](QDialog& dialog) {
-            return ScriptedDialogs::runShown(dialog, [&full](QDialog& d) {
-                auto* text = d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"));
-                auto* room = d.findChild<QLabel*>(QStringLiteral("lblRoom"));
-                auto* warning = d.findChild<QLabel*>(QStringLiteral("lblWarning"));
-                text->setPlainText(full);
-                QCOMPARE(room->text(), QStringLiteral("65535 of 65535 characters used"));
-                QVERIFY(warning->isHidden());
-                text->moveCursor(QTextCursor::End);
-                QTest::keyClicks(text, QStringLiteral("b"));
-                QCOMPARE(text->toPlainText(), full);
-                QVERIFY(!warning->isHidden());
-                QVERIFY(warning->text().contains(QStringLiteral("at most 65535 characters")));
-                // Characters the file cannot hold are named before they are lost.
-                text->setPlainText(QStringLiteral("Ω 5 µm"));
-                QVERIFY(warning->text().contains(QStringLiteral("cannot hold Ω;")));
-            });
-        };
+        t.dialogs().driveModals([&full](QDialog& d) {
+            auto* text = d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"));
+            auto* room = d.findChild<QLabel*>(QStringLiteral("lblRoom"));
+            auto* warning = d.findChild<QLabel*>(QStringLiteral("lblWarning"));
+            text->setPlainText(full);
+            QCOMPARE(room->text(), QStringLiteral("65535 of 65535 characters used"));
+            QVERIFY(warning->isHidden());
+            text->moveCursor(QTextCursor::End);
+            QTest::keyClicks(text, QStringLiteral("b"));
+            QCOMPARE(text->toPlainText(), full);
+            QVERIFY(!warning->isHidden());
+            QVERIFY(warning->text().contains(QStringLiteral("at most 65535 characters")));
+            // Characters the file cannot hold are named before they are lost.
+            text->setPlainText(QStringLiteral("Ω 5 µm"));
+            QVERIFY(warning->text().contains(QStringLiteral("cannot hold Ω;")));
+        });
         w.controls().cmdComments->click();
         QCOMPARE(t.state.Project.Comments, std::string("Ω 5 µm"));
+        QVERIFY(t.state.Changed);
 
-        t.dialogs().onModal = [&full](QDialog& dialog) {
-            return ScriptedDialogs::runShown(dialog, [&full](QDialog& d) {
-                d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"))->setPlainText(full);
-            });
-        };
+        t.dialogs().driveModals([&full](QDialog& d) {
+            d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"))->setPlainText(full);
+        });
         w.controls().cmdComments->click();
         QCOMPARE(t.state.Project.Comments.size(), std::size_t(65535));
-        QVERIFY(t.state.Project.Comments.ends_with("a\r\n"));
+        QVERIFY(t.state.Project.Comments.ends_with("a\r\n"));  // the line break stored as CR LF
     }
 
     void newProjectAsksToSaveThenStartsFromDefaults() {
@@ -262,10 +183,7 @@ private slots:
         QCOMPARE(w.controls().txtMachine->text(), QStringLiteral("Pump 7"));
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
         QVERIFY(!t.state.Changed);
-        QCOMPARE(w.controls().mnuFileMRU[1]->text(), t.defaultProject());
         QVERIFY(w.controls().mnuFileMRU[1]->isVisible());
-        // "No" kept the default project as it was.
-        QCOMPARE(readBack(t.defaultProject()).dial1(0, 1), 20.0f);
     }
 
     void openShowsTheChosenProject() {
@@ -276,10 +194,7 @@ private slots:
         record.Machine = "Compressor C-2";
         record.dial1(0, 1) = 33;
         record.DateStamp = 45001.25;
-        const QString path = t.env.folder.filePath(QStringLiteral("compressor.qdl"));
-        QVERIFY(writeProject(path.toStdString(), record));
-        t.dialogs().openFileAnswers.push_back(path);
-        w.controls().mnuFileOpen->trigger();
+        const QString path = t.openJob(record, QStringLiteral("compressor.qdl"));
         QCOMPARE(t.dialogs().fileRequests[0].folder, t.env.folder.path() + QLatin1Char('/'));
         QCOMPARE(t.dialogs().fileRequests[0].filter, QStringLiteral("Corvane Files (*.qdl)| *.qdl"));
         QCOMPARE(w.controls().txtMachine->text(), QStringLiteral("Compressor C-2"));
@@ -352,13 +267,8 @@ private slots:
         QCOMPARE(readBack(job).Machine, std::string("Pump P-101"));
     }
 
-    void closingAsksToSaveOnlyAChangedProjectAndAFailedSaveKeepsTheWindowOpen() {
-        {
-            // Nothing changed: no question (an unexpected one fails the test).
-            MainWindowUnderTest t;
-            t.w().close();
-            QCOMPARE(t.dialogs().questions, QStringList());
-        }
+    // (Closing an unchanged job asks nothing: the walk test.)
+    void closingAsksToSaveAChangedProjectAndAFailedSaveKeepsTheWindowOpen() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
         const QString unreachable = t.env.folder.filePath(QStringLiteral("no-such-folder/job.qdl"));

@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "MainWindowTestSupport.h"
-#include "calc/Tolerance.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/widgets/Knob.h"
 #include "ui/widgets/MachineDrawing.h"
@@ -201,7 +200,7 @@ private slots:
         QVERIFY(!w.controls().Graph1->lineVisible(Line::ToleranceBand));
         w.controls().chkTolerance->click();
         QVERIFY(w.currentView().toleranceOn);
-        const float tol = calcTolerance(10, 3600);
+        const float tol = 4.1666665f;  // 1500 mils/in * 10 in / 3600 rpm
         QCOMPARE(t.state.Tolerance, tol);
         // Reverse dial: the band spans the two indicator planes, A + B to A + B + C.
         const PlotData band{{25, 35, 35, 25, 25}, {tol, tol, -tol, -tol, tol}};

@@ -21,12 +21,6 @@ using namespace corvane;
 
 namespace {
 
-QByteArray bytesOf(const QString& file) {
-    QFile f(file);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
 // Presses Tab `count` times in whatever has the focus, opening and leaving each grid cell editor it
 // meets on the way with Enter (the editor shows the cell's own text; Enter walks on without a key).
 void walk(int count) {
@@ -43,8 +37,8 @@ void walk(int count) {
 }
 
 // A job whose values show rounded somewhere: half mils, a length and growth with more digits than
-// their boxes show, temperatures and heights with decimals.
-void writeRoundedJob(const QString& file) {
+// their boxes show, temperatures and heights with decimals. Passing through a box must store nothing.
+ProjectRecord roundedJob() {
     ProjectRecord r;
     setDefaults(r);
     r.dial1(0, 1) = 10.5f;
@@ -59,7 +53,7 @@ void writeRoundedJob(const QString& file) {
     r.RPM = 1780.55f;
     r.Machine = "P-101";
     r.DateStamp = 45000.5;
-    writeProject(file.toStdString(), r);
+    return r;
 }
 
 }  // namespace
@@ -67,41 +61,34 @@ void writeRoundedJob(const QString& file) {
 class MainNavigationTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-
     void walkingEveryBoxOfEveryWindowChangesNothing() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        const QString job = t.env.folder.filePath(QStringLiteral("job.qdl"));
-        writeRoundedJob(job);
-        t.dialogs().openFileAnswers.push_back(job);
-        w.controls().mnuFileOpen->trigger();
+        const QString job = t.openJob(roundedJob(), QStringLiteral("job.qdl"));
         QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("10.5"));
         QCOMPARE(w.controls().txtD2[3]->text(), QStringLiteral("12.35"));
         const ProjectRecord before = t.state.Project;
-        const QByteArray bytes = bytesOf(job);
+        const QByteArray bytes = fileBytes(job);
 
         QVERIFY(focusInActiveWindow(w.controls().txtMachine));
         walk(80);
         // The growth, tolerance and comments windows, each walked and closed.
-        t.dialogs().onModal = [](QDialog& dialog) {
-            return ScriptedDialogs::runShown(dialog, [](QDialog& d) {
-                if (auto* growth = qobject_cast<frmGrowth*>(&d)) {
-                    growth->gridHeight->setFocus();
-                    walk(2);
-                    growth->gridHeight->setFocus();
-                    for (int i = 0; i < 12; ++i) {  // along every foot of every row
-                        QTest::keyClick(growth->gridHeight, Qt::Key_Return);
-                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                        if (i % 4 == 3) QTest::keyClick(growth->gridHeight, Qt::Key_Down);
-                    }
-                    walk(10);
-                    return;
+        t.dialogs().driveModals([](QDialog& d) {
+            if (auto* growth = qobject_cast<frmGrowth*>(&d)) {
+                growth->gridHeight->setFocus();
+                walk(2);
+                growth->gridHeight->setFocus();
+                for (int i = 0; i < 12; ++i) {  // along every foot of every row
+                    QTest::keyClick(growth->gridHeight, Qt::Key_Return);
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                    if (i % 4 == 3) QTest::keyClick(growth->gridHeight, Qt::Key_Down);
                 }
-                d.findChildren<QWidget*>().constFirst()->setFocus();
                 walk(10);
-            });
-        };
+                return;
+            }
+            d.findChildren<QWidget*>().constFirst()->setFocus();
+            walk(10);
+        });
         for (QPushButton* button :
              {w.controls().cmdGrowth, w.controls().cmdTolerances, w.controls().cmdComments})
             button->click();
@@ -112,18 +99,16 @@ private slots:
         QVERIFY(!t.state.Changed);
         QCOMPARE(t.dialogs().messages, QStringList());
         QVERIFY(w.close());  // nothing to ask
-        QCOMPARE(bytesOf(job), bytes);
+        QCOMPARE(fileBytes(job), bytes);
     }
 
     void cancelInTheSavePromptKeepsTheWindowAndTheJob() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
         typeInto(w.controls().txtD1[1], QStringLiteral("33"));
-        t.dialogs().saveAnswers = {SaveAnswer::Cancel, SaveAnswer::Cancel, SaveAnswer::Cancel};
+        // (That Cancel stops New and Open too is the file commands' test.)
+        t.dialogs().saveAnswers = {SaveAnswer::Cancel};
         QVERIFY(!w.close());
-        w.controls().mnuFileNew->trigger();
-        w.controls().mnuFileOpen->trigger();
-        QCOMPARE(t.dialogs().fileRequests.size(), std::size_t(0));
         QCOMPARE(t.state.Project.dial1(0, 1), 33.0f);
         QVERIFY(t.state.Changed);
         QVERIFY(w.isVisible());
@@ -203,7 +188,7 @@ private slots:
                 QCOMPARE(w.controls().lblAcalc1->text(), QString::fromStdString(expected.verticalText));
                 QCOMPARE(w.controls().lblAcalc2->text(), QString::fromStdString(expected.horizontalText));
             }
-            QCOMPARE(bytesOf(file), bytesOf(fixture));
+            QCOMPARE(fileBytes(file), fileBytes(fixture));
         }
     }
 };

@@ -30,8 +30,6 @@ void redo(frmDials& w) {
 class MainUndoTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-
     // A typed reading, a length and a name, undone and redone in order; each step puts back the
     // record, the boxes and the results.
     void eachEditIsOneStepBackAndForward() {
@@ -121,13 +119,10 @@ private slots:
         MainWindowUnderTest t;
         frmDials& w = t.w();
         const MainWindowControls& c = w.controls();
-        t.dialogs().onModal = [](QDialog& dialog) {
-            return ScriptedDialogs::runShown(dialog, [](QDialog& d) {
-                d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"))
-                    ->setPlainText(QStringLiteral("shimmed"));
-                d.reject();
-            });
-        };
+        t.dialogs().driveModals([](QDialog& d) {
+            d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"))
+                ->setPlainText(QStringLiteral("shimmed"));
+        });
         c.cmdComments->click();
         settle();
         QCOMPARE(c.mnuEditUndo->text(), QStringLiteral("Undo comments"));

@@ -64,8 +64,6 @@ void killAProgramWithUnsavedWork(const QString& folder) {
 class RecoveryTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-
     void aKilledProgramsJobIsRestoredOnYes() {
         UiTestEnvironment env;
         killAProgramWithUnsavedWork(env.folder.path());

@@ -29,8 +29,6 @@ QString pdfText(const QString& file) {
 class ReportActionsTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-
     void exportAndPrintReportTheWindowAsItStands() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
@@ -67,17 +65,12 @@ private slots:
         QVERIFY(t.dialogs().messages.isEmpty());
 
         // A project's own name is refused, and the project stays as it was; Cancel writes nothing.
-        const QByteArray project = [&] {
-            QFile f(t.defaultProject());
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        }();
+        const QByteArray project = fileBytes(t.defaultProject());
         exportAction->trigger();
         QCOMPARE(t.dialogs().messages.size(), 1);
         QVERIFY(t.dialogs().messages.front().contains(QStringLiteral("is a project file name")));
         exportAction->trigger();
-        QFile again(t.defaultProject());
-        QVERIFY(again.open(QIODevice::ReadOnly));
-        QCOMPARE(again.readAll(), project);
+        QCOMPARE(fileBytes(t.defaultProject()), project);
         QCOMPARE(QDir(folder).entryList(QStringList{QStringLiteral("*.pdf")}, QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("job report.pdf")});
 

@@ -119,20 +119,6 @@ QStringList settledFaults(QWidget* window) {
 
 constexpr double kScales[] = {1.0, 1.5, 2.0};
 
-// The default job and a stand-in main window at `scale`, for the growth and tolerance windows.
-struct Stage {
-    UiTestEnvironment env;
-    AppState state;
-    QWidget main;
-    explicit Stage(int method = 0, double scale = 1.0) {
-        setDefaults(state.Project);
-        state.Paths = env.folder.paths();
-        state.CalcMethod = method;
-        main.resize(1000, 750);
-        WindowScaler::setScaleOf(&main, scale);
-    }
-};
-
 // The font size of every control of a window, to see that all of them grow alike.
 QHash<QWidget*, double> fontSizes(QWidget* window) {
     QHash<QWidget*, double> sizes;
@@ -198,72 +184,44 @@ private slots:
         QTRY_COMPARE(w.size(), smallest);
     }
 
-    void growthAndToleranceWindowsOpenAtTheMainWindowsScale() {
-        // 125 %: as large as the test screen holds both windows whole.
-        Stage stage(0, 1.25);
-        frmGrowth growth(stage.state, &stage.main);
-        growth.initGrowthPanel(0);
-        growth.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&growth));
-        QTRY_VERIFY(std::abs(WindowScaler::scaleOf(&growth) - 1.25) < 0.02);
-        frmTolerances tolerance(stage.state, &stage.main);
-        tolerance.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&tolerance));
-        QTRY_VERIFY(std::abs(WindowScaler::scaleOf(&tolerance) - 1.25) < 0.02);
-    }
-
-    void growthAndToleranceWindowsKeepTheirArrangementAtEveryScale() {
+    // The growth and tolerance windows open at the main window's scale (125 %: as large as the test
+    // screen holds both whole), keep their arrangement at every scale and can be made small again.
+    void growthAndToleranceWindowsFollowTheScaleAndKeepTheirArrangement() {
         struct Case {
             const char* name;
             int method;  // 0: four feet in the growth window, 1 and 2: two
         };
         const Case cases[] = {{"reverse dial", 0}, {"rim and face", 1}, {"jack shaft", 2}};
         for (const Case& c : cases) {
-            Stage stage(c.method);
+            OptionWindowStage stage(c.method, 1.25);
             frmGrowth growth(stage.state, &stage.main);
             growth.initGrowthPanel(0);
             growth.show();
             frmTolerances tolerance(stage.state, &stage.main);
             tolerance.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&growth));
-            QVERIFY(QTest::qWaitForWindowExposed(&tolerance));
             for (QWidget* window : {static_cast<QWidget*>(&growth), static_cast<QWidget*>(&tolerance)}) {
+                const QString name =
+                    QStringLiteral("%1, %2").arg(QLatin1String(c.name), window->objectName());
+                QVERIFY(QTest::qWaitForWindowExposed(window));
+                QTRY_VERIFY2(std::abs(WindowScaler::scaleOf(window) - 1.25) < 0.02, qPrintable(name));
                 const QSize smallest = window->minimumSize();
-                for (double scale : kScales) {
-                    const QString where = QStringLiteral("%1, %2 at %3")
-                                              .arg(QLatin1String(c.name), window->objectName())
-                                              .arg(scale);
+                QVERIFY(!smallest.isEmpty());
+                const double basePoints = window->font().pointSizeF() / 1.25;
+                // Up to 200 %, then back down: the least size stays the design's, not the enlarged
+                // content's.
+                for (double scale : {1.0, 1.5, 2.0, 1.0}) {
+                    const QString where = name + QStringLiteral(" at %1").arg(scale);
                     window->resize(times(smallest, scale));
                     QTRY_VERIFY2(std::abs(WindowScaler::scaleOf(window) - scale) < 0.01, qPrintable(where));
+                    QVERIFY2(std::abs(window->font().pointSizeF() - basePoints * scale) < 0.02,
+                             qPrintable(where));
+                    QCOMPARE(window->minimumSize(), smallest);
                     const QStringList faults = settledFaults(window);
                     QVERIFY2(faults.isEmpty(),
                              qPrintable(where + QStringLiteral(": ") + faults.join(QStringLiteral("; "))));
                 }
             }
         }
-    }
-
-    void anEnlargedWindowCanBeMadeSmallAgain() {
-        Stage stage;
-        frmGrowth growth(stage.state, &stage.main);
-        growth.initGrowthPanel(0);
-        growth.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&growth));
-        const QSize smallest = growth.minimumSize();
-        const double basePoints = growth.font().pointSizeF();
-        QVERIFY(!smallest.isEmpty());
-
-        growth.resize(times(smallest, 2.0));
-        QTRY_VERIFY(std::abs(WindowScaler::scaleOf(&growth) - 2.0) < 0.01);
-        QVERIFY(std::abs(growth.font().pointSizeF() - 2 * basePoints) < 0.01);
-        // The least size stays the design's, not the enlarged content's.
-        QCOMPARE(growth.minimumSize(), smallest);
-
-        growth.resize(smallest);
-        QTRY_COMPARE(WindowScaler::scaleOf(&growth), 1.0);
-        QCOMPARE(growth.font().pointSizeF(), basePoints);
-        const QStringList faults = settledFaults(&growth);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 };
 
