@@ -48,65 +48,21 @@ TEST(RimFace, LabelTexts) {
 
 // The moveable shaft's line through its two feet, back to the coupling plane at x = 0: half the rim
 // reading there (growth off). The graphs show the negative of the moves; a move right is negative.
+// A rim 3:00 reading of 100 sets the planes apart: RH = 100, so the side moves are -4 - 50 = -54 and
+// -8 - 50 = -58, in another 1-2-5 step than the shims.
 TEST(RimFace, MovesAndPlots) {
-    using V = std::vector<float>;
-    const struct {
-        const char* name;
-        Edit edit;
-        V vertical, horizontal;  // near, far
-        PlotData shaftV, shaftH;
-        double verticalRange, horizontalRange;
-    } cases[] = {
-        {.name = "fixed side",
-         .edit = side(0),
-         .vertical = {-9, -13},
-         .horizontal = {-9, -13},
-         .shaftV = {{0, 20, 40}, {5, 9, 13}},
-         .shaftH = {{0, 20, 40}, {5, 9, 13}},
-         .verticalRange = 20,
-         .horizontalRange = 20},
-        {.name = "moveable side",
-         .edit = side(1),
-         .vertical = {1, -3},
-         .horizontal = {1, -3},
-         .shaftV = {{0, 20, 40}, {-5, -1, 3}},
-         .shaftH = {{0, 20, 40}, {-5, -1, 3}},
-         .verticalRange = 5,
-         .horizontalRange = 5},
-        {.name = "A 10 and B 30",
-         .edit = [](R& r, O&) { r.length(1, 0) = 10, r.length(1, 1) = 30; },
-         .vertical = {-7, -13},
-         .horizontal = {-7, -13},
-         .shaftV = {{0, 10, 40}, {5, 7, 13}},
-         .shaftH = {{0, 10, 40}, {5, 7, 13}},
-         .verticalRange = 20,
-         .horizontalRange = 20},
-        // Rim 3:00 of 100: RH = 100, so the side moves are -4 - 50 = -54 and -8 - 50 = -58, in another
-        // 1-2-5 step than the shims.
-        {.name = "a side reading of 100",
-         .edit = [](R& r, O&) { r.dial1(1, 1) = 100; },
-         .vertical = {-9, -13},
-         .horizontal = {-54, -58},
-         .shaftV = {{0, 20, 40}, {5, 9, 13}},
-         .shaftH = {{0, 20, 40}, {50, 54, 58}},
-         .verticalRange = 20,
-         .horizontalRange = 100},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const CalcResult r = run(kRF, [&](R& p, O& o) {
-            o.autoScale = true;
-            if (c.edit) c.edit(p, o);
-        });
-        EXPECT_EQ(r.verticalMoves, c.vertical);
-        EXPECT_EQ(r.horizontalMoves, c.horizontal);
-        EXPECT_FALSE(r.graph1.fixedMachine || r.graph2.fixedMachine);
-        EXPECT_EQ(r.graph1.moveableMachine, c.shaftV);
-        EXPECT_EQ(r.graph2.moveableMachine, c.shaftH);
-        EXPECT_EQ(r.graph1.xMax, c.shaftV.x.back());
-        EXPECT_EQ(r.graph1.yRange, (YRange{-c.verticalRange, c.verticalRange}));
-        EXPECT_EQ(r.graph2.yRange, (YRange{-c.horizontalRange, c.horizontalRange}));
-    }
+    const CalcResult r = run(kRF, [](R& p, O& o) {
+        o.autoScale = true;
+        p.dial1(kRF, 1) = 100;
+    });
+    EXPECT_EQ(r.verticalMoves, (std::vector<float>{-9, -13}));
+    EXPECT_EQ(r.horizontalMoves, (std::vector<float>{-54, -58}));
+    EXPECT_FALSE(r.graph1.fixedMachine || r.graph2.fixedMachine);
+    EXPECT_EQ(r.graph1.moveableMachine, (PlotData{{0, 20, 40}, {5, 9, 13}}));
+    EXPECT_EQ(r.graph2.moveableMachine, (PlotData{{0, 20, 40}, {50, 54, 58}}));
+    EXPECT_EQ(r.graph1.xMax, 40);
+    EXPECT_EQ(r.graph1.yRange, (YRange{-20, 20}));
+    EXPECT_EQ(r.graph2.yRange, (YRange{-100, 100}));
 }
 
 }  // namespace

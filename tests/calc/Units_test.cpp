@@ -18,13 +18,6 @@ constexpr UnitSystem kEnglish = UnitSystem::English;
 constexpr UnitSystem kMetric = UnitSystem::Metric;
 using Q = Quantity;
 
-TEST(Units, EngUnitsOneIsMetricAndEverythingElseEnglish) {
-    EXPECT_EQ(unitSystemOf(0), kEnglish);
-    EXPECT_EQ(unitSystemOf(1), kMetric);
-    EXPECT_EQ(unitSystemOf(2), kEnglish);
-    EXPECT_EQ(unitSystemOf(-1), kEnglish);
-}
-
 TEST(Units, ConvertEveryQuantityBothWaysByTheExactFactors) {
     const struct {
         Quantity quantity;
@@ -34,7 +27,7 @@ TEST(Units, ConvertEveryQuantityBothWaysByTheExactFactors) {
         // clang-format off
         // Which quantity is of which kind the unit names show; here each kind's factor and offset.
         {Q::Move, 25, 0.635}, {Q::Offset, -100, -2.54}, {Q::Length, 20, 508}, {Q::Temperature, 32, 0},
-        {Q::Temperature, 212, 100}, {Q::Temperature, 72, 22.222222222222222}, {Q::TemperatureDifference, 9, 5},
+        {Q::Temperature, 212, 100}, {Q::TemperatureDifference, 9, 5},
         {Q::ThermalCoefficient, 0.0065, 11.7}, {Q::Angle, -2.5, -0.25}, {Q::Speed, 3600, 3600},
         // clang-format on
     };
@@ -57,10 +50,7 @@ TEST(Units, DisplayValueIsTheShortestDecimalThatStoresBackAsTheSameSingle) {
     EXPECT_EQ(displayValue(19.685039f, Q::Length, kMetric), 500.0);
     EXPECT_EQ(displayValue(4.1666665f, Q::Tolerance, kMetric), 0.10583333);
     EXPECT_EQ(displayValue(-459.67f, Q::Temperature, kMetric), -273.15);
-    EXPECT_EQ(displayValue(71.996f, Q::Temperature, kMetric), 22.22);
-    EXPECT_EQ(displayValue(0.0065f, Q::ThermalCoefficient, kMetric), 11.7);
     EXPECT_EQ(displayValue(4.1666665f, Q::Tolerance, kEnglish), double(4.1666665f));
-    EXPECT_EQ(displayValue(3601.5f, Q::Speed, kMetric), 3601.5);
     EXPECT_TRUE(std::isnan(displayValue(kNaN, Q::Move, kMetric)));
     EXPECT_EQ(displayValue(-kInf, Q::Length, kMetric), -double(kInf));
 }
@@ -74,16 +64,12 @@ TEST(Units, StoredValuesShowInEachSystem) {
     } cases[] = {
         // clang-format off
         {25, Q::Move, "25.00", "0.635"}, {4.1666665f, Q::Tolerance, "4.167", "0.106"},
-        {-12.345f, Q::Offset, "-12.35", "-0.314"}, {1e6f, Q::Move, "1.000E+06", "25400."},
-        {1e-4f, Q::Move, "0.000", "0.00  "}, {-0.0f, Q::Move, "0.00", "0.00"}, {-0.01f, Q::Offset, "-0.010", "0.000"},
+        {1e6f, Q::Move, "1.000E+06", "25400."}, {-0.01f, Q::Offset, "-0.010", "0.000"},
         {20, Q::Length, "20.00", "508.0"}, {72, Q::Temperature, "72.00", "22.22"},
-        {-459.67f, Q::Temperature, "-459.7", "-273.2"}, {32, Q::Temperature, "32.00", "0.00"},
         {-18, Q::TemperatureDifference, "-18.00", "-10.00"},
         // Four decimals in English, so that steel 0.0065 and iron 0.0067 do not both show 0.007.
         {0.0065f, Q::ThermalCoefficient, "0.0065", "11.70"}, {0.0067f, Q::ThermalCoefficient, "0.0067", "12.06"},
-        {0.006f, Q::ThermalCoefficient, "0.0060", "10.80"}, {1, Q::Angle, "1.000", "0.100"},
-        {3600, Q::Speed, "3600.", "3600."}, {kNaN, Q::Move, "NaN", "NaN"},
-        {-kInf, Q::Temperature, "-Infinity", "-Infinity"},
+        {1, Q::Angle, "1.000", "0.100"}, {3600, Q::Speed, "3600.", "3600."}, {kNaN, Q::Move, "NaN", "NaN"},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -91,13 +77,6 @@ TEST(Units, StoredValuesShowInEachSystem) {
         EXPECT_EQ(formatStored(c.stored, c.quantity, kEnglish), c.english);
         EXPECT_EQ(formatStored(c.stored, c.quantity, kMetric), c.metric);
     }
-}
-
-TEST(Units, DoubleValuesShowAtADoublesPrecision) {
-    EXPECT_EQ(formatStored(1.0005f, Q::Move, kEnglish), "1.001");
-    EXPECT_EQ(formatStored(double(1.0005f), Q::Move, kEnglish), "1.000");
-    EXPECT_EQ(formatStored(3.4e38 * 2.0, Q::TemperatureDifference, kMetric), "3.778E+38");
-    EXPECT_EQ(formatStored(0.0131, Q::ThermalCoefficient, kEnglish), "0.0131");
 }
 
 TEST(Units, ReadingBoxesShowWholeMilsUpToTwoDecimalsOrHundredthsOfAMillimetre) {
@@ -108,11 +87,9 @@ TEST(Units, ReadingBoxesShowWholeMilsUpToTwoDecimalsOrHundredthsOfAMillimetre) {
         const char* metric;
     } cases[] = {
         // clang-format off
-        {0, "0", "0", "0.00"}, {10.5f, "11", "10.5", "0.27"},
-        {13.25f, "13", "13.25", "0.34"}, {-25.5f, "-26", "-25.5", "-0.65"},
-        {19.685039f, "20", "19.69", "0.50"}, {0.125f, "0", "0.13", "0.00"}, {-0.0f, "0", "0", "0.00"},
-        {-0.1f, "0", "-0.1", "0.00"}, {-0.004f, "0", "0", "0.00"}, {1e6f, "1000000", "1000000", "25400.00"},
-        {kNaN, "NaN", "NaN", "NaN"}, {-kInf, "-Infinity", "-Infinity", "-Infinity"},
+        {0, "0", "0", "0.00"}, {10.5f, "11", "10.5", "0.27"}, {-25.5f, "-26", "-25.5", "-0.65"},
+        {19.685039f, "20", "19.69", "0.50"}, {0.125f, "0", "0.13", "0.00"}, {-0.1f, "0", "-0.1", "0.00"},
+        {-0.004f, "0", "0", "0.00"}, {1e6f, "1000000", "1000000", "25400.00"}, {kNaN, "NaN", "NaN", "NaN"},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -130,9 +107,10 @@ TEST(Units, ATypedMetricValueIsStoredAsTheNearestSingleOfItsImperialValue) {
         Quantity quantity;
         float stored;
     } cases[] = {
-        {"0.12", Q::Reading, 4.7244096f},   {"500", Q::Length, 19.685039f},
-        {"22.22", Q::Temperature, 71.996f}, {"10", Q::TemperatureDifference, 18},
-        {"0.05", Q::Angle, 0.5f},           {" 1 2 . 7 mm", Q::Offset, 500},
+        {"0.12", Q::Reading, 4.7244096f},
+        {"500", Q::Length, 19.685039f},
+        {"22.22", Q::Temperature, 71.996f},
+        {" 1 2 . 7 mm", Q::Offset, 500},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -153,13 +131,11 @@ TEST(Units, MetricTextTypedAsShownShowsAgainUnchanged) {
         // clang-format off
         {"0.005", Q::Reading, "0.01"},  // the typed half goes away from zero, not the Single's
         {"-0.005", Q::Reading, "-0.01"}, {"-0.004", Q::Reading, "0.00"}, {"-0", Q::Reading, "0.00"},
-        {"123456.78", Q::Reading, "123456.78"}, {"-0.0004", Q::Move, "0.000"}, {"99999.", Q::Offset, "99999."},
-        {"1.234E+05", Q::Growth, "1.234E+05"}, {"8.643E+36", Q::Tolerance, "8.643E+36"},
-        {"25.40", Q::Length, "25.40"}, {"12.345", Q::Length, "12.35"},  // as 12.345 in shows 12.35
-        {"0.100", Q::Length, "0.100"}, {"8.643E+39", Q::Length, "8.643E+39"}, {"22.22", Q::Temperature, "22.22"},
-        {"0.001", Q::Temperature, "0.001"}, {"-273.2", Q::Temperature, "-273.2"},
-        {"1.000E+37", Q::Temperature, "1.000E+37"}, {"-17.78", Q::TemperatureDifference, "-17.78"},
-        {"11.70", Q::ThermalCoefficient, "11.70"}, {"0.050", Q::Angle, "0.050"},
+        {"123456.78", Q::Reading, "123456.78"},
+        {"12.345", Q::Length, "12.35"},  // as 12.345 in shows 12.35
+        {"8.643E+39", Q::Length, "8.643E+39"}, {"0.001", Q::Temperature, "0.001"},
+        {"-273.2", Q::Temperature, "-273.2"}, {"-17.78", Q::TemperatureDifference, "-17.78"},
+        {"11.70", Q::ThermalCoefficient, "11.70"},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -208,13 +184,13 @@ TEST(Units, ValuesThatAreNotFiniteOrBeyondASingleAreRefused) {
         bool metric;
     } cases[] = {
         // clang-format off
-        {"1e999", Q::Reading, false, false}, {"-1e999", Q::Temperature, false, false},
+        {"1e999", Q::Reading, false, false},
         {"1e37", Q::Move, true, false},  // 3.9E+38 mils
         {"8e39", Q::Length, false, true}, {"1e40", Q::Length, false, false},
         {"2e38", Q::Temperature, true, false},  // 3.6E+38 °F
         {"3.4028234e38", Q::Speed, true, true},
         {"3.4028235e38", Q::Speed, false, false},  // would round to the largest Single
-        {"-1e37", Q::Growth, true, false},
+        {"-1e37", Q::Growth, true, false},  // below the lowest Single, not -Infinity
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -228,27 +204,12 @@ TEST(Units, ValuesThatAreNotFiniteOrBeyondASingleAreRefused) {
     }
 }
 
-TEST(Units, EveryQuantityNamesItsUnit) {
-    const struct {
-        Quantity quantity;
-        const char* english;
-        const char* metric;
-    } cases[] = {
-        // clang-format off
-        {Q::Reading, "mils", "mm"}, {Q::Move, "mils", "mm"}, {Q::Offset, "mils", "mm"},
-        {Q::Growth, "mils", "mm"}, {Q::Tolerance, "mils", "mm"}, {Q::Length, "in", "mm"},
-        {Q::Temperature, "\u00B0F", "\u00B0C"}, {Q::TemperatureDifference, "\u00B0F", "\u00B0C"},
-        {Q::ThermalCoefficient, "mils/in/\u00B0F", "\u00B5m/m/\u00B0C"}, {Q::Angle, "mils/in", "mm/100 mm"},
-        {Q::Speed, "RPM", "RPM"},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(unitName(c.quantity, kEnglish), c.english);
-        EXPECT_EQ(unitName(c.quantity, kMetric), c.metric);
-    }
-    EXPECT_EQ(temperatureLetter(kEnglish), "F");
-    EXPECT_EQ(temperatureLetter(kMetric), "C");
-    EXPECT_EQ(unitName(Q::Temperature, kMetric), "\xC2\xB0\x43");  // UTF-8
+// The units no result line, verdict or report shows; the degree sign as UTF-8.
+TEST(Units, TemperaturesAndTheMaterialNameTheirUnits) {
+    EXPECT_EQ(unitName(Q::Temperature, kEnglish), "\u00B0F");
+    EXPECT_EQ(unitName(Q::Temperature, kMetric), "\xC2\xB0\x43");
+    EXPECT_EQ(unitName(Q::ThermalCoefficient, kEnglish), "mils/in/\u00B0F");
+    EXPECT_EQ(unitName(Q::ThermalCoefficient, kMetric), "\u00B5m/m/\u00B0C");
 }
 
 }  // namespace

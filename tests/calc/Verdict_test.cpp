@@ -59,7 +59,6 @@ void jackShaftCase(R& r, O&) {
 Edit rpm(float speed) {
     return [=](R& r, O&) { r.RPM = speed; };
 }
-const Edit metric = [](R&, O& o) { o.units = UnitSystem::Metric; };
 
 // At 600 rpm a vertical offset of 5.125 mils (acceptable, limit 9.0) and an angle of 1.0 at its
 // excellent limit, though nearer its acceptable limit of 1.5.
@@ -98,10 +97,6 @@ TEST(Verdict, EachMethodJudgesTheGraphsOffsetAndAngle) {
         {"rim and face, bracket on the moveable machine", kRF,
          with(rimFaceCase, [](R&, O& o) { o.bracketSide = 1; }),
          {-1, -0.0625, G::Excellent}, {-2, -0.1875, G::Out}, G::Out},
-        // Growth 1 and 3 under the near and far foot: plotted (10, 1.375), (30, 2.125).
-        {"rim and face with growth", kRF,
-         with(rimFaceCase, [](R& r, O& o) { o.growthOn = true, r.growth(kRF, 2) = 1, r.growth(kRF, 3) = 3; }),
-         {1, 0.0375, G::Excellent}, {2, -0.1875, G::Out}, G::Out},
         // Spacer, 3600 rpm row: 0.3 / 0.5 mils per inch.
         {"jack shaft", kJS, jackShaftCase, {-0.2, 0.4, G::Acceptable}, {-0.2, 0, G::Excellent}, G::Acceptable},
         // Spacer, 1800 rpm row: 0.6 / 1.0 mils per inch; the spacer limits follow the speed too.
@@ -220,11 +215,6 @@ TEST(Verdict, TextsNameTheDecidingValueAgainstItsLimit) {
 
     const AlignmentVerdict out = judge(kRF, with(rimFaceCase, rpm(3550)));
     EXPECT_EQ(verdictToolTip(out), "Horizontal offset 2.000 mils is over the acceptable limit of 1.5 mils");
-    // 1800 rpm row: offset 2.0 / 3.0; an offset at the limit is within it.
-    const AlignmentVerdict excellent = judge(kRF, with(rimFaceCase, rpm(1800)));
-    EXPECT_EQ(excellent.grade, G::Excellent);
-    EXPECT_EQ(verdictToolTip(excellent),
-              "Horizontal offset 2.000 mils is within the excellent limit of 2.0 mils");
 
     const AlignmentVerdict spacer = judge(kJS, with(jackShaftCase, rpm(3550.5f)));
     EXPECT_EQ(verdictStatusLine(spacer), "Alignment: Acceptable at 3600 rpm (spacer coupling)");
@@ -246,33 +236,13 @@ TEST(Verdict, TextsNameTheDecidingValueAgainstItsLimit) {
 // decimals; the grade and the numbers kept are those of mils.
 TEST(Verdict, MetricTextsShowMillimetresAndTheSameGrade) {
     const AlignmentVerdict english = judge(kRF, offset5At600);
-    const AlignmentVerdict inMm = judge(kRF, with(offset5At600, metric));
+    const AlignmentVerdict inMm =
+        judge(kRF, with(offset5At600, [](R&, O& o) { o.units = UnitSystem::Metric; }));
     EXPECT_EQ(inMm.grade, english.grade);
     EXPECT_EQ(inMm.vertical.offset, english.vertical.offset);
-    EXPECT_EQ(inMm.vertical.angle, english.vertical.angle);
-    EXPECT_EQ(verdictStatusLine(inMm), verdictStatusLine(english));
-    EXPECT_EQ(verdictToolTip(inMm),
-              "Vertical offset 0.130 mm is within the acceptable limit of 0.229 mm (excellent: 0.127 mm)");
-    EXPECT_EQ(verdictToleranceLines(inMm),
-              (std::vector<std::string>{
-                  "Row used: 600 rpm, short coupling (speed 600 rpm)",
-                  "Vertical: offset 0.130 mm (excellent 0.127, acceptable 0.229), angle 0.100 mm/100 mm "
-                  "(excellent 0.100, acceptable 0.150): Acceptable",
-                  "Horizontal: offset 0.00 mm (excellent 0.127, acceptable 0.229), angle 0.00 mm/100 mm "
-                  "(excellent 0.100, acceptable 0.150): Excellent",
-                  "Verdict: Acceptable, decided by the vertical offset"}));
-
-    // The spacer's angles: 0.4 and -0.2 mils/in are 0.04 and -0.02 mm/100 mm, the limits 0.3 and 0.5
-    // are 0.03 and 0.05.
-    const AlignmentVerdict spacer = judge(kJS, with(with(jackShaftCase, rpm(3550.5f)), metric));
-    EXPECT_EQ(
-        verdictToolTip(spacer),
-        "Vertical angle at the moveable coupling 0.040 mm/100 mm is within the acceptable limit of 0.050 "
-        "mm/100 mm (excellent: 0.030 mm/100 mm)");
-    EXPECT_EQ(
-        verdictToleranceLines(spacer)[1],
-        "Vertical: fixed coupling -0.020 mm/100 mm, moveable coupling 0.040 mm/100 mm (excellent 0.030, "
-        "acceptable 0.050): Acceptable");
+    EXPECT_EQ(verdictToleranceLines(inMm)[1],
+              "Vertical: offset 0.130 mm (excellent 0.127, acceptable 0.229), angle 0.100 mm/100 mm "
+              "(excellent 0.100, acceptable 0.150): Acceptable");
 }
 
 }  // namespace
