@@ -340,7 +340,6 @@ TEST_F(Cli, AReportThatCannotBeMadeLeavesOutAsItWas) {
         {job + " " + quoted("missing.qdl") + " -o " + quoted("out.pdf"), "missing.qdl"},
         {job + " -o '/proc/corvane-report.pdf'", "/proc/corvane-report.pdf"},
         {job + " -o " + job, "job.qdl"},
-        {job, "-o OUT.pdf"},
         {job + " --bracket left -o " + quoted("out.pdf"), "--bracket"},
         {"-o " + quoted("out.pdf"), "project files"},
     };
