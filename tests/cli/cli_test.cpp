@@ -16,24 +16,22 @@ using CliRun = ProgramRun;
 
 std::string fixture(const char* name) { return "'" + (fs::path(CORVANE_FIXTURES) / name).string() + "'"; }
 
-// The text of a PDF as pdftotext (poppler-utils) reads it, blanks and page breaks folded to one blank.
-std::string pdfText(const fs::path& pdf) {
-    const fs::path text = pdf.string() + ".txt";
-    const std::string command = "pdftotext -layout '" + pdf.string() + "' '" + text.string() + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    std::string out;
-    for (const char c : readText(text)) {
-        if (!std::isspace(static_cast<unsigned char>(c)) && c != '\f')
-            out += c;
-        else if (!out.empty() && out.back() != ' ')
-            out += ' ';
-    }
-    fs::remove(text);
-    return out;
-}
-
 class Cli : public FolderTest {
 protected:
+    // The text of a PDF as pdftotext (poppler-utils) reads it, blanks and page breaks folded to one blank.
+    std::string pdfText(const std::string& pdf) const {
+        const ProgramRun text = runCommand("pdftotext -layout " + quoted(pdf) + " -");
+        EXPECT_EQ(text.exitCode, 0) << text.err;
+        std::string out;
+        for (const char c : text.out) {
+            if (!std::isspace(static_cast<unsigned char>(c)) && c != '\f')
+                out += c;
+            else if (!out.empty() && out.back() != ' ')
+                out += ' ';
+        }
+        return out;
+    }
+
     // Runs corvane-cli with arguments already quoted for the shell.
     CliRun run(const std::string& arguments) const {
         return runCommand(std::string("'") + CORVANE_CLI + "' " + arguments);
@@ -316,7 +314,7 @@ TEST_F(Cli, ReportMakesOnePdfWithASectionPerFileInTheOrderGivenAndTheOptionsAske
     EXPECT_EQ(r.out, "");
     // The list of files, then a section per file in the order given, with the options asked for, the
     // verdict and the readings check; every value in millimetres.
-    const std::string text = pdfText(path("job.pdf"));
+    const std::string text = pdfText("job.pdf");
     std::size_t at = 0;
     for (const char* expected :
          {"1 as-found.qdl", "2 as-left.qdl", "File as-found.qdl", "Method Rim and Face",

@@ -228,8 +228,6 @@ TEST_F(ProjectCommandsTest, AProjectNamedAtStartOpensAndHeadsTheRecentList) {
         EXPECT_EQ(state.CurrentFile, c.opened);
         EXPECT_EQ(state.Project.Machine, c.machine);
         EXPECT_EQ(prompts.messages, c.messages);
-        EXPECT_EQ(state.RecentFiles, c.recent);
-        EXPECT_EQ(prompts.menu, c.recent);
         EXPECT_EQ(settingsOnDisk(), c.recent);
         EXPECT_FALSE(state.Changed);
     }
