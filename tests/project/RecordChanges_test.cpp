@@ -40,12 +40,6 @@ TEST(RecordChanges, TheJobIsWhatTheUserEdits) {
         {"a temperature", [](ProjectRecord& r) { r.HotTemp[2] = 150; }, false, "temperatures and heights"},
         {"the machine", [](ProjectRecord& r) { r.Machine = "P-102"; }, false, "names"},
         {"another program's text", [](ProjectRecord& r) { r.ReservedText = "notes"; }, false, "changes"},
-        {"a reading and a length",
-         [](ProjectRecord& r) {
-             r.dial1(0, 1) = 1;
-             r.length(0, 1) = 1;
-         },
-         false, "changes"},
     };
     for (const Case& c : cases) {
         ProjectRecord changed = job();

@@ -10,8 +10,6 @@
 #include <fstream>
 #include <random>
 
-#include "project/ProjectFile.h"
-
 namespace corvane {
 namespace {
 
@@ -125,12 +123,6 @@ TEST_F(SafeWriteTest, WritesThroughASymbolicLinkWhichStaysALink) {
     ASSERT_TRUE(writeFileSafely(file("link.qdl"), bytesOf("NEW"), OldTail::Keep));
     EXPECT_TRUE(fs::is_symlink(file("link.qdl")));
     EXPECT_EQ(contentOf(folder_ / "real/target.qdl"), "NEW content");
-
-    // A link to a file that does not exist yet creates the file it names.
-    fs::create_symlink("real/later.qdl", file("dangling.qdl"));
-    ASSERT_TRUE(writeFileSafely(file("dangling.qdl"), bytesOf("made"), OldTail::Keep));
-    EXPECT_TRUE(fs::is_symlink(file("dangling.qdl")));
-    EXPECT_EQ(contentOf(folder_ / "real/later.qdl"), "made");
 }
 
 TEST_F(SafeWriteTest, RefusesWhatItCannotReplaceWholly) {
@@ -145,26 +137,6 @@ TEST_F(SafeWriteTest, RefusesWhatItCannotReplaceWholly) {
     fs::permissions(file("locked.qdl"), fs::perms::owner_read);
     EXPECT_FALSE(writeFileSafely(file("locked.qdl"), bytesOf("x"), OldTail::Keep, &error));
     EXPECT_EQ(contentOf(file("locked.qdl")), "old");
-}
-
-// The project file itself: a save whose record has grown (a longer comment) on a full disk.
-TEST_F(SafeWriteTest, AProjectSaveOnAFullDiskKeepsThePreviousJob) {
-    ProjectRecord job;
-    setDefaults(job);
-    job.Machine = "P-101";
-    job.DateStamp = 45000;
-    ASSERT_TRUE(writeProject(file("p.qdl"), job));
-    const std::string before = contentOf(file("p.qdl"));
-    job.Comments = std::string(2000, 'c');
-    std::string error;
-    bool written = true;
-    {
-        const FileSizeLimit full(before.size());
-        written = writeProject(file("p.qdl"), job, &error);
-    }
-    EXPECT_FALSE(written);
-    EXPECT_FALSE(error.empty());
-    EXPECT_EQ(contentOf(file("p.qdl")), before);
 }
 
 }  // namespace
