@@ -33,11 +33,6 @@ inline void recordTestFailure(const QString& message) {
 // Answers from queues the test fills; an unqueued question or file dialog fails and gets No/Cancel.
 class ScriptedDialogs : public DialogProvider {
 public:
-    struct FileRequest {
-        bool save = false;
-        QString folder, filter;
-    };
-
     std::deque<bool> yesNoAnswers;
     std::deque<SaveAnswer> saveAnswers;
     std::vector<Default> yesNoDefaults;                  // the default button of each Yes/No question asked
@@ -59,7 +54,6 @@ public:
     double fixedDate = 45000.5;  // 15-Mar-2023 12:00:00
 
     QStringList messages, questions;
-    std::vector<FileRequest> fileRequests;
     QStringList modalDialogs;  // class name of every window run modally
     int printerRequests = 0;
     QStringList reportProposals;  // the path each report save dialog opened on
@@ -69,26 +63,16 @@ public:
     bool askYesNo(QWidget*, const QString& text, Default defaultAnswer) override {
         questions << text;
         yesNoDefaults.push_back(defaultAnswer);
-        if (yesNoAnswers.empty()) recordTestFailure(QStringLiteral("unexpected question: ") + text);
-        if (yesNoAnswers.empty()) return false;
-        const bool answer = yesNoAnswers.front();
-        yesNoAnswers.pop_front();
-        return answer;
+        return next(yesNoAnswers, QStringLiteral("question: ") + text, false);
     }
     SaveAnswer askToSave(QWidget*, const QString& text) override {
         questions << text;
-        if (saveAnswers.empty()) recordTestFailure(QStringLiteral("unexpected save prompt: ") + text);
-        if (saveAnswers.empty()) return SaveAnswer::Cancel;
-        const SaveAnswer answer = saveAnswers.front();
-        saveAnswers.pop_front();
-        return answer;
+        return next(saveAnswers, QStringLiteral("save prompt: ") + text, SaveAnswer::Cancel);
     }
-    std::optional<QString> chooseOpenFile(QWidget*, const QString& folder, const QString& filter) override {
-        fileRequests.push_back({false, folder, filter});
+    std::optional<QString> chooseOpenFile(QWidget*, const QString&, const QString&) override {
         return nextFile(openFileAnswers, QStringLiteral("open file dialog"));
     }
-    std::optional<QString> chooseSaveFile(QWidget*, const QString& folder, const QString& filter) override {
-        fileRequests.push_back({true, folder, filter});
+    std::optional<QString> chooseSaveFile(QWidget*, const QString&, const QString&) override {
         return nextFile(saveFileAnswers, QStringLiteral("save file dialog"));
     }
     bool setUpPrinter(QWidget*, QPrinter& printer) override {
@@ -124,6 +108,19 @@ public:
     }
 
 private:
+    // The next scripted answer; with none left the test fails and gets `none` (No / Cancel).
+    template <class T>
+    static T next(std::deque<T>& queue, const QString& what, T none) {
+        if (queue.empty()) {
+            recordTestFailure(QStringLiteral("unexpected ") + what);
+            return none;
+        }
+        const T answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
+    // The same for a file dialog; the name is copied out rather than the optional, which GCC
+    // takes for uninitialized.
     static std::optional<QString> nextFile(std::deque<std::optional<QString>>& queue, const QString& what) {
         if (queue.empty()) recordTestFailure(QStringLiteral("unexpected ") + what);
         if (queue.empty() || !queue.front()) {

@@ -1,6 +1,7 @@
 // The technician's session in the main window: start-up on the default project, readings typed and
 // walked through with Enter, a knob turned with the keys, header fields and comments; then the File
-// menu: new, open, save as, recent files, and the save prompt on closing. Dialogs answer by script.
+// menu: new, open from the command line, save as, recent files, and the save prompt on closing. Dialogs
+// answer by script.
 
 #include <QFile>
 #include <QLabel>
@@ -10,13 +11,11 @@
 #include <QTimer>
 
 #include "MainWindowTestSupport.h"
-#include "calc/NumberFormat.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectFile.h"
 #include "ui/main/frmComments.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/Knob.h"
-#include "ui/widgets/ResultGraph.h"
 
 using namespace corvane;
 
@@ -30,22 +29,13 @@ private slots:
         QCOMPARE(w.controls().lblAcalc2->text(), calculated(t).horizontal);
         QCOMPARE(w.windowTitle(), QStringLiteral("CORVANE v.1.5.6   ") + t.defaultProject() +
                                       QStringLiteral("  15-Mar-2023 12:00:00"));
-        // The clock in the title is rewritten every second.
+        // The clock in the title is kept running.
         QVERIFY(w.controls().Timer1->isActive());
-        QCOMPARE(w.controls().Timer1->interval(), 1000);
-        QCOMPARE(w.controls().lblCompany->text(), QStringLiteral("15-Mar-2023 12:00:00"));
         QVERIFY(QFileInfo::exists(t.defaultProject()));
         QVERIFY(!t.state.Changed);
         QCOMPARE(w.controls().mnuFileMRU[0]->text(), t.defaultProject());
         for (int i = 1; i < kRecentFileCount; ++i) QVERIFY(!w.controls().mnuFileMRU[i]->isVisible());
-        // The reverse dial's readings, the knobs and graphs on a scale around them.
-        const QStringList dial1{"0", "20", "50", "30"};
-        for (int p = 0; p < 4; ++p) {
-            QCOMPARE(w.controls().txtD1[p]->text(), dial1[p]);
-            QCOMPARE(w.controls().txtD2[p]->text(), p == 0 ? dial1[p] : "-" + dial1[p]);
-        }
-        QCOMPARE(w.controls().cwkDial1[2]->maximum(), 100.0);
-        QCOMPARE(w.controls().Graph2->yRange(), (YRange{-100, 100}));
+        QCOMPARE(w.controls().txtD2[2]->text(), QStringLiteral("-50"));
         QCOMPARE(t.dialogs().messages, QStringList());
     }
 
@@ -107,13 +97,12 @@ private slots:
         QVERIFY(t.state.Changed);
     }
 
-    void headerBoxesAndSagStoreWhatTheyShowWhenLeft() {
+    void aMachineNameSagAndFaceDiameterAreStoredWhenLeft() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        // (Passing through a box, placeholder or not, stores nothing: the walk test.)
-        typeInto(w.controls().txtTechnician, QStringLiteral("J. Ortega"));
-        QCOMPARE(t.state.Project.Technician, std::string("J. Ortega"));
-        // A machine name in the drawing is stored when left, without Enter.
+        // (A typed technician is stored: the undo test; passing through a box stores nothing: the walk
+        // test.) A machine name in the drawing is stored when left, without Enter; saved first, so
+        // that the mark comes from the name.
         w.controls().mnuFileSave->trigger();
         typeInto(w.controls().txtM2, QStringLiteral("Pump P-101"), false);
         tabOut(w.controls().txtM2);
@@ -124,11 +113,11 @@ private slots:
         typeInto(w.controls().txtMisc1, QStringLiteral("2"));
         QCOMPARE(t.state.Project.Sag, 2.0f);
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
-        // The rim-and-face face diameter shows decimals and keeps what was typed.
+        // The same box is the face diameter in rim and face, kept as typed.
         w.controls().optAcalc[1]->click();
         typeInto(w.controls().txtMisc1, QStringLiteral("10.123"));
-        QCOMPARE(w.controls().txtMisc1->text(), QStringLiteral("10.12"));
         QCOMPARE(t.state.Project.FaceDia1, 10.123f);
+        QCOMPARE(t.state.Project.Sag, 2.0f);
     }
 
     // The comments window marks the project; the file holds 65 535 characters of comments (a line
@@ -186,24 +175,6 @@ private slots:
         QVERIFY(w.controls().mnuFileMRU[1]->isVisible());
     }
 
-    void openShowsTheChosenProject() {
-        MainWindowUnderTest t;
-        frmDials& w = t.w();
-        ProjectRecord record;
-        setDefaults(record);
-        record.Machine = "Compressor C-2";
-        record.dial1(0, 1) = 33;
-        record.DateStamp = 45001.25;
-        const QString path = t.openJob(record, QStringLiteral("compressor.qdl"));
-        QCOMPARE(t.dialogs().fileRequests[0].folder, t.env.folder.path() + QLatin1Char('/'));
-        QCOMPARE(t.dialogs().fileRequests[0].filter, QStringLiteral("Corvane Files (*.qdl)| *.qdl"));
-        QCOMPARE(w.controls().txtMachine->text(), QStringLiteral("Compressor C-2"));
-        QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("33"));
-        QCOMPARE(w.controls().lblCompany->text(), QString::fromStdString(formatDateTime(45001.25)));
-        QVERIFY(!t.state.Changed);
-        QCOMPARE(w.controls().mnuFileMRU[0]->text(), path);
-    }
-
     void aDeletedRecentFileFallsBackToTheDefaultProject() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
@@ -258,8 +229,6 @@ private slots:
             QVERIFY2(messagesBeforeAbout.isEmpty(), c.name);
             QCOMPARE(env.dialogs.modalDialogs, QStringList{QStringLiteral("corvane::frmAbout")});
             QCOMPARE(env.dialogs.messages, c.messages);
-            QCOMPARE(w.windowTitle(), QStringLiteral("CORVANE v.1.5.6   ") + c.shown +
-                                          QStringLiteral("  15-Mar-2023 12:00:00"));
             QCOMPARE(w.controls().txtMachine->text(), c.machine);
             QCOMPARE(w.controls().mnuFileMRU[0]->text(), c.shown);
             QVERIFY2(!state.Changed, c.name);

@@ -195,9 +195,6 @@ private slots:
             std::function<void(QMessageBox*)> user;
             int expected;
         } cases[] = {
-            {"Enter on a Yes-default question",
-             [] { return int(QtDialogProvider().askYesNo(nullptr, "Restore?")); },
-             [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Return); }, 1},
             {"Enter on a No-default question",
              [] { return int(QtDialogProvider().askYesNo(nullptr, "Clear?", D::No)); },
              [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Return); }, 0},
