@@ -59,6 +59,18 @@ private slots:
         QVERIFY(c.lblVerdict->fullText().contains(QStringLiteral("Excellent")));
     }
 
+    // Switching units tells the finding again in the new units at once, in the bar and on its box.
+    void theFindingFollowsTheUnits() {
+        MainWindowUnderTest t;
+        const MainWindowControls& c = t.w().controls();
+        typeInto(c.txtD1[2], QStringLiteral("70"));
+        QVERIFY(c.lblReadingsCheck->fullText().contains(QStringLiteral("mils")));
+        c.optEU[1]->click();
+        QVERIFY(c.lblReadingsCheck->fullText().contains(QStringLiteral("mm")));
+        QVERIFY(!c.lblReadingsCheck->fullText().contains(QStringLiteral("mils")));
+        QVERIFY(c.txtD1[2]->toolTip().contains(QStringLiteral("mm")));
+    }
+
     // Without a speed there is no verdict, and the bar says why rather than judging; a negative sag
     // marks the sag box.
     void noVerdictSaysWhyAndTheSagBoxIsMarked() {

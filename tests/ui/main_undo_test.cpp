@@ -68,6 +68,22 @@ private slots:
         QCOMPARE(t.state.Project.Technician, std::string("J. Ortega"));
     }
 
+    // A drag sends many value changes; undo takes the whole drag back at once.
+    void aKnobDragIsOneStep() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        Knob* knob = w.controls().cwkDial2[1];
+        const QPoint centre = knob->rect().center() - QPoint(0, 8);
+        QTest::mousePress(knob, Qt::LeftButton, {}, centre + QPoint(-10, 0));
+        for (int dx = -8; dx <= 10; dx += 2) QTest::mouseMove(knob, centre + QPoint(dx, -12));
+        QTest::mouseRelease(knob, Qt::LeftButton, {}, centre + QPoint(10, -12));
+        settle();
+        QVERIFY(t.state.Project.dial2(0, 1) != -20.0f);
+        undo(w);
+        QCOMPARE(t.state.Project.dial2(0, 1), -20.0f);
+        QVERIFY(!w.controls().mnuEditUndo->isEnabled());
+    }
+
     // Saved in the middle of the history: undo back to the saved job clears the save prompt, one
     // step further asks again, and redo comes back to the saved job.
     void changedFollowsTheSavedJobAcrossUndo() {

@@ -42,18 +42,16 @@ void frmDials::buildMenus() {
     file->addSeparator();
     ui_.mnuFilePrint = file->addAction(QStringLiteral("&Print..."), this, &frmDials::mnuFilePrint_Click);
     ui_.mnuFilePrint->setShortcut(QKeySequence::Print);
-    file->addAction(QStringLiteral("&Export Report..."), this,
-                    [this] {
-                        commitFocusedBox();
-                        exportReport(this, state_, currentOptions(), dialogs_);
-                    })
-        ->setObjectName(QStringLiteral("mnuFileExportReport"));
-    file->addAction(QStringLiteral("Print &Report..."), this,
-                    [this] {
-                        commitFocusedBox();
-                        printReport(this, state_, currentOptions(), dialogs_);
-                    })
-        ->setObjectName(QStringLiteral("mnuFilePrintReport"));
+    ui_.mnuFileExportReport = file->addAction(QStringLiteral("&Export Report..."), this, [this] {
+        commitFocusedBox();
+        exportReport(this, state_, currentOptions(), dialogs_);
+    });
+    ui_.mnuFileExportReport->setObjectName(QStringLiteral("mnuFileExportReport"));
+    ui_.mnuFilePrintReport = file->addAction(QStringLiteral("Print &Report..."), this, [this] {
+        commitFocusedBox();
+        printReport(this, state_, currentOptions(), dialogs_);
+    });
+    ui_.mnuFilePrintReport->setObjectName(QStringLiteral("mnuFilePrintReport"));
     file->addSeparator();
     for (int i = 0; i < kRecentFileCount; ++i) {
         ui_.mnuFileMRU[i] = file->addAction(QString(), this, [this, i] { mnuFileMRU_Click(i); });
