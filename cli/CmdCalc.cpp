@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/Alignment.h"
-#include "calc/ReadingsCheck.h"
-#include "calc/Units.h"
-#include "calc/Verdict.h"
+#include "calc/methods/Alignment.h"
+#include "calc/judging/ReadingsCheck.h"
+#include "calc/format/Units.h"
+#include "calc/judging/Verdict.h"
 #include "cli/Arguments.h"
 #include "cli/CalcArguments.h"
 #include "cli/Commands.h"

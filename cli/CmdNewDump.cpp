@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "calc/NumberFormat.h"
+#include "calc/format/NumberFormat.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/Json.h"

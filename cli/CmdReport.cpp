@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "calc/Tolerance.h"
+#include "calc/judging/Tolerance.h"
 #include "cli/Arguments.h"
 #include "cli/CalcArguments.h"
 #include "cli/Commands.h"

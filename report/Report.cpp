@@ -9,8 +9,8 @@
 #include <QPdfWriter>
 #include <algorithm>
 
-#include "calc/ReadingsCheck.h"
-#include "calc/Verdict.h"
+#include "calc/judging/ReadingsCheck.h"
+#include "calc/judging/Verdict.h"
 #include "project/Version.h"
 #include "report/ReportBlocks.h"
 #include "report/ReportLayout.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/Alignment.h"
+#include "calc/methods/Alignment.h"
 #include "project/ProjectRecord.h"
 #include "report/ReportFormat.h"
 

@@ -1,6 +1,6 @@
 #include "report/ReportFormat.h"
 
-#include "calc/NumberFormat.h"
+#include "calc/format/NumberFormat.h"
 
 namespace corvane {
 

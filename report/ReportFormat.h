@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "calc/Units.h"
+#include "calc/format/Units.h"
 
 namespace corvane {
 

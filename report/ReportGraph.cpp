@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/Scale.h"
+#include "calc/graph/Scale.h"
 
 namespace corvane::report {
 

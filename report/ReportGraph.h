@@ -3,7 +3,7 @@
 #include <QRectF>
 #include <QString>
 
-#include "calc/Alignment.h"
+#include "calc/methods/Alignment.h"
 #include "report/ReportFormat.h"
 #include "report/ReportLayout.h"
 

@@ -6,7 +6,7 @@
 #include <cctype>
 #include <cmath>
 
-#include "calc/NumberFormat.h"
+#include "calc/format/NumberFormat.h"
 #include "project/ProjectCommands.h"
 #include "report/ReportBlocks.h"
 #include "report/ReportGraph.h"

@@ -1,4 +1,4 @@
-#include "calc/Alignment.h"
+#include "calc/methods/Alignment.h"
 
 #include <gtest/gtest.h>
 

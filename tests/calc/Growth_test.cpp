@@ -1,8 +1,8 @@
-#include "calc/Growth.h"
+#include "calc/methods/Growth.h"
 
 #include <gtest/gtest.h>
 
-#include "calc/NumberFormat.h"
+#include "calc/format/NumberFormat.h"
 
 namespace corvane {
 namespace {

@@ -1,7 +1,7 @@
 // The jack shaft method on the default project (A 70, B 30, C 50; fixed-coupling face readings 0, 5,
 // 4, -1 and moveable-coupling readings 0, -3, -4, -1 at 12:00, 3:00, 6:00, 9:00; face diameter 10).
 
-#include "calc/JackShaft.h"
+#include "calc/methods/JackShaft.h"
 
 #include <gtest/gtest.h>
 

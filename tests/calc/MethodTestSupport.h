@@ -10,7 +10,7 @@
 #include <span>
 #include <string>
 
-#include "calc/Alignment.h"
+#include "calc/methods/Alignment.h"
 
 namespace corvane::methodtest {
 

@@ -1,4 +1,4 @@
-#include "calc/NumberFormat.h"
+#include "calc/format/NumberFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The readings check: which dials and boxes a finding names, its numbers and its sentence.
 
-#include "calc/ReadingsCheck.h"
+#include "calc/judging/ReadingsCheck.h"
 
 #include <gtest/gtest.h>
 

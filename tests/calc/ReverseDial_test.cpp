@@ -1,7 +1,7 @@
 // The reverse dial method on the default project (A..E 20, 5, 10, 5, 20; dial 1 reads 0, 20, 50, 30
 // and dial 2 0, -20, -50, -30 at 12:00, 3:00, 6:00, 9:00; feet 1 and 2 stationary; full rotation).
 
-#include "calc/ReverseDial.h"
+#include "calc/methods/ReverseDial.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The rim-and-face method on the default project (A 20, B 20; rim readings 0, 10, 10, 0 and face
 // readings 0, -2, -2, 0 at 12:00, 3:00, 6:00, 9:00; face diameter 10).
 
-#include "calc/RimFace.h"
+#include "calc/methods/RimFace.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "calc/Scale.h"
+#include "calc/graph/Scale.h"
 
 #include <gtest/gtest.h>
 

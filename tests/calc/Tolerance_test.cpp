@@ -1,10 +1,10 @@
-#include "calc/Tolerance.h"
+#include "calc/judging/Tolerance.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "calc/Alignment.h"
+#include "calc/methods/Alignment.h"
 
 namespace corvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "calc/Units.h"
+#include "calc/format/Units.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "calc/NumberFormat.h"
+#include "calc/format/NumberFormat.h"
 
 namespace corvane {
 namespace {

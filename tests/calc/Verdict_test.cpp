@@ -1,6 +1,6 @@
 // The alignment verdict: the misalignment the graphs show, judged against the speed's table row.
 
-#include "calc/Verdict.h"
+#include "calc/judging/Verdict.h"
 
 #include <gtest/gtest.h>
 

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/Tolerance.h"
+#include "calc/judging/Tolerance.h"
 #include "report/MachineSketch.h"
 
 namespace corvane {

@@ -1,6 +1,6 @@
 // The thermal growth and tolerance windows as the technician uses them.
 
-#include "calc/Growth.h"
+#include "calc/methods/Growth.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "UiTestSupport.h"
-#include "calc/Alignment.h"
+#include "calc/methods/Alignment.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/tolerance/frmTolerances.h"
 #include "ui/widgets/MachineDrawing.h"

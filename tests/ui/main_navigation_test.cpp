@@ -10,7 +10,7 @@
 #include <QTest>
 
 #include "MainWindowTestSupport.h"
-#include "calc/Tolerance.h"
+#include "calc/judging/Tolerance.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectFile.h"
 #include "ui/growth/frmGrowth.h"

@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "MainWindowTestSupport.h"
-#include "calc/ReadingsCheck.h"
-#include "calc/Verdict.h"
+#include "calc/judging/ReadingsCheck.h"
+#include "calc/judging/Verdict.h"
 #include "ui/widgets/ElidedLabel.h"
 
 using namespace corvane;

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "calc/Units.h"
+#include "calc/format/Units.h"
 
 class QButtonGroup;
 class QGroupBox;

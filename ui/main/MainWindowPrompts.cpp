@@ -1,6 +1,6 @@
 #include "ui/main/MainWindowPrompts.h"
 
-#include "calc/NumberFormat.h"
+#include "calc/format/NumberFormat.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/DialogProvider.h"
 

@@ -5,10 +5,10 @@
 #include <memory>
 #include <optional>
 
-#include "calc/Alignment.h"
-#include "calc/ReadingsCheck.h"
-#include "calc/Units.h"
-#include "calc/Verdict.h"
+#include "calc/methods/Alignment.h"
+#include "calc/judging/ReadingsCheck.h"
+#include "calc/format/Units.h"
+#include "calc/judging/Verdict.h"
 #include "project/AppState.h"
 #include "project/ViewOptions.h"
 #include "ui/main/MainWindowControls.h"

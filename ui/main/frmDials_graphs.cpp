@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "calc/Scale.h"
+#include "calc/graph/Scale.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/ResultGraph.h"
 

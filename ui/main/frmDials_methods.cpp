@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "calc/NumberFormat.h"
-#include "calc/ReadingsCheck.h"
-#include "calc/Verdict.h"
+#include "calc/format/NumberFormat.h"
+#include "calc/judging/ReadingsCheck.h"
+#include "calc/judging/Verdict.h"
 #include "project/ViewOptions.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/MainLayout.h"

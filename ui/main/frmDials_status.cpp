@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QStatusBar>
 
-#include "calc/ReadingsCheck.h"
-#include "calc/Verdict.h"
+#include "calc/judging/ReadingsCheck.h"
+#include "calc/judging/Verdict.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/ElidedLabel.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/Alignment.h"
+#include "calc/methods/Alignment.h"
 #include "project/AppState.h"
 #include "report/Report.h"
 

@@ -10,8 +10,8 @@
 #include <cfloat>
 #include <cmath>
 
-#include "calc/Tolerance.h"
-#include "calc/Verdict.h"
+#include "calc/judging/Tolerance.h"
+#include "calc/judging/Verdict.h"
 #include "project/AppState.h"
 #include "ui/tolerance/CouplingSpanDrawing.h"
 #include "ui/widgets/EntryBox.h"

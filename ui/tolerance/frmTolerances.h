@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <functional>
 
-#include "calc/Alignment.h"
-#include "calc/Units.h"
+#include "calc/methods/Alignment.h"
+#include "calc/format/Units.h"
 
 class QGroupBox;
 class QLabel;

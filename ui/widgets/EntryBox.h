@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "calc/Units.h"
+#include "calc/format/Units.h"
 
 class QLabel;
 class QLineEdit;

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "calc/NumberFormat.h"
+#include "calc/format/NumberFormat.h"
 
 namespace corvane {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/NumberFormat.h"
+#include "calc/format/NumberFormat.h"
 
 namespace corvane {
 

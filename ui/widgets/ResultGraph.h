@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "calc/Alignment.h"
-#include "calc/Units.h"
+#include "calc/methods/Alignment.h"
+#include "calc/format/Units.h"
 
 class QCustomPlot;
 class QCPCurve;

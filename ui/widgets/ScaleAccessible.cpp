@@ -4,7 +4,7 @@
 #include <QAccessibleValueChangeEvent>
 #include <QAccessibleWidget>
 
-#include "calc/NumberFormat.h"
+#include "calc/format/NumberFormat.h"
 #include "ui/widgets/Knob.h"
 #include "ui/widgets/Thermometer.h"
 

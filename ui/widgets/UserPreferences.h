@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "calc/Units.h"
+#include "calc/format/Units.h"
 #include "project/AppState.h"
 
 namespace corvane {

@@ -1,4 +1,4 @@
-#include "calc/Growth.h"
+#include "calc/methods/Growth.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "calc/Tolerance.h"
+#include "calc/judging/Tolerance.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "calc/ResultText.h"
+#include "calc/methods/ResultText.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "calc/ReadingsCheck.h"
+#include "calc/judging/ReadingsCheck.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "calc/NumberFormat.h"
+#include "calc/format/NumberFormat.h"
 
 namespace corvane {
 

@@ -1,11 +1,11 @@
-#include "calc/Units.h"
+#include "calc/format/Units.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
 
-#include "calc/NumberFormat.h"
+#include "calc/format/NumberFormat.h"
 
 namespace corvane {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/Units.h"
+#include "calc/format/Units.h"
 
 namespace corvane::detail {
 

@@ -1,9 +1,9 @@
-#include "calc/NoResult.h"
+#include "calc/methods/NoResult.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "calc/Tolerance.h"
+#include "calc/judging/Tolerance.h"
 
 namespace corvane::detail {
 

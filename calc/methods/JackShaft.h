@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/Alignment.h"
+#include "calc/methods/Alignment.h"
 
 namespace corvane::detail {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/PlotData.h"
+#include "calc/graph/PlotData.h"
 #include "project/ProjectRecord.h"
 
 namespace corvane {

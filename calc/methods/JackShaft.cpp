@@ -1,7 +1,7 @@
-#include "calc/JackShaft.h"
+#include "calc/methods/JackShaft.h"
 
-#include "calc/NoResult.h"
-#include "calc/TwoFootMethod.h"
+#include "calc/methods/NoResult.h"
+#include "calc/methods/TwoFootMethod.h"
 
 namespace corvane::detail {
 

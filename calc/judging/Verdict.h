@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/Alignment.h"
+#include "calc/methods/Alignment.h"
 #include "project/ProjectRecord.h"
 
 namespace corvane {

@@ -1,11 +1,11 @@
-#include "calc/Verdict.h"
+#include "calc/judging/Verdict.h"
 
 #include <algorithm>
 #include <cmath>
 #include <span>
 
-#include "calc/FloatValues.h"
-#include "calc/NumberFormat.h"
+#include "calc/format/FloatValues.h"
+#include "calc/format/NumberFormat.h"
 
 namespace corvane {
 

@@ -1,7 +1,7 @@
-#include "calc/RimFace.h"
+#include "calc/methods/RimFace.h"
 
-#include "calc/NoResult.h"
-#include "calc/TwoFootMethod.h"
+#include "calc/methods/NoResult.h"
+#include "calc/methods/TwoFootMethod.h"
 
 namespace corvane::detail {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "calc/Alignment.h"
+#include "calc/methods/Alignment.h"
 
 namespace corvane {
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "calc/PlotData.h"
-#include "calc/Units.h"
+#include "calc/graph/PlotData.h"
+#include "calc/format/Units.h"
 #include "project/ProjectRecord.h"
 
 namespace corvane {

@@ -1,12 +1,12 @@
-#include "calc/ReverseDial.h"
+#include "calc/methods/ReverseDial.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "calc/FloatValues.h"
-#include "calc/NoResult.h"
-#include "calc/ResultText.h"
-#include "calc/Scale.h"
+#include "calc/format/FloatValues.h"
+#include "calc/methods/NoResult.h"
+#include "calc/methods/ResultText.h"
+#include "calc/graph/Scale.h"
 
 // The reverse dial method keeps every named quantity (offsets, slopes, intercepts, positions, moves)
 // in a float, as the readings and lengths it starts from are floats. Each expression is worked out in

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "calc/Alignment.h"
+#include "calc/methods/Alignment.h"
 
 namespace corvane::detail {
 

@@ -1,12 +1,12 @@
-#include "calc/TwoFootMethod.h"
+#include "calc/methods/TwoFootMethod.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "calc/FloatValues.h"
-#include "calc/NoResult.h"
-#include "calc/ResultText.h"
-#include "calc/Scale.h"
+#include "calc/format/FloatValues.h"
+#include "calc/methods/NoResult.h"
+#include "calc/methods/ResultText.h"
+#include "calc/graph/Scale.h"
 
 namespace corvane::detail {
 
