@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "calc/methods/Alignment.h"
 #include "calc/format/NumberFormat.h"
 #include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Tolerance.h"
 #include "calc/judging/Verdict.h"
+#include "calc/methods/Alignment.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include "calc/methods/Growth.h"
 #include "calc/judging/Tolerance.h"
+#include "calc/methods/Growth.h"
 #include "report/Report.h"
 #include "report/ReportFile.h"
 

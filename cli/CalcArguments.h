@@ -4,8 +4,8 @@
 #include <QCommandLineParser>
 #include <QString>
 
-#include "calc/methods/Alignment.h"
 #include "calc/format/Units.h"
+#include "calc/methods/Alignment.h"
 #include "project/ProjectRecord.h"
 
 namespace corvane::cli {

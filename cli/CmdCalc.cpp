@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/methods/Alignment.h"
-#include "calc/judging/ReadingsCheck.h"
 #include "calc/format/Units.h"
+#include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Verdict.h"
+#include "calc/methods/Alignment.h"
 #include "cli/Arguments.h"
 #include "cli/CalcArguments.h"
 #include "cli/Commands.h"

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/methods/Growth.h"
 #include "calc/format/NumberFormat.h"
+#include "calc/methods/Growth.h"
 #include "project/ProjectCommands.h"
 #include "report/MachineSketch.h"
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "calc/graph/PlotData.h"
 #include "calc/format/Units.h"
+#include "calc/graph/PlotData.h"
 #include "project/ProjectRecord.h"
 
 namespace corvane {

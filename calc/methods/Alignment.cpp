@@ -1,10 +1,10 @@
 #include "calc/methods/Alignment.h"
 
+#include "calc/graph/Scale.h"
+#include "calc/judging/Tolerance.h"
 #include "calc/methods/JackShaft.h"
 #include "calc/methods/ReverseDial.h"
 #include "calc/methods/RimFace.h"
-#include "calc/graph/Scale.h"
-#include "calc/judging/Tolerance.h"
 
 namespace corvane {
 

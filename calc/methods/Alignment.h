@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/graph/PlotData.h"
 #include "calc/format/Units.h"
+#include "calc/graph/PlotData.h"
 #include "project/ProjectRecord.h"
 #include "project/ViewOptions.h"
 

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "calc/format/FloatValues.h"
+#include "calc/graph/Scale.h"
 #include "calc/methods/NoResult.h"
 #include "calc/methods/ResultText.h"
-#include "calc/graph/Scale.h"
 
 // The reverse dial method keeps every named quantity (offsets, slopes, intercepts, positions, moves)
 // in a float, as the readings and lengths it starts from are floats. Each expression is worked out in

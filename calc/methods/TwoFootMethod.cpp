@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "calc/format/FloatValues.h"
+#include "calc/graph/Scale.h"
 #include "calc/methods/NoResult.h"
 #include "calc/methods/ResultText.h"
-#include "calc/graph/Scale.h"
 
 namespace corvane::detail {
 

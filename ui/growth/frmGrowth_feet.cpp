@@ -11,9 +11,9 @@
 #include <cfloat>
 #include <cmath>
 
-#include "calc/methods/Growth.h"
 #include "calc/format/NumberFormat.h"
 #include "calc/graph/Scale.h"
+#include "calc/methods/Growth.h"
 #include "project/AppState.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/widgets/DesignLayout.h"

@@ -5,10 +5,10 @@
 #include <memory>
 #include <optional>
 
-#include "calc/methods/Alignment.h"
-#include "calc/judging/ReadingsCheck.h"
 #include "calc/format/Units.h"
+#include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Verdict.h"
+#include "calc/methods/Alignment.h"
 #include "project/AppState.h"
 #include "project/ViewOptions.h"
 #include "ui/main/MainWindowControls.h"

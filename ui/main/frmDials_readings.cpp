@@ -10,8 +10,8 @@
 #include <QTableWidget>
 #include <cmath>
 
-#include "calc/methods/Growth.h"
 #include "calc/format/NumberFormat.h"
+#include "calc/methods/Growth.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/DialogProvider.h"
 #include "ui/widgets/EntryBox.h"

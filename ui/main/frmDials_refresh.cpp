@@ -10,10 +10,10 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/methods/Growth.h"
 #include "calc/format/NumberFormat.h"
 #include "calc/graph/Scale.h"
 #include "calc/judging/Tolerance.h"
+#include "calc/methods/Growth.h"
 #include "project/ProjectCommands.h"
 #include "project/Version.h"
 #include "ui/about/frmAbout.h"

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <functional>
 
-#include "calc/methods/Alignment.h"
 #include "calc/format/Units.h"
+#include "calc/methods/Alignment.h"
 
 class QGroupBox;
 class QLabel;

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "calc/methods/Alignment.h"
 #include "calc/format/Units.h"
+#include "calc/methods/Alignment.h"
 
 class QCustomPlot;
 class QCPCurve;
