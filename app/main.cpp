@@ -13,13 +13,13 @@
 #include <QTextStream>
 #include <string>
 
-#include "cli/Arguments.h"
+#include "cmdline/Arguments.h"
 #include "project/AppState.h"
 #include "project/Version.h"
+#include "ui/common/DialogProvider.h"
+#include "ui/common/ScalingStyle.h"
+#include "ui/common/UserPreferences.h"
 #include "ui/main/frmDials.h"
-#include "ui/widgets/DialogProvider.h"
-#include "ui/widgets/ScalingStyle.h"
-#include "ui/widgets/UserPreferences.h"
 
 namespace {
 

@@ -31,7 +31,7 @@ std::vector<corvane::ReportSection> oneProject() {
 void reportInMemory(benchmark::State& state) {
     const auto sections = oneProject();
     for (auto _ : state) {
-        QByteArray pdf = corvane::reportPdf(sections, corvane::ReportFormat{});
+        QByteArray pdf = corvane::reportPdf(sections, corvane::DisplayFormat{});
         benchmark::DoNotOptimize(pdf);
     }
 }
@@ -41,7 +41,7 @@ void reportWrittenToFile(benchmark::State& state) {
     const QString file = folder.filePath(QStringLiteral("job.pdf"));
     for (auto _ : state) {
         const auto sections = oneProject();
-        const QByteArray pdf = corvane::reportPdf(sections, corvane::ReportFormat{});
+        const QByteArray pdf = corvane::reportPdf(sections, corvane::DisplayFormat{});
         if (!corvane::writeFileReplacing(file, pdf)) state.SkipWithError("cannot write the report");
     }
 }

@@ -25,8 +25,8 @@
 #include <vector>
 
 #include "project/AppState.h"
+#include "ui/common/DialogProvider.h"
 #include "ui/main/frmDials.h"
-#include "ui/widgets/DialogProvider.h"
 #include "ui/widgets/ResultGraph.h"
 
 namespace {

@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "calc/format/Units.h"
+#include "calc/judging/Assessment.h"
 #include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Verdict.h"
 #include "calc/methods/Alignment.h"
-#include "cli/Arguments.h"
 #include "cli/CalcArguments.h"
 #include "cli/Commands.h"
 #include "cli/Json.h"
+#include "cmdline/Arguments.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectRecord.h"
 
@@ -303,9 +304,10 @@ int runCalc(const QStringList& arguments) {
     CalcOptions options = openingOptions(record, view);
     options.units = units;
 
-    const CalcResult result = calcAlignment(record, options);
-    const std::vector<ReadingFinding> findings = checkReadings(record, options);
-    const AlignmentVerdict verdict = judgeAlignment(record, options, result);
+    const Assessment assessment = assess(record, options);
+    const CalcResult& result = assessment.result;
+    const std::vector<ReadingFinding>& findings = assessment.findings;
+    const AlignmentVerdict& verdict = assessment.verdict;
     const bool failed = !result.hasResult();
     // An answer that could not be written is no answer: a script must not take it for one.
     const int done = failed ? 1 : 0;

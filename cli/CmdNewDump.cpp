@@ -7,9 +7,9 @@
 #include <string>
 
 #include "calc/format/NumberFormat.h"
-#include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/Json.h"
+#include "cmdline/Arguments.h"
 #include "project/OleDate.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectFile.h"

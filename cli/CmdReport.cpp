@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "calc/judging/Tolerance.h"
-#include "cli/Arguments.h"
 #include "cli/CalcArguments.h"
 #include "cli/Commands.h"
+#include "cmdline/Arguments.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectFile.h"
 #include "project/SafeWrite.h"
@@ -72,11 +72,11 @@ int runReport(const QStringList& arguments) {
         options.units = units;
         // The span the tolerance was worked out from, as the window's refresh sets it.
         record.Span = toleranceSpan(record, options.method);
-        sections.push_back(makeReportSection(QFileInfo(file).fileName().toStdString(), record, options));
-        addVerdictAndFindings(sections.back());
+        sections.push_back(
+            makeAssessedReportSection(QFileInfo(file).fileName().toStdString(), record, options));
     }
 
-    const QByteArray pdf = reportPdf(sections, ReportFormat{units}, &error);
+    const QByteArray pdf = reportPdf(sections, DisplayFormat{units}, &error);
     if (pdf.isEmpty()) return failed(QString("cannot make the report: %1").arg(error));
     std::string reason;
     if (!writeFileSafely(pathBytes(out), std::vector<unsigned char>(pdf.begin(), pdf.end()), OldTail::Discard,

@@ -4,8 +4,8 @@
 #include <csignal>
 #include <cstring>
 
-#include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cmdline/Arguments.h"
 #include "project/Version.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 #include <algorithm>
 
+#include "calc/judging/Assessment.h"
 #include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Verdict.h"
 #include "project/Version.h"
@@ -80,8 +81,24 @@ ReportSection makeReportSection(std::string fileName, const ProjectRecord& recor
     return section;
 }
 
+ReportSection makeAssessedReportSection(std::string fileName, const ProjectRecord& record,
+                                        const CalcOptions& options) {
+    ReportSection section;
+    section.fileName = std::move(fileName);
+    section.record = record;
+    section.options = options;
+    const Assessment assessment = assess(record, options);
+    section.result = assessment.result;
+    addVerdictAndFindings(section, assessment);
+    return section;
+}
+
 void addVerdictAndFindings(ReportSection& section) {
-    const AlignmentVerdict verdict = judgeAlignment(section.record, section.options, section.result);
+    addVerdictAndFindings(section, assess(section.record, section.options));
+}
+
+void addVerdictAndFindings(ReportSection& section, const Assessment& assessment) {
+    const AlignmentVerdict& verdict = assessment.verdict;
     ReportVerdict shown;
     shown.grade = verdict.given ? std::string(gradeName(verdict.grade)) : std::string("No verdict");
     shown.statusLine = verdictStatusLine(verdict);
@@ -94,13 +111,12 @@ void addVerdictAndFindings(ReportSection& section) {
     }
     section.verdict = std::move(shown);
     std::vector<std::string> findings;
-    for (const ReadingFinding& finding : checkReadings(section.record, section.options))
-        findings.push_back(finding.message);
+    for (const ReadingFinding& finding : assessment.findings) findings.push_back(finding.message);
     section.findings = std::move(findings);
 }
 
 bool paintReport(QPagedPaintDevice& device, const std::vector<ReportSection>& sections,
-                 const ReportFormat& format) {
+                 const DisplayFormat& format) {
     const Style style = makeStyle();
     const Context context{style, format};
     std::vector<Chapter> chapters = buildChapters(sections, {}, context);
@@ -144,7 +160,8 @@ bool paintReport(QPagedPaintDevice& device, const std::vector<ReportSection>& se
     return p.end();
 }
 
-QByteArray reportPdf(const std::vector<ReportSection>& sections, const ReportFormat& format, QString* error) {
+QByteArray reportPdf(const std::vector<ReportSection>& sections, const DisplayFormat& format,
+                     QString* error) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) {

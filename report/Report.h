@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "calc/format/DisplayFormat.h"
+#include "calc/judging/Assessment.h"
 #include "calc/methods/Alignment.h"
 #include "project/ProjectRecord.h"
-#include "report/ReportFormat.h"
 
 class QPagedPaintDevice;
 
@@ -36,19 +37,23 @@ struct ReportSection {
 // A section for a project with its calculation run as the window runs it.
 ReportSection makeReportSection(std::string fileName, const ProjectRecord& record,
                                 const CalcOptions& options);
+// A section with its verdict and findings too: the job assessed once, as the main window shows it.
+ReportSection makeAssessedReportSection(std::string fileName, const ProjectRecord& record,
+                                        const CalcOptions& options);
 // Judges the section's alignment and checks its readings, as the main window does, in the units of
-// its options: fills `verdict` and `findings`.
+// its options: fills `verdict` and `findings` from the assessment of the section's job.
 void addVerdictAndFindings(ReportSection& section);
+void addVerdictAndFindings(ReportSection& section, const Assessment& assessment);
 
 // Lays out the sections and paints them on the device, page by page: with more than one section a
 // first page lists them. The layout is the same on every device: it is made for the area that A4 and
 // Letter paper share, and shrunk only on paper smaller than that. False when the device cannot be
 // painted on.
 bool paintReport(QPagedPaintDevice& device, const std::vector<ReportSection>& sections,
-                 const ReportFormat& format);
+                 const DisplayFormat& format);
 
 // The whole report as a PDF document (A4), in memory. Empty with a reason in `error` on failure.
-QByteArray reportPdf(const std::vector<ReportSection>& sections, const ReportFormat& format,
+QByteArray reportPdf(const std::vector<ReportSection>& sections, const DisplayFormat& format,
                      QString* error = nullptr);
 
 }  // namespace corvane

@@ -9,6 +9,7 @@
 
 #include "calc/format/NumberFormat.h"
 #include "calc/methods/Growth.h"
+#include "calc/methods/MethodTraits.h"
 #include "project/ProjectCommands.h"
 #include "report/MachineSketch.h"
 
@@ -80,16 +81,12 @@ MachineKind kindOf(const CalcOptions& o) {
 
 QString orDash(const std::string& text) { return text.empty() ? QStringLiteral("\u2014") : qs(text); }
 
+QString text(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
+
 // The dial frames of the window, per method.
 QString dialTitle(int method, int dial) {
-    switch (method) {
-        case kMethodRimFace:
-            return dial == 1 ? QStringLiteral("Rim Readings") : QStringLiteral("Face Readings");
-        case kMethodJackShaft:
-            return dial == 1 ? QStringLiteral("Fixed Indicators") : QStringLiteral("Moveable Indicators");
-        default:
-            return QStringLiteral("Dial Indicator %1").arg(dial);
-    }
+    const MethodTraits& traits = methodTraits(method);
+    return text(dial == 1 ? traits.dial1Title : traits.dial2Title);
 }
 
 // The feet a growth value belongs to, with the record's growth index of each and the growth window's
@@ -101,14 +98,11 @@ struct GrowthFoot {
 };
 
 std::vector<GrowthFoot> growthFeet(int method) {
-    if (method == kMethodReverseDial)
-        return {{QStringLiteral("Foot 1"), 0, 0},
-                {QStringLiteral("Foot 2"), 1, 1},
-                {QStringLiteral("Foot 3"), 2, 2},
-                {QStringLiteral("Foot 4"), 3, 3}};
-    if (method == kMethodRimFace)
-        return {{QStringLiteral("Near foot"), 2, 0}, {QStringLiteral("Far foot"), 3, 1}};
-    return {{QStringLiteral("Inboard foot"), 2, 0}, {QStringLiteral("Outboard foot"), 3, 1}};
+    const MethodTraits& traits = methodTraits(method);
+    std::vector<GrowthFoot> feet;
+    for (int k = 0; k < traits.footCount; ++k)
+        feet.push_back({text(traits.footNames[static_cast<std::size_t>(k)]), traits.firstGrowthIndex + k, k});
+    return feet;
 }
 
 const char* const kMaterials[4] = {"Steel", "Aluminum", "Iron", "Concrete"};
@@ -122,16 +116,8 @@ QString withUnit(const std::string& number, const std::string& unit) {
 }
 
 QString methodName(int method) {
-    switch (method) {
-        case kMethodReverseDial:
-            return QStringLiteral("Reverse Dial");
-        case kMethodRimFace:
-            return QStringLiteral("Rim and Face");
-        case kMethodJackShaft:
-            return QStringLiteral("Jack Shaft");
-        default:
-            return QStringLiteral("none");
-    }
+    if (method < 0 || method >= kMethodCount) return QStringLiteral("none");
+    return text(methodTraits(method).name);
 }
 
 QString rotationName(int rotation) {
@@ -397,17 +383,13 @@ void addReadings(std::vector<Block>& out, const ReportSection& s, const Context&
     out.push_back(std::move(block));
 
     QString extra;
-    if (m == kMethodReverseDial)
+    if (methodTraits(m).miscField == MiscField::Sag)
         extra = QStringLiteral("Sag: ") + withUnit(c.format.reading(s.record.Sag), c.format.readingUnit());
     else
         extra = QStringLiteral("Face diameter: ") +
-                withUnit(c.format.length(m == kMethodRimFace ? s.record.FaceDia1 : s.record.FaceDia2),
-                         c.format.lengthUnit());
+                withUnit(c.format.length(miscValue(s.record, m)), c.format.lengthUnit());
     addParagraph(out, extra, c.style.body, c.style.ink, 0, mm(1.5));
-    addParagraph(out,
-                 m == kMethodJackShaft ? QStringLiteral("As viewed from fixed machine face reading.")
-                                       : QStringLiteral("As viewed from fixed to moveable machine."),
-                 c.style.small, c.style.muted);
+    addParagraph(out, text(methodTraits(m).readingsViewpoint), c.style.small, c.style.muted);
 }
 
 void addGrowth(std::vector<Block>& out, const ReportSection& s, const Context& c) {

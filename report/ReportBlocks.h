@@ -7,15 +7,15 @@
 #include <QString>
 #include <vector>
 
+#include "calc/format/DisplayFormat.h"
 #include "report/Report.h"
-#include "report/ReportFormat.h"
 #include "report/ReportLayout.h"
 
 namespace corvane::report {
 
 struct Context {
     const Style& style;
-    const ReportFormat& format;
+    const DisplayFormat& format;
 };
 
 // Texts of the window's choices.

@@ -52,7 +52,7 @@ double yStep(double yMax) {
 
 }  // namespace
 
-GraphRanges graphRanges(const GraphResult& graph, bool showBand, const ReportFormat& format) {
+GraphRanges graphRanges(const GraphResult& graph, bool showBand, const DisplayFormat& format) {
     GraphRanges r;
     r.xMin = 0;
     r.xMax = std::isfinite(graph.xMax) ? format.shownLength(graph.xMax) : 0;
@@ -73,7 +73,7 @@ GraphRanges graphRanges(const GraphResult& graph, bool showBand, const ReportFor
 }
 
 void paintGraph(QPainter& p, const QRectF& area, const GraphResult& graph, bool showBand,
-                const ReportFormat& format, const Style& style, const QString& noResult) {
+                const DisplayFormat& format, const Style& style, const QString& noResult) {
     const QRectF plot(area.left() + kLeftRoom, area.top() + kTopRoom, area.width() - kLeftRoom - kRightRoom,
                       area.height() - kTopRoom - kBottomRoom);
     p.save();

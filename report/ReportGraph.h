@@ -3,8 +3,8 @@
 #include <QRectF>
 #include <QString>
 
+#include "calc/format/DisplayFormat.h"
 #include "calc/methods/Alignment.h"
-#include "report/ReportFormat.h"
 #include "report/ReportLayout.h"
 
 class QPainter;
@@ -23,11 +23,11 @@ struct GraphRanges {
     double xMin = 0, xMax = 1;
     double yMax = 1;  // the Y axis runs from -yMax to +yMax
 };
-GraphRanges graphRanges(const GraphResult& graph, bool showBand, const ReportFormat& format);
+GraphRanges graphRanges(const GraphResult& graph, bool showBand, const DisplayFormat& format);
 
 // Draws one result graph into `area` as vectors: grid, ticks in the format's units, the machine lines
 // with their points, and the band when showBand. With `noResult` set, only the frame and that text.
 void paintGraph(QPainter& p, const QRectF& area, const GraphResult& graph, bool showBand,
-                const ReportFormat& format, const Style& style, const QString& noResult);
+                const DisplayFormat& format, const Style& style, const QString& noResult);
 
 }  // namespace corvane::report

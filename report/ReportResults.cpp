@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "calc/format/NumberFormat.h"
+#include "calc/methods/MethodTraits.h"
 #include "project/ProjectCommands.h"
 #include "report/ReportBlocks.h"
 #include "report/ReportGraph.h"
@@ -17,12 +18,8 @@ namespace {
 
 // The point of view of the results, as the window's result labels give it in their tool tips.
 QString viewpoint(int method) {
-    return method == kMethodJackShaft
-               ? QStringLiteral(
-                     "All indicator readings and moves are based upon looking from fixed to moveable machine")
-               : QStringLiteral(
-                     "All indicator readings and movements are taken as viewed from the fixed to the "
-                     "moveable machine");
+    const std::string_view text = methodTraits(method).resultsViewpoint;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The direction words of the result lines, by the sign rule of each method (the rim-and-face method
@@ -34,13 +31,13 @@ QString direction(int method, bool vertical, float move) {
 }
 
 QStringList footNames(int method) {
-    if (method == kMethodReverseDial)
-        return {QStringLiteral("Foot 1 (fixed machine, outer)"),
-                QStringLiteral("Foot 2 (fixed machine, inner)"),
-                QStringLiteral("Foot 3 (moveable machine, inner)"),
-                QStringLiteral("Foot 4 (moveable machine, outer)")};
-    if (method == kMethodRimFace) return {QStringLiteral("Near foot"), QStringLiteral("Far foot")};
-    return {QStringLiteral("Inboard foot"), QStringLiteral("Outboard foot")};
+    const MethodTraits& traits = methodTraits(method);
+    QStringList names;
+    for (int k = 0; k < traits.footCount; ++k) {
+        const std::string_view name = traits.footDescriptions[static_cast<std::size_t>(k)];
+        names.push_back(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
+    return names;
 }
 
 // A short line in the colour of a graph's plot, then its caption; returns the x after it.
@@ -130,7 +127,7 @@ void addGraphs(std::vector<Block>& out, const ReportSection& s, const Context& c
     block.height = legendHeight + titleHeight + plotHeight;
     block.spaceBefore = mm(2);
     const Style* style = &c.style;
-    const ReportFormat* format = &c.format;
+    const DisplayFormat* format = &c.format;
     const GraphResult graphs[2] = {s.result.graph1, s.result.graph2};
     block.paint = [=](QPainter& p, const QRectF& r) {
         // One legend for both graphs: they draw the same lines.
@@ -168,7 +165,7 @@ void addGraphs(std::vector<Block>& out, const ReportSection& s, const Context& c
 void addTolerance(std::vector<Block>& out, const ReportSection& s, const Context& c) {
     const std::size_t first = out.size();
     out.push_back(headingBlock(QStringLiteral("Tolerance"), c));
-    const ReportFormat& f = c.format;
+    const DisplayFormat& f = c.format;
     const double label = mm(45);
     const std::vector<double> widths = {label, kPageWidth - label};
     const auto field = [&](const QString& name, const QString& value, const QFont& font, double space = 0) {

@@ -1,153 +1,16 @@
 #include "calc/format/NumberFormat.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <limits>
-#include <optional>
 #include <string>
-#include <system_error>
 
-#include "project/OleDate.h"
+#include "calc/format/Decimal.h"
 
 namespace corvane {
 
+using namespace decimal;
+
 namespace {
-
-// At most this many significant digits are kept: a double carries 17, and one more for a carry.
-constexpr int kMostDigits = 40;
-
-// The digits of a Decimal, held in place: a number is formatted after every keystroke, for every
-// result line and every finding, and none of that should reach the heap.
-class Digits {
-public:
-    bool empty() const { return size_ == 0; }
-    int size() const { return size_; }
-    char operator[](int i) const { return data_[static_cast<std::size_t>(i)]; }
-    char& operator[](int i) { return data_[static_cast<std::size_t>(i)]; }
-    char back() const { return data_[static_cast<std::size_t>(size_ - 1)]; }
-    void popBack() { --size_; }
-    void clear() { size_ = 0; }
-    void resize(int n) { size_ = n; }
-    void append(std::string_view text) {
-        const int n = std::min(static_cast<int>(text.size()), kMostDigits - size_);
-        std::copy_n(text.data(), n, data_.data() + size_);
-        size_ += n;
-    }
-    // A carry out of the leading digit: 9.99 -> 10.0.
-    void prependOne() {
-        std::copy_backward(data_.data(), data_.data() + std::min(size_, kMostDigits - 1),
-                           data_.data() + std::min(size_ + 1, kMostDigits));
-        data_[0] = '1';
-        size_ = std::min(size_ + 1, kMostDigits);
-    }
-    std::string_view view() const { return {data_.data(), static_cast<std::size_t>(size_)}; }
-
-private:
-    std::array<char, kMostDigits> data_{};
-    int size_ = 0;
-};
-
-// A finite number as decimal digits: value = 0.d1d2d3... scaled so that the first digit d1 stands
-// at the power of ten `lead`. Zero is the empty digit string.
-struct Decimal {
-    bool negative = false;
-    Digits digits;  // no leading or trailing zeros
-    int lead = 0;   // power of ten of digits[0]
-
-    bool isZero() const { return digits.empty(); }
-    // The digit at the power of ten `power`, 0 outside the digit string.
-    char digitAt(int power) const {
-        const int index = lead - power;
-        if (index < 0 || index >= digits.size()) return '0';
-        return digits[index];
-    }
-};
-
-void trimTrailingZeros(Decimal& d) {
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.popBack();
-}
-
-// Adds one at the last kept digit, carrying through nines.
-void roundUp(Decimal& d) {
-    int i = d.digits.size() - 1;
-    while (i >= 0 && d.digits[i] == '9') {
-        d.digits[i] = '0';
-        --i;
-    }
-    if (i >= 0) {
-        ++d.digits[i];
-    } else {
-        // 9.99 -> 10.0: a new leading digit; also 0.5 at keep == 0 becomes 1 at `lowest`.
-        d.digits.prependOne();
-        ++d.lead;
-    }
-}
-
-// Keeps the digits down to the power of ten `lowest`, rounding half away from zero on the decimal
-// digits themselves. The digit string is a magnitude, so rounding up means away from zero.
-void roundAtPower(Decimal& d, int lowest) {
-    if (d.isZero()) return;
-    const int keep = d.lead - lowest + 1;  // digits that survive
-    if (keep >= d.digits.size()) return;
-    if (keep < 0) {
-        d.digits.clear();
-        return;
-    }
-    const bool up = d.digits[keep] >= '5';
-    d.digits.resize(keep);
-    if (up) roundUp(d);
-    trimTrailingZeros(d);
-    if (d.isZero()) d.lead = 0;
-}
-
-// The value's text with `significantDigits` significant digits. The exact binary value is
-// expanded first and then rounded on its digits, so a tie in the binary value itself also goes
-// away from zero, never to even.
-Decimal toDecimal(double value, int significantDigits) {
-    Decimal d;
-    d.negative = std::signbit(value);
-    const double magnitude = std::fabs(value);
-    if (magnitude == 0.0) return d;
-    // Enough for the kept digits and four more; the exact expansion of a double (up to 767
-    // significant digits) only where those four read as a tie.
-    std::array<char, 64> near;
-    std::array<char, 800> exact;
-    char* buffer = near.data();
-    const int keep = std::clamp(significantDigits, 1, kMostDigits - 1);
-    auto res = std::to_chars(near.data(), near.data() + near.size(), magnitude, std::chars_format::scientific,
-                             keep + 3);
-    {
-        // digits after the kept ones: index keep+1 (skip the point) .. 'e'
-        const char* tail = near.data() + 1 + keep;  // first digit beyond the kept ones
-        const bool nearTie = tail[0] == '5' && tail[1] == '0' && tail[2] == '0' && tail[3] == '0';
-        if (nearTie) {
-            buffer = exact.data();
-            res = std::to_chars(exact.data(), exact.data() + exact.size(), magnitude,
-                                std::chars_format::scientific, 770);
-        }
-    }
-    const std::string_view text(buffer, static_cast<std::size_t>(res.ptr - buffer));
-    // "d.ddddde+XX": the digits are the first one and those after the point.
-    const std::size_t e = text.find('e');
-    int exponent = 0;
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
-    d.lead = exponent;
-    // The digits beyond the kept ones decide the rounding where they stand, so that only the kept
-    // ones are copied: rounding up when the first of them is 5 or more is rounding half away from
-    // zero on the exact expansion.
-    const std::string_view after = e > 2 ? text.substr(2, e - 2) : std::string_view();
-    d.digits.append(text.substr(0, 1));
-    const bool up =
-        static_cast<int>(after.size()) >= keep && after[static_cast<std::size_t>(keep - 1)] >= '5';
-    d.digits.append(after.substr(0, std::min(after.size(), static_cast<std::size_t>(keep - 1))));
-    if (up) roundUp(d);
-    trimTrailingZeros(d);
-    if (d.isZero()) d.lead = 0;
-    return d;
-}
 
 // A pattern split into its parts: placeholders "0"/"#" and literal characters before the point,
 // after it, and the exponent.
@@ -264,11 +127,6 @@ std::string renderFraction(const Decimal& d, const std::string& part, bool& anyN
     return out;
 }
 
-std::string nonFiniteText(double value) {
-    if (std::isnan(value)) return "NaN";
-    return value < 0 ? "-Infinity" : "Infinity";
-}
-
 std::string applyPattern(Decimal d, const Pattern& p) {
     const int fractionSlots = countOf(p.fractionPart, '0', '#');
     int exponent = 0;
@@ -340,6 +198,22 @@ std::string fixedDecimals(Decimal d, int decimals, std::string_view suffix) {
     return std::string(out, static_cast<std::size_t>(n));
 }
 
+// The magnitude decides the decimals: more of them for small values, fewer for large ones, so a
+// result line always shows about four significant digits. The pattern is chosen from the value
+// before rounding, and every bound is a power of ten, so the choice is made on the exponent of
+// the leading digit.
+std::string formatByMagnitude(double value, int significantDigits) {
+    if (!std::isfinite(value)) return nonFiniteText(value);
+    const Decimal d = toDecimal(value, significantDigits);
+    if (d.isZero()) return fixedDecimals(d, 2, "");
+    if (d.lead < -5) return fixedDecimals(d, 2, "  ");
+    if (d.lead < 1) return fixedDecimals(d, 3, "");
+    if (d.lead < 2) return fixedDecimals(d, 2, "");
+    if (d.lead < 3) return fixedDecimals(d, 1, "");
+    if (d.lead < 5) return fixedDecimals(d, 0, "");
+    return applyPattern(d, scientificPattern());
+}
+
 }  // namespace
 
 std::string formatDecimals(double value, int minDecimals, int maxDecimals) {
@@ -365,139 +239,6 @@ std::string formatDecimals(double value, int minDecimals, int maxDecimals) {
     return out;
 }
 
-namespace {
-
-// The magnitude decides the decimals: more of them for small values, fewer for large ones, so a
-// result line always shows about four significant digits. The pattern is chosen from the value
-// before rounding, and every bound is a power of ten, so the choice is made on the exponent of
-// the leading digit.
-std::string formatByMagnitude(double value, int significantDigits) {
-    if (!std::isfinite(value)) return nonFiniteText(value);
-    const Decimal d = toDecimal(value, significantDigits);
-    if (d.isZero()) return fixedDecimals(d, 2, "");
-    if (d.lead < -5) return fixedDecimals(d, 2, "  ");
-    if (d.lead < 1) return fixedDecimals(d, 3, "");
-    if (d.lead < 2) return fixedDecimals(d, 2, "");
-    if (d.lead < 3) return fixedDecimals(d, 1, "");
-    if (d.lead < 5) return fixedDecimals(d, 0, "");
-    return applyPattern(d, scientificPattern());
-}
-
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string withoutBlanks(std::string_view text) {
-    std::string s;
-    s.reserve(text.size());
-    for (char c : text) {
-        if (!isBlank(c)) s.push_back(c);
-    }
-    return s;
-}
-
-// The number at the start of a text without blanks; none when it does not begin with one.
-std::optional<double> leadingNumber(const std::string& s) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    const std::size_t start = i;
-    std::size_t mantissaDigits = 0;
-    int firstSignificant = std::numeric_limits<int>::min();  // power of ten of the first non-zero digit
-    int power = 0;                                           // digits before the point so far
-    while (i < s.size() && isDigit(s[i])) {
-        if (s[i] != '0' && firstSignificant == std::numeric_limits<int>::min()) firstSignificant = power;
-        ++power;
-        ++mantissaDigits;
-        ++i;
-    }
-    int integerDigits = power;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        int fractionPower = 0;
-        while (i < s.size() && isDigit(s[i])) {
-            --fractionPower;
-            if (s[i] != '0' && firstSignificant == std::numeric_limits<int>::min()) {
-                firstSignificant = fractionPower;
-            }
-            ++mantissaDigits;
-            ++i;
-        }
-    }
-    if (mantissaDigits == 0) return std::nullopt;
-    std::size_t end = i;
-    long long exponent = 0;
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        std::size_t j = i + 1;
-        bool expNegative = false;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
-            expNegative = s[j] == '-';
-            ++j;
-        }
-        if (j < s.size() && isDigit(s[j])) {
-            while (j < s.size() && isDigit(s[j])) {
-                if (exponent < 100000000) exponent = exponent * 10 + (s[j] - '0');
-                ++j;
-            }
-            if (expNegative) exponent = -exponent;
-            end = j;
-        }
-    }
-    if (firstSignificant == std::numeric_limits<int>::min()) return 0.0;
-
-    double value = 0.0;
-    const auto res = std::from_chars(s.data() + start, s.data() + end, value, std::chars_format::general);
-    if (res.ec == std::errc::result_out_of_range) {
-        // Decide from the position of the first significant digit whether the text was too large
-        // or too small: too large reads as infinity, which every caller refuses to store; too
-        // small is a plain zero (no "-0" to carry around).
-        const long long leadPower =
-            (firstSignificant >= 0 ? integerDigits - firstSignificant - 1 : firstSignificant) + exponent;
-        if (leadPower <= 0) return 0.0;
-        value = std::numeric_limits<double>::infinity();
-    } else if (res.ec != std::errc()) {
-        return 0.0;
-    }
-    return negative ? -value : value;
-}
-
-std::size_t digitsFrom(const std::string& s, std::size_t i) {
-    std::size_t n = 0;
-    while (i + n < s.size() && isDigit(s[i + n])) ++n;
-    return n;
-}
-
-}  // namespace
-
-double valueOfText(std::string_view text) { return leadingNumber(withoutBlanks(text)).value_or(0.0); }
-
-TypedNumber readTypedNumber(std::string_view text) {
-    std::string s = withoutBlanks(text);
-    const std::string quoted = "\"" + std::string(text) + "\"";
-    const std::size_t comma = s.find(',');
-    if (comma != std::string::npos) {
-        // A decimal comma is read as a point where it cannot be anything else: one comma, no
-        // point, and not a group of exactly three digits after a whole number ("1,500" may be a
-        // thousand and a half, or one and a half).
-        const bool single = s.find(',', comma + 1) == std::string::npos && s.find('.') == std::string::npos;
-        std::size_t first = 0;
-        if (first < comma && (s[first] == '+' || s[first] == '-')) ++first;
-        const std::size_t wholeDigits = digitsFrom(s, first);
-        const bool wholeIsZero = s.find_first_not_of('0', first) >= first + wholeDigits;
-        const bool grouped =
-            wholeDigits > 0 && first + wholeDigits == comma && !wholeIsZero && digitsFrom(s, comma + 1) == 3;
-        if (!single || grouped)
-            return {std::nullopt, quoted + " could be read more than one way: write decimals with a point"};
-        s[comma] = '.';
-    }
-    const std::optional<double> value = leadingNumber(s);
-    if (!value)
-        return {std::nullopt, s.empty() ? "An empty box is not a number" : quoted + " is not a number"};
-    return {value, {}};
-}
-
 std::string formatValue(float value) { return formatByMagnitude(static_cast<double>(value), 7); }
 
 std::string formatValue(double value) { return formatByMagnitude(value, 15); }
@@ -507,50 +248,6 @@ std::string formatValue(std::string_view text) { return formatByMagnitude(valueO
 std::string formatPattern(double value, std::string_view pattern, int significantDigits) {
     if (!std::isfinite(value)) return nonFiniteText(value);
     return applyPattern(toDecimal(value, significantDigits), parsePattern(pattern));
-}
-
-std::string formatDateTime(double oleDate) {
-    static constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    const DateTimeParts t = oleDateToParts(oleDate);
-    std::array<char, 40> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%02d-%s-%04d %02d:%02d:%02d", t.day,
-                  kMonths[static_cast<std::size_t>(t.month - 1)], t.year, t.hour, t.minute, t.second);
-    return buffer.data();
-}
-
-std::string formatScaleMark(double value) {
-    if (!std::isfinite(value)) return nonFiniteText(value);
-    const Decimal d = toDecimal(value, 6);
-    if (d.isZero()) return "0";
-    std::string out = d.negative ? "-" : "";
-    // d.lead is the power of ten of the first digit.
-    if (d.lead >= 6 || d.lead < -4) {
-        out += d.digits[0];
-        if (d.digits.size() > 1) {
-            out += '.';
-            out += d.digits.view().substr(1);
-        }
-        const int e = d.lead;
-        out += e < 0 ? "e-" : "e+";
-        const int a = e < 0 ? -e : e;
-        if (a < 10) out += '0';
-        out += std::to_string(a);
-        return out;
-    }
-    if (d.lead < 0) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-d.lead - 1), '0');
-        out += d.digits.view();
-        return out;
-    }
-    for (int power = d.lead; power >= 0; --power) out += d.digitAt(power);
-    const int decimals = d.digits.size() - d.lead - 1;
-    if (decimals > 0) {
-        out += '.';
-        for (int k = 1; k <= decimals; ++k) out += d.digitAt(-k);
-    }
-    return out;
 }
 
 }  // namespace corvane

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc/judging/Tolerance.h"
+#include "calc/methods/MethodTraits.h"
 
 namespace corvane::detail {
 
@@ -45,13 +46,13 @@ std::optional<std::string_view> nonFiniteInput(const ProjectRecord& r, const Cal
     if (anyNotFinite(r.Dial1Reading.data(), m, firstPosition, lastPosition) ||
         anyNotFinite(r.Dial2Reading.data(), m, firstPosition, lastPosition))
         return "No result: a dial reading is not a finite number";
-    const int lastLength = m == kMethodReverseDial ? 4 : m == kMethodRimFace ? 1 : 2;
-    if (anyNotFinite(r.Length.data(), m, 0, lastLength)) return "No result: a length is not a finite number";
-    if (m == kMethodReverseDial && !std::isfinite(r.Sag)) return "No result: the sag is not a finite number";
-    const float faceDia = m == kMethodRimFace ? r.FaceDia1 : r.FaceDia2;
-    if (m != kMethodReverseDial && !std::isfinite(faceDia))
-        return "No result: the face diameter is not a finite number";
-    if (o.growthOn && anyNotFinite(r.Growth.data(), m, m == kMethodReverseDial ? 0 : 2, 3))
+    const MethodTraits& traits = methodTraits(m);
+    if (anyNotFinite(r.Length.data(), m, 0, traits.lengthCount - 1))
+        return "No result: a length is not a finite number";
+    if (!std::isfinite(miscValue(r, m)))
+        return traits.miscField == MiscField::Sag ? "No result: the sag is not a finite number"
+                                                  : "No result: the face diameter is not a finite number";
+    if (o.growthOn && anyNotFinite(r.Growth.data(), m, traits.firstGrowthIndex, 3))
         return "No result: a growth value is not a finite number";
     return std::nullopt;
 }

@@ -105,7 +105,7 @@ TEST_F(Cli, BadArgumentsAndUnusableFilesExitTwoWithOneLine) {
     const std::string job = " " + quoted("job.qdl");
     const std::string cases[] = {
         // clang-format off
-        "new", "new " + quoted("a.qdl") + " " + quoted("b.qdl"), "new " + quoted("notes.txt"),
+        "", "new", "new " + quoted("a.qdl") + " " + quoted("b.qdl"), "new " + quoted("notes.txt"),
         "new " + quoted("no/such/folder/a.qdl"), "dump " + quoted("missing.qdl"), "calc" + job + job,
         "calc" + job + " --method tangent", "calc" + job + " --units imperial", "calc" + job + " --fast",
         "calc " + quoted("missing.qdl"),

@@ -22,6 +22,8 @@
 
 #include "calc/judging/Tolerance.h"
 #include "report/MachineSketch.h"
+#include "report/ReportFile.h"
+#include "report/ReportGraph.h"
 
 namespace corvane {
 namespace {
@@ -95,7 +97,7 @@ ReportSection jobSection(const std::string& file = "bfp-2.qdl", const ProjectRec
 }
 
 TEST(Report, OneProjectShowsTheHeaderEveryReadingTheResultsAndTheFooter) {
-    const PdfText text = readPdf(reportPdf({jobSection()}, ReportFormat{}));
+    const PdfText text = readPdf(reportPdf({jobSection()}, DisplayFormat{}));
     ASSERT_EQ(text.pages.size(), 2u);
     for (const char* field : {"Shaft Alignment Report", "Machine Boiler feed pump BFP-2",
                               "Technician Ana Müller", "Date 15-Mar-2024 10:30:00", "File bfp-2.qdl",
@@ -141,7 +143,7 @@ TEST(Report, EachMethodsFeetAndDirectionsMatchItsResultLines) {
         setDefaults(record);
         CalcOptions options;
         options.method = c.method;
-        const PdfText text = readPdf(reportPdf({jobSection("job.qdl", record, options)}, ReportFormat{}));
+        const PdfText text = readPdf(reportPdf({jobSection("job.qdl", record, options)}, DisplayFormat{}));
         for (const auto& line : c.present)
             EXPECT_TRUE(text.has(line)) << c.method << ": " << line << "\n" << text.all();
         for (const auto& line : c.absent) EXPECT_FALSE(text.has(line)) << c.method << ": " << line;
@@ -153,7 +155,7 @@ TEST(Report, SeveralProjectsOpenWithTheirListAndFollowInTheOrderGiven) {
     asLeft.Machine = "After overhaul";
     const PdfText text = readPdf(
         reportPdf({jobSection("as-found.qdl"), jobSection("as-left.qdl", asLeft), jobSection("third.qdl")},
-                  ReportFormat{}));
+                  DisplayFormat{}));
     ASSERT_EQ(text.pages.size(), 7u);
     // File, date, machine, method, verdict (none yet) and the page the section starts on.
     for (const char* row : {"1 as-found.qdl 15-Mar-2024 10:30:00 Boiler feed pump BFP-2 Reverse Dial — 2",
@@ -178,8 +180,8 @@ TEST(Report, ALongCommentRunsOnOverFurtherPagesWithNothingLost) {
         ++count;
         record.Comments += "w" + std::to_string(count) + (count % 40 == 0 ? "\r\n" : " ");
     }
-    const PdfText plain = readPdf(reportPdf({jobSection()}, ReportFormat{}));
-    const PdfText text = readPdf(reportPdf({jobSection("bfp-2.qdl", record)}, ReportFormat{}));
+    const PdfText plain = readPdf(reportPdf({jobSection()}, DisplayFormat{}));
+    const PdfText text = readPdf(reportPdf({jobSection("bfp-2.qdl", record)}, DisplayFormat{}));
     EXPECT_GT(text.pages.size(), plain.pages.size());
     std::vector<std::string> found;
     for (const auto& word : text.words())
@@ -192,7 +194,7 @@ TEST(Report, ALongCommentRunsOnOverFurtherPagesWithNothingLost) {
     EXPECT_NE(text.pages.back().find("w" + std::to_string(count)), std::string::npos);
     // A name longer than its field wraps in the header instead of running off the page.
     record.Machine = std::string(300, 'M');
-    const PdfText name = readPdf(reportPdf({jobSection("bfp-2.qdl", record)}, ReportFormat{}));
+    const PdfText name = readPdf(reportPdf({jobSection("bfp-2.qdl", record)}, DisplayFormat{}));
     std::string letters;
     for (const char ch : name.pages[0]) letters += ch == 'M' ? "M" : "";
     EXPECT_GE(letters.size(), 300u);
@@ -208,7 +210,7 @@ TEST(Report, VerdictAndFindingsShowWhenTheCoreGivesThem) {
         std::vector<std::string>{"Dial 1: 12:00 + 6:00 = 77 but 3:00 + 9:00 = 48: take the readings again."};
     ReportSection consistent = jobSection("second.qdl");
     consistent.findings = std::vector<std::string>{};
-    const PdfText text = readPdf(reportPdf({judged, consistent}, ReportFormat{}));
+    const PdfText text = readPdf(reportPdf({judged, consistent}, DisplayFormat{}));
     for (const char* line :
          {"Verdict Alignment: Acceptable at 1800 rpm (short coupling)",
           "Vertical: offset 1.2 mils, angle 0.21 mils/in", "Horizontal: offset 0.4 mils",
@@ -216,7 +218,7 @@ TEST(Report, VerdictAndFindingsShowWhenTheCoreGivesThem) {
           "Readings check Readings consistent",
           "1 bfp-2.qdl 15-Mar-2024 10:30:00 Boiler feed pump BFP-2 Reverse Dial Acceptable 2"})
         EXPECT_TRUE(text.has(line)) << line << "\n" << text.all();
-    const PdfText none = readPdf(reportPdf({jobSection()}, ReportFormat{}));
+    const PdfText none = readPdf(reportPdf({jobSection()}, DisplayFormat{}));
     EXPECT_FALSE(none.has("Verdict") || none.has("Readings check"));
 }
 
@@ -229,7 +231,7 @@ TEST(Report, MetricReportShowsMillimetresWithItsVerdictAndFindings) {
     options.units = UnitSystem::Metric;
     ReportSection section = jobSection("bfp-2.qdl", jobRecord(), options);
     addVerdictAndFindings(section);
-    const PdfText text = readPdf(reportPdf({section}, ReportFormat{UnitSystem::Metric}));
+    const PdfText text = readPdf(reportPdf({section}, DisplayFormat{UnitSystem::Metric}));
     for (const char* line :
          {"Units Metric (mm, °C)", "Dial readings (mm)", "Sag: 0.00 mm", "A = 508.0 mm",
           "Foot 3 (moveable machine, inner) 0.470 mm DOWN 0.102 mm RIGHT", "Coupling span 254.0 mm",
@@ -245,7 +247,7 @@ TEST(Report, MetricReportShowsMillimetresWithItsVerdictAndFindings) {
 TEST(Report, AnAbortedCalculationIsReportedAsSuch) {
     ProjectRecord record = jobRecord();
     record.Station = {0, 0, 0, 1};
-    const PdfText text = readPdf(reportPdf({jobSection("bfp-2.qdl", record)}, ReportFormat{}));
+    const PdfText text = readPdf(reportPdf({jobSection("bfp-2.qdl", record)}, DisplayFormat{}));
     EXPECT_TRUE(text.has("Aborting Reverse Dial calculations You must check 2 stationary machine feet."));
     EXPECT_TRUE(text.has("Stationary feet (hatched): 4."));
     EXPECT_FALSE(text.has("Machine Foot") || text.has("Fixed machine Moveable machine"));
@@ -260,7 +262,7 @@ PdfText onPaper(QPageSize::PageSizeId paper, double margin, const std::vector<Re
         QPdfWriter writer(&buffer);
         writer.setPageLayout(QPageLayout(QPageSize(paper), QPageLayout::Portrait,
                                          QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter));
-        EXPECT_TRUE(paintReport(writer, sections, ReportFormat{}));
+        EXPECT_TRUE(paintReport(writer, sections, DisplayFormat{}));
     }
     return readPdf(bytes);
 }
@@ -269,7 +271,7 @@ PdfText onPaper(QPageSize::PageSizeId paper, double margin, const std::vector<Re
 // than both is shrunk, never cut.
 TEST(Report, LetterPaperShowsTheSamePages) {
     const std::vector<ReportSection> sections = {jobSection()};
-    const PdfText onA4 = readPdf(reportPdf(sections, ReportFormat{}));
+    const PdfText onA4 = readPdf(reportPdf(sections, DisplayFormat{}));
     const PdfText onLetter = onPaper(QPageSize::Letter, 12.7, sections);
     ASSERT_EQ(onLetter.pages.size(), onA4.pages.size());
     EXPECT_EQ(onLetter.words(), onA4.words());
@@ -278,6 +280,124 @@ TEST(Report, LetterPaperShowsTheSamePages) {
 
 // The drawing marks the stationary feet asked for, at those feet and nowhere else: under each foot of
 // the moveable machine (feet 3 and 4 of the reverse dial drawing at x 282 and 366) in turn.
+// The growth table puts each foot's growth under that foot: the two-foot methods keep theirs where
+// their calculations read them, after the fixed machine's two.
+TEST(Report, EachFootsGrowthStandsUnderItsName) {
+    ProjectRecord record;
+    setDefaults(record);
+    record.growth(1, 2) = 1.25f;
+    record.growth(1, 3) = 3.75f;
+    CalcOptions options;
+    options.method = 1;
+    options.growthOn = true;
+    const PdfText text = readPdf(reportPdf({jobSection("job.qdl", record, options)}, DisplayFormat{}));
+    EXPECT_TRUE(text.has("Near foot Far foot")) << text.all();
+    EXPECT_TRUE(text.has("Vertical growth (mils) 1.250 3.750")) << text.all();
+}
+
+// A report saved over an older, longer one leaves nothing of the old one behind: a PDF reader
+// looks for the cross-reference table at the end of the file.
+TEST(ReportFile, AShorterReportReplacesALongerFileWhole) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("job.pdf"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(100000, 'x') + "OLD-TAIL");
+    }
+    const QByteArray pdf = "%PDF-1.4 short report %%EOF\n";
+    ASSERT_TRUE(writeFileReplacing(path, pdf));
+    QFile back(path);
+    ASSERT_TRUE(back.open(QIODevice::ReadOnly));
+    EXPECT_EQ(back.readAll(), pdf);
+}
+
+// The printed graphs: the range each shows and where its lines run. A graph mirrored left to right
+// or upside down reads as the opposite move, and no text test can see that.
+TEST(ReportGraph, RangesHoldEveryPointDrawnOnThe125Series) {
+    const struct {
+        const char* name;
+        PlotData fixed, moveable;
+        bool band;
+        UnitSystem units;
+        double xMin, xMax, yMax;
+    } cases[] = {
+        {"moveable line only", {}, {{0, 40}, {-10, 30}}, false, UnitSystem::English, 0, 40, 50},
+        {"fixed line behind the coupling",
+         {{-12, 0}, {4, 0}},
+         {{0, 40}, {0, 8}},
+         false,
+         UnitSystem::English,
+         -12,
+         40,
+         10},
+        {"band shown", {}, {{0, 40}, {-10, 30}}, true, UnitSystem::English, 0, 40, 100},
+        {"metric", {}, {{0, 40}, {-10, 30}}, false, UnitSystem::Metric, 0, 1016, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GraphResult graph;
+        graph.xMax = 40;
+        if (!c.fixed.x.empty()) graph.fixedMachine = c.fixed;
+        graph.moveableMachine = c.moveable;
+        graph.band.state = ToleranceBand::State::Drawn;
+        graph.band.corners = PlotData{{20, 24, 24, 20, 20}, {60, 60, -60, -60, 60}};
+        const report::GraphRanges r = report::graphRanges(graph, c.band, DisplayFormat{c.units});
+        EXPECT_DOUBLE_EQ(r.xMin, c.xMin);
+        EXPECT_DOUBLE_EQ(r.xMax, c.xMax);
+        EXPECT_DOUBLE_EQ(r.yMax, c.yMax);
+    }
+}
+
+TEST(ReportGraph, EachLineRunsFromItsFirstPointToItsLastInItsDirection) {
+    const struct {
+        const char* name;
+        float yStart, yEnd;
+    } cases[] = {{"rising", -10, 30}, {"falling", 30, -10}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GraphResult graph;
+        graph.xMax = 40;
+        graph.moveableMachine = PlotData{{0, 40}, {c.yStart, c.yEnd}};
+        // A graph of 120 x 80 mm, as the page has it, at 5 pixels a millimetre.
+        const QRectF area(0, 0, report::mm(120), report::mm(80));
+        const double scale = 5 / report::mm(1);
+        QImage image(600, 400, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            p.scale(scale, scale);
+            report::paintGraph(p, area, graph, false, DisplayFormat{}, report::makeStyle(), QString());
+        }
+        // The machine line is the only coloured ink: find its two ends.
+        int left = image.width(), right = -1, leftY = 0, rightY = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor px = image.pixelColor(x, y);
+                if (std::max({px.red(), px.green(), px.blue()}) -
+                        std::min({px.red(), px.green(), px.blue()}) <
+                    150)
+                    continue;
+                if (x < left) left = x, leftY = y;
+                if (x > right) right = x, rightY = y;
+            }
+        ASSERT_GE(right, 0) << "no line drawn";
+        const int highEnd = c.yEnd > c.yStart ? rightY : leftY;
+        const int lowEnd = c.yEnd > c.yStart ? leftY : rightY;
+        EXPECT_LT(highEnd, lowEnd);
+        // The plot stands 5.5 mm below the top and 9 mm above the bottom, 13 mm from the left and
+        // 3 mm from the right; Y runs -50..50 mils over its height.
+        const double plotTop = 5.5 * 5, plotBottom = 400 - 9 * 5, zero = (plotTop + plotBottom) / 2;
+        const double half = (plotBottom - plotTop) / 2;
+        EXPECT_NEAR(highEnd, zero - 0.6 * half, 5);
+        EXPECT_NEAR(lowEnd, zero + 0.2 * half, 5);
+        // From the plane at 0 (the plot's left edge) to the last foot at 40 (its right edge); the
+        // round points reach 1 mm past each end.
+        EXPECT_NEAR(left, 13 * 5 - 4, 3);
+        EXPECT_NEAR(right, 600 - 3 * 5 + 4, 3);
+    }
+}
+
 TEST(MachineSketch, MarksOnlyTheStationaryFeetAskedFor) {
     const auto draw = [](const std::array<bool, 4>& feet) {
         QImage image(MachineSketch::kWidth, MachineSketch::kHeight, QImage::Format_RGB32);

@@ -65,13 +65,25 @@ inline ProjectRecord readBack(const QString& path) {
     return record;
 }
 
-// The result labels the calculation gives for the job and the window's choices as they are now.
-// The window has only to show them; the texts themselves are the calculation's tests' business.
+// The result labels the calculation gives for the job and the choices the window's controls show
+// now. The choices are read off the controls as the user sees them, never asked of the window's own
+// code, so a window that calculates with other choices than it shows fails; the texts themselves
+// are the calculation's tests' business.
 struct Labels {
     QString vertical, horizontal;
 };
 inline Labels calculated(const frmDials& w, const AppState& state) {
-    const CalcResult r = calcAlignment(state.Project, w.currentOptions());
+    const MainWindowControls& c = w.controls();
+    CalcOptions shown;
+    for (int m = 0; m < 3; ++m)
+        if (c.optAcalc[static_cast<std::size_t>(m)]->isChecked()) shown.method = m;
+    shown.rotation = c.cmbRotation->currentIndex();
+    shown.bracketSide = c.cmbFixMove->currentIndex();
+    shown.growthOn = c.chkTgrowth->isChecked();
+    shown.toleranceOn = c.chkTolerance->isChecked();
+    shown.tolerance = state.Tolerance;
+    shown.units = c.optEU[1]->isChecked() ? UnitSystem::Metric : UnitSystem::English;
+    const CalcResult r = calcAlignment(state.Project, shown);
     return {QString::fromStdString(r.verticalText), QString::fromStdString(r.horizontalText)};
 }
 inline Labels calculated(MainWindowUnderTest& t) { return calculated(t.w(), t.state); }

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "project/AppState.h"
-#include "ui/widgets/DialogProvider.h"
-#include "ui/widgets/WindowScaler.h"
+#include "ui/common/DialogProvider.h"
+#include "ui/common/WindowScaler.h"
 
 class QPrinter;
 

@@ -282,6 +282,36 @@ private slots:
         QVERIFY(!t.state.Changed);
         QVERIFY(w.controls().txtD2[1]->hasFocus());
     }
+
+    // Leaving a name box marks the job changed only when its name really changed: walking through
+    // the boxes must not bring up the save prompt. Run as the handlers alone, with no input event
+    // after them that would compare the job anew.
+    void aNameBoxMarksTheJobChangedOnlyWhenItsNameChanged() {
+        const struct {
+            QLineEdit* MainWindowControls::*box;
+            void (frmDials::*leave)();
+            std::string ProjectRecord::*field;
+        } boxes[] = {
+            {&MainWindowControls::txtMachine, &frmDials::txtMachine_LostFocus, &ProjectRecord::Machine},
+            {&MainWindowControls::txtTechnician, &frmDials::txtTechnician_LostFocus,
+             &ProjectRecord::Technician},
+            {&MainWindowControls::txtM1, &frmDials::txtM1_LostFocus, &ProjectRecord::M1Text},
+            {&MainWindowControls::txtM2, &frmDials::txtM2_LostFocus, &ProjectRecord::M2Text},
+        };
+        for (const auto& b : boxes) {
+            MainWindowUnderTest t;
+            frmDials& w = t.w();
+            QLineEdit* box = w.controls().*b.box;
+            QVERIFY(!t.state.Changed);
+            box->setText(QString::fromStdString(t.state.Project.*b.field));
+            (w.*b.leave)();
+            QVERIFY2(!t.state.Changed, qPrintable(box->objectName()));
+            box->setText(QStringLiteral("Pump P-7"));
+            (w.*b.leave)();
+            QVERIFY2(t.state.Changed, qPrintable(box->objectName()));
+            QCOMPARE(t.state.Project.*b.field, std::string("Pump P-7"));
+        }
+    }
 };
 
 QTEST_MAIN(MainFilesTest)

@@ -2,6 +2,7 @@
 // (stationary feet, thermal growth); the graph buttons, Reset and the option windows.
 
 #include <QTest>
+#include <functional>
 
 #include "MainWindowTestSupport.h"
 #include "ui/growth/frmGrowth.h"
@@ -24,6 +25,38 @@ void compareRange(const YRange& actual, double min, double max) {
 class MainMethodsTest : public QObject {
     Q_OBJECT
 private slots:
+
+    // The default job after one choice made on its control, with the texts the result labels must
+    // show written out: a choice the window passes on wrongly (or not at all) shows other moves.
+    void eachChoiceReachesTheResultLabels() {
+        const struct {
+            const char* choice;
+            std::function<void(const MainWindowControls&)> make;
+            QString vertical, horizontal;
+        } cases[] = {
+            {"half rotation", [](const MainWindowControls& c) { c.cmbRotation->setCurrentIndex(1); },
+             "Machine Foot 3: move  10.00 mils  DOWN\r\nMachine Foot 4: move  10.00 mils  DOWN",
+             "Machine Foot 3: move  10.00 mils  RIGHT\r\nMachine Foot 4: move  10.00 mils  RIGHT"},
+            {"rim and face, bracket on the moveable machine",
+             [](const MainWindowControls& c) {
+                 QTest::mouseClick(c.optAcalc[1], Qt::LeftButton);
+                 c.cmbFixMove->setCurrentIndex(1);
+             },
+             "NEAR Foot: move  1.000 mils  UP  \r\nFAR Foot:  move  3.000 mils  DOWN",
+             {}},
+            {"metric",
+             [](const MainWindowControls& c) { QTest::mouseClick(c.optEU[1], Qt::LeftButton); },
+             "Machine Foot 3: move  0.635 mm  DOWN\r\nMachine Foot 4: move  0.635 mm  DOWN",
+             {}},
+        };
+        for (const auto& c : cases) {
+            MainWindowUnderTest t;
+            const MainWindowControls& controls = t.w().controls();
+            c.make(controls);
+            QCOMPARE(controls.lblAcalc1->text(), c.vertical);
+            if (!c.horizontal.isEmpty()) QCOMPARE(controls.lblAcalc2->text(), c.horizontal);
+        }
+    }
 
     void eachMethodLaysOutTheWindowForItself() {
         const struct {

@@ -12,12 +12,12 @@
 
 #include "MainWindowTestSupport.h"
 #include "UiTestSupport.h"
+#include "ui/common/WindowScaler.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/tolerance/frmTolerances.h"
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/ResultGraph.h"
-#include "ui/widgets/WindowScaler.h"
 
 using namespace corvane;
 

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "project/Version.h"
-#include "ui/widgets/DialogProvider.h"
+#include "ui/common/DialogProvider.h"
 
 namespace corvane {
 

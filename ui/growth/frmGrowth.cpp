@@ -15,13 +15,14 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "calc/methods/MethodTraits.h"
 #include "project/AppState.h"
+#include "ui/common/WindowPlacement.h"
+#include "ui/common/WindowScaler.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/Thermometer.h"
-#include "ui/widgets/WindowPlacement.h"
-#include "ui/widgets/WindowScaler.h"
 
 namespace corvane {
 
@@ -56,7 +57,7 @@ frmGrowth::frmGrowth(AppState& state, QWidget* mainWindow)
     scaler_->onScale = [this](double) { sizeGrowthGrids(); };
 
     // Form_Load: the feet of the method selected now; the window is rebuilt at every showing.
-    FootCount = state_.CalcMethod == kMethodReverseDial ? 4 : 2;
+    FootCount = methodTraits(state_.CalcMethod).footCount;
 }
 
 frmGrowth::~frmGrowth() {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "calc/format/Units.h"
+#include "ui/common/DisplayText.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -90,10 +91,8 @@ private:
     void placeOnMainWindow();
     void gridHeight_EnterCell(int row, int column);
     void gridHeight_LeaveCell(int row, int column, const QString& typed);
-    // The unit system values are shown and read in: the main window's choice.
-    UnitSystem units() const;
-    QString shown(float value, Quantity quantity) const;
-    QString unitText(Quantity quantity) const;
+    // How values are shown and read: in the main window's unit system.
+    DisplayFormat display() const;
     void temperatureMoved(bool hot, double value);
     void storeTypedTemperature(bool hot);
     void setHeightCell(int row, int foot);

@@ -14,14 +14,15 @@
 #include "calc/format/NumberFormat.h"
 #include "calc/graph/Scale.h"
 #include "calc/methods/Growth.h"
+#include "calc/methods/MethodTraits.h"
 #include "project/AppState.h"
+#include "ui/common/DesignLayout.h"
+#include "ui/common/WindowScaler.h"
 #include "ui/growth/frmGrowth.h"
-#include "ui/widgets/DesignLayout.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/Thermometer.h"
-#include "ui/widgets/WindowScaler.h"
 
 namespace corvane {
 
@@ -70,22 +71,14 @@ int frmGrowth::currentFoot() const {
     return std::clamp(gridHeight->currentColumn() - 1, 0, std::max(0, FootCount - 1));
 }
 
-QString frmGrowth::shown(float value, Quantity quantity) const {
-    return QString::fromStdString(formatStored(value, quantity, units()));
-}
-
-QString frmGrowth::unitText(Quantity quantity) const {
-    const std::string_view name = unitName(quantity, units());
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 void frmGrowth::setHeightCell(int row, int foot) {
     const auto& record = state_.Project;
     const float value = row == kRowHeight ? record.FootHeight[foot]
                         : row == kRowHot  ? record.HotTemp[foot]
                                           : record.ColdTemp[foot];
     const Quantity quantity = row == kRowHeight ? Quantity::Length : Quantity::Temperature;
-    if (QTableWidgetItem* item = gridHeight->item(row, foot + 1)) item->setText(shown(value, quantity));
+    if (QTableWidgetItem* item = gridHeight->item(row, foot + 1))
+        item->setText(toQString(display().boxText(value, quantity)));
 }
 
 void frmGrowth::setupGrowthGrids() {
@@ -96,23 +89,27 @@ void frmGrowth::setupGrowthGrids() {
     const QBrush white(Qt::white);
 
     // The captions name the units the cells show: (in), (F), (mils) or (mm), (C), (mm).
-    const QString letter = QString::fromLatin1(temperatureLetter(units()).data(), 1);
+    const QString letter = QString::fromLatin1(temperatureLetter(display().units).data(), 1);
     const QString hotCaption = QStringLiteral("Operating Temp (%1)").arg(letter);
     const QString coldCaption = QStringLiteral("Ambient Temp (%1)").arg(letter);
     gridHeight->setColumnCount(FootCount + 1);
     gridHeight->setRowCount(4);
     setLabelCell(gridHeight, 0, 0, QStringLiteral("Foot"), buttonFace, buttonText);
-    setLabelCell(gridHeight, kRowHeight, 0, QStringLiteral("Height (%1)").arg(unitText(Quantity::Length)),
-                 buttonFace, buttonText);
+    setLabelCell(gridHeight, kRowHeight, 0,
+                 QStringLiteral("Height (%1)").arg(toQString(display().unit(Quantity::Length))), buttonFace,
+                 buttonText);
     // White on red and blue: the row colours match the thermometers and stay readable.
     setLabelCell(gridHeight, kRowHot, 0, hotCaption, QColor(255, 0, 0), white);
     setLabelCell(gridHeight, kRowCold, 0, coldCaption, QColor(0, 0, 255), white);
     for (int c = 1; c <= FootCount; ++c) {
         setLabelCell(gridHeight, 0, c, QString::fromStdString(formatPattern(static_cast<double>(c), "0")),
                      buttonFace, buttonText);
-        setValueCell(gridHeight, kRowHeight, c, shown(record.FootHeight[c - 1], Quantity::Length), true);
-        setValueCell(gridHeight, kRowHot, c, shown(record.HotTemp[c - 1], Quantity::Temperature), true);
-        setValueCell(gridHeight, kRowCold, c, shown(record.ColdTemp[c - 1], Quantity::Temperature), true);
+        setValueCell(gridHeight, kRowHeight, c,
+                     toQString(display().boxText(record.FootHeight[c - 1], Quantity::Length)), true);
+        setValueCell(gridHeight, kRowHot, c,
+                     toQString(display().boxText(record.HotTemp[c - 1], Quantity::Temperature)), true);
+        setValueCell(gridHeight, kRowCold, c,
+                     toQString(display().boxText(record.ColdTemp[c - 1], Quantity::Temperature)), true);
     }
     cwColdT->setAccessibleName(coldCaption + QStringLiteral(" thermometer"));
     cwHotT->setAccessibleName(hotCaption + QStringLiteral(" thermometer"));
@@ -121,10 +118,12 @@ void frmGrowth::setupGrowthGrids() {
 
     gridGrowth->setColumnCount(FootCount + 1);
     gridGrowth->setRowCount(1);
-    setLabelCell(gridGrowth, 0, 0, QStringLiteral("Vert Growth (%1)").arg(unitText(Quantity::Growth)),
+    setLabelCell(gridGrowth, 0, 0,
+                 QStringLiteral("Vert Growth (%1)").arg(toQString(display().unit(Quantity::Growth))),
                  buttonFace, buttonText);
     for (int c = 1; c <= FootCount; ++c)
-        setValueCell(gridGrowth, 0, c, shown(FootGrowth[c - 1], Quantity::Growth), false);
+        setValueCell(gridGrowth, 0, c, toQString(display().boxText(FootGrowth[c - 1], Quantity::Growth)),
+                     false);
 
     sizeGrowthGrids();
 }
@@ -147,8 +146,8 @@ void frmGrowth::showFootTemperatures() {
     const float hot = state_.Project.HotTemp[foot];
     const float cold = state_.Project.ColdTemp[foot];
     // The thermometers stand on the 1-2-5 steps of the degrees they show.
-    const double coldShown = displayValue(cold, Quantity::Temperature, units());
-    const double hotShown = displayValue(hot, Quantity::Temperature, units());
+    const double coldShown = display().shown(cold, Quantity::Temperature);
+    const double hotShown = display().shown(hot, Quantity::Temperature);
     const DialScale scale = thermometerScale(static_cast<float>(hotShown), static_cast<float>(coldShown));
     {
         // Setting the thermometers must not come back as a user's move.
@@ -159,8 +158,8 @@ void frmGrowth::showFootTemperatures() {
         }
         cwColdT->setValue(coldShown);
         cwHotT->setValue(hotShown);
-        txtColdT->setText(shown(cold, Quantity::Temperature));
-        txtHotT->setText(shown(hot, Quantity::Temperature));
+        txtColdT->setText(toQString(display().boxText(cold, Quantity::Temperature)));
+        txtHotT->setText(toQString(display().boxText(hot, Quantity::Temperature)));
     }
     showDeltaT(foot);
 }
@@ -173,9 +172,9 @@ void frmGrowth::showDeltaT(int foot) {
     // Two temperatures near the ends of a Single's range can differ by more than a Single holds.
     const std::string text =
         std::isfinite(delta)
-            ? formatStored(delta, kDifference, units())
-            : formatStored(static_cast<double>(hot) - static_cast<double>(cold), kDifference, units());
-    lblDeltaT->setText(QStringLiteral("Delta T (%1): ").arg(unitText(kDifference)) +
+            ? display().boxText(delta, kDifference)
+            : display().boxText(static_cast<double>(hot) - static_cast<double>(cold), kDifference);
+    lblDeltaT->setText(QStringLiteral("Delta T (%1): ").arg(toQString(display().unit(kDifference))) +
                        QString::fromStdString(text));
 }
 
@@ -188,7 +187,7 @@ void frmGrowth::calcFootGrowth(int foot) {
     FootGrowth[foot] =
         footGrowth(record.HotTemp[foot], record.ColdTemp[foot], record.FootHeight[foot], record.Material);
     if (QTableWidgetItem* item = gridGrowth->item(0, foot + 1))
-        item->setText(shown(FootGrowth[foot], Quantity::Growth));
+        item->setText(toQString(display().boxText(FootGrowth[foot], Quantity::Growth)));
 }
 
 void frmGrowth::refreshHeightCell() {
@@ -208,7 +207,7 @@ void frmGrowth::initGrowthPanel(int bracketSide) {
 }
 
 void frmGrowth::preparePanel(int bracketSide) {
-    FootCount = state_.CalcMethod == kMethodReverseDial ? 4 : 2;
+    FootCount = methodTraits(state_.CalcMethod).footCount;
     // A fresh panel: growth is computed anew for the feet shown.
     FootGrowth.fill(0);
 
@@ -249,10 +248,11 @@ void frmGrowth::storeTypedTemperature(bool hot) {
     const int foot = currentFoot();
     float& stored = hot ? state_.Project.HotTemp[foot] : state_.Project.ColdTemp[foot];
     const std::optional<float> value =
-        EntryBox::takeValue(box, Quantity::Temperature, units(), shown(stored, Quantity::Temperature));
+        EntryBox::takeValue(box, Quantity::Temperature, display().units,
+                            toQString(display().boxText(stored, Quantity::Temperature)));
     if (!value) return;
     stored = *value;
-    box->setText(shown(stored, Quantity::Temperature));
+    box->setText(toQString(display().boxText(stored, Quantity::Temperature)));
     setHeightCell(hot ? kRowHot : kRowCold, foot);
     calcFootGrowth(foot);
     // The thermometers rescale so that the new temperature is on their scale.
@@ -265,12 +265,12 @@ void frmGrowth::txtHotT_LostFocus() { storeTypedTemperature(true); }
 void frmGrowth::txtColdT_LostFocus() { storeTypedTemperature(false); }
 
 void frmGrowth::temperatureMoved(bool hot, double value) {
-    const std::optional<float> moved = storedValue(value, Quantity::Temperature, units());
+    const std::optional<float> moved = storedValue(value, Quantity::Temperature, display().units);
     if (Busy || !moved) return;
     const int foot = currentFoot();
     float& stored = hot ? state_.Project.HotTemp[foot] : state_.Project.ColdTemp[foot];
     stored = *moved;
-    (hot ? txtHotT : txtColdT)->setText(shown(stored, Quantity::Temperature));
+    (hot ? txtHotT : txtColdT)->setText(toQString(display().boxText(stored, Quantity::Temperature)));
     setHeightCell(hot ? kRowHot : kRowCold, foot);
     calcFootGrowth(foot);
     // The scale stays put while the user drags; only the difference is shown anew.
@@ -278,7 +278,7 @@ void frmGrowth::temperatureMoved(bool hot, double value) {
     state_.Changed = true;
 }
 
-UnitSystem frmGrowth::units() const { return unitSystemOf(state_.EngUnits); }
+DisplayFormat frmGrowth::display() const { return displayFormat(state_.EngUnits); }
 
 void frmGrowth::gridHeight_EnterCell(int, int) {
     if (!Busy) showFootTemperatures();
@@ -292,7 +292,7 @@ void frmGrowth::gridHeight_LeaveCell(int row, int column, const QString& typed) 
                    : row == kRowHot  ? record.HotTemp[foot]
                                      : record.ColdTemp[foot];
     const Quantity quantity = row == kRowHeight ? Quantity::Length : Quantity::Temperature;
-    const TypedValue value = readTypedValue(typed.toStdString(), quantity, units());
+    const TypedValue value = readTypedValue(typed.toStdString(), quantity, display().units);
     if (!value.stored) {
         setHeightCell(row, foot);
         heightEditor->refuse(row, column,
@@ -301,7 +301,7 @@ void frmGrowth::gridHeight_LeaveCell(int row, int column, const QString& typed) 
         return;
     }
     // The record takes the number the cell shows, so that what the user reads is what is stored.
-    field = asShown(*value.stored, quantity, units());
+    field = asShown(*value.stored, quantity, display().units);
     setHeightCell(row, foot);
     // The grid reports the commit once the user has moved on: the foot is the edited cell's.
     calcFootGrowth(foot);

@@ -1,8 +1,8 @@
 #include "ui/main/MainWindowPrompts.h"
 
 #include "calc/format/NumberFormat.h"
+#include "ui/common/DialogProvider.h"
 #include "ui/main/frmDials.h"
-#include "ui/widgets/DialogProvider.h"
 
 namespace corvane {
 

@@ -18,13 +18,13 @@
 #include <QTimer>
 
 #include "project/ProjectCommands.h"
+#include "ui/common/DialogProvider.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/MainWindowPrompts.h"
 #include "ui/main/RecoveryKeeper.h"
 #include "ui/tolerance/frmTolerances.h"
-#include "ui/widgets/DialogProvider.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/Knob.h"

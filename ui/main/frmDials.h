@@ -11,8 +11,9 @@
 #include "calc/methods/Alignment.h"
 #include "project/AppState.h"
 #include "project/ViewOptions.h"
+#include "ui/common/DesignLayout.h"
+#include "ui/common/DisplayText.h"
 #include "ui/main/MainWindowControls.h"
-#include "ui/widgets/DesignLayout.h"
 #include "ui/widgets/EntryBox.h"
 
 class QAction;
@@ -217,18 +218,11 @@ private:
     void typedReading(int dial, int p);
     void knobTurned(int dial, int p, double value);
     void zoomGraph(ResultGraph* graph, bool widen);
-    // The unit system the window shows and reads values in.
-    UnitSystem units() const;
-    // The unit of a quantity as the captions name it: "mils", "mm", ...
-    QString unitText(Quantity quantity) const;
-    // A stored reading as its knob shows it.
-    double knobValue(float reading) const;
+    // How the window shows values: in the unit system the user chose.
+    DisplayFormat display() const;
     // Everything that shows a value, shown again in the units chosen now; the record, the graphs'
     // ranges and the changed mark stay as they are.
     void showInUnits();
-    // A reading or sag as its box shows it; any other stored value as its place shows it.
-    QString readingText(float reading) const;
-    QString storedText(float value, Quantity quantity) const;
 
     AppState& state_;
     DialogProvider& dialogs_;

@@ -8,6 +8,7 @@
 
 #include "project/ProjectCommands.h"
 #include "ui/about/frmAbout.h"
+#include "ui/common/DialogProvider.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/RecoveryKeeper.h"
 #include "ui/main/frmComments.h"
@@ -15,7 +16,6 @@
 #include "ui/print/ReportActions.h"
 #include "ui/print/WindowPrinter.h"
 #include "ui/tolerance/frmTolerances.h"
-#include "ui/widgets/DialogProvider.h"
 
 namespace corvane {
 

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
+#include "calc/methods/MethodTraits.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/GridCellEditor.h"
@@ -12,19 +13,6 @@ namespace corvane {
 using namespace mainlayout;
 
 namespace {
-
-int lengthRows(int method) {
-    switch (method) {
-        case kMethodReverseDial:
-            return 5;
-        case kMethodRimFace:
-            return 2;
-        case kMethodJackShaft:
-            return 3;
-        default:
-            return 0;
-    }
-}
 
 QTableWidgetItem* cellItem(QTableWidget* grid, int row, int column) {
     QTableWidgetItem* item = grid->item(row, column);
@@ -39,7 +27,7 @@ QTableWidgetItem* cellItem(QTableWidget* grid, int row, int column) {
 
 void frmDials::fillLengthGrid() {
     const int m = state_.CalcMethod;
-    const int rows = lengthRows(m);
+    const int rows = methodTraits(m).lengthCount;
     ui_.gridLength->setRowCount(rows);
     sizeLengthGrid();
     const QBrush labelBackground = palette().button();
@@ -50,7 +38,7 @@ void frmDials::fillLengthGrid() {
         label->setFlags(Qt::ItemIsEnabled);
         label->setBackground(labelBackground);
         QTableWidgetItem* value = cellItem(ui_.gridLength, k, 1);
-        value->setText(storedText(state_.Project.length(m, k), Quantity::Length));
+        value->setText(toQString(display().boxText(state_.Project.length(m, k), Quantity::Length)));
         value->setTextAlignment(Qt::AlignCenter);
         value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     }
@@ -74,18 +62,18 @@ void frmDials::gridLength_Commit(int row, const QString& typed) {
     if (m < 0 || m >= kMethodCount || row < 0 || row >= kLengthCount) return;
     float& length = state_.Project.length(m, row);
     QTableWidgetItem* cell = cellItem(ui_.gridLength, row, 1);
-    const TypedValue value = readTypedValue(typed.toStdString(), Quantity::Length, units());
+    const TypedValue value = readTypedValue(typed.toStdString(), Quantity::Length, display().units);
     if (!value.stored) {
         // The cell keeps showing the length that is still stored.
-        cell->setText(storedText(length, Quantity::Length));
+        cell->setText(toQString(display().boxText(length, Quantity::Length)));
         ui_.gridEditor->refuse(row, 1,
                                QString::fromStdString(value.problem) + QStringLiteral(": the value stays ") +
                                    cell->text() + QStringLiteral("."));
         return;
     }
     // The stored length is the one the cell shows: what the user reads is what is kept.
-    length = asShown(*value.stored, Quantity::Length, units());
-    cell->setText(storedText(length, Quantity::Length));
+    length = asShown(*value.stored, Quantity::Length, display().units);
+    cell->setText(toQString(display().boxText(length, Quantity::Length)));
     recalculate();
     state_.Changed = true;
 }

@@ -9,9 +9,10 @@
 #include <QRadioButton>
 
 #include "calc/format/NumberFormat.h"
-#include "calc/judging/ReadingsCheck.h"
-#include "calc/judging/Verdict.h"
+#include "calc/judging/Assessment.h"
+#include "calc/methods/MethodTraits.h"
 #include "project/ViewOptions.h"
+#include "ui/common/UserPreferences.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/frmDials.h"
@@ -20,37 +21,10 @@
 #include "ui/widgets/Knob.h"
 #include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/ResultGraph.h"
-#include "ui/widgets/UserPreferences.h"
 
 namespace corvane {
 
 using namespace mainlayout;
-
-namespace {
-
-constexpr const char* kViewedFixedToMoveable = "As viewed from fixed to moveable machine.";
-constexpr const char* kViewedFromFixedFace = "As viewed from fixed machine face reading.";
-// The point of view of the results: readings and moves as seen from the fixed machine.
-constexpr const char* kResultsViewedT1 =
-    "All indicator readings and movements are taken as viewed from the fixed to the moveable machine";
-constexpr const char* kResultsViewedT2 =
-    "All indicator readings and moves are based upon looking from fixed to moveable machine";
-
-// Which length labels each method shows, left to right.
-std::vector<int> shownLengthLabels(int method) {
-    switch (method) {
-        case kMethodReverseDial:
-            return {0, 1, 2, 3, 4};
-        case kMethodRimFace:
-            return {3, 4};
-        case kMethodJackShaft:
-            return {1, 3, 4};
-        default:
-            return {};
-    }
-}
-
-}  // namespace
 
 void frmDials::optAcalc_Click(int index) {
     // Whatever was typed belongs to the method it was typed for.
@@ -146,20 +120,16 @@ void frmDials::applyMethodLayout(int method) {
     ui_.chkTolerance->show();
     ui_.txtM1->setVisible(!jackShaft);
 
-    if (reverse) {
-        ui_.frameDial1->setTitle(QStringLiteral("Dial Indicator 1 "));
-        ui_.frameDial2->setTitle(QStringLiteral("Dial Indicator 2 "));
-    } else if (rimFace) {
-        ui_.frameDial1->setTitle(QStringLiteral("Rim Readings "));
-        ui_.frameDial2->setTitle(QStringLiteral("Face Readings "));
-    } else if (jackShaft) {
-        ui_.frameDial1->setTitle(QStringLiteral("Fixed Indicators "));
-        ui_.frameDial2->setTitle(QStringLiteral("Moveable Indicators "));
-    }
-    ui_.frameDial1->setToolTip(
-        QString::fromLatin1(jackShaft ? kViewedFromFixedFace : kViewedFixedToMoveable));
+    const MethodTraits& traits = methodTraits(method);
+    const auto text = [](std::string_view t) {
+        return QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size()));
+    };
+    // The frame's caption keeps a blank after it, as a frame's caption always had.
+    ui_.frameDial1->setTitle(text(traits.dial1Title) + QLatin1Char(' '));
+    ui_.frameDial2->setTitle(text(traits.dial2Title) + QLatin1Char(' '));
+    ui_.frameDial1->setToolTip(text(traits.readingsViewpoint));
     ui_.frameDial2->setToolTip(ui_.frameDial1->toolTip());
-    ui_.lblAcalc1->setToolTip(QString::fromLatin1(jackShaft ? kResultsViewedT2 : kResultsViewedT1));
+    ui_.lblAcalc1->setToolTip(text(traits.resultsViewpoint));
     ui_.lblAcalc2->setToolTip(ui_.lblAcalc1->toolTip());
     ui_.Graph1->setGraphToolTip(ui_.lblAcalc1->toolTip());
     ui_.Graph2->setGraphToolTip(ui_.lblAcalc1->toolTip());
@@ -168,11 +138,10 @@ void frmDials::applyMethodLayout(int method) {
     for (QCheckBox* box : ui_.chkStation) box->setVisible(reverse);
     setGrowthBoxesVisible();
 
-    const std::vector<int> shown = shownLengthLabels(method);
     for (int k = 0; k < kLengthCount; ++k) ui_.lblLength[k]->hide();
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        QLabel* label = ui_.lblLength[shown[i]];
-        label->setText(QString::fromStdString(state_.LengthLabel[i]));
+    for (int i = 0; i < traits.lengthCount; ++i) {
+        QLabel* label = ui_.lblLength[traits.letterPlaces[static_cast<std::size_t>(i)]];
+        label->setText(QString::fromStdString(state_.LengthLabel[static_cast<std::size_t>(i)]));
         label->show();
     }
     placeLengthLabels();
@@ -290,11 +259,11 @@ void frmDials::optEU_Click(int index) {
         const QSignalBlocker block(ui_.optEU[i]);
         ui_.optEU[i]->setChecked(i == index);
     }
-    ui_.Graph1->setUnits(units());
-    ui_.Graph2->setUnits(units());
+    ui_.Graph1->setUnits(display().units);
+    ui_.Graph2->setUnits(display().units);
     // At start-up the window is filled in these units next.
     if (Loading) return;
-    setPreferredUnits(state_.Paths, units());
+    setPreferredUnits(state_.Paths, display().units);
     showInUnits();
 }
 
@@ -309,10 +278,10 @@ void frmDials::showInUnits() {
     // The texts of the result in the new units: the same calculation, with nothing of it stored
     // (growth, graphs' ranges). An aborted one has no texts; the labels keep what they show.
     const CalcOptions options = currentOptions();
-    const CalcResult result = calcAlignment(state_.Project, options);
+    const Assessment assessment = assess(state_.Project, options);
+    const CalcResult& result = assessment.result;
     // The status bar's sentences speak the new units too.
-    showCheckAndVerdict(checkReadings(state_.Project, options),
-                        judgeAlignment(state_.Project, options, result));
+    showCheckAndVerdict(assessment.findings, assessment.verdict);
     if (result.status == CalcStatus::Result || result.status == CalcStatus::NoResult) {
         ui_.lblAcalc1->setText(QString::fromStdString(result.verticalText));
         ui_.lblAcalc2->setText(QString::fromStdString(result.horizontalText));
@@ -374,27 +343,14 @@ void frmDials::txtM2_LostFocus() {
 }
 
 void frmDials::txtMisc1_LostFocus() {
-    const bool sag = state_.CalcMethod == kMethodReverseDial;
-    const float shown =
-        sag ? state_.Project.Sag
-            : (state_.CalcMethod == kMethodRimFace ? state_.Project.FaceDia1 : state_.Project.FaceDia2);
+    const bool sag = methodTraits(state_.CalcMethod).miscField == MiscField::Sag;
+    const float shown = miscValue(state_.Project, state_.CalcMethod);
     const std::optional<float> value =
-        EntryBox::takeValue(ui_.txtMisc1, sag ? Quantity::Reading : Quantity::Length, units(),
-                            sag ? readingText(shown) : storedText(shown, Quantity::Length));
+        EntryBox::takeValue(ui_.txtMisc1, sag ? Quantity::Reading : Quantity::Length, display().units,
+                            sag ? toQString(display().readingBoxText(shown))
+                                : toQString(display().boxText(shown, Quantity::Length)));
     if (value) {
-        switch (state_.CalcMethod) {
-            case kMethodReverseDial:
-                state_.Project.Sag = *value;
-                break;
-            case kMethodRimFace:
-                state_.Project.FaceDia1 = *value;
-                break;
-            case kMethodJackShaft:
-                state_.Project.FaceDia2 = *value;
-                break;
-            default:
-                break;
-        }
+        miscValue(state_.Project, state_.CalcMethod) = *value;
         state_.Changed = true;
     }
     fillTXTfields();

@@ -12,8 +12,8 @@
 
 #include "calc/format/NumberFormat.h"
 #include "calc/methods/Growth.h"
+#include "ui/common/DialogProvider.h"
 #include "ui/main/frmDials.h"
-#include "ui/widgets/DialogProvider.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/Knob.h"
@@ -27,10 +27,10 @@ void frmDials::cwkDial2_ValueChanged(int p, double value) { knobTurned(2, p, val
 void frmDials::knobTurned(int dial, int p, double value) {
     const int m = state_.CalcMethod;
     if (m < 0 || m >= kMethodCount || switchingMethod_) return;
-    const std::optional<float> reading = storedValue(value, Quantity::Reading, units());
+    const std::optional<float> reading = storedValue(value, Quantity::Reading, display().units);
     if (!reading) return;
     (dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p)) = *reading;
-    (dial == 1 ? ui_.txtD1 : ui_.txtD2)[p]->setText(readingText(*reading));
+    (dial == 1 ? ui_.txtD1 : ui_.txtD2)[p]->setText(toQString(display().readingBoxText(*reading)));
     if (Loading) return;
     // A reading set with the knob is as much the user's work as a typed one: without the mark the
     // save prompt would not come and the reading would be lost on closing.
@@ -49,16 +49,16 @@ void frmDials::typedReading(int dial, int p) {
     QLineEdit* box = (dial == 1 ? ui_.txtD1 : ui_.txtD2)[p];
     Knob* knob = (dial == 1 ? ui_.cwkDial1 : ui_.cwkDial2)[p];
     float& stored = dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p);
-    const std::optional<float> reading =
-        EntryBox::takeValue(box, Quantity::Reading, units(), readingText(stored));
+    const std::optional<float> reading = EntryBox::takeValue(box, Quantity::Reading, display().units,
+                                                             toQString(display().readingBoxText(stored)));
     if (!reading) return;
     stored = *reading;
-    box->setText(readingText(stored));
+    box->setText(toQString(display().readingBoxText(stored)));
     {
         const ScopedFlag oneCalculation(knobCalcDeferred_);
-        knob->setValue(knobValue(stored));
+        knob->setValue(display().shown(stored, Quantity::Reading));
     }
-    if (std::fabs(knobValue(stored)) > knob->maximum()) scaleKnobs();
+    if (std::fabs(display().shown(stored, Quantity::Reading)) > knob->maximum()) scaleKnobs();
     state_.Changed = true;
     recalculate();
 }
@@ -69,12 +69,13 @@ void frmDials::txtGro_LostFocus(int index) {
     const int foot = growthFootOfBox(m, index);
     if (foot < 0) return;  // the fixed machine's boxes are not used by the two-foot methods
     QLineEdit* box = ui_.txtGro[index];
-    const std::optional<float> growth = EntryBox::takeValue(
-        box, Quantity::Growth, units(), storedText(state_.Project.growth(m, foot), Quantity::Growth));
+    const std::optional<float> growth =
+        EntryBox::takeValue(box, Quantity::Growth, display().units,
+                            toQString(display().boxText(state_.Project.growth(m, foot), Quantity::Growth)));
     if (!growth) return;
     const float before = state_.Project.growth(m, foot);
     storeTypedGrowth(state_.Project, m, index, *growth);
-    box->setText(storedText(state_.Project.growth(m, foot), Quantity::Growth));
+    box->setText(toQString(display().boxText(state_.Project.growth(m, foot), Quantity::Growth)));
     // Only a real change marks the project: typing the same value again changes nothing.
     if (!Loading && before != *growth) state_.Changed = true;
     recalculate();

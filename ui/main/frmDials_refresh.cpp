@@ -12,18 +12,20 @@
 
 #include "calc/format/NumberFormat.h"
 #include "calc/graph/Scale.h"
+#include "calc/judging/Assessment.h"
 #include "calc/judging/Tolerance.h"
 #include "calc/methods/Growth.h"
+#include "calc/methods/MethodTraits.h"
 #include "project/ProjectCommands.h"
 #include "project/Version.h"
 #include "ui/about/frmAbout.h"
+#include "ui/common/DialogProvider.h"
+#include "ui/common/UserPreferences.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/frmDials.h"
 #include "ui/tolerance/frmTolerances.h"
-#include "ui/widgets/DialogProvider.h"
 #include "ui/widgets/Knob.h"
 #include "ui/widgets/ResultGraph.h"
-#include "ui/widgets/UserPreferences.h"
 
 namespace corvane {
 
@@ -77,7 +79,9 @@ void frmDials::showLoadedWindow() {
     // The graphs start on the knobs' scales, unless the job was saved scaling them to its results.
     if (!AutoScale) {
         // The knobs show their scale in the units shown; the graphs keep theirs in mils.
-        const auto stored = [this](double shown) { return fromDisplay(shown, Quantity::Reading, units()); };
+        const auto stored = [this](double shown) {
+            return fromDisplay(shown, Quantity::Reading, display().units);
+        };
         ui_.Graph1->setYRange({stored(ui_.cwkDial1[0]->minimum()), stored(ui_.cwkDial1[0]->maximum())});
         ui_.Graph2->setYRange({stored(ui_.cwkDial2[0]->minimum()), stored(ui_.cwkDial2[0]->maximum())});
     }
@@ -103,8 +107,8 @@ void frmDials::showGridAndReadings() {
     const int m = state_.CalcMethod;
     fillLengthGrid();
     for (int p = 0; p < kPositionCount; ++p) {
-        ui_.txtD1[p]->setText(readingText(state_.Project.dial1(m, p)));
-        ui_.txtD2[p]->setText(readingText(state_.Project.dial2(m, p)));
+        ui_.txtD1[p]->setText(toQString(display().readingBoxText(state_.Project.dial1(m, p))));
+        ui_.txtD2[p]->setText(toQString(display().readingBoxText(state_.Project.dial2(m, p))));
     }
     for (int i = 0; i < 4; ++i) ui_.chkStation[i]->setChecked(state_.Project.Station[i] != 0);
 }
@@ -113,7 +117,7 @@ void frmDials::scaleKnobs() {
     const int m = state_.CalcMethod;
     for (int dial = 1; dial <= 2; ++dial) {
         auto& knobs = dial == 1 ? ui_.cwkDial1 : ui_.cwkDial2;
-        const DialScale scale = knobScale(state_.Project, m, dial, units());
+        const DialScale scale = knobScale(state_.Project, m, dial, display().units);
         // The range first: a reading is never clipped, but the needle should land on the new scale.
         for (Knob* knob : knobs) {
             knob->setRange(scale.minimum, scale.maximum);
@@ -121,8 +125,8 @@ void frmDials::scaleKnobs() {
         }
         // A knob turns in the unit it shows; the value it gives back stores as the reading it had.
         for (int p = 0; p < kPositionCount; ++p)
-            knobs[p]->setValue(
-                knobValue(dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p)));
+            knobs[p]->setValue(display().shown(
+                dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p), Quantity::Reading));
     }
 }
 
@@ -130,32 +134,27 @@ void frmDials::fillTXTfields() {
     const ProjectRecord& r = state_.Project;
     // English captions name no unit for the face diameter; metric ones name every unit, in the
     // room of "Face Dia: " (the box's accessible name keeps the whole name).
-    const bool metric = units() == UnitSystem::Metric;
+    const bool metric = display().units == UnitSystem::Metric;
     const QString faceDia =
-        metric ? QStringLiteral("Dia (%1): ").arg(unitText(Quantity::Length)) : QStringLiteral("Face Dia: ");
-    switch (state_.CalcMethod) {
-        case kMethodReverseDial:
-            ui_.lblMisc1->setText(QStringLiteral("Sag (%1)").arg(unitText(Quantity::Reading)));
-            ui_.txtMisc1->setText(readingText(r.Sag));
-            break;
-        case kMethodRimFace:
-            ui_.lblMisc1->setText(faceDia);
-            ui_.txtMisc1->setText(storedText(r.FaceDia1, Quantity::Length));
-            break;
-        case kMethodJackShaft:
-            ui_.lblMisc1->setText(faceDia);
-            ui_.txtMisc1->setText(storedText(r.FaceDia2, Quantity::Length));
-            break;
-        default:
-            break;
+        metric ? QStringLiteral("Dia (%1): ").arg(toQString(display().unit(Quantity::Length)))
+               : QStringLiteral("Face Dia: ");
+    const bool sag = methodTraits(state_.CalcMethod).miscField == MiscField::Sag;
+    if (sag) {
+        ui_.lblMisc1->setText(QStringLiteral("Sag (%1)").arg(toQString(display().unit(Quantity::Reading))));
+        ui_.txtMisc1->setText(toQString(display().readingBoxText(r.Sag)));
+    } else {
+        ui_.lblMisc1->setText(faceDia);
+        ui_.txtMisc1->setText(
+            toQString(display().boxText(miscValue(r, state_.CalcMethod), Quantity::Length)));
     }
-    ui_.lblGrowth->setText(QStringLiteral("Growth (%1)").arg(unitText(Quantity::Growth)));
+    ui_.lblGrowth->setText(QStringLiteral("Growth (%1)").arg(toQString(display().unit(Quantity::Growth))));
     for (int i = 0; i < 4; ++i)
-        ui_.txtGro[i]->setAccessibleName(
-            QStringLiteral("Foot %1 growth (%2)").arg(i + 1).arg(unitText(Quantity::Growth)));
-    ui_.txtMisc1->setAccessibleName(metric && state_.CalcMethod != kMethodReverseDial
-                                        ? QStringLiteral("Face Dia (%1):").arg(unitText(Quantity::Length))
-                                        : ui_.lblMisc1->text().trimmed());
+        ui_.txtGro[i]->setAccessibleName(QStringLiteral("Foot %1 growth (%2)")
+                                             .arg(i + 1)
+                                             .arg(toQString(display().unit(Quantity::Growth))));
+    ui_.txtMisc1->setAccessibleName(
+        metric && !sag ? QStringLiteral("Face Dia (%1):").arg(toQString(display().unit(Quantity::Length)))
+                       : ui_.lblMisc1->text().trimmed());
     ui_.txtMachine->setText(r.Machine.empty() ? QStringLiteral("machine")
                                               : QString::fromStdString(r.Machine));
     ui_.txtTechnician->setText(r.Technician.empty() ? QStringLiteral("technician")
@@ -166,7 +165,8 @@ void frmDials::fillTXTfields() {
     for (int box = 0; box < 4; ++box) {
         // A box the method does not use keeps its text (it is hidden).
         const int foot = growthFootOfBox(m, box);
-        if (foot >= 0) ui_.txtGro[box]->setText(storedText(r.growth(m, foot), Quantity::Growth));
+        if (foot >= 0)
+            ui_.txtGro[box]->setText(toQString(display().boxText(r.growth(m, foot), Quantity::Growth)));
     }
     showDateStamp(QString::fromStdString(formatDateTime(r.DateStamp)));
 }
@@ -185,18 +185,18 @@ CalcOptions frmDials::currentOptions() const {
     view.rotation = ui_.cmbRotation->currentIndex();
     view.bracketSide = ui_.cmbFixMove->currentIndex();
     CalcOptions options = calcOptionsFor(view, state_.Tolerance, ui_.Graph1->yRange(), ui_.Graph2->yRange());
-    options.units = units();
+    options.units = display().units;
     return options;
 }
 
 void frmDials::recalculate() {
     const CalcOptions options = currentOptions();
-    const CalcResult result = calcAlignment(state_.Project, options);
+    const Assessment assessment = assess(state_.Project, options);
+    const CalcResult& result = assessment.result;
     if (result.status == CalcStatus::NotRun) return;
-    // The readings check needs no result; the verdict says why there is none, even when an aborted
-    // calculation leaves the last results on screen.
-    showCheckAndVerdict(checkReadings(state_.Project, options),
-                        judgeAlignment(state_.Project, options, result));
+    // The verdict says why there is no result, even when an aborted calculation leaves the last
+    // results on screen.
+    showCheckAndVerdict(assessment.findings, assessment.verdict);
     if (result.status == CalcStatus::Aborted) {
         // The previous results stay on screen until the stationary feet make sense again.
         dialogs_.showMessage(this, QString::fromStdString(result.abortMessage));
@@ -237,22 +237,6 @@ void frmDials::setScaleButtonColour() {
             .arg(colour.name()));
 }
 
-UnitSystem frmDials::units() const { return unitSystemOf(state_.EngUnits); }
-
-QString frmDials::unitText(Quantity quantity) const {
-    const std::string_view name = unitName(quantity, units());
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-double frmDials::knobValue(float reading) const { return displayValue(reading, Quantity::Reading, units()); }
-
-QString frmDials::readingText(float reading) const {
-    // A reading shows the decimals it holds, up to two: a half-mil dial's 10.5 stays 10.5.
-    return QString::fromStdString(formatReading(reading, units(), EnglishReadings::UpToTwoDecimals));
-}
-
-QString frmDials::storedText(float value, Quantity quantity) const {
-    return QString::fromStdString(formatStored(value, quantity, units()));
-}
+DisplayFormat frmDials::display() const { return displayFormat(state_.EngUnits); }
 
 }  // namespace corvane

@@ -12,10 +12,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/common/WindowScaler.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/ElidedLabel.h"
-#include "ui/widgets/WindowScaler.h"
 
 namespace corvane {
 

@@ -7,6 +7,7 @@
 
 #include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Verdict.h"
+#include "calc/methods/MethodTraits.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/ElidedLabel.h"
 
@@ -92,7 +93,7 @@ void frmDials::showCheckAndVerdict(const std::vector<ReadingFinding>& findings,
         mark(ui_.txtD1[p], dial1[p]);
         mark(ui_.txtD2[p], dial2[p]);
     }
-    mark(ui_.txtMisc1, state_.CalcMethod == kMethodReverseDial ? sag : QStringList());
+    mark(ui_.txtMisc1, methodTraits(state_.CalcMethod).miscField == MiscField::Sag ? sag : QStringList());
 
     const QString line = QString::fromStdString(verdictStatusLine(verdict));
     if (!verdict.given)

@@ -7,7 +7,7 @@
 
 #include "project/ProjectCommands.h"
 #include "report/ReportFile.h"
-#include "ui/widgets/DialogProvider.h"
+#include "ui/common/DialogProvider.h"
 
 namespace corvane {
 
@@ -24,8 +24,7 @@ QString proposedReportPath(const AppState& state) {
 
 ReportSection windowReportSection(const AppState& state, const CalcOptions& options) {
     const QString file = QFileInfo(QString::fromStdString(state.CurrentFile)).fileName();
-    ReportSection section = makeReportSection(file.toStdString(), state.Project, options);
-    addVerdictAndFindings(section);
+    ReportSection section = makeAssessedReportSection(file.toStdString(), state.Project, options);
     return section;
 }
 
@@ -42,7 +41,7 @@ void exportReport(QWidget* window, const AppState& state, const CalcOptions& opt
     }
     QString error;
     const QByteArray pdf =
-        reportPdf({windowReportSection(state, options)}, ReportFormat{options.units}, &error);
+        reportPdf({windowReportSection(state, options)}, DisplayFormat{options.units}, &error);
     if (pdf.isEmpty() || !writeFileReplacing(*chosen, pdf, &error)) {
         dialogs.showMessage(window, QStringLiteral("The report could not be written to %1:\n%2")
                                         .arg(QDir::toNativeSeparators(*chosen), error));
@@ -55,7 +54,7 @@ void printReport(QWidget* window, const AppState& state, const CalcOptions& opti
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Shaft Alignment Report"));
     printer.setPageOrientation(QPageLayout::Portrait);
-    const ReportFormat format{options.units};
+    const DisplayFormat format{options.units};
     dialogs.previewReport(window, printer,
                           [&sections, &format](QPrinter& target) { paintReport(target, sections, format); });
 }

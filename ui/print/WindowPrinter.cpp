@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "ui/widgets/DialogProvider.h"
+#include "ui/common/DialogProvider.h"
 
 namespace corvane {
 

@@ -10,24 +10,16 @@
 #include <cfloat>
 #include <cmath>
 
+#include "calc/judging/Assessment.h"
 #include "calc/judging/Tolerance.h"
 #include "calc/judging/Verdict.h"
 #include "project/AppState.h"
+#include "ui/common/WindowPlacement.h"
+#include "ui/common/WindowScaler.h"
 #include "ui/tolerance/CouplingSpanDrawing.h"
 #include "ui/widgets/EntryBox.h"
-#include "ui/widgets/WindowPlacement.h"
-#include "ui/widgets/WindowScaler.h"
 
 namespace corvane {
-
-namespace {
-
-QString unitText(Quantity quantity, UnitSystem units) {
-    const std::string_view name = unitName(quantity, units);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-}  // namespace
 
 frmTolerances::frmTolerances(AppState& state, QWidget* mainWindow, OptionsSource currentOptions)
     : QDialog(mainWindow),
@@ -130,16 +122,14 @@ void frmTolerances::calcTolerance() {
 }
 
 void frmTolerances::showTolerance() {
-    const UnitSystem u = units();
     lblTolerance->setText(QStringLiteral("Acceptable Offset:  ") +
-                          shown(state_.Tolerance, Quantity::Tolerance) + QLatin1Char(' ') +
-                          unitText(Quantity::Tolerance, u));
-    lblSpan->setText(QStringLiteral("Span (%1):").arg(unitText(Quantity::Length, u)));
+                          toQString(display().boxText(state_.Tolerance, Quantity::Tolerance)) +
+                          QLatin1Char(' ') + toQString(display().unit(Quantity::Tolerance)));
+    lblSpan->setText(QStringLiteral("Span (%1):").arg(toQString(display().unit(Quantity::Length))));
     txtSpan->setAccessibleName(lblSpan->text());
 
     // The verdict of the results the main window shows, against the row of this speed.
-    const CalcOptions o = options();
-    const AlignmentVerdict verdict = judgeAlignment(state_.Project, o, calcAlignment(state_.Project, o));
+    const AlignmentVerdict verdict = assess(state_.Project, options()).verdict;
     QStringList lines;
     QString paragraphs;
     for (const std::string& line : verdictToleranceLines(verdict)) {
@@ -155,7 +145,7 @@ void frmTolerances::showTolerance() {
     lblVerdict->setAccessibleDescription(lines.join(QLatin1Char('\n')));
 }
 
-UnitSystem frmTolerances::units() const { return unitSystemOf(state_.EngUnits); }
+DisplayFormat frmTolerances::display() const { return displayFormat(state_.EngUnits); }
 
 CalcOptions frmTolerances::options() const {
     CalcOptions o;
@@ -168,12 +158,8 @@ CalcOptions frmTolerances::options() const {
     }
     // The acceptable offset is this window's, as just worked out.
     o.tolerance = state_.Tolerance;
-    o.units = units();
+    o.units = display().units;
     return o;
-}
-
-QString frmTolerances::shown(float value, Quantity quantity) const {
-    return QString::fromStdString(formatStored(value, quantity, units()));
 }
 
 void frmTolerances::placeOnMainWindow() {
@@ -185,8 +171,8 @@ void frmTolerances::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         if (!loaded_) formLoad();
         placeOnMainWindow();
-        txtSpan->setText(shown(state_.Project.Span, Quantity::Length));
-        txtRPM->setText(shown(state_.Project.RPM, Quantity::Speed));
+        txtSpan->setText(toQString(display().boxText(state_.Project.Span, Quantity::Length)));
+        txtRPM->setText(toQString(display().boxText(state_.Project.RPM, Quantity::Speed)));
         showTolerance();
         txtRPM->setFocus(Qt::OtherFocusReason);
         txtRPM->selectAll();
@@ -196,10 +182,11 @@ void frmTolerances::showEvent(QShowEvent* event) {
 
 void frmTolerances::storeTyped(QLineEdit* box, float& field, Quantity quantity) {
     // A text that is no number, or one no Single can hold, leaves the record and the box as they were.
-    const std::optional<float> value = EntryBox::takeValue(box, quantity, units(), shown(field, quantity));
+    const std::optional<float> value =
+        EntryBox::takeValue(box, quantity, display().units, toQString(display().boxText(field, quantity)));
     if (!value) return;
     field = *value;
-    box->setText(shown(field, quantity));
+    box->setText(toQString(display().boxText(field, quantity)));
     calcTolerance();
     state_.Changed = true;
 }

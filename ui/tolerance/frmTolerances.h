@@ -5,6 +5,7 @@
 
 #include "calc/format/Units.h"
 #include "calc/methods/Alignment.h"
+#include "ui/common/DisplayText.h"
 
 class QGroupBox;
 class QLabel;
@@ -59,9 +60,8 @@ private:
     void formLoad();
     void placeOnMainWindow();
     void storeTyped(QLineEdit* box, float& field, Quantity quantity);
-    UnitSystem units() const;
+    DisplayFormat display() const;
     CalcOptions options() const;
-    QString shown(float value, Quantity quantity) const;
 
     AppState& state_;
     OptionsSource currentOptions_;

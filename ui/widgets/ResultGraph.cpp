@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/format/DisplayFormat.h"
 #include "calc/format/NumberFormat.h"
 
 namespace corvane {
@@ -26,18 +27,7 @@ QCPRange drawable(double lower, double upper) {
     return {lower, upper};
 }
 
-QString unitText(Quantity quantity, UnitSystem units) {
-    const std::string_view name = unitName(quantity, units);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-// A position along the shafts and an offset, as the graph shows them.
-QString number(float v, Quantity quantity, UnitSystem units) {
-    return QString::fromStdString(formatStored(v, quantity, units));
-}
-QString number(double v, Quantity quantity, UnitSystem units) {
-    return QString::fromStdString(formatStored(v, quantity, units));
-}
+QString qtText(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -122,8 +112,8 @@ void ResultGraph::showYRange() {
 
 void ResultGraph::setUnits(UnitSystem units) {
     units_ = units;
-    plot_->xAxis->setLabel(unitText(Quantity::Length, units));
-    plot_->yAxis->setLabel(unitText(Quantity::Offset, units));
+    plot_->xAxis->setLabel(qtText(DisplayFormat{units}.unit(Quantity::Length)));
+    plot_->yAxis->setLabel(qtText(DisplayFormat{units}.unit(Quantity::Offset)));
     for (QCPCurve* c : {first_, second_, band_}) drawCurve(c);
     showXRange();
     showYRange();
@@ -268,14 +258,15 @@ void ResultGraph::describe() {
         const PlotData& data = dataOf(curves[i]);
         for (std::size_t k = 0; k < std::min(data.x.size(), data.y.size()); ++k)
             points << QStringLiteral("(%1, %2)")
-                          .arg(number(data.x[k], Quantity::Length, units_),
-                               number(data.y[k], Quantity::Offset, units_));
+                          .arg(qtText(DisplayFormat{units_}.boxText(data.x[k], Quantity::Length)),
+                               qtText(DisplayFormat{units_}.boxText(data.y[k], Quantity::Offset)));
         parts << QStringLiteral("%1: %2").arg(
             QLatin1String(kPlotNames[i]), points.isEmpty() ? QStringLiteral("no points") : points.join(' '));
     }
     parts << QStringLiteral("Y from %1 to %2 %3")
-                 .arg(number(yRange_.min, Quantity::Offset, units_),
-                      number(yRange_.max, Quantity::Offset, units_), unitText(Quantity::Offset, units_));
+                 .arg(qtText(DisplayFormat{units_}.boxText(yRange_.min, Quantity::Offset)),
+                      qtText(DisplayFormat{units_}.boxText(yRange_.max, Quantity::Offset)),
+                      qtText(DisplayFormat{units_}.unit(Quantity::Offset)));
     const QString text = parts.join(QStringLiteral("; "));
     setAccessibleDescription(text);
 }

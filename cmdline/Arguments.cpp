@@ -1,4 +1,4 @@
-#include "cli/Arguments.h"
+#include "cmdline/Arguments.h"
 
 #include <cstdio>
 #include <cstring>

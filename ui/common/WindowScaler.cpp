@@ -1,4 +1,4 @@
-#include "ui/widgets/WindowScaler.h"
+#include "ui/common/WindowScaler.h"
 
 #include <QBoxLayout>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "ui/widgets/UserPreferences.h"
+#include "ui/common/UserPreferences.h"
 
 #include <QSettings>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "ui/widgets/ScalingStyle.h"
+#include "ui/common/ScalingStyle.h"
 
 #include <QWidget>
 #include <cmath>
 
-#include "ui/widgets/WindowScaler.h"
+#include "ui/common/WindowScaler.h"
 
 namespace corvane {
 

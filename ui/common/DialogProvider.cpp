@@ -1,4 +1,4 @@
-#include "ui/widgets/DialogProvider.h"
+#include "ui/common/DialogProvider.h"
 
 #include <QDialog>
 #include <QFileDialog>
@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "project/OleDate.h"
-#include "ui/widgets/FileFilter.h"
+#include "ui/common/FileFilter.h"
 
 namespace corvane {
 

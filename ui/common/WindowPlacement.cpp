@@ -1,4 +1,4 @@
-#include "ui/widgets/WindowPlacement.h"
+#include "ui/common/WindowPlacement.h"
 
 #include <QScreen>
 #include <QWidget>

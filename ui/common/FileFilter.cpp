@@ -1,4 +1,4 @@
-#include "ui/widgets/FileFilter.h"
+#include "ui/common/FileFilter.h"
 
 #include <QStringList>
 

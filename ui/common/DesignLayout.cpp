@@ -1,4 +1,4 @@
-#include "ui/widgets/DesignLayout.h"
+#include "ui/common/DesignLayout.h"
 
 #include <cmath>
 
