@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "calc/format/FloatValues.h"
 #include "calc/graph/Scale.h"
@@ -118,6 +119,9 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
     if (s1 < 0 || s2 < 0) {
         result.status = CalcStatus::Aborted;
         result.abortMessage = kAbortMessage;
+        // No machine line and no axis change; the band does not depend on the feet.
+        result.graph1.xMax = result.graph2.xMax = std::numeric_limits<float>::quiet_NaN();
+        addToleranceBands(result, r, options);
         return result;
     }
 

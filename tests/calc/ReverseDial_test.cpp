@@ -128,7 +128,10 @@ TEST(ReverseDial, AbortsWithoutTwoStationaryFeetAndTouchesNothing) {
         EXPECT_EQ(r.abortMessage,
                   "Aborting Reverse Dial calculations\r\nYou must check 2 stationary machine feet.");
         EXPECT_FALSE(r.growthWritten);
-        EXPECT_EQ(r.graph1.band.state, ToleranceBand::State::NotAsked);
+        // No machine line and no new axis, but the band, which does not depend on the feet.
+        EXPECT_FALSE(r.graph1.fixedMachine || r.graph1.moveableMachine || r.graph2.moveableMachine);
+        EXPECT_TRUE(std::isnan(r.graph1.xMax) && std::isnan(r.graph2.xMax));
+        EXPECT_EQ(r.graph2.band.state, ToleranceBand::State::Drawn);
         EXPECT_TRUE(r.verticalText.empty());
     }
 }

@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -79,7 +81,30 @@ void frmDials::buildEditMenu() {
     qApp->installEventFilter(this);
 }
 
+namespace {
+
+// Whether a key press of Ctrl+Z or Ctrl+Shift+Z in `box` is the box's own: only while the box has
+// an edit of its own to take back or bring again. Otherwise the keys undo the job's last change,
+// wherever the technician is; a box that swallowed them would make undo look broken.
+bool boxTakesUndoKey(const QLineEdit* box, const QKeyEvent* key) {
+    if (key->matches(QKeySequence::Undo)) return box->isUndoAvailable() && !box->isReadOnly();
+    const bool redo = key->matches(QKeySequence::Redo) ||
+                      QKeySequence(key->keyCombination()) == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    if (redo) return box->isRedoAvailable() && !box->isReadOnly();
+    return true;
+}
+
+}  // namespace
+
 bool frmDials::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (box && box->window() == this && !boxTakesUndoKey(box, static_cast<QKeyEvent*>(event))) {
+            // Not taken by the box: the Edit menu's shortcut runs.
+            event->ignore();
+            return true;
+        }
+    }
     // The job is compared once the event that may have changed it is done.
     if (endsAnInput(event->type()) && !edits_.noteScheduled) {
         edits_.noteScheduled = true;
@@ -103,6 +128,8 @@ void frmDials::noteEdits() {
 
 void frmDials::updateChanged() {
     state_.Changed = edits_.unsavedWithoutEdit || !sameJob(state_.Project, edits_.saved);
+    // The title bar's "*" after the file name.
+    setWindowModified(state_.Changed);
 }
 
 void frmDials::restoreJob(const ProjectRecord& job) {
@@ -119,6 +146,7 @@ void frmDials::startHistory() {
     // A job opened unsaved (its date stamp refreshed, or no copy could be written) stays changed
     // until it is saved.
     edits_.unsavedWithoutEdit = state_.Changed;
+    setWindowModified(state_.Changed);
 }
 
 void frmDials::markSaved() {
