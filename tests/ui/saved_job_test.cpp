@@ -162,10 +162,10 @@ private slots:
         QCOMPARE(c.lblFixMove->text(),
                  QStringLiteral("Bracket on the fixed shaft,\ndials on the moveable half"));
         QVERIFY(c.picRimFace2->isVisible() && !c.picRimFace1->isVisible());
-        QCOMPARE(c.lblMisc1->text(), QStringLiteral("Face Dia (in):"));
+        QCOMPARE(c.lblMisc1->text(), QStringLiteral("Face Dia (in)"));
         QCOMPARE(c.frameLength->title(), QStringLiteral("Length (in)"));
         c.optEU[1]->click();
-        QCOMPARE(c.lblMisc1->text(), QStringLiteral("Face Dia (mm):"));
+        QCOMPARE(c.lblMisc1->text(), QStringLiteral("Face Dia (mm)"));
         QCOMPARE(c.frameLength->title(), QStringLiteral("Length (mm)"));
     }
 

@@ -132,7 +132,7 @@ void frmDials::fillTXTfields() {
     const ProjectRecord& r = state_.Project;
     // Every box that takes a length names its unit: a diameter typed in millimetres into a box read
     // in inches is a wrong result that looks right.
-    const QString faceDia = QStringLiteral("Face Dia (%1):").arg(unitText(Quantity::Length));
+    const QString faceDia = QStringLiteral("Face Dia (%1)").arg(unitText(Quantity::Length));
     ui_.frameLength->setTitle(QStringLiteral("Length (%1)").arg(unitText(Quantity::Length)));
     switch (state_.CalcMethod) {
         case kMethodReverseDial:
