@@ -308,7 +308,11 @@ void frmDials::showNineOClock() {
         box->setText(readingText(half ? 0.0f : stored));
         box->setReadOnly(half);
         box->setToolTip(half ? QStringLiteral("Zeroed at 9:00 in a half rotation") : QString());
-        knob->setValue(half ? 0.0 : knobValue(stored));
+        {
+            // Only shown: the job's reading is not written back through the knob.
+            const QSignalBlocker quiet(knob);
+            knob->setValue(half ? 0.0 : knobValue(stored));
+        }
         knob->setEnabled(!half);
     }
 }
