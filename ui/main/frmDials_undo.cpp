@@ -69,7 +69,12 @@ void frmDials::buildEditMenu() {
     ui_.mnuEditUndo->setShortcut(QKeySequence::Undo);
     ui_.mnuEditRedo = undo_->createRedoAction(this, QStringLiteral("Redo"));
     ui_.mnuEditRedo->setObjectName(QStringLiteral("mnuEditRedo"));
-    ui_.mnuEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    // Ctrl+Shift+Z everywhere, and the platform's own redo keys; a key listed twice would make the
+    // shortcut ambiguous, and an ambiguous shortcut does nothing.
+    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Redo))
+        if (!redoKeys.contains(key)) redoKeys << key;
+    ui_.mnuEditRedo->setShortcuts(redoKeys);
     // A value still being typed belongs to the job before the step is undone.
     connect(
         ui_.mnuEditUndo, &QAction::triggered, this, [this] { commitFocusedBox(); }, Qt::DirectConnection);
