@@ -18,6 +18,7 @@
 #include "cmdline/Arguments.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectRecord.h"
+#include "project/RunOptions.h"
 
 namespace corvane::cli {
 
@@ -202,8 +203,27 @@ void appendVerdict(std::string& out, const AlignmentVerdict& v, const Numbers& n
     out += ", \"reason\": null}";
 }
 
+// "options": the choices the run used and where they came from.
+void appendOptions(std::string& out, const RunView& run) {
+    const ViewOptions& v = run.view;
+    constexpr std::string_view methods[] = {"reverse-dial", "rim-face", "jack-shaft"};
+    out += "{\"method\": ";
+    appendString(out, v.method >= 0 && v.method <= 2 ? methods[v.method] : "none");
+    out += ", \"rotation\": ";
+    appendString(out, v.rotation == 1 ? "half" : "full");
+    out += ", \"bracket\": ";
+    appendString(out, v.bracketSide == 1 ? "moveable" : "fixed");
+    out += ", \"growth\": ";
+    out += v.growthOn ? "true" : "false";
+    out += ", \"tolerance\": ";
+    out += v.toleranceOn ? "true" : "false";
+    out += ", \"source\": ";
+    appendString(out, optionsSourceName(run.source));
+    out += '}';
+}
+
 std::string toJson(const CalcResult& r, const std::vector<ReadingFinding>& findings,
-                   const AlignmentVerdict& verdict, UnitSystem units) {
+                   const AlignmentVerdict& verdict, UnitSystem units, const RunView& run) {
     const Numbers number{units};
     std::string out = "{\"vertical_text\": ";
     appendString(out, r.verticalText);
@@ -248,6 +268,8 @@ std::string toJson(const CalcResult& r, const std::vector<ReadingFinding>& findi
     // Last, so that the keys before it read as they always have.
     out += ", \"units\": ";
     appendString(out, units == UnitSystem::Metric ? "metric" : "english");
+    out += ", \"options\": ";
+    appendOptions(out, run);
     out += "}\n";
     return out;
 }
@@ -289,11 +311,11 @@ int runCalc(const QStringList& arguments) {
     if (positional.size() != 1)
         return badArguments(QString("takes exactly one project file, got %1").arg(positional.size()));
 
-    ViewOptions view;
+    ViewChoices asked;
     UnitSystem units = UnitSystem::English;
     QString error;
-    if (!calcArguments.read(parser, view, units, error)) return badArguments(error);
-    view.autoScale = parser.isSet(autoScaleOption);
+    if (!calcArguments.read(parser, asked, units, error)) return badArguments(error);
+    if (parser.isSet(autoScaleOption)) asked.autoScale = true;
 
     const QString file = positional.first();
     ProjectRecord record;
@@ -301,7 +323,9 @@ int runCalc(const QStringList& arguments) {
     if (!readProject(pathBytes(file), record, &readError))
         return badArguments(QString("cannot read '%1': %2").arg(file, QString::fromStdString(readError)));
 
-    CalcOptions options = openingOptions(record, view);
+    // The job runs as it was saved from the window, unless the command line asks otherwise.
+    const RunView run = viewForRun(record.ReservedText, asked);
+    CalcOptions options = openingOptions(record, run.view);
     options.units = units;
 
     const Assessment assessment = assess(record, options);
@@ -311,7 +335,8 @@ int runCalc(const QStringList& arguments) {
     const bool failed = !result.hasResult();
     // An answer that could not be written is no answer: a script must not take it for one.
     const int done = failed ? 1 : 0;
-    if (parser.isSet(jsonOption)) return writeOutput(toJson(result, findings, verdict, units)) ? done : 2;
+    if (parser.isSet(jsonOption))
+        return writeOutput(toJson(result, findings, verdict, units, run)) ? done : 2;
     std::string text;
     if (result.status == CalcStatus::Aborted) {
         QTextStream(stderr) << QString::fromStdString(terminalLines(result.abortMessage));

@@ -13,6 +13,7 @@
 #include "cmdline/Arguments.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectFile.h"
+#include "project/RunOptions.h"
 #include "project/SafeWrite.h"
 #include "report/Report.h"
 
@@ -54,10 +55,10 @@ int runReport(const QStringList& arguments) {
     if (hasProjectExtension(pathBytes(out)))
         return failed(QString("will not write the report over a project file: %1").arg(out));
 
-    ViewOptions chosen;
+    ViewChoices asked;
     UnitSystem units = UnitSystem::English;
     QString error;
-    if (!calcArguments.read(parser, chosen, units, error)) return failed(error);
+    if (!calcArguments.read(parser, asked, units, error)) return failed(error);
 
     std::vector<ReportSection> sections;
     for (const QString& file : files) {
@@ -68,12 +69,15 @@ int runReport(const QStringList& arguments) {
         std::string reason;
         if (!readProject(pathBytes(file), record, &reason))
             return failed(QString("cannot read %1: %2").arg(file, QString::fromStdString(reason)));
-        CalcOptions options = openingOptions(record, chosen);
+        // Each job as it was saved from the window, unless the command line asks otherwise.
+        const RunView run = viewForRun(record.ReservedText, asked);
+        CalcOptions options = openingOptions(record, run.view);
         options.units = units;
         // The span the tolerance was worked out from, as the window's refresh sets it.
         record.Span = toleranceSpan(record, options.method);
         sections.push_back(
             makeAssessedReportSection(QFileInfo(file).fileName().toStdString(), record, options));
+        if (run.source != OptionsSource::Defaults) sections.back().optionsSource = run.source;
     }
 
     const QByteArray pdf = reportPdf(sections, DisplayFormat{units}, &error);

@@ -34,9 +34,17 @@ int run(const QStringList& args) {
     return 2;
 }
 
+// The tool speaks through its own output and error lines only. Qt's notes about the session it runs
+// in (no XDG_RUNTIME_DIR under cron or sudo, fonts of an off-screen platform) are no news to a
+// script and would read as a failure in its log; Qt's critical and fatal messages still show.
+void quietToolkit(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) QTextStream(stderr) << message << "\n";
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(quietToolkit);
     // A reader that goes away (a pipe into `head`) must make the write fail and the command say so,
     // not end the program silently; likewise a file that may not grow (a size limit).
     std::signal(SIGPIPE, SIG_IGN);

@@ -199,9 +199,15 @@ void ProjectCommands::setupMRUlist() {
     storeRecentFiles();
 }
 
+std::string savePrompt(const std::string& currentFile) {
+    const std::string name = std::filesystem::path(currentFile).filename().string();
+    if (name.empty()) return kSavePrompt;
+    return "Save the changes to " + name + "?";
+}
+
 bool ProjectCommands::saveIfChanged() {
     if (!state_.Changed) return true;
-    switch (prompts_.askToSave(kSavePrompt)) {
+    switch (prompts_.askToSave(savePrompt(state_.CurrentFile))) {
         case SaveAnswer::Save:
             return fileSave();
         case SaveAnswer::DontSave:

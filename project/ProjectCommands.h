@@ -38,6 +38,9 @@ public:
 inline constexpr const char* kFileFilter = "Corvane Files (*.qdl)| *.qdl";
 inline constexpr const char* kExtensionMessage = "Project must have '.qdl' extension.";
 inline constexpr const char* kSavePrompt = "Do you want to save\nyour current settings?";
+// The question before a job is closed with changes: it names the job's file ("Save the changes to
+// pump 12.qdl?"), so that nobody answers it for another job; kSavePrompt when there is no file.
+std::string savePrompt(const std::string& currentFile);
 
 // "File:  <path>\ndoesnot exist. ", shown when a project named in the recent list is gone.
 std::string missingFileMessage(const std::string& path);

@@ -10,6 +10,7 @@
 #include "calc/judging/Assessment.h"
 #include "calc/methods/Alignment.h"
 #include "project/ProjectRecord.h"
+#include "project/RunOptions.h"
 
 class QPagedPaintDevice;
 
@@ -32,6 +33,9 @@ struct ReportSection {
     // Sentences of the readings check; an empty list means the readings were checked and found
     // consistent, no list means they were not checked.
     std::optional<std::vector<std::string>> findings;
+    // Where the method and its choices came from, when the report is made from files: said in the
+    // header, so that a reader knows whether they are the job's own. None from the window.
+    std::optional<OptionsSource> optionsSource;
 };
 
 // A section for a project with its calculation run as the window runs it.

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "calc/format/NumberFormat.h"
+#include "calc/methods/BracketText.h"
 #include "calc/methods/Growth.h"
 #include "calc/methods/MethodTraits.h"
 #include "project/ProjectCommands.h"
@@ -210,12 +211,18 @@ void addTitle(std::vector<Block>& out, const ReportSection& s, const QString& ca
     if (s.options.method == kMethodReverseDial)
         fields.emplace_back(QStringLiteral("Rotation"), rotationName(s.options.rotation));
     else if (s.options.method == kMethodRimFace)
-        fields.emplace_back(QStringLiteral("Bracket side"), bracketName(s.options.bracketSide));
+        fields.emplace_back(QStringLiteral("Bracket side"),
+                            bracketName(s.options.bracketSide) + QStringLiteral(": ") +
+                                qs(bracketArrangement(s.options.bracketSide)));
     else
         fields.emplace_back(QStringLiteral("Set-up"), QStringLiteral("Face indicator at each coupling"));
     fields.emplace_back(QStringLiteral("Units"), qs(c.format.systemName()));
     fields.emplace_back(QStringLiteral("Thermal growth"),
                         s.options.growthOn ? QStringLiteral("Applied") : QStringLiteral("Not applied"));
+    if (s.optionsSource)
+        fields.emplace_back(QStringLiteral("Options"), *s.optionsSource == OptionsSource::Project
+                                                           ? QStringLiteral("As saved with the job")
+                                                           : QStringLiteral("Set on the command line"));
 
     const double label = mm(31);
     const double half = kPageWidth / 2;

@@ -8,6 +8,7 @@
 
 #include "calc/format/NumberFormat.h"
 #include "calc/methods/MethodTraits.h"
+#include "calc/judging/Verdict.h"
 #include "project/ProjectCommands.h"
 #include "report/ReportBlocks.h"
 #include "report/ReportGraph.h"
@@ -173,9 +174,13 @@ void addTolerance(std::vector<Block>& out, const ReportSection& s, const Context
                  RowLook{false, false, false, space});
     };
     field(QStringLiteral("Speed"), withUnit(f.speed(s.record.RPM), f.speedUnit()), c.style.body, mm(1));
+    // The limits the verdict judges by come first; the span rule's figure is only the band drawn.
+    const std::vector<std::string> limits = verdictLimitLines(s.record.RPM, s.options.method, f.units);
+    for (std::size_t i = 0; i < limits.size(); ++i)
+        field(i == 0 ? QStringLiteral("Limits") : QString(), qs(limits[i]), c.style.body);
     field(QStringLiteral("Coupling span"), withUnit(f.length(s.record.Span), f.lengthUnit()), c.style.body);
     field(
-        QStringLiteral("Tolerance"),
+        QString::fromUtf8(kBandCaption),
         QStringLiteral("Acceptable Offset:  ") + withUnit(f.tolerance(s.options.tolerance), f.readingUnit()),
         c.style.body);
     field(QStringLiteral("Tolerance band"),

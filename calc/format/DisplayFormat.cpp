@@ -61,7 +61,12 @@ std::string DisplayFormat::tolerance(float mils) const {
     return trimmed(formatStored(mils, Quantity::Tolerance, units));
 }
 
-std::string DisplayFormat::speed(float rpm) const { return trimmed(formatValue(rpm)); }
+std::string DisplayFormat::speed(float rpm) const {
+    // As the speed is typed and read off a nameplate: "3600", "1487.5", never "3600.".
+    std::string text = trimmed(formatPattern(rpm, "#####0.##"));
+    if (!text.empty() && text.back() == '.') text.pop_back();
+    return text;
+}
 
 std::string DisplayFormat::readingUnit() const { return std::string(unitName(Quantity::Reading, units)); }
 

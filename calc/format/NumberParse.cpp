@@ -22,8 +22,9 @@ std::string withoutBlanks(std::string_view text) {
     return s;
 }
 
-// The number at the start of a text without blanks; none when it does not begin with one.
-std::optional<double> leadingNumber(const std::string& s) {
+// The number at the start of a text without blanks; none when it does not begin with one. `used`,
+// when given, gets the length of the number's text.
+std::optional<double> leadingNumber(const std::string& s, std::size_t* used = nullptr) {
     std::size_t i = 0;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
@@ -72,6 +73,7 @@ std::optional<double> leadingNumber(const std::string& s) {
             end = j;
         }
     }
+    if (used) *used = end;
     if (firstSignificant == std::numeric_limits<int>::min()) return 0.0;
 
     double value = 0.0;
@@ -88,6 +90,19 @@ std::optional<double> leadingNumber(const std::string& s) {
         return 0.0;
     }
     return negative ? -value : value;
+}
+
+// The unit names the boxes show in their captions, which a person may type after the number.
+bool isUnitSuffix(std::string_view rest) {
+    if (rest.empty()) return true;
+    std::string lower;
+    for (const char c : rest) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    static constexpr std::string_view kUnits[] = {"mils",    "mil",     "mm",       "in",      "inch",
+                                                  "inches",  "\"",      "rpm",      "f",       "c",
+                                                  "\u00b0f", "\u00b0c", "mm/100mm", "mils/in", "mil/in"};
+    for (const std::string_view unit : kUnits)
+        if (lower == unit) return true;
+    return false;
 }
 
 std::size_t digitsFrom(const std::string& s, std::size_t i) {
@@ -119,9 +134,13 @@ TypedNumber readTypedNumber(std::string_view text) {
             return {std::nullopt, quoted + " could be read more than one way: write decimals with a point"};
         s[comma] = '.';
     }
-    const std::optional<double> value = leadingNumber(s);
+    std::size_t used = 0;
+    const std::optional<double> value = leadingNumber(s, &used);
     if (!value)
         return {std::nullopt, s.empty() ? "An empty box is not a number" : quoted + " is not a number"};
+    // What follows the number may name its unit and nothing else: "1o" is a slip of the finger on
+    // the way to "10", and taking it as 1 would store a tenth of the reading.
+    if (!isUnitSuffix(std::string_view(s).substr(used))) return {std::nullopt, quoted + " is not a number"};
     return {value, {}};
 }
 

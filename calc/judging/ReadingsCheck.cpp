@@ -105,17 +105,16 @@ std::vector<ReadingFinding> checkReadings(const ProjectRecord& record, const Cal
     // Only the reverse dial offers a half rotation; the other methods always read a full turn.
     const bool reverseDial = m == kMethodReverseDial;
     const bool full = !reverseDial || options.rotation == 0;
-    const bool half = reverseDial && options.rotation == 1;
-    if (full || half) {
+    if (full) {
         for (int dial = 1; dial <= 2; ++dial) {
             float r[kPositionCount];
             for (int p = 0; p < kPositionCount; ++p)
                 r[p] = dial == 1 ? record.dial1(m, p) : record.dial2(m, p);
-            // The full turn is zeroed at 12:00, the half turn at 9:00: whatever the dial shows
-            // there is taken as 0 by the calculation, so a dial not set to 0 skews every reading.
-            const int zeroAt = full ? 0 : 3;
-            checkZero(out, m, dial, zeroAt, r[zeroAt], options.units);
-            if (full) checkValidity(out, m, dial, r, options.units);
+            // The full turn is zeroed at 12:00: whatever the dial shows there is taken as 0 by the
+            // calculation, so a dial not set to 0 skews every reading. The half turn is zeroed at
+            // 9:00 by definition; the 9:00 reading the job keeps is the full turn's.
+            checkZero(out, m, dial, 0, r[0], options.units);
+            checkValidity(out, m, dial, r, options.units);
         }
     }
     // The sag is added to the 6:00 readings: a bracket that sags reads low at the bottom, so its

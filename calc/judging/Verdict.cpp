@@ -379,4 +379,28 @@ std::vector<std::string> verdictToleranceLines(const AlignmentVerdict& v) {
     return lines;
 }
 
+std::vector<std::string> verdictLimitLines(float rpm, int method, UnitSystem units) {
+    if (const std::string_view problem = speedProblem(rpm); !problem.empty())
+        return {"No limits: " + std::string(problem)};
+    const ToleranceTable table =
+        method == kMethodJackShaft ? ToleranceTable::Spacer : ToleranceTable::ShortCoupling;
+    const ToleranceRow& row = toleranceRowFor(rpm);
+    std::vector<std::string> lines;
+    lines.push_back("Limits of the verdict: " + std::to_string(row.rpm) + " rpm row, " +
+                    std::string(tableName(table)) + " (speed " + speedText(rpm) + " rpm)");
+    const auto limits = [&](const char* name, JudgedValue jv) {
+        const Limits l = limitsFor(row, jv);
+        const std::string unit = unitOf(jv, units);
+        lines.push_back(std::string(name) + ": excellent " + limitText(l.excellent, jv, units) + unit +
+                        ", acceptable " + limitText(l.acceptable, jv, units) + unit);
+    };
+    if (table == ToleranceTable::Spacer) {
+        limits("Angle at each coupling", JudgedValue::FixedAngle);
+    } else {
+        limits("Offset", JudgedValue::Offset);
+        limits("Angle", JudgedValue::Angle);
+    }
+    return lines;
+}
+
 }  // namespace corvane

@@ -106,4 +106,16 @@ std::string verdictToolTip(const AlignmentVerdict& verdict);
 // The tolerance window's lines: the row used, each plane's values against their limits, the verdict.
 std::vector<std::string> verdictToleranceLines(const AlignmentVerdict& verdict);
 
+// The limits the verdict judges a job of this speed and method by, whether or not there is a result
+// to judge: the row used, then each judged value's excellent and acceptable limit, e.g.
+//   "Limits of the verdict: 3600 rpm row, short coupling (speed 3600 rpm)"
+//   "Offset: excellent 1.0 mils, acceptable 1.5 mils"
+//   "Angle: excellent 0.2 mils/in, acceptable 0.3 mils/in"
+// One line with the reason when the speed gives no row.
+std::vector<std::string> verdictLimitLines(float rpm, int method, UnitSystem units);
+
+// What the span rule's figure (span x 1500 / speed) is: the half-height of the band drawn on the
+// graphs, a rule of thumb beside the verdict's limits, never the limit itself.
+inline constexpr const char* kBandCaption = "Band on the graphs (span \u00D7 1500 / speed)";
+
 }  // namespace corvane

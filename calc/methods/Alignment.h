@@ -84,6 +84,9 @@ struct CalcResult {
 
 inline constexpr const char* kAbortMessage =
     "Aborting Reverse Dial calculations\r\nYou must check 2 stationary machine feet.";
+// What the result places say while the stationary feet are not a pair: the last moves no longer
+// belong to the feet ticked, and one of them may be a foot now marked as not to be moved.
+inline constexpr const char* kNoStationaryPair = "No result: tick exactly two stationary feet";
 
 // Runs the calculation of options.method on the record. Pure: the caller stores growthWritten.
 CalcResult calcAlignment(const ProjectRecord& record, const CalcOptions& options);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "calc/format/FloatValues.h"
 #include "calc/graph/Scale.h"
@@ -115,9 +116,17 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
         if (r.Station[i] > 0) s1 = i;
     for (int j = s1 + 1; s1 >= 0 && j < 4 && s2 < 0; ++j)
         if (r.Station[j] != 0) s2 = j;
-    if (s1 < 0 || s2 < 0) {
+    // Three stationary feet cannot all stay where they are unless they happen to lie on one line:
+    // the moves of the fourth would leave one of them out of line while it is marked not to move.
+    int ticked = 0;
+    for (const std::int16_t station : r.Station)
+        if (station != 0) ++ticked;
+    if (s1 < 0 || s2 < 0 || ticked == 3) {
         result.status = CalcStatus::Aborted;
         result.abortMessage = kAbortMessage;
+        // No machine line and no axis change; the band does not depend on the feet.
+        result.graph1.xMax = result.graph2.xMax = std::numeric_limits<float>::quiet_NaN();
+        addToleranceBands(result, r, options);
         return result;
     }
 

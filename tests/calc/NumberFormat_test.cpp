@@ -40,8 +40,9 @@ TEST(FormatScaleMark, SixSignificantDigitsWithoutTrailingZeros) {
     for (const auto& [value, text] : cases) EXPECT_EQ(formatScaleMark(value), text) << value;
 }
 
-// Typed into a box: a decimal comma counts where it can only be one; anything that is no number, or
-// could be read two ways, is refused with the reason rather than stored as 0 or as a guess.
+// Typed into a box: a decimal comma counts where it can only be one; anything that is no number, is
+// only partly one (a unit name may follow), or could be read two ways, is refused with the reason rather than
+// stored as 0 or as a guess.
 TEST(ReadTypedNumber, ReadsADecimalCommaAndRefusesWhatIsNoNumber) {
     const struct {
         const char* text;
@@ -49,8 +50,11 @@ TEST(ReadTypedNumber, ReadsADecimalCommaAndRefusesWhatIsNoNumber) {
         const char* problem;
     } cases[] = {
         // clang-format off
-        {"1,5", 1.5, ""}, {"-0,125", -0.125, ""}, {",5", 0.5, ""}, {"1,5 mm", 1.5, ""}, {"12.5abc", 12.5, ""},
-        {" 0 ", 0, ""},
+        {"1,5", 1.5, ""}, {"-0,125", -0.125, ""}, {",5", 0.5, ""}, {"1,5 mm", 1.5, ""}, {" 0 ", 0, ""},
+        {"12 mils", 12, ""}, {"3600 RPM", 3600, ""}, {"2e1", 20, ""},
+        {"1o", std::nullopt, "\"1o\" is not a number"},
+        {"12.5abc", std::nullopt, "\"12.5abc\" is not a number"},
+        {"5-", std::nullopt, "\"5-\" is not a number"},
         {"abc", std::nullopt, "\"abc\" is not a number"},
         {"", std::nullopt, "An empty box is not a number"},
         {"-", std::nullopt, "\"-\" is not a number"},

@@ -49,8 +49,6 @@ TEST(ReverseDial, LabelTexts) {
         // One stationary foot on each machine: the line through them is the reference.
         {"feet 2 and 3 stationary", stations(0, 1, 1, 0), feet(1, "25.00 mils  DOWN", 4, "25.00 mils  UP  "),
          feet(1, "5.000 mils  LEFT ", 4, "5.000 mils  RIGHT")},
-        {"three stationary feet", stations(1, 1, 1, 0), "Machine Foot 4: move  25.00 mils  DOWN",
-         "Machine Foot 4: move  5.000 mils  LEFT "},
         {"four stationary feet", stations(1, 1, 1, 1), allFixed, allFixed},
         // Half rotation reads 12:00 and 3:00 only (the default 6:00 and 9:00 readings must not
         // count), zeroed at 9:00, with 12:00 readings of 4 (dial 1) and -6 (dial 2):
@@ -119,7 +117,9 @@ TEST(ReverseDial, RoundsToFloatWhereValuesAreStored) {
 }
 
 TEST(ReverseDial, AbortsWithoutTwoStationaryFeetAndTouchesNothing) {
-    for (const auto station : {std::array<std::int16_t, 4>{0, 0, 0, 1}, {0, 0, 0, 0}, {0, 0, 1, 0}}) {
+    // Three feet held would leave one of them out of line: no moves are offered for them either.
+    for (const auto station :
+         {std::array<std::int16_t, 4>{0, 0, 0, 1}, {0, 0, 0, 0}, {0, 0, 1, 0}, {1, 1, 1, 0}, {0, 1, 1, 1}}) {
         const CalcResult r = run(kRD, [&](R& p, O& o) {
             p.Station = station;
             o.growthOn = o.toleranceOn = true;
@@ -128,7 +128,10 @@ TEST(ReverseDial, AbortsWithoutTwoStationaryFeetAndTouchesNothing) {
         EXPECT_EQ(r.abortMessage,
                   "Aborting Reverse Dial calculations\r\nYou must check 2 stationary machine feet.");
         EXPECT_FALSE(r.growthWritten);
-        EXPECT_EQ(r.graph1.band.state, ToleranceBand::State::NotAsked);
+        // No machine line and no new axis, but the band, which does not depend on the feet.
+        EXPECT_FALSE(r.graph1.fixedMachine || r.graph1.moveableMachine || r.graph2.moveableMachine);
+        EXPECT_TRUE(std::isnan(r.graph1.xMax) && std::isnan(r.graph2.xMax));
+        EXPECT_EQ(r.graph2.band.state, ToleranceBand::State::Drawn);
         EXPECT_TRUE(r.verticalText.empty());
     }
 }

@@ -7,6 +7,7 @@
 #include "ProcessTestSupport.h"
 #include "project/OleDate.h"
 #include "project/ProjectFile.h"
+#include "project/ViewOptions.h"
 
 namespace corvane {
 namespace {
@@ -214,7 +215,9 @@ TEST_F(Cli, CalcJsonCarriesTextsMovesAndGraphsInOrderInEitherUnits) {
             "{\"offset\": 25.099998, \"angle\": 0.02000007629394531, \"grade\": \"out\"}, "
             "\"horizontal\": "
             "{\"offset\": -5, \"angle\": 0, \"grade\": \"out\"}, \"grade\": \"out\", \"reason\": null}, "
-            "\"units\": \"english\"}\n");
+            "\"units\": \"english\", "
+            "\"options\": {\"method\": \"reverse-dial\", \"rotation\": \"full\", \"bracket\": \"fixed\", "
+            "\"growth\": true, \"tolerance\": true, \"source\": \"command line\"}}\n");
 
     // The same answer in metric, converted by hand: mils times 0.0254 to millimetres, inches times 25.4,
     // mils/in over 10 to mm/100 mm. A stored Single shows as the shortest decimal that stands for it
@@ -241,7 +244,9 @@ TEST_F(Cli, CalcJsonCarriesTextsMovesAndGraphsInOrderInEitherUnits) {
             "}, \"checks\": [], \"verdict\": {\"table\": \"short-coupling\", \"rpm_row\": 3600, "
             "\"vertical\": {\"offset\": 0.63753996, \"angle\": 0.0020000075, \"grade\": \"out\"}, "
             "\"horizontal\": {\"offset\": -0.127, \"angle\": 0, \"grade\": \"out\"}, \"grade\": \"out\", "
-            "\"reason\": null}, \"units\": \"metric\"}\n");
+            "\"reason\": null}, \"units\": \"metric\", "
+            "\"options\": {\"method\": \"reverse-dial\", \"rotation\": \"full\", \"bracket\": \"fixed\", "
+            "\"growth\": true, \"tolerance\": true, \"source\": \"command line\"}}\n");
 }
 
 TEST_F(Cli, CalcWithoutAResultSaysWhyAndExitsOne) {
@@ -257,7 +262,9 @@ TEST_F(Cli, CalcWithoutAResultSaysWhyAndExitsOne) {
         "\"horizontal_moves\": [], \"aborted\": true, \"abort_message\": \"Aborting Reverse Dial "
         "calculations\\r\\nYou must check 2 stationary machine feet.\", \"growth_written\": null, "
         "\"graph1\": null, \"graph2\": null, \"checks\": [], \"verdict\": {\"grade\": null, \"reason\": "
-        "\"No verdict: 2 stationary machine feet must be checked\"}, \"units\": \"english\"}\n");
+        "\"No verdict: 2 stationary machine feet must be checked\"}, \"units\": \"english\", "
+        "\"options\": {\"method\": \"reverse-dial\", \"rotation\": \"full\", \"bracket\": \"fixed\", "
+        "\"growth\": true, \"tolerance\": false, \"source\": \"command line\"}}\n");
 
     // Not aborted, yet no result: the graphs are written with their scale and null lines.
     r = calc("--method rim-face --json --autoscale", [](ProjectRecord& p) { p.FaceDia1 = 0; });
@@ -380,7 +387,9 @@ TEST_F(Cli, CalcReportsTheReadingsCheckAndTheVerdict) {
         "{\"kind\": \"sag-sign\", \"dial\": null, \"message\": \"" +
         sag +
         "\", \"values\": {\"sag\": -2}}], \"verdict\": {\"grade\": null, \"reason\": \"No verdict: "
-        "the speed is 0\"}, \"units\": \"english\"}\n";
+        "the speed is 0\"}, \"units\": \"english\", "
+        "\"options\": {\"method\": \"reverse-dial\", \"rotation\": \"full\", \"bracket\": \"fixed\", "
+        "\"growth\": false, \"tolerance\": false, \"source\": \"defaults\"}}\n";
     ASSERT_GT(r.out.size(), tail.size());
     EXPECT_EQ(r.out.substr(r.out.size() - tail.size()), tail);
 
@@ -402,9 +411,71 @@ TEST_F(Cli, CalcReportsTheReadingsCheckAndTheVerdict) {
         "-0.4, \"moveable_angle\": 0.4, \"grade\": \"acceptable\"}, \"horizontal\": {\"fixed_angle\": "
         "-0.6, "
         "\"moveable_angle\": 0.19999999999999996, \"grade\": \"out\"}, \"grade\": \"out\", \"reason\": "
-        "null}, \"units\": \"english\"}\n";
+        "null}, \"units\": \"english\", "
+        "\"options\": {\"method\": \"jack-shaft\", \"rotation\": \"full\", \"bracket\": \"fixed\", "
+        "\"growth\": false, \"tolerance\": false, \"source\": \"command line\"}}\n";
     ASSERT_GT(r.out.size(), spacer.size());
     EXPECT_EQ(r.out.substr(r.out.size() - spacer.size()), spacer);
+}
+
+// A job saved from the window keeps its method and choices; calc and report run it so, each file on
+// its own, and an option asked for on the command line wins for that run.
+TEST_F(Cli, AJobRunsWithTheOptionsItWasSavedWithUnlessTheCommandLineAsks) {
+    const auto saved = [](ViewOptions view) {
+        return [view](ProjectRecord& p) {
+            p.growth(0, 0) = 0.5f;
+            p.growth(0, 1) = 0.1f;
+            p.ReservedText = encodeViewOptions(view, "");
+        };
+    };
+    const struct {
+        ViewOptions view;
+        std::string arguments;
+        std::string firstLine;
+    } cases[] = {
+        {{.method = 1, .bracketSide = 1}, "", "NEAR Foot: move  1.000 mils  UP  \n"},
+        {{.method = 1, .bracketSide = 1},
+         "--method reverse-dial",
+         "Machine Foot 3: move  25.00 mils  DOWN\n"},
+        {{.rotation = 1}, "", "Machine Foot 3: move  10.00 mils  DOWN\n"},
+        {{.growthOn = true}, "", "Machine Foot 3: move  25.30 mils  DOWN\n"},
+        {{.growthOn = true}, "--no-growth", "Machine Foot 3: move  25.00 mils  DOWN\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CliRun r = calc(c.arguments, saved(c.view));
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), c.firstLine);
+    }
+    const std::string asSaved =
+        calc("--json", saved({.method = 1, .bracketSide = 1, .toleranceOn = true})).out;
+    const std::string options =
+        "\"options\": {\"method\": \"rim-face\", \"rotation\": \"full\", \"bracket\": \"moveable\", "
+        "\"growth\": false, \"tolerance\": true, \"source\": \"project\"}}\n";
+    ASSERT_GT(asSaved.size(), options.size());
+    EXPECT_EQ(asSaved.substr(asSaved.size() - options.size()), options);
+    const CliRun contradiction = calc("--growth --no-growth");
+    EXPECT_EQ(contradiction.exitCode, 2);
+    EXPECT_EQ(contradiction.err, "corvane-cli calc: --growth and --no-growth contradict each other\n");
+
+    // Two files in one report: the saved jack shaft as saved, the plain job as always.
+    ASSERT_EQ(run("new " + quoted("plain.qdl")).exitCode, 0);
+    const CliRun report =
+        run("report " + quoted("job.qdl") + " " + quoted("plain.qdl") + " -o " + quoted("both.pdf"));
+    ASSERT_EQ(report.exitCode, 0) << report.err;
+    EXPECT_EQ(report.err, "");
+    const std::string text = pdfText("both.pdf");
+    std::size_t at = 0;
+    for (const char* expected :
+         {"File job.qdl", "Method Rim and Face", "Bracket side Moveable Machine: Bracket on the",
+          "Options As saved with the job", "Tolerance band Shown on both graphs", "File plain.qdl",
+          "Method Reverse Dial", "Thermal growth Not applied", "Speed 3600 rpm",
+          "Limits Limits of the verdict: 3600 rpm row, short coupling (speed 3600 rpm)",
+          "Offset: excellent 1.0 mils, acceptable 1.5 mils", "Tolerance band Not shown"}) {
+        at = text.find(expected, at);
+        ASSERT_NE(at, std::string::npos) << expected << "\n" << text;
+    }
+    EXPECT_EQ(text.find("Options", text.find("File plain.qdl")), std::string::npos);
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ public:
 
     void showMessage(const std::string& text) override { messages.push_back(text); }
     SaveAnswer askToSave(const std::string& text) override {
-        EXPECT_EQ(text, kSavePrompt);
+        EXPECT_EQ(text.rfind("Save the changes to ", 0), 0u) << text;
         return next(saveAnswers, SaveAnswer::Cancel);
     }
     std::optional<std::string> chooseOpenFile(const std::string&, const std::string& filter) override {
@@ -414,6 +414,12 @@ TEST_F(ProjectCommandsTest, TheRecentListNeverStopsAProjectFromOpening) {
     EXPECT_EQ(state.Project.Machine, "A");
     EXPECT_EQ(state.RecentFiles[0], a);
     EXPECT_EQ(state.RecentFiles[1], b);
+}
+
+// The question names the job's file, not its folder, so that it reads at a glance.
+TEST(SavePrompt, NamesTheFileOfTheJob) {
+    EXPECT_EQ(savePrompt("/srv/jobs/pump 12.qdl"), "Save the changes to pump 12.qdl?");
+    EXPECT_EQ(savePrompt(""), kSavePrompt);
 }
 
 }  // namespace

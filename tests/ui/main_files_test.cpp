@@ -28,7 +28,8 @@ private slots:
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
         QCOMPARE(w.controls().lblAcalc2->text(), calculated(t).horizontal);
         QCOMPARE(w.windowTitle(), QStringLiteral("CORVANE v.1.5.6   ") + t.defaultProject() +
-                                      QStringLiteral("  15-Mar-2023 12:00:00"));
+                                      QStringLiteral("[*]  15-Mar-2023 12:00:00"));
+        QVERIFY(!w.isWindowModified());
         // The clock in the title is kept running.
         QVERIFY(w.controls().Timer1->isActive());
         QVERIFY(QFileInfo::exists(t.defaultProject()));
@@ -69,7 +70,8 @@ private slots:
             const char* refusal;
         } cases[] = {
             {"abc", 20, "20", 100, "\"abc\" is not a number: the value stays 20."},
-            {"12.345", 12.345f, "12.35", 100, ""},  // rounded for the eye only
+            {"1o", 20, "20", 100, "\"1o\" is not a number: the value stays 20."},  // a slip on the way to 10
+            {"12.345", 12.345f, "12.35", 100, ""},                                 // rounded for the eye only
             {"250", 250, "250", 500, ""},
             {"1e39", 250, "250", 500, "\"1e39\" is too large to hold: the value stays 250."},
         };
@@ -164,7 +166,7 @@ private slots:
         t.dialogs().saveAnswers.push_back(SaveAnswer::DontSave);
         t.dialogs().saveFileAnswers.push_back(job);
         w.controls().mnuFileNew->trigger();
-        QCOMPARE(t.dialogs().questions, QStringList{QString::fromLatin1(kSavePrompt)});
+        QCOMPARE(t.dialogs().questions, QStringList{QStringLiteral("Save the changes to Corvane.qdl?")});
         QCOMPARE(t.state.CurrentFile, job.toStdString());
         QVERIFY(QFile::exists(job));
         // The readings start again from the defaults; the texts of the previous job stay.
@@ -246,7 +248,7 @@ private slots:
         typeInto(w.controls().txtD1[1], QStringLiteral("33"), false);
         t.dialogs().saveAnswers.push_back(SaveAnswer::Save);
         w.controls().mnuExit->trigger();
-        QCOMPARE(t.dialogs().questions, QStringList{QString::fromLatin1(kSavePrompt)});
+        QCOMPARE(t.dialogs().questions, QStringList{QStringLiteral("Save the changes to job.qdl?")});
         QVERIFY(w.isVisible());
         QVERIFY(t.state.Changed);
         QCOMPARE(t.dialogs().messages.size(), 1);
@@ -270,7 +272,7 @@ private slots:
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(w, state).vertical);
         env.dialogs.saveAnswers.push_back(SaveAnswer::DontSave);
         QVERIFY(w.close());
-        QCOMPARE(env.dialogs.questions, QStringList{QString::fromLatin1(kSavePrompt)});
+        QCOMPARE(env.dialogs.questions, QStringList{QStringLiteral("Save the changes to Corvane.qdl?")});
     }
 
     void saveFromTheKeyboardTakesTheReadingBeingTyped() {

@@ -6,6 +6,7 @@
 
 #include "MainWindowTestSupport.h"
 #include "ui/growth/frmGrowth.h"
+#include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/Knob.h"
 #include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/ResultGraph.h"
@@ -105,26 +106,41 @@ private slots:
         }
     }
 
-    void halfRotationHidesSixOClockAndClearsNineOClock() {
+    // Full -> Half -> Full: the half turn shows its dials zeroed at 9:00 without touching the job's
+    // 9:00 readings, and the full turn comes back with them and its own moves.
+    void switchingTheRotationKeepsTheNineOClockReadings() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        w.controls().cmbRotation->setCurrentIndex(1);
-        for (QWidget* six :
-             std::initializer_list<QWidget*>{w.controls().txtD1[2], w.controls().txtD2[2],
-                                             w.controls().cwkDial1[2], w.controls().cwkDial2[2]})
-            QVERIFY(!six->isVisible());
-        QCOMPARE(w.controls().cwkDial1[3]->value(), 0.0);
-        QCOMPARE(w.controls().cwkDial2[3]->value(), 0.0);
-        QCOMPARE(t.state.Project.dial1(0, 3), 0.0f);
-        QCOMPARE(w.controls().txtD2[3]->text(), QStringLiteral("0"));
-        // Half rotation reads 12:00 and 3:00 only.
-        QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
+        const MainWindowControls& c = w.controls();
+        const QString fullHorizontal = c.lblAcalc2->text();
+        const float nine1 = t.state.Project.dial1(0, 3), nine2 = t.state.Project.dial2(0, 3);
+        QVERIFY(nine1 != 0 || nine2 != 0);
+
+        c.cmbRotation->setCurrentIndex(1);
+        for (QWidget* six : std::initializer_list<QWidget*>{c.txtD1[2], c.txtD2[2], c.cwkDial1[2],
+                                                            c.cwkDial2[2], c.lblClock1[2], c.lblClock2[2]})
+            QVERIFY2(!six->isVisible(), qPrintable(six->objectName()));
+        QCOMPARE(c.txtD1[3]->text(), QStringLiteral("0"));
+        QCOMPARE(c.txtD2[3]->text(), QStringLiteral("0"));
+        QVERIFY(c.txtD1[3]->isReadOnly() && !c.cwkDial1[3]->isEnabled());
+        QCOMPARE(c.cwkDial2[3]->value(), 0.0);
+        QCOMPARE(t.state.Project.dial1(0, 3), nine1);
+        QCOMPARE(t.state.Project.dial2(0, 3), nine2);
+        QCOMPARE(c.lblAcalc1->text(), calculated(t).vertical);
+
+        c.cmbRotation->setCurrentIndex(0);
+        QCOMPARE(c.txtD1[3]->text(), QString::number(nine1));
+        QVERIFY(!c.txtD1[3]->isReadOnly() && c.cwkDial1[3]->isEnabled());
+        QCOMPARE(c.lblAcalc2->text(), fullHorizontal);
+        QVERIFY(c.lblClock1[2]->isVisible());
+        QCOMPARE(t.dialogs().messages, QStringList());
 
         // The rotation choice belongs to the reverse dial method.
-        w.controls().optAcalc[1]->click();
-        QVERIFY(w.controls().txtD1[2]->isVisible() && w.controls().cwkDial2[2]->isVisible());
-        w.controls().optAcalc[0]->click();
-        QVERIFY(!w.controls().txtD1[2]->isVisible() && !w.controls().cwkDial2[2]->isVisible());
+        c.cmbRotation->setCurrentIndex(1);
+        c.optAcalc[1]->click();
+        QVERIFY(c.txtD1[2]->isVisible() && c.cwkDial2[2]->isVisible() && !c.txtD1[3]->isReadOnly());
+        c.optAcalc[0]->click();
+        QVERIFY(!c.txtD1[2]->isVisible() && !c.cwkDial2[2]->isVisible());
     }
 
     void switchingMethodKeepsEveryMethodsReadings() {
@@ -155,36 +171,37 @@ private slots:
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
     }
 
-    void stationaryFeetRecalculateOnlyForAPair() {
+    // Without a pair of stationary feet no moves stay on screen: both results say why, the moveable
+    // line goes, there is no verdict, and no message interrupts the ticking of the feet.
+    void stationaryFeetOtherThanAPairLeaveNoStaleResults() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        // A third foot is stored but the results stay until there is a pair again.
-        const QString pair = w.controls().lblAcalc1->text();
+        const MainWindowControls& c = w.controls();
+        const QString why = QStringLiteral("No result: tick exactly two stationary feet");
         w.controls().chkStation[2]->click();
         QCOMPARE(t.state.Project.Station[2], std::int16_t(1));
-        QCOMPARE(w.controls().lblAcalc1->text(), pair);
-        QVERIFY(pair != calculated(t).vertical);
-        QVERIFY(!t.state.Changed);
-
-        w.controls().chkStation[0]->click();  // feet 2 and 3 stationary
-        QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
-        QCOMPARE(w.controls().lblAcalc2->text(), calculated(t).horizontal);
+        QCOMPARE(c.lblAcalc1->text(), why);
+        QCOMPARE(c.lblAcalc2->text(), why);
+        for (ResultGraph* graph : {c.Graph1, c.Graph2})
+            QVERIFY(!graph->lineVisible(ResultGraph::Line::MoveableMachine));
+        QCOMPARE(c.lblVerdict->accessibleDescription(),
+                 QStringLiteral("No verdict: 2 stationary machine feet must be checked"));
         QVERIFY(t.state.Changed);
 
-        // One foot only: nothing is worked out until something else recalculates, which then says why,
-        // once, and leaves the last results on screen.
-        const QString before = w.controls().lblAcalc1->text();
-        QVERIFY(focusInActiveWindow(w.controls().txtD1[1]));
-        w.controls().chkStation[1]->click();
+        c.chkStation[0]->click();  // feet 2 and 3 stationary
+        QCOMPARE(c.lblAcalc1->text(), calculated(t).vertical);
+        QCOMPARE(c.lblAcalc2->text(), calculated(t).horizontal);
+        QVERIFY(c.Graph1->lineVisible(ResultGraph::Line::MoveableMachine));
         QCOMPARE(t.dialogs().messages, QStringList());
-        typeInto(w.controls().txtD1[1], QStringLiteral("22"));
+
+        // One foot only, then a reading typed: the results say why, and the message comes once.
+        c.chkStation[1]->click();
+        QCOMPARE(c.lblAcalc1->text(), why);
+        typeInto(c.txtD1[1], QStringLiteral("22"));
         QCOMPARE(t.dialogs().messages,
                  QStringList{QStringLiteral(
                      "Aborting Reverse Dial calculations\r\nYou must check 2 stationary machine feet.")});
-        QCOMPARE(w.controls().lblAcalc1->text(), before);
-        // A change of rotation also clears the 9:00 readings; still one calculation, one message.
-        w.controls().cmbRotation->setCurrentIndex(1);
-        QCOMPARE(t.dialogs().messages.size(), 2);
+        QCOMPARE(c.lblAcalc2->text(), why);
     }
 
     void thermalGrowthBoxesFollowTheMethodAndCorrectTheMoves() {

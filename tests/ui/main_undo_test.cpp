@@ -2,6 +2,7 @@
 // the project changed exactly when it differs from what was last opened or saved.
 
 #include <QAction>
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QUndoStack>
@@ -66,6 +67,41 @@ private slots:
         QVERIFY(t.state.Changed);
         redo(w);
         QCOMPARE(t.state.Project.Technician, std::string("J. Ortega"));
+    }
+
+    // Enter walks on to the next box; Ctrl+Z there takes the typed reading back, Ctrl+Shift+Z brings
+    // it again, and the title bar's "*" follows the job. A box's own unfinished edit goes first.
+    void undoKeysWorkFromTheNextBoxAndTheTitleMarksChanges() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        const MainWindowControls& c = w.controls();
+        QVERIFY(!w.isWindowModified());
+        typeInto(c.txtD1[1], QStringLiteral("33"));
+        settle();
+        QVERIFY(w.isWindowModified());
+        QWidget* next = QApplication::focusWidget();
+        QCOMPARE(next, c.txtD1[2]);
+
+        QTest::keyClick(next, Qt::Key_Z, Qt::ControlModifier);
+        settle();
+        QCOMPARE(t.state.Project.dial1(0, 1), 20.0f);
+        QCOMPARE(c.txtD1[1]->text(), QStringLiteral("20"));
+        QVERIFY(!w.isWindowModified());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        settle();
+        QCOMPARE(t.state.Project.dial1(0, 1), 33.0f);
+        QVERIFY(w.isWindowModified());
+
+        // Typing in a box: its own edit is undone first, the job stays.
+        QVERIFY(focusInActiveWindow(c.txtTechnician));
+        QTest::keyClicks(c.txtTechnician, QStringLiteral("X"));
+        QTest::keyClick(c.txtTechnician, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(c.txtTechnician->text(), QStringLiteral("technician"));
+        QCOMPARE(t.state.Project.dial1(0, 1), 33.0f);
+
+        c.mnuFileSave->trigger();
+        settle();
+        QVERIFY(!w.isWindowModified());
     }
 
     // A drag sends many value changes; undo takes the whole drag back at once.

@@ -92,12 +92,13 @@ constexpr QRect kMiscellaneous{kRightX, 428, kRightWidth, 133};
 constexpr QRect kUnits{8, 18, 124, 66};
 constexpr QRect kEnglish{10, 18, 100, 22};
 constexpr QRect kMetric{10, 40, 100, 22};
-constexpr QRect kMiscCaption{10, 98, 68, 22};
-constexpr QRect kMiscBox{78, 98, 54, 22};
+constexpr QRect kMiscCaption{6, 98, 88, 22};
+constexpr QRect kMiscBox{94, 98, 46, 22};
 constexpr QRect kGrowthSwitch{146, 22, 130, 22};
 constexpr QRect kToleranceSwitch{146, 48, 130, 22};
 constexpr QRect kMachines{146, 96, 104, 26};
 constexpr QRect kRotation{254, 96, 114, 26};
 constexpr QRect kBracketSide{146, 96, 150, 26};
+constexpr QRect kBracketCaption{146, 70, 226, 26};
 
 }  // namespace corvane::mainlayout

@@ -37,6 +37,7 @@ struct MainWindowControls {
     std::array<QRadioButton*, 3> optAcalc{};
     std::array<QRadioButton*, 2> optEU{};
     QComboBox* cmbFixMove = nullptr;
+    QLabel* lblFixMove = nullptr;  // what the bracket choice means: its shaft and the dials' half
     QComboBox* cmbRotation = nullptr;
     QComboBox* cmbMachine = nullptr;
     QCheckBox* chkTolerance = nullptr;

@@ -145,6 +145,8 @@ frmTolerances* frmDials::toleranceWindow() {
         // one the last refresh picked, so that it keeps what the user sees in the results.
         const float span = state_.Project.Span;
         tolerances_ = std::make_unique<frmTolerances>(state_, this, [this] { return currentOptions(); });
+        // A new speed or span changes the band and the verdict: the results follow at once.
+        tolerances_->setOnChange([this] { recalculate(); });
         state_.Project.Span = span;
         tolerances_->calcTolerance();
     }
@@ -535,6 +537,14 @@ void frmDials::buildMiscellaneous(QWidget* central) {
     ui_.cmbFixMove->setAccessibleDescription(QStringLiteral("Indicators Attached to Machine"));
     layout_.place(ui_.cmbFixMove, kBracketSide);
     ui_.cmbFixMove->hide();
+    // The list's items name the half the dials run on, easily misread as the bracket's shaft: the
+    // caption says both, in full.
+    ui_.lblFixMove = new QLabel(ui_.frameMisc);
+    ui_.lblFixMove->setObjectName(QStringLiteral("lblFixMove"));
+    ui_.lblFixMove->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    ui_.lblFixMove->setBuddy(ui_.cmbFixMove);
+    layout_.place(ui_.lblFixMove, kBracketCaption);
+    ui_.lblFixMove->hide();
     connect(ui_.cmbFixMove, &QComboBox::currentIndexChanged, this, &frmDials::cmbFixMove_Click);
 }
 

@@ -192,6 +192,8 @@ private:
     void applyScale(double scale);
     // The readings check and the verdict of the calculation just shown, in the status bar and on
     // the reading boxes a finding is about.
+    // The two result labels of a calculation that ran.
+    void showResultTexts(const CalcResult& result);
     void showCheckAndVerdict(const std::vector<ReadingFinding>& findings, const AlignmentVerdict& verdict);
     void arrangeTabOrder();
     // Select on entry, Enter walks on, leaving commits through the box's lost-focus handler.
@@ -207,8 +209,13 @@ private:
     void commitGridEdit();
     void placeFootControls();
     void setGrowthBoxesVisible();
-    // A half rotation has no 6:00 reading: its knobs and boxes are hidden.
+    // A half rotation has no 6:00 reading: its knobs, boxes and captions are hidden.
     void showRotationControls();
+    bool halfRotationShown() const;
+    // The caption of the bracket choice: on which shaft the bracket is, on which half the dials run.
+    void showBracketCaption();
+    // The 9:00 boxes and knobs: 0 in a half rotation, the job's readings in a full one.
+    void showNineOClock();
     // Keeps the window's view options with the job, so that a reopened job shows the same moves.
     void storeViewOptions();
     MachineDrawing* shownDrawing() const;
@@ -256,6 +263,9 @@ private:
     // Set while a change of method puts the 9:00 knobs to 0: the knobs still hold the old method's
     // readings, and the refresh that follows sets them from the new method's record.
     bool switchingMethod_ = false;
+    // The stationary feet are being ticked: a calculation without a pair says why in its results
+    // only, without a message for each tick.
+    bool tickingFeet_ = false;
 };
 
 }  // namespace corvane

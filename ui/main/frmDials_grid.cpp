@@ -4,6 +4,7 @@
 #include <QTableWidget>
 
 #include "calc/methods/MethodTraits.h"
+#include "calc/judging/Tolerance.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/GridCellEditor.h"
@@ -72,8 +73,11 @@ void frmDials::gridLength_Commit(int row, const QString& typed) {
         return;
     }
     // The stored length is the one the cell shows: what the user reads is what is kept.
+    const float spanBefore = toleranceSpan(state_.Project, m);
     length = asShown(*value.stored, Quantity::Length, display().units);
     cell->setText(toQString(display().boxText(length, Quantity::Length)));
+    // The coupling span is one of the lengths: the tolerance follows it at once.
+    if (toleranceSpan(state_.Project, m) != spanBefore) pickToleranceSpan();
     recalculate();
     state_.Changed = true;
 }

@@ -11,6 +11,9 @@
 #include "calc/format/NumberFormat.h"
 #include "calc/judging/Assessment.h"
 #include "calc/methods/MethodTraits.h"
+#include "calc/judging/ReadingsCheck.h"
+#include "calc/judging/Verdict.h"
+#include "calc/methods/BracketText.h"
 #include "project/ViewOptions.h"
 #include "ui/common/UserPreferences.h"
 #include "ui/growth/frmGrowth.h"
@@ -114,6 +117,8 @@ void frmDials::applyMethodLayout(int method) {
     ui_.lblMachine1->setVisible(rimFace);
     ui_.lblMachine2->setVisible(rimFace || jackShaft);
     ui_.cmbFixMove->setVisible(rimFace);
+    ui_.lblFixMove->setVisible(rimFace);
+    showBracketCaption();
     ui_.cmbRotation->setVisible(reverse);
     ui_.cmbMachine->setVisible(reverse);
     ui_.chkTgrowth->show();
@@ -226,9 +231,20 @@ void frmDials::cmbFixMove_Click() {
         placeLengthLabels();
         placeFootControls();
     }
+    showBracketCaption();
     if (growth_) growth_->initGrowthPanel(side);
     recalculate();
     storeViewOptions();
+}
+
+void frmDials::showBracketCaption() {
+    const QString meaning = QString::fromStdString(bracketArrangement(ui_.cmbFixMove->currentIndex()));
+    // Two short lines in the room above the list.
+    QString caption = meaning;
+    caption.replace(QStringLiteral(", "), QStringLiteral(",\n"));
+    ui_.lblFixMove->setText(caption);
+    ui_.lblFixMove->setToolTip(meaning);
+    ui_.cmbFixMove->setAccessibleDescription(meaning);
 }
 
 void frmDials::cmbRotation_Click() {
@@ -238,19 +254,43 @@ void frmDials::cmbRotation_Click() {
     storeViewOptions();
 }
 
+bool frmDials::halfRotationShown() const {
+    return ui_.cmbRotation->currentIndex() == 1 && state_.CalcMethod == kMethodReverseDial;
+}
+
 void frmDials::showRotationControls() {
-    const bool half = ui_.cmbRotation->currentIndex() == 1 && state_.CalcMethod == kMethodReverseDial;
-    ui_.cwkDial1[2]->setVisible(!half);
-    ui_.cwkDial2[2]->setVisible(!half);
-    ui_.txtD1[2]->setVisible(!half);
-    ui_.txtD2[2]->setVisible(!half);
+    const bool half = halfRotationShown();
+    for (QWidget* six : std::initializer_list<QWidget*>{ui_.cwkDial1[2], ui_.cwkDial2[2], ui_.txtD1[2],
+                                                        ui_.txtD2[2], ui_.lblClock1[2], ui_.lblClock2[2]})
+        six->setVisible(!half);
+}
+
+void frmDials::showNineOClock() {
+    // A half rotation takes both dials as zeroed at 9:00: they show 0 there and take no entry,
+    // while the job keeps the 9:00 readings of a full turn for when it is chosen again.
+    const bool half = halfRotationShown();
+    const int m = state_.CalcMethod;
+    if (m < 0 || m >= kMethodCount) return;
+    const ScopedFlag loading(Loading);
+    for (int dial = 1; dial <= 2; ++dial) {
+        const float stored = dial == 1 ? state_.Project.dial1(m, 3) : state_.Project.dial2(m, 3);
+        QLineEdit* box = (dial == 1 ? ui_.txtD1 : ui_.txtD2)[3];
+        Knob* knob = (dial == 1 ? ui_.cwkDial1 : ui_.cwkDial2)[3];
+        box->setText(toQString(display().readingBoxText(half ? 0.0f : stored)));
+        box->setReadOnly(half);
+        box->setToolTip(half ? QStringLiteral("Zeroed at 9:00 in a half rotation") : QString());
+        {
+            // Only shown: the job's reading is not written back through the knob.
+            const QSignalBlocker quiet(knob);
+            knob->setValue(half ? 0.0 : display().shown(stored, Quantity::Reading));
+        }
+        knob->setEnabled(!half);
+    }
 }
 
 void frmDials::setupRotation() {
     showRotationControls();
-    const ScopedFlag oneCalculation(knobCalcDeferred_);
-    ui_.cwkDial1[3]->setValue(0);
-    ui_.cwkDial2[3]->setValue(0);
+    showNineOClock();
 }
 
 void frmDials::optEU_Click(int index) {
@@ -282,24 +322,18 @@ void frmDials::showInUnits() {
     const CalcResult& result = assessment.result;
     // The status bar's sentences speak the new units too.
     showCheckAndVerdict(assessment.findings, assessment.verdict);
-    if (result.status == CalcStatus::Result || result.status == CalcStatus::NoResult) {
-        ui_.lblAcalc1->setText(QString::fromStdString(result.verticalText));
-        ui_.lblAcalc2->setText(QString::fromStdString(result.horizontalText));
-    }
+    if (result.status != CalcStatus::NotRun) showResultTexts(result);
 }
 
 void frmDials::chkStation_Click(int index) {
     if (Loading) return;
-    state_.Project.Station[index] = ui_.chkStation[index]->isChecked() ? 1 : 0;
-    int count = 0;
-    for (std::int16_t value : state_.Project.Station)
-        if (value > 0) ++count;
-    // Results are worked out only for a pair of stationary feet; while the user is moving the
-    // marks from one pair to another the last results stay.
-    if (count == 2) {
-        recalculate();
-        state_.Changed = true;
-    }
+    const std::int16_t ticked = ui_.chkStation[index]->isChecked() ? 1 : 0;
+    if (state_.Project.Station[index] != ticked) state_.Changed = true;
+    state_.Project.Station[index] = ticked;
+    // Results are worked out only for a pair of stationary feet; in between, the results say so at
+    // once, without a message for each tick while the marks are moved from one pair to another.
+    const ScopedFlag ticking(tickingFeet_);
+    recalculate();
 }
 
 void frmDials::chkTgrowth_Click() {

@@ -27,6 +27,8 @@ void frmDials::cwkDial2_ValueChanged(int p, double value) { knobTurned(2, p, val
 void frmDials::knobTurned(int dial, int p, double value) {
     const int m = state_.CalcMethod;
     if (m < 0 || m >= kMethodCount || switchingMethod_) return;
+    // The 9:00 knob of a half rotation shows the zero the dials are taken at, not a reading.
+    if (p == 3 && halfRotationShown()) return;
     const std::optional<float> reading = storedValue(value, Quantity::Reading, display().units);
     if (!reading) return;
     (dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p)) = *reading;
@@ -48,6 +50,7 @@ void frmDials::typedReading(int dial, int p) {
     if (m < 0 || m >= kMethodCount) return;
     QLineEdit* box = (dial == 1 ? ui_.txtD1 : ui_.txtD2)[p];
     Knob* knob = (dial == 1 ? ui_.cwkDial1 : ui_.cwkDial2)[p];
+    if (p == 3 && halfRotationShown()) return;
     float& stored = dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p);
     const std::optional<float> reading = EntryBox::takeValue(box, Quantity::Reading, display().units,
                                                              toQString(display().readingBoxText(stored)));

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -128,22 +129,21 @@ void frmDials::scaleKnobs() {
             knobs[p]->setValue(display().shown(
                 dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p), Quantity::Reading));
     }
+    showNineOClock();
 }
 
 void frmDials::fillTXTfields() {
     const ProjectRecord& r = state_.Project;
-    // English captions name no unit for the face diameter; metric ones name every unit, in the
-    // room of "Face Dia: " (the box's accessible name keeps the whole name).
-    const bool metric = display().units == UnitSystem::Metric;
-    const QString faceDia =
-        metric ? QStringLiteral("Dia (%1): ").arg(toQString(display().unit(Quantity::Length)))
-               : QStringLiteral("Face Dia: ");
+    // Every box that takes a length names its unit: a diameter typed in millimetres into a box read
+    // in inches is a wrong result that looks right.
+    const QString lengthUnit = toQString(display().unit(Quantity::Length));
+    ui_.frameLength->setTitle(QStringLiteral("Length (%1)").arg(lengthUnit));
     const bool sag = methodTraits(state_.CalcMethod).miscField == MiscField::Sag;
     if (sag) {
         ui_.lblMisc1->setText(QStringLiteral("Sag (%1)").arg(toQString(display().unit(Quantity::Reading))));
         ui_.txtMisc1->setText(toQString(display().readingBoxText(r.Sag)));
     } else {
-        ui_.lblMisc1->setText(faceDia);
+        ui_.lblMisc1->setText(QStringLiteral("Face Dia (%1)").arg(lengthUnit));
         ui_.txtMisc1->setText(
             toQString(display().boxText(miscValue(r, state_.CalcMethod), Quantity::Length)));
     }
@@ -152,9 +152,7 @@ void frmDials::fillTXTfields() {
         ui_.txtGro[i]->setAccessibleName(QStringLiteral("Foot %1 growth (%2)")
                                              .arg(i + 1)
                                              .arg(toQString(display().unit(Quantity::Growth))));
-    ui_.txtMisc1->setAccessibleName(
-        metric && !sag ? QStringLiteral("Face Dia (%1):").arg(toQString(display().unit(Quantity::Length)))
-                       : ui_.lblMisc1->text().trimmed());
+    ui_.txtMisc1->setAccessibleName(ui_.lblMisc1->text().trimmed());
     ui_.txtMachine->setText(r.Machine.empty() ? QStringLiteral("machine")
                                               : QString::fromStdString(r.Machine));
     ui_.txtTechnician->setText(r.Technician.empty() ? QStringLiteral("technician")
@@ -194,29 +192,37 @@ void frmDials::recalculate() {
     const Assessment assessment = assess(state_.Project, options);
     const CalcResult& result = assessment.result;
     if (result.status == CalcStatus::NotRun) return;
-    // The verdict says why there is no result, even when an aborted calculation leaves the last
-    // results on screen.
+    // The readings check needs no result; the verdict says why there is none, even when an aborted
+    // calculation leaves the last results on screen.
     showCheckAndVerdict(assessment.findings, assessment.verdict);
-    if (result.status == CalcStatus::Aborted) {
-        // The previous results stay on screen until the stationary feet make sense again.
-        dialogs_.showMessage(this, QString::fromStdString(result.abortMessage));
-        return;
-    }
     if (result.growthWritten) {
         state_.Project.growth(options.method, 4) = (*result.growthWritten)[0];
         state_.Project.growth(options.method, 5) = (*result.growthWritten)[1];
     }
     ui_.Graph1->apply(result.graph1);
     ui_.Graph2->apply(result.graph2);
-    ui_.lblAcalc1->setText(QString::fromStdString(result.verticalText));
-    ui_.lblAcalc2->setText(QString::fromStdString(result.horizontalText));
+    showResultTexts(result);
+    // The tolerance window judges what the window shows: it follows every input at once.
+    if (tolerances_ && tolerances_->isVisible()) tolerances_->showTolerance();
+    // Moves worked out for other feet must not stay on screen: the results say why there are none,
+    // and a calculation asked for outside the ticking of the feet says so once more.
+    if (result.status == CalcStatus::Aborted && !tickingFeet_)
+        dialogs_.showMessage(this, QString::fromStdString(result.abortMessage));
+}
+
+void frmDials::showResultTexts(const CalcResult& result) {
+    const bool aborted = result.status == CalcStatus::Aborted;
+    ui_.lblAcalc1->setText(QString::fromStdString(aborted ? kNoStationaryPair : result.verticalText));
+    ui_.lblAcalc2->setText(QString::fromStdString(aborted ? kNoStationaryPair : result.horizontalText));
 }
 
 void frmDials::Timer1_Timer() {
     const QString version = QLatin1String(kVersionText) + QLatin1Char(' ');
+    // "[*]" is where the title bar shows "*" while the job has changes not saved.
     setWindowTitle(QStringLiteral("CORVANE v.") + version + QStringLiteral("  ") +
-                   QString::fromStdString(state_.CurrentFile) + QStringLiteral("  ") +
+                   QString::fromStdString(state_.CurrentFile) + QStringLiteral("[*]  ") +
                    QString::fromStdString(formatDateTime(dialogs_.currentDate())));
+    setWindowModified(state_.Changed);
 }
 
 void frmDials::showDateStamp(const QString& formatted) {

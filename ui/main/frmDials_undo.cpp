@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -67,7 +69,12 @@ void frmDials::buildEditMenu() {
     ui_.mnuEditUndo->setShortcut(QKeySequence::Undo);
     ui_.mnuEditRedo = undo_->createRedoAction(this, QStringLiteral("Redo"));
     ui_.mnuEditRedo->setObjectName(QStringLiteral("mnuEditRedo"));
-    ui_.mnuEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    // Ctrl+Shift+Z everywhere, and the platform's own redo keys; a key listed twice would make the
+    // shortcut ambiguous, and an ambiguous shortcut does nothing.
+    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Redo))
+        if (!redoKeys.contains(key)) redoKeys << key;
+    ui_.mnuEditRedo->setShortcuts(redoKeys);
     // A value still being typed belongs to the job before the step is undone.
     connect(
         ui_.mnuEditUndo, &QAction::triggered, this, [this] { commitFocusedBox(); }, Qt::DirectConnection);
@@ -79,7 +86,30 @@ void frmDials::buildEditMenu() {
     qApp->installEventFilter(this);
 }
 
+namespace {
+
+// Whether a key press of Ctrl+Z or Ctrl+Shift+Z in `box` is the box's own: only while the box has
+// an edit of its own to take back or bring again. Otherwise the keys undo the job's last change,
+// wherever the technician is; a box that swallowed them would make undo look broken.
+bool boxTakesUndoKey(const QLineEdit* box, const QKeyEvent* key) {
+    if (key->matches(QKeySequence::Undo)) return box->isUndoAvailable() && !box->isReadOnly();
+    const bool redo = key->matches(QKeySequence::Redo) ||
+                      QKeySequence(key->keyCombination()) == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    if (redo) return box->isRedoAvailable() && !box->isReadOnly();
+    return true;
+}
+
+}  // namespace
+
 bool frmDials::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (box && box->window() == this && !boxTakesUndoKey(box, static_cast<QKeyEvent*>(event))) {
+            // Not taken by the box: the Edit menu's shortcut runs.
+            event->ignore();
+            return true;
+        }
+    }
     // The job is compared once the event that may have changed it is done.
     if (endsAnInput(event->type()) && !edits_.noteScheduled) {
         edits_.noteScheduled = true;
@@ -103,6 +133,8 @@ void frmDials::noteEdits() {
 
 void frmDials::updateChanged() {
     state_.Changed = edits_.unsavedWithoutEdit || !sameJob(state_.Project, edits_.saved);
+    // The title bar's "*" after the file name.
+    setWindowModified(state_.Changed);
 }
 
 void frmDials::restoreJob(const ProjectRecord& job) {
@@ -119,6 +151,7 @@ void frmDials::startHistory() {
     // A job opened unsaved (its date stamp refreshed, or no copy could be written) stays changed
     // until it is saved.
     edits_.unsavedWithoutEdit = state_.Changed;
+    setWindowModified(state_.Changed);
 }
 
 void frmDials::markSaved() {

@@ -1,14 +1,17 @@
 #include "ui/tolerance/frmTolerances.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <cfloat>
 #include <cmath>
+#include <tuple>
 
 #include "calc/judging/Assessment.h"
 #include "calc/judging/Tolerance.h"
@@ -81,6 +84,18 @@ void frmTolerances::buildControls() {
     lblVerdict->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblVerdict->setAccessibleName(QStringLiteral("Alignment verdict"));
 
+    lblLimits = new QLabel(frameTolerance);
+    lblLimits->setObjectName(QStringLiteral("lblLimits"));
+    lblLimits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblLimits->setWordWrap(true);
+    lblLimits->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblLimits->setAccessibleName(QStringLiteral("Limits of the verdict"));
+
+    lblBandCaption = new QLabel(QString::fromUtf8(kBandCaption), frameTolerance);
+    lblBandCaption->setObjectName(QStringLiteral("lblBandCaption"));
+    lblBandCaption->setAlignment(Qt::AlignCenter);
+    lblTolerance->setAccessibleName(lblBandCaption->text());
+
     picCoupling = new CouplingSpanDrawing(frameTolerance);
     picCoupling->setObjectName(QStringLiteral("picCoupling"));
 
@@ -94,14 +109,25 @@ void frmTolerances::buildControls() {
     auto* frameLayout = new QGridLayout(frameTolerance);
     frameLayout->addLayout(boxes, 0, 0);
     frameLayout->addWidget(picCoupling, 0, 1);
-    frameLayout->addWidget(lblTolerance, 1, 0, 1, 2);
+    frameLayout->addWidget(lblLimits, 1, 0, 1, 2);
     frameLayout->addWidget(lblVerdict, 2, 0, 1, 2);
+    frameLayout->addWidget(lblBandCaption, 3, 0, 1, 2);
+    frameLayout->addWidget(lblTolerance, 4, 0, 1, 2);
     frameLayout->setHorizontalSpacing(16);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    cmdClose = buttons->button(QDialogButtonBox::Close);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    // Enter walks the boxes; only a click, Space on the button or Escape closes.
+    cmdClose->setAutoDefault(false);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frameTolerance);
+    layout->addWidget(buttons);
 
     setTabOrder(txtRPM, txtSpan);
+    setTabOrder(txtSpan, cmdClose);
 }
 
 void frmTolerances::formLoad() {
@@ -127,9 +153,15 @@ void frmTolerances::showTolerance() {
                           QLatin1Char(' ') + toQString(display().unit(Quantity::Tolerance)));
     lblSpan->setText(QStringLiteral("Span (%1):").arg(toQString(display().unit(Quantity::Length))));
     txtSpan->setAccessibleName(lblSpan->text());
+    // The boxes follow the job (the span its lengths, at once), unless the user is typing in them.
+    for (auto [box, value, quantity] : {std::tuple{txtSpan, state_.Project.Span, Quantity::Length},
+                                        std::tuple{txtRPM, state_.Project.RPM, Quantity::Speed}}) {
+        if (!(box->hasFocus() && box->isModified())) box->setText(toQString(display().boxText(value, quantity)));
+    }
 
     // The verdict of the results the main window shows, against the row of this speed.
-    const AlignmentVerdict verdict = assess(state_.Project, options()).verdict;
+    const CalcOptions o = options();
+    const AlignmentVerdict verdict = assess(state_.Project, o).verdict;
     QStringList lines;
     QString paragraphs;
     for (const std::string& line : verdictToleranceLines(verdict)) {
@@ -141,6 +173,11 @@ void frmTolerances::showTolerance() {
                                                                     QStringLiteral("mm/100&nbsp;mm")));
     }
     lblVerdict->setText(paragraphs);
+    QStringList limits;
+    for (const std::string& line : verdictLimitLines(state_.Project.RPM, o.method, o.units))
+        limits << QString::fromStdString(line);
+    lblLimits->setText(limits.join(QLatin1Char('\n')));
+    lblLimits->setAccessibleDescription(lblLimits->text());
     // The lines as they are, for a screen reader and for anyone reading the window from outside.
     lblVerdict->setAccessibleDescription(lines.join(QLatin1Char('\n')));
 }
@@ -189,6 +226,7 @@ void frmTolerances::storeTyped(QLineEdit* box, float& field, Quantity quantity) 
     box->setText(toQString(display().boxText(field, quantity)));
     calcTolerance();
     state_.Changed = true;
+    if (onChange_) onChange_();
 }
 
 void frmTolerances::txtRPM_LostFocus() { storeTyped(txtRPM, state_.Project.RPM, Quantity::Speed); }

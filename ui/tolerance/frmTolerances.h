@@ -10,6 +10,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace corvane {
 
@@ -19,8 +20,8 @@ struct AppState;
 
 // "Alignment Tolerance": turns the shaft speed and the coupling span into the acceptable offset
 // that the result graphs draw as a band, and judges the alignment the main window shows against
-// the tolerance table of its speed. No buttons: the user closes it with the frame's close control or
-// Escape.
+// the tolerance table of its speed: the verdict's limits first, then the span rule's figure captioned
+// as what it is, the band on the graphs. Closed with its Close button, Escape or the frame.
 class frmTolerances : public QDialog {
     Q_OBJECT
 public:
@@ -31,6 +32,10 @@ public:
     frmTolerances(AppState& state, QWidget* mainWindow, OptionsSource currentOptions = {});
     ~frmTolerances() override;
 
+    // Called after the user changed the speed or the span, so that the main window shows the results
+    // and the verdict of the new values at once.
+    void setOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+
     // state.Tolerance from Span and RPM; shows it in lblTolerance, and the verdict below it.
     void calcTolerance();
     // Shows the acceptable offset, the span and the verdict again, in the units chosen now.
@@ -40,11 +45,16 @@ public:
     QLineEdit* txtRPM = nullptr;
     QLineEdit* txtSpan = nullptr;
     QLabel* lblSpan = nullptr;
+    // The limits the verdict judges by at this speed, one line each.
+    QLabel* lblLimits = nullptr;
+    // What the acceptable offset below it is: the half-height of the graphs' band.
+    QLabel* lblBandCaption = nullptr;
     QLabel* lblTolerance = nullptr;
     // The row of the tolerance table used, each plane against its limits, and the verdict: one
     // paragraph a line; its accessible description holds the lines as plain text.
     QLabel* lblVerdict = nullptr;
     QWidget* picCoupling = nullptr;
+    QPushButton* cmdClose = nullptr;
 
     void txtRPM_LostFocus();
     void txtSpan_LostFocus();
@@ -65,6 +75,7 @@ private:
 
     AppState& state_;
     OptionsSource currentOptions_;
+    std::function<void()> onChange_;
     QWidget* mainWindow_;
     WindowScaler* scaler_ = nullptr;
     bool loaded_ = false;
