@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "calc/format/NumberFormat.h"
-#include "calc/methods/MethodTraits.h"
 #include "calc/judging/Verdict.h"
+#include "calc/methods/MethodTraits.h"
 #include "project/ProjectCommands.h"
 #include "report/ReportBlocks.h"
 #include "report/ReportGraph.h"

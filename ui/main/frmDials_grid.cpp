@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
-#include "calc/methods/MethodTraits.h"
 #include "calc/judging/Tolerance.h"
+#include "calc/methods/MethodTraits.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/GridCellEditor.h"
