@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(t.state.Project.Dial1Reading, before.Dial1Reading);
         QCOMPARE(t.state.Project.Dial2Reading, before.Dial2Reading);
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
     }
 
     void bracketSideSwapsTheRimAndFaceDrawingAndRecalculates() {
@@ -131,12 +131,12 @@ private slots:
         QCOMPARE(t.state.Project.Station[2], std::int16_t(1));
         QCOMPARE(w.controls().lblAcalc1->text(), pair);
         QVERIFY(pair != calculated(t).vertical);
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
 
         w.controls().chkStation[0]->click();  // feet 2 and 3 stationary
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
         QCOMPARE(w.controls().lblAcalc2->text(), calculated(t).horizontal);
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
 
         // One foot only: nothing is worked out until something else recalculates, which then says why,
         // once, and leaves the last results on screen.
@@ -161,13 +161,13 @@ private slots:
         w.controls().chkTgrowth->click();
         QVERIFY(w.currentView().growthOn);
         for (QLineEdit* box : w.controls().txtGro) QVERIFY(box->isVisible());
-        t.state.Changed = false;
+        t.state.Session.markSaved(t.state.Project);
         typeInto(w.controls().txtGro[2], QStringLiteral("3"));
         typeInto(w.controls().txtGro[3], QStringLiteral("5"));
         QCOMPARE(w.controls().txtGro[3]->text(), QStringLiteral("5.000"));
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
         // A corrected growth value is part of the job: the save prompt must come for it.
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
 
         // The two-foot methods use the moveable machine's boxes only, and a correction reaches the
         // growth their calculations subtract.
@@ -256,7 +256,7 @@ private slots:
         QCOMPARE(t.state.Tolerance, 0.0f);
         QVERIFY(r.Machine.empty() && r.Comments.empty());
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
     }
 
     void growthWindowIsPreparedShownAndFollowedByARecalculation() {

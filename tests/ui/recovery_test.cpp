@@ -78,7 +78,7 @@ private slots:
                              QStringLiteral(". Restore the unsaved changes?")});
         QCOMPARE(w->controls().txtD1[1]->text(), QStringLiteral("33"));
         QCOMPARE(state.Project.dial1(0, 1), 33.0f);
-        QVERIFY(state.Changed);
+        QVERIFY(state.Session.changed());
         QCOMPARE(state.CurrentFile, project.toStdString());
         // The restored job is now this program's: its own copy replaced the dead program's.
         const QStringList copies = copiesIn(env.folder.path());
@@ -99,7 +99,7 @@ private slots:
         auto w = startOn(env.folder.path(), state, env.dialogs);
         QCOMPARE(env.dialogs.questions.size(), 1);
         QCOMPARE(w->controls().txtD1[1]->text(), QStringLiteral("20"));
-        QVERIFY(!state.Changed);
+        QVERIFY(!state.Session.changed());
         QVERIFY(copiesIn(env.folder.path()).isEmpty());
         QVERIFY(w->close());
         w.reset();

@@ -86,11 +86,13 @@ void frmDials::buildMenus() {
 void frmDials::mnuFileNew_Click() {
     commitFocusedBox();
     commands_->fileNew();
+    showEditState();
 }
 
 void frmDials::mnuFileOpen_Click() {
     commitFocusedBox();
     commands_->fileOpen();
+    showEditState();
 }
 
 void frmDials::mnuFileSave_Click() {
@@ -113,6 +115,7 @@ void frmDials::mnuFilePrint_Click() {
 void frmDials::mnuFileMRU_Click(int index) {
     commitFocusedBox();
     commands_->fileRecent(index);
+    showEditState();
 }
 
 void frmDials::mnuExit_Click() { close(); }
@@ -142,8 +145,10 @@ void frmDials::offerRecovery() {
         commands_->setupMRUlist();
         applyViewOptions();
         refreshAll();
-        state_.Changed = true;
-        startHistory();
+        commands_->rememberFileOnDisk();
+        state_.Session.start(state_.Project, true);
+        showEditState();
+        showFileNotes();
         // The restored job is kept by this program's own copy before the old one goes, so that a
         // second crash right now still leaves one.
         recovery_->sync();
@@ -169,6 +174,7 @@ void frmDials::cmdComments_Click() {
     dialogs_.runModal(comments);
     // Opened and closed without typing, the window leaves the job as it was.
     if (comments.edited()) comments.storeComments();
+    showEditState();
 }
 
 void frmDials::cmdGrowth_Click() {
@@ -177,11 +183,13 @@ void frmDials::cmdGrowth_Click() {
     growth.initGrowthPanel(ui_.cmbFixMove->currentIndex());
     dialogs_.runModal(growth);
     recalculate();
+    showEditState();
 }
 
 void frmDials::cmdTolerances_Click() {
     commitFocusedBox();
     dialogs_.runModal(*toleranceWindow());
+    showEditState();
 }
 
 void frmDials::mnuAbout_Click() {

@@ -87,7 +87,7 @@ void frmDials::gridLength_Commit(int row, const QString& typed) {
     length = asShown(*value.stored, Quantity::Length, units());
     cell->setText(storedText(length, Quantity::Length));
     recalculate();
-    state_.Changed = true;
+    jobEdited();
 }
 
 void frmDials::commitGridEdit() {

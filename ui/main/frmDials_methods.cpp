@@ -84,6 +84,11 @@ void frmDials::storeViewOptions() {
     // another method does not ask to save.
     if (Loading) return;
     state_.Project.ReservedText = encodeViewOptions(currentView(), state_.Project.ReservedText);
+    const bool notKept = !decodeViewOptions(state_.Project.ReservedText);
+    if (notKept != viewNotKept_) {
+        viewNotKept_ = notKept;
+        showFileNotes();
+    }
 }
 
 void frmDials::applyViewOptions() {
@@ -327,10 +332,8 @@ void frmDials::chkStation_Click(int index) {
         if (value > 0) ++count;
     // Results are worked out only for a pair of stationary feet; while the user is moving the
     // marks from one pair to another the last results stay.
-    if (count == 2) {
-        recalculate();
-        state_.Changed = true;
-    }
+    if (count == 2) recalculate();
+    jobEdited();
 }
 
 void frmDials::chkTgrowth_Click() {
@@ -350,27 +353,26 @@ void frmDials::chkTolerance_Click() {
 
 void frmDials::txtMachine_LostFocus() {
     const std::string text = ui_.txtMachine->text().toStdString();
-    if (text != state_.Project.Machine) state_.Changed = true;
     state_.Project.Machine = text;
+    jobEdited();
 }
 
 void frmDials::txtTechnician_LostFocus() {
     const std::string text = ui_.txtTechnician->text().toStdString();
-    if (text != state_.Project.Technician) state_.Changed = true;
     state_.Project.Technician = text;
+    jobEdited();
 }
 
 void frmDials::txtM1_LostFocus() {
     const std::string text = ui_.txtM1->text().toStdString();
-    // A machine's name is part of the job: a real change must reach the save prompt.
-    if (text != state_.Project.M1Text) state_.Changed = true;
     state_.Project.M1Text = text;
+    jobEdited();
 }
 
 void frmDials::txtM2_LostFocus() {
     const std::string text = ui_.txtM2->text().toStdString();
-    if (text != state_.Project.M2Text) state_.Changed = true;
     state_.Project.M2Text = text;
+    jobEdited();
 }
 
 void frmDials::txtMisc1_LostFocus() {
@@ -395,10 +397,10 @@ void frmDials::txtMisc1_LostFocus() {
             default:
                 break;
         }
-        state_.Changed = true;
     }
     fillTXTfields();
     recalculate();
+    jobEdited();
 }
 
 }  // namespace corvane

@@ -32,9 +32,8 @@ void frmDials::knobTurned(int dial, int p, double value) {
     (dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p)) = *reading;
     (dial == 1 ? ui_.txtD1 : ui_.txtD2)[p]->setText(readingText(*reading));
     if (Loading) return;
-    // A reading set with the knob is as much the user's work as a typed one: without the mark the
-    // save prompt would not come and the reading would be lost on closing.
-    state_.Changed = true;
+    // A reading set with the knob is as much the user's work as a typed one.
+    jobEdited();
     if (!knobCalcDeferred_) recalculate();
 }
 
@@ -59,7 +58,7 @@ void frmDials::typedReading(int dial, int p) {
         knob->setValue(knobValue(stored));
     }
     if (std::fabs(knobValue(stored)) > knob->maximum()) scaleKnobs();
-    state_.Changed = true;
+    jobEdited();
     recalculate();
 }
 
@@ -72,12 +71,10 @@ void frmDials::txtGro_LostFocus(int index) {
     const std::optional<float> growth = EntryBox::takeValue(
         box, Quantity::Growth, units(), storedText(state_.Project.growth(m, foot), Quantity::Growth));
     if (!growth) return;
-    const float before = state_.Project.growth(m, foot);
     storeTypedGrowth(state_.Project, m, index, *growth);
     box->setText(storedText(state_.Project.growth(m, foot), Quantity::Growth));
-    // Only a real change marks the project: typing the same value again changes nothing.
-    if (!Loading && before != *growth) state_.Changed = true;
     recalculate();
+    jobEdited();
 }
 
 void frmDials::cmdReset_Click() {
@@ -85,6 +82,7 @@ void frmDials::cmdReset_Click() {
     if (!dialogs_.askYesNo(this, QString::fromLatin1(kResetQuestion), DialogProvider::Default::No)) return;
     resetMeasuredData(state_.Project);
     refreshAll();
+    jobEdited();
 }
 
 void frmDials::runLostFocus(QLineEdit* box) {

@@ -201,7 +201,7 @@ void frmTolerances::storeTyped(QLineEdit* box, float& field, Quantity quantity) 
     field = *value;
     box->setText(shown(field, quantity));
     calcTolerance();
-    state_.Changed = true;
+    state_.Session.noteEdit(state_.Project);
 }
 
 void frmTolerances::txtRPM_LostFocus() { storeTyped(txtRPM, state_.Project.RPM, Quantity::Speed); }
