@@ -21,7 +21,8 @@ class JobSession {
 public:
     static constexpr std::size_t kDefaultBudget = 32u << 20;
 
-    explicit JobSession(std::size_t budgetBytes = kDefaultBudget);
+    JobSession() : JobSession(kDefaultBudget) {}
+    explicit JobSession(std::size_t budgetBytes);
 
     // A job was opened, created, restored or reset: the history starts anew from it. `unsaved`: it
     // differs from its file already (a restored copy, a file that could not be written), and

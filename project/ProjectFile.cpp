@@ -281,9 +281,10 @@ std::string implausibleProject(const unsigned char* data, std::size_t size) {
     // and the date stamp follow the texts.
     constexpr std::size_t kTextsAt = 238;
     constexpr std::size_t kAfterTexts = 4 * kMethodCount * kGrowthFeet + 8;
+    if (size < kTextsAt + 2) return "it ends before its texts";
     std::size_t pos = kTextsAt;
     for (int t = 0; t < kTextFieldCount; ++t) {
-        if (size < pos + 2) return "it ends before its texts";
+        if (size < pos + 2) return "its texts run past its end";
         pos += 2 + static_cast<std::size_t>(data[pos] | (data[pos + 1] << 8));
     }
     if (size < pos + kAfterTexts) return "its texts run past its end";

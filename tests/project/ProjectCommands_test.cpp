@@ -350,7 +350,7 @@ TEST_F(ProjectCommandsTest, ASaveOverAFileChangedOnDiskAsksFirst) {
     state.Project.Machine = "final";
     EXPECT_TRUE(commands.fileSave());
     EXPECT_EQ(onDisk(path("mine.qdl")).Machine, "final");
-    EXPECT_EQ(prompts.questions.size(), 2u);
+    EXPECT_EQ(prompts.questions.size(), 3u);
 }
 
 // The list of recent files is written once at start, with the named file at its head.
