@@ -103,10 +103,22 @@ Invocation readArguments(QCommandLineParser& parser, const QStringList& argument
 // The arguments without the toolkit's own options (-platform offscreen, -style fusion, ...), which
 // only the toolkit knows and takes out when it starts.
 QStringList withoutToolkitOptions(const QStringList& arguments) {
-    static const QStringList withValue = {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                          "qwindowgeometry", "geometry", "qwindowtitle", "title",
-                                          "qwindowicon", "icon", "name", "display", "session",
-                                          "style", "stylesheet", "fontengine"};
+    static const QStringList withValue = {"platform",
+                                          "platformpluginpath",
+                                          "platformtheme",
+                                          "plugin",
+                                          "qwindowgeometry",
+                                          "geometry",
+                                          "qwindowtitle",
+                                          "title",
+                                          "qwindowicon",
+                                          "icon",
+                                          "name",
+                                          "display",
+                                          "session",
+                                          "style",
+                                          "stylesheet",
+                                          "fontengine"};
     static const QStringList flags = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
     QStringList out;
     for (qsizetype i = 0; i < arguments.size(); ++i) {

@@ -48,7 +48,8 @@ int runReport(const QStringList& arguments) {
     }
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) return failed("takes one or more project files");
-    if (parser.values(outputOption).size() > 1) return failed("takes one PDF to write: -o was given more than once");
+    if (parser.values(outputOption).size() > 1)
+        return failed("takes one PDF to write: -o was given more than once");
     const QString out = parser.value(outputOption);
     if (out.isEmpty()) return failed("needs the PDF to write: -o OUT.pdf (- for standard output)");
     const bool toStandardOutput = out == "-";

@@ -1,11 +1,11 @@
 #include "project/ProjectFile.h"
 
-#include <algorithm>
-#include <bit>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -268,7 +268,8 @@ bool writeProject(const std::string& path, const ProjectRecord& record, std::str
     return writeHead(path, encodeProject(record), error);
 }
 
-bool readProject(const std::string& path, ProjectRecord& record, std::string* error, std::string* implausible) {
+bool readProject(const std::string& path, ProjectRecord& record, std::string* error,
+                 std::string* implausible) {
     std::vector<unsigned char> bytes;
     if (readHead(path, kMaxProjectBytes, bytes, error) != 0) return false;
     record = decodeProject(bytes.data(), bytes.size());

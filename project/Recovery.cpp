@@ -89,8 +89,9 @@ std::string restorePrompt(const std::string& projectFile, const std::string& mad
     std::string text = "Corvane closed without saving " + projectFile + ". Restore the unsaved changes?";
     if (!madeText.empty()) text += "\n\nThe changes were kept on " + madeText + ".";
     if (projectNewer)
-        text += "\nThe project file was saved after that: restoring puts this older work in place of what it "
-                "holds now.";
+        text +=
+            "\nThe project file was saved after that: restoring puts this older work in place of what it "
+            "holds now.";
     return text;
 }
 

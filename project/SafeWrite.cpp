@@ -96,8 +96,8 @@ bool writeAll(int fd, const unsigned char* data, std::size_t size) {
 bool writeZeros(int fd, off_t count) {
     static const unsigned char zeros[65536] = {};
     while (count > 0) {
-        const std::size_t n = count < static_cast<off_t>(sizeof zeros) ? static_cast<std::size_t>(count)
-                                                                       : sizeof zeros;
+        const std::size_t n =
+            count < static_cast<off_t>(sizeof zeros) ? static_cast<std::size_t>(count) : sizeof zeros;
         if (!writeAll(fd, zeros, n)) return false;
         count -= static_cast<off_t>(n);
     }
@@ -162,8 +162,8 @@ std::optional<std::string> followLinks(const std::string& path, std::string* err
         struct stat folderInfo {};
         if (::stat(folder.c_str(), &folderInfo) == 0 && isSharedStickyFolder(folderInfo) &&
             info.st_uid != folderInfo.st_uid && info.st_uid != ::geteuid()) {
-            failWith(error, "will not follow the link " + current + ": another user made it in the shared folder " +
-                                folder);
+            failWith(error, "will not follow the link " + current +
+                                ": another user made it in the shared folder " + folder);
             return std::nullopt;
         }
         char target[PATH_MAX];
@@ -183,9 +183,11 @@ bool safeSaveImpossible(const std::string& path) {
     if (!target) return false;
     const std::string folder = folderOfPath(*target);
     if (::access(folder.c_str(), W_OK | X_OK) != 0) return errno == EACCES || errno == EROFS;
-    struct stat fileInfo {}, folderInfo {};
-    return ::geteuid() != 0 && ::stat(target->c_str(), &fileInfo) == 0 && ::stat(folder.c_str(), &folderInfo) == 0 &&
-           (folderInfo.st_mode & S_ISVTX) && fileInfo.st_uid != ::geteuid() && folderInfo.st_uid != ::geteuid();
+    struct stat fileInfo {
+    }, folderInfo{};
+    return ::geteuid() != 0 && ::stat(target->c_str(), &fileInfo) == 0 &&
+           ::stat(folder.c_str(), &folderInfo) == 0 && (folderInfo.st_mode & S_ISVTX) &&
+           fileInfo.st_uid != ::geteuid() && folderInfo.st_uid != ::geteuid();
 }
 
 bool writeFileSafely(const std::string& path, const std::vector<unsigned char>& bytes, OldTail tail,
@@ -249,7 +251,8 @@ bool writeFileSafely(const std::string& path, const std::vector<unsigned char>& 
     if (hasOld && tail == OldTail::Keep && oldInfo.st_size > static_cast<off_t>(bytes.size())) {
         if (!writeZeros(out.get(), oldInfo.st_size - static_cast<off_t>(bytes.size()))) return abandon(errno);
     }
-    if (hasOld && kind != WriteKind::Private && (oldInfo.st_uid != ::geteuid() || oldInfo.st_gid != ::getegid())) {
+    if (hasOld && kind != WriteKind::Private &&
+        (oldInfo.st_uid != ::geteuid() || oldInfo.st_gid != ::getegid())) {
         // The superuser gives the file back to its owner; a member of the file's group keeps it in
         // that group, so that the others sharing it can still save it. Otherwise it becomes ours,
         // as any editor's save would make it.

@@ -361,12 +361,15 @@ TEST_F(Cli, AReportThatCannotBeMadeLeavesOutAsItWas) {
 // A file that does not look like a project is still shown, after the warning, with its own status.
 TEST_F(Cli, ForeignFilesArePrintedWithAWarningAndExitThree) {
     { std::ofstream(path("notes.qdl"), std::ios::binary) << std::string(2000, 'x'); }
-    for (const std::string& command : {std::string("dump"), std::string("calc"), "report -o " + quoted("notes.pdf")}) {
+    for (const std::string& command :
+         {std::string("dump"), std::string("calc"), "report -o " + quoted("notes.pdf")}) {
         SCOPED_TRACE(command);
         const CliRun r = run(command + " " + quoted("notes.qdl"));
         EXPECT_EQ(r.exitCode, 3);
-        EXPECT_NE(r.err.find("corvane-cli: " + path("notes.qdl") + ": This file does not look like a Corvane project (its texts run past its end)\n"),
-                  std::string::npos)
+        EXPECT_NE(
+            r.err.find("corvane-cli: " + path("notes.qdl") +
+                       ": This file does not look like a Corvane project (its texts run past its end)\n"),
+            std::string::npos)
             << r.err;
     }
     EXPECT_EQ(run("dump " + quoted("notes.qdl")).out.substr(0, 14), "{\n  \"Length\": ");

@@ -84,7 +84,8 @@ protected:
         state.Paths.programFolder = (folder_ / "program").string();
     }
     void TearDown() override {
-        EXPECT_TRUE(prompts.saveAnswers.empty() && prompts.fileAnswers.empty() && prompts.overwriteAnswers.empty())
+        EXPECT_TRUE(prompts.saveAnswers.empty() && prompts.fileAnswers.empty() &&
+                    prompts.overwriteAnswers.empty())
             << "scripted answers left over";
         fs::remove_all(folder_);
     }
@@ -303,9 +304,10 @@ TEST_F(ProjectCommandsTest, ForeignFilesOpenReadOnlyAndSaveAsksForANewName) {
     const std::string before = fileBytes(notes);
     ASSERT_TRUE(writeSettings(state.Paths.settingsFile(), {notes, "", "", "", ""}));
     commands.openProject(false);
-    EXPECT_EQ(prompts.messages, std::vector<std::string>{"This file does not look like a Corvane project:\n" + notes +
-                                                         "\n(its texts run past its end).\nIts values are shown "
-                                                         "read-only; Save asks for a new name."});
+    EXPECT_EQ(prompts.messages,
+              std::vector<std::string>{"This file does not look like a Corvane project:\n" + notes +
+                                       "\n(its texts run past its end).\nIts values are shown "
+                                       "read-only; Save asks for a new name."});
     EXPECT_TRUE(commands.readOnly());
     EXPECT_FALSE(state.Session.changed());
     EXPECT_TRUE(commands.exitProgram()) << "nothing to save: no prompt";

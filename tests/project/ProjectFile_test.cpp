@@ -1,7 +1,6 @@
 #include "project/ProjectFile.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -210,11 +209,14 @@ TEST_F(ProjectFileOnDisk, TheRecentListFile) {
 
 // A name Windows-1252 cannot hold comes back as it was; one it can hold is stored in it as always.
 TEST(ProjectSettings, RecentNamesInAnyScriptComeBack) {
-    const std::array<std::string, 5> recent{"/jobs/Насос-P101.qdl", "/jobs/泵.qdl", "/jobs/Müller.qdl", "", ""};
+    const std::array<std::string, 5> recent{"/jobs/Насос-P101.qdl", "/jobs/泵.qdl", "/jobs/Müller.qdl", "",
+                                            ""};
     const std::vector<unsigned char> bytes = encodeSettings(recent);
     EXPECT_EQ(decodeSettings(bytes.data(), bytes.size()), recent);
-    const std::vector<unsigned char> cp1252{16, 0, '/', 'j', 'o', 'b', 's', '/', 'M', 0xFC, 'l', 'l', 'e', 'r', '.', 'q', 'd', 'l'};
-    const std::vector<unsigned char> third(bytes.end() - 2 - 2 - static_cast<long>(cp1252.size()), bytes.end() - 4);
+    const std::vector<unsigned char> cp1252{16,   0,   '/', 'j', 'o', 'b', 's', '/', 'M',
+                                            0xFC, 'l', 'l', 'e', 'r', '.', 'q', 'd', 'l'};
+    const std::vector<unsigned char> third(bytes.end() - 2 - 2 - static_cast<long>(cp1252.size()),
+                                           bytes.end() - 4);
     EXPECT_EQ(third, cp1252);
 }
 
@@ -255,7 +257,8 @@ TEST(ProjectPlausibility, FilesThatAreNoProjectAreRecognised) {
         {"material 4", encoded(material), "its material is no choice of the program"},
         {"stamp at the lower bound", encoded(stamp), "its date stamp is no date"},
     };
-    for (const Case& c : cases) EXPECT_EQ(implausibleProject(c.bytes.data(), c.bytes.size()), c.why) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(implausibleProject(c.bytes.data(), c.bytes.size()), c.why) << c.name;
 }
 
 TEST_F(ProjectFileOnDisk, APipeUnderAProjectsNameIsRefusedWithoutWaiting) {

@@ -12,9 +12,9 @@
 
 #include <chrono>
 #include <csignal>
-#include <functional>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 
 // Every sync of this test program passes through here, so that a test can make it fail the way a
@@ -168,7 +168,8 @@ int asNobody(const std::vector<gid_t>& groups, const std::function<int()>& body)
     const pid_t child = ::fork();
     if (child == 0) {
         constexpr uid_t kNobody = 65534;
-        if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+        if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(kNobody) != 0 ||
+            ::setuid(kNobody) != 0)
             ::_exit(99);
         ::_exit(body());
     }
@@ -195,18 +196,23 @@ TEST_F(SafeWriteTest, AnUnprivilegedUserCannotReplaceAReadOnlyFileNorLeaveTheGro
     put("locked.qdl", "old");
     ASSERT_EQ(::chown(file("locked.qdl").c_str(), 65534, 65534), 0);
     fs::permissions(file("locked.qdl"), fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_EQ(asNobody({}, [&] { return writeFileSafely(file("locked.qdl"), bytesOf("x"), OldTail::Keep) ? 1 : 0; }),
-              0);
+    EXPECT_EQ(
+        asNobody({},
+                 [&] { return writeFileSafely(file("locked.qdl"), bytesOf("x"), OldTail::Keep) ? 1 : 0; }),
+        0);
     EXPECT_EQ(contentOf(file("locked.qdl")), "old");
 
     // A file shared by a group (0664, root's, group 2000) saved by a member of the group stays in it.
     constexpr gid_t kTeam = 2000;
     put("shared.qdl", "old");
     ASSERT_EQ(::chown(file("shared.qdl").c_str(), 0, kTeam), 0);
-    fs::permissions(file("shared.qdl"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                                            fs::perms::group_write | fs::perms::others_read);
-    EXPECT_EQ(asNobody({kTeam}, [&] { return writeFileSafely(file("shared.qdl"), bytesOf("new"), OldTail::Keep) ? 0 : 1; }),
-              0);
+    fs::permissions(file("shared.qdl"), fs::perms::owner_read | fs::perms::owner_write |
+                                            fs::perms::group_read | fs::perms::group_write |
+                                            fs::perms::others_read);
+    EXPECT_EQ(
+        asNobody({kTeam},
+                 [&] { return writeFileSafely(file("shared.qdl"), bytesOf("new"), OldTail::Keep) ? 0 : 1; }),
+        0);
     struct stat info {};
     ASSERT_EQ(::stat(file("shared.qdl").c_str(), &info), 0);
     EXPECT_EQ(contentOf(file("shared.qdl")), "new");
@@ -224,14 +230,16 @@ TEST_F(SafeWriteTest, ALinkIsFollowedOnlyWhereTheSystemWouldFollowIt) {
     if (geteuid() == 0) {
         // Planted by another user: not followed.
         ASSERT_EQ(::lchown((folder_ / "shared/report.pdf").c_str(), 65534, 65534), 0);
-        EXPECT_FALSE(writeFileSafely(folder_ / "shared/report.pdf", bytesOf("PDF"), OldTail::Discard, &error));
+        EXPECT_FALSE(
+            writeFileSafely(folder_ / "shared/report.pdf", bytesOf("PDF"), OldTail::Discard, &error));
         EXPECT_EQ(error, "will not follow the link " + (folder_ / "shared/report.pdf").string() +
                              ": another user made it in the shared folder " + (folder_ / "shared").string());
         EXPECT_EQ(contentOf(file("victim.qdl")), "someone's job");
     }
     // An export never turns a project into something else, whatever name the link has.
     fs::create_symlink(file("victim.qdl"), file("report.pdf"));
-    EXPECT_FALSE(writeFileSafely(file("report.pdf"), bytesOf("PDF"), OldTail::Discard, &error, WriteKind::NoProject));
+    EXPECT_FALSE(
+        writeFileSafely(file("report.pdf"), bytesOf("PDF"), OldTail::Discard, &error, WriteKind::NoProject));
     EXPECT_EQ(error, "will not write over the project file " + file("victim.qdl").string());
     EXPECT_EQ(contentOf(file("victim.qdl")), "someone's job");
     EXPECT_TRUE(fs::is_symlink(file("report.pdf")));

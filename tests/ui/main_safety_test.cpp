@@ -1,11 +1,12 @@
 // What keeps a job safe around the main window: a second window on the same job, comments stored
 // with bare line feeds, a stored window size that no screen has, and private recovery copies.
 
+#include <sys/stat.h>
+
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
-#include <sys/stat.h>
 
 #include "MainWindowTestSupport.h"
 #include "ui/main/RecoveryKeeper.h"
@@ -38,7 +39,8 @@ private slots:
         QCOMPARE(QString::fromStdString(otherState.CurrentFile), job);
         QCOMPARE(t.dialogs().messages.size(), 1);
         QVERIFY(t.dialogs().messages[0].startsWith(QStringLiteral("Another Corvane window has\n") + job));
-        QVERIFY(other.controls().lblFileNote->text().contains(QStringLiteral("Another Corvane window has this project open")));
+        QVERIFY(other.controls().lblFileNote->toolTip().contains(
+            QStringLiteral("Another Corvane window has this project open")));
         QVERIFY(t.w().controls().lblFileNote->isHidden());
 
         typeInto(t.w().controls().txtMachine, QStringLiteral("first window"));
@@ -92,7 +94,8 @@ private slots:
             {"off to the right", {3000, 900, 800, 600}, {0, 0, 1280, 1024}, {800, 587}, {480, 424, 800, 600}},
             {"screen below the minimum", {0, 0, 900, 700}, {0, 0, 640, 480}, {800, 587}, {0, 0, 800, 587}},
         };
-        for (const Case& c : cases) QVERIFY2(fittedToScreen(c.wanted, c.available, c.minimum) == c.fitted, c.name);
+        for (const Case& c : cases)
+            QVERIFY2(fittedToScreen(c.wanted, c.available, c.minimum) == c.fitted, c.name);
 
         QWidget huge;
         huge.setGeometry(0, 0, 99999, 99999);

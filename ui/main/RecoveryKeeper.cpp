@@ -91,8 +91,9 @@ bool RecoveryKeeper::holdProject(const std::string& projectFile) {
     const QByteArray key = id.exists ? QByteArray::number(static_cast<qulonglong>(id.device)) + '-' +
                                            QByteArray::number(static_cast<qulonglong>(id.inode))
                                      : QByteArray::fromStdString(projectFile);
-    const QString name = QStringLiteral("open-%1.lock")
-                             .arg(QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()));
+    const QString name =
+        QStringLiteral("open-%1.lock")
+            .arg(QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()));
     makeFolder();
     auto lock = std::make_unique<QLockFile>(QDir(folder_).filePath(name));
     lock->setStaleLockTime(0);

@@ -59,7 +59,8 @@ private:
     QString ownCopy_;
     std::unique_ptr<QLockFile> ownLock_;
     std::vector<std::unique_ptr<QLockFile>> heldLocks_;
-    std::unique_ptr<QLockFile> projectLock_;  // the open project's mark, while this program holds it  // locks of abandoned copies being offered
+    std::unique_ptr<QLockFile> projectLock_;  // the open project's mark, while this program holds it  //
+                                              // locks of abandoned copies being offered
     QTimer timer_;
     // The record as last seen by the timer and as last written, to wait for a quiet moment and to
     // write only what changed.

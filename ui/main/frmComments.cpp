@@ -84,12 +84,12 @@ void frmComments::textEdited() {
         QTextCursor cursor = txtComments->textCursor();
         cursor.setPosition(std::min(acceptedCursor_, static_cast<int>(accepted_.size())));
         txtComments->setTextCursor(cursor);
-        lblWarning->setText(kWarningSign +
-                            QStringLiteral("That would not fit: a project keeps at most %1 characters of "
-                                           "comments%2. The edit was not made.")
-                                .arg(kMaxTextBytes)
-                                .arg(lineBreak_.size() == 2 ? QStringLiteral(" (a line break counts as two)")
-                                                            : QString()));
+        lblWarning->setText(
+            kWarningSign +
+            QStringLiteral("That would not fit: a project keeps at most %1 characters of "
+                           "comments%2. The edit was not made.")
+                .arg(kMaxTextBytes)
+                .arg(lineBreak_.size() == 2 ? QStringLiteral(" (a line break counts as two)") : QString()));
         lblWarning->show();
         return;
     }

@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QMenuBar>
 #include <QTimer>
 
+#include "calc/format/NumberFormat.h"
 #include "project/ProjectCommands.h"
 #include "ui/about/frmAbout.h"
 #include "ui/growth/frmGrowth.h"
@@ -136,7 +138,13 @@ void frmDials::closeEvent(QCloseEvent* event) {
 
 void frmDials::offerRecovery() {
     for (const RecoveryCopy& copy : recovery_->abandonedCopies()) {
-        if (!dialogs_.askYesNo(this, QString::fromStdString(restorePrompt(copy.projectFile)))) {
+        // When the copy was made, as the window shows a date stamp (local time).
+        const QDateTime made = QDateTime::fromSecsSinceEpoch(copy.madeSeconds);
+        const double madeOle = static_cast<double>(QDate(1899, 12, 30).daysTo(made.date())) +
+                               made.time().msecsSinceStartOfDay() / 86400000.0;
+        const std::string question =
+            restorePrompt(copy.projectFile, formatDateTime(madeOle), copy.projectNewer);
+        if (!dialogs_.askYesNo(this, QString::fromStdString(question))) {
             recovery_->forget(copy);
             continue;
         }

@@ -1,5 +1,6 @@
-// The status bar: the readings check and the alignment verdict after every calculation, and the
-// reading boxes a finding is about marked where the technician types.
+// The status bar: the readings check and the alignment verdict after every calculation, the
+// reading boxes a finding is about marked where the technician types, and what to know about the
+// open file.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -7,7 +8,11 @@
 
 #include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Verdict.h"
+#include "project/ProjectCommands.h"
+#include "project/ProjectFile.h"
+#include "ui/main/RecoveryKeeper.h"
 #include "ui/main/frmDials.h"
+#include "ui/widgets/DialogProvider.h"
 #include "ui/widgets/ElidedLabel.h"
 
 namespace corvane {
@@ -68,15 +73,17 @@ void frmDials::showFileNotes() {
         heldFile_ = state_.CurrentFile;
         otherHolds_ = !recovery_->holdProject(heldFile_);
         if (otherHolds_)
-            dialogs_.showMessage(this, QStringLiteral("Another Corvane window has\n%1\nopen. Saved from both, "
-                                                      "each save would wipe the other's changes; Corvane "
-                                                      "asks before it saves over a file changed on disk.")
-                                           .arg(QString::fromStdString(heldFile_)));
+            dialogs_.showMessage(this,
+                                 QStringLiteral("Another Corvane window has\n%1\nopen. Saved from both, "
+                                                "each save would wipe the other's changes; Corvane "
+                                                "asks before it saves over a file changed on disk.")
+                                     .arg(QString::fromStdString(heldFile_)));
     }
     QStringList notes;
     if (commands_->readOnly())
         notes << QStringLiteral("%1 (%2): read-only, Save asks for a new name")
-                     .arg(QLatin1String(kForeignFileWarning), QString::fromStdString(commands_->foreignReason()));
+                     .arg(QLatin1String(kForeignFileWarning),
+                          QString::fromStdString(commands_->foreignReason()));
     if (otherHolds_) notes << QStringLiteral("Another Corvane window has this project open");
     if (viewNotKept_)
         notes << QStringLiteral("The view options are not kept with this job: its reserved text is full");

@@ -53,7 +53,8 @@ void frmDials::jobEdited() {
 void frmDials::showEditState() {
     const JobSession& session = state_.Session;
     const auto caption = [](const char* verb, const std::string& what) {
-        return what.empty() ? QLatin1String(verb) : QStringLiteral("%1 %2").arg(QLatin1String(verb), QString::fromStdString(what));
+        return what.empty() ? QLatin1String(verb)
+                            : QStringLiteral("%1 %2").arg(QLatin1String(verb), QString::fromStdString(what));
     };
     ui_.mnuEditUndo->setEnabled(session.canUndo());
     ui_.mnuEditUndo->setText(caption("Undo", session.undoText()));

@@ -25,8 +25,10 @@ void centreOnMainWindow(QWidget* window, const QWidget* mainWindow) {
 QRect fittedToScreen(const QRect& wanted, const QRect& available, const QSize& minimum) {
     const int width = std::max(minimum.width(), std::min(wanted.width(), available.width()));
     const int height = std::max(minimum.height(), std::min(wanted.height(), available.height()));
-    const int x = std::clamp(wanted.x(), available.left(), std::max(available.left(), available.left() + available.width() - width));
-    const int y = std::clamp(wanted.y(), available.top(), std::max(available.top(), available.top() + available.height() - height));
+    const int x = std::clamp(wanted.x(), available.left(),
+                             std::max(available.left(), available.left() + available.width() - width));
+    const int y = std::clamp(wanted.y(), available.top(),
+                             std::max(available.top(), available.top() + available.height() - height));
     return {x, y, width, height};
 }
 
@@ -36,7 +38,8 @@ void restoreWindowPlace(QWidget* window, const QByteArray& geometry) {
     QScreen* screen = QGuiApplication::screenAt(window->geometry().center());
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    const QRect fitted = fittedToScreen(window->geometry(), screen->availableGeometry(), window->minimumSize());
+    const QRect fitted =
+        fittedToScreen(window->geometry(), screen->availableGeometry(), window->minimumSize());
     if (fitted != window->geometry()) window->setGeometry(fitted);
 }
 
