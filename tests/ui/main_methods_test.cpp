@@ -131,7 +131,8 @@ private slots:
         QCOMPARE(t.state.Project.Station[2], std::int16_t(1));
         QCOMPARE(w.controls().lblAcalc1->text(), pair);
         QVERIFY(pair != calculated(t).vertical);
-        QVERIFY(!t.state.Session.changed());
+        // Stored, so the job is changed, however the box was ticked.
+        QVERIFY(t.state.Session.changed());
 
         w.controls().chkStation[0]->click();  // feet 2 and 3 stationary
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
@@ -256,7 +257,10 @@ private slots:
         QCOMPARE(t.state.Tolerance, 0.0f);
         QVERIFY(r.Machine.empty() && r.Comments.empty());
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
-        QVERIFY(!t.state.Session.changed());
+        // The readings are gone from the job: it is changed, and one undo brings them back.
+        QVERIFY(t.state.Session.changed());
+        w.controls().mnuEditUndo->trigger();
+        QCOMPARE(t.state.Project.dial1(0, 1), 20.0f);
     }
 
     void growthWindowIsPreparedShownAndFollowedByARecalculation() {
