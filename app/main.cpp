@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTextStream>
+#include <csignal>
+#include <cstdio>
 #include <string>
 
 #include "cmdline/Arguments.h"
@@ -19,6 +21,7 @@
 #include "ui/common/DialogProvider.h"
 #include "ui/common/ScalingStyle.h"
 #include "ui/common/UserPreferences.h"
+#include "ui/common/WindowPlacement.h"
 #include "ui/main/frmDials.h"
 
 namespace {
@@ -97,6 +100,46 @@ Invocation readArguments(QCommandLineParser& parser, const QStringList& argument
     return call;
 }
 
+// The arguments without the toolkit's own options (-platform offscreen, -style fusion, ...), which
+// only the toolkit knows and takes out when it starts.
+QStringList withoutToolkitOptions(const QStringList& arguments) {
+    static const QStringList withValue = {"platform",
+                                          "platformpluginpath",
+                                          "platformtheme",
+                                          "plugin",
+                                          "qwindowgeometry",
+                                          "geometry",
+                                          "qwindowtitle",
+                                          "title",
+                                          "qwindowicon",
+                                          "icon",
+                                          "name",
+                                          "display",
+                                          "session",
+                                          "style",
+                                          "stylesheet",
+                                          "fontengine"};
+    static const QStringList flags = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+    QStringList out;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString name = arguments[i];
+        if (i == 0 || !name.startsWith(QLatin1Char('-')) || name == QLatin1String("-")) {
+            out << arguments[i];
+            continue;
+        }
+        name.remove(0, name.startsWith(QLatin1String("--")) ? 2 : 1);
+        const qsizetype eq = name.indexOf(QLatin1Char('='));
+        if (eq >= 0) name.truncate(eq);
+        if (flags.contains(name) || name == QLatin1String("qmljsdebugger")) continue;
+        if (withValue.contains(name)) {
+            if (eq < 0) ++i;
+            continue;
+        }
+        out << arguments[i];
+    }
+    return out;
+}
+
 // Help, version or a usage error; needs a QCoreApplication.
 int answer(QCommandLineParser& parser, const Invocation& call) {
     if (call.kind == Invocation::Kind::Error) {
@@ -112,18 +155,25 @@ int answer(QCommandLineParser& parser, const Invocation& call) {
         out << "corvane " << corvane::kVersionText << "\n";
     }
     out.flush();
-    return out.status() == QTextStream::Ok ? 0 : 1;
+    // A full disk or a closed pipe shows only once the buffered text reaches it.
+    const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);
+    return out.status() == QTextStream::Ok && written ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file that may not grow (a size limit) makes the write fail and be reported, and the job stays
+    // open, instead of the system ending the program with the work in it.
+    std::signal(SIGXFSZ, SIG_IGN);
     {
         // Help and version answer without a display, from any terminal.
         QCommandLineParser parser;
-        const Invocation early = readArguments(parser, corvane::cli::argumentsFromBytes(argc, argv));
+        const Invocation early =
+            readArguments(parser, withoutToolkitOptions(corvane::cli::argumentsFromBytes(argc, argv)));
+        // A usage error too: it needs no window, and there may be no display to make one on.
         if ((early.kind == Invocation::Kind::Help && !early.toolkitHelp) ||
-            early.kind == Invocation::Kind::Version) {
+            early.kind == Invocation::Kind::Version || early.kind == Invocation::Kind::Error) {
             QCoreApplication core(argc, argv);
             return answer(parser, early);
         }
@@ -164,7 +214,7 @@ int main(int argc, char** argv) {
     window.setWindowIcon(icon);
     window.formLoad(call.showAbout, call.projectFile);
     // Where and how large the user last had the window.
-    window.restoreGeometry(corvane::windowGeometry(state.Paths));
+    corvane::restoreWindowPlace(&window, corvane::windowGeometry(state.Paths));
     window.show();
     // Asked over the window, so that the user sees which program is asking and what it shows.
     window.offerRecovery();

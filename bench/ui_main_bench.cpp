@@ -214,7 +214,7 @@ void typedReadingToRepaint(benchmark::State& state, Samples& samples, const QStr
     for (const char* name : {"handler_ms", "replot_ms", "repaint_ms"}) {
         state.counters[name] = benchmark::Counter(state.counters[name], benchmark::Counter::kAvgIterations);
     }
-    app.Changed = false;  // nothing to save: the window must not ask on the way out
+    app.Session.markSaved(app.Project);  // nothing to save: the window must not ask on the way out
 }
 
 // The offscreen platform says on every window that it cannot pass size hints on; nothing else is

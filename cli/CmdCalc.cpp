@@ -320,8 +320,10 @@ int runCalc(const QStringList& arguments) {
     const QString file = positional.first();
     ProjectRecord record;
     std::string readError;
-    if (!readProject(pathBytes(file), record, &readError))
+    std::string foreign;
+    if (!readProject(pathBytes(file), record, &readError, &foreign))
         return badArguments(QString("cannot read '%1': %2").arg(file, QString::fromStdString(readError)));
+    if (!foreign.empty()) warnForeign(file, foreign);
 
     // The job runs as it was saved from the window, unless the command line asks otherwise.
     const RunView run = viewForRun(record.ReservedText, asked);
@@ -334,7 +336,7 @@ int runCalc(const QStringList& arguments) {
     const AlignmentVerdict& verdict = assessment.verdict;
     const bool failed = !result.hasResult();
     // An answer that could not be written is no answer: a script must not take it for one.
-    const int done = failed ? 1 : 0;
+    const int done = !foreign.empty() ? kForeignFileStatus : failed ? 1 : 0;
     if (parser.isSet(jsonOption))
         return writeOutput(toJson(result, findings, verdict, units, run)) ? done : 2;
     std::string text;

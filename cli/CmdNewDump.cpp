@@ -143,10 +143,13 @@ int runDump(const QStringList& arguments) {
     if (!parseFileArgument("dump", arguments, false, file, force, error)) return fail(error);
     ProjectRecord record;
     std::string reason;
-    if (!readProject(localPath(file), record, &reason)) {
+    std::string foreign;
+    if (!readProject(localPath(file), record, &reason, &foreign)) {
         return fail(QString("cannot read %1: %2").arg(file, QString::fromStdString(reason)));
     }
-    return writeOutput(dumpJson(record)) ? 0 : 2;
+    if (!foreign.empty()) warnForeign(file, foreign);
+    if (!writeOutput(dumpJson(record))) return 2;
+    return foreign.empty() ? 0 : kForeignFileStatus;
 }
 
 }  // namespace corvane::cli

@@ -49,8 +49,11 @@ int runReport(const QStringList& arguments) {
     }
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) return failed("takes one or more project files");
+    if (parser.values(outputOption).size() > 1)
+        return failed("takes one PDF to write: -o was given more than once");
     const QString out = parser.value(outputOption);
-    if (out.isEmpty()) return failed("needs the PDF to write: -o OUT.pdf");
+    if (out.isEmpty()) return failed("needs the PDF to write: -o OUT.pdf (- for standard output)");
+    const bool toStandardOutput = out == "-";
     // A report written over a project would lose the job.
     if (hasProjectExtension(pathBytes(out)))
         return failed(QString("will not write the report over a project file: %1").arg(out));
@@ -61,14 +64,20 @@ int runReport(const QStringList& arguments) {
     if (!calcArguments.read(parser, asked, units, error)) return failed(error);
 
     std::vector<ReportSection> sections;
+    bool anyForeign = false;
     for (const QString& file : files) {
         std::error_code same;
-        if (std::filesystem::equivalent(pathBytes(file), pathBytes(out), same))
+        if (!toStandardOutput && std::filesystem::equivalent(pathBytes(file), pathBytes(out), same))
             return failed(QString("will not write the report over its input %1").arg(file));
         ProjectRecord record;
         std::string reason;
-        if (!readProject(pathBytes(file), record, &reason))
+        std::string foreign;
+        if (!readProject(pathBytes(file), record, &reason, &foreign))
             return failed(QString("cannot read %1: %2").arg(file, QString::fromStdString(reason)));
+        if (!foreign.empty()) {
+            warnForeign(file, foreign);
+            anyForeign = true;
+        }
         // Each job as it was saved from the window, unless the command line asks otherwise.
         const RunView run = viewForRun(record.ReservedText, asked);
         CalcOptions options = openingOptions(record, run.view);
@@ -82,11 +91,14 @@ int runReport(const QStringList& arguments) {
 
     const QByteArray pdf = reportPdf(sections, DisplayFormat{units}, &error);
     if (pdf.isEmpty()) return failed(QString("cannot make the report: %1").arg(error));
+    const int done = anyForeign ? kForeignFileStatus : 0;
+    if (toStandardOutput) return writeOutput(pdf.toStdString()) ? done : 2;
     std::string reason;
+    // The project-file guard holds for the file a link finally names too.
     if (!writeFileSafely(pathBytes(out), std::vector<unsigned char>(pdf.begin(), pdf.end()), OldTail::Discard,
-                         &reason))
+                         &reason, WriteKind::NoProject))
         return failed(QString("cannot write %1: %2").arg(out, QString::fromStdString(reason)));
-    return 0;
+    return done;
 }
 
 }  // namespace corvane::cli

@@ -3,7 +3,8 @@
 #include <QStringList>
 
 // The commands of corvane-cli. Each gets the arguments after the command name and returns the
-// process exit code: 0 success, 1 an aborted calculation, 2 bad arguments or an unusable file.
+// process exit code: 0 success, 1 an aborted calculation, 2 bad arguments or an unusable file, 3 a
+// file that does not look like a Corvane project (what it holds is still printed).
 namespace corvane::cli {
 
 int runNew(const QStringList& arguments);

@@ -1,8 +1,11 @@
 #include "cmdline/Arguments.h"
 
+#include <QTextStream>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
+#include "project/ProjectFile.h"
 #include "project/Utf8.h"
 
 namespace corvane::cli {
@@ -50,8 +53,17 @@ std::string pathBytes(const QString& argument) {
 }
 
 bool writeOutput(const std::string& text) {
+    errno = 0;
     const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    return std::fflush(stdout) == 0 && written && !std::ferror(stdout);
+    if (std::fflush(stdout) == 0 && written && !std::ferror(stdout)) return true;
+    const int code = errno ? errno : EIO;
+    std::fprintf(stderr, "corvane-cli: cannot write the output: %s\n", std::strerror(code));
+    return false;
+}
+
+void warnForeign(const QString& file, const std::string& why) {
+    QTextStream(stderr) << "corvane-cli: " << file << ": " << kForeignFileWarning << " ("
+                        << QString::fromStdString(why) << ")\n";
 }
 
 }  // namespace corvane::cli

@@ -17,6 +17,12 @@ std::string pathBytes(const QString& argument);
 
 // Writes everything to standard output and flushes it; false when the output could not take it
 // (a full disk, a closed pipe): the command must then not report success.
+// The reason is said on standard error.
 bool writeOutput(const std::string& text);
+
+// The exit status of dump, calc and report for a file that does not look like a project: what was
+// read is still printed, after kForeignFileWarning on standard error (warnForeign).
+constexpr int kForeignFileStatus = 3;
+void warnForeign(const QString& file, const std::string& why);
 
 }  // namespace corvane::cli

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "project/JobSession.h"
 #include "project/ProjectRecord.h"
 
 namespace corvane {
@@ -34,7 +35,9 @@ struct AppState {
     ProjectRecord Project;
     int CalcMethod = 0;
     std::string CurrentFile;
-    bool Changed = false;
+    // The job's undo history and whether it differs from what was last opened or saved: windows
+    // report their edits to it, nobody sets "changed" by hand.
+    JobSession Session;
     int EngUnits = 0;  // 0 "English", 1 "Metric": the unit values are shown and typed in
     std::array<std::string, kRecentFileCount> RecentFiles;
     float Tolerance = 0;  // acceptable offset, mils

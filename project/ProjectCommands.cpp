@@ -6,6 +6,7 @@
 
 #include "project/OleDate.h"
 #include "project/ProjectFile.h"
+#include "project/SafeWrite.h"
 
 namespace corvane {
 
@@ -53,9 +54,23 @@ std::string fullPath(const std::string& name) {
 }  // namespace
 
 double UserPrompts::currentDate() { return nowOleDate(); }
+OverwriteAnswer UserPrompts::askOverwrite(const std::string&) { return OverwriteAnswer::Cancel; }
+bool UserPrompts::askYesNo(const std::string&) { return false; }
 
 std::string missingFileMessage(const std::string& path) {
     return "File:  " + path + "\n" + "doesnot exist. ";
+}
+
+std::string foreignFileMessage(const std::string& path, const std::string& why) {
+    return std::string(kForeignFileWarning) + ":\n" + path + "\n(" + why +
+           ").\nIts values are shown read-only; Save asks for a new name.";
+}
+
+std::string changedOnDiskQuestion(const std::string& path) {
+    return "The project\n" + path +
+           "\nwas changed on disk after this window opened or saved it (by another program, or another "
+           "Corvane window on the same job).\nOverwrite it with this job, save this job under another "
+           "name, or cancel?";
 }
 
 bool hasProjectExtension(const std::string& fileName) {
@@ -124,13 +139,32 @@ void ProjectCommands::createProject(const std::string& path) {
     if (!writeAndReport(path)) unsavedAfterOpen_ = true;
 }
 
+bool ProjectCommands::readForOpening(const std::string& path) {
+    std::string foreign;
+    if (!readProject(path, state_.Project, nullptr, &foreign)) return false;
+    if (!foreign.empty()) {
+        foreignReason_ = foreign;
+        prompts_.showMessage(foreignFileMessage(path, foreign));
+    }
+    return true;
+}
+
+void ProjectCommands::rememberFileOnDisk() { onDisk_ = identifyFile(state_.CurrentFile); }
+
 bool ProjectCommands::loadDefaultProject(const std::string& path) {
     ProjectRecord& record = state_.Project;
     // An empty default project is what a start that could not finish writing it leaves behind; it
     // holds no job, and read as one it would be a project of zeros.
     if (isRegularFile(path) && !isEmptyFile(path)) {
         std::string reason;
-        if (readProject(path, record, &reason)) return true;
+        std::string foreign;
+        if (readProject(path, record, &reason, &foreign)) {
+            if (!foreign.empty()) {
+                foreignReason_ = foreign;
+                prompts_.showMessage(foreignFileMessage(path, foreign));
+            }
+            return true;
+        }
         // Not overwritten: it may still hold a job that can be rescued by hand.
         prompts_.showMessage("Could not open the project\n" + path + "\n" + reason +
                              "\nDefault values are shown instead.");
@@ -142,10 +176,12 @@ bool ProjectCommands::loadDefaultProject(const std::string& path) {
 }
 
 void ProjectCommands::openProject(bool createNew) {
-    readRecentFiles();
+    if (!listReadAtStart_) readRecentFiles();
+    listReadAtStart_ = false;
     std::string path = state_.RecentFiles[0];
     ProjectRecord& record = state_.Project;
     unsavedAfterOpen_ = false;
+    foreignReason_.clear();
 
     if (path.empty()) {
         path = state_.Paths.defaultProjectFile();
@@ -156,7 +192,7 @@ void ProjectCommands::openProject(bool createNew) {
         state_.CurrentFile = path;
         // A file that is there but cannot be read (no permission, a share that went away)
         // is as good as missing: the program must still start with a project.
-        if (!isRegularFile(path) || !readProject(path, record)) {
+        if (!isRegularFile(path) || !readForOpening(path)) {
             prompts_.showMessage(missingFileMessage(path));
             path = state_.Paths.defaultProjectFile();
             loadDefaultProject(path);
@@ -165,27 +201,35 @@ void ProjectCommands::openProject(bool createNew) {
 
     if (!dateStampInRange(record.DateStamp)) {
         // The refreshed stamp is kept in memory only: opening a file must never change it (it may
-        // not even be a project), so the stamp reaches the disk with the next save the user asks for.
+        // not even be a project), so the stamp reaches the disk with the next save the user asks
+        // for. It alone is no change of the job.
         record.DateStamp = prompts_.currentDate();
-        unsavedAfterOpen_ = true;
     }
 
-    state_.Changed = unsavedAfterOpen_;
     state_.CurrentFile = path;
+    rememberFileOnDisk();
+    state_.Session.start(record, unsavedAfterOpen_);
     setupMRUlist();
 }
 
 void ProjectCommands::openProjectAtStart(const std::string& fileName) {
     if (!fileName.empty()) {
-        // The stored list first, so that the named file joins it rather than replacing it.
+        // The stored list first, so that the named file joins it rather than replacing it; the list
+        // is written once, when the project is open.
         readRecentFiles();
         state_.CurrentFile = fullPath(fileName);
-        setupMRUlist();
+        putCurrentAtHead();
+        listReadAtStart_ = true;
     }
     openProject(false);
 }
 
 void ProjectCommands::setupMRUlist() {
+    putCurrentAtHead();
+    storeRecentFiles();
+}
+
+void ProjectCommands::putCurrentAtHead() {
     auto& recent = state_.RecentFiles;
     int i = kRecentFileCount - 1;
     for (int j = 0; j < kRecentFileCount; ++j) {
@@ -196,7 +240,6 @@ void ProjectCommands::setupMRUlist() {
     }
     for (int j = i; j >= 1; --j) recent[j] = recent[j - 1];
     recent[0] = state_.CurrentFile;
-    storeRecentFiles();
 }
 
 std::string savePrompt(const std::string& currentFile) {
@@ -206,7 +249,8 @@ std::string savePrompt(const std::string& currentFile) {
 }
 
 bool ProjectCommands::saveIfChanged() {
-    if (!state_.Changed) return true;
+    state_.Session.noteEdit(state_.Project);
+    if (!state_.Session.changed()) return true;
     switch (prompts_.askToSave(savePrompt(state_.CurrentFile))) {
         case SaveAnswer::Save:
             return fileSave();
@@ -223,7 +267,9 @@ void ProjectCommands::loadProjectFile(bool createNew, const std::string& fileNam
     setupMRUlist();
     openProject(createNew);
     prompts_.refreshAll();
-    state_.Changed = unsavedAfterOpen_;
+    // The refresh puts what the program keeps up by itself (the span) in place: the job opened is
+    // the one after it.
+    state_.Session.start(state_.Project, unsavedAfterOpen_);
 }
 
 void ProjectCommands::fileNew() {
@@ -247,23 +293,55 @@ void ProjectCommands::fileOpen() {
 }
 
 bool ProjectCommands::fileSave() {
+    // A file that is no project of ours is never written over: it gets a name of its own.
+    if (readOnly()) return saveAsLoop();
+    return saveCurrent(true);
+}
+
+bool ProjectCommands::saveCurrent(bool askIfChangedOnDisk) {
+    const std::string& path = state_.CurrentFile;
+    // Only a file that is there to be overwritten has work in it to lose.
+    const FileIdentity now = identifyFile(path);
+    if (askIfChangedOnDisk && onDisk_.exists && now.regularFile && now != onDisk_) {
+        switch (prompts_.askOverwrite(changedOnDiskQuestion(path))) {
+            case OverwriteAnswer::Overwrite:
+                break;
+            case OverwriteAnswer::SaveAs:
+                return saveAsLoop();
+            case OverwriteAnswer::Cancel:
+                return false;
+        }
+    }
     ProjectRecord& record = state_.Project;
     const double previousStamp = record.DateStamp;
     record.DateStamp = prompts_.currentDate();
-    if (!writeAndReport(state_.CurrentFile)) {
+    std::string reason;
+    if (!writeProject(path, record, &reason)) {
         // The stamp tells when the project was last saved; that has not changed.
         record.DateStamp = previousStamp;
+        const std::string message = "Could not save the project to\n" + path + "\n" + reason;
+        // Where the file cannot be replaced safely at all (a folder that takes no new file), the
+        // job can still go elsewhere; it is never written in place.
+        if (askIfChangedOnDisk && safeSaveImpossible(path)) {
+            if (prompts_.askYesNo(message + "\n\nSave it under another name?")) return saveAsLoop();
+            return false;
+        }
+        prompts_.showMessage(message);
         return false;
     }
-    state_.Changed = false;
+    foreignReason_.clear();
+    rememberFileOnDisk();
+    state_.Session.markSaved(record);
     prompts_.dateStampChanged(record.DateStamp);
     return true;
 }
 
-void ProjectCommands::fileSaveAs() {
+void ProjectCommands::fileSaveAs() { saveAsLoop(); }
+
+bool ProjectCommands::saveAsLoop() {
     for (;;) {
         const auto name = prompts_.chooseSaveFile(folderOf(), kFileFilter);
-        if (!name) return;
+        if (!name) return false;
         if (!hasProjectExtension(*name)) {
             prompts_.showMessage(kExtensionMessage);
             continue;
@@ -272,13 +350,15 @@ void ProjectCommands::fileSaveAs() {
         const auto previousRecent = state_.RecentFiles;
         state_.CurrentFile = *name;
         setupMRUlist();
-        if (!fileSave()) {
+        // The file dialog has asked before a file of that name is replaced.
+        if (!saveCurrent(false)) {
             // Nothing was written under the new name: the project still lives in the old file.
             state_.CurrentFile = previousFile;
             state_.RecentFiles = previousRecent;
             storeRecentFiles();
+            return false;
         }
-        return;
+        return true;
     }
 }
 

@@ -5,12 +5,15 @@
 #include <string>
 
 #include "project/AppState.h"
+#include "project/FileIdentity.h"
 
 namespace corvane {
 
 // What the file commands need from a person. The desktop program answers with real dialogs;
 // tests answer with a scripted stand-in. Texts are the program's own messages, exactly.
 enum class SaveAnswer { Save, DontSave, Cancel };
+// The project file changed on disk since this program opened or saved it.
+enum class OverwriteAnswer { Overwrite, SaveAs, Cancel };
 
 class UserPrompts {
 public:
@@ -33,6 +36,10 @@ public:
     virtual void dateStampChanged(double oleDate) = 0;
     // The present date and time as an OLE date; tests may fix it.
     virtual double currentDate();
+    // Overwrite the file that changed on disk, save under another name, or stop. Unanswered: Cancel.
+    virtual OverwriteAnswer askOverwrite(const std::string& text);
+    // A question with Yes and No. Unanswered: No.
+    virtual bool askYesNo(const std::string& text);
 };
 
 inline constexpr const char* kFileFilter = "Corvane Files (*.qdl)| *.qdl";
@@ -44,6 +51,10 @@ std::string savePrompt(const std::string& currentFile);
 
 // "File:  <path>\ndoesnot exist. ", shown when a project named in the recent list is gone.
 std::string missingFileMessage(const std::string& path);
+// What a file that fails the plausibility check opens with: the warning, the file and why.
+std::string foreignFileMessage(const std::string& path, const std::string& why);
+// The question before a save over a file that changed on disk since it was opened or saved here.
+std::string changedOnDiskQuestion(const std::string& path);
 // ".qdl" on the last four characters, ignoring case.
 bool hasProjectExtension(const std::string& fileName);
 // Whether a stored date stamp is plausible: later than day 1999 (21 June 1905) and before
@@ -75,7 +86,8 @@ public:
 
     void fileNew();
     void fileOpen();
-    // Returns false when the write failed; the failure has been reported and Changed stays set.
+    // Returns false when the write failed; the failure has been reported and the job stays
+    // changed. A file that is no project asks for a new name; one changed on disk since asks first.
     bool fileSave();
     void fileSaveAs();
     void fileRecent(int index);
@@ -83,9 +95,25 @@ public:
     // save the user asked for failed; the program then stays open.
     bool exitProgram();
 
+    // The open file failed the plausibility check (kForeignFileWarning): it is shown read-only and
+    // Save asks for a new name, so that a text file opened by mistake is never written over.
+    bool readOnly() const { return !foreignReason_.empty(); }
+    const std::string& foreignReason() const { return foreignReason_; }
+    // The file as this program last opened or saved it; a save over it when it is no longer so asks
+    // first. Set again after a restored job names its file.
+    void rememberFileOnDisk();
+
 private:
     // Writes the record to `path`; on failure tells the user which file could not be saved.
     bool writeAndReport(const std::string& path);
+    // Writes the job to CurrentFile with a new stamp; `askIfChangedOnDisk`: first compares the file
+    // with how it was last opened or saved here.
+    bool saveCurrent(bool askIfChangedOnDisk);
+    bool saveAsLoop();
+    // Reads a project for opening; notes and reports a file that is no project of ours.
+    bool readForOpening(const std::string& path);
+    // Puts CurrentFile at the head of the recent list in memory.
+    void putCurrentAtHead();
     // Reads the default project, or creates it with defaults when there is none (or an empty one).
     // False when it exists but cannot be read: it then must not be written over.
     bool loadDefaultProject(const std::string& path);
@@ -103,6 +131,10 @@ private:
     bool unsavedAfterOpen_ = false;
     // The settings file could not be written this session: the list in memory is the truth.
     bool settingsWriteFailed_ = false;
+    // The list in memory already holds a file named at start; the stored one is not read again.
+    bool listReadAtStart_ = false;
+    std::string foreignReason_;
+    FileIdentity onDisk_;
 };
 
 }  // namespace corvane

@@ -1,14 +1,21 @@
 #include "project/ProjectFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <system_error>
 
+#include "project/ProjectCommands.h"
 #include "project/SafeWrite.h"
+#include "project/Utf8.h"
 
 namespace corvane {
 
@@ -21,6 +28,17 @@ constexpr int kTextFieldCount = 6;
 // The largest record the format can describe; nothing beyond it is ever read.
 constexpr std::size_t kMaxProjectBytes = 330 + kTextFieldCount * kMaxTextBytes;
 constexpr std::size_t kMaxSettingsBytes = 2 * kRecentFileCount + kRecentFileCount * kMaxTextBytes;
+
+bool isValidUtf8(const std::string& bytes) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (std::size_t i = 0; i < bytes.size();) {
+        int length = 0;
+        decodeUtf8(data + i, bytes.size() - i, length);
+        if (length == 0) return false;
+        i += static_cast<std::size_t>(length);
+    }
+    return true;
+}
 
 class Writer {
 public:
@@ -41,8 +59,9 @@ public:
     void f32s(const std::array<float, N>& values) {
         for (float v : values) f32(v);
     }
-    void text(const std::string& utf8) {
+    void text(const std::string& utf8, bool rawWhenLossy = false) {
         std::string bytes = utf8ToCp1252(utf8);
+        if (rawWhenLossy && cp1252ToUtf8(bytes) != utf8) bytes = utf8;
         if (bytes.size() > kMaxTextBytes) bytes.resize(kMaxTextBytes);
         u16(static_cast<std::uint16_t>(bytes.size()));
         bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
@@ -93,12 +112,16 @@ public:
     void i16s(std::array<std::int16_t, N>& values) {
         for (auto& v : values) i16(v);
     }
-    void text(std::string& utf8) {
+    void text(std::string& utf8, bool rawWhenLossy = false) {
         if (!has(2)) return;
         std::uint16_t count = 0;
         u16(count);
         const std::size_t n = std::min<std::size_t>(count, size_ - pos_);
-        utf8 = cp1252ToUtf8(std::string(reinterpret_cast<const char*>(data_ + pos_), n));
+        const std::string bytes(reinterpret_cast<const char*>(data_ + pos_), n);
+        utf8 = cp1252ToUtf8(bytes);
+        // Written as UTF-8 only when Windows-1252 could not hold it: such bytes are valid UTF-8 naming
+        // a text that Windows-1252 cannot hold.
+        if (rawWhenLossy && isValidUtf8(bytes) && cp1252ToUtf8(utf8ToCp1252(bytes)) != bytes) utf8 = bytes;
         pos_ += n;
     }
 
@@ -129,10 +152,25 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 // Returns 0 or the errno of the failure.
 int readHead(const std::string& path, std::size_t limit, std::vector<unsigned char>& bytes,
              std::string* error) {
-    errno = 0;
-    FileHandle f(std::fopen(path.c_str(), "rb"));
+    // Opened without waiting and read only when it is a regular file: a pipe or a device under a
+    // project's name must not hang the program.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const int code = errno ? errno : EIO;
+        setError(error, std::generic_category().message(code));
+        return code;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        const int code = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        setError(error, code == EISDIR ? std::generic_category().message(code) : "not a regular file");
+        return code;
+    }
+    FileHandle f(::fdopen(fd, "rb"));
     if (!f) {
         const int code = errno ? errno : EIO;
+        ::close(fd);
         setError(error, std::generic_category().message(code));
         return code;
     }
@@ -215,14 +253,14 @@ ProjectRecord decodeProject(const unsigned char* data, std::size_t size) {
 
 std::vector<unsigned char> encodeSettings(const std::array<std::string, kRecentFileCount>& recent) {
     Writer w;
-    for (const auto& entry : recent) w.text(entry);
+    for (const auto& entry : recent) w.text(entry, true);
     return w.take();
 }
 
 std::array<std::string, kRecentFileCount> decodeSettings(const unsigned char* data, std::size_t size) {
     std::array<std::string, kRecentFileCount> recent;
     Reader rd(data, size);
-    for (auto& entry : recent) rd.text(entry);
+    for (auto& entry : recent) rd.text(entry, true);
     return recent;
 }
 
@@ -230,11 +268,44 @@ bool writeProject(const std::string& path, const ProjectRecord& record, std::str
     return writeHead(path, encodeProject(record), error);
 }
 
-bool readProject(const std::string& path, ProjectRecord& record, std::string* error) {
+bool readProject(const std::string& path, ProjectRecord& record, std::string* error,
+                 std::string* implausible) {
     std::vector<unsigned char> bytes;
     if (readHead(path, kMaxProjectBytes, bytes, error) != 0) return false;
     record = decodeProject(bytes.data(), bytes.size());
+    if (implausible) *implausible = implausibleProject(bytes.data(), bytes.size());
     return true;
+}
+
+std::string implausibleProject(const unsigned char* data, std::size_t size) {
+    // The byte offsets of the fixed layout: the texts follow the foot heights, the growth values
+    // and the date stamp follow the texts.
+    constexpr std::size_t kTextsAt = 238;
+    constexpr std::size_t kAfterTexts = 4 * kMethodCount * kGrowthFeet + 8;
+    if (size < kTextsAt + 2) return "it ends before its texts";
+    std::size_t pos = kTextsAt;
+    for (int t = 0; t < kTextFieldCount; ++t) {
+        if (size < pos + 2) return "its texts run past its end";
+        pos += 2 + static_cast<std::size_t>(data[pos] | (data[pos + 1] << 8));
+    }
+    if (size < pos + kAfterTexts) return "its texts run past its end";
+
+    const ProjectRecord r = decodeProject(data, size);
+    // No dial reads, and no machine train measures, a million mils or inches: a value beyond that
+    // is the bytes of something else read as a number.
+    constexpr float kLargest = 1e6F;
+    const auto sane = [](float v) { return std::isfinite(v) && std::fabs(v) <= kLargest; };
+    for (float v : r.Dial1Reading)
+        if (!sane(v)) return "it holds readings no dial gives";
+    for (float v : r.Dial2Reading)
+        if (!sane(v)) return "it holds readings no dial gives";
+    for (float v : r.Length)
+        if (!sane(v)) return "it holds lengths no machine train has";
+    for (std::int16_t s : r.Station)
+        if (s < -1 || s > 1) return "its stationary feet are no choice of the program";
+    if (r.Material < 0 || r.Material > 3) return "its material is no choice of the program";
+    if (r.DateStamp != 0 && !dateStampInRange(r.DateStamp)) return "its date stamp is no date";
+    return {};
 }
 
 bool writeSettings(const std::string& path, const std::array<std::string, kRecentFileCount>& recent,
@@ -247,9 +318,8 @@ bool readSettings(const std::string& path, std::array<std::string, kRecentFileCo
     recent = {};
     std::vector<unsigned char> bytes;
     if (const int code = readHead(path, kMaxSettingsBytes, bytes, error); code != 0) {
-        if (code != ENOENT) return false;
-        // First start: leave an empty settings file behind, as the program always has one.
-        return writeHead(path, {}, error);
+        // First start: the list is empty; the program writes it once it has opened a project.
+        return code == ENOENT;
     }
     recent = decodeSettings(bytes.data(), bytes.size());
     return true;

@@ -1,7 +1,11 @@
 #include "project/RecordChanges.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <vector>
 
+#include "project/ProjectFile.h"
 #include "project/ViewOptions.h"
 
 namespace corvane {
@@ -17,9 +21,48 @@ ProjectRecord jobPart(ProjectRecord r) {
     return r;
 }
 
+constexpr std::size_t kFixedBytes = 330;
+
+std::array<std::string ProjectRecord::*, 6> textFields() {
+    return {&ProjectRecord::ReservedText, &ProjectRecord::Machine, &ProjectRecord::Technician,
+            &ProjectRecord::Comments,     &ProjectRecord::M1Text,  &ProjectRecord::M2Text};
+}
+
 }  // namespace
 
-bool sameJob(const ProjectRecord& a, const ProjectRecord& b) { return jobPart(a) == jobPart(b); }
+std::vector<unsigned char> jobBytes(const ProjectRecord& record) {
+    ProjectRecord fixed = jobPart(record);
+    std::vector<std::string> texts;
+    for (auto field : textFields()) {
+        texts.push_back(std::move(fixed.*field));
+        (fixed.*field).clear();
+    }
+    std::vector<unsigned char> bytes = encodeProject(fixed);
+    for (const std::string& text : texts) {
+        const auto n = static_cast<std::uint32_t>(text.size());
+        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<unsigned char>(n >> (8 * i)));
+        bytes.insert(bytes.end(), text.begin(), text.end());
+    }
+    return bytes;
+}
+
+ProjectRecord jobFromBytes(const std::vector<unsigned char>& bytes) {
+    if (bytes.size() < kFixedBytes) return decodeProject(bytes.data(), bytes.size());
+    ProjectRecord r = decodeProject(bytes.data(), kFixedBytes);
+    std::size_t pos = kFixedBytes;
+    for (auto field : textFields()) {
+        if (bytes.size() - pos < 4) break;
+        std::uint32_t n = 0;
+        for (int i = 0; i < 4; ++i) n |= static_cast<std::uint32_t>(bytes[pos + i]) << (8 * i);
+        pos += 4;
+        const std::size_t take = std::min<std::size_t>(n, bytes.size() - pos);
+        r.*field = std::string(reinterpret_cast<const char*>(bytes.data() + pos), take);
+        pos += take;
+    }
+    return r;
+}
+
+bool sameJob(const ProjectRecord& a, const ProjectRecord& b) { return jobBytes(a) == jobBytes(b); }
 
 ProjectRecord withKeptState(const ProjectRecord& edited, const ProjectRecord& current) {
     ProjectRecord r = edited;

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "project/FileIdentity.h"
 #include "project/ProjectFile.h"
 #include "project/SafeWrite.h"
 
@@ -54,7 +55,8 @@ std::optional<RecoveryCopy> decodeRecovery(const std::vector<unsigned char>& byt
 
 bool writeRecovery(const std::string& copyFile, const std::string& projectFile, const ProjectRecord& record,
                    std::string* error) {
-    return writeFileSafely(copyFile, encodeRecovery(projectFile, record), OldTail::Discard, error);
+    return writeFileSafely(copyFile, encodeRecovery(projectFile, record), OldTail::Discard, error,
+                           WriteKind::Private);
 }
 
 std::vector<RecoveryCopy> findRecoveryCopies(const std::string& folder) {
@@ -70,6 +72,10 @@ std::vector<RecoveryCopy> findRecoveryCopies(const std::string& folder) {
         std::optional<RecoveryCopy> copy = decodeRecovery(bytes);
         if (!copy) continue;
         copy->copyFile = file.string();
+        const FileIdentity made = identifyFile(copy->copyFile);
+        const FileIdentity project = identifyFile(copy->projectFile);
+        copy->madeSeconds = made.modifiedNs / 1000000000;
+        copy->projectNewer = project.exists && project.modifiedNs > made.modifiedNs;
         found.emplace_back(it->last_write_time(ec), std::move(*copy));
     }
     std::stable_sort(found.begin(), found.end(),
@@ -79,8 +85,14 @@ std::vector<RecoveryCopy> findRecoveryCopies(const std::string& folder) {
     return copies;
 }
 
-std::string restorePrompt(const std::string& projectFile) {
-    return "Corvane closed without saving " + projectFile + ". Restore the unsaved changes?";
+std::string restorePrompt(const std::string& projectFile, const std::string& madeText, bool projectNewer) {
+    std::string text = "Corvane closed without saving " + projectFile + ". Restore the unsaved changes?";
+    if (!madeText.empty()) text += "\n\nThe changes were kept on " + madeText + ".";
+    if (projectNewer)
+        text +=
+            "\nThe project file was saved after that: restoring puts this older work in place of what it "
+            "holds now.";
+    return text;
 }
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "project/Cp1252.h"
 #include "project/ReservedLines.h"
 
 namespace corvane {
@@ -25,7 +26,11 @@ std::string encodeViewOptions(const ViewOptions& v, const std::string& reservedT
     body += flag(v.toleranceOn);
     body += ";autoscale=";
     body += flag(v.autoScale);
-    return putReservedLine(reservedText, kMark, body);
+    std::string text = putReservedLine(reservedText, kMark, body);
+    // The field holds at most kMaxTextBytes: another program's text stays whole, and our line is
+    // what is left out when both do not fit.
+    if (utf8ToCp1252(text).size() > kMaxTextBytes) return putReservedLine(reservedText, kMark, "");
+    return text;
 }
 
 std::optional<ViewOptions> decodeViewOptions(const std::string& reservedText) {

@@ -21,7 +21,9 @@ struct ViewOptions {
 
 // The text kept in ReservedText: one line of key=value pairs after a version mark,
 //   CorvaneView=1;method=1;rotation=0;bracket=1;growth=1;tolerance=1;autoscale=0
-// followed, after a line break, by whatever else the field held before (kept as it was).
+// followed, after a line break, by whatever else the field held before (kept as it was). When both
+// would not fit in the field, the line is left out and the rest kept whole: decodeViewOptions of
+// the result then gives none.
 std::string encodeViewOptions(const ViewOptions& view, const std::string& reservedText);
 // The options a ReservedText holds; none when it holds none (a project from before they were
 // kept, or a text of another program): the project then opens as it always has. Keys that are

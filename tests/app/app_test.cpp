@@ -58,12 +58,34 @@ TEST_F(App, ACommandLineItCannotFollowIsRefusedWithExitTwo) {
          "corvane: One project at a time: 2 files were given.\nTry 'corvane --help' for more information.\n"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ProgramRun r = run(kOffscreen, c.arguments);
-        EXPECT_EQ(r.exitCode, 2);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, c.err);
+        for (const char* environment : {kOffscreen, kNoDisplay}) {
+            SCOPED_TRACE(std::string(c.name) + ", " + environment);
+            const ProgramRun r = run(environment, c.arguments);
+            EXPECT_EQ(r.exitCode, 2);
+            EXPECT_EQ(r.out, "");
+            EXPECT_EQ(r.err, c.err);
+        }
     }
+}
+
+// An answer that could not be written is no answer.
+TEST_F(App, HelpAndVersionFailWhenTheirOutputCannotBeWritten) {
+    for (const char* arguments : {"--help", "--version"}) {
+        const ProgramRun r = runCommand("sh -c \"QT_QPA_PLATFORM=offscreen '" + std::string(CORVANE_APP) +
+                                        "' " + arguments + " >/dev/full\"");
+        EXPECT_NE(r.exitCode, 0) << arguments;
+    }
+}
+
+// Under a file size limit every write at start fails: the program must report it and go on (here it
+// waits at the message until it is stopped), not be ended by the system's signal.
+TEST_F(App, AFileSizeLimitDoesNotEndTheProgram) {
+    constexpr int kStoppedByTimeout = 124;
+    const ProgramRun r = runCommand(
+        "bash -c \"ulimit -f 0; exec env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=" + quoted("runtime") +
+        " XDG_CONFIG_HOME=" + quoted("config") + " XDG_DATA_HOME=" + quoted("data") + " timeout 3 '" +
+        CORVANE_APP + "' --no-about\"");
+    EXPECT_EQ(r.exitCode, kStoppedByTimeout) << r.err;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // corvane-cli run as a script runs it: on fixture files and on projects written by the tests.
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
 #include <functional>
@@ -156,8 +158,9 @@ TEST_F(Cli, DumpShowsEveryFieldInFileOrder) {
 
 // Singles print shortest; what JSON cannot hold (NaN, infinities, a stamp that is no date) prints as text.
 TEST_F(Cli, DumpOfNonFiniteValuesIsStillJson) {
+    // NaN lengths are no project's: the warning and status 3, and still every value.
     const CliRun r = run(std::string("dump ") + fixture("nonfinite.qdl"));
-    ASSERT_EQ(r.exitCode, 0) << r.err;
+    ASSERT_EQ(r.exitCode, 3) << r.err;
     for (const std::string line :
          {R"(  "Length": [["NaN", "Infinity", "-Infinity", 5, 20], [20, 20, 0, 0, 0], [70, 30, 50, 0, 0]],)",
           R"(  "Dial1Reading": [[0, 20, 50, 30], [4.1666665, 0.1, 10, 0], [0, 5, 4, -1]],)",
@@ -360,6 +363,53 @@ TEST_F(Cli, AReportThatCannotBeMadeLeavesOutAsItWas) {
         EXPECT_EQ(readText(path("job.qdl")), project);
         EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 4);
     }
+}
+
+// A file that does not look like a project is still shown, after the warning, with its own status.
+TEST_F(Cli, ForeignFilesArePrintedWithAWarningAndExitThree) {
+    { std::ofstream(path("notes.qdl"), std::ios::binary) << std::string(2000, 'x'); }
+    for (const std::string& command :
+         {std::string("dump"), std::string("calc"), "report -o " + quoted("notes.pdf")}) {
+        SCOPED_TRACE(command);
+        const CliRun r = run(command + " " + quoted("notes.qdl"));
+        EXPECT_EQ(r.exitCode, 3);
+        EXPECT_NE(
+            r.err.find("corvane-cli: " + path("notes.qdl") +
+                       ": This file does not look like a Corvane project (its texts run past its end)\n"),
+            std::string::npos)
+            << r.err;
+    }
+    EXPECT_EQ(run("dump " + quoted("notes.qdl")).out.substr(0, 14), "{\n  \"Length\": ");
+    EXPECT_TRUE(fs::exists(path("notes.pdf")));
+}
+
+// The report goes where OUT finally leads, but never over a project, never into a pipe nobody reads;
+// "-" is standard output, and one OUT only.
+TEST_F(Cli, ReportTargetsThatAreNoPlainFile) {
+    ASSERT_EQ(run("new " + quoted("job.qdl")).exitCode, 0);
+    ASSERT_EQ(run("new " + quoted("other.qdl")).exitCode, 0);
+    const std::string project = readText(path("other.qdl"));
+    fs::create_symlink(path("other.qdl"), path("report.pdf"));
+    ASSERT_EQ(::mkfifo(path("fifo.pdf").c_str(), 0600), 0);
+    const struct {
+        std::string output;
+        std::string error;
+    } cases[] = {
+        {quoted("report.pdf"), "will not write over the project file " + path("other.qdl")},
+        {quoted("fifo.pdf"), "nothing is reading from the pipe " + path("fifo.pdf")},
+        {quoted("a.pdf") + " -o " + quoted("b.pdf"), "-o was given more than once"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.output);
+        const CliRun r = run("report " + quoted("job.qdl") + " -o " + c.output);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_NE(r.err.find(c.error), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(readText(path("other.qdl")), project);
+    EXPECT_TRUE(fs::is_fifo(path("fifo.pdf")));
+    const CliRun piped = run("report " + quoted("job.qdl") + " -o -");
+    EXPECT_EQ(piped.exitCode, 0) << piped.err;
+    EXPECT_EQ(piped.out.substr(0, 5), "%PDF-");
 }
 
 // The readings check needs no result: its findings come with the numbers their sentences show,

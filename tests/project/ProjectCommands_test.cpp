@@ -28,6 +28,9 @@ public:
     std::vector<std::string> messages;
     std::deque<SaveAnswer> saveAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
+    std::deque<OverwriteAnswer> overwriteAnswers;
+    std::vector<std::string> questions;
+    int recentWrites = 0;
     Recent menu;
     std::vector<double> stamps;
 
@@ -43,7 +46,14 @@ public:
         return chooseFile(filter);
     }
     void refreshAll() override {}
-    void recentFilesChanged(const Recent& captions) override { menu = captions; }
+    void recentFilesChanged(const Recent& captions) override {
+        menu = captions;
+        ++recentWrites;
+    }
+    OverwriteAnswer askOverwrite(const std::string& text) override {
+        questions.push_back(text);
+        return next(overwriteAnswers, OverwriteAnswer::Cancel);
+    }
     void dateStampChanged(double oleDate) override { stamps.push_back(oleDate); }
     double currentDate() override { return kNow; }
 
@@ -74,7 +84,8 @@ protected:
         state.Paths.programFolder = (folder_ / "program").string();
     }
     void TearDown() override {
-        EXPECT_TRUE(prompts.saveAnswers.empty() && prompts.fileAnswers.empty())
+        EXPECT_TRUE(prompts.saveAnswers.empty() && prompts.fileAnswers.empty() &&
+                    prompts.overwriteAnswers.empty())
             << "scripted answers left over";
         fs::remove_all(folder_);
     }
@@ -120,7 +131,7 @@ protected:
         const std::string job = makeProject("job.qdl", "job");
         startOn(job);
         state.Project.Machine = "edited";
-        state.Changed = true;
+        state.Session.noteEdit(state.Project);
         return job;
     }
 
@@ -142,7 +153,7 @@ TEST_F(ProjectCommandsTest, FirstStartCreatesTheDefaultProjectOrKeepsAnExistingO
         EXPECT_EQ(state.Project, expected);
         EXPECT_EQ(onDisk(defaultFile()), expected);
         EXPECT_EQ(prompts.menu, (Recent{defaultFile(), "", "", "", ""}));
-        EXPECT_FALSE(state.Changed);
+        EXPECT_FALSE(state.Session.changed());
         fs::remove(state.Paths.settingsFile());
     }
 
@@ -229,7 +240,7 @@ TEST_F(ProjectCommandsTest, AProjectNamedAtStartOpensAndHeadsTheRecentList) {
         EXPECT_EQ(state.Project.Machine, c.machine);
         EXPECT_EQ(prompts.messages, c.messages);
         EXPECT_EQ(settingsOnDisk(), c.recent);
-        EXPECT_FALSE(state.Changed);
+        EXPECT_FALSE(state.Session.changed());
     }
     fs::current_path(workingFolder);
     EXPECT_EQ(onDisk(job).Machine, "Pump P-101") << "opening never writes the project";
@@ -261,18 +272,19 @@ TEST_F(ProjectCommandsTest, TheRecentListKeepsTheMostRecentFirst) {
     }
 }
 
-// Opening never writes: a refreshed stamp stays in memory and the project asks to be saved, so that
-// a file opened by mistake (a stamp of 0 or NaN is what a file that is no project gives) is left
-// exactly as it was.
-TEST_F(ProjectCommandsTest, AnImplausibleDateStampIsRefreshedInMemoryOnly) {
+// Opening never writes: a refreshed stamp stays in memory, so that a file opened by mistake is left
+// exactly as it was; the stamp alone is no change of the job. A stamp outside the range is no project's
+// (ForeignFilesOpenReadOnly).
+TEST_F(ProjectCommandsTest, AnUnsetDateStampIsRefreshedInMemoryOnly) {
     struct Case {
         double stamp;
         bool kept;
     };
     const Case cases[] = {
-        // Each bound, the nearest stamps kept inside it, and a damaged stamp.
-        {1999.0, false},       {1999.001, true}, {kJanuary2999, false}, {kJanuary2999 - 1.0 / 86400, true},
-        {std::nan(""), false},
+        // Never saved, and the nearest stamps kept inside each bound.
+        {0.0, false},
+        {1999.001, true},
+        {kJanuary2999 - 1.0 / 86400, true},
     };
     for (const auto& [stamp, kept] : cases) {
         const std::string file = makeProject("dated.qdl", "dated", stamp);
@@ -280,8 +292,78 @@ TEST_F(ProjectCommandsTest, AnImplausibleDateStampIsRefreshedInMemoryOnly) {
         startOn(file);
         EXPECT_EQ(state.Project.DateStamp, kept ? stamp : kNow) << stamp;
         EXPECT_EQ(fileBytes(file), before) << stamp;
-        EXPECT_EQ(state.Changed, !kept) << stamp;
+        EXPECT_FALSE(state.Session.changed()) << stamp;
     }
+}
+
+// A text file opened by mistake shows what it holds read-only and is never written over: Save asks for
+// a new name, and the new file is then an ordinary project.
+TEST_F(ProjectCommandsTest, ForeignFilesOpenReadOnlyAndSaveAsksForANewName) {
+    const std::string notes = path("notes.qdl");
+    std::ofstream(notes, std::ios::binary) << std::string(2000, 'x');
+    const std::string before = fileBytes(notes);
+    ASSERT_TRUE(writeSettings(state.Paths.settingsFile(), {notes, "", "", "", ""}));
+    commands.openProject(false);
+    EXPECT_EQ(prompts.messages,
+              std::vector<std::string>{"This file does not look like a Corvane project:\n" + notes +
+                                       "\n(its texts run past its end).\nIts values are shown "
+                                       "read-only; Save asks for a new name."});
+    EXPECT_TRUE(commands.readOnly());
+    EXPECT_FALSE(state.Session.changed());
+    EXPECT_TRUE(commands.exitProgram()) << "nothing to save: no prompt";
+
+    prompts.fileAnswers = {std::nullopt};
+    EXPECT_FALSE(commands.fileSave());
+    EXPECT_EQ(fileBytes(notes), before);
+    prompts.fileAnswers = {path("rescued.qdl")};
+    EXPECT_TRUE(commands.fileSave());
+    EXPECT_EQ(fileBytes(notes), before);
+    EXPECT_EQ(state.CurrentFile, path("rescued.qdl"));
+    EXPECT_FALSE(commands.readOnly());
+}
+
+// Two programs on one job: a save over a file that was saved elsewhere since asks first, and each
+// answer does what it says.
+TEST_F(ProjectCommandsTest, ASaveOverAFileChangedOnDiskAsksFirst) {
+    const std::string job = startOnEditedJob();
+    const auto savedElsewhere = [&](const std::string& machine) {
+        ProjectRecord other = onDisk(state.CurrentFile);
+        other.Machine = machine;
+        ASSERT_TRUE(writeProject(state.CurrentFile, other));
+    };
+    savedElsewhere("the other window's work");
+    prompts.overwriteAnswers = {OverwriteAnswer::Cancel};
+    EXPECT_FALSE(commands.fileSave());
+    EXPECT_EQ(prompts.questions, std::vector<std::string>{changedOnDiskQuestion(job)});
+    EXPECT_EQ(onDisk(job).Machine, "the other window's work");
+    EXPECT_TRUE(state.Session.changed());
+
+    prompts.overwriteAnswers = {OverwriteAnswer::SaveAs};
+    prompts.fileAnswers = {path("mine.qdl")};
+    EXPECT_TRUE(commands.fileSave());
+    EXPECT_EQ(onDisk(job).Machine, "the other window's work");
+    EXPECT_EQ(onDisk(path("mine.qdl")).Machine, "edited");
+
+    // Saved here: the next save of the same file asks nothing until another one writes it again.
+    state.Project.Machine = "edited again";
+    EXPECT_TRUE(commands.fileSave());
+    savedElsewhere("the other window's second work");
+    prompts.overwriteAnswers = {OverwriteAnswer::Overwrite};
+    state.Project.Machine = "final";
+    EXPECT_TRUE(commands.fileSave());
+    EXPECT_EQ(onDisk(path("mine.qdl")).Machine, "final");
+    EXPECT_EQ(prompts.questions.size(), 3u);
+}
+
+// The list of recent files is written once at start, with the named file at its head.
+TEST_F(ProjectCommandsTest, TheRecentListIsWrittenOnceAtStart) {
+    const std::string job = makeProject("job.qdl", "job");
+    for (const std::string& named : {std::string(), job}) {
+        prompts.recentWrites = 0;
+        commands.openProjectAtStart(named);
+        EXPECT_EQ(prompts.recentWrites, 1) << named;
+    }
+    EXPECT_EQ(settingsOnDisk(), (Recent{job, defaultFile(), "", "", ""}));
 }
 
 TEST_F(ProjectCommandsTest, NewKeepsTextsGrowthAndStampButResetsTheReadings) {
@@ -297,7 +379,7 @@ TEST_F(ProjectCommandsTest, NewKeepsTextsGrowthAndStampButResetsTheReadings) {
     EXPECT_EQ(onDisk(fresh), expected);
     EXPECT_EQ(state.CurrentFile, fresh);
     EXPECT_EQ(settingsOnDisk(), (Recent{fresh, old, "", "", ""}));
-    EXPECT_FALSE(state.Changed);
+    EXPECT_FALSE(state.Session.changed());
 }
 
 TEST_F(ProjectCommandsTest, SaveAsAsksAgainUntilTheNameEndsInTheProjectExtension) {
@@ -308,7 +390,7 @@ TEST_F(ProjectCommandsTest, SaveAsAsksAgainUntilTheNameEndsInTheProjectExtension
     EXPECT_EQ(state.CurrentFile, path("COPY.QDL"));
     EXPECT_EQ(onDisk(path("COPY.QDL")).Machine, "edited");
     EXPECT_EQ(onDisk(job).Machine, "job");
-    EXPECT_FALSE(state.Changed);
+    EXPECT_FALSE(state.Session.changed());
 
     const std::pair<const char*, bool> names[] = {{"x.QdL", true},   {".qdl", true},   {"qdl", false},
                                                   {"a.qdlx", false}, {"a_qdl", false}, {"", false}};
@@ -336,7 +418,7 @@ TEST_F(ProjectCommandsTest, AFailedSaveKeepsTheJobChangedAndStopsTheCommandThatA
     EXPECT_EQ(prompts.messages.size(), 5u);
     EXPECT_EQ(state.CurrentFile, job);
     EXPECT_EQ(state.Project.Machine, "edited");
-    EXPECT_TRUE(state.Changed);
+    EXPECT_TRUE(state.Session.changed());
     EXPECT_EQ(onDisk(other).Machine, "other");
 }
 
@@ -346,7 +428,7 @@ TEST_F(ProjectCommandsTest, ANewFileThatCannotBeWrittenIsReportedByNewAndSaveAs)
     const std::string target = path("missing-folder/copy.qdl");
     prompts.fileAnswers = {target};
     commands.fileSaveAs();
-    EXPECT_TRUE(state.Changed);
+    EXPECT_TRUE(state.Session.changed());
     EXPECT_EQ(state.CurrentFile, job);
     EXPECT_EQ(settingsOnDisk(), (Recent{job, "", "", "", ""}));
 
@@ -357,7 +439,7 @@ TEST_F(ProjectCommandsTest, ANewFileThatCannotBeWrittenIsReportedByNewAndSaveAs)
     ASSERT_EQ(prompts.messages.size(), 2u);
     for (const std::string& message : prompts.messages)
         EXPECT_TRUE(message.starts_with("Could not save the project to\n" + target + "\n")) << message;
-    EXPECT_TRUE(state.Changed);
+    EXPECT_TRUE(state.Session.changed());
     EXPECT_EQ(state.Project.dial1(0, 1), 20.0f);
 }
 
@@ -384,7 +466,7 @@ TEST_F(ProjectCommandsTest, CancelStopsEveryCommandWithNothingChanged) {
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(state.Project, before);
     EXPECT_EQ(state.CurrentFile, job);
-    EXPECT_TRUE(state.Changed);
+    EXPECT_TRUE(state.Session.changed());
     EXPECT_EQ(fileBytes(job), bytesBefore);
 
     prompts.saveAnswers = {SaveAnswer::DontSave};

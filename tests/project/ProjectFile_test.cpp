@@ -1,8 +1,10 @@
 #include "project/ProjectFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -166,6 +168,9 @@ TEST_F(ProjectFileOnDisk, SavingAShorterRecordLeavesTheOldTailAndLoadsEveryField
     ASSERT_TRUE(writeProject(path("job.qdl"), r));
     EXPECT_EQ(fs::file_size(path("job.qdl")), longSize);
     EXPECT_EQ(encodeProject(r).size() + 10, longSize);
+    // What the shorter record no longer holds is gone from the file, not just past its end.
+    const std::vector<unsigned char> onDisk = readBytes(path("job.qdl"));
+    EXPECT_EQ(std::vector<unsigned char>(onDisk.end() - 10, onDisk.end()), std::vector<unsigned char>(10, 0));
     ProjectRecord back;
     back.Machine = "left over from the last project";
     ASSERT_TRUE(readProject(path("job.qdl"), back));
@@ -184,7 +189,7 @@ TEST_F(ProjectFileOnDisk, ReadFailuresAreReportedWithAReasonAndLeaveTheRecordAlo
     }
 }
 
-// The recent list: the layout's bytes, a cut file keeping what it holds, an absent file created empty.
+// The recent list: the layout's bytes, a cut file keeping what it holds, an absent file read as empty.
 TEST_F(ProjectFileOnDisk, TheRecentListFile) {
     const auto bytes = readBytes(fs::path(CORVANE_FIXTURES) / "recent.ini");
     const std::array<std::string, 5> expected{"/home/tech/jobs/P-101.qdl", "/home/tech/jobs/Müller.qdl", "",
@@ -197,10 +202,71 @@ TEST_F(ProjectFileOnDisk, TheRecentListFile) {
     std::array<std::string, 5> recent{"stale", "", "", "", ""};
     ASSERT_TRUE(readSettings(path("Corvane.ini"), recent));
     EXPECT_EQ(recent, (std::array<std::string, 5>{}));
-    EXPECT_EQ(fs::file_size(path("Corvane.ini")), 0u);
     ASSERT_TRUE(writeSettings(path("Corvane.ini"), expected));
     ASSERT_TRUE(readSettings(path("Corvane.ini"), recent));
     EXPECT_EQ(recent, expected);
+}
+
+// A name Windows-1252 cannot hold comes back as it was; one it can hold is stored in it as always.
+TEST(ProjectSettings, RecentNamesInAnyScriptComeBack) {
+    const std::array<std::string, 5> recent{"/jobs/Насос-P101.qdl", "/jobs/泵.qdl", "/jobs/Müller.qdl", "",
+                                            ""};
+    const std::vector<unsigned char> bytes = encodeSettings(recent);
+    EXPECT_EQ(decodeSettings(bytes.data(), bytes.size()), recent);
+    const std::vector<unsigned char> cp1252{16,   0,   '/', 'j', 'o', 'b', 's', '/', 'M',
+                                            0xFC, 'l', 'l', 'e', 'r', '.', 'q', 'd', 'l'};
+    const std::vector<unsigned char> third(bytes.end() - 2 - 2 - static_cast<long>(cp1252.size()),
+                                           bytes.end() - 4);
+    EXPECT_EQ(third, cp1252);
+}
+
+// What a file that is no project (a text, a file of another program, one cut short) gives away.
+TEST(ProjectPlausibility, FilesThatAreNoProjectAreRecognised) {
+    ProjectRecord good;
+    setDefaults(good);
+    good.DateStamp = 45366.4375;
+    const auto encoded = [](const ProjectRecord& r) { return encodeProject(r); };
+    struct Case {
+        const char* name;
+        std::vector<unsigned char> bytes;
+        std::string why;  // empty: a project
+    };
+    std::string text;
+    for (int i = 0; i < 40; ++i) text += "Shaft alignment notes, line " + std::to_string(i) + ".\n";
+    ProjectRecord nanReading = good, hugeLength = good, station = good, material = good, stamp = good,
+                  unsaved = good, hidden = good;
+    nanReading.dial2(1, 3) = std::nanf("");
+    hugeLength.length(2, 4) = 7.27e31f;
+    station.Station[2] = 2;
+    material.Material = 4;
+    stamp.DateStamp = 1999;
+    unsaved.DateStamp = 0;
+    hidden.Reserved1 = std::nanf("");
+    auto cut = encoded(good);
+    cut.resize(cut.size() - 1);
+    const Case cases[] = {
+        {"a project", encoded(good), ""},
+        {"never saved (stamp 0)", encoded(unsaved), ""},
+        {"a NaN in the hidden field", encoded(hidden), ""},
+        {"a text file", std::vector<unsigned char>(text.begin(), text.end()), "its texts run past its end"},
+        {"cut short by one byte", cut, "its texts run past its end"},
+        {"an empty file", {}, "it ends before its texts"},
+        {"a NaN reading", encoded(nanReading), "it holds readings no dial gives"},
+        {"a length no train has", encoded(hugeLength), "it holds lengths no machine train has"},
+        {"a stationary foot of 2", encoded(station), "its stationary feet are no choice of the program"},
+        {"material 4", encoded(material), "its material is no choice of the program"},
+        {"stamp at the lower bound", encoded(stamp), "its date stamp is no date"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(implausibleProject(c.bytes.data(), c.bytes.size()), c.why) << c.name;
+}
+
+TEST_F(ProjectFileOnDisk, APipeUnderAProjectsNameIsRefusedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo(path("job.qdl").c_str(), 0600), 0);
+    ProjectRecord r;
+    std::string reason;
+    EXPECT_FALSE(readProject(path("job.qdl"), r, &reason));
+    EXPECT_EQ(reason, "not a regular file");
 }
 
 }  // namespace

@@ -65,5 +65,35 @@ TEST(Recovery, CopiesAreFoundNewestFirst) {
     fs::remove_all(folder);
 }
 
+// A copy holds every text of a job: only its user may read it, even in a folder others can see into
+// and over an older copy that others could read.
+TEST(Recovery, ACopyIsPrivateAndTellsWhetherTheProjectWasSavedSince) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("corvane-rec-" + std::to_string(std::random_device{}()));
+    fs::create_directories(folder);
+    const fs::path project = folder / "job.qdl";
+    std::ofstream(project) << "saved";
+    std::ofstream(folder / "a.recovery") << "old";
+    fs::permissions(folder / "a.recovery",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    ASSERT_TRUE(writeRecovery((folder / "a.recovery").string(), project.string(), job()));
+    EXPECT_EQ(fs::status(folder / "a.recovery").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    for (const bool newer : {false, true}) {
+        fs::last_write_time(
+            project, fs::last_write_time(folder / "a.recovery") + std::chrono::seconds(newer ? 5 : -5));
+        const auto copies = findRecoveryCopies(folder.string());
+        ASSERT_EQ(copies.size(), 1u);
+        EXPECT_EQ(copies[0].projectNewer, newer);
+    }
+    EXPECT_EQ(
+        restorePrompt("/j/job.qdl", "07-Dec-2026 01:15:00", true),
+        "Corvane closed without saving /j/job.qdl. Restore the unsaved changes?\n\nThe changes were kept on "
+        "07-Dec-2026 01:15:00.\nThe project file was saved after that: restoring puts this older work in "
+        "place of what it holds now.");
+    fs::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace corvane

@@ -1,19 +1,41 @@
 #include "project/SafeWrite.h"
 
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
+
+// Every sync of this test program passes through here, so that a test can make it fail the way a
+// disk that loses the data would.
+namespace {
+bool failSyncs = false;
+}  // namespace
+
+extern "C" int fsync(int fd) {
+    if (failSyncs) {
+        errno = EIO;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_fsync, fd));
+}
 
 namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 std::vector<unsigned char> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
@@ -72,14 +94,15 @@ TEST_F(SafeWriteTest, ReplacesTheContentKeepingALongerOldTailOnlyWhenAsked) {
         const char* old;  // nullptr: no file yet
         const char* written;
         OldTail tail;
-        const char* expected;
+        std::string expected;
     };
     const Case cases[] = {
         {"new file", nullptr, "head", OldTail::Keep, "head"},
-        {"longer old file keeps its tail", "0123456789", "abc", OldTail::Keep, "abc3456789"},
+        {"longer old file keeps its length, zeroed", "0123456789", "abc", OldTail::Keep,
+         "abc\0\0\0\0\0\0\0"s},
         {"longer old file cut when discarded", "0123456789", "abc", OldTail::Discard, "abc"},
         {"shorter old file", "01", "abcdef", OldTail::Keep, "abcdef"},
-        {"empty content", "0123", "", OldTail::Keep, "0123"},
+        {"empty content", "0123", "", OldTail::Keep, "\0\0\0\0"s},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -122,7 +145,7 @@ TEST_F(SafeWriteTest, WritesThroughASymbolicLinkWhichStaysALink) {
     fs::create_symlink("real/target.qdl", file("link.qdl"));
     ASSERT_TRUE(writeFileSafely(file("link.qdl"), bytesOf("NEW"), OldTail::Keep));
     EXPECT_TRUE(fs::is_symlink(file("link.qdl")));
-    EXPECT_EQ(contentOf(folder_ / "real/target.qdl"), "NEW content");
+    EXPECT_EQ(contentOf(folder_ / "real/target.qdl"), "NEW\0\0\0\0\0\0\0\0"s);
 }
 
 TEST_F(SafeWriteTest, RefusesWhatItCannotReplaceWholly) {
@@ -137,6 +160,126 @@ TEST_F(SafeWriteTest, RefusesWhatItCannotReplaceWholly) {
     fs::permissions(file("locked.qdl"), fs::perms::owner_read);
     EXPECT_FALSE(writeFileSafely(file("locked.qdl"), bytesOf("x"), OldTail::Keep, &error));
     EXPECT_EQ(contentOf(file("locked.qdl")), "old");
+}
+
+// Runs `body` in a child process as the unprivileged user "nobody" (with `groups` as its extra
+// groups) and gives its exit status; the tests run as root, where no permission is ever refused.
+int asNobody(const std::vector<gid_t>& groups, const std::function<int()>& body) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(kNobody) != 0 ||
+            ::setuid(kNobody) != 0)
+            ::_exit(99);
+        ::_exit(body());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
+}
+
+TEST_F(SafeWriteTest, AFailedSyncBeforeTheRenameLeavesTheOldFile) {
+    put("job.qdl", "old");
+    std::string error;
+    failSyncs = true;
+    const bool written = writeFileSafely(file("job.qdl"), bytesOf("new"), OldTail::Keep, &error);
+    failSyncs = false;
+    EXPECT_FALSE(written);
+    EXPECT_EQ(error, "Input/output error");
+    EXPECT_EQ(contentOf(file("job.qdl")), "old");
+    EXPECT_EQ(names(), std::vector<std::string>{"job.qdl"});
+}
+
+TEST_F(SafeWriteTest, AnUnprivilegedUserCannotReplaceAReadOnlyFileNorLeaveTheGroup) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    fs::permissions(folder_, fs::perms::all);
+    put("locked.qdl", "old");
+    ASSERT_EQ(::chown(file("locked.qdl").c_str(), 65534, 65534), 0);
+    fs::permissions(file("locked.qdl"), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(
+        asNobody({},
+                 [&] { return writeFileSafely(file("locked.qdl"), bytesOf("x"), OldTail::Keep) ? 1 : 0; }),
+        0);
+    EXPECT_EQ(contentOf(file("locked.qdl")), "old");
+
+    // A file shared by a group (0664, root's, group 2000) saved by a member of the group stays in it.
+    constexpr gid_t kTeam = 2000;
+    put("shared.qdl", "old");
+    ASSERT_EQ(::chown(file("shared.qdl").c_str(), 0, kTeam), 0);
+    fs::permissions(file("shared.qdl"), fs::perms::owner_read | fs::perms::owner_write |
+                                            fs::perms::group_read | fs::perms::group_write |
+                                            fs::perms::others_read);
+    EXPECT_EQ(
+        asNobody({kTeam},
+                 [&] { return writeFileSafely(file("shared.qdl"), bytesOf("new"), OldTail::Keep) ? 0 : 1; }),
+        0);
+    struct stat info {};
+    ASSERT_EQ(::stat(file("shared.qdl").c_str(), &info), 0);
+    EXPECT_EQ(contentOf(file("shared.qdl")), "new");
+    EXPECT_EQ(info.st_gid, kTeam);
+    EXPECT_EQ(info.st_mode & 07777, 0664u);
+}
+
+TEST_F(SafeWriteTest, ALinkIsFollowedOnlyWhereTheSystemWouldFollowIt) {
+    put("victim.qdl", "someone's job");
+    // A shared sticky folder, as /tmp is.
+    fs::create_directories(folder_ / "shared");
+    fs::permissions(folder_ / "shared", fs::perms::all | fs::perms::sticky_bit);
+    fs::create_symlink(file("victim.qdl"), folder_ / "shared/report.pdf");
+    std::string error;
+    if (geteuid() == 0) {
+        // Planted by another user: not followed.
+        ASSERT_EQ(::lchown((folder_ / "shared/report.pdf").c_str(), 65534, 65534), 0);
+        EXPECT_FALSE(
+            writeFileSafely(folder_ / "shared/report.pdf", bytesOf("PDF"), OldTail::Discard, &error));
+        EXPECT_EQ(error, "will not follow the link " + (folder_ / "shared/report.pdf").string() +
+                             ": another user made it in the shared folder " + (folder_ / "shared").string());
+        EXPECT_EQ(contentOf(file("victim.qdl")), "someone's job");
+    }
+    // An export never turns a project into something else, whatever name the link has.
+    fs::create_symlink(file("victim.qdl"), file("report.pdf"));
+    EXPECT_FALSE(
+        writeFileSafely(file("report.pdf"), bytesOf("PDF"), OldTail::Discard, &error, WriteKind::NoProject));
+    EXPECT_EQ(error, "will not write over the project file " + file("victim.qdl").string());
+    EXPECT_EQ(contentOf(file("victim.qdl")), "someone's job");
+    EXPECT_TRUE(fs::is_symlink(file("report.pdf")));
+}
+
+TEST_F(SafeWriteTest, DevicesAndPipesAreWrittenDirectlyNeverReplaced) {
+    ASSERT_EQ(::mkfifo(file("out.pdf").c_str(), 0600), 0);
+    std::string error;
+    // Nobody reads the pipe: refused at once instead of waiting forever.
+    EXPECT_FALSE(writeFileSafely(file("out.pdf"), bytesOf("PDF"), OldTail::Discard, &error));
+    EXPECT_EQ(error, "nothing is reading from the pipe " + file("out.pdf").string());
+    EXPECT_TRUE(fs::is_fifo(file("out.pdf")));
+
+    const int reader = ::open(file("out.pdf").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_TRUE(writeFileSafely(file("out.pdf"), bytesOf("PDF"), OldTail::Discard, &error)) << error;
+    char got[8] = {};
+    EXPECT_EQ(::read(reader, got, sizeof got), 3);
+    EXPECT_EQ(std::string(got), "PDF");
+    ::close(reader);
+    EXPECT_TRUE(fs::is_fifo(file("out.pdf")));
+
+    if (geteuid() == 0) {
+        // A null device of our own: written to, and still a device afterwards.
+        ASSERT_EQ(::mknod(file("null").c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+        EXPECT_TRUE(writeFileSafely(file("null"), bytesOf("PDF"), OldTail::Discard, &error)) << error;
+        EXPECT_TRUE(fs::is_character_file(file("null")));
+    }
+}
+
+TEST_F(SafeWriteTest, TemporaryFilesLeftByAKilledSaveGoWithTheNextSave) {
+    put("job.qdl", "old");
+    put(".job.qdl.Ab12Cd", "half a job");  // a save killed a while ago
+    put(".job.qdl.Xy34Zw", "new");         // a save that may still be running
+    put(".other.qdl.Ab12Cd", "another file's");
+    const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(file(".job.qdl.Ab12Cd"), anHourAgo);
+    fs::last_write_time(file(".other.qdl.Ab12Cd"), anHourAgo);
+    ASSERT_TRUE(writeFileSafely(file("job.qdl"), bytesOf("new"), OldTail::Keep));
+    EXPECT_EQ(names(), (std::vector<std::string>{".job.qdl.Xy34Zw", ".other.qdl.Ab12Cd", "job.qdl"}));
 }
 
 }  // namespace

@@ -40,5 +40,16 @@ TEST(ViewOptions, ReadOnlyWhatTheyCanTrust) {
     for (const auto& c : cases) EXPECT_EQ(decodeViewOptions(c.text), c.expected) << c.text;
 }
 
+// Another program's text that leaves no room for the view line stays whole; the line is left out.
+TEST(ViewOptions, AFullFieldKeepsTheOtherProgramsTextWhole) {
+    const std::string foreign(65500, 'f');
+    const std::string stored = encodeViewOptions(ViewOptions{.method = 2}, foreign);
+    EXPECT_EQ(stored, foreign);
+    EXPECT_FALSE(decodeViewOptions(stored));
+    const std::string roomy(65400, 'f');
+    EXPECT_EQ(decodeViewOptions(encodeViewOptions(ViewOptions{.method = 2}, roomy)),
+              ViewOptions{.method = 2});
+}
+
 }  // namespace
 }  // namespace corvane

@@ -35,6 +35,7 @@ class ScriptedDialogs : public DialogProvider {
 public:
     std::deque<bool> yesNoAnswers;
     std::deque<SaveAnswer> saveAnswers;
+    std::deque<OverwriteAnswer> overwriteAnswers;
     std::vector<Default> yesNoDefaults;                  // the default button of each Yes/No question asked
     std::deque<std::optional<QString>> openFileAnswers;  // nullopt = Cancel
     std::deque<std::optional<QString>> saveFileAnswers;
@@ -68,6 +69,10 @@ public:
     SaveAnswer askToSave(QWidget*, const QString& text) override {
         questions << text;
         return next(saveAnswers, QStringLiteral("save prompt: ") + text, SaveAnswer::Cancel);
+    }
+    OverwriteAnswer askOverwrite(QWidget*, const QString& text) override {
+        questions << text;
+        return next(overwriteAnswers, QStringLiteral("overwrite question: ") + text, OverwriteAnswer::Cancel);
     }
     std::optional<QString> chooseOpenFile(QWidget*, const QString&, const QString&) override {
         return nextFile(openFileAnswers, QStringLiteral("open file dialog"));

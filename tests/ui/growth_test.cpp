@@ -58,7 +58,7 @@ private slots:
         GrowthProgram p;
         // Prepared while hidden (the main window's refresh), the window changes nothing.
         p.w().initGrowthPanel(0);
-        QVERIFY(!p.state.Changed);
+        QVERIFY(!p.state.Session.changed());
         p.open([&] {
             QCOMPARE(row(p.w().gridGrowth, 0), QStringList(4, QStringLiteral("4.680")));
             QCOMPARE(row(p.w().gridHeight, 1), QStringList(4, "10.00"));
@@ -66,7 +66,7 @@ private slots:
             QVERIFY(p.w().optMaterial[0]->isChecked());
         });
         // Looking is no edit.
-        QVERIFY(!p.state.Changed);
+        QVERIFY(!p.state.Session.changed());
     }
 
     void theGridsAndPictureFollowTheMethod() {
@@ -89,11 +89,11 @@ private slots:
     void choosingAluminumRecomputesEveryFoot() {
         GrowthProgram p;
         p.open([&] {
-            p.state.Changed = false;
+            p.state.Session.markSaved(p.state.Project);
             QTest::mouseClick(p.w().optMaterial[1], Qt::LeftButton);
             QCOMPARE(p.state.Project.Material, std::int16_t(1));
             QCOMPARE(row(p.w().gridGrowth, 0), QStringList(4, QStringLiteral("9.432")));
-            QVERIFY(p.state.Changed);
+            QVERIFY(p.state.Session.changed());
             // The refresh ends on the foot the user was on, where the next edit must go.
             QCOMPARE(p.w().gridHeight->currentColumn(), 1);
             // The arrow keys choose a material as a click does: cast iron, 0.0067 * 72 * 10 mils.
@@ -109,14 +109,14 @@ private slots:
         p.open([&] {
             // (A value no Single holds is refused by every box alike: the main window's reading test.)
             clickCell(p.w().gridHeight, 2, 2);
-            p.state.Changed = false;
+            p.state.Session.markSaved(p.state.Project);
             typeInto(p.w().txtHotT, QStringLiteral("200"));
             QCOMPARE(p.state.Project.HotTemp, (std::array<float, 4>{144, 200, 144, 144}));
             QCOMPARE(row(p.w().gridHeight, 2), (QStringList{"144.0", "200.0", "144.0", "144.0"}));
             QCOMPARE(row(p.w().gridGrowth, 0), (QStringList{"4.680", "8.320", "4.680", "4.680"}));
             QCOMPARE(p.w().lblDeltaT->text(), QStringLiteral("Delta T (\u00B0F): 128.0"));
             QVERIFY(p.w().cwHotT->maximum() >= 200);
-            QVERIFY(p.state.Changed);
+            QVERIFY(p.state.Session.changed());
             // A thermometer moved stores its temperature once, without an echo of the change.
             clickCell(p.w().gridHeight, 2, 3);
             QSignalSpy moves(p.w().cwColdT, &Thermometer::valueChanged);
@@ -237,7 +237,7 @@ private slots:
 
     void aTypedSpanAndSpeedLastUntilTheWindowIsPreparedAgain() {
         ToleranceProgram p;
-        QVERIFY(!p.state.Changed);
+        QVERIFY(!p.state.Session.changed());
         p.open([&] {
             typeInto(p.w().txtSpan, QStringLiteral("20 in"));
             QCOMPARE(p.w().txtSpan->text(), QStringLiteral("20.00"));
@@ -249,7 +249,7 @@ private slots:
             QCOMPARE(p.state.Tolerance, 0.0f);
         });
         QCOMPARE(p.state.Project.Span, 20.0f);
-        QVERIFY(p.state.Changed);
+        QVERIFY(p.state.Session.changed());
         // Shown again, the window starts from the coupling geometry.
         p.open([&] { QCOMPARE(p.w().txtSpan->text(), QStringLiteral("10.00")); });
         QCOMPARE(p.state.Project.Span, 10.0f);
@@ -290,7 +290,7 @@ private slots:
     void closingKeepsAValueStillBeingTypedAndLookingChangesNothing() {
         ToleranceProgram p;
         p.open([&] { QTest::keyClick(p.w().txtRPM, Qt::Key_Escape); });
-        QVERIFY(!p.state.Changed);
+        QVERIFY(!p.state.Session.changed());
         p.open([&] {
             typeInto(p.w().txtRPM, QStringLiteral("1800"), false);
             QTest::keyClick(p.w().txtRPM, Qt::Key_Escape);
@@ -298,7 +298,7 @@ private slots:
         });
         QCOMPARE(p.state.Project.RPM, 1800.0f);
         QCOMPARE(p.state.Tolerance, 8.333333f);
-        QVERIFY(p.state.Changed);
+        QVERIFY(p.state.Session.changed());
     }
 };
 

@@ -73,11 +73,11 @@ private slots:
                 const float before = field;
                 box->setText(QStringLiteral("345"));
                 box->setModified(edited);
-                t.state.Changed = false;
+                t.state.Session.markSaved(t.state.Project);
                 QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
                 QCoreApplication::sendEvent(box, &away);
                 QCOMPARE(field, edited ? 345.0f : before);
-                QCOMPARE(t.state.Changed, edited);
+                QCOMPARE(t.state.Session.changed(), edited);
             }
         }
     }

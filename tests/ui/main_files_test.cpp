@@ -33,7 +33,7 @@ private slots:
         // The clock in the title is kept running.
         QVERIFY(w.controls().Timer1->isActive());
         QVERIFY(QFileInfo::exists(t.defaultProject()));
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
         QCOMPARE(w.controls().mnuFileMRU[0]->text(), t.defaultProject());
         for (int i = 1; i < kRecentFileCount; ++i) QVERIFY(!w.controls().mnuFileMRU[i]->isVisible());
         QCOMPARE(w.controls().txtD2[2]->text(), QStringLiteral("-50"));
@@ -44,12 +44,12 @@ private slots:
         MainWindowUnderTest t;
         frmDials& w = t.w();
         // 6:00 of dial 1 at 40: the moveable machine tilts, feet 3 and 4 go down 27.5 and 37.5 mils.
-        t.state.Changed = false;
+        t.state.Session.markSaved(t.state.Project);
         typeInto(w.controls().txtD1[2], QStringLiteral("40"));
         QVERIFY(w.controls().txtD1[3]->hasFocus());
         QCOMPARE(t.state.Project.dial1(0, 2), 40.0f);
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
 
         // Enter in the last box of dial 1 goes on to the first box of dial 2.
         typeInto(w.controls().txtD1[3], QStringLiteral("30"));
@@ -90,13 +90,13 @@ private slots:
         frmDials& w = t.w();
         QVERIFY(focusInActiveWindow(w.controls().cwkDial1[1]));
         // Cleared first: the mark must come from the knob, not from anything before it.
-        t.state.Changed = false;
+        t.state.Session.markSaved(t.state.Project);
         QTest::keyClick(w.controls().cwkDial1[1], Qt::Key_Up);  // one step of 1 mil on the +-100 scale
         QCOMPARE(t.state.Project.dial1(0, 1), 21.0f);
         QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("21"));
         QCOMPARE(w.controls().lblAcalc2->text(), calculated(t).horizontal);
         // A reading set by knob is the user's work like a typed one: the save prompt must come.
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
     }
 
     void aMachineNameSagAndFaceDiameterAreStoredWhenLeft() {
@@ -109,7 +109,7 @@ private slots:
         typeInto(w.controls().txtM2, QStringLiteral("Pump P-101"), false);
         tabOut(w.controls().txtM2);
         QCOMPARE(t.state.Project.M2Text, std::string("Pump P-101"));
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
 
         // A typed sag corrects both bottom readings: V1 = 26, V2 = 24.
         typeInto(w.controls().txtMisc1, QStringLiteral("2"));
@@ -147,7 +147,7 @@ private slots:
         });
         w.controls().cmdComments->click();
         QCOMPARE(t.state.Project.Comments, std::string("Ω 5 µm"));
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
 
         t.dialogs().driveModals([&full](QDialog& d) {
             d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"))->setPlainText(full);
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("20"));
         QCOMPARE(w.controls().txtMachine->text(), QStringLiteral("Pump 7"));
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
         QVERIFY(w.controls().mnuFileMRU[1]->isVisible());
     }
 
@@ -233,7 +233,7 @@ private slots:
             QCOMPARE(env.dialogs.messages, c.messages);
             QCOMPARE(w.controls().txtMachine->text(), c.machine);
             QCOMPARE(w.controls().mnuFileMRU[0]->text(), c.shown);
-            QVERIFY2(!state.Changed, c.name);
+            QVERIFY2(!state.Session.changed(), c.name);
         }
         QCOMPARE(readBack(job).Machine, std::string("Pump P-101"));
     }
@@ -250,7 +250,7 @@ private slots:
         w.controls().mnuExit->trigger();
         QCOMPARE(t.dialogs().questions, QStringList{QStringLiteral("Save the changes to job.qdl?")});
         QVERIFY(w.isVisible());
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
         QCOMPARE(t.dialogs().messages.size(), 1);
         QVERIFY(t.dialogs().messages[0].contains(unreachable));
         // Saved somewhere else, the program may close.
@@ -268,7 +268,7 @@ private slots:
         frmDials w(state, env.dialogs);
         w.formLoad(false);
         QVERIFY(!env.dialogs.messages.isEmpty());
-        QVERIFY(state.Changed);
+        QVERIFY(state.Session.changed());
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(w, state).vertical);
         env.dialogs.saveAnswers.push_back(SaveAnswer::DontSave);
         QVERIFY(w.close());
@@ -281,7 +281,7 @@ private slots:
         typeInto(w.controls().txtD2[1], QStringLiteral("-44"), false);
         QTest::keyClick(w.controls().txtD2[1], Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(readBack(t.defaultProject()).dial2(0, 1), -44.0f);
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
         QVERIFY(w.controls().txtD2[1]->hasFocus());
     }
 
@@ -304,13 +304,13 @@ private slots:
             MainWindowUnderTest t;
             frmDials& w = t.w();
             QLineEdit* box = w.controls().*b.box;
-            QVERIFY(!t.state.Changed);
+            QVERIFY(!t.state.Session.changed());
             box->setText(QString::fromStdString(t.state.Project.*b.field));
             (w.*b.leave)();
-            QVERIFY2(!t.state.Changed, qPrintable(box->objectName()));
+            QVERIFY2(!t.state.Session.changed(), qPrintable(box->objectName()));
             box->setText(QStringLiteral("Pump P-7"));
             (w.*b.leave)();
-            QVERIFY2(t.state.Changed, qPrintable(box->objectName()));
+            QVERIFY2(t.state.Session.changed(), qPrintable(box->objectName()));
             QCOMPARE(t.state.Project.*b.field, std::string("Pump P-7"));
         }
     }

@@ -44,7 +44,7 @@ private slots:
     void typingOverACellCommitsWithEnterAndWalksDown() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
-        t.state.Changed = false;
+        t.state.Session.markSaved(t.state.Project);
         typeIntoCell(w, 2, QStringLiteral("7"));
         QCOMPARE(w.controls().txtLength->text(), QStringLiteral("7"));
         QTest::keyClick(w.controls().txtLength, Qt::Key_Return);
@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(w.controls().gridLength->item(2, 1)->text(), QStringLiteral("7.000"));
         QCOMPARE(t.state.Project.length(0, 2), 7.0f);
         QCOMPARE(w.controls().gridLength->currentRow(), 3);
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
         // Recalculated: the graphs end at the outer moveable foot, A + B + C + D + E.
         QCOMPARE(w.controls().Graph1->xMax(), 57.0);
 
@@ -64,11 +64,11 @@ private slots:
 
         // A length no Single holds leaves the cell and the project as they were.
         typeIntoCell(w, 3, QStringLiteral("1e39"));
-        t.state.Changed = false;
+        t.state.Session.markSaved(t.state.Project);
         QTest::keyClick(w.controls().txtLength, Qt::Key_Return);
         QCOMPARE(w.controls().gridLength->item(3, 1)->text(), QStringLiteral("5.000"));
         QCOMPARE(t.state.Project.length(0, 3), 5.0f);
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
     }
 
     void enterOnTheLastRowWrapsToTheFirst_data() {

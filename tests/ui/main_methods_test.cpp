@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(t.state.Project.Dial1Reading, before.Dial1Reading);
         QCOMPARE(t.state.Project.Dial2Reading, before.Dial2Reading);
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
     }
 
     void bracketSideSwapsTheRimAndFaceDrawingAndRecalculates() {
@@ -186,7 +186,7 @@ private slots:
             QVERIFY(!graph->lineVisible(ResultGraph::Line::MoveableMachine));
         QCOMPARE(c.lblVerdict->accessibleDescription(),
                  QStringLiteral("No verdict: 2 stationary machine feet must be checked"));
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
 
         c.chkStation[0]->click();  // feet 2 and 3 stationary
         QCOMPARE(c.lblAcalc1->text(), calculated(t).vertical);
@@ -211,13 +211,13 @@ private slots:
         w.controls().chkTgrowth->click();
         QVERIFY(w.currentView().growthOn);
         for (QLineEdit* box : w.controls().txtGro) QVERIFY(box->isVisible());
-        t.state.Changed = false;
+        t.state.Session.markSaved(t.state.Project);
         typeInto(w.controls().txtGro[2], QStringLiteral("3"));
         typeInto(w.controls().txtGro[3], QStringLiteral("5"));
         QCOMPARE(w.controls().txtGro[3]->text(), QStringLiteral("5.000"));
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
         // A corrected growth value is part of the job: the save prompt must come for it.
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
 
         // The two-foot methods use the moveable machine's boxes only, and a correction reaches the
         // growth their calculations subtract.
@@ -306,7 +306,10 @@ private slots:
         QCOMPARE(t.state.Tolerance, 0.0f);
         QVERIFY(r.Machine.empty() && r.Comments.empty());
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
-        QVERIFY(!t.state.Changed);
+        // The readings are gone from the job: it is changed, and one undo brings them back.
+        QVERIFY(t.state.Session.changed());
+        w.controls().mnuEditUndo->trigger();
+        QCOMPARE(t.state.Project.dial1(0, 1), 20.0f);
     }
 
     void growthWindowIsPreparedShownAndFollowedByARecalculation() {

@@ -97,7 +97,7 @@ private slots:
         walk(30);
 
         QCOMPARE(t.state.Project, before);
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
         QCOMPARE(t.dialogs().messages, QStringList());
         QVERIFY(w.close());  // nothing to ask
         QCOMPARE(fileBytes(job), bytes);
@@ -111,7 +111,7 @@ private slots:
         t.dialogs().saveAnswers = {SaveAnswer::Cancel};
         QVERIFY(!w.close());
         QCOMPARE(t.state.Project.dial1(0, 1), 33.0f);
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
         QVERIFY(w.isVisible());
         t.dialogs().saveAnswers = {SaveAnswer::DontSave};
         QVERIFY(w.close());
@@ -133,9 +133,9 @@ private slots:
         const QString job = t.env.folder.filePath(QStringLiteral("rimface.qdl"));
         t.dialogs().saveFileAnswers.push_back(job);
         w.controls().mnuFileSaveAs->trigger();
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
         w.controls().optAcalc[0]->click();
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
         t.dialogs().saveAnswers.clear();
         QVERIFY(w.close());
 
@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(reopened.controls().lblAcalc2->text(), horizontal);
         QCOMPARE(reopened.controls().Graph1->yRange(), range);
         QVERIFY(reopened.controls().Graph1->lineVisible(ResultGraph::Line::ToleranceBand));
-        QVERIFY(!state.Changed);
+        QVERIFY(!state.Session.changed());
     }
 
     // Every fixture (none keeps a view, one keeps another program's text in the field) opens with the

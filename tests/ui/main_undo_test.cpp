@@ -57,14 +57,14 @@ private slots:
         QCOMPARE(c.cwkDial1[2]->value(), 50.0);
         QCOMPARE(c.lblAcalc1->text(), calculated(t).vertical);
         QVERIFY(sameJobAs(t.state.Project, opened));
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
         QVERIFY(!c.mnuEditUndo->isEnabled());
 
         redo(w);
         QCOMPARE(t.state.Project.dial1(0, 2), 40.0f);
         QCOMPARE(c.lblAcalc1->text(), resultsAfterReading);
         QVERIFY(sameJobAs(t.state.Project, afterReading));
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
         redo(w);
         QCOMPARE(t.state.Project.Technician, std::string("J. Ortega"));
     }
@@ -129,23 +129,23 @@ private slots:
         typeInto(c.txtD1[1], QStringLiteral("21"));
         settle();
         c.mnuFileSave->trigger();
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
         typeInto(c.txtD1[1], QStringLiteral("22"));
         settle();
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
         undo(w);
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
         undo(w);
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
         QCOMPARE(t.state.Project.dial1(0, 1), 20.0f);
         redo(w);
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
         QCOMPARE(t.state.Project.dial1(0, 1), 21.0f);
         // Typed back by hand to the saved value: the same job, so nothing to save.
         typeInto(c.txtD1[1], QStringLiteral("25"));
         typeInto(c.txtD1[1], QStringLiteral("21"));
         settle();
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
     }
 
     // The comments window and the tolerance window each make their step; opening a project starts a
@@ -172,7 +172,7 @@ private slots:
         settle();
         QVERIFY(!c.mnuEditUndo->isEnabled());
         QVERIFY(!c.mnuEditRedo->isEnabled());
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
     }
 
 private:

@@ -72,11 +72,11 @@ private slots:
         c.chkTgrowth->click();  // the growth boxes and their caption
         const QStringList english = shownTexts(w);
         const ProjectRecord record = t.state.Project;
-        t.state.Changed = false;
+        t.state.Session.markSaved(t.state.Project);
 
         chooseUnits(w, 1);
         QCOMPARE(t.state.EngUnits, 1);
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
         QVERIFY(t.state.Project == record);
         // One of each kind of text (the unit tables themselves are the units' tests): a reading, a
         // length, a result line, a knob's scale.
@@ -94,7 +94,7 @@ private slots:
         // Back to English: every text as it was, still nothing changed.
         chooseUnits(w, 0);
         QCOMPARE(shownTexts(w), english);
-        QVERIFY(!t.state.Changed);
+        QVERIFY(!t.state.Session.changed());
         QVERIFY(t.state.Project == record);
 
         // Typed in millimetres: 0.50 at 3:00 and 500 for A are stored as the Singles nearest to
@@ -110,7 +110,7 @@ private slots:
         QTest::keyClick(c.txtLength, Qt::Key_Return);
         QCOMPARE(c.gridLength->item(0, 1)->text(), QStringLiteral("500.0"));
         QCOMPARE(t.state.Project.length(0, 0), 19.685039f);
-        QVERIFY(t.state.Changed);
+        QVERIFY(t.state.Session.changed());
         QCOMPARE(c.lblAcalc1->text(), calculated(w, t.state).vertical);
         // In English the same values read in mils and inches.
         chooseUnits(w, 0);

@@ -86,7 +86,7 @@ private slots:
             const QString file = t.env.folder.filePath(QStringLiteral("pump 12.qdl"));
             t.dialogs().saveFileAnswers.push_back(file);
             c.mnuFileSaveAs->trigger();
-            QVERIFY2(!t.state.Changed, job.name);
+            QVERIFY2(!t.state.Session.changed(), job.name);
 
             const Run calc = runCli({QStringLiteral("calc"), file});
             QCOMPARE(calc.err, QString());

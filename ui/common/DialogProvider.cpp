@@ -41,6 +41,22 @@ SaveAnswer QtDialogProvider::askToSave(QWidget* parent, const QString& text) {
     return SaveAnswer::Cancel;
 }
 
+OverwriteAnswer DialogProvider::askOverwrite(QWidget*, const QString&) { return OverwriteAnswer::Cancel; }
+
+OverwriteAnswer QtDialogProvider::askOverwrite(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kProgramTitle), text,
+                    QMessageBox::Save | QMessageBox::SaveAll | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::SaveAll)->setText(QStringLiteral("&Overwrite"));
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Save &As..."));
+    // Enter keeps both versions; overwriting the other work takes a deliberate click.
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() == box.button(QMessageBox::SaveAll)) return OverwriteAnswer::Overwrite;
+    if (box.clickedButton() == box.button(QMessageBox::Save)) return OverwriteAnswer::SaveAs;
+    return OverwriteAnswer::Cancel;
+}
+
 std::optional<QString> QtDialogProvider::chooseOpenFile(QWidget* parent, const QString& folder,
                                                         const QString& filter) {
     QFileDialog dialog(parent, QString(), folder, toQtFileFilter(filter));

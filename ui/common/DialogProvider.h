@@ -45,6 +45,8 @@ public:
     virtual int runModal(QDialog& dialog) = 0;
     // The present date and time as an OLE date.
     virtual double currentDate();
+    // Overwrite / Save As / Cancel, before a save over a file that changed on disk. Unanswered: Cancel.
+    virtual OverwriteAnswer askOverwrite(QWidget* parent, const QString& text);
 };
 
 // The real dialogs.
@@ -53,6 +55,7 @@ public:
     void showMessage(QWidget* parent, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text, Default defaultAnswer = Default::Yes) override;
     SaveAnswer askToSave(QWidget* parent, const QString& text) override;
+    OverwriteAnswer askOverwrite(QWidget* parent, const QString& text) override;
     std::optional<QString> chooseOpenFile(QWidget* parent, const QString& folder,
                                           const QString& filter) override;
     std::optional<QString> chooseSaveFile(QWidget* parent, const QString& folder,

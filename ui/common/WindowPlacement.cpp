@@ -1,5 +1,7 @@
 #include "ui/common/WindowPlacement.h"
 
+#include <QByteArray>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -18,6 +20,27 @@ void centreOnMainWindow(QWidget* window, const QWidget* mainWindow) {
         topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - height)));
     }
     window->move(topLeft);
+}
+
+QRect fittedToScreen(const QRect& wanted, const QRect& available, const QSize& minimum) {
+    const int width = std::max(minimum.width(), std::min(wanted.width(), available.width()));
+    const int height = std::max(minimum.height(), std::min(wanted.height(), available.height()));
+    const int x = std::clamp(wanted.x(), available.left(),
+                             std::max(available.left(), available.left() + available.width() - width));
+    const int y = std::clamp(wanted.y(), available.top(),
+                             std::max(available.top(), available.top() + available.height() - height));
+    return {x, y, width, height};
+}
+
+void restoreWindowPlace(QWidget* window, const QByteArray& geometry) {
+    if (!geometry.isEmpty()) window->restoreGeometry(geometry);
+    if (window->isMaximized() || window->isFullScreen()) return;
+    QScreen* screen = QGuiApplication::screenAt(window->geometry().center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect fitted =
+        fittedToScreen(window->geometry(), screen->availableGeometry(), window->minimumSize());
+    if (fitted != window->geometry()) window->setGeometry(fitted);
 }
 
 }  // namespace corvane

@@ -240,7 +240,7 @@ void frmGrowth::optMaterial_Click(int index) {
         calcFootGrowth();
     }
     heightEditor->setCurrentCell(row, std::max(column, 1));
-    if (changed) state_.Changed = true;
+    if (changed) state_.Session.noteEdit(state_.Project);
 }
 
 void frmGrowth::storeTypedTemperature(bool hot) {
@@ -257,7 +257,7 @@ void frmGrowth::storeTypedTemperature(bool hot) {
     calcFootGrowth(foot);
     // The thermometers rescale so that the new temperature is on their scale.
     showFootTemperatures();
-    state_.Changed = true;
+    state_.Session.noteEdit(state_.Project);
 }
 
 void frmGrowth::txtHotT_LostFocus() { storeTypedTemperature(true); }
@@ -275,7 +275,7 @@ void frmGrowth::temperatureMoved(bool hot, double value) {
     calcFootGrowth(foot);
     // The scale stays put while the user drags; only the difference is shown anew.
     showDeltaT(foot);
-    state_.Changed = true;
+    state_.Session.noteEdit(state_.Project);
 }
 
 DisplayFormat frmGrowth::display() const { return displayFormat(state_.EngUnits); }
@@ -305,7 +305,7 @@ void frmGrowth::gridHeight_LeaveCell(int row, int column, const QString& typed) 
     setHeightCell(row, foot);
     // The grid reports the commit once the user has moved on: the foot is the edited cell's.
     calcFootGrowth(foot);
-    state_.Changed = true;
+    state_.Session.noteEdit(state_.Project);
 }
 
 void frmGrowth::commitPendingEdits() {
@@ -319,7 +319,7 @@ void frmGrowth::cmdApplyGrowth_Click() {
     const int m = state_.CalcMethod;
     if (m >= 0 && m < kMethodCount) {
         storeAppliedGrowth(state_.Project, m, FootGrowth);
-        state_.Changed = true;
+        state_.Session.noteEdit(state_.Project);
     }
     emit growthApplied();
     accept();

@@ -80,6 +80,7 @@ struct MainWindowControls {
     QLabel* lblGrowth = nullptr;              // caption of the growth boxes
     ElidedLabel* lblReadingsCheck = nullptr;  // status bar: the readings check
     ElidedLabel* lblVerdict = nullptr;        // status bar: the alignment verdict
+    ElidedLabel* lblFileNote = nullptr;       // status bar: what to know about the open file, if anything
     MachineDrawing* picRevDial = nullptr;
     MachineDrawing* picRimFace1 = nullptr;
     MachineDrawing* picRimFace2 = nullptr;

@@ -49,4 +49,12 @@ void MainWindowPrompts::dateStampChanged(double oleDate) {
 
 double MainWindowPrompts::currentDate() { return dialogs_.currentDate(); }
 
+OverwriteAnswer MainWindowPrompts::askOverwrite(const std::string& text) {
+    return dialogs_.askOverwrite(&window_, QString::fromStdString(text));
+}
+
+bool MainWindowPrompts::askYesNo(const std::string& text) {
+    return dialogs_.askYesNo(&window_, QString::fromStdString(text));
+}
+
 }  // namespace corvane

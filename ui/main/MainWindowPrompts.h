@@ -23,6 +23,8 @@ public:
     void recentFilesChanged(const std::array<std::string, kRecentFileCount>& captions) override;
     void dateStampChanged(double oleDate) override;
     double currentDate() override;
+    OverwriteAnswer askOverwrite(const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
 
 private:
     frmDials& window_;

@@ -1,13 +1,30 @@
 #include "ui/main/RecoveryKeeper.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 
+#include "project/FileIdentity.h"
+#include "project/ProjectFile.h"
+
 namespace corvane {
 
 namespace {
+
+// A lock that names no program (empty, or garbled by a crash while it was written) would keep its
+// copy from ever being offered; it goes, so that the copy is offered like any other.
+void removeUnreadableLock(const QString& lockFile) {
+    QFile file(lockFile);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
+    const QByteArray pid = file.readLine().trimmed();
+    file.close();
+    bool number = false;
+    if (pid.isEmpty() || pid.toLongLong(&number) <= 0 || !number) QFile::remove(lockFile);
+}
+
+void makePrivate(const QString& file) { QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner); }
 
 std::unique_ptr<QLockFile> lockFor(const QString& copyFile) {
     auto lock = std::make_unique<QLockFile>(copyFile + QStringLiteral(".lock"));
@@ -37,6 +54,7 @@ std::vector<RecoveryCopy> RecoveryKeeper::abandonedCopies() {
     for (RecoveryCopy& copy : findRecoveryCopies(QFile::encodeName(folder_).toStdString())) {
         const QString file = QFile::decodeName(copy.copyFile.c_str());
         if (file == ownCopy_) continue;
+        removeUnreadableLock(file + QStringLiteral(".lock"));
         std::unique_ptr<QLockFile> lock = lockFor(file);
         // Held by a program that is still running: its job is not lost.
         if (!lock->tryLock(0)) continue;
@@ -59,53 +77,89 @@ void RecoveryKeeper::forget(const RecoveryCopy& copy) {
 
 void RecoveryKeeper::releaseUnanswered() { heldLocks_.clear(); }
 
+void RecoveryKeeper::makeFolder() {
+    // Copies hold every text of a job: the folder and its files are the user's alone.
+    QDir().mkpath(folder_);
+    QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+bool RecoveryKeeper::holdProject(const std::string& projectFile) {
+    projectLock_.reset();
+    if (projectFile.empty()) return true;
+    // One mark per file, whatever name or link it was opened by.
+    const FileIdentity id = identifyFile(projectFile);
+    const QByteArray key = id.exists ? QByteArray::number(static_cast<qulonglong>(id.device)) + '-' +
+                                           QByteArray::number(static_cast<qulonglong>(id.inode))
+                                     : QByteArray::fromStdString(projectFile);
+    const QString name =
+        QStringLiteral("open-%1.lock")
+            .arg(QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()));
+    makeFolder();
+    auto lock = std::make_unique<QLockFile>(QDir(folder_).filePath(name));
+    lock->setStaleLockTime(0);
+    removeUnreadableLock(lock->fileName());
+    if (!lock->tryLock(0)) return lock->error() != QLockFile::LockFailedError;
+    makePrivate(lock->fileName());
+    projectLock_ = std::move(lock);
+    return true;
+}
+
 void RecoveryKeeper::tick() {
-    if (!state_.Changed) {
+    if (!state_.Session.changed()) {
         removeOwnCopy();
         return;
     }
-    if (lastSeen_ && *lastSeen_ == state_.Project) {
+    std::vector<unsigned char> now = encodeProject(state_.Project);
+    if (lastSeen_ && *lastSeen_ == now) {
         ++quietSeconds_;
     } else {
-        lastSeen_ = state_.Project;
+        lastSeen_ = std::move(now);
         quietSeconds_ = 0;
     }
-    if (quietSeconds_ >= kQuietSeconds) sync();
+    ++secondsWithoutCopy_;
+    if (quietSeconds_ >= kQuietSeconds || secondsWithoutCopy_ >= kLongestWithoutCopy) sync();
 }
 
 void RecoveryKeeper::sync() {
-    if (!state_.Changed) {
+    if (!state_.Session.changed()) {
         removeOwnCopy();
         return;
     }
-    const bool current =
-        copyExists_ && written_ && *written_ == state_.Project && writtenFor_ == state_.CurrentFile;
-    if (!current) writeOwnCopy();
+    const bool current = copyExists_ && written_ && *written_ == encodeProject(state_.Project) &&
+                         writtenFor_ == state_.CurrentFile;
+    if (current) {
+        secondsWithoutCopy_ = 0;
+        return;
+    }
+    writeOwnCopy();
 }
 
 void RecoveryKeeper::writeOwnCopy() {
     // The folder and the lock come with the first copy: a program that never has unsaved work
     // leaves nothing behind.
     if (!ownLock_) {
-        QDir().mkpath(folder_);
+        makeFolder();
         ownLock_ = lockFor(ownCopy_);
         if (!ownLock_->tryLock(0)) {
             ownLock_.reset();
             return;
         }
+        makePrivate(ownCopy_ + QStringLiteral(".lock"));
     }
     const std::string file = QFile::encodeName(ownCopy_).toStdString();
     // Nowhere to keep a copy (a full disk): the job itself is still open and can be saved; the
     // next tick tries again. An older copy stays as it was.
     if (!writeRecovery(file, state_.CurrentFile, state_.Project)) return;
     copyExists_ = true;
-    written_ = state_.Project;
+    written_ = encodeProject(state_.Project);
     writtenFor_ = state_.CurrentFile;
+    secondsWithoutCopy_ = 0;
 }
 
 void RecoveryKeeper::removeOwnCopy() {
     lastSeen_.reset();
     quietSeconds_ = 0;
+    secondsWithoutCopy_ = 0;
     if (!copyExists_) return;
     QFile::remove(ownCopy_);
     copyExists_ = false;

@@ -29,6 +29,12 @@ frmComments::frmComments(AppState& state, QWidget* mainWindow)
     txtComments->setObjectName(QStringLiteral("txtComments"));
     txtComments->setAccessibleName(QStringLiteral("Comments"));
     txtComments->setPlainText(QStringLiteral("Add your comments here."));
+    // Comments written elsewhere may break lines with a bare LF: they are counted and kept as they
+    // are stored, so that a text near the limit stays editable.
+    const std::string& stored = state_.Project.Comments;
+    lineBreak_ = stored.find('\n') != std::string::npos && stored.find("\r\n") == std::string::npos
+                     ? QStringLiteral("\n")
+                     : QStringLiteral("\r\n");
     if (!state_.Project.Comments.empty()) {
         QString text = QString::fromStdString(state_.Project.Comments);
         txtComments->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -60,9 +66,11 @@ frmComments::frmComments(AppState& state, QWidget* mainWindow)
 }
 
 std::string frmComments::storedText() const {
-    // Project files keep line breaks as CR LF, as the program has always written them.
+    // Project files keep line breaks as CR LF, as the program has always written them, unless the
+    // comments came with bare LF breaks.
     QString text = txtComments->toPlainText();
-    return text.replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString();
+    if (lineBreak_ == QStringLiteral("\n")) return text.toStdString();
+    return text.replace(QStringLiteral("\n"), lineBreak_).toStdString();
 }
 
 void frmComments::textEdited() {
@@ -76,10 +84,12 @@ void frmComments::textEdited() {
         QTextCursor cursor = txtComments->textCursor();
         cursor.setPosition(std::min(acceptedCursor_, static_cast<int>(accepted_.size())));
         txtComments->setTextCursor(cursor);
-        lblWarning->setText(kWarningSign +
-                            QStringLiteral("That would not fit: a project keeps at most %1 characters of "
-                                           "comments (a line break counts as two). The edit was not made.")
-                                .arg(kMaxTextBytes));
+        lblWarning->setText(
+            kWarningSign +
+            QStringLiteral("That would not fit: a project keeps at most %1 characters of "
+                           "comments%2. The edit was not made.")
+                .arg(kMaxTextBytes)
+                .arg(lineBreak_.size() == 2 ? QStringLiteral(" (a line break counts as two)") : QString()));
         lblWarning->show();
         return;
     }
@@ -103,7 +113,7 @@ bool frmComments::edited() const { return edited_; }
 
 void frmComments::storeComments() {
     state_.Project.Comments = storedText();
-    state_.Changed = true;
+    state_.Session.noteEdit(state_.Project);
 }
 
 void frmComments::showEvent(QShowEvent* event) {

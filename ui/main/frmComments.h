@@ -32,7 +32,7 @@ protected:
 
 private:
     void textEdited();
-    // The text as the project stores it: line breaks as CR LF.
+    // The text as the project stores it: line breaks as CR LF, or as bare LF when it came so.
     std::string storedText() const;
 
     AppState& state_;
@@ -41,6 +41,7 @@ private:
     QString accepted_;
     int acceptedCursor_ = 0;
     bool edited_ = false;
+    QString lineBreak_;
 };
 
 }  // namespace corvane

@@ -26,7 +26,6 @@ class QPushButton;
 class QRadioButton;
 class QTableWidget;
 class QTimer;
-class QUndoStack;
 
 namespace corvane {
 
@@ -129,14 +128,17 @@ public:
     // command started from the menu or a shortcut sees what the user typed.
     void commitFocusedBox();
 
-    // Undo and redo: the job as an edit left it, put back with what the program keeps up by itself
-    // as it is now; the history starts anew with each opened project; a save is the new state the
-    // job is compared with.
+    // Undo and redo (Edit menu): the job as an edit left it, put back with what the program keeps up
+    // by itself as it is now; the history starts anew with each opened project.
+    void undoEdit();
+    void redoEdit();
     void restoreJob(const ProjectRecord& job);
     void startHistory();
+    // A save made the job as it is now the one it is compared with.
     void markSaved();
-    // Makes a step of whatever the user changed in the job since the last one.
-    void noteEdits();
+    // Every handler that changes the job reports it here: the session makes a step of whatever
+    // differs from the last one.
+    void jobEdited();
 
     // The size of the window as a part of its design size, in steps, or at once.
     void zoomBy(int steps);
@@ -164,8 +166,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Start-up, in two steps: everything filled from the record while Loading, then the graphs and
@@ -186,7 +188,11 @@ private:
     void buildStatusBar();
     void buildEditMenu();
     void buildViewMenu();
-    void updateChanged();
+    // The Edit menu's actions as the session's history allows them.
+    void showEditState();
+    // The status bar's note on the open file: a file that is no project (open read-only), one that
+    // another Corvane has open, view options that did not fit in the record.
+    void showFileNotes();
     // The scale a window of `size` shows its controls at, and showing them at it.
     double scaleForSize(QSize size) const;
     void applyScale(double scale);
@@ -250,13 +256,6 @@ private:
     std::unique_ptr<RecoveryKeeper> recovery_;
     std::unique_ptr<frmGrowth> growth_;
     std::unique_ptr<frmTolerances> tolerances_;
-    QUndoStack* undo_ = nullptr;
-    struct Edits {
-        ProjectRecord lastStep;  // the job as the last undo step left it
-        ProjectRecord saved;     // the job as last opened or saved
-        bool unsavedWithoutEdit = false;
-        bool noteScheduled = false;
-    } edits_;
     // Set while the program moves a knob inside a handler that calculates once at its end (a typed
     // reading, a change of rotation), so that one change gives one calculation and one message.
     bool knobCalcDeferred_ = false;
@@ -266,6 +265,11 @@ private:
     // The stationary feet are being ticked: a calculation without a pair says why in its results
     // only, without a message for each tick.
     bool tickingFeet_ = false;
+    // For the file note: the file this window marks as open, whether another program had it open
+    // then, and whether the last view options found no room in the record.
+    std::string heldFile_;
+    bool otherHolds_ = false;
+    bool viewNotKept_ = false;
 };
 
 }  // namespace corvane

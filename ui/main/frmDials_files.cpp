@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QMenuBar>
 #include <QTimer>
 
+#include "calc/format/NumberFormat.h"
 #include "project/ProjectCommands.h"
 #include "ui/about/frmAbout.h"
 #include "ui/common/DialogProvider.h"
@@ -86,11 +88,13 @@ void frmDials::buildMenus() {
 void frmDials::mnuFileNew_Click() {
     commitFocusedBox();
     commands_->fileNew();
+    showEditState();
 }
 
 void frmDials::mnuFileOpen_Click() {
     commitFocusedBox();
     commands_->fileOpen();
+    showEditState();
 }
 
 void frmDials::mnuFileSave_Click() {
@@ -113,6 +117,7 @@ void frmDials::mnuFilePrint_Click() {
 void frmDials::mnuFileMRU_Click(int index) {
     commitFocusedBox();
     commands_->fileRecent(index);
+    showEditState();
 }
 
 void frmDials::mnuExit_Click() { close(); }
@@ -133,7 +138,13 @@ void frmDials::closeEvent(QCloseEvent* event) {
 
 void frmDials::offerRecovery() {
     for (const RecoveryCopy& copy : recovery_->abandonedCopies()) {
-        if (!dialogs_.askYesNo(this, QString::fromStdString(restorePrompt(copy.projectFile)))) {
+        // When the copy was made, as the window shows a date stamp (local time).
+        const QDateTime made = QDateTime::fromSecsSinceEpoch(copy.madeSeconds);
+        const double madeOle = static_cast<double>(QDate(1899, 12, 30).daysTo(made.date())) +
+                               made.time().msecsSinceStartOfDay() / 86400000.0;
+        const std::string question =
+            restorePrompt(copy.projectFile, formatDateTime(madeOle), copy.projectNewer);
+        if (!dialogs_.askYesNo(this, QString::fromStdString(question))) {
             recovery_->forget(copy);
             continue;
         }
@@ -142,8 +153,10 @@ void frmDials::offerRecovery() {
         commands_->setupMRUlist();
         applyViewOptions();
         refreshAll();
-        state_.Changed = true;
-        startHistory();
+        commands_->rememberFileOnDisk();
+        state_.Session.start(state_.Project, true);
+        showEditState();
+        showFileNotes();
         // The restored job is kept by this program's own copy before the old one goes, so that a
         // second crash right now still leaves one.
         recovery_->sync();
@@ -169,6 +182,7 @@ void frmDials::cmdComments_Click() {
     dialogs_.runModal(comments);
     // Opened and closed without typing, the window leaves the job as it was.
     if (comments.edited()) comments.storeComments();
+    showEditState();
 }
 
 void frmDials::cmdGrowth_Click() {
@@ -177,11 +191,13 @@ void frmDials::cmdGrowth_Click() {
     growth.initGrowthPanel(ui_.cmbFixMove->currentIndex());
     dialogs_.runModal(growth);
     recalculate();
+    showEditState();
 }
 
 void frmDials::cmdTolerances_Click() {
     commitFocusedBox();
     dialogs_.runModal(*toleranceWindow());
+    showEditState();
 }
 
 void frmDials::mnuAbout_Click() {

@@ -79,7 +79,7 @@ void frmDials::gridLength_Commit(int row, const QString& typed) {
     // The coupling span is one of the lengths: the tolerance follows it at once.
     if (toleranceSpan(state_.Project, m) != spanBefore) pickToleranceSpan();
     recalculate();
-    state_.Changed = true;
+    jobEdited();
 }
 
 void frmDials::commitGridEdit() {

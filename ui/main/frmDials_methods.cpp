@@ -10,10 +10,10 @@
 
 #include "calc/format/NumberFormat.h"
 #include "calc/judging/Assessment.h"
-#include "calc/methods/MethodTraits.h"
 #include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Verdict.h"
 #include "calc/methods/BracketText.h"
+#include "calc/methods/MethodTraits.h"
 #include "project/ViewOptions.h"
 #include "ui/common/UserPreferences.h"
 #include "ui/growth/frmGrowth.h"
@@ -61,6 +61,11 @@ void frmDials::storeViewOptions() {
     // another method does not ask to save.
     if (Loading) return;
     state_.Project.ReservedText = encodeViewOptions(currentView(), state_.Project.ReservedText);
+    const bool notKept = !decodeViewOptions(state_.Project.ReservedText);
+    if (notKept != viewNotKept_) {
+        viewNotKept_ = notKept;
+        showFileNotes();
+    }
 }
 
 void frmDials::applyViewOptions() {
@@ -327,13 +332,14 @@ void frmDials::showInUnits() {
 
 void frmDials::chkStation_Click(int index) {
     if (Loading) return;
-    const std::int16_t ticked = ui_.chkStation[index]->isChecked() ? 1 : 0;
-    if (state_.Project.Station[index] != ticked) state_.Changed = true;
-    state_.Project.Station[index] = ticked;
+    state_.Project.Station[index] = ui_.chkStation[index]->isChecked() ? 1 : 0;
     // Results are worked out only for a pair of stationary feet; in between, the results say so at
     // once, without a message for each tick while the marks are moved from one pair to another.
-    const ScopedFlag ticking(tickingFeet_);
-    recalculate();
+    {
+        const ScopedFlag ticking(tickingFeet_);
+        recalculate();
+    }
+    jobEdited();
 }
 
 void frmDials::chkTgrowth_Click() {
@@ -353,27 +359,26 @@ void frmDials::chkTolerance_Click() {
 
 void frmDials::txtMachine_LostFocus() {
     const std::string text = ui_.txtMachine->text().toStdString();
-    if (text != state_.Project.Machine) state_.Changed = true;
     state_.Project.Machine = text;
+    jobEdited();
 }
 
 void frmDials::txtTechnician_LostFocus() {
     const std::string text = ui_.txtTechnician->text().toStdString();
-    if (text != state_.Project.Technician) state_.Changed = true;
     state_.Project.Technician = text;
+    jobEdited();
 }
 
 void frmDials::txtM1_LostFocus() {
     const std::string text = ui_.txtM1->text().toStdString();
-    // A machine's name is part of the job: a real change must reach the save prompt.
-    if (text != state_.Project.M1Text) state_.Changed = true;
     state_.Project.M1Text = text;
+    jobEdited();
 }
 
 void frmDials::txtM2_LostFocus() {
     const std::string text = ui_.txtM2->text().toStdString();
-    if (text != state_.Project.M2Text) state_.Changed = true;
     state_.Project.M2Text = text;
+    jobEdited();
 }
 
 void frmDials::txtMisc1_LostFocus() {
@@ -385,10 +390,10 @@ void frmDials::txtMisc1_LostFocus() {
                                 : toQString(display().boxText(shown, Quantity::Length)));
     if (value) {
         miscValue(state_.Project, state_.CalcMethod) = *value;
-        state_.Changed = true;
     }
     fillTXTfields();
     recalculate();
+    jobEdited();
 }
 
 }  // namespace corvane

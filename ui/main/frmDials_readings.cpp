@@ -34,9 +34,8 @@ void frmDials::knobTurned(int dial, int p, double value) {
     (dial == 1 ? state_.Project.dial1(m, p) : state_.Project.dial2(m, p)) = *reading;
     (dial == 1 ? ui_.txtD1 : ui_.txtD2)[p]->setText(toQString(display().readingBoxText(*reading)));
     if (Loading) return;
-    // A reading set with the knob is as much the user's work as a typed one: without the mark the
-    // save prompt would not come and the reading would be lost on closing.
-    state_.Changed = true;
+    // A reading set with the knob is as much the user's work as a typed one.
+    jobEdited();
     if (!knobCalcDeferred_) recalculate();
 }
 
@@ -62,7 +61,7 @@ void frmDials::typedReading(int dial, int p) {
         knob->setValue(display().shown(stored, Quantity::Reading));
     }
     if (std::fabs(display().shown(stored, Quantity::Reading)) > knob->maximum()) scaleKnobs();
-    state_.Changed = true;
+    jobEdited();
     recalculate();
 }
 
@@ -76,12 +75,10 @@ void frmDials::txtGro_LostFocus(int index) {
         EntryBox::takeValue(box, Quantity::Growth, display().units,
                             toQString(display().boxText(state_.Project.growth(m, foot), Quantity::Growth)));
     if (!growth) return;
-    const float before = state_.Project.growth(m, foot);
     storeTypedGrowth(state_.Project, m, index, *growth);
     box->setText(toQString(display().boxText(state_.Project.growth(m, foot), Quantity::Growth)));
-    // Only a real change marks the project: typing the same value again changes nothing.
-    if (!Loading && before != *growth) state_.Changed = true;
     recalculate();
+    jobEdited();
 }
 
 void frmDials::cmdReset_Click() {
@@ -89,6 +86,7 @@ void frmDials::cmdReset_Click() {
     if (!dialogs_.askYesNo(this, QString::fromLatin1(kResetQuestion), DialogProvider::Default::No)) return;
     resetMeasuredData(state_.Project);
     refreshAll();
+    jobEdited();
 }
 
 void frmDials::runLostFocus(QLineEdit* box) {

@@ -44,9 +44,6 @@ void frmDials::loadWindow(bool showAbout, const std::string& startFile) {
     move(0, 0);
     state_.LengthLabel = {"A", "B", "C", "D", "E"};
     commands_->openProjectAtStart(startFile);
-    // A default project that could not be written to the program's folder stays marked, so that
-    // closing asks where to keep the work.
-    const bool unsaved = state_.Changed;
     state_.CalcMethod = kMethodReverseDial;
     // The units the user chose last time.
     state_.EngUnits = preferredUnits(state_.Paths) == UnitSystem::Metric ? 1 : 0;
@@ -72,7 +69,8 @@ void frmDials::loadWindow(bool showAbout, const std::string& startFile) {
     // The job reopens as it was saved: method, rotation, bracket side and the result switches.
     applyViewOptions();
     refreshAll();
-    state_.Changed = unsaved;
+    // A default project that could not be written to the program's folder stays marked (the
+    // session was started so), so that closing asks where to keep the work.
     startHistory();
 }
 
@@ -222,7 +220,7 @@ void frmDials::Timer1_Timer() {
     setWindowTitle(QStringLiteral("CORVANE v.") + version + QStringLiteral("  ") +
                    QString::fromStdString(state_.CurrentFile) + QStringLiteral("[*]  ") +
                    QString::fromStdString(formatDateTime(dialogs_.currentDate())));
-    setWindowModified(state_.Changed);
+    setWindowModified(state_.Session.changed());
 }
 
 void frmDials::showDateStamp(const QString& formatted) {

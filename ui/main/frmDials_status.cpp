@@ -1,5 +1,6 @@
-// The status bar: the readings check and the alignment verdict after every calculation, and the
-// reading boxes a finding is about marked where the technician types.
+// The status bar: the readings check and the alignment verdict after every calculation, the
+// reading boxes a finding is about marked where the technician types, and what to know about the
+// open file.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,10 @@
 #include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Verdict.h"
 #include "calc/methods/MethodTraits.h"
+#include "project/ProjectCommands.h"
+#include "project/ProjectFile.h"
+#include "ui/common/DialogProvider.h"
+#include "ui/main/RecoveryKeeper.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/ElidedLabel.h"
 
@@ -51,12 +56,46 @@ void frmDials::buildStatusBar() {
     ui_.lblVerdict->setAccessibleName(QStringLiteral("Alignment verdict"));
     statusBar()->setObjectName(QStringLiteral("statusBar"));
     statusBar()->setSizeGripEnabled(false);
+    ui_.lblFileNote = new ElidedLabel(this);
+    ui_.lblFileNote->setObjectName(QStringLiteral("lblFileNote"));
+    ui_.lblFileNote->setAccessibleName(QStringLiteral("File note"));
+    ui_.lblFileNote->hide();
+    statusBar()->addWidget(ui_.lblFileNote, 1);
     statusBar()->addWidget(ui_.lblReadingsCheck, 1);
     // The verdict keeps room for its longest line; the check takes the rest and is cut when long.
     ui_.lblVerdict->setMinimumWidth(ui_.lblVerdict->fontMetrics().horizontalAdvance(QStringLiteral(
                                         "\u2716 Alignment: Out of tolerance at 7200 rpm (short coupling)")) +
                                     16);
     statusBar()->addPermanentWidget(ui_.lblVerdict);
+}
+
+void frmDials::showFileNotes() {
+    if (state_.CurrentFile != heldFile_) {
+        heldFile_ = state_.CurrentFile;
+        otherHolds_ = !recovery_->holdProject(heldFile_);
+        if (otherHolds_)
+            dialogs_.showMessage(this,
+                                 QStringLiteral("Another Corvane window has\n%1\nopen. Saved from both, "
+                                                "each save would wipe the other's changes; Corvane "
+                                                "asks before it saves over a file changed on disk.")
+                                     .arg(QString::fromStdString(heldFile_)));
+    }
+    QStringList notes;
+    if (commands_->readOnly())
+        notes << QStringLiteral("%1 (%2): read-only, Save asks for a new name")
+                     .arg(QLatin1String(kForeignFileWarning),
+                          QString::fromStdString(commands_->foreignReason()));
+    if (otherHolds_) notes << QStringLiteral("Another Corvane window has this project open");
+    if (viewNotKept_)
+        notes << QStringLiteral("The view options are not kept with this job: its reserved text is full");
+    const QString text = notes.join(QStringLiteral("; "));
+    if (text.isEmpty()) {
+        ui_.lblFileNote->hide();
+        return;
+    }
+    showTone(ui_.lblFileNote, Tone::Caution, kWarning, text);
+    ui_.lblFileNote->setToolTip(notes.join(QLatin1Char('\n')));
+    ui_.lblFileNote->show();
 }
 
 void frmDials::showCheckAndVerdict(const std::vector<ReadingFinding>& findings,

@@ -1,73 +1,29 @@
 // Undo and redo of every edit of the job, and whether the job differs from its saved state.
 //
-// The window does not wrap each handler in a command: after each keystroke, click, wheel turn or
-// window closing it compares the job with the last step, and a difference becomes one step. A knob
-// dragged is one step (it is compared when the button comes up), a typed reading is one step (it is
-// stored as the box is left). The project counts as changed exactly when the job differs from what
-// was last opened or saved.
+// The job's history lives in the session (AppState::Session): each handler that changes the job
+// reports it with jobEdited(), and the session makes a step of whatever differs from the last one.
+// A knob dragged is one step (reported when the button comes up), a typed reading is one step (it
+// is stored as the box is left). The project counts as changed exactly when the job differs from
+// what was last opened or saved.
 
 #include <QAction>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
-#include <QUndoCommand>
-#include <QUndoStack>
 
-#include "project/RecordChanges.h"
 #include "ui/main/frmDials.h"
+#include "ui/widgets/Knob.h"
 
 namespace corvane {
 
-namespace {
-
-// One edit: the job before and after it. The first redo is the edit itself, already made.
-class JobEdit : public QUndoCommand {
-public:
-    JobEdit(frmDials& window, ProjectRecord before, ProjectRecord after)
-        : window_(window), before_(std::move(before)), after_(std::move(after)) {
-        setText(QString::fromStdString(describeChange(before_, after_)));
-    }
-    void undo() override { window_.restoreJob(before_); }
-    void redo() override {
-        if (made_) {
-            made_ = false;
-            return;
-        }
-        window_.restoreJob(after_);
-    }
-
-private:
-    frmDials& window_;
-    ProjectRecord before_;
-    ProjectRecord after_;
-    bool made_ = true;
-};
-
-bool endsAnInput(QEvent::Type type) {
-    switch (type) {
-        case QEvent::KeyRelease:
-        case QEvent::MouseButtonRelease:
-        case QEvent::Wheel:
-        case QEvent::Close:
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
-
 void frmDials::buildEditMenu() {
-    undo_ = new QUndoStack(this);
     QMenu* edit = new QMenu(QStringLiteral("&Edit"), this);
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    ui_.mnuEditUndo = undo_->createUndoAction(this, QStringLiteral("Undo"));
+    ui_.mnuEditUndo = new QAction(QStringLiteral("Undo"), this);
     ui_.mnuEditUndo->setObjectName(QStringLiteral("mnuEditUndo"));
     ui_.mnuEditUndo->setShortcut(QKeySequence::Undo);
-    ui_.mnuEditRedo = undo_->createRedoAction(this, QStringLiteral("Redo"));
+    ui_.mnuEditRedo = new QAction(QStringLiteral("Redo"), this);
     ui_.mnuEditRedo->setObjectName(QStringLiteral("mnuEditRedo"));
     // Ctrl+Shift+Z everywhere, and the platform's own redo keys; a key listed twice would make the
     // shortcut ambiguous, and an ambiguous shortcut does nothing.
@@ -75,15 +31,20 @@ void frmDials::buildEditMenu() {
     for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Redo))
         if (!redoKeys.contains(key)) redoKeys << key;
     ui_.mnuEditRedo->setShortcuts(redoKeys);
-    // A value still being typed belongs to the job before the step is undone.
-    connect(
-        ui_.mnuEditUndo, &QAction::triggered, this, [this] { commitFocusedBox(); }, Qt::DirectConnection);
+    connect(ui_.mnuEditUndo, &QAction::triggered, this, &frmDials::undoEdit);
+    connect(ui_.mnuEditRedo, &QAction::triggered, this, &frmDials::redoEdit);
     edit->addAction(ui_.mnuEditUndo);
     edit->addAction(ui_.mnuEditRedo);
     // Between File and Tools, where every desktop program has it.
     const QList<QAction*> menus = menuBar()->actions();
     menuBar()->insertMenu(menus.size() > 1 ? menus[1] : nullptr, edit);
-    qApp->installEventFilter(this);
+    // A knob dragged is one edit, reported when the drag ends.
+    for (const auto& knobs : {ui_.cwkDial1, ui_.cwkDial2}) {
+        for (Knob* knob : knobs) connect(knob, &ScaleWidget::dragFinished, this, &frmDials::jobEdited);
+    }
+    // The boxes hand Ctrl+Z and Ctrl+Shift+Z to the Edit menu unless they have an edit of their own.
+    for (QLineEdit* box : findChildren<QLineEdit*>()) box->installEventFilter(this);
+    showEditState();
 }
 
 namespace {
@@ -104,61 +65,73 @@ bool boxTakesUndoKey(const QLineEdit* box, const QKeyEvent* key) {
 bool frmDials::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         auto* box = qobject_cast<QLineEdit*>(watched);
-        if (box && box->window() == this && !boxTakesUndoKey(box, static_cast<QKeyEvent*>(event))) {
+        if (box && !boxTakesUndoKey(box, static_cast<QKeyEvent*>(event))) {
             // Not taken by the box: the Edit menu's shortcut runs.
             event->ignore();
             return true;
         }
     }
-    // The job is compared once the event that may have changed it is done.
-    if (endsAnInput(event->type()) && !edits_.noteScheduled) {
-        edits_.noteScheduled = true;
-        QTimer::singleShot(0, this, [this] {
-            edits_.noteScheduled = false;
-            noteEdits();
-        });
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmDials::noteEdits() {
+void frmDials::jobEdited() {
     if (Loading) return;
-    if (!sameJob(edits_.lastStep, state_.Project)) {
-        ProjectRecord before = edits_.lastStep;
-        edits_.lastStep = state_.Project;
-        undo_->push(new JobEdit(*this, std::move(before), state_.Project));
+    // The drag reports once, when it ends.
+    for (const auto& knobs : {ui_.cwkDial1, ui_.cwkDial2}) {
+        for (const Knob* knob : knobs) {
+            if (knob->isDragging()) return;
+        }
     }
-    updateChanged();
+    state_.Session.noteEdit(state_.Project);
+    showEditState();
 }
 
-void frmDials::updateChanged() {
-    state_.Changed = edits_.unsavedWithoutEdit || !sameJob(state_.Project, edits_.saved);
+void frmDials::showEditState() {
+    const JobSession& session = state_.Session;
+    const auto caption = [](const char* verb, const std::string& what) {
+        return what.empty() ? QLatin1String(verb)
+                            : QStringLiteral("%1 %2").arg(QLatin1String(verb), QString::fromStdString(what));
+    };
+    ui_.mnuEditUndo->setEnabled(session.canUndo());
+    ui_.mnuEditUndo->setText(caption("Undo", session.undoText()));
+    ui_.mnuEditRedo->setEnabled(session.canRedo());
+    ui_.mnuEditRedo->setText(caption("Redo", session.redoText()));
     // The title bar's "*" after the file name.
-    setWindowModified(state_.Changed);
+    setWindowModified(session.changed());
+}
+
+void frmDials::undoEdit() {
+    // A value still being typed belongs to the job before the step is undone.
+    commitFocusedBox();
+    commitGridEdit();
+    if (const std::optional<ProjectRecord> job = state_.Session.undo(state_.Project)) restoreJob(*job);
+    showEditState();
+}
+
+void frmDials::redoEdit() {
+    commitFocusedBox();
+    commitGridEdit();
+    if (const std::optional<ProjectRecord> job = state_.Session.redo(state_.Project)) restoreJob(*job);
+    showEditState();
 }
 
 void frmDials::restoreJob(const ProjectRecord& job) {
-    commitGridEdit();
-    state_.Project = withKeptState(job, state_.Project);
-    edits_.lastStep = state_.Project;
+    state_.Project = job;
     refreshAll();
-    updateChanged();
 }
 
 void frmDials::startHistory() {
-    undo_->clear();
-    edits_.lastStep = edits_.saved = state_.Project;
-    // A job opened unsaved (its date stamp refreshed, or no copy could be written) stays changed
-    // until it is saved.
-    edits_.unsavedWithoutEdit = state_.Changed;
-    setWindowModified(state_.Changed);
+    // A job opened unsaved (a default project that could not be written, a restored copy) stays
+    // changed until it is saved.
+    state_.Session.start(state_.Project, state_.Session.changed());
+    viewNotKept_ = false;
+    showEditState();
+    showFileNotes();
 }
 
 void frmDials::markSaved() {
-    noteEdits();
-    edits_.saved = state_.Project;
-    edits_.unsavedWithoutEdit = false;
-    updateChanged();
+    showEditState();
+    showFileNotes();
 }
 
 }  // namespace corvane

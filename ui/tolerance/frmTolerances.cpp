@@ -156,7 +156,8 @@ void frmTolerances::showTolerance() {
     // The boxes follow the job (the span its lengths, at once), unless the user is typing in them.
     for (auto [box, value, quantity] : {std::tuple{txtSpan, state_.Project.Span, Quantity::Length},
                                         std::tuple{txtRPM, state_.Project.RPM, Quantity::Speed}}) {
-        if (!(box->hasFocus() && box->isModified())) box->setText(toQString(display().boxText(value, quantity)));
+        if (!(box->hasFocus() && box->isModified()))
+            box->setText(toQString(display().boxText(value, quantity)));
     }
 
     // The verdict of the results the main window shows, against the row of this speed.
@@ -225,7 +226,7 @@ void frmTolerances::storeTyped(QLineEdit* box, float& field, Quantity quantity) 
     field = *value;
     box->setText(toQString(display().boxText(field, quantity)));
     calcTolerance();
-    state_.Changed = true;
+    state_.Session.noteEdit(state_.Project);
     if (onChange_) onChange_();
 }
 

@@ -57,13 +57,14 @@ void ScaleWidget::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const double fraction = fractionAtPoint(event->position());
+    // The press is the start of the drag: the value it sets belongs to the drag.
+    dragging_ = true;
     if (fraction >= 0) {
         dragFraction_ = fraction;
         setValue(logic().valueAtFraction(fraction));
     } else {
         dragFraction_ = logic().fractionOf(value_);
     }
-    dragging_ = true;
     event->accept();
 }
 
@@ -81,7 +82,7 @@ void ScaleWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ScaleWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) dragging_ = false;
+    if (event->button() == Qt::LeftButton) endDrag();
     QWidget::mouseReleaseEvent(event);
 }
 
@@ -99,8 +100,14 @@ void ScaleWidget::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
 }
 
-void ScaleWidget::focusOutEvent(QFocusEvent* event) {
+void ScaleWidget::endDrag() {
+    if (!dragging_) return;
     dragging_ = false;
+    emit dragFinished();
+}
+
+void ScaleWidget::focusOutEvent(QFocusEvent* event) {
+    endDrag();
     update();
     QWidget::focusOutEvent(event);
 }

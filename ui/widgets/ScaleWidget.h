@@ -27,8 +27,13 @@ public:
 public slots:
     void setValue(double value);
 
+    // A mouse drag is under way: its value changes are one move of the user's.
+    bool isDragging() const { return dragging_; }
+
 signals:
     void valueChanged(double value);
+    // The button came up (or the focus went) after a drag.
+    void dragFinished();
 
 protected:
     ScaleWidget(double minimum, double maximum, QWidget* parent);
@@ -58,6 +63,8 @@ protected:
     double step_ = 1;
 
 private:
+    void endDrag();
+
     WheelNotches wheel_;
     double dragFraction_ = 0;
 };

@@ -1,0 +1,100 @@
+#include "project/JobSession.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "project/ViewOptions.h"
+
+namespace corvane {
+namespace {
+
+ProjectRecord job() {
+    ProjectRecord r;
+    setDefaults(r);
+    r.Machine = "P-101";
+    r.DateStamp = 45000;
+    return r;
+}
+
+// A NaN kept in a field (even the hidden one) is the same job after a save as before it, so the job
+// is not changed for good.
+TEST(JobSession, ANaNInTheJobIsTheSameJobAfterASave) {
+    ProjectRecord r = job();
+    r.Reserved1 = std::nanf("");
+    r.dial1(2, 3) = std::nanf("");
+    JobSession session;
+    session.start(r);
+    EXPECT_FALSE(session.changed());
+    r.Machine = "P-102";
+    EXPECT_TRUE(session.noteEdit(r));
+    EXPECT_TRUE(session.changed());
+    session.markSaved(r);
+    EXPECT_FALSE(session.changed());
+    EXPECT_FALSE(session.noteEdit(r));
+    EXPECT_FALSE(session.changed());
+}
+
+// Undo gives back the job as it was and keeps what the program keeps up by itself as it is now: the
+// date stamp of the last save, the span and the view options. Back at the saved job, it is unchanged.
+TEST(JobSession, UndoPutsBackTheJobAndKeepsTheStampSpanAndView) {
+    ProjectRecord r = job();
+    JobSession session;
+    session.start(r);
+    r.dial1(0, 1) = 12;
+    session.noteEdit(r);
+    r.Comments = "shimmed";
+    session.noteEdit(r);
+    EXPECT_EQ(session.undoText(), "comments");
+
+    r.DateStamp = 46000.5;
+    r.Span = 7;
+    r.ReservedText = encodeViewOptions(ViewOptions{.method = 2, .toleranceOn = true}, "");
+    const std::optional<ProjectRecord> back = session.undo(r);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->Comments, "");
+    EXPECT_EQ(back->dial1(0, 1), 12.0f);
+    EXPECT_EQ(back->DateStamp, 46000.5);
+    EXPECT_EQ(back->Span, 7.0f);
+    EXPECT_EQ(decodeViewOptions(back->ReservedText), (ViewOptions{.method = 2, .toleranceOn = true}));
+    const std::optional<ProjectRecord> first = session.undo(*back);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->dial1(0, 1), 20.0f);
+    EXPECT_FALSE(session.changed());
+    EXPECT_FALSE(session.canUndo());
+    const std::optional<ProjectRecord> again = session.redo(*first);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->dial1(0, 1), 12.0f);
+    EXPECT_TRUE(session.changed());
+    EXPECT_EQ(session.redoText(), "comments");
+}
+
+// 3,000 knob steps on a job with a 60 KB comment: the history stays small, every step can still be
+// undone, and a budget smaller than the steps drops the oldest ones.
+TEST(JobSession, TheHistoryStaysWithinItsBudget) {
+    ProjectRecord r = job();
+    r.Comments = std::string(60000, 'c');
+    JobSession session;
+    session.start(r);
+    for (int i = 1; i <= 3000; ++i) {
+        r.dial2(0, 1) = static_cast<float>(i);
+        session.noteEdit(r);
+    }
+    EXPECT_EQ(session.stepCount(), 3000u);
+    EXPECT_LT(session.historyBytes(), 1u << 20);
+
+    JobSession small(20000);
+    small.start(r);
+    for (int i = 0; i < 4; ++i) {
+        r.Comments = std::string(60000, static_cast<char>('d' + i));
+        small.noteEdit(r);
+    }
+    EXPECT_EQ(small.stepCount(), 1u) << "only the newest step, however large";
+    const std::optional<ProjectRecord> back = small.undo(r);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->Comments, std::string(60000, 'f'));
+    EXPECT_FALSE(small.canUndo());
+}
+
+}  // namespace
+}  // namespace corvane
