@@ -14,7 +14,7 @@ TEST(MoveSetup, KeepsItsLineBesideTheOthersAndRemovesItWhenEmpty) {
     setup.held = std::array<int, 2>{1, 3};
     const std::string before = "CorvaneView=1;method=1\r\nnotes of another program";
     const std::string text = encodeMoveSetup(setup, before);
-    EXPECT_EQ(text.substr(text.find("CorvaneMoves=")).substr(0, 65),
+    EXPECT_EQ(text.substr(text.find("CorvaneMoves=")).substr(0, 64),
               "CorvaneMoves=1;inboard=10;spacing=24.5;shim3=15;left4=5;held=1,3");
     EXPECT_EQ(text.substr(text.size() - 24), "notes of another program");
     EXPECT_EQ(decodeMoveSetup(text), setup);
