@@ -462,6 +462,46 @@ std::string toleranceMoveText(const ToleranceMove& tm, std::string_view grade, T
     return text;
 }
 
+std::optional<PlotData> targetLine(const CalcResult& result, Plane plane, std::array<int, 2> held,
+                                   const MoveSetup& setup) {
+    if (!result.hasResult()) return std::nullopt;
+    const GraphResult& graph = plane == Plane::Vertical ? result.graph1 : result.graph2;
+    if (!graph.moveableMachine || graph.moveableMachine->y.size() < 3) return std::nullopt;
+    // Each foot as the graph plots it: reverse dial draws both machines through their feet; the other
+    // methods draw the moveable machine against the fixed shaft on the axis.
+    std::array<double, 4> x = result.feet.x, y{};
+    bool fixedPlaced = result.feet.fixedKnown;
+    const PlotData& moveable = *graph.moveableMachine;
+    if (graph.fixedMachine && graph.fixedMachine->y.size() >= 2) {
+        y = {graph.fixedMachine->y[0], graph.fixedMachine->y[1], moveable.y[1], moveable.y[0]};
+    } else {
+        y = {0, 0, moveable.y[1], moveable.y[2]};
+        if (!fixedPlaced && setup.fixedFeetGiven()) {
+            x[1] = -*setup.fixedInboardToCoupling;
+            x[0] = x[1] - *setup.fixedFootSpacing;
+            fixedPlaced = true;
+        }
+    }
+    const auto p = static_cast<std::size_t>(held[0] - 1), q = static_cast<std::size_t>(held[1] - 1);
+    if (p > 3 || q > 3 || (p < 2 && !(p == 0 && q == 1) && !fixedPlaced)) return std::nullopt;
+    if (x[p] == x[q]) return std::nullopt;
+    const double slope = (y[q] - y[p]) / (x[q] - x[p]);
+    const auto at = [&](double where) { return static_cast<float>(y[p] + slope * (where - x[p])); };
+    const float end = graph.xMax;
+    PlotData line{{0.0F, end}, {at(0), at(end)}};
+    for (const float v : line.y)
+        if (!std::isfinite(v)) return std::nullopt;
+    return line;
+}
+
+std::string moveWithDirection(double move, Plane plane, int method, UnitSystem units) {
+    const std::string size = formatStored(std::fabs(move), Quantity::Move, units);
+    if (size == formatStored(0.0, Quantity::Move, units)) return size;
+    const double uniform = move * resultSign(plane, method);
+    if (plane == Plane::Vertical) return size + (uniform > 0 ? " UP" : " DOWN");
+    return size + (uniform > 0 ? " RIGHT" : " LEFT");
+}
+
 std::string heldText(const std::array<int, 2>& held) {
     return std::to_string(held[0]) + ", " + std::to_string(held[1]);
 }

@@ -5,6 +5,7 @@
 // brings the plane inside the verdict's limits. Worked from the shaft lines of the calculation.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,6 +84,16 @@ std::vector<std::string> dialInstructions(const MoveAlternative& alternative, Pl
 std::string alternativeText(const MoveAlternative& alternative, UnitSystem units);
 std::string toleranceMoveText(const ToleranceMove& move, std::string_view grade, ToleranceTable table,
                               bool eitherMachine, UnitSystem units);
+
+// Where the two machines come to lie when the feet of `held` stay still: the line through those feet
+// as `graph` (of `result`) plots them, from x = 0 to the graph's end. None when the fixed machine's
+// feet are needed and not placed, or the two feet stand at one place.
+std::optional<PlotData> targetLine(const CalcResult& result, Plane plane, std::array<int, 2> held,
+                                   const MoveSetup& setup);
+
+// A move as a table shows it: its size and the direction the result lines name ("25.00 DOWN",
+// "5.000 LEFT"); a move that shows as zero has no direction.
+std::string moveWithDirection(double move, Plane plane, int method, UnitSystem units);
 
 // "1, 2", as the tables show a pair.
 std::string heldText(const std::array<int, 2>& held);

@@ -23,6 +23,7 @@
 #include "ui/main/MainLayout.h"
 #include "ui/main/MainWindowPrompts.h"
 #include "ui/main/RecoveryKeeper.h"
+#include "ui/moves/frmMoves.h"
 #include "ui/tolerance/frmTolerances.h"
 #include "ui/widgets/DialogProvider.h"
 #include "ui/widgets/EntryBox.h"
@@ -149,6 +150,13 @@ frmTolerances* frmDials::toleranceWindow() {
         tolerances_->calcTolerance();
     }
     return tolerances_.get();
+}
+
+frmMoves* frmDials::movesWindow() {
+    if (!moves_)
+        moves_ = std::make_unique<frmMoves>(
+            state_, this, [this] { return currentOptions(); }, [this] { movesEdited(); });
+    return moves_.get();
 }
 
 void frmDials::setUpEntryBox(QLineEdit* box) {
@@ -459,6 +467,10 @@ void frmDials::buildResults(QWidget* central) {
     layout_.place(ui_.cmdG1Inc, kGraph1Widen);
     layout_.place(ui_.cmdG1Dec, kGraph1Narrow);
     layout_.place(ui_.cmdScale, kAutoScale);
+    ui_.cmdMoves =
+        pictureButton(movesIcon(), QStringLiteral("Move Alternatives"), central, "cmdMoves", kButton);
+    layout_.place(ui_.cmdMoves, kMovesButton);
+    connect(ui_.cmdMoves, &QPushButton::clicked, this, &frmDials::cmdMoves_Click);
     layout_.place(ui_.cmdG2Inc, kGraph2Widen);
     layout_.place(ui_.cmdG2Dec, kGraph2Narrow);
     ui_.cmdScale->setAutoFillBackground(true);

@@ -39,6 +39,7 @@ class ResultGraph;
 class UserPrompts;
 class frmGrowth;
 class frmTolerances;
+class frmMoves;
 
 // The main window: readings, lengths, options, header texts and results of the open project for the
 // selected method. Every handler writes the record in place and recalculates; while the window fills
@@ -113,6 +114,7 @@ public:
     void cmdComments_Click();
     void cmdGrowth_Click();
     void cmdTolerances_Click();
+    void cmdMoves_Click();
     void mnuAbout_Click();
 
     // File menu.
@@ -150,6 +152,7 @@ public:
     // The growth and tolerance windows, built at their first use.
     frmGrowth* growthWindow();
     frmTolerances* toleranceWindow();
+    frmMoves* movesWindow();
     ProjectCommands& commands() { return *commands_; }
     RecoveryKeeper& recovery() { return *recovery_; }
     // Offers to restore the job of a program that closed without saving it (after a crash or a
@@ -210,6 +213,11 @@ private:
     void showRotationControls();
     // Keeps the window's view options with the job, so that a reopened job shows the same moves.
     void storeViewOptions();
+    // The chosen move alternative drawn on the graphs as the target line, and the moves window
+    // brought up to date with the result just shown.
+    void showMoveChoice(const CalcResult& result);
+    // The moves window changed the job: its ticks shown, the result worked out again, one edit.
+    void movesEdited();
     MachineDrawing* shownDrawing() const;
 
     // Runs the lost-focus handler of one box.
@@ -249,6 +257,7 @@ private:
     std::unique_ptr<RecoveryKeeper> recovery_;
     std::unique_ptr<frmGrowth> growth_;
     std::unique_ptr<frmTolerances> tolerances_;
+    std::unique_ptr<frmMoves> moves_;
     QUndoStack* undo_ = nullptr;
     struct Edits {
         ProjectRecord lastStep;  // the job as the last undo step left it

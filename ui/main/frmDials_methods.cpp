@@ -9,8 +9,10 @@
 #include <QRadioButton>
 
 #include "calc/format/NumberFormat.h"
+#include "calc/judging/MoveAlternatives.h"
 #include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Verdict.h"
+#include "project/MoveSetup.h"
 #include "project/ViewOptions.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/MainLayout.h"
@@ -328,6 +330,12 @@ void frmDials::chkStation_Click(int index) {
     // Results are worked out only for a pair of stationary feet; while the user is moving the
     // marks from one pair to another the last results stay.
     if (count == 2) {
+        // A chosen move alternative follows the ticks: in reverse dial they are the held feet.
+        MoveSetup setup = decodeMoveSetup(state_.Project.ReservedText);
+        if (setup.held && state_.CalcMethod == kMethodReverseDial) {
+            setup.held = resultHeldFeet(state_.Project, kMethodReverseDial);
+            state_.Project.ReservedText = encodeMoveSetup(setup, state_.Project.ReservedText);
+        }
         recalculate();
         state_.Changed = true;
     }
