@@ -28,6 +28,14 @@ constexpr const char* kPlaneNames[2] = {"Vertical", "Horizontal"};
 // Columns of an alternatives table.
 enum Column { kHeld, kFoot1, kLargest = 5, kWorkable, kColumns };
 
+// A table as large as its rows and columns: every alternative in view at once, no scrolling.
+void fitToContents(QTableWidget* table) {
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
 QTableWidgetItem* readOnlyItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
@@ -84,7 +92,8 @@ void frmMoves::buildControls() {
     ui_.tblLimits->setObjectName(QStringLiteral("tblLimits"));
     ui_.tblLimits->setAccessibleName(QStringLiteral("Foot limits"));
     ui_.tblLimits->setVerticalHeaderLabels({"Foot 1", "Foot 2", "Foot 3", "Foot 4"});
-    ui_.tblLimits->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui_.tblLimits->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    fitToContents(ui_.tblLimits);
     ui_.tblLimits->setTabKeyNavigation(false);
     connect(ui_.tblLimits, &QTableWidget::cellChanged, this, &frmMoves::limitEdited);
     limitsLayout->addWidget(ui_.tblLimits);
@@ -152,8 +161,7 @@ QGroupBox* frmMoves::buildPlane(int plane, const QString& title) {
     table->setTabKeyNavigation(false);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
-    table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() +
-                            6 * table->verticalHeader()->defaultSectionSize() + 4);
+    fitToContents(table);
     // Both planes hold the same pair: a row picked in one table is picked in the other.
     connect(table, &QTableWidget::currentCellChanged, this, [this, plane](int row) {
         if (filling_ || row < 0) return;
@@ -166,15 +174,19 @@ QGroupBox* frmMoves::buildPlane(int plane, const QString& title) {
     auto* tolerance = new QLabel(frame);
     tolerance->setObjectName(QStringLiteral("lblTolerance%1").arg(QLatin1String(kPlaneNames[plane])));
     tolerance->setWordWrap(true);
+    tolerance->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     tolerance->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(tolerance);
+    auto* below = new QHBoxLayout;
+    layout->addLayout(below);
+    below->addWidget(tolerance, 1);
     ui_.lblTolerance[static_cast<std::size_t>(plane)] = tolerance;
 
     auto* dial = new QLabel(frame);
     dial->setObjectName(QStringLiteral("lblDial%1").arg(QLatin1String(kPlaneNames[plane])));
     dial->setWordWrap(true);
+    dial->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     dial->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(dial);
+    below->addWidget(dial, 1);
     ui_.lblDial[static_cast<std::size_t>(plane)] = dial;
     return frame;
 }
