@@ -502,6 +502,37 @@ std::string moveWithDirection(double move, Plane plane, int method, UnitSystem u
     return size + (uniform > 0 ? " RIGHT" : " LEFT");
 }
 
+std::vector<std::string> moveSetupLines(const MoveSetup& setup, std::array<int, 2> held, UnitSystem units) {
+    std::vector<std::string> lines;
+    if (setup == MoveSetup{}) return lines;
+    lines.push_back(setup.held ? "Chosen move alternative: feet " + heldText(held) + " held."
+                               : "Held feet of the result: " + heldText(held) + ".");
+    const auto length = [units](double inches) {
+        return formatStored(inches, Quantity::Length, units) + " " +
+               std::string(unitName(Quantity::Length, units));
+    };
+    if (setup.fixedInboardToCoupling || setup.fixedFootSpacing) {
+        std::string line = "Fixed machine's feet:";
+        if (setup.fixedInboardToCoupling)
+            line += " inboard foot " + length(*setup.fixedInboardToCoupling) + " from the coupling";
+        if (setup.fixedInboardToCoupling && setup.fixedFootSpacing) line += ',';
+        if (setup.fixedFootSpacing) line += " foot spacing " + length(*setup.fixedFootSpacing);
+        lines.push_back(line + ".");
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        const FootLimits& f = setup.feet[i];
+        std::vector<std::string> parts;
+        if (f.shim) parts.push_back("shim " + amountText(*f.shim, units));
+        if (f.boltLeft) parts.push_back("bolt room left " + amountText(*f.boltLeft, units));
+        if (f.boltRight) parts.push_back("bolt room right " + amountText(*f.boltRight, units));
+        if (parts.empty()) continue;
+        std::string line = "Foot " + std::to_string(i + 1) + ":";
+        for (std::size_t k = 0; k < parts.size(); ++k) line += (k == 0 ? " " : ", ") + parts[k];
+        lines.push_back(line + ".");
+    }
+    return lines;
+}
+
 std::string heldText(const std::array<int, 2>& held) {
     return std::to_string(held[0]) + ", " + std::to_string(held[1]);
 }

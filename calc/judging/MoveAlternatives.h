@@ -95,6 +95,12 @@ std::optional<PlotData> targetLine(const CalcResult& result, Plane plane, std::a
 // "5.000 LEFT"); a move that shows as zero has no direction.
 std::string moveWithDirection(double move, Plane plane, int method, UnitSystem units);
 
+// What a job keeps for its moves, in sentences for the report; none for a job that keeps nothing:
+//   "Chosen move alternative: feet 1, 3 held." (or "Held feet of the result: 1, 2.")
+//   "Fixed machine's feet: inboard foot 10.00 in from the coupling, foot spacing 20.00 in."
+//   "Foot 3: shim 15.00 mils." "Foot 4: bolt room left 5.000 mils, right 5.000 mils."
+std::vector<std::string> moveSetupLines(const MoveSetup& setup, std::array<int, 2> held, UnitSystem units);
+
 // "1, 2", as the tables show a pair.
 std::string heldText(const std::array<int, 2>& held);
 
