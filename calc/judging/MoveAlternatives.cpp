@@ -366,7 +366,6 @@ MoveAlternatives moveAlternatives(const ProjectRecord& record, const CalcOptions
                                   const CalcResult& result, const AlignmentVerdict& verdict,
                                   const MoveSetup& setup, bool eitherMachine) {
     MoveAlternatives out;
-    out.eitherMachine = eitherMachine;
     if (!result.hasResult() || !result.verticalLine || !result.horizontalLine) {
         out.reason = "No alternatives: the calculation has no result";
         return out;
@@ -385,7 +384,9 @@ MoveAlternatives moveAlternatives(const ProjectRecord& record, const CalcOptions
     in.setup = &setup;
     in.method = options.method;
     in.units = options.units;
+    // Moving the fixed machine needs its feet placed; without them only the moveable machine moves.
     const bool either = eitherMachine && in.fixedKnown;
+    out.eitherMachine = either;
     const std::array<int, 2> resultHeld = resultHeldFeet(record, options.method);
 
     for (const Plane plane : {Plane::Vertical, Plane::Horizontal}) {

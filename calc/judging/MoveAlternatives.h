@@ -49,8 +49,8 @@ struct PlaneMoves {
 
 struct MoveAlternatives {
     bool given = false;
-    std::string reason;  // not given: why, one sentence
-    bool eitherMachine = false;
+    std::string reason;          // not given: why, one sentence
+    bool eitherMachine = false;  // the tolerance moves move both machines
     ToleranceTable table = ToleranceTable::ShortCoupling;
     PlaneMoves vertical;
     PlaneMoves horizontal;

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/judging/Verdict.h"
 #include "calc/MethodTestSupport.h"
+#include "calc/judging/Verdict.h"
 
 namespace corvane {
 namespace {
