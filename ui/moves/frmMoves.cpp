@@ -299,7 +299,12 @@ void frmMoves::showAlternatives() {
     }
     filling_ = false;
     selectPair(chosen);
-    ui_.lblChosen->setText(QStringLiteral("Chosen: feet %1 held").arg(qs(heldText(chosen))));
+    QString chosenText = QStringLiteral("Chosen: feet %1 held").arg(qs(heldText(chosen)));
+    for (std::size_t k = 0; k < kHeldPairs.size(); ++k)
+        if (moves_.given && kHeldPairs[k] == chosen && !moves_.vertical.alternatives[k].computable)
+            chosenText +=
+                QStringLiteral(" (not worked out: %1)").arg(qs(moves_.vertical.alternatives[k].why));
+    ui_.lblChosen->setText(chosenText);
 }
 
 void frmMoves::selectPair(std::array<int, 2> held) {
