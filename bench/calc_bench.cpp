@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc/format/NumberFormat.h"
+#include "calc/judging/MoveAlternatives.h"
 #include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Tolerance.h"
 #include "calc/judging/Verdict.h"
@@ -71,8 +72,28 @@ void formatMove(benchmark::State& state) {
 
 }  // namespace
 
+// What the moves window adds to each calculation: the six alternatives and both least moves into
+// tolerance for both planes, with the fixed machine's feet and a limit on every foot given, beside
+// the calculation and the verdict it starts from (measured apart from them).
+void moveAlternatives(benchmark::State& state) {
+    const Job j = job(static_cast<int>(state.range(0)));
+    corvane::MoveSetup setup;
+    setup.fixedInboardToCoupling = 10;
+    setup.fixedFootSpacing = 20;
+    for (corvane::FootLimits& f : setup.feet) f = {100.0, 100.0, 100.0};
+    const corvane::CalcResult result = corvane::calcAlignment(j.record, j.options);
+    const corvane::AlignmentVerdict verdict = corvane::judgeAlignment(j.record, j.options, result);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(j.record);
+        corvane::MoveAlternatives moves =
+            corvane::moveAlternatives(j.record, j.options, result, verdict, setup);
+        benchmark::DoNotOptimize(moves);
+    }
+}
+
 BENCHMARK(calcMethod)->ArgName("method")->Arg(0)->Arg(1)->Arg(2);
 BENCHMARK(calcCheckJudge)->ArgNames({"method", "bad"})->ArgsProduct({{0, 1, 2}, {0, 1}});
 BENCHMARK(formatMove);
+BENCHMARK(moveAlternatives)->ArgName("method")->Arg(0)->Arg(1)->Arg(2);
 
 BENCHMARK_MAIN();

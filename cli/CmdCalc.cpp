@@ -9,6 +9,7 @@
 
 #include "calc/format/Units.h"
 #include "calc/judging/Assessment.h"
+#include "calc/judging/MoveAlternatives.h"
 #include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Verdict.h"
 #include "calc/methods/Alignment.h"
@@ -16,6 +17,7 @@
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "cmdline/Arguments.h"
+#include "project/MoveSetup.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectRecord.h"
 #include "project/RunOptions.h"
@@ -222,8 +224,103 @@ void appendOptions(std::string& out, const RunView& run) {
     out += '}';
 }
 
+// Moves and residuals are worked in double from the result's Singles; written as Singles, like the
+// result's own moves, without the noise of the last binary digits.
+float single(double value) { return static_cast<float>(value); }
+
+void appendMoves(std::string& out, const double* moves, std::size_t count, const Numbers& number) {
+    std::vector<float> singles;
+    for (std::size_t i = 0; i < count; ++i) singles.push_back(single(moves[i]));
+    appendArray(out, singles, Quantity::Move, number);
+}
+
+// "alternatives": per plane the six pairs of held feet in their fixed order.
+void appendAlternatives(std::string& out, const MoveAlternatives& a, const Numbers& number) {
+    if (!a.given) {
+        out += "null";
+        return;
+    }
+    out += '{';
+    for (const Plane plane : {Plane::Vertical, Plane::Horizontal}) {
+        out += plane == Plane::Vertical ? "\"vertical\": [" : ", \"horizontal\": [";
+        bool first = true;
+        for (const MoveAlternative& alt : a.plane(plane).alternatives) {
+            if (!first) out += ", ";
+            first = false;
+            out += "{\"held\": [" + std::to_string(alt.held[0]) + ", " + std::to_string(alt.held[1]) + "]";
+            out += ", \"moves\": ";
+            if (alt.computable) {
+                appendMoves(out, alt.moves.data(), 4, number);
+                appendNamed(out, "largest", number(single(alt.largest), Quantity::Move));
+            } else {
+                out += "null, \"largest\": null";
+            }
+            out += ", \"workable\": ";
+            out += alt.workable ? "true" : "false";
+            out += ", \"why\": ";
+            if (alt.why.empty()) {
+                out += "null";
+            } else {
+                appendString(out, alt.why);
+            }
+            out += '}';
+        }
+        out += ']';
+    }
+    out += '}';
+}
+
+void appendToleranceMove(std::string& out, const ToleranceMove& tm, ToleranceTable table, bool either,
+                         const Numbers& number) {
+    const bool spacer = table == ToleranceTable::Spacer;
+    const char* first = spacer ? "fixed_angle" : "offset";
+    const char* second = spacer ? "moveable_angle" : "angle";
+    out += "{\"moves\": ";
+    if (!tm.found) {
+        out += "null, \"largest\": null, \"";
+        out += first;
+        out += "\": null, \"";
+        out += second;
+        out += "\": null, \"why\": ";
+        appendString(out, tm.why);
+        out += '}';
+        return;
+    }
+    appendMoves(out, tm.moves.data() + 2, 2, number);
+    if (either) {
+        out += ", \"fixed_moves\": ";
+        appendMoves(out, tm.moves.data(), 2, number);
+    }
+    appendNamed(out, "largest", number(single(tm.largest), Quantity::Move));
+    const double v0 = spacer ? tm.residual.fixedAngle : tm.residual.offset;
+    const double v1 = spacer ? tm.residual.moveableAngle : tm.residual.angle;
+    appendNamed(out, first, number(single(v0), spacer ? Quantity::Angle : Quantity::Offset));
+    appendNamed(out, second, number(single(v1), Quantity::Angle));
+    out += ", \"why\": null}";
+}
+
+// "least_move": per plane the least move into the acceptable and the excellent limits.
+void appendLeastMove(std::string& out, const MoveAlternatives& a, const Numbers& number) {
+    if (!a.given) {
+        out += "null";
+        return;
+    }
+    out += '{';
+    for (const Plane plane : {Plane::Vertical, Plane::Horizontal}) {
+        const PlaneMoves& pm = a.plane(plane);
+        out += plane == Plane::Vertical ? "\"vertical\": {\"acceptable\": "
+                                        : ", \"horizontal\": {\"acceptable\": ";
+        appendToleranceMove(out, pm.acceptable, a.table, a.eitherMachine, number);
+        out += ", \"excellent\": ";
+        appendToleranceMove(out, pm.excellent, a.table, a.eitherMachine, number);
+        out += '}';
+    }
+    out += '}';
+}
+
 std::string toJson(const CalcResult& r, const std::vector<ReadingFinding>& findings,
-                   const AlignmentVerdict& verdict, UnitSystem units, const RunView& run) {
+                   const AlignmentVerdict& verdict, UnitSystem units, const MoveAlternatives& moves,
+                   const RunView& run) {
     const Numbers number{units};
     std::string out = "{\"vertical_text\": ";
     appendString(out, r.verticalText);
@@ -270,6 +367,11 @@ std::string toJson(const CalcResult& r, const std::vector<ReadingFinding>& findi
     appendString(out, units == UnitSystem::Metric ? "metric" : "english");
     out += ", \"options\": ";
     appendOptions(out, run);
+    // The move alternatives came later: after the keys that scripts already read.
+    out += ", \"alternatives\": ";
+    appendAlternatives(out, moves, number);
+    out += ", \"least_move\": ";
+    appendLeastMove(out, moves, number);
     out += "}\n";
     return out;
 }
@@ -286,6 +388,26 @@ std::string terminalLines(const std::string& label) {
     return out;
 }
 
+// The alternatives under the results, a block per plane and a blank line after each.
+std::string alternativesText(const MoveAlternatives& moves, UnitSystem units) {
+    std::string text;
+    for (const Plane plane : {Plane::Vertical, Plane::Horizontal}) {
+        const PlaneMoves& pm = moves.plane(plane);
+        text += plane == Plane::Vertical ? "Vertical alternatives (feet 1, 2, 3, 4):\n"
+                                         : "Horizontal alternatives (feet 1, 2, 3, 4):\n";
+        for (const MoveAlternative& alt : pm.alternatives) text += "  " + alternativeText(alt, units) + "\n";
+        text += "  Least move into tolerance";
+        text += moves.eitherMachine ? ", either machine:\n" : ", moveable machine:\n";
+        text += "    " +
+                toleranceMoveText(pm.acceptable, "acceptable", moves.table, moves.eitherMachine, units) +
+                "\n";
+        text += "    " +
+                toleranceMoveText(pm.excellent, "excellent", moves.table, moves.eitherMachine, units) + "\n";
+        text += '\n';
+    }
+    return text;
+}
+
 }  // namespace
 
 int runCalc(const QStringList& arguments) {
@@ -294,8 +416,12 @@ int runCalc(const QStringList& arguments) {
     const CalcArguments calcArguments;
     const QCommandLineOption autoScaleOption("autoscale", "Scale the graphs to the results.");
     const QCommandLineOption jsonOption("json", "Write one JSON object.");
+    const QCommandLineOption alternativesOption(
+        "alternatives", "List every pair of held feet and the least move into tolerance under the results.");
+    const QCommandLineOption eitherOption("either-machine",
+                                          "Let the least move into tolerance move the fixed machine too.");
     calcArguments.addTo(parser);
-    parser.addOptions({autoScaleOption, jsonOption});
+    parser.addOptions({autoScaleOption, jsonOption, alternativesOption, eitherOption});
     parser.addPositionalArgument("file", "The project file (.qdl).");
     parser.setApplicationDescription(
         "Works out the foot moves of a project file, as the main window shows them, then judges the "
@@ -334,11 +460,14 @@ int runCalc(const QStringList& arguments) {
     const CalcResult& result = assessment.result;
     const std::vector<ReadingFinding>& findings = assessment.findings;
     const AlignmentVerdict& verdict = assessment.verdict;
+    const MoveSetup setup = decodeMoveSetup(record.ReservedText);
+    const MoveAlternatives moves =
+        moveAlternatives(record, options, result, verdict, setup, parser.isSet(eitherOption));
     const bool failed = !result.hasResult();
     // An answer that could not be written is no answer: a script must not take it for one.
     const int done = !foreign.empty() ? kForeignFileStatus : failed ? 1 : 0;
     if (parser.isSet(jsonOption))
-        return writeOutput(toJson(result, findings, verdict, units, run)) ? done : 2;
+        return writeOutput(toJson(result, findings, verdict, units, moves, run)) ? done : 2;
     std::string text;
     if (result.status == CalcStatus::Aborted) {
         QTextStream(stderr) << QString::fromStdString(terminalLines(result.abortMessage));
@@ -346,6 +475,7 @@ int runCalc(const QStringList& arguments) {
         // No result is a failure for a script, even though the labels say why.
         text = terminalLines(result.verticalText) + "\n" + terminalLines(result.horizontalText) + "\n";
     }
+    if (parser.isSet(alternativesOption) && moves.given) text += alternativesText(moves, units);
     // The verdict and the findings close the output, after a blank line; the readings check
     // depends on the readings alone, so it is there even when the calculation stopped.
     text += verdictStatusLine(verdict);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "project/ProjectFile.h"
+#include "project/ReservedLines.h"
 #include "project/ViewOptions.h"
 
 namespace corvane {
@@ -75,8 +76,8 @@ ProjectRecord withKeptState(const ProjectRecord& edited, const ProjectRecord& cu
     // The view line stays as the window shows it; what else the field holds is the job's.
     if (const auto view = decodeViewOptions(current.ReservedText))
         r.ReservedText = encodeViewOptions(*view, edited.ReservedText);
-    else if (decodeViewOptions(r.ReservedText))
-        r.ReservedText = current.ReservedText;
+    else
+        r.ReservedText = putReservedLine(edited.ReservedText, "CorvaneView", {});
     return r;
 }
 

@@ -7,8 +7,10 @@
 #include <cmath>
 
 #include "calc/format/NumberFormat.h"
+#include "calc/judging/MoveAlternatives.h"
 #include "calc/judging/Verdict.h"
 #include "calc/methods/MethodTraits.h"
+#include "project/MoveSetup.h"
 #include "project/ProjectCommands.h"
 #include "report/ReportBlocks.h"
 #include "report/ReportGraph.h"
@@ -105,6 +107,13 @@ void addMoves(std::vector<Block>& out, const ReportSection& s, const Context& c)
              stationary ? QStringLiteral("stationary") : moveText(false, s.result.horizontalMoves[i])},
             table, c, false, align);
     }
+    // The feet the technician chose to hold and what each foot can do, when the job keeps them.
+    const MoveSetup setup = decodeMoveSetup(s.record.ReservedText);
+    const std::array<int, 2> resultHeld = resultHeldFeet(s.record, m);
+    const std::array<int, 2> held = setup.held && m != kMethodReverseDial ? *setup.held : resultHeld;
+    const std::vector<std::string> lines = moveSetupLines(setup, held, s.options.units);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        addParagraph(out, qs(lines[i]), c.style.small, c.style.ink, 0, i == 0 ? mm(2) : 0);
     keepTogether(out, first);
 }
 

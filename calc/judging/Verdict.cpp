@@ -13,23 +13,6 @@ using detail::widen;
 
 namespace {
 
-// The straight line through two plotted points, worked in double from the plotted floats.
-struct Line {
-    double x0 = 0, y0 = 0, slope = 0;
-    double at(double x) const { return y0 + slope * (x - x0); }
-};
-
-Line through(const PlotData& plot, int a, int b) {
-    const auto i = static_cast<std::size_t>(a), j = static_cast<std::size_t>(b);
-    Line line;
-    line.x0 = plot.x[i];
-    line.y0 = plot.y[i];
-    line.slope = (widen(plot.y[j]) - plot.y[i]) / (widen(plot.x[j]) - plot.x[i]);
-    return line;
-}
-
-bool hasPoints(const PlotData& plot, std::size_t n) { return plot.x.size() >= n && plot.y.size() >= n; }
-
 // A value is within a limit when it shows at or under it. Every limit is under 10, where the texts
 // show a value to three decimals: a value under the limit plus half the last shown digit reads as the
 // limit or less. Judging the bare double instead would let the Single rounding of the moves (a few
@@ -68,8 +51,9 @@ std::string_view whyNoResult(const CalcResult& result) {
     return "the calculation has no result";
 }
 
-// Reverse dial: each machine's line through its two feet; the misalignment is the moveable line
-// less the fixed one, judged at the coupling centre midway between the indicator planes.
+bool hasLines(const CalcResult& result) { return result.verticalLine && result.horizontalLine; }
+
+// Reverse dial: the misalignment at the coupling centre midway between the indicator planes.
 std::string_view judgeReverseDial(const ProjectRecord& r, const CalcResult& result, AlignmentVerdict& v) {
     const int m = kMethodReverseDial;
     const float p1 = static_cast<float>(widen(r.length(m, 0)) + r.length(m, 1));
@@ -77,37 +61,27 @@ std::string_view judgeReverseDial(const ProjectRecord& r, const CalcResult& resu
     // Both indicator planes at one place measure no angle: the calculation takes the shaft as level,
     // which is an assumption, not a measurement.
     if (p1 == p2) return "distance C is 0";
-    for (const GraphResult* g : {&result.graph1, &result.graph2}) {
-        if (!g->fixedMachine || !g->moveableMachine || !hasPoints(*g->fixedMachine, 2) ||
-            !hasPoints(*g->moveableMachine, 2))
-            return "the calculation has no result";
-        // Two feet of one machine at one place leave that machine's line undefined.
-        if (g->fixedMachine->x[0] == g->fixedMachine->x[1]) return "distance A is 0";
-        if (g->moveableMachine->x[0] == g->moveableMachine->x[1]) return "distance E is 0";
-    }
-    const double centre = widen(r.length(m, 0)) + r.length(m, 1) + widen(r.length(m, 2)) / 2.0;
+    if (!hasLines(result)) return "the calculation has no result";
+    // Two feet of one machine at one place leave that machine's line undefined.
+    if (result.feet.x[0] == result.feet.x[1]) return "distance A is 0";
+    if (result.feet.x[2] == result.feet.x[3]) return "distance E is 0";
+    const ShaftLine* lines[] = {&*result.verticalLine, &*result.horizontalLine};
     PlaneVerdict* planes[] = {&v.vertical, &v.horizontal};
-    const GraphResult* graphs[] = {&result.graph1, &result.graph2};
     for (int i = 0; i < 2; ++i) {
-        const Line fixed = through(*graphs[i]->fixedMachine, 0, 1);
-        const Line moveable = through(*graphs[i]->moveableMachine, 0, 1);
-        planes[i]->offset = moveable.at(centre) - fixed.at(centre);
-        planes[i]->angle = moveable.slope - fixed.slope;
+        planes[i]->offset = lines[i]->at(result.feet.judgedAt);
+        planes[i]->angle = lines[i]->slope;
     }
     return {};
 }
 
-// Rim and face: the fixed shaft is the graph's axis; the moveable shaft's line through its feet,
-// carried back to the coupling plane at x = 0.
+// Rim and face: the moveable shaft's line at the coupling plane, x = 0.
 std::string_view judgeRimFace(const CalcResult& result, AlignmentVerdict& v) {
+    if (!hasLines(result)) return "the calculation has no result";
+    const ShaftLine* lines[] = {&*result.verticalLine, &*result.horizontalLine};
     PlaneVerdict* planes[] = {&v.vertical, &v.horizontal};
-    const GraphResult* graphs[] = {&result.graph1, &result.graph2};
     for (int i = 0; i < 2; ++i) {
-        if (!graphs[i]->moveableMachine || !hasPoints(*graphs[i]->moveableMachine, 3))
-            return "the calculation has no result";
-        const Line shaft = through(*graphs[i]->moveableMachine, 1, 2);
-        planes[i]->offset = shaft.at(0.0);
-        planes[i]->angle = shaft.slope;
+        planes[i]->offset = lines[i]->at(0.0);
+        planes[i]->angle = lines[i]->slope;
     }
     return {};
 }
@@ -118,15 +92,13 @@ std::string_view judgeRimFace(const CalcResult& result, AlignmentVerdict& v) {
 std::string_view judgeJackShaft(const ProjectRecord& r, const CalcResult& result, AlignmentVerdict& v) {
     const double a = r.length(kMethodJackShaft, 0);
     if (a == 0) return "distance A is 0";
+    if (!hasLines(result)) return "the calculation has no result";
+    const ShaftLine* lines[] = {&*result.verticalLine, &*result.horizontalLine};
     PlaneVerdict* planes[] = {&v.vertical, &v.horizontal};
-    const GraphResult* graphs[] = {&result.graph1, &result.graph2};
     for (int i = 0; i < 2; ++i) {
-        if (!graphs[i]->moveableMachine || !hasPoints(*graphs[i]->moveableMachine, 3))
-            return "the calculation has no result";
-        const Line shaft = through(*graphs[i]->moveableMachine, 1, 2);
-        const double spacer = shaft.at(a) / a;
+        const double spacer = lines[i]->at(a) / a;
         planes[i]->fixedAngle = spacer;
-        planes[i]->moveableAngle = shaft.slope - spacer;
+        planes[i]->moveableAngle = lines[i]->slope - spacer;
     }
     return {};
 }

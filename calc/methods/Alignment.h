@@ -56,6 +56,29 @@ CalcOptions calcOptionsFor(const ViewOptions& view, float tolerance, YRange grap
 // method's span at the job's speed, and the graphs on the scales of their dials' knobs.
 CalcOptions openingOptions(const ProjectRecord& record, const ViewOptions& view);
 
+// One plane's misalignment as its graph shows it: the moveable shaft's line less the fixed shaft's,
+// y(x) = offset + slope * (x - x0), x in inches along the shafts from the graph's origin, y in mils.
+// The verdict judges it and the move alternatives are worked from it, so neither depends on where
+// a graph happens to draw its points.
+struct ShaftLine {
+    double x0 = 0;      // where `offset` is taken
+    double offset = 0;  // mils at x0
+    double slope = 0;   // mils per inch
+    double at(double x) const { return offset + slope * (x - x0); }
+};
+
+// Where the feet stand along the shafts, inches from the graph's origin: the fixed machine's
+// outboard and inboard foot, then the moveable machine's inboard and outboard foot. The readings
+// place the fixed machine's feet for reverse dial only; the other methods leave them unknown.
+struct FootPlaces {
+    std::array<double, 4> x{};
+    bool fixedKnown = false;
+    // Where the verdict takes the offset: the coupling centre (reverse dial), the coupling face
+    // (rim and face), the fixed coupling (jack shaft). The jack shaft's spacer ends at spacerEnd.
+    double judgedAt = 0;
+    double spacerEnd = 0;
+};
+
 enum class CalcStatus {
     NotRun,    // the method index is outside 0..2: nothing on screen changes
     Result,    // moves, both texts and the machine lines
@@ -78,6 +101,10 @@ struct CalcResult {
     std::optional<std::array<float, 2>> growthWritten;
     GraphResult graph1;  // vertical
     GraphResult graph2;  // horizontal
+    // Result: each plane's misalignment and where the feet stand.
+    std::optional<ShaftLine> verticalLine;
+    std::optional<ShaftLine> horizontalLine;
+    FootPlaces feet;
 
     bool hasResult() const { return status == CalcStatus::Result; }
 };

@@ -54,6 +54,7 @@ CalcResult calcJackShaft(const ProjectRecord& r, const CalcOptions& options) {
                                .horizontalBelow0 = "  LEFT ",
                                .negateHorizontalPlot = false};
     finishTwoFootResult(result, layout, vi, vo, hi, ho, options);
+    result.feet.spacerEnd = a;
     addToleranceBands(result, r, options);
     return result;
 }

@@ -91,6 +91,17 @@ PlotData machineLine(float x0, float x1, float x2, float y0, float y1) {
     return PlotData{{x0, x1, x2}, {plain(y0), plain(y1), plain(y2)}};
 }
 
+// The moveable machine's plotted line less the fixed one's, each through its first two points.
+ShaftLine lineBetween(const PlotData& fixed, const PlotData& moveable, double at) {
+    const auto slopeOf = [](const PlotData& p) {
+        return (widen(p.y[1]) - p.y[0]) / (widen(p.x[1]) - p.x[0]);
+    };
+    const double fixedSlope = slopeOf(fixed), moveableSlope = slopeOf(moveable);
+    const double moveableAt = moveable.y[0] + moveableSlope * (at - moveable.x[0]);
+    const double fixedAt = fixed.y[0] + fixedSlope * (at - fixed.x[0]);
+    return ShaftLine{at, moveableAt - fixedAt, moveableSlope - fixedSlope};
+}
+
 bool plotFinite(const PlotData& p) {
     return std::all_of(p.y.begin(), p.y.end(), [](float v) { return std::isfinite(v); });
 }
@@ -195,6 +206,14 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
     if (!finite) return noResult(result, r, options, kTooLarge);
 
     result.status = CalcStatus::Result;
+    // The misalignment is the moveable line less the fixed one, taken at the coupling centre midway
+    // between the indicator planes; it is the same whichever feet are held.
+    const double centre = widen(r.length(m, 0)) + r.length(m, 1) + widen(r.length(m, 2)) / 2.0;
+    result.verticalLine = lineBetween(*result.graph1.fixedMachine, *result.graph1.moveableMachine, centre);
+    result.horizontalLine = lineBetween(*result.graph2.fixedMachine, *result.graph2.moveableMachine, centre);
+    result.feet.x = {pos[0], pos[1], pos[2], pos[3]};
+    result.feet.fixedKnown = true;
+    result.feet.judgedAt = centre;
     result.verticalMoves.assign(vert, vert + 4);
     result.horizontalMoves.assign(horiz, horiz + 4);
     if (options.autoScale) {

@@ -48,6 +48,12 @@ void finishTwoFootResult(CalcResult& result, const TwoFootLayout& layout, float 
     const std::vector<float> xs(layout.x, layout.x + 3);
     result.graph1.moveableMachine = PlotData{xs, {yV0, yV1, yV2}};
     result.graph2.moveableMachine = PlotData{xs, {yH0, yH1, yH2}};
+    // The fixed shaft is the graph's axis: the misalignment is the moveable shaft's line itself.
+    const double footGap = static_cast<double>(layout.x[2]) - layout.x[1];
+    result.verticalLine = ShaftLine{layout.x[1], yV1, (static_cast<double>(yV2) - yV1) / footGap};
+    result.horizontalLine = ShaftLine{layout.x[1], yH1, (static_cast<double>(yH2) - yH1) / footGap};
+    result.feet.x = {0, 0, layout.x[1], layout.x[2]};
+    result.feet.fixedKnown = false;
 
     std::string& vt = result.verticalText;
     vt.reserve(64);

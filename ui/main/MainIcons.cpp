@@ -127,4 +127,18 @@ QIcon toleranceIcon() {
     });
 }
 
+QIcon movesIcon() {
+    return draw([](QPainter& p) {
+        // A foot with an arrow up and an arrow to the side: the ways a foot can go.
+        p.setPen(QPen(kInk, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(QColor(0x9a, 0xb8, 0xd8));
+        p.drawRect(QRectF(8, 40, 26, 16));
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(QPointF(21, 34), QPointF(21, 8));
+        p.drawPolyline(QPolygonF({QPointF(13, 16), QPointF(21, 8), QPointF(29, 16)}));
+        p.drawLine(QPointF(40, 48), QPointF(58, 48));
+        p.drawPolyline(QPolygonF({QPointF(50, 40), QPointF(58, 48), QPointF(50, 56)}));
+    });
+}
+
 }  // namespace corvane

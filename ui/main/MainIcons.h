@@ -11,5 +11,6 @@ QIcon autoScaleIcon();
 QIcon commentsIcon();
 QIcon thermometerIcon();
 QIcon toleranceIcon();
+QIcon movesIcon();
 
 }  // namespace corvane

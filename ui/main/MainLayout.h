@@ -84,6 +84,7 @@ constexpr int kGraphButtonX = kRightX + kGraphWidth + 4;
 constexpr QRect kGraph1Widen{kGraphButtonX, 46, kGraphButton, kGraphButton};
 constexpr QRect kGraph1Narrow{kGraphButtonX, 76, kGraphButton, kGraphButton};
 constexpr QRect kAutoScale{kGraphButtonX, 163, kGraphButton, kGraphButton};
+constexpr QRect kMovesButton{kGraphButtonX, 329, kGraphButton, kGraphButton};
 constexpr QRect kGraph2Widen{kGraphButtonX, 239, kGraphButton, kGraphButton};
 constexpr QRect kGraph2Narrow{kGraphButtonX, 269, kGraphButton, kGraphButton};
 

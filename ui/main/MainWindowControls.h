@@ -69,6 +69,7 @@ struct MainWindowControls {
     QPushButton* cmdComments = nullptr;
     QPushButton* cmdGrowth = nullptr;
     QPushButton* cmdTolerances = nullptr;
+    QPushButton* cmdMoves = nullptr;  // by the results: the move alternatives
     QGroupBox* frameHeader = nullptr;
     QGroupBox* frameDial1 = nullptr;
     QGroupBox* frameDial2 = nullptr;
@@ -103,6 +104,7 @@ struct MainWindowControls {
     QAction* mnuEditRedo = nullptr;
     QAction* mnuGrowth = nullptr;
     QAction* mnuTolerance = nullptr;
+    QAction* mnuMoves = nullptr;
     QAction* mnuAbout = nullptr;
 };
 

@@ -24,6 +24,7 @@
 #include "ui/main/MainLayout.h"
 #include "ui/main/MainWindowPrompts.h"
 #include "ui/main/RecoveryKeeper.h"
+#include "ui/moves/frmMoves.h"
 #include "ui/tolerance/frmTolerances.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
@@ -151,6 +152,13 @@ frmTolerances* frmDials::toleranceWindow() {
         tolerances_->calcTolerance();
     }
     return tolerances_.get();
+}
+
+frmMoves* frmDials::movesWindow() {
+    if (!moves_)
+        moves_ = std::make_unique<frmMoves>(
+            state_, this, [this] { return currentOptions(); }, [this] { movesEdited(); });
+    return moves_.get();
 }
 
 void frmDials::setUpEntryBox(QLineEdit* box) {
@@ -461,6 +469,10 @@ void frmDials::buildResults(QWidget* central) {
     layout_.place(ui_.cmdG1Inc, kGraph1Widen);
     layout_.place(ui_.cmdG1Dec, kGraph1Narrow);
     layout_.place(ui_.cmdScale, kAutoScale);
+    ui_.cmdMoves =
+        pictureButton(movesIcon(), QStringLiteral("Move Alternatives"), central, "cmdMoves", kButton);
+    layout_.place(ui_.cmdMoves, kMovesButton);
+    connect(ui_.cmdMoves, &QPushButton::clicked, this, &frmDials::cmdMoves_Click);
     layout_.place(ui_.cmdG2Inc, kGraph2Widen);
     layout_.place(ui_.cmdG2Dec, kGraph2Narrow);
     ui_.cmdScale->setAutoFillBackground(true);

@@ -39,6 +39,7 @@ class ResultGraph;
 class UserPrompts;
 class frmGrowth;
 class frmTolerances;
+class frmMoves;
 
 // The main window: readings, lengths, options, header texts and results of the open project for the
 // selected method. Every handler writes the record in place and recalculates; while the window fills
@@ -113,6 +114,7 @@ public:
     void cmdComments_Click();
     void cmdGrowth_Click();
     void cmdTolerances_Click();
+    void cmdMoves_Click();
     void mnuAbout_Click();
 
     // File menu.
@@ -153,6 +155,7 @@ public:
     // The growth and tolerance windows, built at their first use.
     frmGrowth* growthWindow();
     frmTolerances* toleranceWindow();
+    frmMoves* movesWindow();
     ProjectCommands& commands() { return *commands_; }
     RecoveryKeeper& recovery() { return *recovery_; }
     // Offers to restore the job of a program that closed without saving it (after a crash or a
@@ -224,6 +227,11 @@ private:
     void showNineOClock();
     // Keeps the window's view options with the job, so that a reopened job shows the same moves.
     void storeViewOptions();
+    // The chosen move alternative drawn on the graphs as the target line, and the moves window
+    // brought up to date with the result just shown.
+    void showMoveChoice(const CalcResult& result);
+    // The moves window changed the job: its ticks shown, the result worked out again, one edit.
+    void movesEdited();
     MachineDrawing* shownDrawing() const;
 
     // Runs the lost-focus handler of one box.
@@ -256,6 +264,7 @@ private:
     std::unique_ptr<RecoveryKeeper> recovery_;
     std::unique_ptr<frmGrowth> growth_;
     std::unique_ptr<frmTolerances> tolerances_;
+    std::unique_ptr<frmMoves> moves_;
     // Set while the program moves a knob inside a handler that calculates once at its end (a typed
     // reading, a change of rotation), so that one change gives one calculation and one message.
     bool knobCalcDeferred_ = false;

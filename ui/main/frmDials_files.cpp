@@ -15,6 +15,7 @@
 #include "ui/main/RecoveryKeeper.h"
 #include "ui/main/frmComments.h"
 #include "ui/main/frmDials.h"
+#include "ui/moves/frmMoves.h"
 #include "ui/print/ReportActions.h"
 #include "ui/print/WindowPrinter.h"
 #include "ui/tolerance/frmTolerances.h"
@@ -68,20 +69,18 @@ void frmDials::buildMenus() {
     ui_.mnuGrowth = tools->addAction(QStringLiteral("&Thermal Growth..."), this, &frmDials::cmdGrowth_Click);
     ui_.mnuTolerance =
         tools->addAction(QStringLiteral("T&olerance..."), this, &frmDials::cmdTolerances_Click);
+    ui_.mnuMoves = tools->addAction(QStringLiteral("&Move Alternatives..."), this, &frmDials::cmdMoves_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     ui_.mnuAbout = help->addAction(QStringLiteral("&About..."), this, &frmDials::mnuAbout_Click);
 
-    const std::pair<QAction*, const char*> names[] = {{ui_.mnuFileNew, "mnuFileNew"},
-                                                      {ui_.mnuFileOpen, "mnuFileOpen"},
-                                                      {ui_.mnuFileSaveAs, "mnuFileSaveAs"},
-                                                      {ui_.mnuFileSave, "mnuFileSave"},
-                                                      {ui_.mnuFilePrint, "mnuFilePrint"},
-                                                      {ui_.mnuExit, "mnuExit"},
-                                                      {ui_.mnuGrowth, "mnuGrowth"},
-                                                      {ui_.mnuTolerance, "mnuTolerance"},
-                                                      {ui_.mnuAbout, "mnuAbout"}};
+    const std::pair<QAction*, const char*> names[] = {
+        {ui_.mnuFileNew, "mnuFileNew"},       {ui_.mnuFileOpen, "mnuFileOpen"},
+        {ui_.mnuFileSaveAs, "mnuFileSaveAs"}, {ui_.mnuFileSave, "mnuFileSave"},
+        {ui_.mnuFilePrint, "mnuFilePrint"},   {ui_.mnuExit, "mnuExit"},
+        {ui_.mnuGrowth, "mnuGrowth"},         {ui_.mnuTolerance, "mnuTolerance"},
+        {ui_.mnuMoves, "mnuMoves"},           {ui_.mnuAbout, "mnuAbout"}};
     for (const auto& [action, name] : names) action->setObjectName(QLatin1String(name));
 }
 
@@ -192,6 +191,14 @@ void frmDials::cmdGrowth_Click() {
     dialogs_.runModal(growth);
     recalculate();
     showEditState();
+}
+
+void frmDials::cmdMoves_Click() {
+    commitFocusedBox();
+    frmMoves* window = movesWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void frmDials::cmdTolerances_Click() {

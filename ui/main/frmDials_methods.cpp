@@ -10,10 +10,12 @@
 
 #include "calc/format/NumberFormat.h"
 #include "calc/judging/Assessment.h"
+#include "calc/judging/MoveAlternatives.h"
 #include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Verdict.h"
 #include "calc/methods/BracketText.h"
 #include "calc/methods/MethodTraits.h"
+#include "project/MoveSetup.h"
 #include "project/ViewOptions.h"
 #include "ui/common/UserPreferences.h"
 #include "ui/growth/frmGrowth.h"
@@ -333,6 +335,15 @@ void frmDials::showInUnits() {
 void frmDials::chkStation_Click(int index) {
     if (Loading) return;
     state_.Project.Station[index] = ui_.chkStation[index]->isChecked() ? 1 : 0;
+    int count = 0;
+    for (std::int16_t value : state_.Project.Station)
+        if (value > 0) ++count;
+    // A chosen move alternative follows the ticks: in reverse dial they are the held feet.
+    MoveSetup setup = decodeMoveSetup(state_.Project.ReservedText);
+    if (count == 2 && setup.held && state_.CalcMethod == kMethodReverseDial) {
+        setup.held = resultHeldFeet(state_.Project, kMethodReverseDial);
+        state_.Project.ReservedText = encodeMoveSetup(setup, state_.Project.ReservedText);
+    }
     // Results are worked out only for a pair of stationary feet; in between, the results say so at
     // once, without a message for each tick while the marks are moved from one pair to another.
     {

@@ -14,9 +14,11 @@
 #include "calc/format/NumberFormat.h"
 #include "calc/graph/Scale.h"
 #include "calc/judging/Assessment.h"
+#include "calc/judging/MoveAlternatives.h"
 #include "calc/judging/Tolerance.h"
 #include "calc/methods/Growth.h"
 #include "calc/methods/MethodTraits.h"
+#include "project/MoveSetup.h"
 #include "project/ProjectCommands.h"
 #include "project/Version.h"
 #include "ui/about/frmAbout.h"
@@ -24,6 +26,7 @@
 #include "ui/common/UserPreferences.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/frmDials.h"
+#include "ui/moves/frmMoves.h"
 #include "ui/tolerance/frmTolerances.h"
 #include "ui/widgets/Knob.h"
 #include "ui/widgets/ResultGraph.h"
@@ -212,6 +215,32 @@ void frmDials::showResultTexts(const CalcResult& result) {
     const bool aborted = result.status == CalcStatus::Aborted;
     ui_.lblAcalc1->setText(QString::fromStdString(aborted ? kNoStationaryPair : result.verticalText));
     ui_.lblAcalc2->setText(QString::fromStdString(aborted ? kNoStationaryPair : result.horizontalText));
+    showMoveChoice(result);
+}
+
+void frmDials::showMoveChoice(const CalcResult& result) {
+    const MoveSetup setup = decodeMoveSetup(state_.Project.ReservedText);
+    std::optional<PlotData> vertical, horizontal;
+    if (setup.held) {
+        const int method = currentOptions().method;
+        // Reverse dial holds the ticked feet whatever the line says.
+        const std::array<int, 2> held =
+            method == kMethodReverseDial ? resultHeldFeet(state_.Project, method) : *setup.held;
+        vertical = targetLine(result, Plane::Vertical, held, setup);
+        horizontal = targetLine(result, Plane::Horizontal, held, setup);
+    }
+    ui_.Graph1->setTarget(vertical);
+    ui_.Graph2->setTarget(horizontal);
+    if (moves_ && moves_->isVisible()) moves_->refresh();
+}
+
+void frmDials::movesEdited() {
+    {
+        const ScopedFlag loading(Loading);
+        for (int i = 0; i < 4; ++i) ui_.chkStation[i]->setChecked(state_.Project.Station[i] != 0);
+    }
+    recalculate();
+    jobEdited();
 }
 
 void frmDials::Timer1_Timer() {

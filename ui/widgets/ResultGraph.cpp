@@ -82,6 +82,11 @@ ResultGraph::ResultGraph(QWidget* parent) : QWidget(parent) {
     second_ = curves[1];
     band_ = curves[2];
     band_->setVisible(false);
+    target_ = new QCPCurve(x, y);
+    target_->setName(QStringLiteral("Target"));
+    target_->setObjectName(QStringLiteral("Target"));
+    target_->setPen(QPen(QColor(0, 150, 0), 2, Qt::DashLine));
+    target_->setVisible(false);
 
     showXRange();
     showYRange();
@@ -96,6 +101,8 @@ QCPCurve* ResultGraph::curve(Line line) const {
             return twoMachines_ ? second_ : first_;
         case Line::ToleranceBand:
             return band_;
+        case Line::Target:
+            return target_;
     }
     return nullptr;
 }
@@ -114,7 +121,7 @@ void ResultGraph::setUnits(UnitSystem units) {
     units_ = units;
     plot_->xAxis->setLabel(qtText(DisplayFormat{units}.unit(Quantity::Length)));
     plot_->yAxis->setLabel(qtText(DisplayFormat{units}.unit(Quantity::Offset)));
-    for (QCPCurve* c : {first_, second_, band_}) drawCurve(c);
+    for (QCPCurve* c : {first_, second_, band_, target_}) drawCurve(c);
     showXRange();
     showYRange();
     describe();
@@ -143,11 +150,11 @@ YRange ResultGraph::yRange() const { return yRange_; }
 void ResultGraph::setYAutoScale(bool on) { autoScale_ = on; }
 
 const PlotData& ResultGraph::dataOf(const QCPCurve* c) const {
-    return c == first_ ? firstData_ : c == second_ ? secondData_ : bandData_;
+    return c == first_ ? firstData_ : c == second_ ? secondData_ : c == band_ ? bandData_ : targetData_;
 }
 
 void ResultGraph::setCurve(QCPCurve* c, const PlotData& data) {
-    (c == first_ ? firstData_ : c == second_ ? secondData_ : bandData_) = data;
+    (c == first_ ? firstData_ : c == second_ ? secondData_ : c == band_ ? bandData_ : targetData_) = data;
     drawCurve(c);
 }
 
@@ -180,6 +187,13 @@ bool ResultGraph::lineVisible(Line line) const {
 void ResultGraph::setBandVisible(bool visible) {
     band_->setVisible(visible);
     describe();
+}
+
+void ResultGraph::setTarget(const std::optional<PlotData>& line) {
+    setCurve(target_, line.value_or(PlotData{}));
+    target_->setVisible(line.has_value());
+    describe();
+    replot();
 }
 
 void ResultGraph::apply(const GraphResult& result) {
@@ -262,6 +276,14 @@ void ResultGraph::describe() {
                                qtText(DisplayFormat{units_}.boxText(data.y[k], Quantity::Offset)));
         parts << QStringLiteral("%1: %2").arg(
             QLatin1String(kPlotNames[i]), points.isEmpty() ? QStringLiteral("no points") : points.join(' '));
+    }
+    if (target_->visible()) {
+        QStringList points;
+        for (std::size_t k = 0; k < std::min(targetData_.x.size(), targetData_.y.size()); ++k)
+            points << QStringLiteral("(%1, %2)")
+                          .arg(qtText(DisplayFormat{units_}.boxText(targetData_.x[k], Quantity::Length)),
+                               qtText(DisplayFormat{units_}.boxText(targetData_.y[k], Quantity::Offset)));
+        parts << QStringLiteral("Target: %1").arg(points.join(' '));
     }
     parts << QStringLiteral("Y from %1 to %2 %3")
                  .arg(qtText(DisplayFormat{units_}.boxText(yRange_.min, Quantity::Offset)),

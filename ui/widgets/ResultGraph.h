@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "calc/format/Units.h"
 #include "calc/methods/Alignment.h"
@@ -31,13 +32,16 @@ public:
     void setYAutoScale(bool on);
     bool yAutoScale() const { return autoScale_; }
 
-    enum class Line { FixedMachine, MoveableMachine, ToleranceBand };
+    enum class Line { FixedMachine, MoveableMachine, ToleranceBand, Target };
     // The points of a line as drawn, and whether it is shown; a machine line the graph does not
     // draw has no points and is hidden.
     PlotData lineData(Line line) const;
     bool lineVisible(Line line) const;
     // The band follows "Apply Tolerance": shown or hidden at once, drawn anew by each calculation.
     void setBandVisible(bool visible);
+    // The line the machines are to come to for the chosen move alternative, green and dashed; none
+    // hides it.
+    void setTarget(const std::optional<PlotData>& line);
 
     // Shows what one calculation gives for this graph: X maximum, Y range when set, the machine
     // lines and the band.
@@ -83,11 +87,12 @@ private:
     QCPCurve* first_ = nullptr;   // "Plot-1", blue
     QCPCurve* second_ = nullptr;  // "Plot-2", red
     QCPCurve* band_ = nullptr;    // "Plot-3", black
+    QCPCurve* target_ = nullptr;  // "Target", green
     // The last result had a fixed machine's line: the blue line is the fixed machine's.
     bool twoMachines_ = true;
     bool autoScale_ = false;
     UnitSystem units_ = UnitSystem::English;
-    PlotData firstData_, secondData_, bandData_;
+    PlotData firstData_, secondData_, bandData_, targetData_;
 };
 
 }  // namespace corvane
