@@ -6,6 +6,7 @@
 
 #include "calc/format/FloatValues.h"
 #include "calc/format/NumberFormat.h"
+#include "calc/judging/SoftFoot.h"
 
 namespace corvane {
 
@@ -192,6 +193,22 @@ std::string valueName(Plane plane, JudgedValue value) {
     return name;
 }
 
+// "Judged on a soft foot: foot 3, left lifts 4.5 mils; correct it and take the readings again."
+void noteSoftFeet(const ProjectRecord& record, AlignmentVerdict& v) {
+    const FootLedger ledger = decodeFootLedger(record.ReservedText);
+    const std::optional<SoftFootFinding> worst = worstSoftFoot(ledger, v.units);
+    if (!worst) return;
+    v.softFeet = softFootCount(ledger, v.units);
+    const std::string foot = "foot " + std::to_string(worst->position + 1) + ", " +
+                             std::string(footSideName(worst->side)) + " lifts " + liftText(worst->lift, v.units) +
+                             " " + std::string(unitName(Quantity::Reading, v.units));
+    if (v.softFeet == 1)
+        v.softFootNote = "Judged on a soft foot: " + foot + "; correct it and take the readings again.";
+    else
+        v.softFootNote = "Judged on " + std::to_string(v.softFeet) + " soft feet, the worst " + foot +
+                         "; correct them and take the readings again.";
+}
+
 }  // namespace
 
 const ToleranceRow& toleranceRowFor(float rpm) {
@@ -286,6 +303,7 @@ AlignmentVerdict judgeAlignment(const ProjectRecord& record, const CalcOptions& 
         }
     }
     v.given = true;
+    noteSoftFeet(record, v);
     return v;
 }
 
@@ -309,6 +327,7 @@ std::string verdictStatusLine(const AlignmentVerdict& v) {
     text += " rpm (";
     text += tableName(v.table);
     text += ')';
+    if (v.softFeet > 0) text += ", on soft feet";
     return text;
 }
 
@@ -343,6 +362,7 @@ std::string verdictToolTip(const AlignmentVerdict& v) {
             text += unit;
             break;
     }
+    if (!v.softFootNote.empty()) text += "\n" + v.softFootNote;
     return text;
 }
 
@@ -376,6 +396,7 @@ std::vector<std::string> verdictToleranceLines(const AlignmentVerdict& v) {
     }
     lines.push_back("Verdict: " + std::string(gradeName(v.grade)) + ", decided by the " +
                     valueName(v.decidingPlane, v.decidingValue));
+    if (!v.softFootNote.empty()) lines.push_back(v.softFootNote);
     return lines;
 }
 

@@ -82,6 +82,10 @@ struct AlignmentVerdict {
     // The unit the texts below show the values and limits in (the options'); the numbers above
     // stay in mils and mils per inch.
     UnitSystem units = UnitSystem::English;
+    // Feet of the job's ledger that lift over the soft-foot limit as the readings were judged: the
+    // grade is then of readings a bolt may change. The note says which and how much, or is empty.
+    int softFeet = 0;
+    std::string softFootNote;
 
     const PlaneVerdict& plane(Plane p) const { return p == Plane::Vertical ? vertical : horizontal; }
 };
@@ -96,7 +100,8 @@ AlignmentVerdict judgeAlignment(const ProjectRecord& record, const CalcOptions& 
 std::string_view gradeName(AlignmentGrade grade);
 
 // The texts the windows show.
-// Status line: "Alignment: Acceptable at 3600 rpm (short coupling)", or the reason.
+// Status line: "Alignment: Acceptable at 3600 rpm (short coupling)", or the reason; ", on soft feet"
+// after it when the verdict was judged on them.
 std::string verdictStatusLine(const AlignmentVerdict& verdict);
 // The deciding plane and value against its limit, e.g. "Vertical offset 1.200 mils is within the
 // acceptable limit of 1.5 mils (excellent: 1.0 mils)", or in metric "Vertical offset 0.030 mm is

@@ -78,7 +78,7 @@ void frmDials::showCheckAndVerdict(const std::vector<ReadingFinding>& findings,
     QStringList sag;
     for (const ReadingFinding& f : findings) {
         const QString message = QString::fromStdString(f.message);
-        if (f.dial == 0) sag << message;
+        if (f.kind == FindingKind::SagSign) sag << message;
         for (int p = 0; p < kPositionCount; ++p)
             if (f.positions[static_cast<std::size_t>(p)]) (f.dial == 1 ? dial1 : dial2)[p] << message;
     }
