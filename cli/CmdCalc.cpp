@@ -14,6 +14,7 @@
 #include "cli/Arguments.h"
 #include "cli/CalcArguments.h"
 #include "cli/Commands.h"
+#include "cli/FeetOutput.h"
 #include "cli/Json.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectRecord.h"
@@ -113,6 +114,8 @@ std::string_view kindName(FindingKind kind) {
             return "not-zeroed";
         case FindingKind::Validity:
             return "validity";
+        case FindingKind::SoftFoot:
+            return "soft-foot";
         default:
             return "sag-sign";
     }
@@ -163,6 +166,11 @@ void appendChecks(std::string& out, const std::vector<ReadingFinding>& findings,
             case FindingKind::SagSign:
                 appendNamed(out, "sag", number(f.reading, kReading), true);
                 break;
+            case FindingKind::SoftFoot:
+                appendNamed(out, "foot", std::to_string(f.footPosition + 1), true);
+                appendNamed(out, "side", jsonString(std::string(footSideName(f.footSide))));
+                appendNamed(out, "lift", number(f.reading, kReading));
+                break;
         }
         out += "}}";
     }
@@ -201,8 +209,10 @@ void appendVerdict(std::string& out, const AlignmentVerdict& v, const Numbers& n
     out += ", \"reason\": null}";
 }
 
-std::string toJson(const CalcResult& r, const std::vector<ReadingFinding>& findings,
-                   const AlignmentVerdict& verdict, UnitSystem units) {
+std::string toJson(const ProjectRecord& record, const CalcOptions& options, const CalcResult& r,
+                   const std::vector<ReadingFinding>& findings, const AlignmentVerdict& verdict,
+                   const ShimKit& kit) {
+    const UnitSystem units = options.units;
     const Numbers number{units};
     std::string out = "{\"vertical_text\": ";
     appendString(out, r.verticalText);
@@ -244,6 +254,8 @@ std::string toJson(const CalcResult& r, const std::vector<ReadingFinding>& findi
     appendChecks(out, findings, number);
     out += ", \"verdict\": ";
     appendVerdict(out, verdict, number);
+    out += ", \"feet\": ";
+    appendFeet(out, record, r, options.method, kit, units);
     // Last, so that the keys before it read as they always have.
     out += ", \"units\": ";
     appendString(out, units == UnitSystem::Metric ? "metric" : "english");
@@ -269,9 +281,11 @@ int runCalc(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const CalcArguments calcArguments;
+    const KitArguments kitArguments;
     const QCommandLineOption autoScaleOption("autoscale", "Scale the graphs to the results.");
     const QCommandLineOption jsonOption("json", "Write one JSON object.");
     calcArguments.addTo(parser);
+    kitArguments.addTo(parser);
     parser.addOptions({autoScaleOption, jsonOption});
     parser.addPositionalArgument("file", "The project file (.qdl).");
     parser.setApplicationDescription(
@@ -293,6 +307,8 @@ int runCalc(const QStringList& arguments) {
     QString error;
     if (!calcArguments.read(parser, view, units, error)) return badArguments(error);
     view.autoScale = parser.isSet(autoScaleOption);
+    ShimKit kit;
+    if (!kitArguments.read(parser, units, kit, error)) return badArguments(error);
 
     const QString file = positional.first();
     ProjectRecord record;
@@ -309,7 +325,8 @@ int runCalc(const QStringList& arguments) {
     const bool failed = !result.hasResult();
     // An answer that could not be written is no answer: a script must not take it for one.
     const int done = failed ? 1 : 0;
-    if (parser.isSet(jsonOption)) return writeOutput(toJson(result, findings, verdict, units)) ? done : 2;
+    if (parser.isSet(jsonOption))
+        return writeOutput(toJson(record, options, result, findings, verdict, kit)) ? done : 2;
     std::string text;
     if (result.status == CalcStatus::Aborted) {
         QTextStream(stderr) << QString::fromStdString(terminalLines(result.abortMessage));

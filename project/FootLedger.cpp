@@ -124,21 +124,22 @@ FootLedger decodeFootLedger(std::string_view reservedText) {
     const std::optional<std::string_view> line = findReservedLine(reservedText, kMark);
     if (!line) return ledger;
     FootLedger read;
-    const bool known = readReservedPairs(*line, kVersion, [&read](std::string_view key, std::string_view value) {
-        if (const int foot = physicalFootOfKey(key); foot >= 0) {
-            readFoot(read.feet[static_cast<std::size_t>(foot)], value);
-            return;
-        }
-        if (key.size() == 2 && key[0] == 's' && key[1] >= '1' && key[1] <= '4') {
-            std::vector<float>& stack = read.stacks[static_cast<std::size_t>(key[1] - '1')];
-            stack.clear();
-            for (const std::string_view shim : fields(value)) {
-                // A shim is a positive thickness; anything else is not one.
-                const std::optional<float> t = readFloat(shim);
-                if (t && *t > 0 && stack.size() < kMostShimsKept) stack.push_back(*t);
+    const bool known =
+        readReservedPairs(*line, kVersion, [&read](std::string_view key, std::string_view value) {
+            if (const int foot = physicalFootOfKey(key); foot >= 0) {
+                readFoot(read.feet[static_cast<std::size_t>(foot)], value);
+                return;
             }
-        }
-    });
+            if (key.size() == 2 && key[0] == 's' && key[1] >= '1' && key[1] <= '4') {
+                std::vector<float>& stack = read.stacks[static_cast<std::size_t>(key[1] - '1')];
+                stack.clear();
+                for (const std::string_view shim : fields(value)) {
+                    // A shim is a positive thickness; anything else is not one.
+                    const std::optional<float> t = readFloat(shim);
+                    if (t && *t > 0 && stack.size() < kMostShimsKept) stack.push_back(*t);
+                }
+            }
+        });
     return known ? read : ledger;
 }
 

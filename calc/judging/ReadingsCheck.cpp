@@ -175,7 +175,8 @@ std::string describeFinding(const ReadingFinding& f, UnitSystem units) {
             text += '.';
             break;
         case FindingKind::SoftFoot:
-            text += describeSoftFoot({f.footPosition, f.footSide, static_cast<float>(f.reading), false}, units);
+            text +=
+                describeSoftFoot({f.footPosition, f.footSide, static_cast<float>(f.reading), false}, units);
             break;
     }
     return text;

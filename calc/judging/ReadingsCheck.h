@@ -29,9 +29,9 @@ struct ReadingFinding {
     // The reading boxes the finding is about, by clock position (12:00, 3:00, 6:00, 9:00).
     std::array<bool, kPositionCount> positions{};
     // Every number the sentence shows, in mils whatever the unit of the sentence.
-    int zeroPosition = 0;   // NotZeroed: the clock position where the dial is taken as 0
-    double reading = 0;     // NotZeroed: the reading there. SagSign: the sag as entered. SoftFoot: the lift
-    int footPosition = 0;   // SoftFoot: the worst soft foot, 0..3 (foot 1..4)
+    int zeroPosition = 0;  // NotZeroed: the clock position where the dial is taken as 0
+    double reading = 0;    // NotZeroed: the reading there. SagSign: the sag as entered. SoftFoot: the lift
+    int footPosition = 0;  // SoftFoot: the worst soft foot, 0..3 (foot 1..4)
     FootSide footSide = FootSide::Left;
     double sum12And6 = 0;   // Validity
     double sum3And9 = 0;    // Validity

@@ -1,11 +1,11 @@
 #include "calc/judging/ShimPacks.h"
 
 #include <algorithm>
-#include <cmath>
 #include <charconv>
-#include <system_error>
+#include <cmath>
 #include <cstdint>
 #include <functional>
+#include <system_error>
 #include <tuple>
 
 #include "calc/format/NumberFormat.h"
@@ -16,12 +16,13 @@ namespace {
 
 // The search counts in whole grains so that sums are exact: a hundredth of a mil, a micrometre.
 // Both are far below any shim and any dial.
-double grainOf(UnitSystem units) { return units == UnitSystem::Metric ? 0.001 : 0.01; }
+double grainsPerUnit(UnitSystem units) { return units == UnitSystem::Metric ? 1000.0 : 100.0; }
 
 using Grains = std::int64_t;
 
-Grains toGrains(double value, UnitSystem units) { return std::llround(value / grainOf(units)); }
-double fromGrains(Grains g, UnitSystem units) { return static_cast<double>(g) * grainOf(units); }
+Grains toGrains(double value, UnitSystem units) { return std::llround(value * grainsPerUnit(units)); }
+// Divided, not multiplied by the grain: 35 grains give the double nearest 0.35, as typed.
+double fromGrains(Grains g, UnitSystem units) { return static_cast<double>(g) / grainsPerUnit(units); }
 
 // A stored length in mils in the kit's unit.
 double inKitUnit(float mils, UnitSystem units) {
@@ -124,14 +125,20 @@ std::vector<double> inUnits(const std::vector<Grains>& pieces, UnitSystem units)
 void describe(ShimPack& pack, double move, UnitSystem units, int most) {
     const std::string unit(unitName(Quantity::Move, units));
     const bool down = move < 0;
+    if (pack.remove.empty() && pack.add.empty() && valueOfText(amountText(move, units)) == 0) {
+        pack.text = "no move: leave the shims as they are";
+        return;
+    }
     std::string text;
     if (pack.remove.empty() && pack.add.empty()) {
         text = down && pack.finalStack.empty() ? "no shims under the foot to pull" : "no pack to change";
     } else {
         if (!pack.remove.empty()) text = "pull " + piecesText(pack.remove, units);
         if (!pack.add.empty()) {
-            if (!text.empty()) text += down ? " and put back " : " and add ";
-            else text = "add ";
+            if (!text.empty())
+                text += down ? " and put back " : " and add ";
+            else
+                text = "add ";
             text += piecesText(pack.add, units);
         }
     }
@@ -145,7 +152,8 @@ void describe(ShimPack& pack, double move, UnitSystem units, int most) {
         const bool left = (pack.residual > 0) == (move > 0);
         text += "; " + residual + " " + unit + (left ? " left" : " over");
     }
-    if (!pack.reached && !(pack.remove.empty() && pack.add.empty())) text += " (no pack of at most " + std::to_string(most) + " shims comes nearer)";
+    if (!pack.reached && !(pack.remove.empty() && pack.add.empty()))
+        text += " (no pack of at most " + std::to_string(most) + " shims comes nearer)";
     pack.text = std::move(text);
 }
 
@@ -268,7 +276,8 @@ ShimPack shimPack(int position, float moveMils, const std::vector<float>& stackM
     return pack;
 }
 
-std::array<std::optional<float>, kFootPositions> verticalMovesByPosition(const CalcResult& result, int method) {
+std::array<std::optional<float>, kFootPositions> verticalMovesByPosition(const CalcResult& result,
+                                                                         int method) {
     std::array<std::optional<float>, kFootPositions> moves{};
     if (!result.hasResult()) return moves;
     const std::vector<float>& v = result.verticalMoves;

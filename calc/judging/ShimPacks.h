@@ -70,7 +70,8 @@ ShimPack shimPack(int position, float moveMils, const std::vector<float>& stackM
 // The vertical move of each foot position the result moves: all four feet for reverse dial, the
 // moveable machine's two (feet 3 and 4) for the others. None where the method moves no foot or the
 // calculation has no result.
-std::array<std::optional<float>, kFootPositions> verticalMovesByPosition(const CalcResult& result, int method);
+std::array<std::optional<float>, kFootPositions> verticalMovesByPosition(const CalcResult& result,
+                                                                         int method);
 
 // The packs of every foot that moves, in foot order; the shims the earlier ones take are no longer
 // on hand for the later ones.

@@ -29,7 +29,8 @@ std::optional<SoftFootFinding> worstSoftFoot(const FootLedger& ledger, UnitSyste
         const std::optional<float> lift = currentLift(foot);
         if (!lift || !isSoftFoot(*lift, units)) continue;
         if (worst && std::fabs(*lift) <= std::fabs(worst->lift)) continue;
-        worst = SoftFootFinding{i / 2, i % 2 == 0 ? FootSide::Left : FootSide::Right, *lift, foot.asLeft.has_value()};
+        worst = SoftFootFinding{i / 2, i % 2 == 0 ? FootSide::Left : FootSide::Right, *lift,
+                                foot.asLeft.has_value()};
     }
     return worst;
 }

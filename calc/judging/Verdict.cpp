@@ -199,9 +199,9 @@ void noteSoftFeet(const ProjectRecord& record, AlignmentVerdict& v) {
     const std::optional<SoftFootFinding> worst = worstSoftFoot(ledger, v.units);
     if (!worst) return;
     v.softFeet = softFootCount(ledger, v.units);
-    const std::string foot = "foot " + std::to_string(worst->position + 1) + ", " +
-                             std::string(footSideName(worst->side)) + " lifts " + liftText(worst->lift, v.units) +
-                             " " + std::string(unitName(Quantity::Reading, v.units));
+    const std::string foot =
+        "foot " + std::to_string(worst->position + 1) + ", " + std::string(footSideName(worst->side)) +
+        " lifts " + liftText(worst->lift, v.units) + " " + std::string(unitName(Quantity::Reading, v.units));
     if (v.softFeet == 1)
         v.softFootNote = "Judged on a soft foot: " + foot + "; correct it and take the readings again.";
     else

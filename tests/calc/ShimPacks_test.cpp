@@ -9,7 +9,9 @@ namespace {
 
 using Sizes = std::vector<double>;
 
-ShimKit englishKit(std::vector<KitShim> sizes, int most = 4) { return {UnitSystem::English, std::move(sizes), most}; }
+ShimKit englishKit(std::vector<KitShim> sizes, int most = 4) {
+    return {UnitSystem::English, std::move(sizes), most};
+}
 
 // The default inch kit with the 15-mil shims used up.
 ShimKit withoutFifteen() {
@@ -31,28 +33,98 @@ TEST(ShimPacks, ComeNearestTheMoveWithTheFewestPieces) {
         Sizes finalStack;
         const char* text;
     } cases[] = {
-        {"up, one thicker shim instead of two", 14.6f, {}, defaultShimKit(UnitSystem::English), {}, {15}, -0.4,
-         true, {15}, "add 15 mils for a move of 14.6; 0.4 mils over"},
-        {"up, a size missing from the kit", 14.6f, {3}, withoutFifteen(), {}, {10, 5}, -0.4, true, {10, 5, 3},
+        {"up, one thicker shim instead of two",
+         14.6f,
+         {},
+         defaultShimKit(UnitSystem::English),
+         {},
+         {15},
+         -0.4,
+         true,
+         {15},
+         "add 15 mils for a move of 14.6; 0.4 mils over"},
+        {"up, a size missing from the kit",
+         14.6f,
+         {3},
+         withoutFifteen(),
+         {},
+         {10, 5},
+         -0.4,
+         true,
+         {10, 5, 3},
          "add 10 + 5 = 15 mils for a move of 14.6; 0.4 mils over"},
-        {"down, pulled from the stack", -12.3f, {5, 10, 2}, defaultShimKit(UnitSystem::English), {10, 2}, {},
-         -0.3, true, {5}, "pull 10 + 2 = 12 mils for a move of 12.3 down; 0.3 mils left"},
-        {"down, pulling overshoots and a shim goes back", -14.6f, {20}, defaultShimKit(UnitSystem::English), {20},
-         {5}, 0.4, true, {5}, "pull 20 mils and put back 5 mils for a move of 14.6 down; 0.4 mils over"},
-        {"up on a stack at the limit: a thin shim makes room", 10.0f, {5, 5, 5, 5},
-         defaultShimKit(UnitSystem::English), {5}, {15}, 0, true, {15, 5, 5, 5},
+        {"down, pulled from the stack",
+         -12.3f,
+         {5, 10, 2},
+         defaultShimKit(UnitSystem::English),
+         {10, 2},
+         {},
+         -0.3,
+         true,
+         {5},
+         "pull 10 + 2 = 12 mils for a move of 12.3 down; 0.3 mils left"},
+        {"down, pulling overshoots and a shim goes back",
+         -14.6f,
+         {20},
+         defaultShimKit(UnitSystem::English),
+         {20},
+         {5},
+         0.4,
+         true,
+         {5},
+         "pull 20 mils and put back 5 mils for a move of 14.6 down; 0.4 mils over"},
+        {"up on a stack at the limit: a thin shim makes room",
+         10.0f,
+         {5, 5, 5, 5},
+         defaultShimKit(UnitSystem::English),
+         {5},
+         {15},
+         0,
+         true,
+         {15, 5, 5, 5},
          "pull 5 mils and add 15 mils for a move of 10; exact"},
-        {"up past what four shims reach", 600.0f, {}, defaultShimKit(UnitSystem::English), {}, {125, 125, 125, 125},
-         100, false, {125, 125, 125, 125},
+        {"up past what four shims reach",
+         600.0f,
+         {},
+         defaultShimKit(UnitSystem::English),
+         {},
+         {125, 125, 125, 125},
+         100,
+         false,
+         {125, 125, 125, 125},
          "add 125 + 125 + 125 + 125 = 500 mils for a move of 600; 100 mils left (no pack of at most 4 shims "
          "comes nearer)"},
-        {"down with nothing under the foot", -10.5f, {}, defaultShimKit(UnitSystem::English), {}, {}, -10.5, false,
-         {}, "no shims under the foot to pull for a move of 10.5 down; 10.5 mils left"},
-        {"only two shims on hand", 30.0f, {}, englishKit({{10, 2}, {1, 50}}), {}, {10, 10, 1, 1}, 8, false,
-         {10, 10, 1, 1}, "add 10 + 10 + 1 + 1 = 22 mils for a move of 30; 8 mils left (no pack of at most 4 "
-                         "shims comes nearer)"},
+        {"down with nothing under the foot",
+         -10.5f,
+         {},
+         defaultShimKit(UnitSystem::English),
+         {},
+         {},
+         -10.5,
+         false,
+         {},
+         "no shims under the foot to pull for a move of 10.5 down; 10.5 mils left"},
+        {"only two shims on hand",
+         30.0f,
+         {},
+         englishKit({{10, 2}, {1, 50}}),
+         {},
+         {10, 10, 1, 1},
+         8,
+         false,
+         {10, 10, 1, 1},
+         "add 10 + 10 + 1 + 1 = 22 mils for a move of 30; 8 mils left (no pack of at most 4 "
+         "shims comes nearer)"},
         // 0.37 mm: 0.25 + 0.10 is 0.02 short, 0.40 is 0.03 over.
-        {"metric", 14.566929f, {}, defaultShimKit(UnitSystem::Metric), {}, {0.25, 0.10}, 0.02, true, {0.25, 0.10},
+        {"metric",
+         14.566929f,
+         {},
+         defaultShimKit(UnitSystem::Metric),
+         {},
+         {0.25, 0.10},
+         0.02,
+         true,
+         {0.25, 0.10},
          "add 0.25 + 0.10 = 0.35 mm for a move of 0.37; 0.02 mm left"},
     };
     for (const auto& c : cases) {
@@ -75,8 +147,9 @@ TEST(ShimPacks, ShareTheShimsOnHandInFootOrder) {
     EXPECT_EQ(packs[0].position, 2);
     EXPECT_EQ(packs[0].add, (Sizes{10}));
     EXPECT_EQ(packs[1].add, (Sizes{2, 2, 2, 2}));
-    EXPECT_EQ(packs[1].text, "add 2 + 2 + 2 + 2 = 8 mils for a move of 12; 4 mils left (no pack of at most 4 shims "
-                             "comes nearer)");
+    EXPECT_EQ(packs[1].text,
+              "add 2 + 2 + 2 + 2 = 8 mils for a move of 12; 4 mils left (no pack of at most 4 shims "
+              "comes nearer)");
 }
 
 TEST(ShimPacks, KitTextReadsSizesAndCountsOrSaysWhatIsWrong) {

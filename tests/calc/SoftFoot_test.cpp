@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "MethodTestSupport.h"
+#include "calc/judging/ReadingsCheck.h"
+#include "calc/judging/Verdict.h"
+
 namespace corvane {
 namespace {
 
@@ -44,6 +48,25 @@ TEST(SoftFoot, WorstFootIsTheLargestLiftItStandsOnNow) {
     ledger.foot(2, FootSide::Left).asLeft = 0.5f;
     ledger.foot(3, FootSide::Right).asLeft = 2.0f;
     EXPECT_FALSE(worstSoftFoot(ledger, UnitSystem::English));
+}
+
+// Readings taken on a soft foot are flagged before the dials, and the verdict says what it stood on.
+TEST(SoftFoot, LeadsTheReadingsCheckAndQualifiesTheVerdict) {
+    using namespace methodtest;
+    const Job j = job(kMethodReverseDial, [](R& r, O&) {
+        r.RPM = 3600;
+        r.ReservedText = "CorvaneFeet=1;f3L=4.5,parallel,,;f4R=2.2,,,";
+    });
+    const std::vector<ReadingFinding> findings = checkReadings(j.record, j.options);
+    ASSERT_FALSE(findings.empty());
+    EXPECT_EQ(findings[0].kind, FindingKind::SoftFoot);
+    EXPECT_EQ(findings[0].message, "Soft foot at foot 3, left: 4.5 mils: correct it before taking readings.");
+    const AlignmentVerdict v = judgeAlignment(j.record, j.options, calcAlignment(j.record, j.options));
+    EXPECT_EQ(verdictStatusLine(v), "Alignment: Out of tolerance at 3600 rpm (short coupling), on soft feet");
+    EXPECT_EQ(
+        v.softFootNote,
+        "Judged on 2 soft feet, the worst foot 3, left lifts 4.5 mils; correct them and take the readings "
+        "again.");
 }
 
 }  // namespace
