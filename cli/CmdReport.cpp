@@ -11,6 +11,7 @@
 #include "cli/Arguments.h"
 #include "cli/CalcArguments.h"
 #include "cli/Commands.h"
+#include "cli/FeetOutput.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectFile.h"
 #include "project/SafeWrite.h"
@@ -31,8 +32,10 @@ int runReport(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const CalcArguments calcArguments;
+    const KitArguments kitArguments;
     const QCommandLineOption outputOption({"o", "output"}, "The PDF file to write.", "OUT.pdf");
     calcArguments.addTo(parser);
+    kitArguments.addTo(parser);
     parser.addOption(outputOption);
     parser.addPositionalArgument("files", "The project files (.qdl), one section each, in this order.",
                                  "FILE.qdl [FILE.qdl ...]");
@@ -58,6 +61,8 @@ int runReport(const QStringList& arguments) {
     UnitSystem units = UnitSystem::English;
     QString error;
     if (!calcArguments.read(parser, chosen, units, error)) return failed(error);
+    ShimKit kit;
+    if (!kitArguments.read(parser, units, kit, error)) return failed(error);
 
     std::vector<ReportSection> sections;
     for (const QString& file : files) {
@@ -74,6 +79,7 @@ int runReport(const QStringList& arguments) {
         record.Span = toleranceSpan(record, options.method);
         sections.push_back(makeReportSection(QFileInfo(file).fileName().toStdString(), record, options));
         addVerdictAndFindings(sections.back());
+        sections.back().shimKit = kit;
     }
 
     const QByteArray pdf = reportPdf(sections, ReportFormat{units}, &error);

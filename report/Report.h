@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/judging/ShimPacks.h"
 #include "calc/methods/Alignment.h"
 #include "project/ProjectRecord.h"
 #include "report/ReportFormat.h"
@@ -31,6 +32,9 @@ struct ReportSection {
     // Sentences of the readings check; an empty list means the readings were checked and found
     // consistent, no list means they were not checked.
     std::optional<std::vector<std::string>> findings;
+    // The user's shim kit the packs of the Feet part are made of; the common pre-cut range of the
+    // options' units when none is given.
+    std::optional<ShimKit> shimKit;
 };
 
 // A section for a project with its calculation run as the window runs it.

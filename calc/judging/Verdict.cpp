@@ -362,7 +362,6 @@ std::string verdictToolTip(const AlignmentVerdict& v) {
             text += unit;
             break;
     }
-    if (!v.softFootNote.empty()) text += "\n" + v.softFootNote;
     return text;
 }
 
@@ -394,9 +393,10 @@ std::vector<std::string> verdictToleranceLines(const AlignmentVerdict& v) {
         line += gradeName(p.grade);
         lines.push_back(std::move(line));
     }
+    // What the readings stood on comes before the verdict it qualifies.
+    if (!v.softFootNote.empty()) lines.push_back(v.softFootNote);
     lines.push_back("Verdict: " + std::string(gradeName(v.grade)) + ", decided by the " +
                     valueName(v.decidingPlane, v.decidingValue));
-    if (!v.softFootNote.empty()) lines.push_back(v.softFootNote);
     return lines;
 }
 

@@ -108,7 +108,8 @@ std::string verdictStatusLine(const AlignmentVerdict& verdict);
 // within the acceptable limit of 0.038 mm (excellent: 0.025 mm)"; the reason when there is no
 // verdict.
 std::string verdictToolTip(const AlignmentVerdict& verdict);
-// The tolerance window's lines: the row used, each plane's values against their limits, the verdict.
+// The tolerance window's lines: the row used, each plane's values against their limits, the soft-foot
+// note when there is one, the verdict.
 std::vector<std::string> verdictToleranceLines(const AlignmentVerdict& verdict);
 
 }  // namespace corvane

@@ -68,6 +68,7 @@ struct MainWindowControls {
     QPushButton* cmdComments = nullptr;
     QPushButton* cmdGrowth = nullptr;
     QPushButton* cmdTolerances = nullptr;
+    QPushButton* cmdFeet = nullptr;  // by the stationary-foot ticks: the Feet window
     QGroupBox* frameHeader = nullptr;
     QGroupBox* frameDial1 = nullptr;
     QGroupBox* frameDial2 = nullptr;
@@ -101,6 +102,7 @@ struct MainWindowControls {
     QAction* mnuEditRedo = nullptr;
     QAction* mnuGrowth = nullptr;
     QAction* mnuTolerance = nullptr;
+    QAction* mnuFeet = nullptr;
     QAction* mnuAbout = nullptr;
 };
 

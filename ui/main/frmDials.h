@@ -37,6 +37,7 @@ class ProjectCommands;
 class RecoveryKeeper;
 class ResultGraph;
 class UserPrompts;
+class frmFeet;
 class frmGrowth;
 class frmTolerances;
 
@@ -113,6 +114,7 @@ public:
     void cmdComments_Click();
     void cmdGrowth_Click();
     void cmdTolerances_Click();
+    void cmdFeet_Click();
     void mnuAbout_Click();
 
     // File menu.
@@ -150,6 +152,7 @@ public:
     // The growth and tolerance windows, built at their first use.
     frmGrowth* growthWindow();
     frmTolerances* toleranceWindow();
+    frmFeet* feetWindow();
     ProjectCommands& commands() { return *commands_; }
     RecoveryKeeper& recovery() { return *recovery_; }
     // Offers to restore the job of a program that closed without saving it (after a crash or a
@@ -249,6 +252,7 @@ private:
     std::unique_ptr<RecoveryKeeper> recovery_;
     std::unique_ptr<frmGrowth> growth_;
     std::unique_ptr<frmTolerances> tolerances_;
+    std::unique_ptr<frmFeet> feet_;
     QUndoStack* undo_ = nullptr;
     struct Edits {
         ProjectRecord lastStep;  // the job as the last undo step left it

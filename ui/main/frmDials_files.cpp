@@ -66,6 +66,7 @@ void frmDials::buildMenus() {
     ui_.mnuGrowth = tools->addAction(QStringLiteral("&Thermal Growth..."), this, &frmDials::cmdGrowth_Click);
     ui_.mnuTolerance =
         tools->addAction(QStringLiteral("T&olerance..."), this, &frmDials::cmdTolerances_Click);
+    ui_.mnuFeet = tools->addAction(QStringLiteral("&Feet..."), this, &frmDials::cmdFeet_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -79,6 +80,7 @@ void frmDials::buildMenus() {
                                                       {ui_.mnuExit, "mnuExit"},
                                                       {ui_.mnuGrowth, "mnuGrowth"},
                                                       {ui_.mnuTolerance, "mnuTolerance"},
+                                                      {ui_.mnuFeet, "mnuFeet"},
                                                       {ui_.mnuAbout, "mnuAbout"}};
     for (const auto& [action, name] : names) action->setObjectName(QLatin1String(name));
 }

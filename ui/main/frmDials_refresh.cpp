@@ -17,6 +17,7 @@
 #include "project/ProjectCommands.h"
 #include "project/Version.h"
 #include "ui/about/frmAbout.h"
+#include "ui/feet/frmFeet.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/frmDials.h"
 #include "ui/tolerance/frmTolerances.h"
@@ -210,6 +211,8 @@ void frmDials::recalculate() {
     ui_.Graph2->apply(result.graph2);
     ui_.lblAcalc1->setText(QString::fromStdString(result.verticalText));
     ui_.lblAcalc2->setText(QString::fromStdString(result.horizontalText));
+    // The packs follow the moves.
+    if (feet_) feet_->showLedger();
 }
 
 void frmDials::Timer1_Timer() {

@@ -103,7 +103,10 @@ void frmDials::showCheckAndVerdict(const std::vector<ReadingFinding>& findings,
         showTone(ui_.lblVerdict, Tone::Caution, kTick, line);
     else
         showTone(ui_.lblVerdict, Tone::Good, kTick, line);
-    ui_.lblVerdict->setToolTip(QString::fromStdString(verdictToolTip(verdict)));
+    QString tip = QString::fromStdString(verdictToolTip(verdict));
+    if (!verdict.softFootNote.empty())
+        tip += QLatin1Char('\n') + QString::fromStdString(verdict.softFootNote);
+    ui_.lblVerdict->setToolTip(tip);
 }
 
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include "project/ProjectCommands.h"
 #include "report/ReportFile.h"
 #include "ui/widgets/DialogProvider.h"
+#include "ui/widgets/ShimKitPreferences.h"
 
 namespace corvane {
 
@@ -26,6 +27,7 @@ ReportSection windowReportSection(const AppState& state, const CalcOptions& opti
     const QString file = QFileInfo(QString::fromStdString(state.CurrentFile)).fileName();
     ReportSection section = makeReportSection(file.toStdString(), state.Project, options);
     addVerdictAndFindings(section);
+    section.shimKit = preferredShimKit(state.Paths, options.units);
     return section;
 }
 
