@@ -66,6 +66,8 @@ void frmFeet::buildControls() {
         this);
     intro->setObjectName(QStringLiteral("lblIntro"));
     intro->setWordWrap(true);
+    // Wrapped to the width the feet take, not the other way round.
+    intro->setMinimumWidth(intro->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
 
     auto* machines = new QHBoxLayout;
     machines->addWidget(buildMachine(QStringLiteral("Fixed machine"), 0));
@@ -123,7 +125,7 @@ QGroupBox* frmFeet::buildMachine(const QString& title, int firstPosition) {
         pack->setAccessibleName(QStringLiteral("Foot %1 shim pack").arg(position + 1));
         pack->setTextInteractionFlags(Qt::TextSelectableByMouse);
         pack->setMinimumWidth(
-            pack->fontMetrics().horizontalAdvance(QStringLiteral("pull 20 + 10 = 30 mils and put")));
+            pack->fontMetrics().horizontalAdvance(QStringLiteral("pull 20 + 10 = 30 mils")));
         pack->setMinimumHeight(pack->fontMetrics().lineSpacing() * 3);
         lblPack[static_cast<std::size_t>(position)] = pack;
         grid->addWidget(pack, 4, column);
@@ -154,6 +156,9 @@ QGroupBox* frmFeet::buildFoot(int index) {
     for (int k = 0; k < kSoftFootKindCount; ++k)
         f.kind->addItem(text(softFootKindName(static_cast<SoftFootKind>(k))));
     f.kind->setAccessibleName(name + QStringLiteral(" kind"));
+    // As wide as the shortest names need: the long one shows whole in the open list.
+    f.kind->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    f.kind->setMinimumContentsLength(10);
     kindCaption->setBuddy(f.kind);
     connect(f.kind, &QComboBox::activated, this, [this, index] { kindPicked(index); });
 

@@ -264,7 +264,7 @@ void frmDials::buildMachineModel(QWidget* central) {
     }
 
     // The foot ledger: soft foot and shims, per foot.
-    ui_.cmdFeet = new QPushButton(QStringLiteral("F&eet..."), ui_.frameMachine);
+    ui_.cmdFeet = new QPushButton(QStringLiteral("Feet..."), ui_.frameMachine);
     ui_.cmdFeet->setObjectName(QStringLiteral("cmdFeet"));
     ui_.cmdFeet->setToolTip(QStringLiteral("Soft foot and shims of each foot"));
     ui_.cmdFeet->setAccessibleName(QStringLiteral("Feet"));
