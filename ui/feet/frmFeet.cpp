@@ -282,7 +282,9 @@ void frmFeet::showLedger() {
         QStringList shims;
         for (const float s : l.stacks[static_cast<std::size_t>(p)]) shims << thicknessShown(s);
         showText(txtStack[static_cast<std::size_t>(p)], shims.join(QLatin1Char(' ')));
-        QString packText = QStringLiteral("No move of this foot");
+        // Without a result there is no move to make a pack for; a foot the method does not move has none.
+        QString packText = result.hasResult() ? QStringLiteral("No move of this foot")
+                                              : QStringLiteral("No pack: the calculation has no result");
         for (const ShimPack& pack : packs) {
             if (pack.position != p) continue;
             packText = QString::fromStdString(pack.text);
