@@ -14,6 +14,7 @@ class QPushButton;
 class QRadioButton;
 class QTableWidget;
 class QTimer;
+class QToolButton;
 
 namespace corvane {
 
@@ -68,7 +69,7 @@ struct MainWindowControls {
     QPushButton* cmdComments = nullptr;
     QPushButton* cmdGrowth = nullptr;
     QPushButton* cmdTolerances = nullptr;
-    QPushButton* cmdFeet = nullptr;  // by the stationary-foot ticks: the Feet window
+    QToolButton* cmdFeet = nullptr;  // by the stationary-foot ticks: the Feet window
     QGroupBox* frameHeader = nullptr;
     QGroupBox* frameDial1 = nullptr;
     QGroupBox* frameDial2 = nullptr;

@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 
 #include "project/ProjectCommands.h"
 #include "ui/feet/frmFeet.h"
@@ -264,11 +265,13 @@ void frmDials::buildMachineModel(QWidget* central) {
     }
 
     // The foot ledger: soft foot and shims, per foot.
-    ui_.cmdFeet = new QPushButton(QStringLiteral("Feet..."), ui_.frameMachine);
+    // A tool button: as narrow as its caption, to fit between the ticks.
+    ui_.cmdFeet = new QToolButton(ui_.frameMachine);
+    ui_.cmdFeet->setText(QStringLiteral("Feet..."));
     ui_.cmdFeet->setObjectName(QStringLiteral("cmdFeet"));
     ui_.cmdFeet->setToolTip(QStringLiteral("Soft foot and shims of each foot"));
     ui_.cmdFeet->setAccessibleName(QStringLiteral("Feet"));
-    connect(ui_.cmdFeet, &QPushButton::clicked, this, &frmDials::cmdFeet_Click);
+    connect(ui_.cmdFeet, &QToolButton::clicked, this, &frmDials::cmdFeet_Click);
 
     ui_.lblGrowth = makeLabel(QStringLiteral("Growth (mils)"), ui_.frameMachine, "lblGrowth");
     ui_.lblGrowth->setAlignment(Qt::AlignCenter);

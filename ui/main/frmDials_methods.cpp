@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 #include "calc/format/NumberFormat.h"
 #include "calc/judging/ReadingsCheck.h"
