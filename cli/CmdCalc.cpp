@@ -15,6 +15,7 @@
 #include "calc/methods/Alignment.h"
 #include "cli/CalcArguments.h"
 #include "cli/Commands.h"
+#include "cli/FeetOutput.h"
 #include "cli/Json.h"
 #include "cmdline/Arguments.h"
 #include "project/MoveSetup.h"
@@ -117,6 +118,8 @@ std::string_view kindName(FindingKind kind) {
             return "not-zeroed";
         case FindingKind::Validity:
             return "validity";
+        case FindingKind::SoftFoot:
+            return "soft-foot";
         default:
             return "sag-sign";
     }
@@ -166,6 +169,11 @@ void appendChecks(std::string& out, const std::vector<ReadingFinding>& findings,
                 break;
             case FindingKind::SagSign:
                 appendNamed(out, "sag", number(f.reading, kReading), true);
+                break;
+            case FindingKind::SoftFoot:
+                appendNamed(out, "foot", std::to_string(f.footPosition + 1), true);
+                appendNamed(out, "side", jsonString(std::string(footSideName(f.footSide))));
+                appendNamed(out, "lift", number(f.reading, kReading));
                 break;
         }
         out += "}}";
@@ -318,9 +326,10 @@ void appendLeastMove(std::string& out, const MoveAlternatives& a, const Numbers&
     out += '}';
 }
 
-std::string toJson(const CalcResult& r, const std::vector<ReadingFinding>& findings,
-                   const AlignmentVerdict& verdict, UnitSystem units, const MoveAlternatives& moves,
-                   const RunView& run) {
+std::string toJson(const ProjectRecord& record, const CalcOptions& options, const CalcResult& r,
+                   const std::vector<ReadingFinding>& findings, const AlignmentVerdict& verdict,
+                   const ShimKit& kit, const MoveAlternatives& moves, const RunView& run) {
+    const UnitSystem units = options.units;
     const Numbers number{units};
     std::string out = "{\"vertical_text\": ";
     appendString(out, r.verticalText);
@@ -362,6 +371,8 @@ std::string toJson(const CalcResult& r, const std::vector<ReadingFinding>& findi
     appendChecks(out, findings, number);
     out += ", \"verdict\": ";
     appendVerdict(out, verdict, number);
+    out += ", \"feet\": ";
+    appendFeet(out, record, r, options.method, kit, units);
     // Last, so that the keys before it read as they always have.
     out += ", \"units\": ";
     appendString(out, units == UnitSystem::Metric ? "metric" : "english");
@@ -414,6 +425,7 @@ int runCalc(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const CalcArguments calcArguments;
+    const KitArguments kitArguments;
     const QCommandLineOption autoScaleOption("autoscale", "Scale the graphs to the results.");
     const QCommandLineOption jsonOption("json", "Write one JSON object.");
     const QCommandLineOption alternativesOption(
@@ -421,6 +433,7 @@ int runCalc(const QStringList& arguments) {
     const QCommandLineOption eitherOption("either-machine",
                                           "Let the least move into tolerance move the fixed machine too.");
     calcArguments.addTo(parser);
+    kitArguments.addTo(parser);
     parser.addOptions({autoScaleOption, jsonOption, alternativesOption, eitherOption});
     parser.addPositionalArgument("file", "The project file (.qdl).");
     parser.setApplicationDescription(
@@ -442,6 +455,8 @@ int runCalc(const QStringList& arguments) {
     QString error;
     if (!calcArguments.read(parser, asked, units, error)) return badArguments(error);
     if (parser.isSet(autoScaleOption)) asked.autoScale = true;
+    ShimKit kit;
+    if (!kitArguments.read(parser, units, kit, error)) return badArguments(error);
 
     const QString file = positional.first();
     ProjectRecord record;
@@ -467,7 +482,7 @@ int runCalc(const QStringList& arguments) {
     // An answer that could not be written is no answer: a script must not take it for one.
     const int done = !foreign.empty() ? kForeignFileStatus : failed ? 1 : 0;
     if (parser.isSet(jsonOption))
-        return writeOutput(toJson(result, findings, verdict, units, moves, run)) ? done : 2;
+        return writeOutput(toJson(record, options, result, findings, verdict, kit, moves, run)) ? done : 2;
     std::string text;
     if (result.status == CalcStatus::Aborted) {
         QTextStream(stderr) << QString::fromStdString(terminalLines(result.abortMessage));

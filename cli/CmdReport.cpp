@@ -10,6 +10,7 @@
 #include "calc/judging/Tolerance.h"
 #include "cli/CalcArguments.h"
 #include "cli/Commands.h"
+#include "cli/FeetOutput.h"
 #include "cmdline/Arguments.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectFile.h"
@@ -32,8 +33,10 @@ int runReport(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const CalcArguments calcArguments;
+    const KitArguments kitArguments;
     const QCommandLineOption outputOption({"o", "output"}, "The PDF file to write.", "OUT.pdf");
     calcArguments.addTo(parser);
+    kitArguments.addTo(parser);
     parser.addOption(outputOption);
     parser.addPositionalArgument("files", "The project files (.qdl), one section each, in this order.",
                                  "FILE.qdl [FILE.qdl ...]");
@@ -62,6 +65,8 @@ int runReport(const QStringList& arguments) {
     UnitSystem units = UnitSystem::English;
     QString error;
     if (!calcArguments.read(parser, asked, units, error)) return failed(error);
+    ShimKit kit;
+    if (!kitArguments.read(parser, units, kit, error)) return failed(error);
 
     std::vector<ReportSection> sections;
     bool anyForeign = false;
@@ -87,6 +92,7 @@ int runReport(const QStringList& arguments) {
         sections.push_back(
             makeAssessedReportSection(QFileInfo(file).fileName().toStdString(), record, options));
         if (run.source != OptionsSource::Defaults) sections.back().optionsSource = run.source;
+        sections.back().shimKit = kit;
     }
 
     const QByteArray pdf = reportPdf(sections, DisplayFormat{units}, &error);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "project/FootLedger.h"
 #include "project/ProjectFile.h"
 #include "project/ReservedLines.h"
 #include "project/ViewOptions.h"
@@ -98,6 +99,7 @@ std::string describeChange(const ProjectRecord& before, const ProjectRecord& aft
         a.M2Text != b.M2Text)
         kinds.push_back("names");
     if (a.Comments != b.Comments) kinds.push_back("comments");
+    if (decodeFootLedger(a.ReservedText) != decodeFootLedger(b.ReservedText)) kinds.push_back("feet");
     if (kinds.size() == 1) return kinds[0];
     return "changes";
 }

@@ -40,6 +40,7 @@ std::vector<Chapter> buildChapters(const std::vector<ReportSection>& sections,
         addReadings(b, s, c);
         addGrowth(b, s, c);
         addMoves(b, s, c);
+        addFeet(b, s, c);
         addGraphs(b, s, c);
         addTolerance(b, s, c);
         addComments(b, s, c);

@@ -8,6 +8,7 @@
 
 #include "calc/format/DisplayFormat.h"
 #include "calc/judging/Assessment.h"
+#include "calc/judging/ShimPacks.h"
 #include "calc/methods/Alignment.h"
 #include "project/ProjectRecord.h"
 #include "project/RunOptions.h"
@@ -36,6 +37,9 @@ struct ReportSection {
     // Where the method and its choices came from, when the report is made from files: said in the
     // header, so that a reader knows whether they are the job's own. None from the window.
     std::optional<OptionsSource> optionsSource;
+    // The user's shim kit the packs of the Feet part are made of; the common pre-cut range of the
+    // options' units when none is given.
+    std::optional<ShimKit> shimKit;
 };
 
 // A section for a project with its calculation run as the window runs it.

@@ -66,6 +66,8 @@ void addArrangement(std::vector<Block>& out, const ReportSection& s, const Conte
 void addReadings(std::vector<Block>& out, const ReportSection& s, const Context& c);
 void addGrowth(std::vector<Block>& out, const ReportSection& s, const Context& c);
 void addMoves(std::vector<Block>& out, const ReportSection& s, const Context& c);
+// The foot ledger, when the job keeps one: soft foot as found and as left, and the shims per foot.
+void addFeet(std::vector<Block>& out, const ReportSection& s, const Context& c);
 void addGraphs(std::vector<Block>& out, const ReportSection& s, const Context& c);
 void addTolerance(std::vector<Block>& out, const ReportSection& s, const Context& c);
 void addComments(std::vector<Block>& out, const ReportSection& s, const Context& c);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc/format/NumberFormat.h"
+#include "calc/judging/SoftFoot.h"
 
 namespace corvane {
 
@@ -46,9 +47,9 @@ bool finite(double v) { return std::isfinite(v); }
 // apart must not be told "1.0 mils apart: take the readings again" because of that.
 constexpr double kHalfShownDigit = 0.0005;
 
-// At most two findings per dial and the sag: room for all of them at the first, so that the list
-// is allocated once.
-constexpr std::size_t kMostFindings = 5;
+// The soft foot, at most two findings per dial and the sag: room for all of them at the first, so
+// that the list is allocated once.
+constexpr std::size_t kMostFindings = 6;
 
 ReadingFinding& addFinding(std::vector<ReadingFinding>& out, FindingKind kind, int method, int dial) {
     if (out.empty()) out.reserve(kMostFindings);
@@ -102,6 +103,13 @@ std::vector<ReadingFinding> checkReadings(const ProjectRecord& record, const Cal
     std::vector<ReadingFinding> out;
     const int m = options.method;
     if (m < 0 || m >= kMethodCount) return out;
+    if (const auto soft = worstSoftFoot(decodeFootLedger(record.ReservedText), options.units)) {
+        ReadingFinding& f = addFinding(out, FindingKind::SoftFoot, m, 0);
+        f.reading = soft->lift;
+        f.footPosition = soft->position;
+        f.footSide = soft->side;
+        f.message = describeFinding(f, options.units);
+    }
     // Only the reverse dial offers a half rotation; the other methods always read a full turn.
     const bool reverseDial = m == kMethodReverseDial;
     const bool full = !reverseDial || options.rotation == 0;
@@ -164,6 +172,10 @@ std::string describeFinding(const ReadingFinding& f, UnitSystem units) {
             text += ", but a sagging bracket reads low and its correction is positive: enter ";
             text += readingText(std::fabs(f.reading), units);
             text += '.';
+            break;
+        case FindingKind::SoftFoot:
+            text +=
+                describeSoftFoot({f.footPosition, f.footSide, static_cast<float>(f.reading), false}, units);
             break;
     }
     return text;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calc/methods/Alignment.h"
+#include "project/FootLedger.h"
 #include "project/ProjectRecord.h"
 
 namespace corvane {
@@ -18,6 +19,7 @@ enum class FindingKind {
     NotZeroed,  // the dial does not read 0 where the method takes it as zeroed
     Validity,   // 12:00 + 6:00 and 3:00 + 9:00 of a full turn disagree
     SagSign,    // a negative sag (reverse dial)
+    SoftFoot,   // a foot of the ledger lifts over the soft-foot limit: the readings taken on it mean little
 };
 
 struct ReadingFinding {
@@ -27,8 +29,10 @@ struct ReadingFinding {
     // The reading boxes the finding is about, by clock position (12:00, 3:00, 6:00, 9:00).
     std::array<bool, kPositionCount> positions{};
     // Every number the sentence shows, in mils whatever the unit of the sentence.
-    int zeroPosition = 0;   // NotZeroed: the clock position where the dial is taken as 0
-    double reading = 0;     // NotZeroed: the reading there. SagSign: the sag as entered
+    int zeroPosition = 0;  // NotZeroed: the clock position where the dial is taken as 0
+    double reading = 0;    // NotZeroed: the reading there. SagSign: the sag as entered. SoftFoot: the lift
+    int footPosition = 0;  // SoftFoot: the worst soft foot, 0..3 (foot 1..4)
+    FootSide footSide = FootSide::Left;
     double sum12And6 = 0;   // Validity
     double sum3And9 = 0;    // Validity
     double difference = 0;  // Validity: sum12And6 - sum3And9, signed
@@ -37,7 +41,8 @@ struct ReadingFinding {
     std::string message;    // describeFinding of the above, in the options' units
 };
 
-// The findings for the dials the selected method reads, dial 1 first (not zeroed, then the
+// The findings: the worst soft foot of the job's foot ledger first (it spoils every reading), then
+// those for the dials the selected method reads, dial 1 first (not zeroed, then the
 // validity rule), then dial 2, then the sag. A check whose readings are not all finite numbers is
 // left out: the calculation already says that it has no result. Nothing when the method index is
 // outside 0..2, and no dial finding for a reverse dial without a rotation (no reading is used).

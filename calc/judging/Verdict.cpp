@@ -6,6 +6,7 @@
 
 #include "calc/format/FloatValues.h"
 #include "calc/format/NumberFormat.h"
+#include "calc/judging/SoftFoot.h"
 
 namespace corvane {
 
@@ -164,6 +165,22 @@ std::string valueName(Plane plane, JudgedValue value) {
     return name;
 }
 
+// "Judged on a soft foot: foot 3, left lifts 4.5 mils; correct it and take the readings again."
+void noteSoftFeet(const ProjectRecord& record, AlignmentVerdict& v) {
+    const FootLedger ledger = decodeFootLedger(record.ReservedText);
+    const std::optional<SoftFootFinding> worst = worstSoftFoot(ledger, v.units);
+    if (!worst) return;
+    v.softFeet = softFootCount(ledger, v.units);
+    const std::string foot =
+        "foot " + std::to_string(worst->position + 1) + ", " + std::string(footSideName(worst->side)) +
+        " lifts " + liftText(worst->lift, v.units) + " " + std::string(unitName(Quantity::Reading, v.units));
+    if (v.softFeet == 1)
+        v.softFootNote = "Judged on a soft foot: " + foot + "; correct it and take the readings again.";
+    else
+        v.softFootNote = "Judged on " + std::to_string(v.softFeet) + " soft feet, the worst " + foot +
+                         "; correct them and take the readings again.";
+}
+
 }  // namespace
 
 const ToleranceRow& toleranceRowFor(float rpm) {
@@ -258,6 +275,7 @@ AlignmentVerdict judgeAlignment(const ProjectRecord& record, const CalcOptions& 
         }
     }
     v.given = true;
+    noteSoftFeet(record, v);
     return v;
 }
 
@@ -281,6 +299,7 @@ std::string verdictStatusLine(const AlignmentVerdict& v) {
     text += " rpm (";
     text += tableName(v.table);
     text += ')';
+    if (v.softFeet > 0) text += ", on soft feet";
     return text;
 }
 
@@ -346,6 +365,8 @@ std::vector<std::string> verdictToleranceLines(const AlignmentVerdict& v) {
         line += gradeName(p.grade);
         lines.push_back(std::move(line));
     }
+    // What the readings stood on comes before the verdict it qualifies.
+    if (!v.softFootNote.empty()) lines.push_back(v.softFootNote);
     lines.push_back("Verdict: " + std::string(gradeName(v.grade)) + ", decided by the " +
                     valueName(v.decidingPlane, v.decidingValue));
     return lines;

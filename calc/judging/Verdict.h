@@ -82,6 +82,10 @@ struct AlignmentVerdict {
     // The unit the texts below show the values and limits in (the options'); the numbers above
     // stay in mils and mils per inch.
     UnitSystem units = UnitSystem::English;
+    // Feet of the job's ledger that lift over the soft-foot limit as the readings were judged: the
+    // grade is then of readings a bolt may change. The note says which and how much, or is empty.
+    int softFeet = 0;
+    std::string softFootNote;
 
     const PlaneVerdict& plane(Plane p) const { return p == Plane::Vertical ? vertical : horizontal; }
 };
@@ -96,14 +100,16 @@ AlignmentVerdict judgeAlignment(const ProjectRecord& record, const CalcOptions& 
 std::string_view gradeName(AlignmentGrade grade);
 
 // The texts the windows show.
-// Status line: "Alignment: Acceptable at 3600 rpm (short coupling)", or the reason.
+// Status line: "Alignment: Acceptable at 3600 rpm (short coupling)", or the reason; ", on soft feet"
+// after it when the verdict was judged on them.
 std::string verdictStatusLine(const AlignmentVerdict& verdict);
 // The deciding plane and value against its limit, e.g. "Vertical offset 1.200 mils is within the
 // acceptable limit of 1.5 mils (excellent: 1.0 mils)", or in metric "Vertical offset 0.030 mm is
 // within the acceptable limit of 0.038 mm (excellent: 0.025 mm)"; the reason when there is no
 // verdict.
 std::string verdictToolTip(const AlignmentVerdict& verdict);
-// The tolerance window's lines: the row used, each plane's values against their limits, the verdict.
+// The tolerance window's lines: the row used, each plane's values against their limits, the soft-foot
+// note when there is one, the verdict.
 std::vector<std::string> verdictToleranceLines(const AlignmentVerdict& verdict);
 
 // The limits the verdict judges a job of this speed and method by, whether or not there is a result

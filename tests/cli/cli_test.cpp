@@ -45,6 +45,13 @@ protected:
         const std::size_t at = json.find(", \"alternatives\": ");
         return at == std::string::npos ? json : json.substr(0, at) + "}\n";
     }
+    // The output without its "feet" member, for the tests of what came before it.
+    static std::string withoutFeet(const std::string& json) {
+        const std::size_t start = json.find(", \"feet\": ");
+        const std::size_t end = json.find(", \"units\": ", start);
+        if (start == std::string::npos || end == std::string::npos) return json;
+        return json.substr(0, start) + json.substr(end);
+    }
 
     // A default project written by the tool, changed by `edit`, then calculated with `options`.
     CliRun calc(const std::string& options, const std::function<void(ProjectRecord&)>& edit = {}) {
@@ -203,7 +210,7 @@ TEST_F(Cli, CalcJsonCarriesTextsMovesAndGraphsInOrderInEitherUnits) {
         p.growth(0, 0) = 0.5f;
         p.growth(0, 1) = 0.1f;
     });
-    r.out = withoutMoves(r.out);
+    r.out = withoutMoves(withoutFeet(r.out));
     EXPECT_EQ(r.exitCode, 0);
     const std::string band =
         "\"band\": {\"x\": [25, 35, 35, 25, 25], \"y\": [4.1666665, 4.1666665, -4.1666665, -4.1666665, "
@@ -233,7 +240,7 @@ TEST_F(Cli, CalcJsonCarriesTextsMovesAndGraphsInOrderInEitherUnits) {
     // mils/in over 10 to mm/100 mm. A stored Single shows as the shortest decimal that stands for it
     // (25.3 mils is 0.64262 mm), a value worked out in double to a Single's precision.
     r = calc("--json --units metric --growth --autoscale --tolerance");
-    r.out = withoutMoves(r.out);
+    r.out = withoutMoves(withoutFeet(r.out));
     EXPECT_EQ(r.exitCode, 0);
     const std::string metricBand =
         "\"band\": {\"x\": [635, 889, 889, 635, 635], \"y\": [0.10583333, 0.10583333, -0.10583333, "
@@ -266,7 +273,7 @@ TEST_F(Cli, CalcWithoutAResultSaysWhyAndExitsOne) {
     EXPECT_EQ(r.out, "No verdict: 2 stationary machine feet must be checked\n");
     EXPECT_EQ(r.err, "Aborting Reverse Dial calculations\nYou must check 2 stationary machine feet.\n");
     r = calc("--json --growth");
-    r.out = withoutMoves(r.out);
+    r.out = withoutMoves(withoutFeet(r.out));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(
         r.out,
@@ -467,7 +474,7 @@ TEST_F(Cli, CalcReportsTheReadingsCheckAndTheVerdict) {
         p.RPM = 0;
     };
     CliRun r = calc("--json", badReadings);
-    r.out = withoutMoves(r.out);
+    r.out = withoutMoves(withoutFeet(r.out));
     EXPECT_EQ(r.exitCode, 0);
     const std::string notZeroed =
         "Dial 1: the 12:00 reading is 5, not 0: set the dial to 0 at 12:00 and take the readings again.";
@@ -500,7 +507,7 @@ TEST_F(Cli, CalcReportsTheReadingsCheckAndTheVerdict) {
     // shaft at +0.4; horizontally the line through (100, -54) and (150, -74) has slope -0.4 and meets
     // the moveable coupling at -42: -0.6 and -0.4 + 0.6.
     r = calc("--json --method jack-shaft", [](ProjectRecord& p) { p.RPM = 3600; });
-    r.out = withoutMoves(r.out);
+    r.out = withoutMoves(withoutFeet(r.out));
     EXPECT_EQ(r.exitCode, 0);
     const std::string spacer =
         ", \"checks\": [], \"verdict\": {\"table\": \"spacer\", \"rpm_row\": 3600, \"vertical\": "
@@ -572,6 +579,37 @@ TEST_F(Cli, AJobRunsWithTheOptionsItWasSavedWithUnlessTheCommandLineAsks) {
         ASSERT_NE(at, std::string::npos) << expected << "\n" << text;
     }
     EXPECT_EQ(text.find("Options", text.find("File plain.qdl")), std::string::npos);
+}
+
+// The default job moves feet 3 and 4 25 mils down. Under foot 3: 20 + 10; pulling only the 20 leaves
+// 5 to go, so both come out and a 5 goes back. Under foot 4 six 5s, more than four: pulling five of
+// them is exact. Foot 3 left rocked 4.5 mils and was left at 0.5.
+TEST_F(Cli, CalcJsonCarriesTheFootLedgerAndThePacks) {
+    CliRun r = calc("--json", [](ProjectRecord& p) {
+        p.ReservedText = "CorvaneFeet=1;f3L=4.5,parallel,2,0.5;s3=20,10;s4=5,5,5,5,5,5\nother";
+    });
+    EXPECT_EQ(r.exitCode, 0);
+    const std::string feet =
+        "\"feet\": {\"soft_foot\": [{\"foot\": 3, \"side\": \"left\", \"as_found\": 4.5, \"kind\": "
+        "\"parallel\", \"shim_added\": 2, \"as_left\": 0.5, \"soft_as_found\": true, \"soft_as_left\": "
+        "false}], "
+        "\"packs\": [{\"foot\": 1, \"move\": 0, \"stack\": [], \"remove\": [], \"add\": [], \"residual\": 0, "
+        "\"reached\": true, \"final_stack\": [], \"text\": \"no move: leave the shims as they are\"}, "
+        "{\"foot\": 2, "
+        "\"move\": 0, \"stack\": [], \"remove\": [], \"add\": [], \"residual\": 0, \"reached\": true, "
+        "\"final_stack\": [], \"text\": \"no move: leave the shims as they are\"}, {\"foot\": 3, \"move\": "
+        "-25, "
+        "\"stack\": [20, 10], \"remove\": [20, 10], \"add\": [5], \"residual\": 0, \"reached\": true, "
+        "\"final_stack\": [5], \"text\": \"pull 20 + 10 = 30 mils and put back 5 mils for a move of 25 down; "
+        "exact\"}, {\"foot\": 4, \"move\": -25, \"stack\": [5, 5, 5, 5, 5, 5], \"remove\": [5, 5, 5, 5, 5], "
+        "\"add\": [], \"residual\": 0, \"reached\": true, \"final_stack\": [5], \"text\": \"pull 5 + 5 + 5 + "
+        "5 + "
+        "5 = 25 mils for a move of 25 down; exact\"}]}, \"units\": \"english\", ";
+    EXPECT_NE(r.out.find(feet), std::string::npos) << r.out;
+
+    r = calc("--json --kit '5 abc'");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "corvane-cli calc: --kit: \"abc\" is not a shim size\n");
 }
 
 }  // namespace

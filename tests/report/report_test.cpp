@@ -436,3 +436,23 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+namespace corvane {
+namespace {
+
+// The foot ledger prints as its own part: each foot checked with its verdict, and per foot the shims
+// on file, what comes out and goes in for the move, and the stack left. Foot 3 moves 18.5 mils down
+// on a 20-mil shim: pulled, a 2 goes back (a 1 would take it 0.5 too far, the 2 leaves 0.5 to go).
+TEST(Report, TheFootLedgerPrintsAsItsOwnPart) {
+    ProjectRecord record = jobRecord();
+    record.ReservedText = "CorvaneFeet=1;f3L=4.5,parallel,2,0.5;f4R=3,,,;s3=20";
+    const PdfText text = readPdf(reportPdf({jobSection("bfp-2.qdl", record)}, DisplayFormat{}));
+    for (const char* line : {"Soft foot: a lift over 2.0 mils is corrected before the readings.",
+                             "3 left 4.5 Parallel 2.000 0.5 Corrected",
+                             "4 right 3.0 Not judged \u2013 \u2013 Soft foot", "3 20 20 2 2"})
+        EXPECT_TRUE(text.has(line)) << line << "\n" << text.all();
+    EXPECT_FALSE(readPdf(reportPdf({jobSection()}, DisplayFormat{})).has("Soft foot: a lift over"));
+}
+
+}  // namespace
+}  // namespace corvane

@@ -14,6 +14,7 @@ class QPushButton;
 class QRadioButton;
 class QTableWidget;
 class QTimer;
+class QToolButton;
 
 namespace corvane {
 
@@ -70,6 +71,7 @@ struct MainWindowControls {
     QPushButton* cmdGrowth = nullptr;
     QPushButton* cmdTolerances = nullptr;
     QPushButton* cmdMoves = nullptr;  // by the results: the move alternatives
+    QToolButton* cmdFeet = nullptr;   // by the stationary-foot ticks: the Feet window
     QGroupBox* frameHeader = nullptr;
     QGroupBox* frameDial1 = nullptr;
     QGroupBox* frameDial2 = nullptr;
@@ -105,6 +107,7 @@ struct MainWindowControls {
     QAction* mnuGrowth = nullptr;
     QAction* mnuTolerance = nullptr;
     QAction* mnuMoves = nullptr;
+    QAction* mnuFeet = nullptr;
     QAction* mnuAbout = nullptr;
 };
 

@@ -16,9 +16,11 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 
 #include "project/ProjectCommands.h"
 #include "ui/common/DialogProvider.h"
+#include "ui/feet/frmFeet.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainLayout.h"
@@ -140,6 +142,28 @@ frmGrowth* frmDials::growthWindow() {
     return growth_.get();
 }
 
+frmFeet* frmDials::feetWindow() {
+    if (!feet_) {
+        // An edit in the Feet window is an edit of the job: recalculated at once (the readings check
+        // and the verdict name soft feet), and made an undo step like any other.
+        feet_ = std::make_unique<frmFeet>(
+            state_, this, [this] { return currentOptions(); },
+            [this] {
+                recalculate();
+                jobEdited();
+            });
+    }
+    return feet_.get();
+}
+
+void frmDials::cmdFeet_Click() {
+    commitFocusedBox();
+    frmFeet* window = feetWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 frmTolerances* frmDials::toleranceWindow() {
     if (!tolerances_) {
         // A new window takes its span from the geometry; until it is first shown the span is the
@@ -253,6 +277,15 @@ void frmDials::buildMachineModel(QWidget* central) {
         ui_.chkStation[i]->setToolTip(QStringLiteral("Foot %1 stays where it is").arg(i + 1));
         connect(ui_.chkStation[i], &QCheckBox::toggled, this, [this, i] { chkStation_Click(i); });
     }
+
+    // The foot ledger: soft foot and shims, per foot.
+    // A tool button: as narrow as its caption, to fit between the ticks.
+    ui_.cmdFeet = new QToolButton(ui_.frameMachine);
+    ui_.cmdFeet->setText(QStringLiteral("Feet..."));
+    ui_.cmdFeet->setObjectName(QStringLiteral("cmdFeet"));
+    ui_.cmdFeet->setToolTip(QStringLiteral("Soft foot and shims of each foot"));
+    ui_.cmdFeet->setAccessibleName(QStringLiteral("Feet"));
+    connect(ui_.cmdFeet, &QToolButton::clicked, this, &frmDials::cmdFeet_Click);
 
     ui_.lblGrowth = makeLabel(QStringLiteral("Growth (mils)"), ui_.frameMachine, "lblGrowth");
     ui_.lblGrowth->setAlignment(Qt::AlignCenter);

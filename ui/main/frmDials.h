@@ -37,6 +37,7 @@ class ProjectCommands;
 class RecoveryKeeper;
 class ResultGraph;
 class UserPrompts;
+class frmFeet;
 class frmGrowth;
 class frmTolerances;
 class frmMoves;
@@ -115,6 +116,7 @@ public:
     void cmdGrowth_Click();
     void cmdTolerances_Click();
     void cmdMoves_Click();
+    void cmdFeet_Click();
     void mnuAbout_Click();
 
     // File menu.
@@ -156,6 +158,7 @@ public:
     frmGrowth* growthWindow();
     frmTolerances* toleranceWindow();
     frmMoves* movesWindow();
+    frmFeet* feetWindow();
     ProjectCommands& commands() { return *commands_; }
     RecoveryKeeper& recovery() { return *recovery_; }
     // Offers to restore the job of a program that closed without saving it (after a crash or a
@@ -265,6 +268,7 @@ private:
     std::unique_ptr<frmGrowth> growth_;
     std::unique_ptr<frmTolerances> tolerances_;
     std::unique_ptr<frmMoves> moves_;
+    std::unique_ptr<frmFeet> feet_;
     // Set while the program moves a knob inside a handler that calculates once at its end (a typed
     // reading, a change of rotation), so that one change gives one calculation and one message.
     bool knobCalcDeferred_ = false;

@@ -70,17 +70,23 @@ void frmDials::buildMenus() {
     ui_.mnuTolerance =
         tools->addAction(QStringLiteral("T&olerance..."), this, &frmDials::cmdTolerances_Click);
     ui_.mnuMoves = tools->addAction(QStringLiteral("&Move Alternatives..."), this, &frmDials::cmdMoves_Click);
+    ui_.mnuFeet = tools->addAction(QStringLiteral("&Feet..."), this, &frmDials::cmdFeet_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     ui_.mnuAbout = help->addAction(QStringLiteral("&About..."), this, &frmDials::mnuAbout_Click);
 
-    const std::pair<QAction*, const char*> names[] = {
-        {ui_.mnuFileNew, "mnuFileNew"},       {ui_.mnuFileOpen, "mnuFileOpen"},
-        {ui_.mnuFileSaveAs, "mnuFileSaveAs"}, {ui_.mnuFileSave, "mnuFileSave"},
-        {ui_.mnuFilePrint, "mnuFilePrint"},   {ui_.mnuExit, "mnuExit"},
-        {ui_.mnuGrowth, "mnuGrowth"},         {ui_.mnuTolerance, "mnuTolerance"},
-        {ui_.mnuMoves, "mnuMoves"},           {ui_.mnuAbout, "mnuAbout"}};
+    const std::pair<QAction*, const char*> names[] = {{ui_.mnuFileNew, "mnuFileNew"},
+                                                      {ui_.mnuFileOpen, "mnuFileOpen"},
+                                                      {ui_.mnuFileSaveAs, "mnuFileSaveAs"},
+                                                      {ui_.mnuFileSave, "mnuFileSave"},
+                                                      {ui_.mnuFilePrint, "mnuFilePrint"},
+                                                      {ui_.mnuExit, "mnuExit"},
+                                                      {ui_.mnuGrowth, "mnuGrowth"},
+                                                      {ui_.mnuTolerance, "mnuTolerance"},
+                                                      {ui_.mnuMoves, "mnuMoves"},
+                                                      {ui_.mnuFeet, "mnuFeet"},
+                                                      {ui_.mnuAbout, "mnuAbout"}};
     for (const auto& [action, name] : names) action->setObjectName(QLatin1String(name));
 }
 

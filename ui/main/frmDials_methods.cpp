@@ -6,7 +6,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 #include "calc/format/NumberFormat.h"
 #include "calc/judging/Assessment.h"
@@ -194,8 +196,13 @@ void frmDials::placeFootControls() {
     for (int i = 0; i < 4; ++i)
         layout_.place(ui_.chkStation[i], x0 + revFeet[i] - kStationBox / 2, kStationY, kStationBox,
                       kFootRowHeight);
-    layout_.place(ui_.lblStationary, x0 + (revFeet[1] + revFeet[2]) / 2 - kFootCaptionWidth / 2, kStationY,
-                  kFootCaptionWidth, kFootRowHeight);
+    // The caption and the Feet button share the room between the two machines' ticks.
+    const int between = revFeet[2] - revFeet[1] - kStationBox;
+    const int feetButton = between * 2 / 5;
+    layout_.place(ui_.lblStationary, x0 + revFeet[1] + kStationBox / 2, kStationY, between - feetButton - 2,
+                  kFootRowHeight);
+    layout_.place(ui_.cmdFeet, x0 + revFeet[2] - kStationBox / 2 - feetButton, kStationY, feetButton,
+                  kFootRowHeight);
 
     std::array<int, 4> feet{revFeet[0], revFeet[1], revFeet[2], revFeet[3]};
     const MachineDrawing* drawing = shownDrawing();

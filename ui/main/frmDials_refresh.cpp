@@ -24,6 +24,7 @@
 #include "ui/about/frmAbout.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/common/UserPreferences.h"
+#include "ui/feet/frmFeet.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/main/frmDials.h"
 #include "ui/moves/frmMoves.h"
@@ -216,6 +217,8 @@ void frmDials::showResultTexts(const CalcResult& result) {
     ui_.lblAcalc1->setText(QString::fromStdString(aborted ? kNoStationaryPair : result.verticalText));
     ui_.lblAcalc2->setText(QString::fromStdString(aborted ? kNoStationaryPair : result.horizontalText));
     showMoveChoice(result);
+    // The packs follow the moves.
+    if (feet_) feet_->showLedger();
 }
 
 void frmDials::showMoveChoice(const CalcResult& result) {

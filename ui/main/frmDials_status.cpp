@@ -118,7 +118,7 @@ void frmDials::showCheckAndVerdict(const std::vector<ReadingFinding>& findings,
     QStringList sag;
     for (const ReadingFinding& f : findings) {
         const QString message = QString::fromStdString(f.message);
-        if (f.dial == 0) sag << message;
+        if (f.kind == FindingKind::SagSign) sag << message;
         for (int p = 0; p < kPositionCount; ++p)
             if (f.positions[static_cast<std::size_t>(p)]) (f.dial == 1 ? dial1 : dial2)[p] << message;
     }
@@ -143,7 +143,10 @@ void frmDials::showCheckAndVerdict(const std::vector<ReadingFinding>& findings,
         showTone(ui_.lblVerdict, Tone::Caution, kTick, line);
     else
         showTone(ui_.lblVerdict, Tone::Good, kTick, line);
-    ui_.lblVerdict->setToolTip(QString::fromStdString(verdictToolTip(verdict)));
+    QString tip = QString::fromStdString(verdictToolTip(verdict));
+    if (!verdict.softFootNote.empty())
+        tip += QLatin1Char('\n') + QString::fromStdString(verdict.softFootNote);
+    ui_.lblVerdict->setToolTip(tip);
 }
 
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include "project/ProjectCommands.h"
 #include "report/ReportFile.h"
 #include "ui/common/DialogProvider.h"
+#include "ui/widgets/ShimKitPreferences.h"
 
 namespace corvane {
 
@@ -25,6 +26,7 @@ QString proposedReportPath(const AppState& state) {
 ReportSection windowReportSection(const AppState& state, const CalcOptions& options) {
     const QString file = QFileInfo(QString::fromStdString(state.CurrentFile)).fileName();
     ReportSection section = makeAssessedReportSection(file.toStdString(), state.Project, options);
+    section.shimKit = preferredShimKit(state.Paths, options.units);
     return section;
 }
 
