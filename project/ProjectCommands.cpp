@@ -241,6 +241,12 @@ void ProjectCommands::fileOpen() {
 }
 
 bool ProjectCommands::fileSave() {
+    // A job without a file (a worked example) is saved under a name the user chooses, never over
+    // the file that was open before it.
+    if (state_.CurrentFile.empty()) {
+        fileSaveAs();
+        return !state_.Changed;
+    }
     ProjectRecord& record = state_.Project;
     const double previousStamp = record.DateStamp;
     record.DateStamp = prompts_.currentDate();

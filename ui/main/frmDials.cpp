@@ -99,6 +99,7 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
     buildEditMenu();
     buildStatusBar();
     arrangeTabOrder();
+    buildGuidance(central);
 
     ui_.Timer1 = new QTimer(this);
     ui_.Timer1->setObjectName(QStringLiteral("Timer1"));

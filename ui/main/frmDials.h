@@ -114,6 +114,11 @@ public:
     void cmdGrowth_Click();
     void cmdTolerances_Click();
     void mnuAbout_Click();
+    // Help: the manual at the section of the control with the keyboard, and the worked examples,
+    // each opened as a new project that is not yet saved anywhere.
+    void mnuHelpContents_Click();
+    void mnuExample_Click(int method);
+    void txtRimSag_LostFocus();
 
     // File menu.
     void mnuFileNew_Click();
@@ -184,6 +189,11 @@ private:
     void buildMenus();
     void buildStatusBar();
     void buildEditMenu();
+    // The zeroing notes, the rim-and-face sag box, the Help entries and What's This texts.
+    void buildGuidance(QWidget* central);
+    // The notes, tool tips and sag box for the method, rotation and bracket side shown now.
+    void showGuidance();
+    void fillRimSag();
     void buildViewMenu();
     void updateChanged();
     // The scale a window of `size` shows its controls at, and showing them at it.

@@ -169,6 +169,7 @@ void frmDials::fillTXTfields() {
         if (foot >= 0) ui_.txtGro[box]->setText(storedText(r.growth(m, foot), Quantity::Growth));
     }
     showDateStamp(QString::fromStdString(formatDateTime(r.DateStamp)));
+    fillRimSag();
 }
 
 void frmDials::pickToleranceSpan() {
@@ -190,6 +191,7 @@ CalcOptions frmDials::currentOptions() const {
 }
 
 void frmDials::recalculate() {
+    showGuidance();
     const CalcOptions options = currentOptions();
     const CalcResult result = calcAlignment(state_.Project, options);
     if (result.status == CalcStatus::NotRun) return;
