@@ -62,29 +62,26 @@ QFont fitted(const QFont& base, const QStringList& lines, qreal room) {
 }
 
 void drawDialLabel(QPainter& p, const DialPlace& place, const DialGuide& guide) {
-    const QString first = QString::fromUtf8(guide.label.data(), static_cast<int>(guide.label.size())) +
-                          QStringLiteral(" on ") +
-                          QString::fromUtf8(guide.clampedOn.data(), static_cast<int>(guide.clampedOn.size()));
-    const QString second = QStringLiteral("plunger on ") +
-                           QString::fromUtf8(guide.bearsOn.data(), static_cast<int>(guide.bearsOn.size()));
-    QFont font = fitted(p.font(), {first, second}, place.room);
-    const QFontMetricsF metrics(font);
-    const auto xFor = [&](const QString& text) {
-        return place.leftOfDial ? place.x - metrics.horizontalAdvance(text) : place.x;
+    const auto text = [](std::string_view v) {
+        return QString::fromUtf8(v.data(), static_cast<int>(v.size()));
     };
-    p.setPen(kLabelInk);
+    // The dial's own name in bold, so that it is found at a glance, then where it is clamped.
+    const QString name = text(guide.label);
+    const QString rest = QStringLiteral(" on ") + text(guide.clampedOn);
+    const QString second = QStringLiteral("plunger on ") + text(guide.bearsOn);
+    QFont font = fitted(p.font(), {name + rest + QLatin1Char(' '), second}, place.room);
     QFont bold = font;
     bold.setBold(true);
-    p.setFont(font);
-    p.drawText(QPointF(xFor(first), kFirstBaseline), first);
-    p.drawText(QPointF(xFor(second), kSecondBaseline), second);
-    // The dial's own name stands out of the line, so that it is found at a glance.
-    const QString name = QString::fromUtf8(guide.label.data(), static_cast<int>(guide.label.size()));
+    const QFontMetricsF metrics(font), boldMetrics(bold);
+    const qreal firstWidth = boldMetrics.horizontalAdvance(name) + metrics.horizontalAdvance(rest);
+    const qreal firstX = place.leftOfDial ? place.x - firstWidth : place.x;
+    const qreal secondX = place.leftOfDial ? place.x - metrics.horizontalAdvance(second) : place.x;
+    p.setPen(kLabelInk);
     p.setFont(bold);
-    p.fillRect(QRectF(xFor(first), kFirstBaseline - metrics.ascent(), metrics.horizontalAdvance(name) + 1,
-                      metrics.height()),
-               Qt::white);
-    p.drawText(QPointF(xFor(first), kFirstBaseline), name);
+    p.drawText(QPointF(firstX, kFirstBaseline), name);
+    p.setFont(font);
+    p.drawText(QPointF(firstX + boldMetrics.horizontalAdvance(name), kFirstBaseline), rest);
+    p.drawText(QPointF(secondX, kSecondBaseline), second);
 }
 
 // "Fixed" or "Moveable" on the casing, and under it the job's name for the machine, on a light

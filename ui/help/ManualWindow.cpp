@@ -63,6 +63,17 @@ QVariant ManualBrowser::loadResource(int type, const QUrl& name) {
         MachineSketch::Options options;
         options.labels = true;
         MachineSketch::paint(p, *kind, QRectF(QPointF(0, 0), QSizeF(image.size())), options);
+        // The length letters, which the main window sets over the drawing as captions of its own.
+        p.scale(ratio, ratio);
+        QFont letters = font();
+        letters.setPixelSize(10);
+        letters.setBold(true);
+        p.setFont(letters);
+        p.setPen(Qt::black);
+        const std::vector<int> gaps = MachineSketch::gapCentres(*kind);
+        for (std::size_t i = 0; i < gaps.size(); ++i)
+            p.drawText(QRectF(gaps[i] - 8, MachineSketch::kDimensionY - 7, 16, 14), Qt::AlignCenter,
+                       QString(QChar('A' + static_cast<int>(i))));
         p.end();
         image.setDevicePixelRatio(ratio / 1.0);
         return image;

@@ -27,7 +27,7 @@ namespace {
 
 // In the dial frames, the free corner right of the 6:00 knob, above its clock caption; in
 // "Miscellaneous", right of the result switches.
-constexpr QRect kZeroNote{137, 134, 66, 32};
+constexpr QRect kZeroNote{136, 135, 67, 30};
 constexpr QRect kRimSagCaption{282, 22, 88, 20};
 constexpr QRect kRimSagBox{300, 44, 54, 22};
 
@@ -41,7 +41,7 @@ void frmDials::buildGuidance(QWidget* central) {
         auto* note = new QLabel(frame);
         note->setObjectName(dial == 1 ? QStringLiteral("lblZero1") : QStringLiteral("lblZero2"));
         QFont small = note->font();
-        small.setPointSizeF(small.pointSizeF() * 0.85);
+        small.setPointSizeF(small.pointSizeF() * 0.8);
         note->setFont(small);
         note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         layout_.place(note, kZeroNote);
@@ -54,7 +54,8 @@ void frmDials::buildGuidance(QWidget* central) {
     ui_.lblRimSag->setObjectName(QStringLiteral("lblRimSag"));
     ui_.txtRimSag = sag.box;
     ui_.txtRimSag->setAlignment(Qt::AlignCenter);
-    ui_.txtRimSag->setToolTip(QStringLiteral("Bar sag of the rim dial, added to its 6:00 reading"));
+    ui_.txtRimSag->setProperty("corvaneGuide",
+                               QStringLiteral("Bar sag of the rim dial, added to its 6:00 reading"));
     layout_.place(ui_.lblRimSag, kRimSagCaption);
     layout_.place(ui_.txtRimSag, kRimSagBox);
     ui_.lblRimSag->hide();
@@ -101,9 +102,10 @@ void frmDials::showGuidance() {
         note->setText(fromStd(zeroingNote(m, options.rotation)));
         note->setToolTip(fromStd(zeroingLine(m, options.rotation)));
         auto& boxes = dial == 1 ? ui_.txtD1 : ui_.txtD2;
+        // The readings check adds its findings in front of it.
         for (int p = 0; p < kPositionCount; ++p)
-            boxes[static_cast<std::size_t>(p)]->setToolTip(
-                fromStd(readingTip(m, dial, p, options.rotation, options.bracketSide)));
+            boxes[static_cast<std::size_t>(p)]->setProperty(
+                "corvaneGuide", fromStd(readingTip(m, dial, p, options.rotation, options.bracketSide)));
     }
     const bool rimFace = m == kMethodRimFace;
     ui_.lblRimSag->setVisible(rimFace);
