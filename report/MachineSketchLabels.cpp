@@ -44,7 +44,7 @@ LabelLayout layoutOf(MachineKind kind) {
             return {kMethodRimFace,    1, {222, false, 174}, {154, true, 148}, {14, 26, 128, 38},
                     {260, 26, 128, 38}};
         case MachineKind::JackShaft:
-            return {kMethodJackShaft,  0, {58, false, 120}, {270, false, 126}, {1, 26, 29, 38},
+            return {kMethodJackShaft,  0, {58, false, 130}, {396, true, 126}, {1, 26, 29, 38},
                     {274, 26, 118, 38}};
     }
     return {};

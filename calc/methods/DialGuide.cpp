@@ -61,8 +61,8 @@ DialGuide dialGuide(int method, int dial, int bracketSide) {
             return {"Face", shaft, fixedHalf ? "fixed half's face" : "moveable half's face"};
         }
         case kMethodJackShaft:
-            return first ? DialGuide{"Fixed face", "fixed machine's half", "spacer flange's face"}
-                         : DialGuide{"Moveable face", "moveable machine's half", "spacer flange's face"};
+            return first ? DialGuide{"Fixed face", "fixed half", "spacer flange"}
+                         : DialGuide{"Moveable face", "moveable half", "spacer flange"};
     }
     return {};
 }

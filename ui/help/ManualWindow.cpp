@@ -118,6 +118,13 @@ ManualWindow::ManualWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window
     forward_->setToolTip(QStringLiteral("Forward (Alt+Right)"));
     QAction* home = bar->addAction(QStringLiteral("Contents"));
     home->setObjectName(QStringLiteral("manualHome"));
+    // Larger print for a laptop held at arm's length; the pictures are drawn sharp enough for it.
+    QAction* larger = bar->addAction(QStringLiteral("Larger"));
+    larger->setObjectName(QStringLiteral("manualLarger"));
+    larger->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    QAction* smaller = bar->addAction(QStringLiteral("Smaller"));
+    smaller->setObjectName(QStringLiteral("manualSmaller"));
+    smaller->setShortcut(QKeySequence::ZoomOut);
     back_->setEnabled(false);
     forward_->setEnabled(false);
 
@@ -160,6 +167,8 @@ ManualWindow::ManualWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window
         search_->clear();
         open(QStringLiteral("index.html"));
     });
+    connect(larger, &QAction::triggered, this, [this] { browser_->zoomIn(2); });
+    connect(smaller, &QAction::triggered, this, [this] { browser_->zoomOut(2); });
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, &ManualWindow::followPage);
