@@ -6,7 +6,9 @@
 
 #include "MainWindowTestSupport.h"
 #include "project/RimFaceSag.h"
+#include "ui/growth/frmGrowth.h"
 #include "ui/help/ManualWindow.h"
+#include "ui/tolerance/frmTolerances.h"
 
 using namespace corvane;
 
@@ -121,10 +123,14 @@ private slots:
         QVERIFY(!t.state.Changed);
     }
 
-    // What's This has a sentence for every control a technician types into or chooses with.
+    // What's This has a sentence for every control a technician types into or chooses with, in the
+    // main window and in the growth and tolerance windows.
     void everyInputControlHasWhatsThis() {
         MainWindowUnderTest t;
-        for (QWidget* w : t.w().findChildren<QWidget*>()) {
+        QList<QWidget*> controls = t.w().findChildren<QWidget*>();
+        controls += t.w().growthWindow()->findChildren<QWidget*>();
+        controls += t.w().toleranceWindow()->findChildren<QWidget*>();
+        for (QWidget* w : controls) {
             const bool input = qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w) ||
                                qobject_cast<QComboBox*>(w) || qobject_cast<QTableWidget*>(w);
             if (!input || w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))

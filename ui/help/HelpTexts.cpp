@@ -1,6 +1,7 @@
 #include "ui/help/HelpTexts.h"
 
 #include <QStringList>
+#include <QWidget>
 #include <array>
 
 #include "project/ProjectRecord.h"
@@ -41,6 +42,32 @@ constexpr std::array kEntries{
           "growth.html"},
     Entry{"chkStation", "Tick the two feet that stay where they are; the others are moved to them.",
           "results.html"},
+    // The thermal growth and tolerance windows.
+    Entry{"picCoupling", "The coupling span the acceptable offset is worked out over.", "tolerances.html"},
+    Entry{"picMachine", "The machine train: the feet whose growth is worked out.", "growth.html"},
+    Entry{"gridHeight",
+          "The height of the shaft centre above each foot, cold, in inches (mm with metric "
+          "units).",
+          "growth.html"},
+    Entry{"txtHeight", "The height being typed; Enter takes it.", "growth.html"},
+    Entry{"gridGrowth",
+          "Each foot's rise from cold to running temperature, worked out from the height, the "
+          "material and the temperatures.",
+          "growth.html"},
+    Entry{"optMaterial", "The material of the casing under the shaft: it sets how much it grows per degree.",
+          "growth.html"},
+    Entry{"cwColdT", "The temperature of the casing when the readings are taken.", "growth.html"},
+    Entry{"txtColdT", "The temperature of the casing when the readings are taken.", "growth.html"},
+    Entry{"cwHotT", "The temperature of the casing when the machine runs.", "growth.html"},
+    Entry{"txtHotT", "The temperature of the casing when the machine runs.", "growth.html"},
+    Entry{"cmdApplyGrowth", "Put the worked-out growth into the main window's growth boxes.", "growth.html"},
+    Entry{"cmdExit", "Close this window.", "index.html"},
+    Entry{"txtRPM",
+          "The running speed in revolutions per minute: the tolerance and the verdict depend on "
+          "it.",
+          "tolerances.html"},
+    Entry{"txtSpan", "The coupling span in inches over which the acceptable offset is measured.",
+          "tolerances.html"},
     Entry{"pic",
           "The machine train as it is measured: each dial named at the shaft it is clamped on and "
           "the surface its plunger bears on; the letters are the distances in the length table.",
@@ -109,6 +136,15 @@ QString whatsThisFor(const QString& objectName, int method) {
     }
     const Entry* e = entryFor(objectName);
     return e ? QLatin1String(e->text) : QString();
+}
+
+void explainControls(QWidget* root, int method) {
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        const QString text = whatsThisFor(w->objectName(), method);
+        if (!text.isEmpty()) w->setWhatsThis(text);
+    }
+    // The title bar's "?" where the window manager offers one.
+    if (root->isWindow()) root->setWindowFlag(Qt::WindowContextHelpButtonHint);
 }
 
 QString manualSectionFor(const QString& objectName, int method) {

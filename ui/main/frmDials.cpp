@@ -19,6 +19,7 @@
 
 #include "project/ProjectCommands.h"
 #include "ui/growth/frmGrowth.h"
+#include "ui/help/HelpTexts.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/MainWindowPrompts.h"
@@ -136,6 +137,7 @@ frmGrowth* frmDials::growthWindow() {
         growth_ = std::make_unique<frmGrowth>(state_, this);
         connect(growth_.get(), &frmGrowth::growthApplied, this, &frmDials::fillTXTfields);
         growth_->initGrowthPanel(ui_.cmbFixMove->currentIndex());
+        explainControls(growth_.get(), state_.CalcMethod);
     }
     return growth_.get();
 }
@@ -148,6 +150,7 @@ frmTolerances* frmDials::toleranceWindow() {
         tolerances_ = std::make_unique<frmTolerances>(state_, this, [this] { return currentOptions(); });
         state_.Project.Span = span;
         tolerances_->calcTolerance();
+        explainControls(tolerances_.get(), state_.CalcMethod);
     }
     return tolerances_.get();
 }

@@ -85,10 +85,7 @@ void frmDials::buildGuidance(QWidget* central) {
     help->insertSeparator(about);
     setWindowFlag(Qt::WindowContextHelpButtonHint);
 
-    for (QWidget* w : central->findChildren<QWidget*>()) {
-        const QString text = whatsThisFor(w->objectName(), kMethodReverseDial);
-        if (!text.isEmpty()) w->setWhatsThis(text);
-    }
+    explainControls(central, kMethodReverseDial);
     for (QWidget* w : {static_cast<QWidget*>(ui_.lblReadingsCheck), static_cast<QWidget*>(ui_.lblVerdict)})
         w->setWhatsThis(whatsThisFor(w->objectName(), kMethodReverseDial));
 }
