@@ -9,7 +9,9 @@
 
 #include "calc/format/NumberFormat.h"
 #include "calc/methods/Growth.h"
+#include "project/RimFaceSag.h"
 #include "project/ProjectCommands.h"
+#include "project/RimFaceSag.h"
 #include "report/MachineSketch.h"
 
 namespace corvane::report {
@@ -403,6 +405,10 @@ void addReadings(std::vector<Block>& out, const ReportSection& s, const Context&
         extra = QStringLiteral("Face diameter: ") +
                 withUnit(c.format.length(m == kMethodRimFace ? s.record.FaceDia1 : s.record.FaceDia2),
                          c.format.lengthUnit());
+    // A rim-and-face job with a bar sag says so: its moves depend on it.
+    if (m == kMethodRimFace && rimFaceSag(s.record) != 0)
+        extra += QStringLiteral("    Rim sag: ") +
+                 withUnit(c.format.reading(rimFaceSag(s.record)), c.format.readingUnit());
     addParagraph(out, extra, c.style.body, c.style.ink, 0, mm(1.5));
     addParagraph(out,
                  m == kMethodJackShaft ? QStringLiteral("As viewed from fixed machine face reading.")

@@ -70,6 +70,11 @@ private slots:
         QCOMPARE(c.lblAcalc1->text(),
                  QStringLiteral("NEAR Foot: move  11.00 mils  DOWN\r\nFAR Foot:  move  15.00 "
                                 "mils  DOWN"));
+        // One undo step takes the sag back out.
+        QTRY_VERIFY(c.mnuEditUndo->isEnabled());
+        c.mnuEditUndo->trigger();
+        QCOMPARE(rimFaceSag(t.state.Project), 0.0f);
+        QCOMPARE(c.txtRimSag->text(), QStringLiteral("0"));
         c.optAcalc[0]->click();
         QVERIFY(!c.txtRimSag->isVisible());
     }
