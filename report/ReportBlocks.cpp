@@ -9,7 +9,6 @@
 
 #include "calc/format/NumberFormat.h"
 #include "calc/methods/Growth.h"
-#include "project/RimFaceSag.h"
 #include "project/ProjectCommands.h"
 #include "project/RimFaceSag.h"
 #include "report/MachineSketch.h"
