@@ -77,7 +77,7 @@ std::string zeroingLine(int method, int rotation) {
 std::string zeroingNote(int method, int rotation) {
     if (!valid(method)) return {};
     const bool half = method == kMethodReverseDial && rotation == 1;
-    return half ? "Zero at 9:00\nPlunger in: +" : "Zero at 12:00\nPlunger in: +";
+    return half ? "Zero: 9:00\nPlunger in: +" : "Zero: 12:00\nPlunger in: +";
 }
 
 std::string readingTip(int method, int dial, int position, int rotation, int bracketSide) {

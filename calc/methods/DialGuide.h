@@ -23,7 +23,7 @@ DialGuide dialGuide(int method, int dial, int bracketSide);
 // a plunger moving in. Rotation 1 (half) applies to the reverse dial only.
 std::string zeroingLine(int method, int rotation);
 
-// The same in two short lines for the corner of a reading frame: "Zero at 12:00\nPlunger in: +".
+// The same in two short lines for the corner of a reading frame: "Zero: 12:00\nPlunger in: +".
 std::string zeroingNote(int method, int rotation);
 
 // The tool tip of a reading box: the clock position, the dial and what its value means.

@@ -27,15 +27,15 @@ private slots:
             QString note;
             QString tipDial1At6, tipDial2At12;
         } cases[] = {
-            {"reverse dial, full turn", 0, 0, "Zero at 12:00\nPlunger in: +",
+            {"reverse dial, full turn", 0, 0, "Zero: 12:00\nPlunger in: +",
              "Dial 1 at 6:00: half of it, with half the sag, is the vertical offset at this dial. Plunger in "
              "reads +.",
              "Dial 2 at 12:00: the zero: set the dial to 0 here before turning. Plunger in reads +."},
-            {"reverse dial, half turn", 0, 1, "Zero at 9:00\nPlunger in: +",
+            {"reverse dial, half turn", 0, 1, "Zero: 9:00\nPlunger in: +",
              "Dial 1 at 6:00: not read on a half turn. Plunger in reads +.",
              "Dial 2 at 12:00: half the 3:00 reading minus this one, with half the sag, is the vertical "
              "offset. Plunger in reads +."},
-            {"rim and face", 1, 0, "Zero at 12:00\nPlunger in: +",
+            {"rim and face", 1, 0, "Zero: 12:00\nPlunger in: +",
              "Rim at 6:00: half of it, with half the sag, is the vertical offset at the coupling. Plunger in "
              "reads +.",
              "Face at 12:00: the zero: set the dial to 0 here before turning. Plunger in reads +."},
