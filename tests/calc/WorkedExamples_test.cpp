@@ -21,7 +21,7 @@
 namespace corvane {
 namespace {
 
-// The marked numbers of one page: <!--n:key-->text<!--/n-->.
+// The marked numbers of one page: <span data-n="key">text</span>.
 std::map<std::string, std::string> markedNumbers(const char* page) {
     std::ifstream in(std::string(CORVANE_FIXTURES) + "/../../ui/help/manual/" + page);
     std::stringstream html;
@@ -29,7 +29,7 @@ std::map<std::string, std::string> markedNumbers(const char* page) {
     const std::string text = html.str();
     EXPECT_FALSE(text.empty()) << page;
     std::map<std::string, std::string> numbers;
-    const std::regex marked("<!--n:([A-Za-z0-9_.]+)-->([^<]*)<!--/n-->");
+    const std::regex marked("<span data-n=\"([A-Za-z0-9_.]+)\">([^<]*)</span>");
     for (auto it = std::sregex_iterator(text.begin(), text.end(), marked); it != std::sregex_iterator(); ++it)
         numbers[(*it)[1]] = (*it)[2];
     return numbers;

@@ -18,6 +18,7 @@
 #include "ui/help/HelpTexts.h"
 #include "ui/help/ManualWindow.h"
 #include "ui/main/frmDials.h"
+#include "ui/widgets/DialogProvider.h"
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/MachineDrawing.h"
 
@@ -145,6 +146,7 @@ void frmDials::mnuExample_Click(int method) {
     if (!commands_->saveIfChanged()) return;
     const WorkedExample example = workedExample(method);
     state_.Project = example.record;
+    state_.Project.DateStamp = dialogs_.currentDate();
     state_.CurrentFile.clear();
     applyViewOptions();
     refreshAll();
