@@ -293,6 +293,9 @@ void ProjectCommands::fileOpen() {
 }
 
 bool ProjectCommands::fileSave() {
+    // A job without a file (a worked example) is saved under a name the user chooses, never over
+    // the file that was open before it.
+    if (state_.CurrentFile.empty()) return saveAsLoop();
     // A file that is no project of ours is never written over: it gets a name of its own.
     if (readOnly()) return saveAsLoop();
     return saveCurrent(true);

@@ -8,6 +8,7 @@
 #include "project/FootLedger.h"
 #include "project/ProjectFile.h"
 #include "project/ReservedLines.h"
+#include "project/RimFaceSag.h"
 #include "project/ViewOptions.h"
 
 namespace corvane {
@@ -88,7 +89,8 @@ std::string describeChange(const ProjectRecord& before, const ProjectRecord& aft
     if (a.Dial1Reading != b.Dial1Reading || a.Dial2Reading != b.Dial2Reading) kinds.push_back("reading");
     if (a.Length != b.Length) kinds.push_back("length");
     if (a.Growth != b.Growth) kinds.push_back("growth");
-    if (a.Sag != b.Sag || a.FaceDia1 != b.FaceDia1 || a.FaceDia2 != b.FaceDia2)
+    if (a.Sag != b.Sag || rimFaceSag(a) != rimFaceSag(b) || a.FaceDia1 != b.FaceDia1 ||
+        a.FaceDia2 != b.FaceDia2)
         kinds.push_back("sag or face diameter");
     if (a.Station != b.Station) kinds.push_back("stationary feet");
     if (a.RPM != b.RPM) kinds.push_back("speed");

@@ -354,6 +354,7 @@ void MachineSketch::paint(QPainter& p, Kind kind, const QRectF& target, const Op
     for (int i = 0; i < 4; ++i)
         if (options.stationaryFeet[i] && feet[i] >= 0) drawStationaryFoot(p, feet[i]);
     drawMarks(p, marksOf(kind));
+    if (options.labels) paintLabels(p, kind, options);
     if (options.frame) {
         p.setPen(QPen(QColor(0xb0, 0xb4, 0xba), 1));
         p.setBrush(Qt::NoBrush);

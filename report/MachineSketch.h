@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRectF>
+#include <QString>
 #include <array>
 #include <vector>
 
@@ -34,6 +35,10 @@ public:
         std::array<bool, 4> stationaryFeet{};
         bool background = true;  // white under the drawing
         bool frame = true;       // thin grey border
+        // Names at the indicators (the dial, the shaft it is clamped on, the surface it reads) and
+        // on the machines, as the window shows them where the readings are typed.
+        bool labels = false;
+        QString fixedName, moveableName;  // the job's names of the machines, if it has them
     };
 
     // Paints the drawing of `kind` into `target`, which should be 4:1 like the drawing.
@@ -50,6 +55,9 @@ public:
     // x of feet 1..4; -1 for a foot that is not drawn (the jack shaft drawing shows only the end of the
     // fixed machine).
     static std::array<int, 4> footPositions(Kind kind);
+
+private:
+    static void paintLabels(QPainter& painter, Kind kind, const Options& options);
 };
 
 }  // namespace corvane

@@ -12,6 +12,7 @@
 #include "calc/methods/Growth.h"
 #include "calc/methods/MethodTraits.h"
 #include "project/ProjectCommands.h"
+#include "project/RimFaceSag.h"
 #include "report/MachineSketch.h"
 
 namespace corvane::report {
@@ -395,6 +396,10 @@ void addReadings(std::vector<Block>& out, const ReportSection& s, const Context&
     else
         extra = QStringLiteral("Face diameter: ") +
                 withUnit(c.format.length(miscValue(s.record, m)), c.format.lengthUnit());
+    // A rim-and-face job with a bar sag says so: its moves depend on it.
+    if (m == kMethodRimFace && rimFaceSag(s.record) != 0)
+        extra += QStringLiteral("    Rim sag: ") +
+                 withUnit(c.format.reading(rimFaceSag(s.record)), c.format.readingUnit());
     addParagraph(out, extra, c.style.body, c.style.ink, 0, mm(1.5));
     addParagraph(out, text(methodTraits(m).readingsViewpoint), c.style.small, c.style.muted);
 }

@@ -5,6 +5,7 @@
 
 #include "calc/format/NumberFormat.h"
 #include "calc/judging/SoftFoot.h"
+#include "project/RimFaceSag.h"
 
 namespace corvane {
 
@@ -127,9 +128,10 @@ std::vector<ReadingFinding> checkReadings(const ProjectRecord& record, const Cal
     }
     // The sag is added to the 6:00 readings: a bracket that sags reads low at the bottom, so its
     // correction is positive. A negative entry doubles the error it was meant to remove.
-    if (reverseDial && record.Sag < 0 && finite(record.Sag)) {
+    const float sag = reverseDial ? record.Sag : m == kMethodRimFace ? rimFaceSag(record) : 0.0f;
+    if (sag < 0 && finite(sag)) {
         ReadingFinding& f = addFinding(out, FindingKind::SagSign, m, 0);
-        f.reading = record.Sag;
+        f.reading = sag;
         f.message = describeFinding(f, options.units);
     }
     return out;

@@ -18,7 +18,7 @@ namespace corvane {
 enum class FindingKind {
     NotZeroed,  // the dial does not read 0 where the method takes it as zeroed
     Validity,   // 12:00 + 6:00 and 3:00 + 9:00 of a full turn disagree
-    SagSign,    // a negative sag (reverse dial)
+    SagSign,    // a negative sag (reverse dial, rim and face)
     SoftFoot,   // a foot of the ledger lifts over the soft-foot limit: the readings taken on it mean little
 };
 

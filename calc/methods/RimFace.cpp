@@ -2,6 +2,7 @@
 
 #include "calc/methods/NoResult.h"
 #include "calc/methods/TwoFootMethod.h"
+#include "project/RimFaceSag.h"
 
 namespace corvane::detail {
 
@@ -21,7 +22,9 @@ CalcResult calcRimFace(const ProjectRecord& r, const CalcOptions& options) {
     if (const auto bad = nonFiniteInput(r, options)) return noResult(result, r, options, *bad);
 
     // Each move is worked in double from the stored readings and lengths and rounded to float once.
-    const double r6 = r.dial1(m, 2);
+    // The bar sags under the weight of the indicators: at 6:00 the rim dial reads low by the sag,
+    // which is added back to the bottom reading as the reverse dial adds its sag.
+    const double r6 = static_cast<double>(rimFaceSag(r)) + r.dial1(m, 2);
     const double rh = static_cast<double>(r.dial1(m, 1)) - r.dial1(m, 3);
     const double f6 = r.dial2(m, 2);
     const double fh = static_cast<double>(r.dial2(m, 1)) - r.dial2(m, 3);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "MethodTestSupport.h"
+#include "project/RimFaceSag.h"
 
 namespace corvane {
 namespace {
@@ -26,12 +27,14 @@ struct Dials {
     Readings dial1{0, 0, 0, 0};
     Readings dial2{0, 0, 0, 0};
     float sag = 0;
+    float rimSag = 0;  // the rim-and-face bracket's own
 };
 
 std::vector<ReadingFinding> check(const Dials& s, UnitSystem units = UnitSystem::English) {
     const Job j = job(s.method, [&](R& r, O& o) {
         readings(r, s.method, s.dial1, s.dial2);
         r.Sag = s.sag;
+        r.ReservedText = encodeRimFaceSag(s.rimSag, r.ReservedText);
         o.rotation = s.rotation;
         o.units = units;
     });
@@ -120,6 +123,10 @@ TEST(ReadingsCheck, FindingsPerMethodAndRotation) {
            "again."},
           {K::Validity, 2, all,
            "Face dial: 12:00 + 6:00 = 0 but 3:00 + 9:00 = 2 (2.0 mils apart): take the readings again."}}},
+        {"rim and face: a negative sag of its own",
+         {.method = kRF, .rimSag = -2},
+         {{K::SagSign, 0, none,
+           "The sag is -2 mils, but a sagging bracket reads low and its correction is positive: enter 2."}}},
         {"jack shaft names its dials",
          {.method = kJS, .dial1 = {0.001f, 0, 0, 0}, .dial2 = {0, 0, 1.5f, -0.0625f}},
          {{K::NotZeroed, 1, at12,

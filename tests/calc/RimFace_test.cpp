@@ -65,5 +65,29 @@ TEST(RimFace, MovesAndPlots) {
     EXPECT_EQ(r.graph2.yRange, (YRange{-100, 100}));
 }
 
+// The bar sag is added to the rim's 6:00 reading, as the reverse dial adds its sag to its 6:00
+// readings: the rim offset at the coupling, half the bottom reading, grows by half the sag. On the
+// default job (rim 6:00 reading 10, face term -4 at the near and -8 at the far foot) a sag of 4 makes
+// the half rim reading 7 instead of 5. Only the vertical plane moves.
+TEST(RimFace, SagIsAddedToTheRimBottomReading) {
+    const auto sag = [](const char* line) { return [=](R& r, O&) { r.ReservedText = line; }; };
+    const std::string rights = nearFar("9.000 mils  RIGHT", "13.00 mils  RIGHT");
+    const TextCase cases[] = {
+        {"bracket on the fixed machine", sag("CorvaneSag=1;rimface=4"),
+         nearFar("11.00 mils  DOWN", "15.00 mils  DOWN"), rights},
+        {"bracket on the moveable machine", with(side(1), sag("CorvaneSag=1;rimface=4")),
+         nearFar("3.000 mils  UP  ", "1.000 mils  DOWN"), nearFar("1.000 mils   LEFT", "3.000 mils  RIGHT")},
+        {"a fraction of a mil, after the view line and before another tool's text",
+         sag("CorvaneView=1;method=1\nCorvaneSag=1;rimface=0.5\nnotes"),
+         nearFar("9.250 mils  DOWN", "13.25 mils  DOWN"), rights},
+        // The reverse dial's sag field is not the rim-and-face bracket's.
+        {"the reverse dial's sag", [](R& r, O&) { r.Sag = 4; },
+         nearFar("9.000 mils  DOWN", "13.00 mils  DOWN"), rights},
+        {"a later version is not guessed at", sag("CorvaneSag=2;rimface=4"),
+         nearFar("9.000 mils  DOWN", "13.00 mils  DOWN"), rights},
+    };
+    expectTexts(kRF, cases);
+}
+
 }  // namespace
 }  // namespace corvane

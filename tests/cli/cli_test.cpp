@@ -201,6 +201,15 @@ TEST_F(Cli, CalcPrintsBothLabelsAndTakesTheWindowsChoices) {
     }
 }
 
+// The rim-and-face bar sag kept with the job is used as the window uses it.
+TEST_F(Cli, CalcTakesTheRimAndFaceSagOfTheJob) {
+    const CliRun r =
+        calc("--method rim-face", [](ProjectRecord& p) { p.ReservedText = "CorvaneSag=1;rimface=4"; });
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find("\n\n")),
+              "NEAR Foot: move  11.00 mils  DOWN\nFAR Foot:  move  15.00 mils  DOWN");
+}
+
 TEST_F(Cli, CalcJsonCarriesTextsMovesAndGraphsInOrderInEitherUnits) {
     // Growth 0.5 and 0.1 under the stationary feet tilts the reference: feet 3 and 4 need 0.3 and 0.7
     // mils more shims out. The verdict: the moveable line through (40, 25.3) and (60, 25.7) against the

@@ -109,6 +109,14 @@ struct MainWindowControls {
     QAction* mnuMoves = nullptr;
     QAction* mnuFeet = nullptr;
     QAction* mnuAbout = nullptr;
+
+    // Guidance where the readings are typed, the rim-and-face sag and the manual.
+    std::array<QLabel*, 2> lblZero{};  // where each dial is zeroed and the sign of its readings
+    QLabel* lblRimSag = nullptr;
+    QLineEdit* txtRimSag = nullptr;
+    QAction* mnuHelpContents = nullptr;
+    QAction* mnuWhatsThis = nullptr;
+    std::array<QAction*, 3> mnuExample{};
 };
 
 }  // namespace corvane

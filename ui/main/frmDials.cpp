@@ -22,6 +22,7 @@
 #include "ui/common/DialogProvider.h"
 #include "ui/feet/frmFeet.h"
 #include "ui/growth/frmGrowth.h"
+#include "ui/help/HelpTexts.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/MainWindowPrompts.h"
@@ -102,6 +103,7 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
     buildEditMenu();
     buildStatusBar();
     arrangeTabOrder();
+    buildGuidance(central);
 
     ui_.Timer1 = new QTimer(this);
     ui_.Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -138,6 +140,7 @@ frmGrowth* frmDials::growthWindow() {
         growth_ = std::make_unique<frmGrowth>(state_, this);
         connect(growth_.get(), &frmGrowth::growthApplied, this, &frmDials::fillTXTfields);
         growth_->initGrowthPanel(ui_.cmbFixMove->currentIndex());
+        explainControls(growth_.get(), state_.CalcMethod);
     }
     return growth_.get();
 }
@@ -174,6 +177,7 @@ frmTolerances* frmDials::toleranceWindow() {
         tolerances_->setOnChange([this] { recalculate(); });
         state_.Project.Span = span;
         tolerances_->calcTolerance();
+        explainControls(tolerances_.get(), state_.CalcMethod);
     }
     return tolerances_.get();
 }

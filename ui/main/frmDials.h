@@ -118,6 +118,11 @@ public:
     void cmdMoves_Click();
     void cmdFeet_Click();
     void mnuAbout_Click();
+    // Help: the manual at the section of the control with the keyboard, and the worked examples,
+    // each opened as a new project that is not yet saved anywhere.
+    void mnuHelpContents_Click();
+    void mnuExample_Click(int method);
+    void txtRimSag_LostFocus();
 
     // File menu.
     void mnuFileNew_Click();
@@ -193,6 +198,11 @@ private:
     void buildMenus();
     void buildStatusBar();
     void buildEditMenu();
+    // The zeroing notes, the rim-and-face sag box, the Help entries and What's This texts.
+    void buildGuidance(QWidget* central);
+    // The notes, tool tips and sag box for the method, rotation and bracket side shown now.
+    void showGuidance();
+    void fillRimSag();
     void buildViewMenu();
     // The Edit menu's actions as the session's history allows them.
     void showEditState();

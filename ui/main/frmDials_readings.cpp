@@ -100,6 +100,7 @@ void frmDials::runLostFocus(QLineEdit* box) {
     if (box == ui_.txtM1) return txtM1_LostFocus();
     if (box == ui_.txtM2) return txtM2_LostFocus();
     if (box == ui_.txtMisc1) return txtMisc1_LostFocus();
+    if (box == ui_.txtRimSag) return txtRimSag_LostFocus();
 }
 
 void frmDials::commitFocusedBox() {

@@ -169,6 +169,7 @@ void frmDials::fillTXTfields() {
             ui_.txtGro[box]->setText(toQString(display().boxText(r.growth(m, foot), Quantity::Growth)));
     }
     showDateStamp(QString::fromStdString(formatDateTime(r.DateStamp)));
+    fillRimSag();
 }
 
 void frmDials::pickToleranceSpan() {
@@ -190,6 +191,7 @@ CalcOptions frmDials::currentOptions() const {
 }
 
 void frmDials::recalculate() {
+    showGuidance();
     const CalcOptions options = currentOptions();
     const Assessment assessment = assess(state_.Project, options);
     const CalcResult& result = assessment.result;

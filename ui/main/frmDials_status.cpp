@@ -122,8 +122,12 @@ void frmDials::showCheckAndVerdict(const std::vector<ReadingFinding>& findings,
         for (int p = 0; p < kPositionCount; ++p)
             if (f.positions[static_cast<std::size_t>(p)]) (f.dial == 1 ? dial1 : dial2)[p] << message;
     }
+    // A box's own explanation (what its reading means) follows the findings about it.
     const auto mark = [](QLineEdit* box, const QStringList& messages) {
-        box->setToolTip(messages.join(QLatin1Char('\n')));
+        QStringList tip = messages;
+        const QString guide = box->property("corvaneGuide").toString();
+        if (!guide.isEmpty()) tip << guide;
+        box->setToolTip(tip.join(QLatin1Char('\n')));
         const QString style = messages.isEmpty() ? QString() : kMarkedBox;
         if (box->styleSheet() != style) box->setStyleSheet(style);
         box->setProperty("corvaneFinding", !messages.isEmpty());
@@ -133,6 +137,7 @@ void frmDials::showCheckAndVerdict(const std::vector<ReadingFinding>& findings,
         mark(ui_.txtD2[p], dial2[p]);
     }
     mark(ui_.txtMisc1, methodTraits(state_.CalcMethod).miscField == MiscField::Sag ? sag : QStringList());
+    mark(ui_.txtRimSag, state_.CalcMethod == kMethodRimFace ? sag : QStringList());
 
     const QString line = QString::fromStdString(verdictStatusLine(verdict));
     if (!verdict.given)

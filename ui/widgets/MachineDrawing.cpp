@@ -42,9 +42,20 @@ MachineDrawing::MachineDrawing(Kind kind, QWidget* parent) : QWidget(parent), ki
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(accessibleNameOf(kind));
     setAccessibleDescription(tr("Machine train with the measuring marks; the fixed machine is on the left."));
+    setWhatsThis(
+        tr("The machine train as it is measured: the fixed machine on the left, the moveable one "
+           "on the right, each indicator named at the shaft it is clamped on and the surface its "
+           "plunger bears on. The letters are the distances of the length table."));
 }
 
 MachineDrawing::Kind MachineDrawing::kind() const { return kind_; }
+
+void MachineDrawing::setMachineNames(const QString& fixedName, const QString& moveableName) {
+    if (fixedName == fixedName_ && moveableName == moveableName_) return;
+    fixedName_ = fixedName;
+    moveableName_ = moveableName;
+    update();
+}
 
 QSize MachineDrawing::sizeHint() const { return {kWidth, kHeight}; }
 
@@ -52,7 +63,11 @@ QSize MachineDrawing::minimumSizeHint() const { return sizeHint(); }
 
 void MachineDrawing::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    MachineSketch::paint(p, kind_, QRectF(rect()));
+    MachineSketch::Options options;
+    options.labels = true;
+    options.fixedName = fixedName_;
+    options.moveableName = moveableName_;
+    MachineSketch::paint(p, kind_, QRectF(rect()), options);
 }
 
 }  // namespace corvane

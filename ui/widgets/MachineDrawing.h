@@ -16,6 +16,8 @@ public:
 
     explicit MachineDrawing(Kind kind, QWidget* parent = nullptr);
     Kind kind() const;
+    // The job's names of the machines, drawn under "Fixed" and "Moveable".
+    void setMachineNames(const QString& fixedName, const QString& moveableName);
 
     static std::vector<int> gapCentres(Kind kind) { return MachineSketch::gapCentres(kind); }
     static std::vector<int> markPositions(Kind kind) { return MachineSketch::markPositions(kind); }
@@ -32,6 +34,7 @@ protected:
 
 private:
     Kind kind_;
+    QString fixedName_, moveableName_;
 };
 
 }  // namespace corvane

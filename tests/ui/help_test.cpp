@@ -1,0 +1,149 @@
+// Guidance where the readings are typed, the rim-and-face sag box, the manual and the worked
+// examples, driven through the main window.
+
+#include <QListWidget>
+#include <QTest>
+
+#include "MainWindowTestSupport.h"
+#include "project/RimFaceSag.h"
+#include "ui/growth/frmGrowth.h"
+#include "ui/help/ManualWindow.h"
+#include "ui/tolerance/frmTolerances.h"
+
+using namespace corvane;
+
+class HelpTest : public QObject {
+    Q_OBJECT
+private slots:
+
+    // Each method and rotation names the dial, the position and the zero in the reading boxes.
+    void readingFramesSayWhereToZeroAndWhatEachBoxMeans() {
+        MainWindowUnderTest t;
+        const MainWindowControls& c = t.w().controls();
+        const struct {
+            const char* name;
+            int method;
+            int rotation;
+            QString note;
+            QString tipDial1At6, tipDial2At12;
+        } cases[] = {
+            {"reverse dial, full turn", 0, 0, "Zero: 12:00\nPlunger in: +",
+             "Dial 1 at 6:00: half of it, with half the sag, is the vertical offset at this dial. Plunger in "
+             "reads +.",
+             "Dial 2 at 12:00: the zero: set the dial to 0 here before turning. Plunger in reads +."},
+            {"reverse dial, half turn", 0, 1, "Zero: 9:00\nPlunger in: +",
+             "Dial 1 at 6:00: not read on a half turn. Plunger in reads +.",
+             "Dial 2 at 12:00: half the 3:00 reading minus this one, with half the sag, is the vertical "
+             "offset. Plunger in reads +."},
+            {"rim and face", 1, 0, "Zero: 12:00\nPlunger in: +",
+             "Rim at 6:00: half of it, with half the sag, is the vertical offset at the coupling. Plunger in "
+             "reads +.",
+             "Face at 12:00: the zero: set the dial to 0 here before turning. Plunger in reads +."},
+        };
+        for (const auto& k : cases) {
+            c.optAcalc[k.method]->click();
+            if (k.method == 0) c.cmbRotation->setCurrentIndex(k.rotation);
+            QVERIFY2(c.lblZero[0]->text() == k.note && c.lblZero[1]->text() == k.note, k.name);
+            QCOMPARE(c.txtD1[2]->toolTip(), k.tipDial1At6);
+            QCOMPARE(c.txtD2[0]->toolTip(), k.tipDial2At12);
+        }
+    }
+
+    // The rim-and-face sag is typed in its own box, kept in ReservedText, moves the vertical result
+    // and leaves the reverse dial's sag alone; it is shown for rim and face only.
+    void rimSagBoxStoresTheSagWithTheJobAndRecalculates() {
+        MainWindowUnderTest t;
+        const MainWindowControls& c = t.w().controls();
+        QVERIFY(!c.txtRimSag->isVisible());
+        c.optAcalc[1]->click();
+        QVERIFY(c.txtRimSag->isVisible());
+        QCOMPARE(c.txtRimSag->text(), QStringLiteral("0"));
+        focusInActiveWindow(c.txtRimSag);
+        c.txtRimSag->selectAll();
+        QTest::keyClicks(c.txtRimSag, "4");
+        tabOut(c.txtRimSag);
+        QCOMPARE(rimFaceSag(t.state.Project), 4.0f);
+        QVERIFY(t.state.Project.ReservedText.find("CorvaneSag=1;rimface=4") != std::string::npos);
+        QCOMPARE(t.state.Project.Sag, 0.0f);
+        QVERIFY(t.state.Session.changed());
+        // The default job with a sag of 4: the half rim reading is 7 instead of 5.
+        QCOMPARE(c.lblAcalc1->text(),
+                 QStringLiteral("NEAR Foot: move  11.00 mils  DOWN\r\nFAR Foot:  move  15.00 "
+                                "mils  DOWN"));
+        // One undo step takes the sag back out.
+        QTRY_VERIFY(c.mnuEditUndo->isEnabled());
+        c.mnuEditUndo->trigger();
+        QCOMPARE(rimFaceSag(t.state.Project), 0.0f);
+        QCOMPARE(c.txtRimSag->text(), QStringLiteral("0"));
+        c.optAcalc[0]->click();
+        QVERIFY(!c.txtRimSag->isVisible());
+    }
+
+    // F1 opens the manual at the section of the box with the keyboard; search lists the pages that
+    // hold every word; back returns to the page before.
+    void f1OpensTheManualAtTheControlsSection() {
+        MainWindowUnderTest t;
+        const MainWindowControls& c = t.w().controls();
+        focusInActiveWindow(c.txtD1[1]);
+        QTest::keyClick(c.txtD1[1], Qt::Key_F1);
+        auto* manual = t.w().findChild<ManualWindow*>(QStringLiteral("frmManual"));
+        QVERIFY(manual && manual->isVisible());
+        QCOMPARE(manual->browser()->source().fileName(), QStringLiteral("readings.html"));
+        QVERIFY(manual->browser()->toPlainText().contains(QStringLiteral("12:00 + 6:00 = 3:00 + 9:00")));
+
+        manual->open(QStringLiteral("sag.html"));
+        manual->browser()->backward();
+        QCOMPARE(manual->browser()->source().fileName(), QStringLiteral("readings.html"));
+
+        manual->searchBox()->setText(QStringLiteral("sag pipe"));
+        QStringList found;
+        for (int i = 0; i < manual->contents()->count(); ++i) found << manual->contents()->item(i)->text();
+        QCOMPARE(found, (QStringList{QStringLiteral("Measuring bar sag")}));
+        manual->searchBox()->setText(QStringLiteral("no such words anywhere"));
+        QCOMPARE(manual->contents()->item(0)->text(), QStringLiteral("Nothing found"));
+    }
+
+    // A worked example comes as a new job without a file: the open job is offered for saving first,
+    // and saving the example asks for a name instead of writing over the job that was open.
+    void workedExampleOpensAsAnUnsavedJobAndNeverTakesTheOpenFile() {
+        MainWindowUnderTest t;
+        const MainWindowControls& c = t.w().controls();
+        const QByteArray before = fileBytes(t.defaultProject());
+        c.mnuExample[1]->trigger();
+        QVERIFY(c.optAcalc[1]->isChecked());
+        QCOMPARE(t.state.Project.Machine, std::string("Worked example: rim and face"));
+        QVERIFY(t.state.CurrentFile.empty());
+        QVERIFY(t.state.Session.changed());
+        QCOMPARE(c.txtRimSag->text(), QStringLiteral("2"));
+        QCOMPARE(c.lblAcalc1->text(),
+                 QStringLiteral("NEAR Foot: move  11.00 mils  DOWN\r\nFAR Foot:  move  26.00 "
+                                "mils  DOWN"));
+
+        const QString saved = t.env.folder.filePath(QStringLiteral("example.qdl"));
+        t.dialogs().saveFileAnswers.push_back(saved);
+        c.mnuFileSave->trigger();
+        QCOMPARE(fileBytes(t.defaultProject()), before);
+        QCOMPARE(readBack(saved).Machine, std::string("Worked example: rim and face"));
+        QCOMPARE(t.state.CurrentFile, saved.toStdString());
+        QVERIFY(!t.state.Session.changed());
+    }
+
+    // What's This has a sentence for every control a technician types into or chooses with, in the
+    // main window and in the growth and tolerance windows.
+    void everyInputControlHasWhatsThis() {
+        MainWindowUnderTest t;
+        QList<QWidget*> controls = t.w().findChildren<QWidget*>();
+        controls += t.w().growthWindow()->findChildren<QWidget*>();
+        controls += t.w().toleranceWindow()->findChildren<QWidget*>();
+        for (QWidget* w : controls) {
+            const bool input = qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                               qobject_cast<QComboBox*>(w) || qobject_cast<QTableWidget*>(w);
+            if (!input || w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            QVERIFY2(!w->whatsThis().isEmpty(), qPrintable(w->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(HelpTest)
+#include "help_test.moc"
