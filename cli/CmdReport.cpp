@@ -32,8 +32,12 @@ int runReport(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const CalcArguments calcArguments;
     const QCommandLineOption outputOption({"o", "output"}, "The PDF file to write.", "OUT.pdf");
+    const QCommandLineOption stagesOption(
+        "as-found-as-left",
+        "The two files are one job as found and as left: the report opens with the table comparing them.");
     calcArguments.addTo(parser);
     parser.addOption(outputOption);
+    parser.addOption(stagesOption);
     parser.addPositionalArgument("files", "The project files (.qdl), one section each, in this order.",
                                  "FILE.qdl [FILE.qdl ...]");
     parser.setApplicationDescription(
@@ -48,6 +52,9 @@ int runReport(const QStringList& arguments) {
     }
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) return failed("takes one or more project files");
+    const bool stages = parser.isSet(stagesOption);
+    if (stages && files.size() != 2)
+        return failed("--as-found-as-left takes two project files: as found, then as left");
     const QString out = parser.value(outputOption);
     if (out.isEmpty()) return failed("needs the PDF to write: -o OUT.pdf");
     // A report written over a project would lose the job.
@@ -68,12 +75,10 @@ int runReport(const QStringList& arguments) {
         std::string reason;
         if (!readProject(pathBytes(file), record, &reason))
             return failed(QString("cannot read %1: %2").arg(file, QString::fromStdString(reason)));
-        CalcOptions options = openingOptions(record, chosen);
-        options.units = units;
-        // The span the tolerance was worked out from, as the window's refresh sets it.
-        record.Span = toleranceSpan(record, options.method);
-        sections.push_back(makeReportSection(QFileInfo(file).fileName().toStdString(), record, options));
-        addVerdictAndFindings(sections.back());
+        std::optional<JobStage> stage;
+        if (stages) stage = sections.empty() ? JobStage::AsFound : JobStage::AsLeft;
+        sections.push_back(
+            makeOpenedSection(QFileInfo(file).fileName().toStdString(), record, chosen, units, stage));
     }
 
     const QByteArray pdf = reportPdf(sections, ReportFormat{units}, &error);

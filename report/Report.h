@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/judging/StageSummary.h"
 #include "calc/methods/Alignment.h"
 #include "project/ProjectRecord.h"
 #include "report/ReportFormat.h"
@@ -31,7 +32,14 @@ struct ReportSection {
     // Sentences of the readings check; an empty list means the readings were checked and found
     // consistent, no list means they were not checked.
     std::optional<std::vector<std::string>> findings;
+    // The stage of the job the section shows ("As found", "As left"), heading its first page; empty
+    // for a report of plain projects.
+    std::string stage;
 };
+
+// An as-found section followed by an as-left one: the report then opens with the table that
+// compares them instead of the list of projects.
+bool isFoundLeftPair(const std::vector<ReportSection>& sections);
 
 // A section for a project with its calculation run as the window runs it.
 ReportSection makeReportSection(std::string fileName, const ProjectRecord& record,
@@ -39,6 +47,12 @@ ReportSection makeReportSection(std::string fileName, const ProjectRecord& recor
 // Judges the section's alignment and checks its readings, as the main window does, in the units of
 // its options: fills `verdict` and `findings`.
 void addVerdictAndFindings(ReportSection& section);
+
+// A section of a job as a window that has just opened it shows it: the view's method and choices, the
+// acceptable offset of the method's span at the job's speed, in `units`; with verdict and findings,
+// and headed by the stage's name when one is given.
+ReportSection makeOpenedSection(std::string fileName, ProjectRecord record, const ViewOptions& view,
+                                UnitSystem units, std::optional<JobStage> stage = std::nullopt);
 
 // Lays out the sections and paints them on the device, page by page: with more than one section a
 // first page lists them. The layout is the same on every device: it is made for the area that A4 and
