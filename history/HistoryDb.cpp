@@ -37,6 +37,11 @@ QDateTime timeOf(const QString& text) {
     return t;
 }
 
+// A text column is never NULL: an empty QString would be bound as one.
+QVariant textValue(const QString& text) {
+    return text.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(text);
+}
+
 QVariant optionalValue(const std::optional<double>& v) {
     return v ? QVariant(*v) : QVariant(QMetaType::fromType<double>());
 }
@@ -314,9 +319,9 @@ bool HistoryDb::insert(const StageRecord& r, QString* error) {
                   .arg(kColumns));
     const QVariantList values = {
         r.id,
-        r.machine,
+        textValue(r.machine),
         machineKey(r.machine),
-        r.technician,
+        textValue(r.technician),
         timeText(r.recordedAt),
         QString::fromLatin1(stageKey(r.stage).data(), static_cast<qsizetype>(stageKey(r.stage).size())),
         r.view.method,
@@ -328,15 +333,15 @@ bool HistoryDb::insert(const StageRecord& r, QString* error) {
         r.rpm,
         r.table == ToleranceTable::Spacer ? QStringLiteral("spacer") : QStringLiteral("short"),
         r.hasResult ? 1 : 0,
-        r.grade,
-        r.verdictLine,
+        textValue(r.grade),
+        textValue(r.verdictLine),
         optionalValue(r.verticalFirst),
         optionalValue(r.verticalSecond),
         optionalValue(r.horizontalFirst),
         optionalValue(r.horizontalSecond),
-        movesText(r.verticalMoves),
-        movesText(r.horizontalMoves),
-        r.readingsCheck,
+        textValue(movesText(r.verticalMoves)),
+        textValue(movesText(r.horizontalMoves)),
+        textValue(r.readingsCheck),
         r.project,
     };
     for (const QVariant& v : values) q.addBindValue(v);
