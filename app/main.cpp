@@ -16,6 +16,7 @@
 #include "cli/Arguments.h"
 #include "project/AppState.h"
 #include "project/Version.h"
+#include "ui/history/HistoryMenus.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/DialogProvider.h"
 #include "ui/widgets/ScalingStyle.h"
@@ -162,6 +163,7 @@ int main(int argc, char** argv) {
     corvane::frmDials window(state, dialogs);
     // The program's own icon, as in the menu, also for the windows it opens over this one.
     window.setWindowIcon(icon);
+    corvane::installHistoryMenus(window, state, dialogs);
     window.formLoad(call.showAbout, call.projectFile);
     // Where and how large the user last had the window.
     window.restoreGeometry(corvane::windowGeometry(state.Paths));
