@@ -363,6 +363,17 @@ bool HistoryDb::add(const StageRecord& record, QString* error) {
     return commit(error);
 }
 
+bool HistoryDb::add(const std::vector<StageRecord>& records, QString* error) {
+    if (!begin(error)) return false;
+    for (const StageRecord& r : records) {
+        if (!insert(r, error)) {
+            rollback();
+            return false;
+        }
+    }
+    return commit(error);
+}
+
 std::optional<std::vector<MachineSummary>> HistoryDb::machines(QString* error) {
     QSqlQuery q(db());
     q.setForwardOnly(true);

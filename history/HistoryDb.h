@@ -48,6 +48,8 @@ public:
 
     // Adds the record; a record whose id is there already is left as it is (and counts as done).
     bool add(const StageRecord& record, QString* error);
+    // Adds them all in one transaction (an import, a test's fixture): all or none.
+    bool add(const std::vector<StageRecord>& records, QString* error);
     std::optional<std::vector<MachineSummary>> machines(QString* error);
     // The records of one machine (any case, blanks around ignored), or of all when `machine` is
     // empty, oldest first; without their project bytes, which `find` reads.

@@ -102,7 +102,7 @@ void installHistoryMenus(frmDials& window, AppState& state, DialogProvider& dial
         lastRecord = action;
     }
 
-    QAction* stagesReport = makeAction(window, QStringLiteral("Export As Found and As &Left Report..."),
+    QAction* stagesReport = makeAction(window, QStringLiteral("Export As Foun&d and As Left Report..."),
                                        "mnuFileExportStagesReport");
     QObject::connect(stagesReport, &QAction::triggered, &window, [&window, &state, &dialogs] {
         window.commitFocusedBox();

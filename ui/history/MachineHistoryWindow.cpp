@@ -84,6 +84,8 @@ MachineHistoryWindow::MachineHistoryWindow(const AppPaths& paths, DialogProvider
     split->addWidget(tables);
     split->addWidget(trend_);
     layout->addWidget(split, 1);
+    tables->setSizes({380, 620});
+    split->setSizes({300, 320});
 
     auto* buttons = new QDialogButtonBox(this);
     open_ = buttons->addButton(QStringLiteral("&Open as New Job"), QDialogButtonBox::ActionRole);
@@ -193,21 +195,24 @@ void MachineHistoryWindow::drawTrend() {
 
     struct Series {
         QString name;
+        QString spacerName;
         QColor colour;
         bool second;
         bool vertical;
     };
-    const Series series[] = {{QStringLiteral("Vertical offset"), QColor(0x1f, 0x3a, 0x5f), false, true},
-                             {QStringLiteral("Horizontal offset"), QColor(0x2a, 0x8a, 0x3a), false, false},
-                             {QStringLiteral("Vertical angle"), QColor(0x1f, 0x3a, 0x5f), true, true},
-                             {QStringLiteral("Horizontal angle"), QColor(0x2a, 0x8a, 0x3a), true, false}};
+    const Series series[] = {{QStringLiteral("Vertical offset"), QStringLiteral("Vertical fixed angle"),
+                              QColor(0x1f, 0x3a, 0x5f), false, true},
+                             {QStringLiteral("Horizontal offset"), QStringLiteral("Horizontal fixed angle"),
+                              QColor(0x2a, 0x8a, 0x3a), false, false},
+                             {QStringLiteral("Vertical angle"), QStringLiteral("Vertical moveable angle"),
+                              QColor(0x1f, 0x3a, 0x5f), true, true},
+                             {QStringLiteral("Horizontal angle"), QStringLiteral("Horizontal moveable angle"),
+                              QColor(0x2a, 0x8a, 0x3a), true, false}};
     double first = 0, last = 0, rpm = 0;
     bool any = false;
     for (const Series& s : series) {
         QCPGraph* g = trend_->addGraph(trend_->xAxis, s.second ? trend_->yAxis2 : trend_->yAxis);
-        g->setName(spacer ? s.name.replace(QStringLiteral("offset"), QStringLiteral("fixed angle"))
-                                .replace(QStringLiteral("angle"), QStringLiteral("moveable angle"))
-                          : s.name);
+        g->setName(spacer ? s.spacerName : s.name);
         g->setPen(QPen(s.colour, 2, s.second ? Qt::DashLine : Qt::SolidLine));
         g->setScatterStyle(
             QCPScatterStyle(s.second ? QCPScatterStyle::ssSquare : QCPScatterStyle::ssDisc, 6));
@@ -248,7 +253,14 @@ void MachineHistoryWindow::drawTrend() {
     }
     const double pad = std::max(86400.0, (last - first) * 0.05);
     trend_->xAxis->setRange(first - pad, last + pad);
-    trend_->rescaleValueAxes(false, true);
+    bool scaled[2] = {false, false};
+    for (int i = 0; i < trend_->graphCount(); ++i) {
+        QCPGraph* g = trend_->graph(i);
+        if (g->data()->isEmpty()) continue;
+        const int axis = g->valueAxis() == trend_->yAxis ? 0 : 1;
+        g->rescaleValueAxis(scaled[axis]);
+        scaled[axis] = true;
+    }
     if (!any) {
         trend_->yAxis->setRange(-1, 1);
         trend_->yAxis2->setRange(-1, 1);
