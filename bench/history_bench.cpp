@@ -70,13 +70,22 @@ BigSqlite& big() {
     return history;
 }
 
-void listTenThousandRecords(benchmark::State& state) {
+// The Machine History window's first list: 500 machines summed up from 10,000 records.
+void listFiveHundredMachines(benchmark::State& state) {
     QString error;
     for (auto _ : state) {
         const auto machines = big().db->machines(&error);
+        if (!machines || machines->size() != 500) state.SkipWithError("the big history is not as made");
+    }
+}
+BENCHMARK(listFiveHundredMachines)->Unit(benchmark::kMillisecond);
+
+// corvane-cli history list: every one of the 10,000 records.
+void listTenThousandRecords(benchmark::State& state) {
+    QString error;
+    for (auto _ : state) {
         const auto records = big().db->records(QString(), &error);
-        if (!machines || machines->size() != 500 || !records || records->size() != 10000)
-            state.SkipWithError("the big history is not as made");
+        if (!records || records->size() != 10000) state.SkipWithError("the big history is not as made");
     }
 }
 BENCHMARK(listTenThousandRecords)->Unit(benchmark::kMillisecond);

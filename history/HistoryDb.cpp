@@ -31,10 +31,19 @@ const QString kColumns = QStringLiteral(
 QString machineKey(const QString& machine) { return machine.trimmed().toCaseFolded(); }
 
 QString timeText(const QDateTime& t) { return t.toUTC().toString(kTimeFormat); }
+// Read by position: a history of thousands of records is listed at once, and the general date parser
+// takes far longer than the rest of the row.
 QDateTime timeOf(const QString& text) {
-    QDateTime t = QDateTime::fromString(text, kTimeFormat);
-    t.setTimeSpec(Qt::UTC);
-    return t;
+    if (text.size() != 24 || text[4] != QLatin1Char('-') || text[10] != QLatin1Char('T') ||
+        text[23] != QLatin1Char('Z'))
+        return QDateTime::fromString(text, Qt::ISODateWithMs);
+    auto number = [&text](int from, int count) {
+        int v = 0;
+        for (int i = from; i < from + count; ++i) v = v * 10 + (text[i].unicode() - '0');
+        return v;
+    };
+    return QDateTime(QDate(number(0, 4), number(5, 2), number(8, 2)),
+                     QTime(number(11, 2), number(14, 2), number(17, 2), number(20, 3)), Qt::UTC);
 }
 
 // A text column is never NULL: an empty QString would be bound as one.
@@ -311,12 +320,15 @@ void HistoryDb::rollback() {
     q.exec(QStringLiteral("ROLLBACK"));
 }
 
-bool HistoryDb::insert(const StageRecord& r, QString* error) {
-    QSqlQuery q(db());
-    q.prepare(QStringLiteral("INSERT INTO stage_record (%1, project) VALUES "
-                             "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-                             "ON CONFLICT (id) DO NOTHING")
-                  .arg(kColumns));
+bool HistoryDb::prepareInsert(QSqlQuery& q) {
+    return q.prepare(
+        QStringLiteral("INSERT INTO stage_record (%1, project) VALUES "
+                       "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                       "ON CONFLICT (id) DO NOTHING")
+            .arg(kColumns));
+}
+
+bool HistoryDb::insert(QSqlQuery& q, const StageRecord& r, QString* error) {
     const QVariantList values = {
         r.id,
         textValue(r.machine),
@@ -344,7 +356,7 @@ bool HistoryDb::insert(const StageRecord& r, QString* error) {
         textValue(r.readingsCheck),
         r.project,
     };
-    for (const QVariant& v : values) q.addBindValue(v);
+    for (int i = 0; i < static_cast<int>(values.size()); ++i) q.bindValue(i, values[i]);
     if (q.exec()) return true;
     if (error) *error = failure(QStringLiteral("cannot record the stage"), q.lastError().text());
     return false;
@@ -356,7 +368,10 @@ bool HistoryDb::add(const StageRecord& record, QString* error) {
         return false;
     }
     if (!begin(error)) return false;
-    if (!insert(record, error)) {
+    QSqlQuery q(db());
+    if (!prepareInsert(q) || !insert(q, record, error)) {
+        if (error && error->isEmpty())
+            *error = failure(QStringLiteral("cannot record the stage"), q.lastError().text());
         rollback();
         return false;
     }
@@ -365,8 +380,14 @@ bool HistoryDb::add(const StageRecord& record, QString* error) {
 
 bool HistoryDb::add(const std::vector<StageRecord>& records, QString* error) {
     if (!begin(error)) return false;
+    QSqlQuery q(db());
+    if (!prepareInsert(q)) {
+        if (error) *error = failure(QStringLiteral("cannot record the stages"), q.lastError().text());
+        rollback();
+        return false;
+    }
     for (const StageRecord& r : records) {
-        if (!insert(r, error)) {
+        if (!insert(q, r, error)) {
             rollback();
             return false;
         }
@@ -498,9 +519,16 @@ bool HistoryDb::pushTo(HistoryDb& target, PushOutcome& outcome, QString* error,
     const int toSend = static_cast<int>(missing.size());
     for (std::size_t first = 0; first < missing.size(); first += kBatch) {
         if (!target.begin(error)) return false;
+        QSqlQuery q(target.db());
+        if (!target.prepareInsert(q)) {
+            if (error)
+                *error = target.failure(QStringLiteral("cannot receive records"), q.lastError().text());
+            target.rollback();
+            return false;
+        }
         const std::size_t end = std::min(missing.size(), first + kBatch);
         for (std::size_t i = first; i < end; ++i) {
-            if (!target.insert(missing[i], error)) {
+            if (!target.insert(q, missing[i], error)) {
                 target.rollback();
                 return false;
             }

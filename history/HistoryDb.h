@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -71,7 +72,8 @@ private:
     bool begin(QString* error);
     bool commit(QString* error);
     void rollback();
-    bool insert(const StageRecord& record, QString* error);
+    bool prepareInsert(QSqlQuery& query);
+    bool insert(QSqlQuery& query, const StageRecord& record, QString* error);
     QString failure(const QString& what, const QString& driverText) const;
     QSqlDatabase db() const;
 
