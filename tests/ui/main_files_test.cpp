@@ -167,9 +167,11 @@ private slots:
         QCOMPARE(t.dialogs().questions, QStringList{QString::fromLatin1(kSavePrompt)});
         QCOMPARE(t.state.CurrentFile, job.toStdString());
         QVERIFY(QFile::exists(job));
-        // A clean job: the readings start again from the defaults, the previous job's texts are gone.
+        // A clean job: the readings start again from the defaults, the previous job's texts are gone
+        // (an empty machine name shows its caption).
         QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("20"));
-        QCOMPARE(w.controls().txtMachine->text(), QString());
+        QCOMPARE(w.controls().txtMachine->text(), QStringLiteral("machine"));
+        QVERIFY(t.state.Project.Machine.empty());
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
         QVERIFY(!t.state.Changed);
         QVERIFY(w.controls().mnuFileMRU[1]->isVisible());
