@@ -261,6 +261,8 @@ void MachineHistoryWindow::drawTrend() {
         g->rescaleValueAxis(scaled[axis]);
         scaled[axis] = true;
     }
+    // A little room above and below, so that no point sits on the frame.
+    for (QCPAxis* axis : {trend_->yAxis, trend_->yAxis2}) axis->scaleRange(1.15, axis->range().center());
     if (!any) {
         trend_->yAxis->setRange(-1, 1);
         trend_->yAxis2->setRange(-1, 1);
