@@ -22,6 +22,7 @@
 #include "ui/common/ScalingStyle.h"
 #include "ui/common/UserPreferences.h"
 #include "ui/common/WindowPlacement.h"
+#include "ui/history/HistoryMenus.h"
 #include "ui/main/frmDials.h"
 
 namespace {
@@ -212,6 +213,7 @@ int main(int argc, char** argv) {
     corvane::frmDials window(state, dialogs);
     // The program's own icon, as in the menu, also for the windows it opens over this one.
     window.setWindowIcon(icon);
+    corvane::installHistoryMenus(window, state, dialogs);
     window.formLoad(call.showAbout, call.projectFile);
     // Where and how large the user last had the window.
     corvane::restoreWindowPlace(&window, corvane::windowGeometry(state.Paths));

@@ -35,9 +35,13 @@ int runReport(const QStringList& arguments) {
     const CalcArguments calcArguments;
     const KitArguments kitArguments;
     const QCommandLineOption outputOption({"o", "output"}, "The PDF file to write.", "OUT.pdf");
+    const QCommandLineOption stagesOption(
+        "as-found-as-left",
+        "The two files are one job as found and as left: the report opens with the table comparing them.");
     calcArguments.addTo(parser);
     kitArguments.addTo(parser);
     parser.addOption(outputOption);
+    parser.addOption(stagesOption);
     parser.addPositionalArgument("files", "The project files (.qdl), one section each, in this order.",
                                  "FILE.qdl [FILE.qdl ...]");
     parser.setApplicationDescription(
@@ -54,6 +58,9 @@ int runReport(const QStringList& arguments) {
     if (files.isEmpty()) return failed("takes one or more project files");
     if (parser.values(outputOption).size() > 1)
         return failed("takes one PDF to write: -o was given more than once");
+    const bool stages = parser.isSet(stagesOption);
+    if (stages && files.size() != 2)
+        return failed("--as-found-as-left takes two project files: as found, then as left");
     const QString out = parser.value(outputOption);
     if (out.isEmpty()) return failed("needs the PDF to write: -o OUT.pdf (- for standard output)");
     const bool toStandardOutput = out == "-";
@@ -93,6 +100,9 @@ int runReport(const QStringList& arguments) {
             makeAssessedReportSection(QFileInfo(file).fileName().toStdString(), record, options));
         if (run.source != OptionsSource::Defaults) sections.back().optionsSource = run.source;
         sections.back().shimKit = kit;
+        if (stages)
+            sections.back().stage =
+                std::string(stageTitle(sections.size() == 1 ? JobStage::AsFound : JobStage::AsLeft));
     }
 
     const QByteArray pdf = reportPdf(sections, DisplayFormat{units}, &error);

@@ -11,5 +11,6 @@ int runNew(const QStringList& arguments);
 int runDump(const QStringList& arguments);
 int runCalc(const QStringList& arguments);
 int runReport(const QStringList& arguments);
+int runHistory(const QStringList& arguments);
 
 }  // namespace corvane::cli

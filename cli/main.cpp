@@ -13,9 +13,15 @@ namespace {
 int run(const QStringList& args) {
     QCoreApplication::setApplicationName("corvane-cli");
     QTextStream err(stderr);
-    const QString usage = "usage: corvane-cli new|dump|calc|report FILE.qdl [options]";
+    const QString usage =
+        "usage: corvane-cli new|dump|calc|report FILE.qdl [options]\n       corvane-cli history "
+        "add|list|show|export|report|push ...";
+    // A mistake is told in one line, for a script's log.
+    const QString oneLine =
+        "usage: corvane-cli new|dump|calc|report FILE.qdl [options], or corvane-cli history "
+        "add|list|show|export|report|push ...";
     if (args.size() < 2) {
-        err << usage << "\n";
+        err << oneLine << "\n";
         return 2;
     }
     const QString command = args.at(1);
@@ -30,7 +36,8 @@ int run(const QStringList& args) {
     if (command == "dump") return corvane::cli::runDump(rest);
     if (command == "calc") return corvane::cli::runCalc(rest);
     if (command == "report") return corvane::cli::runReport(rest);
-    err << "corvane-cli: unknown command '" << command << "'; " << usage << "\n";
+    if (command == "history") return corvane::cli::runHistory(rest);
+    err << "corvane-cli: unknown command '" << command << "'; " << oneLine << "\n";
     return 2;
 }
 
@@ -53,7 +60,11 @@ int main(int argc, char* argv[]) {
     const QStringList args = corvane::cli::argumentsFromBytes(argc, argv);
     // The report is drawn with fonts, which need Qt Gui and a platform; a terminal or a script has
     // no display, so the report draws off screen unless told otherwise.
-    if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
+    const bool report =
+        argc > 1 &&
+        (std::strcmp(argv[1], "report") == 0 ||
+         (std::strcmp(argv[1], "history") == 0 && argc > 2 && std::strcmp(argv[2], "report") == 0));
+    if (report) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         return run(args);

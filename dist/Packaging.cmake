@@ -25,10 +25,13 @@ same from scripts.")
 # them on Debian 12: the X11 and offscreen platforms in libqt6gui6, CUPS printing in
 # libqt6printsupport6 (qt6-qpa-plugins holds only the VNC platform and touch input).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The machine history is an SQLite file unless a plant's PostgreSQL is named: Qt loads the SQLite
+# driver at run time, so no library link names it; the PostgreSQL driver is only recommended.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 # shared-mime-info shows .qdl files as Corvane projects in the file manager; hicolor-icon-theme owns
 # the icon folders the package fills and the theme's index that icon lookups read. Every desktop has
 # both; the programs run without them.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, hicolor-icon-theme")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, hicolor-icon-theme, libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -132,10 +132,11 @@ void ProjectCommands::readRecentFiles() {
 }
 
 void ProjectCommands::createProject(const std::string& path) {
+    // A new job starts clean: the comments, date and growth of the job before it are not this one's.
     ProjectRecord& record = state_.Project;
+    record = ProjectRecord{};
     setDefaults(record);
-    // A new file carries the time it was made; a project that inherits a plausible stamp keeps it.
-    if (!dateStampInRange(record.DateStamp)) record.DateStamp = prompts_.currentDate();
+    record.DateStamp = prompts_.currentDate();
     if (!writeAndReport(path)) unsavedAfterOpen_ = true;
 }
 
@@ -280,6 +281,25 @@ void ProjectCommands::fileNew() {
         if (hasProjectExtension(*name)) {
             loadProjectFile(true, *name);
             return;
+        }
+        prompts_.showMessage(kExtensionMessage);
+    }
+}
+
+bool ProjectCommands::fileNewFrom(const ProjectRecord& job, bool write) {
+    if (!saveIfChanged()) return false;
+    for (;;) {
+        const auto name = prompts_.chooseSaveFile(folderOf(), kFileFilter);
+        if (!name) return false;
+        if (hasProjectExtension(*name)) {
+            state_.Project = job;
+            state_.Project.DateStamp = prompts_.currentDate();
+            state_.CurrentFile = *name;
+            setupMRUlist();
+            const bool written = write && writeAndReport(*name);
+            prompts_.refreshAll();
+            state_.Session.start(state_.Project, !written);
+            return true;
         }
         prompts_.showMessage(kExtensionMessage);
     }

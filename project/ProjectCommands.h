@@ -84,7 +84,12 @@ public:
     std::string folderOf() const;
     void loadProjectFile(bool createNew, const std::string& fileName);
 
+    // A clean job: defaults, empty texts, no growth, the present time; nothing of the open job.
     void fileNew();
+    // File > New From This Job and a job taken from the history: the save prompt, a file name, then
+    // `job` (stamped with the present time) as the open project, written to the file when `write`,
+    // else left unsaved for the user to save. False when the user cancelled.
+    bool fileNewFrom(const ProjectRecord& job, bool write);
     void fileOpen();
     // Returns false when the write failed; the failure has been reported and the job stays
     // changed. A file that is no project asks for a new name; one changed on disk since asks first.
@@ -117,8 +122,7 @@ private:
     // Reads the default project, or creates it with defaults when there is none (or an empty one).
     // False when it exists but cannot be read: it then must not be written over.
     bool loadDefaultProject(const std::string& path);
-    // A default project written to `path`, stamped with the present time unless it inherits a
-    // plausible stamp.
+    // A clean default project written to `path`, stamped with the present time.
     void createProject(const std::string& path);
     void readRecentFiles();
     // Shows the list in the menu and writes the settings file.

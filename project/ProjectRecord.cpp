@@ -1,5 +1,7 @@
 #include "project/ProjectRecord.h"
 
+#include "project/ReservedLines.h"
+
 namespace corvane {
 
 void setDefaults(ProjectRecord& r) {
@@ -67,6 +69,19 @@ void resetMeasuredData(ProjectRecord& r) {
     r.FootHeight.fill(0);
     r.ColdTemp.fill(72);
     r.HotTemp.fill(72);
+}
+
+ProjectRecord nextJobOf(const ProjectRecord& job) {
+    ProjectRecord next = job;
+    next.Dial1Reading = {};
+    next.Dial2Reading = {};
+    next.Sag = 0;
+    next.Comments.clear();
+    // Of what the job keeps beside its fields, only how it was being looked at carries over: the
+    // foot ledger and the like belong to the job that made them.
+    const std::optional<std::string_view> view = findReservedLine(job.ReservedText, "CorvaneView");
+    next.ReservedText = view ? putReservedLine("", "CorvaneView", *view) : std::string();
+    return next;
 }
 
 }  // namespace corvane

@@ -67,4 +67,9 @@ void setDefaults(ProjectRecord& record);
 // feet, Reserved1 and the date stamp stay.
 void resetMeasuredData(ProjectRecord& record);
 
+// The next job on the same machine: the machine and machine names, technician, lengths, face
+// diameters, stationary feet, speed, growth and its temperatures, and the view's choices stay; every
+// reading, the sag, the comments and anything else kept with the job go. The date is the caller's.
+ProjectRecord nextJobOf(const ProjectRecord& job);
+
 }  // namespace corvane

@@ -11,6 +11,8 @@
 
 #include "calc/judging/Assessment.h"
 #include "calc/judging/ReadingsCheck.h"
+#include "calc/judging/StageSummary.h"
+#include "calc/judging/Tolerance.h"
 #include "calc/judging/Verdict.h"
 #include "project/Version.h"
 #include "report/ReportBlocks.h"
@@ -26,7 +28,10 @@ std::vector<Chapter> buildChapters(const std::vector<ReportSection>& sections,
                                    const std::vector<int>& startPages, const Context& c) {
     std::vector<Chapter> chapters;
     const bool several = sections.size() > 1;
-    if (several) {
+    if (isFoundLeftPair(sections)) {
+        chapters.push_back(Chapter{QStringLiteral("As found and as left"), {}});
+        addStageComparison(chapters.back().blocks, sections[0], sections[1], c);
+    } else if (several) {
         chapters.push_back(Chapter{QStringLiteral("List of projects"), {}});
         addContents(chapters.back().blocks, sections, startPages, c);
     }
@@ -34,8 +39,10 @@ std::vector<Chapter> buildChapters(const std::vector<ReportSection>& sections,
         const ReportSection& s = sections[i];
         Chapter chapter{qs(s.fileName), {}};
         std::vector<Block>& b = chapter.blocks;
-        addTitle(b, s,
-                 several ? QStringLiteral("Project %1 of %2").arg(i + 1).arg(sections.size()) : QString(), c);
+        QString caption =
+            several ? QStringLiteral("Project %1 of %2").arg(i + 1).arg(sections.size()) : QString();
+        if (!s.stage.empty()) caption = qs(s.stage);
+        addTitle(b, s, caption, c);
         addArrangement(b, s, c);
         addReadings(b, s, c);
         addGrowth(b, s, c);
@@ -72,6 +79,11 @@ void paintFooter(QPainter& p, const QString& label, int page, int pages, const S
 
 }  // namespace
 
+bool isFoundLeftPair(const std::vector<ReportSection>& sections) {
+    return sections.size() == 2 && sections[0].stage == stageTitle(JobStage::AsFound) &&
+           sections[1].stage == stageTitle(JobStage::AsLeft);
+}
+
 ReportSection makeReportSection(std::string fileName, const ProjectRecord& record,
                                 const CalcOptions& options) {
     ReportSection section;
@@ -91,6 +103,17 @@ ReportSection makeAssessedReportSection(std::string fileName, const ProjectRecor
     const Assessment assessment = assess(record, options);
     section.result = assessment.result;
     addVerdictAndFindings(section, assessment);
+    return section;
+}
+
+ReportSection makeOpenedSection(std::string fileName, ProjectRecord record, const ViewOptions& view,
+                                UnitSystem units, std::optional<JobStage> stage) {
+    CalcOptions options = openingOptions(record, view);
+    options.units = units;
+    // The span the tolerance was worked out from, as the window's refresh sets it.
+    record.Span = toleranceSpan(record, options.method);
+    ReportSection section = makeAssessedReportSection(std::move(fileName), record, options);
+    if (stage) section.stage = std::string(stageTitle(*stage));
     return section;
 }
 

@@ -9,6 +9,7 @@
 #include "calc/format/DisplayFormat.h"
 #include "calc/judging/Assessment.h"
 #include "calc/judging/ShimPacks.h"
+#include "calc/judging/StageSummary.h"
 #include "calc/methods/Alignment.h"
 #include "project/ProjectRecord.h"
 #include "project/RunOptions.h"
@@ -40,7 +41,14 @@ struct ReportSection {
     // The user's shim kit the packs of the Feet part are made of; the common pre-cut range of the
     // options' units when none is given.
     std::optional<ShimKit> shimKit;
+    // The stage of the job the section shows ("As found", "As left"), heading its first page; empty
+    // for a report of plain projects.
+    std::string stage;
 };
+
+// An as-found section followed by an as-left one: the report then opens with the table that
+// compares them instead of the list of projects.
+bool isFoundLeftPair(const std::vector<ReportSection>& sections);
 
 // A section for a project with its calculation run as the window runs it.
 ReportSection makeReportSection(std::string fileName, const ProjectRecord& record,
@@ -52,6 +60,12 @@ ReportSection makeAssessedReportSection(std::string fileName, const ProjectRecor
 // its options: fills `verdict` and `findings` from the assessment of the section's job.
 void addVerdictAndFindings(ReportSection& section);
 void addVerdictAndFindings(ReportSection& section, const Assessment& assessment);
+
+// A section of a job as a window that has just opened it shows it: the view's method and choices, the
+// acceptable offset of the method's span at the job's speed, in `units`; with verdict and findings,
+// and headed by the stage's name when one is given.
+ReportSection makeOpenedSection(std::string fileName, ProjectRecord record, const ViewOptions& view,
+                                UnitSystem units, std::optional<JobStage> stage = std::nullopt);
 
 // Lays out the sections and paints them on the device, page by page: with more than one section a
 // first page lists them. The layout is the same on every device: it is made for the area that A4 and

@@ -73,6 +73,11 @@ void addTolerance(std::vector<Block>& out, const ReportSection& s, const Context
 void addComments(std::vector<Block>& out, const ReportSection& s, const Context& c);
 void addSignature(std::vector<Block>& out, const ReportSection& s, const Context& c);
 
+// The page that opens the report of a job with both stages: per plane the judged values as found and
+// as left with the verdict of each, then the moves the as-found readings called for.
+void addStageComparison(std::vector<Block>& out, const ReportSection& found, const ReportSection& left,
+                        const Context& c);
+
 // The first page of a report of several projects: the list of the projects with the page each
 // section starts on (blank while `startPages` is empty, before the sections have been laid out).
 void addContents(std::vector<Block>& out, const std::vector<ReportSection>& sections,

@@ -8,6 +8,7 @@
 
 #include "calc/format/NumberFormat.h"
 #include "calc/judging/MoveAlternatives.h"
+#include "calc/judging/StageSummary.h"
 #include "calc/judging/Verdict.h"
 #include "calc/methods/MethodTraits.h"
 #include "project/MoveSetup.h"
@@ -300,6 +301,128 @@ void addContents(std::vector<Block>& out, const std::vector<ReportSection>& sect
                      methodName(s.options.method), verdict, page},
                     widths, c, false, align);
     }
+}
+
+}  // namespace corvane::report
+
+namespace corvane::report {
+
+namespace {
+
+QString judgedName(JudgedValue value) {
+    switch (value) {
+        case JudgedValue::Offset:
+            return QStringLiteral("offset");
+        case JudgedValue::Angle:
+            return QStringLiteral("angle");
+        case JudgedValue::FixedAngle:
+            return QStringLiteral("angle at fixed coupling");
+        default:
+            return QStringLiteral("angle at moveable coupling");
+    }
+}
+
+// A judged value as the verdict's texts show it, or a dash when the stage has no result.
+QString judgedText(const AlignmentVerdict& v, bool hasResult, Plane plane, JudgedValue value,
+                   const Context& c) {
+    if (!hasResult) return QStringLiteral("\u2013");
+    const Quantity q = value == JudgedValue::Offset ? Quantity::Offset : Quantity::Angle;
+    return qs(formatValue(toDisplay(v.plane(plane).value(value), q, c.format.units)));
+}
+
+}  // namespace
+
+void addStageComparison(std::vector<Block>& out, const ReportSection& found, const ReportSection& left,
+                        const Context& c) {
+    const AlignmentVerdict fv = judgeAlignment(found.record, found.options, found.result);
+    const AlignmentVerdict lv = judgeAlignment(left.record, left.options, left.result);
+    const ToleranceTable table =
+        found.options.method == kMethodJackShaft ? ToleranceTable::Spacer : ToleranceTable::ShortCoupling;
+    const std::size_t first = out.size();
+
+    Block title;
+    title.height = lineHeight(c.style.title) + mm(3);
+    title.keepWithNext = true;
+    const Style* style = &c.style;
+    title.paint = [style](QPainter& p, const QRectF& r) {
+        p.setPen(style->accent);
+        drawLines(p, {QStringLiteral("As found and as left")}, style->title, r.left(), r.top(), r.width());
+        p.setPen(QPen(style->accent, mm(0.6)));
+        p.drawLine(QPointF(r.left(), r.bottom() - mm(1)), QPointF(r.right(), r.bottom() - mm(1)));
+    };
+    out.push_back(std::move(title));
+    addParagraph(out,
+                 QStringLiteral("Machine: %1. As found: %2. As left: %3.")
+                     .arg(found.record.Machine.empty() ? QStringLiteral("\u2014") : qs(found.record.Machine),
+                          qs(found.fileName), qs(left.fileName)),
+                 c.style.body, c.style.ink, 0, mm(2));
+
+    const std::vector<double> widths = {mm(60), mm(40), mm(40), mm(40)};
+    const std::vector<Qt::Alignment> align = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight, Qt::AlignLeft};
+    addTableRow(out,
+                {QStringLiteral("At the coupling"), QStringLiteral("As found"), QStringLiteral("As left"),
+                 QStringLiteral("")},
+                widths, c, true, align);
+    out.back().spaceBefore = mm(3);
+    const bool fr = found.result.hasResult(), lr = left.result.hasResult();
+    for (const Plane plane : {Plane::Vertical, Plane::Horizontal}) {
+        const QString planeName =
+            plane == Plane::Vertical ? QStringLiteral("Vertical") : QStringLiteral("Horizontal");
+        for (const JudgedValue value : {firstValue(table), secondValue(table)}) {
+            const Quantity q = value == JudgedValue::Offset ? Quantity::Offset : Quantity::Angle;
+            addTableRow(
+                out,
+                {planeName + QLatin1Char(' ') + judgedName(value), judgedText(fv, fr, plane, value, c),
+                 judgedText(lv, lr, plane, value, c), qs(std::string(unitName(q, c.format.units)))},
+                widths, c, false, align);
+        }
+        addTableRow(
+            out,
+            {planeName + QStringLiteral(" verdict"),
+             fv.given ? qs(std::string(gradeName(fv.plane(plane).grade))) : QStringLiteral("No verdict"),
+             lv.given ? qs(std::string(gradeName(lv.plane(plane).grade))) : QStringLiteral("No verdict"),
+             QString()},
+            widths, c, false, align);
+    }
+    addTableRow(out,
+                {QStringLiteral("Verdict"),
+                 fv.given ? qs(std::string(gradeName(fv.grade))) : QStringLiteral("No verdict"),
+                 lv.given ? qs(std::string(gradeName(lv.grade))) : QStringLiteral("No verdict"), QString()},
+                widths, c, true, align);
+    keepTogether(out, first);
+
+    // The moves the as-found readings called for: what was done between the two stages.
+    const std::size_t movesFirst = out.size();
+    out.push_back(headingBlock(QStringLiteral("Moves made"), c));
+    const int m = found.options.method;
+    if (!fr) {
+        addParagraph(out, QStringLiteral("The as-found readings gave no moves."), c.style.body, c.style.ink,
+                     0, mm(1));
+        keepTogether(out, movesFirst);
+        return;
+    }
+    const std::vector<double> moveWidths = {mm(70), mm(55), mm(55)};
+    const std::vector<Qt::Alignment> moveAlign = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter};
+    addTableRow(
+        out, {QStringLiteral("Foot"), QStringLiteral("Shim (vertical)"), QStringLiteral("Side (horizontal)")},
+        moveWidths, c, true, moveAlign);
+    const QStringList names = footNames(m);
+    const QString unit = qs(c.format.readingUnit());
+    const auto moveText = [&](bool vertical, float move) {
+        return qs(c.format.move(std::fabs(move))) + QLatin1Char(' ') + unit + QLatin1Char(' ') +
+               direction(m, vertical, move);
+    };
+    const std::size_t feet = std::min(found.result.verticalMoves.size(), found.result.horizontalMoves.size());
+    for (std::size_t i = 0; i < feet && i < static_cast<std::size_t>(names.size()); ++i) {
+        const bool stationary = m == kMethodReverseDial && found.record.Station[i] != 0;
+        addTableRow(
+            out,
+            {names[static_cast<int>(i)],
+             stationary ? QStringLiteral("stationary") : moveText(true, found.result.verticalMoves[i]),
+             stationary ? QStringLiteral("stationary") : moveText(false, found.result.horizontalMoves[i])},
+            moveWidths, c, false, moveAlign);
+    }
+    keepTogether(out, movesFirst);
 }
 
 }  // namespace corvane::report

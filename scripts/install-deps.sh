@@ -14,6 +14,8 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
   poppler-utils
+  # The machine history: Qt's SQLite and PostgreSQL drivers, and a PostgreSQL server for its tests.
+  libqt6sql6-sqlite libqt6sql6-psql postgresql
   desktop-file-utils appstream shared-mime-info libglib2.0-bin
   # cpack -G DEB: dpkg-shlibdeps finds the package's dependencies, among the files that file(1)
   # says are programs.

@@ -366,15 +366,17 @@ TEST_F(ProjectCommandsTest, TheRecentListIsWrittenOnceAtStart) {
     EXPECT_EQ(settingsOnDisk(), (Recent{job, defaultFile(), "", "", ""}));
 }
 
-TEST_F(ProjectCommandsTest, NewKeepsTextsGrowthAndStampButResetsTheReadings) {
+// New is a clean job: nothing of the previous one (its comments, growth, date) is carried into it.
+TEST_F(ProjectCommandsTest, NewStartsACleanJob) {
     const std::string old = makeProject("old.qdl", "Fan F-7");
     startOn(old);
+    ASSERT_TRUE(state.Project.Machine == "Fan F-7" && state.Project.growth(0, 1) == 4.5f);
     const std::string fresh = path("fresh.qdl");
     prompts.fileAnswers = {fresh};
     commands.fileNew();
-    ProjectRecord expected = onDisk(old);
+    ProjectRecord expected;
     setDefaults(expected);
-    ASSERT_TRUE(expected.Machine == "Fan F-7" && expected.growth(0, 1) == 4.5f) << "texts and growth stay";
+    expected.DateStamp = kNow;
     EXPECT_EQ(state.Project, expected);
     EXPECT_EQ(onDisk(fresh), expected);
     EXPECT_EQ(state.CurrentFile, fresh);
@@ -420,6 +422,43 @@ TEST_F(ProjectCommandsTest, AFailedSaveKeepsTheJobChangedAndStopsTheCommandThatA
     EXPECT_EQ(state.Project.Machine, "edited");
     EXPECT_TRUE(state.Session.changed());
     EXPECT_EQ(onDisk(other).Machine, "other");
+}
+
+// The next job on the same machine keeps what belongs to the machine and drops what belongs to the job;
+// it waits unsaved under the name chosen when it is not to be written yet (a job from the history).
+TEST_F(ProjectCommandsTest, NewFromThisJobKeepsTheMachineAndClearsTheReadings) {
+    const std::string old = makeProject("old.qdl", "Fan F-7");
+    startOn(old);
+    state.Project.Technician = "Ann";
+    state.Project.Comments = "As found. Motor 4 bolts";
+    state.Project.Sag = 1.5f;
+    state.Project.ReservedText = "CorvaneView=1;method=1\nCorvaneLedger=1;moved=4\nother program";
+    state.Session.start(state.Project);  // as saved: no question before the next job
+    const ProjectRecord before = state.Project;
+    const std::string next = path("next.qdl");
+    prompts.fileAnswers = {next};
+    ASSERT_TRUE(commands.fileNewFrom(nextJobOf(state.Project), true));
+    const ProjectRecord& p = state.Project;
+    EXPECT_EQ(p.Machine, "Fan F-7");
+    EXPECT_EQ(p.Technician, "Ann");
+    EXPECT_EQ(p.Length, before.Length);
+    EXPECT_EQ(p.Growth, before.Growth);
+    EXPECT_EQ(p.RPM, before.RPM);
+    EXPECT_EQ(p.Dial1Reading, (std::array<float, 12>{}));
+    EXPECT_EQ(p.Dial2Reading, (std::array<float, 12>{}));
+    EXPECT_EQ(p.Sag, 0.0f);
+    EXPECT_EQ(p.Comments, "");
+    EXPECT_EQ(p.ReservedText, "CorvaneView=1;method=1");
+    EXPECT_EQ(p.DateStamp, kNow);
+    EXPECT_EQ(onDisk(next), p);
+    EXPECT_FALSE(state.Session.changed());
+
+    const std::string unsaved = path("from-history.qdl");
+    prompts.fileAnswers = {unsaved};
+    ASSERT_TRUE(commands.fileNewFrom(before, false));
+    EXPECT_EQ(state.CurrentFile, unsaved);
+    EXPECT_TRUE(state.Session.changed());
+    EXPECT_FALSE(std::filesystem::exists(unsaved));
 }
 
 // Save As keeps the old file as the project; New keeps its fresh defaults in memory, offered for saving.

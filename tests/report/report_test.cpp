@@ -269,6 +269,47 @@ PdfText onPaper(QPageSize::PageSizeId paper, double margin, const std::vector<Re
 
 // Laid out for the area A4 and Letter share: the same pages and words on Letter paper. A page smaller
 // than both is shrunk, never cut.
+// Rim and face, A 10, B 20, face diameter 8, bracket on the fixed machine, 3600 rpm (offset limits
+// 1.0 / 1.5 mils, angle 0.2 / 0.3 mils/in). As found, rim {0, 3, 2, -1} and face {0, 1, 0.5, -0.5}:
+// vertical offset R6/2 = 1, angle -1.25/20 = -0.0625; horizontal offset 2, angle -0.1875 (the
+// verdict test works these out); the feet Vn = -0.375, Vf = 0.875, Hn = -0.125, Hf = 3.625.
+// As left, every reading 0.
+TEST(Report, AsFoundAndAsLeftOpenWithTheirComparison) {
+    ProjectRecord found;
+    setDefaults(found);
+    const float rim[4] = {0, 3, 2, -1}, face[4] = {0, 1, 0.5f, -0.5f};
+    for (int p = 0; p < 4; ++p)
+        found.dial1(kMethodRimFace, p) = rim[p], found.dial2(kMethodRimFace, p) = face[p];
+    found.length(kMethodRimFace, 0) = 10;
+    found.length(kMethodRimFace, 1) = 20;
+    found.FaceDia1 = 8;
+    found.RPM = 3600;
+    found.Machine = "P-101";
+    ProjectRecord left = found;
+    left.Dial1Reading = {};
+    left.Dial2Reading = {};
+    ViewOptions view;
+    view.method = kMethodRimFace;
+    const std::vector<ReportSection> sections = {
+        makeOpenedSection("found.qdl", found, view, UnitSystem::English, JobStage::AsFound),
+        makeOpenedSection("left.qdl", left, view, UnitSystem::English, JobStage::AsLeft)};
+    const PdfText text = readPdf(reportPdf(sections, DisplayFormat{}));
+    ASSERT_EQ(text.pages.size(), 5u);
+    const std::string& first = text.pages[0];
+    for (const char* row :
+         {"As found and as left", "Machine: P-101. As found: found.qdl. As left: left.qdl.",
+          "Vertical offset 1.000 0.00 mils", "Vertical angle -0.063 0.00 mils/in",
+          "Vertical verdict Excellent Excellent", "Horizontal offset 2.000 0.00 mils",
+          "Horizontal angle -0.188 0.00 mils/in", "Horizontal verdict Out of tolerance Excellent",
+          "Verdict Out of tolerance Excellent", "Near foot 0.375 mils DOWN 0.125 mils RIGHT",
+          "Far foot 0.875 mils UP 3.625 mils LEFT"})
+        EXPECT_NE(first.find(row), std::string::npos) << row << "\n in: " << first;
+    EXPECT_EQ(first.find("List of projects"), std::string::npos);
+    // Each stage's own section is headed by its name.
+    EXPECT_NE(text.pages[1].find("Shaft Alignment Report As found"), std::string::npos) << text.pages[1];
+    EXPECT_NE(text.pages[3].find("Shaft Alignment Report As left"), std::string::npos) << text.pages[3];
+}
+
 TEST(Report, LetterPaperShowsTheSamePages) {
     const std::vector<ReportSection> sections = {jobSection()};
     const PdfText onA4 = readPdf(reportPdf(sections, DisplayFormat{}));

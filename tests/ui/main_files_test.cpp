@@ -169,9 +169,11 @@ private slots:
         QCOMPARE(t.dialogs().questions, QStringList{QStringLiteral("Save the changes to Corvane.qdl?")});
         QCOMPARE(t.state.CurrentFile, job.toStdString());
         QVERIFY(QFile::exists(job));
-        // The readings start again from the defaults; the texts of the previous job stay.
+        // A clean job: the readings start again from the defaults, the previous job's texts are gone
+        // (an empty machine name shows its caption).
         QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("20"));
-        QCOMPARE(w.controls().txtMachine->text(), QStringLiteral("Pump 7"));
+        QCOMPARE(w.controls().txtMachine->text(), QStringLiteral("machine"));
+        QVERIFY(t.state.Project.Machine.empty());
         QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
         QVERIFY(!t.state.Session.changed());
         QVERIFY(w.controls().mnuFileMRU[1]->isVisible());

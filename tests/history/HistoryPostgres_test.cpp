@@ -1,0 +1,193 @@
+// The history on a PostgreSQL server of the tests' own (the postgres_server fixture): two programs
+// recording at once both land, a push sends only what the target lacks and picks up after a kill,
+// and a server that is not there is a message.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QUrlQuery>
+#include <QUuid>
+#include <thread>
+
+#include "history/HistoryDb.h"
+#include "history/HistoryTestSupport.h"
+
+namespace corvane {
+namespace {
+
+using historytest::stageOf;
+
+QString serverUrl() {
+    QFile state(qEnvironmentVariable("CORVANE_TEST_POSTGRES"));
+    if (!state.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(state.readLine()).trimmed();
+}
+
+// A database of its own for each test, on the fixture's server.
+HistoryLocation freshDatabase() {
+    const QString name = QStringLiteral("t_") + QUuid::createUuid().toString(QUuid::Id128);
+    QUrl url(serverUrl());
+    {
+        QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
+        const QUrlQuery q(url);
+        d.setHostName(q.queryItemValue(QStringLiteral("host")));
+        d.setPort(q.queryItemValue(QStringLiteral("port")).toInt());
+        d.setUserName(q.queryItemValue(QStringLiteral("user")));
+        d.setDatabaseName(QStringLiteral("postgres"));
+        EXPECT_TRUE(d.open());
+        QSqlQuery(d).exec(QStringLiteral("CREATE DATABASE ") + name);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("admin"));
+    url.setPath(QLatin1Char('/') + name);
+    HistoryLocation l;
+    l.kind = HistoryLocation::Kind::Postgres;
+    l.url = url;
+    return l;
+}
+
+std::size_t countOf(const HistoryLocation& l) {
+    QString error;
+    auto db = HistoryDb::open(l, &error);
+    EXPECT_TRUE(db) << error.toStdString();
+    return db ? db->records(QString(), &error)->size() : 0;
+}
+
+class HistoryPostgres : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (serverUrl().isEmpty())
+            GTEST_FAIL() << "no test server: CORVANE_TEST_POSTGRES names no state file";
+    }
+};
+
+TEST_F(HistoryPostgres, AStageComesBackByteForByte) {
+    const HistoryLocation l = freshDatabase();
+    QString error;
+    auto db = HistoryDb::open(l, &error);
+    ASSERT_TRUE(db) << error.toStdString();
+    QByteArray bytes = historytest::jobBytes("P-101", "Ann");
+    bytes.append("\0\x01\x80\xff", 4);
+    const StageRecord r = makeStageRecord(bytes, JobStage::AsLeft, QDateTime::currentDateTimeUtc());
+    ASSERT_TRUE(db->add(r, &error)) << error.toStdString();
+    const auto back = db->find(r.id, &error);
+    ASSERT_TRUE(back) << error.toStdString();
+    EXPECT_EQ(back->project, bytes);
+    EXPECT_EQ(back->recordedAt, r.recordedAt);
+    EXPECT_EQ(back->verticalFirst, r.verticalFirst);
+}
+
+TEST_F(HistoryPostgres, TwoProgramsRecordingAtOnceLoseNothing) {
+    const HistoryLocation l = freshDatabase();
+    ASSERT_EQ(countOf(l), 0u);  // made, schema and all, before the two start
+    constexpr int kEach = 40;
+    std::atomic<int> failures{0};
+    auto writer = [&](const char* machine) {
+        QString error;
+        auto db = HistoryDb::open(l, &error);
+        if (!db) {
+            ++failures;
+            return;
+        }
+        for (int i = 0; i < kEach; ++i)
+            if (!db->add(stageOf(machine, JobStage::AsFound, "2025-01-01T00:00:00Z"), &error)) ++failures;
+    };
+    std::thread a(writer, "P-1"), b(writer, "P-2");
+    a.join();
+    b.join();
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(countOf(l), 2u * kEach);
+}
+
+TEST_F(HistoryPostgres, PushSendsOnlyWhatTheTargetLacks) {
+    QTemporaryDir dir;
+    HistoryLocation laptop;
+    laptop.path = dir.filePath(QStringLiteral("laptop.sqlite"));
+    const HistoryLocation plant = freshDatabase();
+    QString error;
+    auto source = HistoryDb::open(laptop, &error);
+    auto target = HistoryDb::open(plant, &error);
+    ASSERT_TRUE(source && target) << error.toStdString();
+    for (int i = 0; i < 1200; ++i)
+        ASSERT_TRUE(source->add(stageOf("P-9", JobStage::AsFound, "2025-02-01T00:00:00Z"), &error));
+    // A record the plant already has from an earlier push of another laptop's copy.
+    const StageRecord shared = stageOf("P-9", JobStage::AsLeft, "2025-02-02T00:00:00Z");
+    ASSERT_TRUE(source->add(shared, &error));
+    ASSERT_TRUE(target->add(shared, &error));
+
+    const struct {
+        const char* name;
+        int sent, alreadyThere;
+    } runs[] = {{"first push", 1200, 1}, {"repeated", 0, 1201}};
+    for (const auto& run : runs) {
+        PushOutcome outcome;
+        ASSERT_TRUE(source->pushTo(*target, outcome, &error)) << error.toStdString();
+        EXPECT_EQ(outcome.sent, run.sent) << run.name;
+        EXPECT_EQ(outcome.alreadyThere, run.alreadyThere) << run.name;
+    }
+    EXPECT_EQ(target->records(QString(), &error)->size(), 1201u);
+}
+
+// corvane-cli killed in the middle of a push, then run again: everything once.
+TEST_F(HistoryPostgres, APushKilledHalfWayIsFinishedByTheNext) {
+    QTemporaryDir dir;
+    HistoryLocation laptop;
+    laptop.path = dir.filePath(QStringLiteral("laptop.sqlite"));
+    const HistoryLocation plant = freshDatabase();
+    QString error;
+    {
+        auto source = HistoryDb::open(laptop, &error);
+        ASSERT_TRUE(source);
+        for (int i = 0; i < 3000; ++i)
+            ASSERT_TRUE(source->add(stageOf("K-1", JobStage::AsFound, "2025-03-01T00:00:00Z"), &error));
+    }
+    const QByteArray db = laptop.path.toUtf8(), to = plant.url.toString().toUtf8();
+    const pid_t child = fork();
+    if (child == 0) {
+        execl(CORVANE_CLI, CORVANE_CLI, "history", "push", "--db", db.constData(), "--to", to.constData(),
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    ASSERT_GT(child, 0);
+    // Killed once the first records have arrived (or when it is done already).
+    for (int i = 0; i < 400 && countOf(plant) == 0; ++i) usleep(10000);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    const std::size_t before = countOf(plant);
+    EXPECT_EQ(before % 500, 0u) << "a push lands whole transactions";
+
+    auto source = HistoryDb::open(laptop, &error);
+    auto target = HistoryDb::open(plant, &error);
+    ASSERT_TRUE(source && target);
+    PushOutcome outcome;
+    ASSERT_TRUE(source->pushTo(*target, outcome, &error)) << error.toStdString();
+    EXPECT_EQ(static_cast<std::size_t>(outcome.sent), 3000u - before);
+    EXPECT_EQ(countOf(plant), 3000u);
+}
+
+TEST_F(HistoryPostgres, AServerThatIsNotThereIsAMessage) {
+    QTemporaryDir dir;
+    HistoryLocation nowhere;
+    nowhere.kind = HistoryLocation::Kind::Postgres;
+    nowhere.url = QUrl(QStringLiteral("postgresql:///x?host=%1&port=5433&user=corvane").arg(dir.path()));
+    QString error;
+    EXPECT_FALSE(HistoryDb::open(nowhere, &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("history postgresql:///x?host=%1").arg(dir.path())))
+        << error.toStdString();
+    EXPECT_NE(error.indexOf(QStringLiteral("cannot reach the database")), -1) << error.toStdString();
+}
+
+}  // namespace
+}  // namespace corvane
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
