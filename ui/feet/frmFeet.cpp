@@ -224,7 +224,7 @@ QGroupBox* frmFeet::buildKit() {
 void frmFeet::arrangeTabOrder() {
     // Foot by foot in shaft order: each foot's left then right side, then the shims under it.
     QWidget* previous = nullptr;
-    const auto next = [&previous, this](QWidget* w) {
+    const auto next = [&previous](QWidget* w) {
         if (previous) setTabOrder(previous, w);
         previous = w;
     };

@@ -163,7 +163,7 @@ QGroupBox* frmMoves::buildPlane(int plane, const QString& title) {
     table->horizontalHeader()->setStretchLastSection(true);
     fitToContents(table);
     // Both planes hold the same pair: a row picked in one table is picked in the other.
-    connect(table, &QTableWidget::currentCellChanged, this, [this, plane](int row) {
+    connect(table, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (filling_ || row < 0) return;
         selectPair(kHeldPairs[static_cast<std::size_t>(row)]);
     });
