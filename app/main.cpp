@@ -22,7 +22,7 @@
 #include "ui/common/ScalingStyle.h"
 #include "ui/common/UserPreferences.h"
 #include "ui/common/WindowPlacement.h"
-#include "ui/history/HistoryMenus.h"
+#include "ui/main/HistoryMenus.h"
 #include "ui/main/frmDials.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "history/HistoryDb.h"
 #include "project/ProjectFile.h"
 #include "ui/history/HistoryAccess.h"
-#include "ui/history/HistoryMenus.h"
+#include "ui/main/HistoryMenus.h"
 #include "ui/history/HistoryPreferences.h"
 #include "ui/history/MachineHistoryWindow.h"
 

@@ -1,4 +1,4 @@
-#include "ui/history/HistoryMenus.h"
+#include "ui/main/HistoryMenus.h"
 
 #include <QAction>
 #include <QDateTime>
