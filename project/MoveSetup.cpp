@@ -70,4 +70,13 @@ MoveSetup decodeMoveSetup(const std::string& reservedText) {
     return s;
 }
 
+MoveSetup withLedgerShims(MoveSetup setup, const FootLedger& ledger) {
+    for (int i = 0; i < kFootPositions; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (!setup.feet[at].shim && !ledger.stacks[at].empty())
+            setup.feet[at].shim = removableShim(ledger, i);
+    }
+    return setup;
+}
+
 }  // namespace corvane

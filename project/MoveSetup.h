@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "project/FootLedger.h"
+
 namespace corvane {
 
 // What one foot can do, as the technician finds it at the machine; unknown when not given. In mils.
@@ -38,5 +40,11 @@ std::string encodeMoveSetup(const MoveSetup& setup, const std::string& reservedT
 // The setup a ReservedText holds; an empty one when it holds none or a later version. Values that
 // are not finite numbers of their range are ignored.
 MoveSetup decodeMoveSetup(const std::string& reservedText);
+
+// The limits the moves are judged against: the technician's own figures, and under a foot for which
+// none is given, the shims the foot ledger records there (a foot cannot go lower than the shims
+// under it allow without machining the base). A position the ledger keeps no shims for stays
+// unknown: an empty stack is as likely not filled in as bare.
+MoveSetup withLedgerShims(MoveSetup setup, const FootLedger& ledger);
 
 }  // namespace corvane

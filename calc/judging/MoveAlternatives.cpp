@@ -364,8 +364,9 @@ std::array<int, 2> resultHeldFeet(const ProjectRecord& r, int method) {
 
 MoveAlternatives moveAlternatives(const ProjectRecord& record, const CalcOptions& options,
                                   const CalcResult& result, const AlignmentVerdict& verdict,
-                                  const MoveSetup& setup, bool eitherMachine) {
+                                  const MoveSetup& given, bool eitherMachine) {
     MoveAlternatives out;
+    const MoveSetup setup = withLedgerShims(given, decodeFootLedger(record.ReservedText));
     if (!result.hasResult() || !result.verticalLine || !result.horizontalLine) {
         out.reason = "No alternatives: the calculation has no result";
         return out;

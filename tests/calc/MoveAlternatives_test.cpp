@@ -164,6 +164,18 @@ TEST(MoveAlternatives, FeetThatCannotDoTheMoveMakeItNotWorkable) {
     }
 }
 
+// The shims the foot ledger records under a foot bound its way down where the technician gave no
+// figure of their own; one given wins.
+TEST(MoveAlternatives, TheLedgersShimsBoundAFootThatHasNoLimitGiven) {
+    Job j = reverseDialJob();
+    j.record.ReservedText = "CorvaneFeet=1;s3=6,4";  // 10 mils under foot 3
+    EXPECT_EQ(alternativesOf(j).vertical.alternatives[0].why,
+              "foot 3 must go down 25.00 mils, it has 10.00 mils of shim");
+    MoveSetup own;
+    own.feet[2].shim = 30;
+    EXPECT_TRUE(alternativesOf(j, own).vertical.alternatives[0].workable);
+}
+
 // ---- The least move into tolerance, on a plane given directly ----------------------------------
 
 // Reverse dial feet at 0, 20, 40, 60, judged at the coupling centre x = 30, at 3600 rpm: acceptable
