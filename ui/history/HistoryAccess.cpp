@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QSettings>
 
@@ -83,6 +84,15 @@ void exportStagesReport(QWidget* parent, const AppPaths& paths, const QString& m
     if (pdf.isEmpty() || !writeFileReplacing(*chosen, pdf, &error))
         dialogs.showMessage(parent, QStringLiteral("The report could not be written to %1:\n%2")
                                         .arg(QDir::toNativeSeparators(*chosen), error));
+}
+
+QLabel* makeProblemLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("lblHistoryProblem"));
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #9a2a12"));
+    label->setVisible(false);
+    return label;
 }
 
 }  // namespace corvane

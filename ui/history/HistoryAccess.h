@@ -6,6 +6,7 @@
 #include "history/HistoryDb.h"
 #include "project/AppState.h"
 
+class QLabel;
 class QWidget;
 
 namespace corvane {
@@ -20,6 +21,9 @@ void setHistoryPreference(const AppPaths& paths, const QString& database);
 // Opens the history the user works with (CORVANE_HISTORY first, then the preference, then the
 // default file), with a wait cursor while a server is reached; none with the reason in `error`.
 std::unique_ptr<HistoryDb> openUsersHistory(const AppPaths& paths, QString* error);
+
+// The hidden red line of a history window that says why the history could not be reached or kept.
+QLabel* makeProblemLabel(QWidget* parent);
 
 // The PDF of a machine's latest as-found and as-left stages: asks where to write it, writes it whole
 // or not at all, and says so in a message when it could not.

@@ -35,11 +35,7 @@ HistoryPreferences::HistoryPreferences(const AppPaths& paths, QWidget* parent)
         this);
     note->setWordWrap(true);
     layout->addWidget(note);
-    problem_ = new QLabel(this);
-    problem_->setObjectName(QStringLiteral("lblHistoryProblem"));
-    problem_->setWordWrap(true);
-    problem_->setStyleSheet(QStringLiteral("color: #9a2a12"));
-    problem_->setVisible(false);
+    problem_ = makeProblemLabel(this);
     layout->addWidget(problem_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -56,11 +56,7 @@ MachineHistoryWindow::MachineHistoryWindow(const AppPaths& paths, DialogProvider
     setObjectName(QStringLiteral("MachineHistoryWindow"));
     setWindowTitle(QStringLiteral("Machine History"));
     auto* layout = new QVBoxLayout(this);
-    problem_ = new QLabel(this);
-    problem_->setObjectName(QStringLiteral("lblHistoryProblem"));
-    problem_->setWordWrap(true);
-    problem_->setStyleSheet(QStringLiteral("color: #9a2a12"));
-    problem_->setVisible(false);
+    problem_ = makeProblemLabel(this);
     layout->addWidget(problem_);
 
     auto* split = new QSplitter(Qt::Vertical, this);
