@@ -362,6 +362,19 @@ std::array<int, 2> resultHeldFeet(const ProjectRecord& r, int method) {
     return {s1 + 1, s2 + 1};
 }
 
+void setStationaryFoot(ProjectRecord& r, int method, int foot, bool stationary) {
+    if (foot < 0 || foot >= 4) return;
+    r.Station[static_cast<std::size_t>(foot)] = stationary ? 1 : 0;
+    int count = 0;
+    for (std::int16_t value : r.Station)
+        if (value > 0) ++count;
+    MoveSetup setup = decodeMoveSetup(r.ReservedText);
+    if (count == 2 && setup.held && method == kMethodReverseDial) {
+        setup.held = resultHeldFeet(r, kMethodReverseDial);
+        r.ReservedText = encodeMoveSetup(setup, r.ReservedText);
+    }
+}
+
 MoveAlternatives moveAlternatives(const ProjectRecord& record, const CalcOptions& options,
                                   const CalcResult& result, const AlignmentVerdict& verdict,
                                   const MoveSetup& given, bool eitherMachine) {

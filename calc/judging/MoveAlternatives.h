@@ -69,6 +69,10 @@ MoveAlternatives moveAlternatives(const ProjectRecord& record, const CalcOptions
 // The feet the result holds still (1-based): reverse dial's first two stationary feet, else 1 and 2.
 std::array<int, 2> resultHeldFeet(const ProjectRecord& record, int method);
 
+// A stationary foot ticked or cleared. A chosen move alternative follows the ticks: in reverse
+// dial, once two feet are ticked they are its held feet.
+void setStationaryFoot(ProjectRecord& record, int method, int foot, bool stationary);
+
 // How to work the moves of one alternative with a single dial, one line per foot that moves:
 //   "Foot 3: indicator against the right side, zeroed; move it RIGHT until the dial reads +12.000 mils"
 //   "Foot 4: remove 25.000 mils of shim; tightened, an indicator on top of the foot reads -25.000 mils"

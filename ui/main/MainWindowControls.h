@@ -24,8 +24,9 @@ class Knob;
 class MachineDrawing;
 class ResultGraph;
 
-// The controls of the main window, named as the technician's documentation names them. The window
-// owns them; its tests and tools that drive it from outside reach them through frmDials::controls().
+// The controls of the main window, named as the technician's documentation names them. Each panel
+// of the window fills in the controls it builds; the window's tests and tools that drive it from
+// outside reach them through frmDials::controls().
 struct MainWindowControls {
     std::array<QLineEdit*, 4> txtD1{};
     std::array<QLineEdit*, 4> txtD2{};

@@ -13,7 +13,9 @@
 #include <cmath>
 
 #include "ui/common/WindowScaler.h"
+#include "ui/main/LengthPanel.h"
 #include "ui/main/MainLayout.h"
+#include "ui/main/MainPanels.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/ElidedLabel.h"
 
@@ -95,7 +97,7 @@ void frmDials::applyScale(double scale) {
     const QSize canvas(layout_.toPixels(kCanvas.width()), layout_.toPixels(kCanvas.height()));
     const QSize room = centralWidget()->size();
     canvas_->setGeometry(QRect(QPoint(std::max(0, (room.width() - canvas.width()) / 2), 0), canvas));
-    sizeLengthGrid();
+    panels_->lengths().sizeGrid();
     for (QPushButton* b : {ui_.cmdComments, ui_.cmdGrowth, ui_.cmdTolerances, ui_.cmdG1Inc, ui_.cmdG1Dec,
                            ui_.cmdScale, ui_.cmdG2Inc, ui_.cmdG2Dec}) {
         const int side = std::min(b->width(), b->height()) - layout_.toPixels(10);
