@@ -42,6 +42,10 @@ TEST(RimFace, LabelTexts) {
              o.bracketSide = -1, o.growthOn = true, r.growth(1, 2) = 2, r.growth(1, 3) = 3, r.FaceDia1 = 0;
          },
          nearFar("2.000 mils  DOWN", "3.000 mils  DOWN"), nearFar("0.00 mils   LEFT", "0.00 mils   LEFT")},
+        // Each move times 0.0254 (9 mils is 0.2286 mm, 13 is 0.3302), with the digits a mils line has;
+        // the moves themselves stay in mils (corvane-cli's metric output shows them converted once).
+        {"metric", [](R&, O& o) { o.units = UnitSystem::Metric; },
+         nearFar("0.229 mm  DOWN", "0.330 mm  DOWN"), nearFar("0.229 mm  RIGHT", "0.330 mm  RIGHT")},
     };
     expectTexts(kRF, cases);
 }

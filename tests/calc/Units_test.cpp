@@ -18,31 +18,6 @@ constexpr UnitSystem kEnglish = UnitSystem::English;
 constexpr UnitSystem kMetric = UnitSystem::Metric;
 using Q = Quantity;
 
-TEST(Units, ConvertEveryQuantityBothWaysByTheExactFactors) {
-    const struct {
-        Quantity quantity;
-        double imperial;
-        double metric;
-    } cases[] = {
-        // clang-format off
-        // Which quantity is of which kind the unit names show; here each kind's factor and offset.
-        {Q::Move, 25, 0.635}, {Q::Offset, -100, -2.54}, {Q::Length, 20, 508}, {Q::Temperature, 32, 0},
-        {Q::Temperature, 212, 100}, {Q::TemperatureDifference, 9, 5},
-        {Q::ThermalCoefficient, 0.0065, 11.7}, {Q::Angle, -2.5, -0.25}, {Q::Speed, 3600, 3600},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.imperial);
-        EXPECT_DOUBLE_EQ(toDisplay(c.imperial, c.quantity, kMetric), c.metric);
-        EXPECT_DOUBLE_EQ(fromDisplay(c.metric, c.quantity, kMetric), c.imperial);
-        EXPECT_EQ(toDisplay(c.imperial, c.quantity, kEnglish), c.imperial);
-        EXPECT_EQ(fromDisplay(c.imperial, c.quantity, kEnglish), c.imperial);
-    }
-    // A stored Single converts with one rounding: the products are the doubles nearest the exact ones.
-    EXPECT_EQ(toDisplay(25.0f, Q::Move, kMetric), 0.635);
-    EXPECT_EQ(toDisplay(20.0f, Q::Length, kMetric), 508.0);
-}
-
 // A stored value shows at the precision the Single carries: the digits of float * 0.0254 beyond
 // it would otherwise leak into the texts and the command line's numbers.
 TEST(Units, DisplayValueIsTheShortestDecimalThatStoresBackAsTheSameSingle) {
