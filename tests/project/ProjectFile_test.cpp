@@ -8,7 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
+
+#include "ProcessTestSupport.h"
 
 namespace corvane {
 namespace {
@@ -48,15 +49,7 @@ ProjectRecord distinctRecord() {
     return r;
 }
 
-class ProjectFileOnDisk : public ::testing::Test {
-protected:
-    void SetUp() override { fs::create_directories(folder_); }
-    void TearDown() override { fs::remove_all(folder_); }
-    std::string path(const std::string& name) const { return (folder_ / name).string(); }
-
-    const fs::path folder_ =
-        fs::temp_directory_path() / ("corvane-file-" + std::to_string(std::random_device{}()));
-};
+using ProjectFileOnDisk = FolderTest;
 
 // The fixture was written byte by byte from the layout, not by this code: texts with characters of
 // more than one UTF-8 byte, the growth block after them and the stamp last.
