@@ -48,11 +48,12 @@ void expectTable(const MoveAlternatives& a, const PlaneTable& expected) {
     }
 }
 
+// The fixed machine's inboard foot 10 inches before the coupling, its outboard foot 20 before that.
+const MoveSetup kFixedFeetPlaced{
+    .fixedInboardToCoupling = 10, .fixedFootSpacing = 20, .feet = {}, .held = {}};
+
 // Reverse dial, feet at 0, 20, 40, 60. Dial 1 reads 20 at 6:00 and 10 at 3:00, dial 2 -40 and -20:
 // the moveable machine must move up 15 - x (25 and 45 mils down at its feet) and right 0.5 x - 7.5.
-// The fixed machine's inboard foot 10 inches before the coupling, its outboard foot 20 before that.
-const MoveSetup kFixedFeetPlaced{.fixedInboardToCoupling = 10, .fixedFootSpacing = 20};
-
 Job reverseDialJob() {
     return job(kMethodReverseDial, [](ProjectRecord& r, CalcOptions&) {
         readings(r, kMethodReverseDial, {0, 10, 20, 0}, {0, -20, -40, 0});

@@ -28,8 +28,8 @@ TEST(RimFace, LabelTexts) {
         {"bracket on the moveable machine", side(1), nearFar("1.000 mils  UP  ", "3.000 mils  DOWN"),
          nearFar("1.000 mils   LEFT", "3.000 mils  RIGHT")},
         // A zero move, even a -0, takes the word of moves at or above 0 (the jack shaft's layout too).
-        {"readings zero", zeroReadings, nearFar("0.00 mils  UP  ", "0.00 mils  UP  "),
-         nearFar("0.00 mils   LEFT", "0.00 mils   LEFT")},
+        {"readings zero", [](R& r, O&) { r.Dial1Reading = r.Dial2Reading = {}; },
+         nearFar("0.00 mils  UP  ", "0.00 mils  UP  "), nearFar("0.00 mils   LEFT", "0.00 mils   LEFT")},
         // Feet 0 and 1 are the growth window's copies, not read here.
         {"growth",
          [](R& r, O& o) {
