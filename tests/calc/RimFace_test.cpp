@@ -42,8 +42,7 @@ TEST(RimFace, LabelTexts) {
              o.bracketSide = -1, o.growthOn = true, r.growth(1, 2) = 2, r.growth(1, 3) = 3, r.FaceDia1 = 0;
          },
          nearFar("2.000 mils  DOWN", "3.000 mils  DOWN"), nearFar("0.00 mils   LEFT", "0.00 mils   LEFT")},
-        // Each move times 0.0254 (9 mils is 0.2286 mm, 13 is 0.3302), with the digits a mils line has;
-        // the moves themselves stay in mils (corvane-cli's metric output shows them converted once).
+        // Each move times 0.0254 (9 mils is 0.2286 mm, 13 is 0.3302), with the digits a mils line has.
         {"metric", [](R&, O& o) { o.units = UnitSystem::Metric; },
          nearFar("0.229 mm  DOWN", "0.330 mm  DOWN"), nearFar("0.229 mm  RIGHT", "0.330 mm  RIGHT")},
     };
@@ -55,18 +54,22 @@ TEST(RimFace, LabelTexts) {
 // A rim 3:00 reading of 100 sets the planes apart: RH = 100, so the side moves are -4 - 50 = -54 and
 // -8 - 50 = -58, in another 1-2-5 step than the shims.
 TEST(RimFace, MovesAndPlots) {
-    const CalcResult r = run(kRF, [](R& p, O& o) {
-        o.autoScale = true;
-        p.dial1(kRF, 1) = 100;
-    });
-    EXPECT_EQ(r.verticalMoves, (std::vector<float>{-9, -13}));
-    EXPECT_EQ(r.horizontalMoves, (std::vector<float>{-54, -58}));
-    EXPECT_FALSE(r.graph1.fixedMachine || r.graph2.fixedMachine);
-    EXPECT_EQ(r.graph1.moveableMachine, (PlotData{{0, 20, 40}, {5, 9, 13}}));
-    EXPECT_EQ(r.graph2.moveableMachine, (PlotData{{0, 20, 40}, {50, 54, 58}}));
-    EXPECT_EQ(r.graph1.xMax, 40);
-    EXPECT_EQ(r.graph1.yRange, (YRange{-20, 20}));
-    EXPECT_EQ(r.graph2.yRange, (YRange{-100, 100}));
+    // In millimetres only the texts change: the moves and the graphs stay in mils and inches.
+    for (const UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
+        const CalcResult r = run(kRF, [&](R& p, O& o) {
+            o.autoScale = true;
+            o.units = units;
+            p.dial1(kRF, 1) = 100;
+        });
+        EXPECT_EQ(r.verticalMoves, (std::vector<float>{-9, -13}));
+        EXPECT_EQ(r.horizontalMoves, (std::vector<float>{-54, -58}));
+        EXPECT_FALSE(r.graph1.fixedMachine || r.graph2.fixedMachine);
+        EXPECT_EQ(r.graph1.moveableMachine, (PlotData{{0, 20, 40}, {5, 9, 13}}));
+        EXPECT_EQ(r.graph2.moveableMachine, (PlotData{{0, 20, 40}, {50, 54, 58}}));
+        EXPECT_EQ(r.graph1.xMax, 40);
+        EXPECT_EQ(r.graph1.yRange, (YRange{-20, 20}));
+        EXPECT_EQ(r.graph2.yRange, (YRange{-100, 100}));
+    }
 }
 
 // The bar sag is added to the rim's 6:00 reading, as the reverse dial adds its sag to its 6:00
