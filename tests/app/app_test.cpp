@@ -68,15 +68,6 @@ TEST_F(App, ACommandLineItCannotFollowIsRefusedWithExitTwo) {
     }
 }
 
-// An answer that could not be written is no answer.
-TEST_F(App, HelpAndVersionFailWhenTheirOutputCannotBeWritten) {
-    for (const char* arguments : {"--help", "--version"}) {
-        const ProgramRun r = runCommand("sh -c \"QT_QPA_PLATFORM=offscreen '" + std::string(CORVANE_APP) +
-                                        "' " + arguments + " >/dev/full\"");
-        EXPECT_NE(r.exitCode, 0) << arguments;
-    }
-}
-
 // Under a file size limit every write at start fails: the program must report it and go on (here it
 // waits at the message until it is stopped), not be ended by the system's signal.
 TEST_F(App, AFileSizeLimitDoesNotEndTheProgram) {

@@ -36,27 +36,6 @@ TEST(CalcAlignment, OpeningOptionsComeFromTheViewAndTheJob) {
     EXPECT_EQ(o.graph2Y, (YRange{-50, 50}));  // face readings up to 30
 }
 
-// The default rim and face project in millimetres: each move times 0.0254 (9 mils is 0.2286 mm, 13 is
-// 0.3302), shown with the digits a mils line has. Only the texts change: every move and every point
-// of the graphs stays in mils and inches. The jack shaft writes its lines with this code; the reverse
-// dial's metric lines are pinned by the window's and corvane-cli's unit tests.
-TEST(CalcAlignment, MetricTextsShowTheSameMovesInMillimetres) {
-    const Edit allOn = [](R&, O& o) { o.toleranceOn = o.autoScale = o.growthOn = true; };
-    const CalcResult english = run(kRF, allOn);
-    const CalcResult metric = run(kRF, with(allOn, [](R&, O& o) { o.units = UnitSystem::Metric; }));
-    EXPECT_EQ(metric.verticalText, "NEAR Foot: move  0.229 mm  DOWN\r\nFAR Foot:  move  0.330 mm  DOWN");
-    EXPECT_EQ(metric.horizontalText, "NEAR Foot: move  0.229 mm  RIGHT\r\nFAR Foot:  move  0.330 mm  RIGHT");
-    EXPECT_EQ(metric.verticalMoves, english.verticalMoves);
-    EXPECT_EQ(metric.horizontalMoves, english.horizontalMoves);
-    EXPECT_EQ(metric.growthWritten, english.growthWritten);
-    for (const auto& [m, e] :
-         {std::pair{&metric.graph1, &english.graph1}, {&metric.graph2, &english.graph2}}) {
-        EXPECT_EQ(m->yRange, e->yRange);
-        EXPECT_EQ(m->moveableMachine, e->moveableMachine);
-        EXPECT_EQ(m->band, e->band);
-    }
-}
-
 // Inputs that leave no finite result: both labels say why, and no moves, machine lines or new range
 // are left to draw. The X axis still ends where the lengths put it (reverse dial 60, rim and face
 // 40, jack shaft 150 by default), and the tolerance band still shows unless its distance failed.

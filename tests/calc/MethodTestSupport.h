@@ -49,11 +49,6 @@ inline void readings(R& r, int method, std::array<float, 4> dial1, std::array<fl
     }
 }
 
-inline void zeroReadings(R& r, O&) {
-    r.Dial1Reading = {};
-    r.Dial2Reading = {};
-}
-
 // One case of a method's two labels.
 struct TextCase {
     const char* name;

@@ -48,6 +48,10 @@ void expectTable(const MoveAlternatives& a, const PlaneTable& expected) {
     }
 }
 
+// The fixed machine's inboard foot 10 inches before the coupling, its outboard foot 20 before that.
+const MoveSetup kFixedFeetPlaced{
+    .fixedInboardToCoupling = 10, .fixedFootSpacing = 20, .feet = {}, .held = {}};
+
 // Reverse dial, feet at 0, 20, 40, 60. Dial 1 reads 20 at 6:00 and 10 at 3:00, dial 2 -40 and -20:
 // the moveable machine must move up 15 - x (25 and 45 mils down at its feet) and right 0.5 x - 7.5.
 Job reverseDialJob() {
@@ -58,18 +62,13 @@ Job reverseDialJob() {
 }
 
 TEST(MoveAlternatives, ReverseDialHoldsEachPairOfFeet) {
-    expectTable(alternativesOf(reverseDialJob()), {.vertical = {{{0, 0, -25, -45},
-                                                                 {0, 12.5, 0, -7.5},
-                                                                 {0, 15, 5, 0},
-                                                                 {-25, 0, 0, 5},
-                                                                 {-22.5, 0, -2.5, 0},
-                                                                 {-15, 5, 0, 0}}},
-                                                   .horizontal = {{{0, 0, 12.5, 22.5},
-                                                                   {0, -6.25, 0, 3.75},
-                                                                   {0, -7.5, -2.5, 0},
-                                                                   {12.5, 0, 0, -2.5},
-                                                                   {11.25, 0, 1.25, 0},
-                                                                   {7.5, -2.5, 0, 0}}}});
+    // clang-format off
+    expectTable(alternativesOf(reverseDialJob()),
+        {.vertical = {{{0, 0, -25, -45}, {0, 12.5, 0, -7.5}, {0, 15, 5, 0},
+                       {-25, 0, 0, 5}, {-22.5, 0, -2.5, 0}, {-15, 5, 0, 0}}},
+         .horizontal = {{{0, 0, 12.5, 22.5}, {0, -6.25, 0, 3.75}, {0, -7.5, -2.5, 0},
+                         {12.5, 0, 0, -2.5}, {11.25, 0, 1.25, 0}, {7.5, -2.5, 0, 0}}}});
+    // clang-format on
 }
 
 // Whatever feet are ticked stationary, the pair they make carries the result's own moves, and the
@@ -91,21 +90,13 @@ TEST(MoveAlternatives, RimFaceWithTheFixedFeetGiven) {
     const Job j = job(kMethodRimFace, [](ProjectRecord& r, CalcOptions&) {
         readings(r, kMethodRimFace, {0, 6, 10, 0}, {0, -2, -2, 0});
     });
-    MoveSetup setup;
-    setup.fixedInboardToCoupling = 10;
-    setup.fixedFootSpacing = 20;
-    expectTable(alternativesOf(j, setup), {.vertical = {{{0, 0, -9, -13},
-                                                         {0, 3.6, 0, -0.4},
-                                                         {0, 3.714286, 0.285714, 0},
-                                                         {-6, 0, 0, 2},
-                                                         {-5.2, 0, -1.2, 0},
-                                                         {-1, 3, 0, 0}}},
-                                           .horizontal = {{{0, 0, -7, -11},
-                                                           {0, 2.8, 0, -1.2},
-                                                           {0, 3.142857, 0.857143, 0},
-                                                           {-4.666667, 0, 0, 0.666667},
-                                                           {-4.4, 0, -0.4, 0},
-                                                           {-3, 1, 0, 0}}}});
+    // clang-format off
+    expectTable(alternativesOf(j, kFixedFeetPlaced),
+        {.vertical = {{{0, 0, -9, -13}, {0, 3.6, 0, -0.4}, {0, 3.714286, 0.285714, 0},
+                       {-6, 0, 0, 2}, {-5.2, 0, -1.2, 0}, {-1, 3, 0, 0}}},
+         .horizontal = {{{0, 0, -7, -11}, {0, 2.8, 0, -1.2}, {0, 3.142857, 0.857143, 0},
+                         {-4.666667, 0, 0, 0.666667}, {-4.4, 0, -0.4, 0}, {-3, 1, 0, 0}}}});
+    // clang-format on
 
     // Without them only the pair that keeps the fixed machine still can be worked out.
     const MoveAlternatives without = alternativesOf(j);
@@ -121,21 +112,13 @@ TEST(MoveAlternatives, JackShaftWithTheFixedFeetGiven) {
     const Job j = job(kMethodJackShaft, [](ProjectRecord& r, CalcOptions&) {
         readings(r, kMethodJackShaft, {0, 5, 4, -1}, {0, -3, -6, -1});
     });
-    MoveSetup setup;
-    setup.fixedInboardToCoupling = 10;
-    setup.fixedFootSpacing = 20;
-    expectTable(alternativesOf(j, setup), {.vertical = {{{0, 0, 22, 12},
-                                                         {0, -3.384615, 0, -18.461538},
-                                                         {0, -1.333333, 13.333333, 0},
-                                                         {4, 0, 0, -20},
-                                                         {1.5, 0, 13.75, 0},
-                                                         {-48, -44, 0, 0}}},
-                                           .horizontal = {{{0, 0, -54, -74},
-                                                           {0, 8.307692, 0, 0.769231},
-                                                           {0, 8.222222, -0.555556, 0},
-                                                           {-9.818182, 0, 0, 4.545455},
-                                                           {-9.25, 0, -3.125, 0},
-                                                           {2, 10, 0, 0}}}});
+    // clang-format off
+    expectTable(alternativesOf(j, kFixedFeetPlaced),
+        {.vertical = {{{0, 0, 22, 12}, {0, -3.384615, 0, -18.461538}, {0, -1.333333, 13.333333, 0},
+                       {4, 0, 0, -20}, {1.5, 0, 13.75, 0}, {-48, -44, 0, 0}}},
+         .horizontal = {{{0, 0, -54, -74}, {0, 8.307692, 0, 0.769231}, {0, 8.222222, -0.555556, 0},
+                         {-9.818182, 0, 0, 4.545455}, {-9.25, 0, -3.125, 0}, {2, 10, 0, 0}}}});
+    // clang-format on
 }
 
 // What a foot can do: the first thing asked beyond it is the reason.
@@ -216,16 +199,9 @@ TEST(MoveAlternatives, LeastMoveIntoToleranceAtTheCornersOfTheLimits) {
     shim20.feet[2].shim = 20;
     const ShaftLine level{};
     const LeastCase cases[] = {
+        // clang-format off
         // Graph 2 mils high: tilting the moveable about the centre reaches 1.5 with 0.25 each way.
-        {"offset-bound",
-         {30, 2, 0},
-         level,
-         Plane::Vertical,
-         {},
-         false,
-         true,
-         {0, 0, -0.25, 0.25},
-         1.5,
+        {"offset-bound", {30, 2, 0}, level, Plane::Vertical, {}, false, true, {0, 0, -0.25, 0.25}, 1.5,
          0.025},
         // 0.5 mils/in with 3 mils offset the other way: the slope must come down 0.2, which takes 4 mils
         // between the feet; -2 and +2 leave an offset of 1.
@@ -235,18 +211,11 @@ TEST(MoveAlternatives, LeastMoveIntoToleranceAtTheCornersOfTheLimits) {
         // Foot 3 cannot go below -20: no move reaches the limits.
         {"base-bound", {30, 25, 0}, level, Plane::Vertical, shim20, false, false, {}, 0, 0},
         // Either machine: all four feet share the tilt, an eighth of a mil each.
-        {"either machine",
-         {30, 2, 0},
-         level,
-         Plane::Vertical,
-         {},
-         true,
-         true,
-         {-0.125, 0.125, -0.125, 0.125},
-         1.5,
-         0},
+        {"either machine", {30, 2, 0}, level, Plane::Vertical, {}, true, true,
+         {-0.125, 0.125, -0.125, 0.125}, 1.5, 0},
         // Already inside: no move at all.
         {"inside", {30, 1, 0.1}, level, Plane::Vertical, {}, false, true, {0, 0, 0, 0}, 1, 0.1},
+        // clang-format on
     };
     for (const LeastCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -30,13 +30,12 @@ struct Dials {
     float rimSag = 0;  // the rim-and-face bracket's own
 };
 
-std::vector<ReadingFinding> check(const Dials& s, UnitSystem units = UnitSystem::English) {
+std::vector<ReadingFinding> check(const Dials& s) {
     const Job j = job(s.method, [&](R& r, O& o) {
         readings(r, s.method, s.dial1, s.dial2);
         r.Sag = s.sag;
         r.ReservedText = encodeRimFaceSag(s.rimSag, r.ReservedText);
         o.rotation = s.rotation;
-        o.units = units;
     });
     return checkReadings(j.record, j.options);
 }
@@ -151,26 +150,6 @@ TEST(ReadingsCheck, FindingsPerMethodAndRotation) {
             // The sentence is built from the finding's numbers alone: it shows that they are right.
             EXPECT_EQ(found[i].message, c.expected[i].message) << i;
         }
-    }
-}
-
-// In millimetres a sentence shows what the metric boxes show, hundredths of a millimetre (-44 mils is
-// -1.1176 mm, -50 is -1.27), and the difference to three decimals (6 mils is 0.1524 mm); the findings
-// and their numbers are those of mils.
-TEST(ReadingsCheck, MetricSentencesShowMillimetresOfTheSameFindings) {
-    const Dials dials{.dial1 = {2, 10, 48, 40}, .dial2 = {0, -20, -44, -30}, .sag = -4};
-    const std::vector<ReadingFinding> metric = check(dials, UnitSystem::Metric);
-    const std::vector<ReadingFinding> english = check(dials);
-    ASSERT_EQ(metric.size(), 3u);
-    ASSERT_EQ(english.size(), 3u);
-    EXPECT_EQ(
-        metric[1].message,
-        "Dial 2: 12:00 + 6:00 = -1.12 but 3:00 + 9:00 = -1.27 (0.152 mm apart): take the readings again.");
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(metric[i].kind, english[i].kind);
-        EXPECT_EQ(metric[i].positions, english[i].positions);
-        EXPECT_EQ(metric[i].reading, english[i].reading);
-        EXPECT_EQ(metric[i].difference, english[i].difference);
     }
 }
 

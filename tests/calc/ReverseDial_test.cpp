@@ -67,24 +67,9 @@ TEST(ReverseDial, LabelTexts) {
     expectTexts(kRD, cases, unsignedZeros);
 }
 
-// Each machine's line through its feet, extended to the nearest foot of the other: the fixed one
-// from foot 1, the moveable one back from foot 4. With AutoScale each range fits its own plane
-// (vertical moves of 25, horizontal of 5). Other stationary feet and growth in the graphs are judged
-// by the verdict's table.
-TEST(ReverseDial, MovesAndPlots) {
-    const CalcResult r = run(kRD, [](R&, O& o) { o.autoScale = true; });
-    EXPECT_EQ(r.verticalMoves, (std::vector<float>{0, 0, -25, -25}));
-    EXPECT_EQ(r.horizontalMoves, (std::vector<float>{0, 0, -5, -5}));
-    EXPECT_EQ(r.graph1.fixedMachine, (PlotData{{0, 20, 40}, {0, 0, 0}}));
-    EXPECT_EQ(r.graph1.moveableMachine, (PlotData{{60, 40, 20}, {25, 25, 25}}));
-    EXPECT_EQ(r.graph2.fixedMachine, (PlotData{{0, 20, 40}, {0, 0, 0}}));
-    EXPECT_EQ(r.graph2.moveableMachine, (PlotData{{60, 40, 20}, {-5, -5, -5}}));
-    EXPECT_EQ(r.graph1.xMax, 60);
-    EXPECT_EQ(r.graph1.yRange, (YRange{-50, 50}));
-    EXPECT_EQ(r.graph2.yRange, (YRange{-10, 10}));
-    EXPECT_EQ(r.graph1.band.state, ToleranceBand::State::NotAsked);
-
-    // The growth of the stationary feet 2 and 3 is handed back only while growth is on.
+// The growth of the stationary feet 2 and 3 is handed back, only while growth is on. (The default
+// job's moves and graphs are corvane-cli's JSON test.)
+TEST(ReverseDial, HandsBackTheGrowthOfTheStationaryFeet) {
     const Edit growthOnFeet2And3 = [](R& p, O& o) {
         o.growthOn = true;
         p.Station = {0, 1, 1, 0};

@@ -28,8 +28,8 @@ TEST(RimFace, LabelTexts) {
         {"bracket on the moveable machine", side(1), nearFar("1.000 mils  UP  ", "3.000 mils  DOWN"),
          nearFar("1.000 mils   LEFT", "3.000 mils  RIGHT")},
         // A zero move, even a -0, takes the word of moves at or above 0 (the jack shaft's layout too).
-        {"readings zero", zeroReadings, nearFar("0.00 mils  UP  ", "0.00 mils  UP  "),
-         nearFar("0.00 mils   LEFT", "0.00 mils   LEFT")},
+        {"readings zero", [](R& r, O&) { r.Dial1Reading = r.Dial2Reading = {}; },
+         nearFar("0.00 mils  UP  ", "0.00 mils  UP  "), nearFar("0.00 mils   LEFT", "0.00 mils   LEFT")},
         // Feet 0 and 1 are the growth window's copies, not read here.
         {"growth",
          [](R& r, O& o) {
@@ -42,6 +42,9 @@ TEST(RimFace, LabelTexts) {
              o.bracketSide = -1, o.growthOn = true, r.growth(1, 2) = 2, r.growth(1, 3) = 3, r.FaceDia1 = 0;
          },
          nearFar("2.000 mils  DOWN", "3.000 mils  DOWN"), nearFar("0.00 mils   LEFT", "0.00 mils   LEFT")},
+        // Each move times 0.0254 (9 mils is 0.2286 mm, 13 is 0.3302), with the digits a mils line has.
+        {"metric", [](R&, O& o) { o.units = UnitSystem::Metric; },
+         nearFar("0.229 mm  DOWN", "0.330 mm  DOWN"), nearFar("0.229 mm  RIGHT", "0.330 mm  RIGHT")},
     };
     expectTexts(kRF, cases);
 }
@@ -51,18 +54,22 @@ TEST(RimFace, LabelTexts) {
 // A rim 3:00 reading of 100 sets the planes apart: RH = 100, so the side moves are -4 - 50 = -54 and
 // -8 - 50 = -58, in another 1-2-5 step than the shims.
 TEST(RimFace, MovesAndPlots) {
-    const CalcResult r = run(kRF, [](R& p, O& o) {
-        o.autoScale = true;
-        p.dial1(kRF, 1) = 100;
-    });
-    EXPECT_EQ(r.verticalMoves, (std::vector<float>{-9, -13}));
-    EXPECT_EQ(r.horizontalMoves, (std::vector<float>{-54, -58}));
-    EXPECT_FALSE(r.graph1.fixedMachine || r.graph2.fixedMachine);
-    EXPECT_EQ(r.graph1.moveableMachine, (PlotData{{0, 20, 40}, {5, 9, 13}}));
-    EXPECT_EQ(r.graph2.moveableMachine, (PlotData{{0, 20, 40}, {50, 54, 58}}));
-    EXPECT_EQ(r.graph1.xMax, 40);
-    EXPECT_EQ(r.graph1.yRange, (YRange{-20, 20}));
-    EXPECT_EQ(r.graph2.yRange, (YRange{-100, 100}));
+    // In millimetres only the texts change: the moves and the graphs stay in mils and inches.
+    for (const UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
+        const CalcResult r = run(kRF, [&](R& p, O& o) {
+            o.autoScale = true;
+            o.units = units;
+            p.dial1(kRF, 1) = 100;
+        });
+        EXPECT_EQ(r.verticalMoves, (std::vector<float>{-9, -13}));
+        EXPECT_EQ(r.horizontalMoves, (std::vector<float>{-54, -58}));
+        EXPECT_FALSE(r.graph1.fixedMachine || r.graph2.fixedMachine);
+        EXPECT_EQ(r.graph1.moveableMachine, (PlotData{{0, 20, 40}, {5, 9, 13}}));
+        EXPECT_EQ(r.graph2.moveableMachine, (PlotData{{0, 20, 40}, {50, 54, 58}}));
+        EXPECT_EQ(r.graph1.xMax, 40);
+        EXPECT_EQ(r.graph1.yRange, (YRange{-20, 20}));
+        EXPECT_EQ(r.graph2.yRange, (YRange{-100, 100}));
+    }
 }
 
 // The bar sag is added to the rim's 6:00 reading, as the reverse dial adds its sag to its 6:00

@@ -18,31 +18,6 @@ constexpr UnitSystem kEnglish = UnitSystem::English;
 constexpr UnitSystem kMetric = UnitSystem::Metric;
 using Q = Quantity;
 
-TEST(Units, ConvertEveryQuantityBothWaysByTheExactFactors) {
-    const struct {
-        Quantity quantity;
-        double imperial;
-        double metric;
-    } cases[] = {
-        // clang-format off
-        // Which quantity is of which kind the unit names show; here each kind's factor and offset.
-        {Q::Move, 25, 0.635}, {Q::Offset, -100, -2.54}, {Q::Length, 20, 508}, {Q::Temperature, 32, 0},
-        {Q::Temperature, 212, 100}, {Q::TemperatureDifference, 9, 5},
-        {Q::ThermalCoefficient, 0.0065, 11.7}, {Q::Angle, -2.5, -0.25}, {Q::Speed, 3600, 3600},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.imperial);
-        EXPECT_DOUBLE_EQ(toDisplay(c.imperial, c.quantity, kMetric), c.metric);
-        EXPECT_DOUBLE_EQ(fromDisplay(c.metric, c.quantity, kMetric), c.imperial);
-        EXPECT_EQ(toDisplay(c.imperial, c.quantity, kEnglish), c.imperial);
-        EXPECT_EQ(fromDisplay(c.imperial, c.quantity, kEnglish), c.imperial);
-    }
-    // A stored Single converts with one rounding: the products are the doubles nearest the exact ones.
-    EXPECT_EQ(toDisplay(25.0f, Q::Move, kMetric), 0.635);
-    EXPECT_EQ(toDisplay(20.0f, Q::Length, kMetric), 508.0);
-}
-
 // A stored value shows at the precision the Single carries: the digits of float * 0.0254 beyond
 // it would otherwise leak into the texts and the command line's numbers.
 TEST(Units, DisplayValueIsTheShortestDecimalThatStoresBackAsTheSameSingle) {
@@ -120,38 +95,19 @@ TEST(Units, ATypedMetricValueIsStoredAsTheNearestSingleOfItsImperialValue) {
     }
 }
 
-// Typing a value as it is shown and leaving the box shows it again unchanged, from the smallest
-// to the largest value a Single holds (the ordinary ranges are all typed in the test below).
+// Typing a value as it is shown and leaving the box shows it again unchanged: every dial reading from
+// -50.00 to 50.00 mm, every length from 100.0 to 999.9 mm, every offset from 0.001 to 0.999 mm, and
+// the ends of what a Single holds.
 TEST(Units, MetricTextTypedAsShownShowsAgainUnchanged) {
-    const struct {
-        const char* typed;
-        Quantity quantity;
-        const char* shown;
-    } cases[] = {
-        // clang-format off
-        {"0.005", Q::Reading, "0.01"},  // the typed half goes away from zero, not the Single's
-        {"-0.005", Q::Reading, "-0.01"}, {"-0.004", Q::Reading, "0.00"}, {"-0", Q::Reading, "0.00"},
-        {"123456.78", Q::Reading, "123456.78"},
-        {"12.345", Q::Length, "12.35"},  // as 12.345 in shows 12.35
-        {"8.643E+39", Q::Length, "8.643E+39"}, {"0.001", Q::Temperature, "0.001"},
-        {"-273.2", Q::Temperature, "-273.2"}, {"-17.78", Q::TemperatureDifference, "-17.78"},
-        {"11.70", Q::ThermalCoefficient, "11.70"},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        const std::optional<float> stored = storedValueOfText(c.typed, c.quantity, kMetric);
-        ASSERT_TRUE(stored);
-        const std::string shown = c.quantity == Q::Reading
+    int failures = 0;
+    const auto check = [&](const std::string& typed, Quantity quantity, const std::string& expected) {
+        const std::optional<float> stored = storedValueOfText(typed, quantity, kMetric);
+        const std::string shown = !stored ? "refused"
+                                  : quantity == Q::Reading
                                       ? formatReading(*stored, kMetric, EnglishReadings::Whole)
-                                      : formatStored(*stored, c.quantity, kMetric);
-        EXPECT_EQ(shown, c.shown);
-    }
-}
-
-// Every dial reading from -50.00 to 50.00 mm, every length from 100.0 to 999.9 mm and every offset
-// from 0.001 to 0.999 mm.
-TEST(Units, EveryTypedMetricReadingLengthAndOffsetSurvivesTheSingle) {
+                                      : formatStored(*stored, quantity, kMetric);
+        if (shown != expected && ++failures <= 10) ADD_FAILURE() << typed << " shows " << shown;
+    };
     const auto text = [](int count, int decimals) {
         std::string digits = std::to_string(count < 0 ? -count : count);
         if (static_cast<int>(digits.size()) <= decimals)
@@ -159,18 +115,19 @@ TEST(Units, EveryTypedMetricReadingLengthAndOffsetSurvivesTheSingle) {
         digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
         return (count < 0 ? "-" : "") + digits;
     };
-    int failures = 0;
-    const auto check = [&](const std::string& typed, Quantity quantity) {
-        const std::optional<float> stored = storedValueOfText(typed, quantity, kMetric);
-        const std::string shown = !stored ? "refused"
-                                  : quantity == Q::Reading
-                                      ? formatReading(*stored, kMetric, EnglishReadings::Whole)
-                                      : formatStored(*stored, quantity, kMetric);
-        if (shown != typed && ++failures <= 10) ADD_FAILURE() << typed << " shows " << shown;
-    };
-    for (int hundredths = -5000; hundredths <= 5000; ++hundredths) check(text(hundredths, 2), Q::Reading);
-    for (int tenths = 1000; tenths <= 9999; ++tenths) check(text(tenths, 1), Q::Length);
-    for (int thousandths = 1; thousandths <= 999; ++thousandths) check(text(thousandths, 3), Q::Offset);
+    for (int hundredths = -5000; hundredths <= 5000; ++hundredths)
+        check(text(hundredths, 2), Q::Reading, text(hundredths, 2));
+    for (int tenths = 1000; tenths <= 9999; ++tenths) check(text(tenths, 1), Q::Length, text(tenths, 1));
+    for (int thousandths = 1; thousandths <= 999; ++thousandths)
+        check(text(thousandths, 3), Q::Offset, text(thousandths, 3));
+    // clang-format off
+    check("0.005", Q::Reading, "0.01"); check("-0.005", Q::Reading, "-0.01");  // away from zero, as typed
+    check("-0.004", Q::Reading, "0.00"); check("-0", Q::Reading, "0.00");
+    check("123456.78", Q::Reading, "123456.78"); check("12.345", Q::Length, "12.35");  // as 12.345 in does
+    check("8.643E+39", Q::Length, "8.643E+39"); check("0.001", Q::Temperature, "0.001");
+    check("-273.2", Q::Temperature, "-273.2"); check("-17.78", Q::TemperatureDifference, "-17.78");
+    check("11.70", Q::ThermalCoefficient, "11.70");
+    // clang-format on
     EXPECT_EQ(failures, 0);
 }
 

@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <deque>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <random>
 
+#include "ProcessTestSupport.h"
 #include "project/ProjectFile.h"
 
 namespace corvane {
@@ -30,7 +28,6 @@ public:
     std::deque<std::optional<std::string>> fileAnswers;
     std::deque<OverwriteAnswer> overwriteAnswers;
     std::vector<std::string> questions;
-    int recentWrites = 0;
     Recent menu;
     std::vector<double> stamps;
 
@@ -46,10 +43,7 @@ public:
         return chooseFile(filter);
     }
     void refreshAll() override {}
-    void recentFilesChanged(const Recent& captions) override {
-        menu = captions;
-        ++recentWrites;
-    }
+    void recentFilesChanged(const Recent& captions) override { menu = captions; }
     OverwriteAnswer askOverwrite(const std::string& text) override {
         questions.push_back(text);
         return next(overwriteAnswers, OverwriteAnswer::Cancel);
@@ -74,12 +68,10 @@ private:
     }
 };
 
-class ProjectCommandsTest : public ::testing::Test {
+class ProjectCommandsTest : public FolderTest {
 protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() /
-                  ("corvane-cmd-" + std::string(info->name()) + "-" + std::to_string(std::random_device{}()));
+        FolderTest::SetUp();
         fs::create_directories(folder_ / "program");
         state.Paths.programFolder = (folder_ / "program").string();
     }
@@ -87,10 +79,9 @@ protected:
         EXPECT_TRUE(prompts.saveAnswers.empty() && prompts.fileAnswers.empty() &&
                     prompts.overwriteAnswers.empty())
             << "scripted answers left over";
-        fs::remove_all(folder_);
+        FolderTest::TearDown();
     }
 
-    std::string path(const std::string& name) const { return (folder_ / name).string(); }
     std::string defaultFile() const { return state.Paths.defaultProjectFile(); }
 
     // A project on disk with its own texts, lengths, growth, readings and stamp.
@@ -109,10 +100,6 @@ protected:
         ProjectRecord r;
         EXPECT_TRUE(readProject(file, r)) << file;
         return r;
-    }
-    static std::string fileBytes(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
     }
     Recent settingsOnDisk() {
         Recent recent;
@@ -135,7 +122,6 @@ protected:
         return job;
     }
 
-    fs::path folder_;
     AppState state;
     ScriptedPrompts prompts;
     ProjectCommands commands{state, prompts};
@@ -167,37 +153,17 @@ TEST_F(ProjectCommandsTest, FirstStartCreatesTheDefaultProjectOrKeepsAnExistingO
     EXPECT_EQ(onDisk(defaultFile()), job);
 }
 
-TEST_F(ProjectCommandsTest, AMissingOrUnreadableRecentFileFallsBackToTheDefaultProject) {
-    const struct {
-        const char* name;
-        std::function<std::string()> make;
-    } cases[] = {
-        {"deleted", [this] { return path("gone.qdl"); }},
-        {"no read permission",
-         [this] {
-             const std::string file = makeProject("locked.qdl", "locked");
-             fs::permissions(file, fs::perms::none);
-             return file;
-         }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string recent = c.make();
-        if (std::string(c.name) == "no read permission" && std::ifstream(recent).good())
-            continue;  // running with rights that ignore permissions
-        fs::remove(defaultFile());
-        prompts.messages.clear();
-        ASSERT_TRUE(writeSettings(state.Paths.settingsFile(), {recent, "", "", "", ""}));
-        commands.openProject(false);
-        EXPECT_EQ(prompts.messages, std::vector<std::string>{"File:  " + recent + "\ndoesnot exist. "});
-        EXPECT_EQ(state.CurrentFile, defaultFile());
-        EXPECT_EQ(settingsOnDisk(), (Recent{defaultFile(), recent, "", "", ""}));
-    }
+TEST_F(ProjectCommandsTest, AMissingRecentFileFallsBackToTheDefaultProject) {
+    const std::string recent = path("gone.qdl");
+    ASSERT_TRUE(writeSettings(state.Paths.settingsFile(), {recent, "", "", "", ""}));
+    commands.openProject(false);
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"File:  " + recent + "\ndoesnot exist. "});
+    EXPECT_EQ(state.CurrentFile, defaultFile());
+    EXPECT_EQ(settingsOnDisk(), (Recent{defaultFile(), recent, "", "", ""}));
 }
 
 // A project named on the command line (a double-click in a file manager) opens as Open would open
-// it, in front of the list the program had; one that cannot be opened gives the default project, as
-// AMissingOrUnreadableRecentFileFallsBackToTheDefaultProject shows for each way of failing.
+// it, in front of the list the program had; one that cannot be opened gives the default project.
 TEST_F(ProjectCommandsTest, AProjectNamedAtStartOpensAndHeadsTheRecentList) {
     const std::string older = makeProject("older.qdl", "older");
     const std::string job = makeProject("job.qdl", "Pump P-101");
@@ -288,10 +254,10 @@ TEST_F(ProjectCommandsTest, AnUnsetDateStampIsRefreshedInMemoryOnly) {
     };
     for (const auto& [stamp, kept] : cases) {
         const std::string file = makeProject("dated.qdl", "dated", stamp);
-        const std::string before = fileBytes(file);
+        const std::string before = readText(file);
         startOn(file);
         EXPECT_EQ(state.Project.DateStamp, kept ? stamp : kNow) << stamp;
-        EXPECT_EQ(fileBytes(file), before) << stamp;
+        EXPECT_EQ(readText(file), before) << stamp;
         EXPECT_FALSE(state.Session.changed()) << stamp;
     }
 }
@@ -301,7 +267,7 @@ TEST_F(ProjectCommandsTest, AnUnsetDateStampIsRefreshedInMemoryOnly) {
 TEST_F(ProjectCommandsTest, ForeignFilesOpenReadOnlyAndSaveAsksForANewName) {
     const std::string notes = path("notes.qdl");
     std::ofstream(notes, std::ios::binary) << std::string(2000, 'x');
-    const std::string before = fileBytes(notes);
+    const std::string before = readText(notes);
     ASSERT_TRUE(writeSettings(state.Paths.settingsFile(), {notes, "", "", "", ""}));
     commands.openProject(false);
     EXPECT_EQ(prompts.messages,
@@ -314,10 +280,10 @@ TEST_F(ProjectCommandsTest, ForeignFilesOpenReadOnlyAndSaveAsksForANewName) {
 
     prompts.fileAnswers = {std::nullopt};
     EXPECT_FALSE(commands.fileSave());
-    EXPECT_EQ(fileBytes(notes), before);
+    EXPECT_EQ(readText(notes), before);
     prompts.fileAnswers = {path("rescued.qdl")};
     EXPECT_TRUE(commands.fileSave());
-    EXPECT_EQ(fileBytes(notes), before);
+    EXPECT_EQ(readText(notes), before);
     EXPECT_EQ(state.CurrentFile, path("rescued.qdl"));
     EXPECT_FALSE(commands.readOnly());
 }
@@ -353,17 +319,6 @@ TEST_F(ProjectCommandsTest, ASaveOverAFileChangedOnDiskAsksFirst) {
     EXPECT_TRUE(commands.fileSave());
     EXPECT_EQ(onDisk(path("mine.qdl")).Machine, "final");
     EXPECT_EQ(prompts.questions.size(), 3u);
-}
-
-// The list of recent files is written once at start, with the named file at its head.
-TEST_F(ProjectCommandsTest, TheRecentListIsWrittenOnceAtStart) {
-    const std::string job = makeProject("job.qdl", "job");
-    for (const std::string& named : {std::string(), job}) {
-        prompts.recentWrites = 0;
-        commands.openProjectAtStart(named);
-        EXPECT_EQ(prompts.recentWrites, 1) << named;
-    }
-    EXPECT_EQ(settingsOnDisk(), (Recent{job, defaultFile(), "", "", ""}));
 }
 
 // New is a clean job: nothing of the previous one (its comments, growth, date) is carried into it.
@@ -489,7 +444,7 @@ TEST_F(ProjectCommandsTest, CancelStopsEveryCommandWithNothingChanged) {
     const std::string job = startOnEditedJob();
     state.RecentFiles[1] = other;
     const ProjectRecord before = state.Project;
-    const std::string bytesBefore = fileBytes(job);
+    const std::string bytesBefore = readText(job);
     prompts.saveAnswers.assign(4, SaveAnswer::Cancel);
     commands.fileNew();
     commands.fileOpen();
@@ -506,11 +461,11 @@ TEST_F(ProjectCommandsTest, CancelStopsEveryCommandWithNothingChanged) {
     EXPECT_EQ(state.Project, before);
     EXPECT_EQ(state.CurrentFile, job);
     EXPECT_TRUE(state.Session.changed());
-    EXPECT_EQ(fileBytes(job), bytesBefore);
+    EXPECT_EQ(readText(job), bytesBefore);
 
     prompts.saveAnswers = {SaveAnswer::DontSave};
     EXPECT_TRUE(commands.exitProgram());
-    EXPECT_EQ(fileBytes(job), bytesBefore);
+    EXPECT_EQ(readText(job), bytesBefore);
 }
 
 TEST_F(ProjectCommandsTest, TheRecentListNeverStopsAProjectFromOpening) {

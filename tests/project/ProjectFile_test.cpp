@@ -8,7 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
+
+#include "ProcessTestSupport.h"
 
 namespace corvane {
 namespace {
@@ -48,15 +49,7 @@ ProjectRecord distinctRecord() {
     return r;
 }
 
-class ProjectFileOnDisk : public ::testing::Test {
-protected:
-    void SetUp() override { fs::create_directories(folder_); }
-    void TearDown() override { fs::remove_all(folder_); }
-    std::string path(const std::string& name) const { return (folder_ / name).string(); }
-
-    const fs::path folder_ =
-        fs::temp_directory_path() / ("corvane-file-" + std::to_string(std::random_device{}()));
-};
+using ProjectFileOnDisk = FolderTest;
 
 // The fixture was written byte by byte from the layout, not by this code: texts with characters of
 // more than one UTF-8 byte, the growth block after them and the stamp last.
@@ -87,13 +80,10 @@ TEST(Cp1252, ConvertsBothWaysAndMarksWhatItCannotHold) {
                                                            {"\u0080", "?"}, {"x\xFFy", "x?y"},
                                                            {"\xC3", "?"},   {"\xED\xA0\x80", "???"}};
     for (const auto& [utf8, bytes] : lacking) EXPECT_EQ(utf8ToCp1252(utf8), bytes) << utf8;
-}
-
-// What the comments window warns about: each character that would become "?", once.
-TEST(Cp1252, NamesTheCharactersItCannotHold) {
-    const std::pair<std::string, std::string> cases[] = {
+    // What the comments window warns about: each character that would become "?", once.
+    const std::pair<std::string, std::string> named[] = {
         {"Müller € 0,5 mm", ""}, {"日本 日", "日本"}, {"a😀b😀", "😀"}, {"Ω ≤ 5 µm", "Ω≤"}};
-    for (const auto& [utf8, lacking] : cases) EXPECT_EQ(charactersCp1252Lacks(utf8), lacking) << utf8;
+    for (const auto& [utf8, lacking] : named) EXPECT_EQ(charactersCp1252Lacks(utf8), lacking) << utf8;
 }
 
 TEST(ProjectDecode, ATextLongerThanTheCountCanHoldIsCut) {
@@ -177,15 +167,22 @@ TEST_F(ProjectFileOnDisk, SavingAShorterRecordLeavesTheOldTailAndLoadsEveryField
     EXPECT_EQ(back, r);
 }
 
-// Writes that fail are the safe write's to report (SafeWrite_test).
+// Writes that fail are the safe write's to report (SafeWrite_test). A pipe is refused at once, not
+// waited on.
 TEST_F(ProjectFileOnDisk, ReadFailuresAreReportedWithAReasonAndLeaveTheRecordAlone) {
     ProjectRecord r = distinctRecord();
     fs::create_directory(path("folder.qdl"));
-    for (const std::string name : {"missing.qdl", "no/such/folder/job.qdl", "folder.qdl"}) {
+    ASSERT_EQ(::mkfifo(path("pipe.qdl").c_str(), 0600), 0);
+    const std::pair<const char*, const char*> cases[] = {
+        {"missing.qdl", "No such file or directory"},
+        {"no/such/folder/job.qdl", "No such file or directory"},
+        {"folder.qdl", "Is a directory"},
+        {"pipe.qdl", "not a regular file"}};
+    for (const auto& [name, why] : cases) {
         std::string reason;
         EXPECT_FALSE(readProject(path(name), r, &reason)) << name;
         EXPECT_EQ(r, distinctRecord()) << name;
-        EXPECT_FALSE(reason.empty()) << name;
+        EXPECT_EQ(reason, why) << name;
     }
 }
 
@@ -259,14 +256,6 @@ TEST(ProjectPlausibility, FilesThatAreNoProjectAreRecognised) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(implausibleProject(c.bytes.data(), c.bytes.size()), c.why) << c.name;
-}
-
-TEST_F(ProjectFileOnDisk, APipeUnderAProjectsNameIsRefusedWithoutWaiting) {
-    ASSERT_EQ(::mkfifo(path("job.qdl").c_str(), 0600), 0);
-    ProjectRecord r;
-    std::string reason;
-    EXPECT_FALSE(readProject(path("job.qdl"), r, &reason));
-    EXPECT_EQ(reason, "not a regular file");
 }
 
 }  // namespace

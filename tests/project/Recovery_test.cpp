@@ -4,12 +4,14 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
+
+#include "ProcessTestSupport.h"
 
 namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
+using RecoveryOnDisk = FolderTest;
 
 ProjectRecord job() {
     ProjectRecord r;
@@ -48,42 +50,35 @@ TEST(Recovery, AnythingButAWholeCopyIsRefused) {
     EXPECT_TRUE(decodeRecovery({whole.begin(), whole.begin() + static_cast<long>(header + 330)}));
 }
 
-TEST(Recovery, CopiesAreFoundNewestFirst) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("corvane-rec-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
-    ASSERT_TRUE(writeRecovery((folder / "a.recovery").string(), "/old.qdl", job()));
-    ASSERT_TRUE(writeRecovery((folder / "b.recovery").string(), "/new.qdl", job()));
-    fs::last_write_time(folder / "a.recovery", fs::file_time_type::clock::now() - std::chrono::hours(1));
-    std::ofstream(folder / "c.recovery") << "half a copy";
-    std::ofstream(folder / "d.qdl") << "not a copy";
-    const auto copies = findRecoveryCopies(folder.string());
+TEST_F(RecoveryOnDisk, CopiesAreFoundNewestFirst) {
+    ASSERT_TRUE(writeRecovery((folder_ / "a.recovery").string(), "/old.qdl", job()));
+    ASSERT_TRUE(writeRecovery((folder_ / "b.recovery").string(), "/new.qdl", job()));
+    fs::last_write_time(folder_ / "a.recovery", fs::file_time_type::clock::now() - std::chrono::hours(1));
+    std::ofstream(folder_ / "c.recovery") << "half a copy";
+    std::ofstream(folder_ / "d.qdl") << "not a copy";
+    const auto copies = findRecoveryCopies(folder_.string());
     ASSERT_EQ(copies.size(), 2u);
     EXPECT_EQ(copies[0].projectFile, "/new.qdl");
     EXPECT_EQ(copies[1].projectFile, "/old.qdl");
-    EXPECT_EQ(copies[1].copyFile, (folder / "a.recovery").string());
-    fs::remove_all(folder);
+    EXPECT_EQ(copies[1].copyFile, (folder_ / "a.recovery").string());
 }
 
 // A copy holds every text of a job: only its user may read it, even in a folder others can see into
 // and over an older copy that others could read.
-TEST(Recovery, ACopyIsPrivateAndTellsWhetherTheProjectWasSavedSince) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("corvane-rec-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
-    const fs::path project = folder / "job.qdl";
+TEST_F(RecoveryOnDisk, ACopyIsPrivateAndTellsWhetherTheProjectWasSavedSince) {
+    const fs::path project = folder_ / "job.qdl";
     std::ofstream(project) << "saved";
-    std::ofstream(folder / "a.recovery") << "old";
-    fs::permissions(folder / "a.recovery",
+    std::ofstream(folder_ / "a.recovery") << "old";
+    fs::permissions(folder_ / "a.recovery",
                     fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
-    ASSERT_TRUE(writeRecovery((folder / "a.recovery").string(), project.string(), job()));
-    EXPECT_EQ(fs::status(folder / "a.recovery").permissions(),
+    ASSERT_TRUE(writeRecovery((folder_ / "a.recovery").string(), project.string(), job()));
+    EXPECT_EQ(fs::status(folder_ / "a.recovery").permissions(),
               fs::perms::owner_read | fs::perms::owner_write);
 
     for (const bool newer : {false, true}) {
         fs::last_write_time(
-            project, fs::last_write_time(folder / "a.recovery") + std::chrono::seconds(newer ? 5 : -5));
-        const auto copies = findRecoveryCopies(folder.string());
+            project, fs::last_write_time(folder_ / "a.recovery") + std::chrono::seconds(newer ? 5 : -5));
+        const auto copies = findRecoveryCopies(folder_.string());
         ASSERT_EQ(copies.size(), 1u);
         EXPECT_EQ(copies[0].projectNewer, newer);
     }
@@ -92,7 +87,6 @@ TEST(Recovery, ACopyIsPrivateAndTellsWhetherTheProjectWasSavedSince) {
         "Corvane closed without saving /j/job.qdl. Restore the unsaved changes?\n\nThe changes were kept on "
         "07-Dec-2026 01:15:00.\nThe project file was saved after that: restoring puts this older work in "
         "place of what it holds now.");
-    fs::remove_all(folder);
 }
 
 }  // namespace

@@ -15,7 +15,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <random>
+
+#include "ProcessTestSupport.h"
 
 // Every sync of this test program passes through here, so that a test can make it fail the way a
 // disk that loses the data would.
@@ -39,11 +40,6 @@ using namespace std::string_literals;
 
 std::vector<unsigned char> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
-std::string contentOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Every write past `bytes` into any file fails with EFBIG, as a disk that is full would refuse it,
 // while the limit is in force. The signal the system sends for it is ignored, as the program would.
 class FileSizeLimit {
@@ -65,14 +61,8 @@ private:
     void (*previous_)(int) = nullptr;
 };
 
-class SafeWriteTest : public ::testing::Test {
+class SafeWriteTest : public FolderTest {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("corvane-safe-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     fs::path file(const std::string& name) const { return folder_ / name; }
     void put(const std::string& name, const std::string& text) const {
         std::ofstream(file(name), std::ios::binary) << text;
@@ -84,8 +74,6 @@ protected:
         std::sort(out.begin(), out.end());
         return out;
     }
-
-    fs::path folder_;
 };
 
 TEST_F(SafeWriteTest, ReplacesTheContentKeepingALongerOldTailOnlyWhenAsked) {
@@ -110,7 +98,7 @@ TEST_F(SafeWriteTest, ReplacesTheContentKeepingALongerOldTailOnlyWhenAsked) {
         if (c.old) put("f.qdl", c.old);
         std::string error;
         ASSERT_TRUE(writeFileSafely(file("f.qdl"), bytesOf(c.written), c.tail, &error)) << error;
-        EXPECT_EQ(contentOf(file("f.qdl")), c.expected);
+        EXPECT_EQ(readText(file("f.qdl")), c.expected);
         EXPECT_EQ(names(), std::vector<std::string>{"f.qdl"});
     }
 }
@@ -126,7 +114,7 @@ TEST_F(SafeWriteTest, AFailedWriteLeavesTheOldFileExactlyAsItWasAndNoTemporaryFi
     }
     EXPECT_FALSE(written);
     EXPECT_EQ(error, "File too large");
-    EXPECT_EQ(contentOf(file("job.qdl")), old);
+    EXPECT_EQ(readText(file("job.qdl")), old);
     EXPECT_EQ(names(), std::vector<std::string>{"job.qdl"});
 }
 
@@ -145,7 +133,7 @@ TEST_F(SafeWriteTest, WritesThroughASymbolicLinkWhichStaysALink) {
     fs::create_symlink("real/target.qdl", file("link.qdl"));
     ASSERT_TRUE(writeFileSafely(file("link.qdl"), bytesOf("NEW"), OldTail::Keep));
     EXPECT_TRUE(fs::is_symlink(file("link.qdl")));
-    EXPECT_EQ(contentOf(folder_ / "real/target.qdl"), "NEW\0\0\0\0\0\0\0\0"s);
+    EXPECT_EQ(readText(folder_ / "real/target.qdl"), "NEW\0\0\0\0\0\0\0\0"s);
 }
 
 TEST_F(SafeWriteTest, RefusesWhatItCannotReplaceWholly) {
@@ -159,7 +147,7 @@ TEST_F(SafeWriteTest, RefusesWhatItCannotReplaceWholly) {
     put("locked.qdl", "old");
     fs::permissions(file("locked.qdl"), fs::perms::owner_read);
     EXPECT_FALSE(writeFileSafely(file("locked.qdl"), bytesOf("x"), OldTail::Keep, &error));
-    EXPECT_EQ(contentOf(file("locked.qdl")), "old");
+    EXPECT_EQ(readText(file("locked.qdl")), "old");
 }
 
 // Runs `body` in a child process as the unprivileged user "nobody" (with `groups` as its extra
@@ -186,7 +174,7 @@ TEST_F(SafeWriteTest, AFailedSyncBeforeTheRenameLeavesTheOldFile) {
     failSyncs = false;
     EXPECT_FALSE(written);
     EXPECT_EQ(error, "Input/output error");
-    EXPECT_EQ(contentOf(file("job.qdl")), "old");
+    EXPECT_EQ(readText(file("job.qdl")), "old");
     EXPECT_EQ(names(), std::vector<std::string>{"job.qdl"});
 }
 
@@ -200,7 +188,7 @@ TEST_F(SafeWriteTest, AnUnprivilegedUserCannotReplaceAReadOnlyFileNorLeaveTheGro
         asNobody({},
                  [&] { return writeFileSafely(file("locked.qdl"), bytesOf("x"), OldTail::Keep) ? 1 : 0; }),
         0);
-    EXPECT_EQ(contentOf(file("locked.qdl")), "old");
+    EXPECT_EQ(readText(file("locked.qdl")), "old");
 
     // A file shared by a group (0664, root's, group 2000) saved by a member of the group stays in it.
     constexpr gid_t kTeam = 2000;
@@ -215,7 +203,7 @@ TEST_F(SafeWriteTest, AnUnprivilegedUserCannotReplaceAReadOnlyFileNorLeaveTheGro
         0);
     struct stat info {};
     ASSERT_EQ(::stat(file("shared.qdl").c_str(), &info), 0);
-    EXPECT_EQ(contentOf(file("shared.qdl")), "new");
+    EXPECT_EQ(readText(file("shared.qdl")), "new");
     EXPECT_EQ(info.st_gid, kTeam);
     EXPECT_EQ(info.st_mode & 07777, 0664u);
 }
@@ -234,14 +222,14 @@ TEST_F(SafeWriteTest, ALinkIsFollowedOnlyWhereTheSystemWouldFollowIt) {
             writeFileSafely(folder_ / "shared/report.pdf", bytesOf("PDF"), OldTail::Discard, &error));
         EXPECT_EQ(error, "will not follow the link " + (folder_ / "shared/report.pdf").string() +
                              ": another user made it in the shared folder " + (folder_ / "shared").string());
-        EXPECT_EQ(contentOf(file("victim.qdl")), "someone's job");
+        EXPECT_EQ(readText(file("victim.qdl")), "someone's job");
     }
     // An export never turns a project into something else, whatever name the link has.
     fs::create_symlink(file("victim.qdl"), file("report.pdf"));
     EXPECT_FALSE(
         writeFileSafely(file("report.pdf"), bytesOf("PDF"), OldTail::Discard, &error, WriteKind::NoProject));
     EXPECT_EQ(error, "will not write over the project file " + file("victim.qdl").string());
-    EXPECT_EQ(contentOf(file("victim.qdl")), "someone's job");
+    EXPECT_EQ(readText(file("victim.qdl")), "someone's job");
     EXPECT_TRUE(fs::is_symlink(file("report.pdf")));
 }
 
