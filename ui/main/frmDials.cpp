@@ -20,6 +20,7 @@
 
 #include "project/ProjectCommands.h"
 #include "ui/common/DialogProvider.h"
+#include "ui/common/WindowZoom.h"
 #include "ui/feet/frmFeet.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/help/HelpTexts.h"
@@ -86,10 +87,9 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
     auto* holder = new QWidget(this);
     holder->setObjectName(QStringLiteral("centralHolder"));
     setCentralWidget(holder);
-    // The controls sit on a canvas of the design size times the scale, centred in the window.
+    // The controls sit on a canvas of the design size times the zoom, centred in the window.
     auto* central = canvas_ = new QWidget(holder);
     central->setObjectName(QStringLiteral("central"));
-    baseFontPoints_ = font().pointSizeF();
 
     buildHeader(central);
     buildMachineModel(central);
@@ -119,11 +119,10 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
     setWindowIcon(toleranceIcon());
     // The design size holds the controls, the status bar comes below them; the window may grow
     // from there, and everything in it grows with it.
-    designSize_ = kWindow + QSize(0, statusBar()->sizeHint().height());
-    setMinimumSize(designSize_);
-    resize(designSize_);
+    zoom_ = new WindowZoom(this, layout_, kWindow + QSize(0, statusBar()->sizeHint().height()));
+    zoom_->onZoom = [this](double) { showZoomed(); };
     buildViewMenu();
-    applyScale(1.0);
+    zoom_->fit(1.0);
 }
 
 frmDials::~frmDials() {

@@ -37,6 +37,7 @@ class ProjectCommands;
 class RecoveryKeeper;
 class ResultGraph;
 class UserPrompts;
+class WindowZoom;
 class frmFeet;
 class frmGrowth;
 class frmTolerances;
@@ -149,12 +150,6 @@ public:
     // differs from the last one.
     void jobEdited();
 
-    // The size of the window as a part of its design size, in steps, or at once.
-    void zoomBy(int steps);
-    void zoomTo(double scale);
-    // The scale the controls are shown at (1 at the design size).
-    double scale() const { return layout_.scale(); }
-
     // Called by the file commands.
     void setRecentFileCaptions(const std::array<std::string, kRecentFileCount>& captions);
     void showDateStamp(const QString& formatted);
@@ -177,7 +172,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -209,9 +203,9 @@ private:
     // The status bar's note on the open file: a file that is no project (open read-only), one that
     // another Corvane has open, view options that did not fit in the record.
     void showFileNotes();
-    // The scale a window of `size` shows its controls at, and showing them at it.
-    double scaleForSize(QSize size) const;
-    void applyScale(double scale);
+    // What the window sizes itself at each zoom: the canvas in the room it has, the length grid, the
+    // buttons' pictures, the status bar's room for the verdict.
+    void showZoomed();
     // The readings check and the verdict of the calculation just shown, in the status bar and on
     // the reading boxes a finding is about.
     // The two result labels of a calculation that ran.
@@ -251,7 +245,7 @@ private:
     void runLostFocus(QLineEdit* box);
     void typedReading(int dial, int p);
     void knobTurned(int dial, int p, double value);
-    void zoomGraph(ResultGraph* graph, bool widen);
+    void stepGraphRange(ResultGraph* graph, bool widen);
     // How the window shows values: in the unit system the user chose.
     DisplayFormat display() const;
     // Everything that shows a value, shown again in the units chosen now; the record, the graphs'
@@ -262,10 +256,9 @@ private:
     DialogProvider& dialogs_;
     MainWindowControls ui_;
     QWidget* canvas_ = nullptr;
-    QSize designSize_;
-    double baseFontPoints_ = 9;
-    // Where each control sits, in design units, and the scale they are shown at.
+    // Where each control sits, in design units; the window's zoom maps them to the screen.
     DesignLayout layout_;
+    WindowZoom* zoom_ = nullptr;
     // Form state. Loading: the window fills its controls from the record, and the change handlers
     // neither write back nor calculate. Each flag is set for a scope by a ScopedFlag.
     bool Loading = false;

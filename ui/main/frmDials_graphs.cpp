@@ -1,26 +1,26 @@
-// The graph buttons: zoom, automatic scaling and the tolerance band switch.
+// The graph buttons: the range steps, AutoScale and the tolerance band switch.
 
 #include <QPushButton>
 
-#include "calc/graph/Scale.h"
+#include "calc/graph/Ranges.h"
 #include "ui/main/frmDials.h"
 #include "ui/widgets/ResultGraph.h"
 
 namespace corvane {
 
-void frmDials::zoomGraph(ResultGraph* graph, bool widen) {
-    // Only the view changes: no calculation, and automatic scaling stays as it is.
-    graph->setYRange(zoomRange(graph->yRange(), widen));
+void frmDials::stepGraphRange(ResultGraph* graph, bool widen) {
+    // Only the view changes: no calculation, and AutoScale stays as it is.
+    graph->setYRange(stepRange(graph->yRange(), widen));
     graph->replot();
 }
 
-void frmDials::cmdG1Inc_Click() { zoomGraph(ui_.Graph1, true); }
+void frmDials::cmdG1Inc_Click() { stepGraphRange(ui_.Graph1, true); }
 
-void frmDials::cmdG1Dec_Click() { zoomGraph(ui_.Graph1, false); }
+void frmDials::cmdG1Dec_Click() { stepGraphRange(ui_.Graph1, false); }
 
-void frmDials::cmdG2Inc_Click() { zoomGraph(ui_.Graph2, true); }
+void frmDials::cmdG2Inc_Click() { stepGraphRange(ui_.Graph2, true); }
 
-void frmDials::cmdG2Dec_Click() { zoomGraph(ui_.Graph2, false); }
+void frmDials::cmdG2Dec_Click() { stepGraphRange(ui_.Graph2, false); }
 
 void frmDials::cmdScale_Click() {
     AutoScale = !AutoScale;

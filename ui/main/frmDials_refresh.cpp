@@ -12,7 +12,7 @@
 #include <limits>
 
 #include "calc/format/NumberFormat.h"
-#include "calc/graph/Scale.h"
+#include "calc/graph/Ranges.h"
 #include "calc/judging/Assessment.h"
 #include "calc/judging/MoveAlternatives.h"
 #include "calc/judging/Tolerance.h"
@@ -120,11 +120,11 @@ void frmDials::scaleKnobs() {
     const int m = state_.CalcMethod;
     for (int dial = 1; dial <= 2; ++dial) {
         auto& knobs = dial == 1 ? ui_.cwkDial1 : ui_.cwkDial2;
-        const DialScale scale = knobScale(state_.Project, m, dial, display().units);
+        const DialRange range = knobRange(state_.Project, m, dial, display().units);
         // The range first: a reading is never clipped, but the needle should land on the new scale.
         for (Knob* knob : knobs) {
-            knob->setRange(scale.minimum, scale.maximum);
-            knob->setStep(scale.step);
+            knob->setRange(range.minimum, range.maximum);
+            knob->setStep(range.step);
         }
         // A knob turns in the unit it shows; the value it gives back stores as the reading it had.
         for (int p = 0; p < kPositionCount; ++p)
