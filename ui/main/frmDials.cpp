@@ -130,6 +130,8 @@ frmDials::~frmDials() {
     // application's events reach a window that is half gone.
     qApp->removeEventFilter(this);
     EntryBox::disableAll(this);
+    // The zoom maps the places this window holds as a member: it goes before them.
+    delete zoom_;
 }
 
 frmGrowth* frmDials::growthWindow() {

@@ -218,9 +218,9 @@ private:
     void applyMethodLayout(int method);
     void placeLengthLabels();
     void fillLengthGrid();
-    // Column widths, row heights and size of the length grid at the present scale.
+    // Column widths, row heights and size of the length grid at the present zoom.
     void sizeLengthGrid();
-    void setScaleButtonColour();
+    void setAutoScaleButtonColour();
     // Commits an open edit of the length grid, as leaving the cell would.
     void commitGridEdit();
     void placeFootControls();

@@ -24,7 +24,7 @@ void frmDials::cmdG2Dec_Click() { stepGraphRange(ui_.Graph2, false); }
 
 void frmDials::cmdScale_Click() {
     AutoScale = !AutoScale;
-    setScaleButtonColour();
+    setAutoScaleButtonColour();
     ui_.Graph1->setYAutoScale(AutoScale);
     ui_.Graph2->setYAutoScale(AutoScale);
     recalculate();

@@ -90,7 +90,7 @@ void frmDials::applyViewOptions() {
     GrowthOn = v.growthOn;
     ToleranceOn = v.toleranceOn;
     AutoScale = v.autoScale;
-    setScaleButtonColour();
+    setAutoScaleButtonColour();
     for (ResultGraph* graph : {ui_.Graph1, ui_.Graph2}) {
         graph->setYAutoScale(AutoScale);
         graph->setBandVisible(ToleranceOn);
@@ -186,7 +186,7 @@ void frmDials::placeLengthLabels() {
 
 void frmDials::placeFootControls() {
     // The stationary-foot boxes and the growth boxes stand under the feet of the drawing shown.
-    // A check box is as wide as the style draws its box, whatever the scale.
+    // A check box is as wide as the style draws its box, whatever the zoom.
     const int kStationBox = static_cast<int>(ui_.chkStation[0]->sizeHint().width() / layout_.zoom());
     const int x0 = kDrawing.x();
     const std::vector<int> revFeet = [] {

@@ -35,7 +35,7 @@
 namespace corvane {
 
 void frmDials::formLoad(bool showAbout, const std::string& startFile) {
-    // The loading ends with the first full refresh; the graphs then take the knobs' scales.
+    // The loading ends with the first full refresh; the graphs then take the knobs' ranges.
     {
         const ScopedFlag loading(Loading);
         loadWindow(showAbout, startFile);
@@ -65,7 +65,7 @@ void frmDials::loadWindow(bool showAbout, const std::string& startFile) {
     ui_.cmbMachine->setCurrentIndex(0);
     for (int i = 0; i < 4; ++i) ui_.chkStation[i]->setChecked(state_.Project.Station[i] != 0);
     AutoScale = false;
-    setScaleButtonColour();
+    setAutoScaleButtonColour();
     for (ResultGraph* graph : {ui_.Graph1, ui_.Graph2}) {
         graph->setYAutoScale(false);
         graph->setBandVisible(false);
@@ -79,9 +79,9 @@ void frmDials::loadWindow(bool showAbout, const std::string& startFile) {
 }
 
 void frmDials::showLoadedWindow() {
-    // The graphs start on the knobs' scales, unless the job was saved scaling them to its results.
+    // The graphs start on the knobs' ranges, unless the job was saved scaling them to its results.
     if (!AutoScale) {
-        // The knobs show their scale in the units shown; the graphs keep theirs in mils.
+        // The knobs show their range in the units shown; the graphs keep theirs in mils.
         const auto stored = [this](double shown) {
             return fromDisplay(shown, Quantity::Reading, display().units);
         };
@@ -121,7 +121,7 @@ void frmDials::scaleKnobs() {
     for (int dial = 1; dial <= 2; ++dial) {
         auto& knobs = dial == 1 ? ui_.cwkDial1 : ui_.cwkDial2;
         const DialRange range = knobRange(state_.Project, m, dial, display().units);
-        // The range first: a reading is never clipped, but the needle should land on the new scale.
+        // The range first: a reading is never clipped, but the needle should land on the new range.
         for (Knob* knob : knobs) {
             knob->setRange(range.minimum, range.maximum);
             knob->setStep(range.step);
@@ -262,7 +262,7 @@ void frmDials::showDateStamp(const QString& formatted) {
     ui_.lblCompany->setAccessibleName(QStringLiteral("Date: ") + formatted);
 }
 
-void frmDials::setScaleButtonColour() {
+void frmDials::setAutoScaleButtonColour() {
     // Green while the graphs follow the results, white while they keep the user's zoom.
     const QColor colour = AutoScale ? QColor(0x00, 0xFF, 0x00) : QColor(0xFF, 0xFF, 0xFF);
     QPalette palette = ui_.cmdScale->palette();
