@@ -19,9 +19,9 @@
 #include "project/AppState.h"
 #include "project/Version.h"
 #include "ui/common/DialogProvider.h"
-#include "ui/common/ScalingStyle.h"
 #include "ui/common/UserPreferences.h"
 #include "ui/common/WindowPlacement.h"
+#include "ui/common/ZoomStyle.h"
 #include "ui/main/HistoryMenus.h"
 #include "ui/main/frmDials.h"
 
@@ -182,8 +182,8 @@ int main(int argc, char** argv) {
 
     // Takes the toolkit's own options (-style, -platform, ...) out of argv first.
     QApplication app(argc, argv);
-    // Check and option boxes grow with the windows' scale.
-    QApplication::setStyle(new corvane::ScalingStyle(QApplication::style()->name()));
+    // Check and option boxes grow with the windows' zoom.
+    QApplication::setStyle(new corvane::ZoomStyle(QApplication::style()->name()));
     QCoreApplication::setOrganizationName(QStringLiteral("Corvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Corvane"));
     QCoreApplication::setApplicationVersion(QLatin1String(corvane::kVersionText));

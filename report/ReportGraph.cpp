@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/graph/Scale.h"
+#include "calc/graph/Ranges.h"
 
 namespace corvane::report {
 
@@ -67,7 +67,7 @@ GraphRanges graphRanges(const GraphResult& graph, bool showBand, const DisplayFo
             if (std::isfinite(y)) largest = std::max(largest, std::fabs(format.shownReading(y)));
     }
     if (!(r.xMax - r.xMin > 1e-9)) r.xMax = r.xMin + 1;
-    r.yMax = niceScaleMax(largest);
+    r.yMax = niceStepAbove(largest);
     if (!(r.yMax > 0) || !std::isfinite(r.yMax)) r.yMax = 1;
     return r;
 }

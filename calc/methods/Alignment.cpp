@@ -1,6 +1,6 @@
 #include "calc/methods/Alignment.h"
 
-#include "calc/graph/Scale.h"
+#include "calc/graph/Ranges.h"
 #include "calc/judging/Tolerance.h"
 #include "calc/methods/JackShaft.h"
 #include "calc/methods/ReverseDial.h"
@@ -37,7 +37,7 @@ CalcOptions calcOptionsFor(const ViewOptions& view, float tolerance, YRange grap
 
 CalcOptions openingOptions(const ProjectRecord& record, const ViewOptions& view) {
     const float tolerance = calcTolerance(toleranceSpan(record, view.method), record.RPM);
-    const DialScale dial1 = knobScale(record, view.method, 1), dial2 = knobScale(record, view.method, 2);
+    const DialRange dial1 = knobRange(record, view.method, 1), dial2 = knobRange(record, view.method, 2);
     return calcOptionsFor(view, tolerance, YRange{dial1.minimum, dial1.maximum},
                           YRange{dial2.minimum, dial2.maximum});
 }

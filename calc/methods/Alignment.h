@@ -53,7 +53,7 @@ struct CalcOptions {
 // what the main window and corvane-cli both hand over.
 CalcOptions calcOptionsFor(const ViewOptions& view, float tolerance, YRange graph1Y, YRange graph2Y);
 // The options a window that has just opened the job calculates with: the acceptable offset of the
-// method's span at the job's speed, and the graphs on the scales of their dials' knobs.
+// method's span at the job's speed, and the graphs on the ranges of their dials' knobs.
 CalcOptions openingOptions(const ProjectRecord& record, const ViewOptions& view);
 
 // One plane's misalignment as its graph shows it: the moveable shaft's line less the fixed shaft's,

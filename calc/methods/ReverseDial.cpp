@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "calc/format/FloatValues.h"
-#include "calc/graph/Scale.h"
+#include "calc/graph/Ranges.h"
 #include "calc/methods/NoResult.h"
 #include "calc/methods/ResultText.h"
 

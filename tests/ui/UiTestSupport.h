@@ -16,7 +16,7 @@
 
 #include "project/AppState.h"
 #include "ui/common/DialogProvider.h"
-#include "ui/common/WindowScaler.h"
+#include "ui/common/WindowZoom.h"
 
 class QPrinter;
 
@@ -207,18 +207,18 @@ struct UiTestEnvironment {
     ModalDialogGuard guard;
 };
 
-// The default job and a stand-in main window at `scale`, for the growth and tolerance windows.
+// The default job and a stand-in main window at `zoom`, for the growth and tolerance windows.
 struct OptionWindowStage {
     UiTestEnvironment env;
     AppState state;
     QWidget main;
 
-    explicit OptionWindowStage(int method = 0, double scale = 1.0) {
+    explicit OptionWindowStage(int method = 0, double zoom = 1.0) {
         setDefaults(state.Project);
         state.Paths = env.folder.paths();
         state.CalcMethod = method;
         main.resize(1000, 750);
-        WindowScaler::setScaleOf(&main, scale);
+        WindowZoom::setZoomOf(&main, zoom);
     }
 };
 

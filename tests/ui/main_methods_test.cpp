@@ -246,7 +246,7 @@ private slots:
         compareRange(w.controls().Graph2->yRange(), -10, 10);
         w.controls().cmdG2Inc->click();
         compareRange(w.controls().Graph2->yRange(), -12, 12);
-        // Without automatic scaling the user's zoom survives a recalculation.
+        // Without AutoScale the user's range survives a recalculation.
         typeInto(w.controls().txtD1[2], QStringLiteral("40"));
         compareRange(w.controls().Graph1->yRange(), -9.6, 9.6);
     }

@@ -14,7 +14,7 @@ void DesignLayout::place(QWidget* widget, const QRect& design) {
     }
     // Every control's font size is kept and set on the control itself where it differs: a style sheet
     // on a control (a marked box, a coloured label) stops it from following its parent's font.
-    Entry entry{widget, design, widget->font().pointSizeF() / scale_};
+    Entry entry{widget, design, widget->font().pointSizeF() / zoom_};
     entries_.push_back(entry);
     apply(entries_.back());
 }
@@ -25,7 +25,7 @@ QRect DesignLayout::designOf(const QWidget* widget) const {
     return {};
 }
 
-int DesignLayout::toPixels(int design) const { return static_cast<int>(std::lround(design * scale_)); }
+int DesignLayout::toPixels(int design) const { return static_cast<int>(std::lround(design * zoom_)); }
 
 QRect DesignLayout::toPixels(const QRect& design) const {
     // The edges are rounded, not the sizes, so neighbours that touch in the design still touch.
@@ -35,9 +35,9 @@ QRect DesignLayout::toPixels(const QRect& design) const {
     return QRect(left, top, right - left, bottom - top);
 }
 
-void DesignLayout::setScale(double scale) {
-    if (!(scale > 0) || scale == scale_) return;
-    scale_ = scale;
+void DesignLayout::setZoom(double zoom) {
+    if (!(zoom > 0) || zoom == zoom_) return;
+    zoom_ = zoom;
     for (Entry& entry : entries_) apply(entry);
 }
 
@@ -46,7 +46,7 @@ void DesignLayout::apply(Entry& entry) const {
     entry.widget->setGeometry(toPixels(entry.design));
     // Only a change of size is set: setting a font, even the same one, makes the widget and all
     // it holds work out their sizes again.
-    const double points = entry.fontPoints * scale_;
+    const double points = entry.fontPoints * zoom_;
     if (entry.fontPoints > 0 && std::abs(entry.widget->font().pointSizeF() - points) > 1e-6) {
         QFont font = entry.widget->font();
         font.setPointSizeF(points);

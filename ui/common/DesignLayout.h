@@ -7,9 +7,9 @@
 
 namespace corvane {
 
-// A window drawn to a fixed design: every control has its place and its font size in design units
-// (pixels at a scale of 1), and one scale factor maps them to the screen. Setting another scale
-// moves, sizes and re-fonts every control at once, so the arrangement stays the one designed.
+// The places of a window drawn to a fixed design: every control has its place and its font size in
+// design units (pixels at zoom 1), and the window's zoom (WindowZoom) maps them to the screen. Another
+// zoom moves, sizes and re-fonts every control at once, so the arrangement stays the one designed.
 class DesignLayout {
 public:
     // Puts `widget` at `design` (in design units) and remembers it with its present font size.
@@ -20,25 +20,25 @@ public:
     // The design rectangle a widget was placed at; an empty one when it was never placed.
     QRect designOf(const QWidget* widget) const;
 
-    double scale() const { return scale_; }
+    double zoom() const { return zoom_; }
     // Maps every placed widget anew.
-    void setScale(double scale);
+    void setZoom(double zoom);
 
-    // Design units to pixels at the present scale.
+    // Design units to pixels at the present zoom.
     int toPixels(int design) const;
     QRect toPixels(const QRect& design) const;
-    double toPixelsF(double design) const { return design * scale_; }
+    double toPixelsF(double design) const { return design * zoom_; }
 
 private:
     struct Entry {
         QPointer<QWidget> widget;
         QRect design;
-        double fontPoints = 0;  // the widget's font size at a scale of 1
+        double fontPoints = 0;  // the widget's font size at zoom 1
     };
     void apply(Entry& entry) const;
 
     std::vector<Entry> entries_;
-    double scale_ = 1.0;
+    double zoom_ = 1.0;
 };
 
 // Sets a flag for as long as it lives and puts back what the flag held before: a guard against

@@ -16,7 +16,7 @@
 #include "calc/judging/SoftFoot.h"
 #include "project/AppState.h"
 #include "ui/common/WindowPlacement.h"
-#include "ui/common/WindowScaler.h"
+#include "ui/common/WindowZoom.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/ShimKitPreferences.h"
 
@@ -51,7 +51,7 @@ frmFeet::frmFeet(AppState& state, QWidget* mainWindow, OptionsSource currentOpti
     setAccessibleName(windowTitle());
     buildControls();
     arrangeTabOrder();
-    scaler_ = new WindowScaler(this);
+    zoom_ = new WindowZoom(this);
     showLedger();
 }
 
@@ -308,7 +308,7 @@ void frmFeet::showLedger() {
 void frmFeet::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         showLedger();
-        scaler_->fit(WindowScaler::scaleOf(mainWindow_));
+        zoom_->fit(WindowZoom::zoomOf(mainWindow_));
         centreOnMainWindow(this, mainWindow_);
         feet[0].asFound->setFocus(Qt::OtherFocusReason);
     }

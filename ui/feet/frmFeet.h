@@ -18,7 +18,7 @@ class QSpinBox;
 namespace corvane {
 
 struct AppState;
-class WindowScaler;
+class WindowZoom;
 
 // "Feet": the foot ledger of the job in the order of the procedure. The eight feet as the machines
 // stand seen from above (the fixed machine on the left, each machine's left feet above its shaft),
@@ -88,7 +88,7 @@ private:
     QWidget* mainWindow_;
     OptionsSource currentOptions_;
     std::function<void()> edited_;
-    WindowScaler* scaler_ = nullptr;
+    WindowZoom* zoom_ = nullptr;
     bool showing_ = false;
 };
 

@@ -18,7 +18,7 @@
 #include "calc/methods/MethodTraits.h"
 #include "project/AppState.h"
 #include "ui/common/WindowPlacement.h"
-#include "ui/common/WindowScaler.h"
+#include "ui/common/WindowZoom.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/MachineDrawing.h"
@@ -53,8 +53,8 @@ frmGrowth::frmGrowth(AppState& state, QWidget* mainWindow)
     setWindowTitle(QStringLiteral("Thermal Growth"));
     setAccessibleName(windowTitle());
     buildControls();
-    scaler_ = new WindowScaler(this);
-    scaler_->onScale = [this](double) { sizeGrowthGrids(); };
+    zoom_ = new WindowZoom(this);
+    zoom_->onZoom = [this](double) { sizeGrowthGrids(); };
 
     // Form_Load: the feet of the method selected now; the window is rebuilt at every showing.
     FootCount = methodTraits(state_.CalcMethod).footCount;
@@ -207,8 +207,8 @@ void frmGrowth::buildControls() {
 }
 
 void frmGrowth::placeOnMainWindow() {
-    // Sized for the feet shown, at the main window's scale, over the main window.
-    scaler_->fit(WindowScaler::scaleOf(mainWindow_));
+    // Sized for the feet shown, at the main window's zoom, over the main window.
+    zoom_->fit(WindowZoom::zoomOf(mainWindow_));
     centreOnMainWindow(this, mainWindow_);
 }
 

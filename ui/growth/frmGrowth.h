@@ -20,7 +20,7 @@ struct AppState;
 class GridCellEditor;
 class MachineDrawing;
 class Thermometer;
-class WindowScaler;
+class WindowZoom;
 
 // "Thermal Growth": how far each foot rises between ambient and operating temperature, from the
 // casing material, the foot heights and the two temperatures of every foot. Temperatures, heights
@@ -79,7 +79,7 @@ protected:
 private:
     void buildControls();
     void setupGrowthGrids();
-    // Column widths and row heights of both grids, at the window's scale.
+    // Column widths and row heights of both grids, at the window's zoom.
     void sizeGrowthGrids();
     // initGrowthPanel's filling of the window, while Busy.
     void preparePanel(int bracketSide);
@@ -102,7 +102,7 @@ private:
     AppState& state_;
     QWidget* mainWindow_;
     QButtonGroup* materials_ = nullptr;
-    WindowScaler* scaler_ = nullptr;
+    WindowZoom* zoom_ = nullptr;
     int bracketSide_ = 0;
 };
 

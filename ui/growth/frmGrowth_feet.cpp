@@ -12,12 +12,12 @@
 #include <cmath>
 
 #include "calc/format/NumberFormat.h"
-#include "calc/graph/Scale.h"
+#include "calc/graph/Ranges.h"
 #include "calc/methods/Growth.h"
 #include "calc/methods/MethodTraits.h"
 #include "project/AppState.h"
 #include "ui/common/DesignLayout.h"
-#include "ui/common/WindowScaler.h"
+#include "ui/common/WindowZoom.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
@@ -32,9 +32,9 @@ constexpr int kRowHeight = 1;
 constexpr int kRowHot = 2;
 constexpr int kRowCold = 3;
 
-// Twips of the grid layout to pixels of this screen, at the window's scale.
-int pixels(const QWidget* widget, int twips, double scale) {
-    return static_cast<int>(std::lround(twips * widget->logicalDpiX() / 1440.0 * scale));
+// Twips of the grid layout to pixels of this screen, at the window's zoom.
+int pixels(const QWidget* widget, int twips, double zoom) {
+    return static_cast<int>(std::lround(twips * widget->logicalDpiX() / 1440.0 * zoom));
 }
 
 // A label cell: never current, never edited, drawn in its own colours.
@@ -129,14 +129,14 @@ void frmGrowth::setupGrowthGrids() {
 }
 
 void frmGrowth::sizeGrowthGrids() {
-    const double scale = scaler_ ? scaler_->scale() : 1.0;
+    const double zoom = zoom_ ? zoom_->zoom() : 1.0;
     const QFontMetrics metrics = gridHeight->fontMetrics();
-    const int labelWidth = std::max({pixels(this, 1500, scale),
+    const int labelWidth = std::max({pixels(this, 1500, zoom),
                                      metrics.horizontalAdvance(QStringLiteral("Operating Temp (F)")) + 12,
                                      metrics.horizontalAdvance(QStringLiteral("Vert Growth (mils)")) + 12});
     const int footWidth =
-        std::max(pixels(this, 900, scale), metrics.horizontalAdvance(QStringLiteral("-10000.")) + 12);
-    const int rowHeight = std::max(pixels(this, 285, scale), metrics.height() + 6);
+        std::max(pixels(this, 900, zoom), metrics.horizontalAdvance(QStringLiteral("-10000.")) + 12);
+    const int rowHeight = std::max(pixels(this, 285, zoom), metrics.height() + 6);
     sizeGrid(gridHeight, labelWidth, footWidth, rowHeight);
     sizeGrid(gridGrowth, labelWidth, footWidth, rowHeight);
 }
@@ -148,13 +148,13 @@ void frmGrowth::showFootTemperatures() {
     // The thermometers stand on the 1-2-5 steps of the degrees they show.
     const double coldShown = display().shown(cold, Quantity::Temperature);
     const double hotShown = display().shown(hot, Quantity::Temperature);
-    const DialScale scale = thermometerScale(static_cast<float>(hotShown), static_cast<float>(coldShown));
+    const DialRange range = thermometerRange(static_cast<float>(hotShown), static_cast<float>(coldShown));
     {
         // Setting the thermometers must not come back as a user's move.
         const ScopedFlag busy(Busy);
         for (Thermometer* thermometer : {cwColdT, cwHotT}) {
-            thermometer->setRange(scale.minimum, scale.maximum);
-            thermometer->setStep(scale.step);
+            thermometer->setRange(range.minimum, range.maximum);
+            thermometer->setStep(range.step);
         }
         cwColdT->setValue(coldShown);
         cwHotT->setValue(hotShown);

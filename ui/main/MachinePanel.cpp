@@ -166,7 +166,7 @@ void MachinePanel::placeLengthLabels() {
 void MachinePanel::placeFootControls() {
     // The stationary-foot boxes and the growth boxes stand under the feet of the drawing shown.
     // A check box is as wide as the style draws its box, whatever the scale.
-    const int kStationBox = static_cast<int>(ui_.chkStation[0]->sizeHint().width() / layout_.scale());
+    const int kStationBox = static_cast<int>(ui_.chkStation[0]->sizeHint().width() / layout_.zoom());
     const int x0 = kDrawing.x();
     const std::vector<int> revFeet = [] {
         const std::vector<int> marks = MachineDrawing::markPositions(MachineDrawing::Kind::ReverseDial);

@@ -1,6 +1,6 @@
 #pragma once
 
-// Where everything of the main window sits, in design units: pixels at a scale of 1, which is the
+// Where everything of the main window sits, in design units: pixels at zoom 1, which is the
 // window's own design size of 12000 x 8800 twips at 15 twips to the pixel. Each rectangle is
 // relative to the frame it sits in. The window maps them to the screen through its DesignLayout.
 

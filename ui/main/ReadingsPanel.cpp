@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "calc/graph/Scale.h"
+#include "calc/graph/Ranges.h"
 #include "calc/methods/DialGuide.h"
 #include "calc/methods/MethodTraits.h"
 #include "ui/common/DisplayText.h"
@@ -151,11 +151,11 @@ void ReadingsPanel::showReadings(const ProjectRecord& record, int m, const Displ
 void ReadingsPanel::scaleKnobs(const ProjectRecord& record, int m, const DisplayFormat& display) {
     for (int dial = 1; dial <= 2; ++dial) {
         auto& knobs = dial == 1 ? ui_.cwkDial1 : ui_.cwkDial2;
-        const DialScale scale = knobScale(record, m, dial, display.units);
-        // The range first: a reading is never clipped, but the needle should land on the new scale.
+        const DialRange range = knobRange(record, m, dial, display.units);
+        // The range first: a reading is never clipped, but the needle should land on the new range.
         for (Knob* knob : knobs) {
-            knob->setRange(scale.minimum, scale.maximum);
-            knob->setStep(scale.step);
+            knob->setRange(range.minimum, range.maximum);
+            knob->setStep(range.step);
         }
         // A knob turns in the unit it shows; the value it gives back stores as the reading it had.
         for (int p = 0; p < kPositionCount; ++p)

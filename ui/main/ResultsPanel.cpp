@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "calc/graph/Scale.h"
+#include "calc/graph/Ranges.h"
 #include "calc/methods/MethodTraits.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainLayout.h"
@@ -130,9 +130,9 @@ void ResultsPanel::setUnits(UnitSystem units) {
     ui_.Graph2->setUnits(units);
 }
 
-void ResultsPanel::zoomGraph(int graph, bool widen) {
+void ResultsPanel::stepGraphRange(int graph, bool widen) {
     ResultGraph* shown = graph == 1 ? ui_.Graph1 : ui_.Graph2;
-    shown->setYRange(zoomRange(shown->yRange(), widen));
+    shown->setYRange(stepRange(shown->yRange(), widen));
     shown->replot();
 }
 

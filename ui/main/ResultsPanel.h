@@ -18,15 +18,16 @@ class ResultsPanel {
 public:
     explicit ResultsPanel(const MainPanelContext& context);
 
-    // The graphs on the knobs' scales, unless they follow the results.
+    // The graphs on the knobs' ranges, unless they follow the results.
     void startGraphs(bool autoScale, UnitSystem units);
     void showMethod(const MethodTraits& traits);
-    // AutoScale: the graphs follow the results (the button green), or keep the user's zoom (white).
+    // AutoScale: the graphs follow the results (the button green), or keep the range the user
+    // stepped to (white).
     void setAutoScale(bool on);
     void setBandVisible(bool on);
     void setUnits(UnitSystem units);
-    // Only the view changes: no calculation, and automatic scaling stays as it is.
-    void zoomGraph(int graph, bool widen);
+    // Only the view changes: no calculation, and AutoScale stays as it is.
+    void stepGraphRange(int graph, bool widen);
     void showGraphs(const CalcResult& result);
     // The two result labels of a calculation that ran.
     void showTexts(const CalcResult& result);

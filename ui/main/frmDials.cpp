@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "ui/common/DialogProvider.h"
+#include "ui/common/WindowZoom.h"
 #include "ui/feet/frmFeet.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainLayout.h"
@@ -27,10 +28,9 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
     auto* holder = new QWidget(this);
     holder->setObjectName(QStringLiteral("centralHolder"));
     setCentralWidget(holder);
-    // The controls sit on a canvas of the design size times the scale, centred in the window.
+    // The controls sit on a canvas of the design size times the zoom, centred in the window.
     canvas_ = new QWidget(holder);
     canvas_->setObjectName(QStringLiteral("central"));
-    baseFontPoints_ = font().pointSizeF();
 
     panels_ = std::make_unique<MainPanels>(MainPanelContext{*this, state_, ui_, layout_, canvas_}, dialogs_,
                                            [this] { return form_.Loading; });
@@ -43,16 +43,17 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
     setWindowIcon(toleranceIcon());
     // The design size holds the controls, the status bar comes below them; the window may grow
     // from there, and everything in it grows with it.
-    designSize_ = mainlayout::kWindow + QSize(0, statusBar()->sizeHint().height());
-    setMinimumSize(designSize_);
-    resize(designSize_);
+    zoom_ = new WindowZoom(this, layout_, mainlayout::kWindow + QSize(0, statusBar()->sizeHint().height()));
+    zoom_->onZoom = [this](double) { showZoomed(); };
     buildViewMenu();
-    applyScale(1.0);
+    zoom_->fit(1.0);
 }
 
 frmDials::~frmDials() {
     // Children losing the focus while they are torn down must not run the handlers.
     EntryBox::disableAll(this);
+    // The zoom maps the places this window holds as a member: it goes before them.
+    delete zoom_;
 }
 
 frmGrowth* frmDials::growthWindow() { return tools_->growth(); }

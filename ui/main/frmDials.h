@@ -20,6 +20,7 @@ class MainViewChoices;
 class ProjectCommands;
 class RecoveryKeeper;
 class ToolWindows;
+class WindowZoom;
 class frmFeet;
 class frmGrowth;
 class frmMoves;
@@ -134,12 +135,6 @@ public:
     // The Edit menu's actions and the title bar's mark as the session's history allows them.
     void showEditState();
 
-    // The size of the window as a part of its design size, in steps, or at once.
-    void zoomBy(int steps);
-    void zoomTo(double scale);
-    // The scale the controls are shown at (1 at the design size).
-    double scale() const { return layout_.scale(); }
-
     // Called by the file commands.
     void setRecentFileCaptions(const std::array<std::string, kRecentFileCount>& captions);
     void showDateStamp(const QString& formatted);
@@ -160,7 +155,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Start-up, in two steps: everything filled from the record while Loading, then the graphs and
@@ -168,9 +162,9 @@ private:
     void loadWindow(bool showAbout, const std::string& startFile);
     void showLoadedWindow();
     void buildViewMenu();
-    // The scale a window of `size` shows its controls at, and showing them at it.
-    double scaleForSize(QSize size) const;
-    void applyScale(double scale);
+    // What the window sizes itself at each zoom: the canvas in the room it has, the length grid, the
+    // buttons' pictures, the status bar's room for the verdict.
+    void showZoomed();
     void typedReading(int dial, int p);
     void knobTurned(int dial, int p, double value);
     // How the window shows values: in the unit system the user chose.
@@ -180,10 +174,9 @@ private:
     DialogProvider& dialogs_;
     MainWindowControls ui_;
     QWidget* canvas_ = nullptr;
-    QSize designSize_;
-    double baseFontPoints_ = 9;
-    // Where each control sits, in design units, and the scale they are shown at.
+    // Where each control sits, in design units; the window's zoom maps them to the screen.
     DesignLayout layout_;
+    WindowZoom* zoom_ = nullptr;
     MainFormState form_;
     std::unique_ptr<MainPanels> panels_;
     std::unique_ptr<MainSession> session_;

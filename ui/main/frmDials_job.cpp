@@ -204,13 +204,13 @@ void frmDials::txtRimSag_LostFocus() {
     jobEdited();
 }
 
-void frmDials::cmdG1Inc_Click() { panels_->results().zoomGraph(1, true); }
+void frmDials::cmdG1Inc_Click() { panels_->results().stepGraphRange(1, true); }
 
-void frmDials::cmdG1Dec_Click() { panels_->results().zoomGraph(1, false); }
+void frmDials::cmdG1Dec_Click() { panels_->results().stepGraphRange(1, false); }
 
-void frmDials::cmdG2Inc_Click() { panels_->results().zoomGraph(2, true); }
+void frmDials::cmdG2Inc_Click() { panels_->results().stepGraphRange(2, true); }
 
-void frmDials::cmdG2Dec_Click() { panels_->results().zoomGraph(2, false); }
+void frmDials::cmdG2Dec_Click() { panels_->results().stepGraphRange(2, false); }
 
 void frmDials::cmdScale_Click() { view_->autoScaleSwitched(); }
 

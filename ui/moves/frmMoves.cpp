@@ -15,7 +15,7 @@
 #include "calc/format/Units.h"
 #include "calc/judging/Verdict.h"
 #include "project/AppState.h"
-#include "ui/common/WindowScaler.h"
+#include "ui/common/WindowZoom.h"
 
 namespace corvane {
 
@@ -54,7 +54,7 @@ frmMoves::frmMoves(AppState& state, QWidget* mainWindow, OptionsSource currentOp
     setWindowTitle(QStringLiteral("Move Alternatives"));
     setAccessibleName(windowTitle());
     buildControls();
-    scaler_ = new WindowScaler(this);
+    zoom_ = new WindowZoom(this);
 }
 
 frmMoves::~frmMoves() = default;
@@ -425,7 +425,7 @@ void frmMoves::showEvent(QShowEvent* event) {
     refresh();
     if (!placed_) {
         placed_ = true;
-        scaler_->fit(WindowScaler::scaleOf(mainWindow_));
+        zoom_->fit(WindowZoom::zoomOf(mainWindow_));
     }
     QDialog::showEvent(event);
 }

@@ -18,7 +18,7 @@ class QTableWidget;
 namespace corvane {
 
 struct AppState;
-class WindowScaler;
+class WindowZoom;
 
 // "Move Alternatives": for each plane every pair of feet that can be held still, the moves of the
 // four feet, whether each foot can do its move, the least moves into tolerance, and how to work the
@@ -76,7 +76,7 @@ private:
     QWidget* mainWindow_;
     OptionsSource currentOptions_;
     JobEdited jobEdited_;
-    WindowScaler* scaler_ = nullptr;
+    WindowZoom* zoom_ = nullptr;
     Controls ui_;
     CalcOptions options_;
     MoveAlternatives moves_;

@@ -18,7 +18,7 @@
 #include "calc/judging/Verdict.h"
 #include "project/AppState.h"
 #include "ui/common/WindowPlacement.h"
-#include "ui/common/WindowScaler.h"
+#include "ui/common/WindowZoom.h"
 #include "ui/tolerance/CouplingSpanDrawing.h"
 #include "ui/widgets/EntryBox.h"
 
@@ -33,7 +33,7 @@ frmTolerances::frmTolerances(AppState& state, QWidget* mainWindow, OptionsSource
     setWindowTitle(QStringLiteral("Alignment Tolerance"));
     setAccessibleName(windowTitle());
     buildControls();
-    scaler_ = new WindowScaler(this);
+    zoom_ = new WindowZoom(this);
     formLoad();
 }
 
@@ -201,7 +201,7 @@ CalcOptions frmTolerances::options() const {
 }
 
 void frmTolerances::placeOnMainWindow() {
-    scaler_->fit(WindowScaler::scaleOf(mainWindow_));
+    zoom_->fit(WindowZoom::zoomOf(mainWindow_));
     centreOnMainWindow(this, mainWindow_);
 }
 

@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace corvane {
 
-class WindowScaler;
+class WindowZoom;
 
 struct AppState;
 
@@ -77,7 +77,7 @@ private:
     OptionsSource currentOptions_;
     std::function<void()> onChange_;
     QWidget* mainWindow_;
-    WindowScaler* scaler_ = nullptr;
+    WindowZoom* zoom_ = nullptr;
     bool loaded_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "calc/graph/Scale.h"
+#include "calc/graph/Ranges.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace {
 
 using namespace methodtest;
 
-TEST(NiceScale, RoundsOutwardAndInwardOnTheOneTwoFiveSeries) {
+TEST(NiceStep, RoundsOutwardAndInwardOnTheOneTwoFiveSeries) {
     const struct {
         double v;
         float max;
@@ -23,32 +23,32 @@ TEST(NiceScale, RoundsOutwardAndInwardOnTheOneTwoFiveSeries) {
         {-3, -5, -2}, {144, 200, 100},    {0.04, 0.2f, 0.02f}, {6e10, 1e11f, 5e10f},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(niceScaleMax(c.v), c.max) << c.v;
-        EXPECT_EQ(niceScaleMin(c.v), c.min) << c.v;
+        EXPECT_EQ(niceStepAbove(c.v), c.max) << c.v;
+        EXPECT_EQ(niceStepBelow(c.v), c.min) << c.v;
     }
-    EXPECT_FALSE(std::signbit(niceScaleMin(0)));
+    EXPECT_FALSE(std::signbit(niceStepBelow(0)));
     // 0.2f is a little more than 0.2, so it no longer fits under 0.2.
-    EXPECT_EQ(niceScaleMax(0.2f), 0.5f);
-    EXPECT_EQ(niceScaleMax(4.9f), 5.0f);
+    EXPECT_EQ(niceStepAbove(0.2f), 0.5f);
+    EXPECT_EQ(niceStepAbove(4.9f), 5.0f);
 }
 
-TEST(NiceScale, OddInputEndsTheSearchInsteadOfHanging) {
+TEST(NiceStep, OddInputEndsTheSearchInsteadOfHanging) {
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(niceScaleMax(inf), std::numeric_limits<float>::infinity());
-    EXPECT_EQ(niceScaleMin(inf), 5e10f);
-    EXPECT_EQ(niceScaleMax(std::nan("")), 1.0f);
-    EXPECT_EQ(niceScaleMin(std::nan("")), 1e10f);
+    EXPECT_EQ(niceStepAbove(inf), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(niceStepBelow(inf), 5e10f);
+    EXPECT_EQ(niceStepAbove(std::nan("")), 1.0f);
+    EXPECT_EQ(niceStepBelow(std::nan("")), 1e10f);
 }
 
-TEST(Zoom, NarrowsAndWidensByATenthOfTheSpanEachSideAndStaysFinite) {
-    EXPECT_EQ(zoomRange({-10, 10}, false), (YRange{-8, 8}));
-    EXPECT_EQ(zoomRange({-10, 10}, true), (YRange{-12, 12}));
+TEST(RangeStep, NarrowsAndWidensByATenthOfTheSpanEachSideAndStaysFinite) {
+    EXPECT_EQ(stepRange({-10, 10}, false), (YRange{-8, 8}));
+    EXPECT_EQ(stepRange({-10, 10}, true), (YRange{-12, 12}));
 
     YRange range{-10, 10};
-    for (int press = 0; press < 1000; ++press) range = zoomRange(range, true);
+    for (int press = 0; press < 1000; ++press) range = stepRange(range, true);
     EXPECT_TRUE(std::isfinite(range.min) && std::isfinite(range.max));
     EXPECT_GT(range.max, 1e37);
-    EXPECT_LT(zoomRange(range, false).max, range.max);
+    EXPECT_LT(stepRange(range, false).max, range.max);
 }
 
 // With AutoScale each method's plots test pins the range; without it the user's range stays.
@@ -75,43 +75,43 @@ TEST(AutoScale, MovesNearTheTopOfTheFloatRangeGiveNoRange) {
 
 // The knobs of a dial span the 1-2-5 step above its largest reading, both ways, in 200 steps; the
 // thermometers the steps around the foot's two temperatures.
-TEST(DialScales, KnobsFitTheirDialAndThermometersTheirFoot) {
+TEST(DialRanges, KnobsFitTheirDialAndThermometersTheirFoot) {
     ProjectRecord r;
     setDefaults(r);
-    EXPECT_EQ(knobScale(r, kMethodReverseDial, 1), (DialScale{-100, 100, 1}));  // largest reading 50
+    EXPECT_EQ(knobRange(r, kMethodReverseDial, 1), (DialRange{-100, 100, 1}));  // largest reading 50
     r.dial2(kMethodReverseDial, 3) = -250;
-    EXPECT_EQ(knobScale(r, kMethodReverseDial, 2), (DialScale{-500, 500, 5}));
-    EXPECT_EQ(knobScale(r, kMethodRimFace, 2), (DialScale{-5, 5, 0.05}));  // face readings of 2
+    EXPECT_EQ(knobRange(r, kMethodReverseDial, 2), (DialRange{-500, 500, 5}));
+    EXPECT_EQ(knobRange(r, kMethodRimFace, 2), (DialRange{-5, 5, 0.05}));  // face readings of 2
     const struct {
         float hot, cold;
-        DialScale scale;
+        DialRange range;
     } feet[] = {
         {144, 72, {50, 200, 0.75}},    {72, 144, {50, 200, 0.75}},  // running colder than ambient
         {100, 100, {100, 101, 0.005}},                              // equal on a 1-2-5 mark: one degree high
-        {-20, -40, {-50, -10, 0.2}},                                // a frosty ambient stays on the scale
+        {-20, -40, {-50, -10, 0.2}},                                // a frosty ambient stays on the range
         {30, -40, {-50, 50, 0.5}},
     };
     for (const auto& c : feet) {
-        const DialScale s = thermometerScale(c.hot, c.cold);
-        EXPECT_EQ(s.minimum, c.scale.minimum) << c.hot << " " << c.cold;
-        EXPECT_EQ(s.maximum, c.scale.maximum) << c.hot << " " << c.cold;
-        EXPECT_DOUBLE_EQ(s.step, c.scale.step);
+        const DialRange s = thermometerRange(c.hot, c.cold);
+        EXPECT_EQ(s.minimum, c.range.minimum) << c.hot << " " << c.cold;
+        EXPECT_EQ(s.maximum, c.range.maximum) << c.hot << " " << c.cold;
+        EXPECT_DOUBLE_EQ(s.step, c.range.step);
     }
 }
 
 // Metric knobs stand on the 1-2-5 series of millimetres and step in whole hundredths, the finest a
 // metric dial reads, so that a turned knob gives a reading its box shows exactly.
-TEST(DialScales, MetricKnobsStepInHundredthsOfAMillimetre) {
+TEST(DialRanges, MetricKnobsStepInHundredthsOfAMillimetre) {
     // The jack shaft's moveable face dial with one reading, in mils, as its largest.
     const auto metricKnob = [](float largest) {
         ProjectRecord record;
         setDefaults(record);
         for (int p = 0; p < 4; ++p) record.dial2(kMethodJackShaft, p) = 0;
         record.dial2(kMethodJackShaft, 2) = largest;
-        return knobScale(record, kMethodJackShaft, 2, UnitSystem::Metric);
+        return knobRange(record, kMethodJackShaft, 2, UnitSystem::Metric);
     };
-    EXPECT_EQ(metricKnob(10), (DialScale{-0.5, 0.5, 0.01}));  // 0.254 mm: a hundredth, not 0.005
-    EXPECT_EQ(metricKnob(-500), (DialScale{-20, 20, 0.2}));   // 12.7 mm, whatever the sign
+    EXPECT_EQ(metricKnob(10), (DialRange{-0.5, 0.5, 0.01}));  // 0.254 mm: a hundredth, not 0.005
+    EXPECT_EQ(metricKnob(-500), (DialRange{-20, 20, 0.2}));   // 12.7 mm, whatever the sign
 }
 
 }  // namespace

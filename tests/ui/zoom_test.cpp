@@ -12,7 +12,7 @@
 
 #include "MainWindowTestSupport.h"
 #include "UiTestSupport.h"
-#include "ui/common/WindowScaler.h"
+#include "ui/common/WindowZoom.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/tolerance/frmTolerances.h"
 #include "ui/widgets/ElidedLabel.h"
@@ -102,9 +102,9 @@ QStringList arrangementFaults(QWidget* window) {
     return faults;
 }
 
-QSize times(QSize size, double scale) {
-    return {static_cast<int>(std::lround(size.width() * scale)),
-            static_cast<int>(std::lround(size.height() * scale))};
+QSize times(QSize size, double zoom) {
+    return {static_cast<int>(std::lround(size.width() * zoom)),
+            static_cast<int>(std::lround(size.height() * zoom))};
 }
 
 // The faults once the window has laid itself out after a change of size.
@@ -117,7 +117,7 @@ QStringList settledFaults(QWidget* window) {
     return faults;
 }
 
-constexpr double kScales[] = {1.0, 1.5, 2.0};
+constexpr double kZooms[] = {1.0, 1.5, 2.0};
 
 // The font size of every control of a window, to see that all of them grow alike.
 QHash<QWidget*, double> fontSizes(QWidget* window) {
@@ -130,20 +130,20 @@ QHash<QWidget*, double> fontSizes(QWidget* window) {
 
 // The controls whose type did not grow with the window (a style sheet on a control stops it from
 // following its parent's font).
-QStringList fontsLeftBehind(const QHash<QWidget*, double>& atOne, double scale) {
+QStringList fontsLeftBehind(const QHash<QWidget*, double>& atOne, double zoom) {
     QStringList behind;
     for (auto it = atOne.begin(); it != atOne.end(); ++it)
-        if (std::abs(it.key()->font().pointSizeF() - it.value() * scale) > 0.05)
+        if (std::abs(it.key()->font().pointSizeF() - it.value() * zoom) > 0.05)
             behind << QStringLiteral("%1 %2 pt").arg(nameOf(it.key())).arg(it.key()->font().pointSizeF());
     return behind;
 }
 
 }  // namespace
 
-class ScalingTest : public QObject {
+class ZoomTest : public QObject {
     Q_OBJECT
 private slots:
-    void mainWindowKeepsItsArrangementAtEveryScale() {
+    void mainWindowKeepsItsArrangementAtEveryZoom() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
         const QSize smallest = w.minimumSize();
@@ -153,12 +153,12 @@ private slots:
         typeInto(w.controls().txtD1[2], QStringLiteral("70"));
         for (int method = 0; method < 3; ++method) {
             w.controls().optAcalc[method]->click();
-            for (double scale : kScales) {
-                const QString where = QStringLiteral("method %1 at %2").arg(method).arg(scale);
-                w.resize(times(smallest, scale));
-                QTRY_VERIFY2(std::abs(WindowScaler::scaleOf(&w) - scale) < 0.01, qPrintable(where));
-                QVERIFY2(std::abs(w.font().pointSizeF() - basePoints * scale) < 0.01, qPrintable(where));
-                const QStringList behind = fontsLeftBehind(atOne, scale);
+            for (double zoom : kZooms) {
+                const QString where = QStringLiteral("method %1 at %2").arg(method).arg(zoom);
+                w.resize(times(smallest, zoom));
+                QTRY_VERIFY2(std::abs(WindowZoom::zoomOf(&w) - zoom) < 0.01, qPrintable(where));
+                QVERIFY2(std::abs(w.font().pointSizeF() - basePoints * zoom) < 0.01, qPrintable(where));
+                const QStringList behind = fontsLeftBehind(atOne, zoom);
                 QVERIFY2(behind.isEmpty(),
                          qPrintable(where + QStringLiteral(": ") + behind.join(QStringLiteral(", "))));
                 const QStringList faults = settledFaults(&w);
@@ -178,15 +178,15 @@ private slots:
                      times(smallest, 1.25).boundedTo(w.screen()->availableSize()).expandedTo(smallest));
         w.controls().mnuViewActualSize->trigger();
         QTRY_COMPARE(w.size(), smallest);
-        QCOMPARE(WindowScaler::scaleOf(&w), 1.0);
+        QCOMPARE(WindowZoom::zoomOf(&w), 1.0);
         // Smaller than the smallest size is not a step.
         w.controls().mnuViewZoomOut->trigger();
         QTRY_COMPARE(w.size(), smallest);
     }
 
-    // The growth and tolerance windows open at the main window's scale (125 %: as large as the test
-    // screen holds both whole), keep their arrangement at every scale and can be made small again.
-    void growthAndToleranceWindowsFollowTheScaleAndKeepTheirArrangement() {
+    // The growth and tolerance windows open at the main window's zoom (125 %: as large as the test
+    // screen holds both whole), keep their arrangement at every zoom and can be made small again.
+    void growthAndToleranceWindowsFollowTheZoomAndKeepTheirArrangement() {
         // The reverse dial has four feet in the growth window, the other methods two and a picture each.
         for (int method : {0, 1, 2}) {
             OptionWindowStage stage(method, 1.25);
@@ -198,17 +198,17 @@ private slots:
             for (QWidget* window : {static_cast<QWidget*>(&growth), static_cast<QWidget*>(&tolerance)}) {
                 const QString name = QStringLiteral("method %1, %2").arg(method).arg(window->objectName());
                 QVERIFY(QTest::qWaitForWindowExposed(window));
-                QTRY_VERIFY2(std::abs(WindowScaler::scaleOf(window) - 1.25) < 0.02, qPrintable(name));
+                QTRY_VERIFY2(std::abs(WindowZoom::zoomOf(window) - 1.25) < 0.02, qPrintable(name));
                 const QSize smallest = window->minimumSize();
                 QVERIFY(!smallest.isEmpty());
                 const double basePoints = window->font().pointSizeF() / 1.25;
                 // Up to 200 %, then back down: the least size stays the design's, not the enlarged
                 // content's.
-                for (double scale : {1.0, 1.5, 2.0, 1.0}) {
-                    const QString where = name + QStringLiteral(" at %1").arg(scale);
-                    window->resize(times(smallest, scale));
-                    QTRY_VERIFY2(std::abs(WindowScaler::scaleOf(window) - scale) < 0.01, qPrintable(where));
-                    QVERIFY2(std::abs(window->font().pointSizeF() - basePoints * scale) < 0.02,
+                for (double zoom : {1.0, 1.5, 2.0, 1.0}) {
+                    const QString where = name + QStringLiteral(" at %1").arg(zoom);
+                    window->resize(times(smallest, zoom));
+                    QTRY_VERIFY2(std::abs(WindowZoom::zoomOf(window) - zoom) < 0.01, qPrintable(where));
+                    QVERIFY2(std::abs(window->font().pointSizeF() - basePoints * zoom) < 0.02,
                              qPrintable(where));
                     QCOMPARE(window->minimumSize(), smallest);
                     const QStringList faults = settledFaults(window);
@@ -220,5 +220,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ScalingTest)
-#include "scaling_test.moc"
+QTEST_MAIN(ZoomTest)
+#include "zoom_test.moc"
