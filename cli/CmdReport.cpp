@@ -47,8 +47,8 @@ int runReport(const QStringList& arguments) {
     parser.setApplicationDescription(
         "Writes the alignment report of the project files as one PDF: the readings, the moves and the graphs "
         "as the main window shows them.");
-    if (const Parsed parsed = parseCommand(parser, "report", arguments); parsed != Parsed::Run)
-        return parsed == Parsed::HelpShown ? 0 : failed(parser.errorText());
+    if (const ParseOutcome parsed = parseCommand(parser, "report", arguments); parsed != ParseOutcome::Run)
+        return parsed == ParseOutcome::HelpShown ? 0 : failed(parser.errorText());
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) return failed("takes one or more project files");
     if (parser.values(outputOption).size() > 1)

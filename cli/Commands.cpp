@@ -4,13 +4,13 @@
 
 namespace corvane::cli {
 
-Parsed parseCommand(QCommandLineParser& parser, const QString& command, const QStringList& arguments) {
+ParseOutcome parseCommand(QCommandLineParser& parser, const QString& command, const QStringList& arguments) {
     const QCommandLineOption helpOption = parser.addHelpOption();
-    if (!parser.parse(QStringList{"corvane-cli " + command} + arguments)) return Parsed::Mistaken;
-    if (!parser.isSet(helpOption)) return Parsed::Run;
+    if (!parser.parse(QStringList{"corvane-cli " + command} + arguments)) return ParseOutcome::Mistaken;
+    if (!parser.isSet(helpOption)) return ParseOutcome::Run;
     QTextStream(stdout) << parser.helpText().replace("corvane-cli [options]",
                                                      "corvane-cli " + command + " [options]");
-    return Parsed::HelpShown;
+    return ParseOutcome::HelpShown;
 }
 
 }  // namespace corvane::cli

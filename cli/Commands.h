@@ -14,9 +14,9 @@ int runCalc(const QStringList& arguments);
 int runReport(const QStringList& arguments);
 int runHistory(const QStringList& arguments);
 
-enum class Parsed { Run, HelpShown, Mistaken };
+enum class ParseOutcome { Run, HelpShown, Mistaken };
 // Parses the arguments of `corvane-cli <command>` with a --help option. With --help the command's
 // own usage is printed and nothing is to run; a mistake is left in parser.errorText().
-Parsed parseCommand(QCommandLineParser& parser, const QString& command, const QStringList& arguments);
+ParseOutcome parseCommand(QCommandLineParser& parser, const QString& command, const QStringList& arguments);
 
 }  // namespace corvane::cli
