@@ -439,13 +439,8 @@ int runCalc(const QStringList& arguments) {
     parser.setApplicationDescription(
         "Works out the foot moves of a project file, as the main window shows them, then judges the "
         "alignment and checks the readings.");
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    if (!parser.parse(QStringList{"corvane-cli calc"} + arguments)) return badArguments(parser.errorText());
-    if (parser.isSet(helpOption)) {
-        QTextStream(stdout) << parser.helpText().replace("corvane-cli [options]",
-                                                         "corvane-cli calc [options]");
-        return 0;
-    }
+    if (const ParseOutcome parsed = parseCommand(parser, "calc", arguments); parsed != ParseOutcome::Run)
+        return parsed == ParseOutcome::HelpShown ? 0 : badArguments(parser.errorText());
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
         return badArguments(QString("takes exactly one project file, got %1").arg(positional.size()));

@@ -47,13 +47,8 @@ int runReport(const QStringList& arguments) {
     parser.setApplicationDescription(
         "Writes the alignment report of the project files as one PDF: the readings, the moves and the graphs "
         "as the main window shows them.");
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    if (!parser.parse(QStringList{"corvane-cli report"} + arguments)) return failed(parser.errorText());
-    if (parser.isSet(helpOption)) {
-        QTextStream(stdout) << parser.helpText().replace("corvane-cli [options]",
-                                                         "corvane-cli report [options]");
-        return 0;
-    }
+    if (const ParseOutcome parsed = parseCommand(parser, "report", arguments); parsed != ParseOutcome::Run)
+        return parsed == ParseOutcome::HelpShown ? 0 : failed(parser.errorText());
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) return failed("takes one or more project files");
     if (parser.values(outputOption).size() > 1)

@@ -73,15 +73,6 @@ std::string changedOnDiskQuestion(const std::string& path) {
            "name, or cancel?";
 }
 
-bool hasProjectExtension(const std::string& fileName) {
-    if (fileName.size() < 4) return false;
-    std::string tail = fileName.substr(fileName.size() - 4);
-    for (char& c : tail) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return tail == ".qdl";
-}
-
 bool dateStampInRange(double oleDate) { return oleDate > kEarliestDateStamp && oleDate < kLatestDateStamp; }
 
 ProjectCommands::ProjectCommands(AppState& state, UserPrompts& prompts) : state_(state), prompts_(prompts) {}

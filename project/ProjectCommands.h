@@ -6,6 +6,7 @@
 
 #include "project/AppState.h"
 #include "project/FileIdentity.h"
+#include "project/ProjectName.h"
 
 namespace corvane {
 
@@ -55,8 +56,6 @@ std::string missingFileMessage(const std::string& path);
 std::string foreignFileMessage(const std::string& path, const std::string& why);
 // The question before a save over a file that changed on disk since it was opened or saved here.
 std::string changedOnDiskQuestion(const std::string& path);
-// ".qdl" on the last four characters, ignoring case.
-bool hasProjectExtension(const std::string& fileName);
 // Whether a stored date stamp is plausible: later than day 1999 (21 June 1905) and before
 // 1 January 2999 00:00. Anything else (0 of a never-saved record, NaN) gets refreshed on loading.
 bool dateStampInRange(double oleDate);

@@ -10,6 +10,8 @@
 #include <ctime>
 #include <system_error>
 
+#include "project/ProjectName.h"
+
 namespace corvane {
 
 namespace {
@@ -39,15 +41,6 @@ std::string folderOfPath(const std::string& path) {
 std::string nameOfPath(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool namesAProject(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string tail = path.substr(path.size() - 4);
-    for (char& c : tail) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return tail == ".qdl";
 }
 
 bool isSharedStickyFolder(const struct stat& folder) {
@@ -196,7 +189,7 @@ bool writeFileSafely(const std::string& path, const std::vector<unsigned char>& 
     if (!resolved) return false;
     const std::string& target = *resolved;
     // Through a link, a report could otherwise turn a job into a PDF.
-    if (kind == WriteKind::NoProject && namesAProject(target))
+    if (kind == WriteKind::NoProject && hasProjectExtension(target))
         return failWith(error, "will not write over the project file " + target);
 
     struct stat oldInfo {};

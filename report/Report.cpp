@@ -84,24 +84,29 @@ bool isFoundLeftPair(const std::vector<ReportSection>& sections) {
            sections[1].stage == stageTitle(JobStage::AsLeft);
 }
 
-ReportSection makeReportSection(std::string fileName, const ProjectRecord& record,
-                                const CalcOptions& options) {
+namespace {
+
+ReportSection sectionOf(std::string fileName, const ProjectRecord& record, const CalcOptions& options,
+                        CalcResult result) {
     ReportSection section;
     section.fileName = std::move(fileName);
     section.record = record;
     section.options = options;
-    section.result = calcAlignment(record, options);
+    section.result = std::move(result);
     return section;
+}
+
+}  // namespace
+
+ReportSection makeReportSection(std::string fileName, const ProjectRecord& record,
+                                const CalcOptions& options) {
+    return sectionOf(std::move(fileName), record, options, calcAlignment(record, options));
 }
 
 ReportSection makeAssessedReportSection(std::string fileName, const ProjectRecord& record,
                                         const CalcOptions& options) {
-    ReportSection section;
-    section.fileName = std::move(fileName);
-    section.record = record;
-    section.options = options;
     const Assessment assessment = assess(record, options);
-    section.result = assessment.result;
+    ReportSection section = sectionOf(std::move(fileName), record, options, assessment.result);
     addVerdictAndFindings(section, assessment);
     return section;
 }

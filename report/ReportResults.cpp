@@ -58,6 +58,33 @@ double legendEntry(QPainter& p, double x, double y, const QColor& colour, Qt::Pe
     return x + mm(8.5) + textWidth(style.small, text) + mm(6);
 }
 
+// A row for each foot with its two moves; the reference feet of the reverse dial method stay where
+// they are.
+void addMoveTable(std::vector<Block>& out, const ReportSection& s, const Context& c) {
+    const int m = s.options.method;
+    const std::vector<double> widths = {mm(70), mm(55), mm(55)};
+    const std::vector<Qt::Alignment> align = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter};
+    addTableRow(
+        out, {QStringLiteral("Foot"), QStringLiteral("Shim (vertical)"), QStringLiteral("Side (horizontal)")},
+        widths, c, true, align);
+    const QStringList names = footNames(m);
+    const QString unit = qs(c.format.readingUnit());
+    const auto moveText = [&](bool vertical, float move) {
+        return qs(c.format.move(std::fabs(move))) + QLatin1Char(' ') + unit + QLatin1Char(' ') +
+               direction(m, vertical, move);
+    };
+    const std::size_t feet = std::min(s.result.verticalMoves.size(), s.result.horizontalMoves.size());
+    for (std::size_t i = 0; i < feet && i < static_cast<std::size_t>(names.size()); ++i) {
+        const bool stationary = m == kMethodReverseDial && s.record.Station[i] != 0;
+        addTableRow(
+            out,
+            {names[static_cast<int>(i)],
+             stationary ? QStringLiteral("stationary") : moveText(true, s.result.verticalMoves[i]),
+             stationary ? QStringLiteral("stationary") : moveText(false, s.result.horizontalMoves[i])},
+            widths, c, false, align);
+    }
+}
+
 }  // namespace
 
 void addMoves(std::vector<Block>& out, const ReportSection& s, const Context& c) {
@@ -85,29 +112,9 @@ void addMoves(std::vector<Block>& out, const ReportSection& s, const Context& c)
         return;
     }
 
-    const std::vector<double> table = {mm(70), mm(55), mm(55)};
-    const std::vector<Qt::Alignment> align = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter};
-    addTableRow(
-        out, {QStringLiteral("Foot"), QStringLiteral("Shim (vertical)"), QStringLiteral("Side (horizontal)")},
-        table, c, true, align);
-    out.back().spaceBefore = mm(3);
-    const QStringList names = footNames(m);
-    const QString unit = qs(c.format.readingUnit());
-    const auto moveText = [&](bool vertical, float move) {
-        return qs(c.format.move(std::fabs(move))) + QLatin1Char(' ') + unit + QLatin1Char(' ') +
-               direction(m, vertical, move);
-    };
-    const std::size_t feet = std::min(s.result.verticalMoves.size(), s.result.horizontalMoves.size());
-    for (std::size_t i = 0; i < feet && i < static_cast<std::size_t>(names.size()); ++i) {
-        // The reference feet of the reverse dial method stay where they are.
-        const bool stationary = m == kMethodReverseDial && s.record.Station[i] != 0;
-        addTableRow(
-            out,
-            {names[static_cast<int>(i)],
-             stationary ? QStringLiteral("stationary") : moveText(true, s.result.verticalMoves[i]),
-             stationary ? QStringLiteral("stationary") : moveText(false, s.result.horizontalMoves[i])},
-            table, c, false, align);
-    }
+    const std::size_t table = out.size();
+    addMoveTable(out, s, c);
+    out[table].spaceBefore = mm(3);
     // The feet the technician chose to hold and what each foot can do, when the job keeps them.
     const MoveSetup setup = decodeMoveSetup(s.record.ReservedText);
     const std::array<int, 2> resultHeld = resultHeldFeet(s.record, m);
@@ -394,34 +401,13 @@ void addStageComparison(std::vector<Block>& out, const ReportSection& found, con
     // The moves the as-found readings called for: what was done between the two stages.
     const std::size_t movesFirst = out.size();
     out.push_back(headingBlock(QStringLiteral("Moves made"), c));
-    const int m = found.options.method;
     if (!fr) {
         addParagraph(out, QStringLiteral("The as-found readings gave no moves."), c.style.body, c.style.ink,
                      0, mm(1));
         keepTogether(out, movesFirst);
         return;
     }
-    const std::vector<double> moveWidths = {mm(70), mm(55), mm(55)};
-    const std::vector<Qt::Alignment> moveAlign = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter};
-    addTableRow(
-        out, {QStringLiteral("Foot"), QStringLiteral("Shim (vertical)"), QStringLiteral("Side (horizontal)")},
-        moveWidths, c, true, moveAlign);
-    const QStringList names = footNames(m);
-    const QString unit = qs(c.format.readingUnit());
-    const auto moveText = [&](bool vertical, float move) {
-        return qs(c.format.move(std::fabs(move))) + QLatin1Char(' ') + unit + QLatin1Char(' ') +
-               direction(m, vertical, move);
-    };
-    const std::size_t feet = std::min(found.result.verticalMoves.size(), found.result.horizontalMoves.size());
-    for (std::size_t i = 0; i < feet && i < static_cast<std::size_t>(names.size()); ++i) {
-        const bool stationary = m == kMethodReverseDial && found.record.Station[i] != 0;
-        addTableRow(
-            out,
-            {names[static_cast<int>(i)],
-             stationary ? QStringLiteral("stationary") : moveText(true, found.result.verticalMoves[i]),
-             stationary ? QStringLiteral("stationary") : moveText(false, found.result.horizontalMoves[i])},
-            moveWidths, c, false, moveAlign);
-    }
+    addMoveTable(out, found, c);
     keepTogether(out, movesFirst);
 }
 

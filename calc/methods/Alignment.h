@@ -7,6 +7,7 @@
 
 #include "calc/format/Units.h"
 #include "calc/graph/PlotData.h"
+#include "calc/graph/ShaftLine.h"
 #include "project/ProjectRecord.h"
 #include "project/ViewOptions.h"
 
@@ -55,17 +56,6 @@ CalcOptions calcOptionsFor(const ViewOptions& view, float tolerance, YRange grap
 // The options a window that has just opened the job calculates with: the acceptable offset of the
 // method's span at the job's speed, and the graphs on the ranges of their dials' knobs.
 CalcOptions openingOptions(const ProjectRecord& record, const ViewOptions& view);
-
-// One plane's misalignment as its graph shows it: the moveable shaft's line less the fixed shaft's,
-// y(x) = offset + slope * (x - x0), x in inches along the shafts from the graph's origin, y in mils.
-// The verdict judges it and the move alternatives are worked from it, so neither depends on where
-// a graph happens to draw its points.
-struct ShaftLine {
-    double x0 = 0;      // where `offset` is taken
-    double offset = 0;  // mils at x0
-    double slope = 0;   // mils per inch
-    double at(double x) const { return offset + slope * (x - x0); }
-};
 
 // Where the feet stand along the shafts, inches from the graph's origin: the fixed machine's
 // outboard and inboard foot, then the moveable machine's inboard and outboard foot. The readings

@@ -1,6 +1,5 @@
 #include "calc/methods/JackShaft.h"
 
-#include "calc/methods/NoResult.h"
 #include "calc/methods/TwoFootMethod.h"
 
 namespace corvane::detail {
@@ -19,13 +18,16 @@ CalcResult calcJackShaft(const ProjectRecord& r, const CalcOptions& options) {
     const float ab = a + b;
     const float abc = ab + c;
     const float bc = b + c;
-    result.graph1.xMax = abc;
-    result.graph2.xMax = abc;
-
-    if (const auto bad = nonFiniteInput(r, options)) return noResult(result, r, options, *bad);
-    if (d == 0) return noResult(result, r, options, "No result: the face diameter is 0");
-    // A distance C too small to change the float sum puts both feet at one place as well.
-    if (abc == ab) return noResult(result, r, options, "No result: distance C is 0");
+    const TwoFootLayout layout{.x = {0, ab, abc},
+                               .verticalHead1 = "InBoard Foot:   move  ",
+                               .verticalHead2 = "OutBoard Foot:  move  ",
+                               .horizontalHead1 = "InBoard Foot:    move  ",
+                               .horizontalHead2 = "OutBoard Foot:   move  ",
+                               .horizontalAtOrAbove0 = "  RIGHT",
+                               .horizontalBelow0 = "  LEFT ",
+                               .negateHorizontalPlot = false,
+                               .feetTogether = "No result: distance C is 0"};
+    if (!twoFootInputsUsable(result, layout, r, options, d)) return result;
 
     const double f6 = r.dial1(m, 2);
     const double fh = static_cast<double>(r.dial1(m, 1)) - r.dial1(m, 3);
@@ -36,26 +38,12 @@ CalcResult calcJackShaft(const ProjectRecord& r, const CalcOptions& options) {
     // rounded to float once.
     const double inboardM = b / dd, inboardF = ab / dd;
     const double outboardM = bc / dd, outboardF = abc / dd;
-    float vi = static_cast<float>(inboardM * m6 + inboardF * f6);
-    float vo = static_cast<float>(outboardM * m6 + outboardF * f6);
+    const float vi = static_cast<float>(inboardM * m6 + inboardF * f6);
+    const float vo = static_cast<float>(outboardM * m6 + outboardF * f6);
     const float hi = static_cast<float>(-(inboardM * mh + inboardF * fh));
     const float ho = static_cast<float>(-(outboardM * mh + outboardF * fh));
-    if (options.growthOn) {
-        vi = static_cast<float>(static_cast<double>(vi) - r.growth(m, 2));
-        vo = static_cast<float>(static_cast<double>(vo) - r.growth(m, 3));
-    }
-
-    const TwoFootLayout layout{.x = {0, ab, abc},
-                               .verticalHead1 = "InBoard Foot:   move  ",
-                               .verticalHead2 = "OutBoard Foot:  move  ",
-                               .horizontalHead1 = "InBoard Foot:    move  ",
-                               .horizontalHead2 = "OutBoard Foot:   move  ",
-                               .horizontalAtOrAbove0 = "  RIGHT",
-                               .horizontalBelow0 = "  LEFT ",
-                               .negateHorizontalPlot = false};
-    finishTwoFootResult(result, layout, vi, vo, hi, ho, options);
+    finishTwoFootResult(result, layout, r, options, vi, vo, hi, ho);
     result.feet.spacerEnd = a;
-    addToleranceBands(result, r, options);
     return result;
 }
 

@@ -6,6 +6,7 @@
 
 #include "calc/format/FloatValues.h"
 #include "calc/graph/Ranges.h"
+#include "calc/graph/ShaftLine.h"
 #include "calc/methods/NoResult.h"
 #include "calc/methods/ResultText.h"
 
@@ -81,25 +82,6 @@ Line lineThrough(const float* y, const float* x, int a, int b) {
     if (dx != 0) line.k = narrow((widen(y[b]) - y[a]) / dx);
     line.c = narrow(widen(y[a]) - widen(line.k) * x[a]);
     return line;
-}
-
-// Three points of one machine's line: its two feet, extended to the nearest foot of the other machine.
-PlotData machineLine(float x0, float x1, float x2, float y0, float y1) {
-    const double dx = widen(x1) - x0;
-    const double slope = dx != 0 ? (widen(y1) - y0) / dx : 0.0;
-    const float y2 = narrow(slope * (widen(x2) - x0) + y0);
-    return PlotData{{x0, x1, x2}, {plain(y0), plain(y1), plain(y2)}};
-}
-
-// The moveable machine's plotted line less the fixed one's, each through its first two points.
-ShaftLine lineBetween(const PlotData& fixed, const PlotData& moveable, double at) {
-    const auto slopeOf = [](const PlotData& p) {
-        return (widen(p.y[1]) - p.y[0]) / (widen(p.x[1]) - p.x[0]);
-    };
-    const double fixedSlope = slopeOf(fixed), moveableSlope = slopeOf(moveable);
-    const double moveableAt = moveable.y[0] + moveableSlope * (at - moveable.x[0]);
-    const double fixedAt = fixed.y[0] + fixedSlope * (at - fixed.x[0]);
-    return ShaftLine{at, moveableAt - fixedAt, moveableSlope - fixedSlope};
 }
 
 bool plotFinite(const PlotData& p) {
@@ -192,10 +174,18 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
         horiz[i] = plain(hm);
     }
 
-    result.graph1.fixedMachine = machineLine(pos[0], pos[1], pos[2], -vert[0], -vert[1]);
-    result.graph1.moveableMachine = machineLine(pos[3], pos[2], pos[1], -vert[3], -vert[2]);
-    result.graph2.fixedMachine = machineLine(pos[0], pos[1], pos[2], horiz[0], horiz[1]);
-    result.graph2.moveableMachine = machineLine(pos[3], pos[2], pos[1], horiz[3], horiz[2]);
+    // Each machine's shaft through its own two feet, where the moves put it against the stationary
+    // pair; the graphs and the misalignment are both drawn from these.
+    float shownV[4];  // a vertical graph shows where a foot stands, the opposite of its move
+    for (int i = 0; i < 4; ++i) shownV[i] = plain(-vert[i]);
+    const MachineShaft fixedShaftV{pos[0], shownV[0], pos[1], shownV[1]};
+    const MachineShaft moveableShaftV{pos[3], shownV[3], pos[2], shownV[2]};
+    const MachineShaft fixedShaftH{pos[0], horiz[0], pos[1], horiz[1]};
+    const MachineShaft moveableShaftH{pos[3], horiz[3], pos[2], horiz[2]};
+    result.graph1.fixedMachine = shaftPlot(fixedShaftV, pos[2]);
+    result.graph1.moveableMachine = shaftPlot(moveableShaftV, pos[1]);
+    result.graph2.fixedMachine = shaftPlot(fixedShaftH, pos[2]);
+    result.graph2.moveableMachine = shaftPlot(moveableShaftH, pos[1]);
 
     const bool finite = std::all_of(vert, vert + 4, [](float x) { return std::isfinite(x); }) &&
                         std::all_of(horiz, horiz + 4, [](float x) { return std::isfinite(x); }) &&
@@ -209,8 +199,8 @@ CalcResult runReverseDial(const ProjectRecord& r, const CalcOptions& options) {
     // The misalignment is the moveable line less the fixed one, taken at the coupling centre midway
     // between the indicator planes; it is the same whichever feet are held.
     const double centre = widen(r.length(m, 0)) + r.length(m, 1) + widen(r.length(m, 2)) / 2.0;
-    result.verticalLine = lineBetween(*result.graph1.fixedMachine, *result.graph1.moveableMachine, centre);
-    result.horizontalLine = lineBetween(*result.graph2.fixedMachine, *result.graph2.moveableMachine, centre);
+    result.verticalLine = lineBetween(fixedShaftV.outboardLine(), moveableShaftV.outboardLine(), centre);
+    result.horizontalLine = lineBetween(fixedShaftH.outboardLine(), moveableShaftH.outboardLine(), centre);
     result.feet.x = {pos[0], pos[1], pos[2], pos[3]};
     result.feet.fixedKnown = true;
     result.feet.judgedAt = centre;

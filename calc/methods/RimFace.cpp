@@ -1,6 +1,5 @@
 #include "calc/methods/RimFace.h"
 
-#include "calc/methods/NoResult.h"
 #include "calc/methods/TwoFootMethod.h"
 #include "project/RimFaceSag.h"
 
@@ -16,10 +15,19 @@ CalcResult calcRimFace(const ProjectRecord& r, const CalcOptions& options) {
     const float a = r.length(m, 0);
     const float b = r.length(m, 1);
     const float d = r.FaceDia1;
-    const float far = a + b;
-    result.graph1.xMax = far;
-    result.graph2.xMax = far;
-    if (const auto bad = nonFiniteInput(r, options)) return noResult(result, r, options, *bad);
+    const TwoFootLayout layout{.x = {0, a, a + b},
+                               .verticalHead1 = "NEAR Foot: move  ",
+                               .verticalHead2 = "FAR Foot:  move  ",
+                               .horizontalHead1 = "NEAR Foot: move  ",
+                               .horizontalHead2 = "FAR Foot:  move  ",
+                               .horizontalAtOrAbove0 = "   LEFT",
+                               .horizontalBelow0 = "  RIGHT",
+                               .negateHorizontalPlot = true,
+                               .feetTogether = "No result: distance B is 0"};
+    // Without a bracket side no face reading is used and the moves stay 0.
+    const bool sideChosen = options.bracketSide == 0 || options.bracketSide == 1;
+    if (!twoFootInputsUsable(result, layout, r, options, sideChosen ? std::optional(d) : std::nullopt))
+        return result;
 
     // Each move is worked in double from the stored readings and lengths and rounded to float once.
     // The bar sags under the weight of the indicators: at 6:00 the rim dial reads low by the sag,
@@ -30,9 +38,7 @@ CalcResult calcRimFace(const ProjectRecord& r, const CalcOptions& options) {
     const double fh = static_cast<double>(r.dial2(m, 1)) - r.dial2(m, 3);
 
     float vn = 0, vf = 0, hn = 0, hf = 0;
-    const bool sideChosen = options.bracketSide == 0 || options.bracketSide == 1;
     if (sideChosen) {
-        if (d == 0) return noResult(result, r, options, "No result: the face diameter is 0");
         // "Fixed Mach": the bracket sits on the moveable shaft, so the rim offset counts against it.
         const double s = options.bracketSide == 0 ? -1.0 : 1.0;
         const double ad = a, abd = static_cast<double>(a) + b;
@@ -41,25 +47,7 @@ CalcResult calcRimFace(const ProjectRecord& r, const CalcOptions& options) {
         hn = static_cast<float>(fh * ad / d + s * rh / 2);
         hf = static_cast<float>(fh * abd / d + s * rh / 2);
     }
-    if (options.growthOn) {
-        vn = static_cast<float>(static_cast<double>(vn) - r.growth(m, 2));
-        vf = static_cast<float>(static_cast<double>(vf) - r.growth(m, 3));
-    }
-
-    // The two feet at one position (or B too small to change the float sum) leave the line through
-    // them undefined.
-    if (far == a) return noResult(result, r, options, "No result: distance B is 0");
-
-    const TwoFootLayout layout{.x = {0, a, far},
-                               .verticalHead1 = "NEAR Foot: move  ",
-                               .verticalHead2 = "FAR Foot:  move  ",
-                               .horizontalHead1 = "NEAR Foot: move  ",
-                               .horizontalHead2 = "FAR Foot:  move  ",
-                               .horizontalAtOrAbove0 = "   LEFT",
-                               .horizontalBelow0 = "  RIGHT",
-                               .negateHorizontalPlot = true};
-    finishTwoFootResult(result, layout, vn, vf, hn, hf, options);
-    addToleranceBands(result, r, options);
+    finishTwoFootResult(result, layout, r, options, vn, vf, hn, hf);
     return result;
 }
 

@@ -5,36 +5,49 @@
 
 #include "calc/format/FloatValues.h"
 #include "calc/graph/Ranges.h"
+#include "calc/graph/ShaftLine.h"
 #include "calc/methods/NoResult.h"
 #include "calc/methods/ResultText.h"
 
 namespace corvane::detail {
 
-namespace {
-
-// The straight line through the two feet (points 1 and 2), carried back to x[0]. Evaluated in double
-// and stored once as a float, like the moves of these methods.
-float extendToPlane(const float x[3], float y1, float y2) {
-    const double slope = (static_cast<double>(y2) - y1) / (static_cast<double>(x[2]) - x[1]);
-    return static_cast<float>(y2 + slope * (static_cast<double>(x[0]) - x[2]));
-}
-
-}  // namespace
-
-void finishTwoFootResult(CalcResult& result, const TwoFootLayout& layout, float v1, float v2, float h1,
-                         float h2, const CalcOptions& options) {
-    v1 = plain(v1), v2 = plain(v2), h1 = plain(h1), h2 = plain(h2);
+bool twoFootInputsUsable(CalcResult& result, const TwoFootLayout& layout, const ProjectRecord& r,
+                         const CalcOptions& options, std::optional<float> faceDiameter) {
     result.graph1.xMax = layout.x[2];
     result.graph2.xMax = layout.x[2];
+    std::optional<std::string_view> why = nonFiniteInput(r, options);
+    if (!why && faceDiameter == 0.0F) why = "No result: the face diameter is 0";
+    // A distance too small to change the float sum puts both feet at one place as well.
+    if (!why && layout.x[2] == layout.x[1]) why = layout.feetTogether;
+    if (!why) return true;
+    result = noResult(result, r, options, *why);
+    return false;
+}
 
-    const float yV1 = plain(-v1), yV2 = plain(-v2);
-    const float yH1 = layout.negateHorizontalPlot ? plain(-h1) : h1;
-    const float yH2 = layout.negateHorizontalPlot ? plain(-h2) : h2;
-    const float yV0 = plain(extendToPlane(layout.x, yV1, yV2));
-    const float yH0 = plain(extendToPlane(layout.x, yH1, yH2));
+void finishTwoFootResult(CalcResult& result, const TwoFootLayout& layout, const ProjectRecord& r,
+                         const CalcOptions& options, float v1, float v2, float h1, float h2) {
+    if (options.growthOn) {
+        const int m = options.method;
+        v1 = narrow(widen(v1) - r.growth(m, 2));
+        v2 = narrow(widen(v2) - r.growth(m, 3));
+    }
+    v1 = plain(v1), v2 = plain(v2), h1 = plain(h1), h2 = plain(h2);
 
-    if (!allFinite(v1, v2, h1, h2, yV0, yH0, layout.x[0], layout.x[1], layout.x[2])) {
-        markNoResult(result, kTooLarge);
+    // The fixed shaft is the graph's axis: the moveable shaft's line is the misalignment itself.
+    const MachineShaft vertical{layout.x[2], plain(-v2), layout.x[1], plain(-v1)};
+    const MachineShaft horizontal{layout.x[2], layout.negateHorizontalPlot ? plain(-h2) : h2, layout.x[1],
+                                  layout.negateHorizontalPlot ? plain(-h1) : h1};
+    // Drawn from the coupling plane outwards.
+    const auto fromCoupling = [&layout](const MachineShaft& shaft) {
+        PlotData plot = shaftPlot(shaft, layout.x[0]);
+        std::reverse(plot.x.begin(), plot.x.end());
+        std::reverse(plot.y.begin(), plot.y.end());
+        return plot;
+    };
+    PlotData plotV = fromCoupling(vertical), plotH = fromCoupling(horizontal);
+
+    if (!allFinite(v1, v2, h1, h2, plotV.y[0], plotH.y[0], layout.x[0], layout.x[1], layout.x[2])) {
+        result = noResult(result, r, options, kTooLarge);
         return;
     }
     result.status = CalcStatus::Result;
@@ -45,15 +58,14 @@ void finishTwoFootResult(CalcResult& result, const TwoFootLayout& layout, float 
         result.graph1.yRange = autoRange(std::max(std::fabs(v1), std::fabs(v2)));
         result.graph2.yRange = autoRange(std::max(std::fabs(h1), std::fabs(h2)));
     }
-    const std::vector<float> xs(layout.x, layout.x + 3);
-    result.graph1.moveableMachine = PlotData{xs, {yV0, yV1, yV2}};
-    result.graph2.moveableMachine = PlotData{xs, {yH0, yH1, yH2}};
-    // The fixed shaft is the graph's axis: the misalignment is the moveable shaft's line itself.
-    const double footGap = static_cast<double>(layout.x[2]) - layout.x[1];
-    result.verticalLine = ShaftLine{layout.x[1], yV1, (static_cast<double>(yV2) - yV1) / footGap};
-    result.horizontalLine = ShaftLine{layout.x[1], yH1, (static_cast<double>(yH2) - yH1) / footGap};
+    result.graph1.moveableMachine = std::move(plotV);
+    result.graph2.moveableMachine = std::move(plotH);
+    // Judged at the coupling end: taken at the inboard foot, the nearer one.
+    result.verticalLine = vertical.inboardLine();
+    result.horizontalLine = horizontal.inboardLine();
     result.feet.x = {0, 0, layout.x[1], layout.x[2]};
     result.feet.fixedKnown = false;
+    addToleranceBands(result, r, options);
 
     std::string& vt = result.verticalText;
     vt.reserve(64);

@@ -4,18 +4,11 @@
 
 #include <cmath>
 
+#include "JobTestSupport.h"
 #include "project/ViewOptions.h"
 
 namespace corvane {
 namespace {
-
-ProjectRecord job() {
-    ProjectRecord r;
-    setDefaults(r);
-    r.Machine = "P-101";
-    r.DateStamp = 45000;
-    return r;
-}
 
 // A NaN kept in a field (even the hidden one) is the same job after a save as before it, so the job
 // is not changed for good.

@@ -2,18 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "JobTestSupport.h"
 #include "project/ViewOptions.h"
 
 namespace corvane {
 namespace {
-
-ProjectRecord job() {
-    ProjectRecord r;
-    setDefaults(r);
-    r.Machine = "P-101";
-    r.DateStamp = 45000;
-    return r;
-}
 
 // What the program keeps up by itself is no edit of the job; everything the user types is.
 TEST(RecordChanges, TheJobIsWhatTheUserEdits) {
