@@ -220,7 +220,7 @@ void frmDials::showResultTexts(const CalcResult& result) {
     ui_.lblAcalc2->setText(QString::fromStdString(aborted ? kNoStationaryPair : result.horizontalText));
     showMoveChoice(result);
     // The packs follow the moves.
-    if (feet_) feet_->showLedger();
+    if (feet_) feet_->refresh();
 }
 
 void frmDials::showMoveChoice(const CalcResult& result) {
