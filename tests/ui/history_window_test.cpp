@@ -8,12 +8,11 @@
 #include <QTest>
 
 #include "MainWindowTestSupport.h"
+#include "WindowTestAdapters.h"
 #include "history/HistoryDb.h"
 #include "project/ProjectFile.h"
 #include "ui/history/HistoryAccess.h"
 #include "ui/main/HistoryMenus.h"
-#include "ui/history/HistoryPreferences.h"
-#include "ui/history/MachineHistoryWindow.h"
 
 using namespace corvane;
 
@@ -71,15 +70,15 @@ private slots:
         t.dialogs().saveFileAnswers.push_back(next);
         t.dialogs().onModal = [](QDialog& dialog) {
             return ScriptedDialogs::runShown(dialog, [](QDialog& d) {
-                auto& history = static_cast<MachineHistoryWindow&>(d);
-                QCOMPARE(history.machinesTable()->rowCount(), 1);
-                QCOMPARE(history.machinesTable()->item(0, 0)->text(), QStringLiteral("P-101"));
-                QCOMPARE(history.machinesTable()->item(0, 4)->text(), QStringLiteral("1"));
-                QCOMPARE(history.recordsTable()->rowCount(), 2);
-                QCOMPARE(history.recordsTable()->item(0, 1)->text(), QStringLiteral("As found"));
-                history.recordsTable()->setFocus();
-                history.recordsTable()->selectRow(0);
-                QTest::keyClick(history.recordsTable(), Qt::Key_Return);
+                const HistoryWindowTestAdapter history(static_cast<MachineHistoryWindow&>(d));
+                QCOMPARE(history.machines()->rowCount(), 1);
+                QCOMPARE(history.machines()->item(0, 0)->text(), QStringLiteral("P-101"));
+                QCOMPARE(history.machines()->item(0, 4)->text(), QStringLiteral("1"));
+                QCOMPARE(history.records()->rowCount(), 2);
+                QCOMPARE(history.records()->item(0, 1)->text(), QStringLiteral("As found"));
+                history.records()->setFocus();
+                history.records()->selectRow(0);
+                QTest::keyClick(history.records(), Qt::Key_Return);
             });
         };
         typeInto(w.controls().txtD1[1], QStringLiteral("44"));
@@ -110,11 +109,12 @@ private slots:
     void preferencesRefuseAPasswordInTheUrl() {
         MainWindowUnderTest t;
         HistoryPreferences dialog(t.state.Paths);
-        dialog.databaseBox()->setText(QStringLiteral("postgresql://tech:secret@db/plant"));
+        const HistoryPreferencesTestAdapter preferences(dialog);
+        preferences.databaseBox()->setText(QStringLiteral("postgresql://tech:secret@db/plant"));
         dialog.accept();
-        QVERIFY(dialog.problemLabel()->text().contains(QStringLiteral("password file")));
+        QVERIFY(preferences.problemLabel()->text().contains(QStringLiteral("password file")));
         QCOMPARE(historyPreference(t.state.Paths), QString());
-        dialog.databaseBox()->setText(QStringLiteral("postgresql://tech@db/plant"));
+        preferences.databaseBox()->setText(QStringLiteral("postgresql://tech@db/plant"));
         dialog.accept();
         QCOMPARE(historyPreference(t.state.Paths), QStringLiteral("postgresql://tech@db/plant"));
     }

@@ -6,8 +6,7 @@
 #include <QTest>
 
 #include "MainWindowTestSupport.h"
-#include "ui/growth/frmGrowth.h"
-#include "ui/tolerance/frmTolerances.h"
+#include "WindowTestAdapters.h"
 #include "ui/widgets/Knob.h"
 
 using namespace corvane;
@@ -67,8 +66,8 @@ private slots:
                 frmDials& w = t.w();
                 ProjectRecord& r = t.state.Project;
                 QLineEdit* box = window == 0   ? w.controls().txtD1[1]
-                                 : window == 1 ? w.growthWindow()->txtHotT
-                                               : w.toleranceWindow()->txtRPM;
+                                 : window == 1 ? GrowthWindowTestAdapter(*w.growthWindow()).txtHotT()
+                                               : ToleranceWindowTestAdapter(*w.toleranceWindow()).txtRPM();
                 float& field = window == 0 ? r.dial1(0, 1) : window == 1 ? r.HotTemp[0] : r.RPM;
                 const float before = field;
                 box->setText(QStringLiteral("345"));

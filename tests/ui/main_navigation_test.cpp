@@ -10,11 +10,10 @@
 #include <QTest>
 
 #include "MainWindowTestSupport.h"
+#include "WindowTestAdapters.h"
 #include "calc/judging/Tolerance.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectFile.h"
-#include "ui/growth/frmGrowth.h"
-#include "ui/tolerance/frmTolerances.h"
 #include "ui/widgets/ResultGraph.h"
 
 using namespace corvane;
@@ -75,14 +74,15 @@ private slots:
         walk(80);
         // The growth, tolerance and comments windows, each walked and closed.
         t.dialogs().driveModals([](QDialog& d) {
-            if (auto* growth = qobject_cast<frmGrowth*>(&d)) {
-                growth->gridHeight->setFocus();
+            if (auto* window = qobject_cast<frmGrowth*>(&d)) {
+                QTableWidget* grid = GrowthWindowTestAdapter(*window).gridHeight();
+                grid->setFocus();
                 walk(2);
-                growth->gridHeight->setFocus();
+                grid->setFocus();
                 for (int i = 0; i < 12; ++i) {  // along every foot of every row
-                    QTest::keyClick(growth->gridHeight, Qt::Key_Return);
+                    QTest::keyClick(grid, Qt::Key_Return);
                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                    if (i % 4 == 3) QTest::keyClick(growth->gridHeight, Qt::Key_Down);
+                    if (i % 4 == 3) QTest::keyClick(grid, Qt::Key_Down);
                 }
                 walk(10);
                 return;

@@ -6,9 +6,8 @@
 #include <QTest>
 
 #include "MainWindowTestSupport.h"
+#include "WindowTestAdapters.h"
 #include "project/ProjectFile.h"
-#include "ui/growth/frmGrowth.h"
-#include "ui/tolerance/frmTolerances.h"
 #include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/Knob.h"
 #include "ui/widgets/ResultGraph.h"
@@ -121,12 +120,12 @@ private slots:
         // The growth window in the same units: 10 in feet (254 mm), 144 F (62.22 C), a difference of
         // 72 F (40 C), steel's 4.68 mils (0.119 mm), a thermometer of whole steps of degrees Celsius.
         t.dialogs().driveModals([&](QDialog&) {
-            const frmGrowth& g = *w.growthWindow();
-            QCOMPARE(g.gridHeight->item(1, 1)->text(), QStringLiteral("254.0"));
-            QCOMPARE(g.gridGrowth->item(0, 1)->text(), QStringLiteral("0.119"));
-            QCOMPARE(g.txtHotT->text(), QStringLiteral("62.22"));
-            QCOMPARE(g.lblDeltaT->text(), QStringLiteral("Delta T (\u00B0C): 40.00"));
-            QCOMPARE(g.cwHotT->maximum(), 100.0);
+            const GrowthWindowTestAdapter g(*w.growthWindow());
+            QCOMPARE(g.gridHeight()->item(1, 1)->text(), QStringLiteral("254.0"));
+            QCOMPARE(g.gridGrowth()->item(0, 1)->text(), QStringLiteral("0.119"));
+            QCOMPARE(g.txtHotT()->text(), QStringLiteral("62.22"));
+            QCOMPARE(g.lblDeltaT()->text(), QStringLiteral("Delta T (\u00B0C): 40.00"));
+            QCOMPARE(g.cwHotT()->maximum(), 100.0);
         });
         const ProjectRecord typed = t.state.Project;
         w.cmdGrowth_Click();
@@ -153,10 +152,10 @@ private slots:
         c.optAcalc[0]->click();
         bool shown = false;
         t.dialogs().driveModals([&](QDialog&) {
-            const frmTolerances& tol = *w.toleranceWindow();
-            QCOMPARE(tol.txtSpan->text(), QStringLiteral("254.0"));
-            QCOMPARE(tol.lblTolerance->text(), QStringLiteral("Acceptable Offset:  0.106 mm"));
-            QVERIFY(tol.lblVerdict->accessibleDescription().contains(
+            const ToleranceWindowTestAdapter tol(*w.toleranceWindow());
+            QCOMPARE(tol.txtSpan()->text(), QStringLiteral("254.0"));
+            QCOMPARE(tol.lblTolerance()->text(), QStringLiteral("Acceptable Offset:  0.106 mm"));
+            QVERIFY(tol.lblVerdict()->accessibleDescription().contains(
                 QStringLiteral("Vertical: offset 0.635 mm")));
             shown = true;
         });

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "MainWindowTestSupport.h"
-#include "ui/tolerance/frmTolerances.h"
+#include "WindowTestAdapters.h"
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/MachineDrawing.h"
 
@@ -118,30 +118,30 @@ private slots:
                  QStringLiteral("Alignment: Out of tolerance at 3600 rpm (short coupling)"));
         t.dialogs().onModal = [&](QDialog& dialog) {
             return ScriptedDialogs::runShown(dialog, [&](QDialog&) {
-                frmTolerances& tol = *w.toleranceWindow();
+                const ToleranceWindowTestAdapter tol(*w.toleranceWindow());
                 QCOMPARE(
-                    tol.lblLimits->text(),
+                    tol.lblLimits()->text(),
                     QStringLiteral("Limits of the verdict: 3600 rpm row, short coupling (speed 3600 rpm)\n"
                                    "Offset: excellent 1.0 mils, acceptable 1.5 mils\n"
                                    "Angle: excellent 0.2 mils/in, acceptable 0.3 mils/in"));
-                QCOMPARE(tol.lblBandCaption->text(),
+                QCOMPARE(tol.lblBandCaption()->text(),
                          QStringLiteral("Band on the graphs (span \u00D7 1500 / speed)"));
-                QVERIFY(tol.cmdClose->isVisible());
+                QVERIFY(tol.cmdClose()->isVisible());
 
-                typeInto(tol.txtRPM, QStringLiteral("1800"));
+                typeInto(tol.txtRPM(), QStringLiteral("1800"));
                 QCOMPARE(c.lblVerdict->accessibleDescription(),
                          QStringLiteral("Alignment: Out of tolerance at 1800 rpm (short coupling)"));
-                QVERIFY(tol.lblLimits->text().startsWith(
+                QVERIFY(tol.lblLimits()->text().startsWith(
                     QStringLiteral("Limits of the verdict: 1800 rpm row, short coupling (speed 1800 rpm)\n"
                                    "Offset: excellent 2.0 mils, acceptable 3.0 mils")));
 
                 // The coupling span is distance C: the window follows a new C at once.
                 w.gridLength_Commit(2, QStringLiteral("13.5"));
                 QCOMPARE(t.state.Project.Span, 13.5f);
-                QCOMPARE(tol.txtSpan->text(), QStringLiteral("13.50"));
+                QCOMPARE(tol.txtSpan()->text(), QStringLiteral("13.50"));
 
-                QTest::keyClick(tol.txtRPM, Qt::Key_Escape);
-                QVERIFY(!tol.isVisible());
+                QTest::keyClick(tol.txtRPM(), Qt::Key_Escape);
+                QVERIFY(!w.toleranceWindow()->isVisible());
             });
         };
         c.cmdTolerances->click();

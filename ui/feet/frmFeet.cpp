@@ -1,6 +1,5 @@
 #include "ui/feet/frmFeet.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -8,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -16,7 +14,6 @@
 #include "calc/judging/SoftFoot.h"
 #include "project/AppState.h"
 #include "ui/common/WindowPlacement.h"
-#include "ui/common/WindowZoom.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/ShimKitPreferences.h"
 
@@ -39,23 +36,13 @@ void showText(QLineEdit* box, const QString& value) {
 
 }  // namespace
 
-frmFeet::frmFeet(AppState& state, QWidget* mainWindow, OptionsSource currentOptions,
-                 std::function<void()> edited)
-    : QDialog(mainWindow),
-      state_(state),
-      mainWindow_(mainWindow),
-      currentOptions_(std::move(currentOptions)),
-      edited_(std::move(edited)) {
-    setObjectName(QStringLiteral("frmFeet"));
-    setWindowTitle(QStringLiteral("Feet"));
-    setAccessibleName(windowTitle());
+frmFeet::frmFeet(AppState& state, QWidget* mainWindow, OptionsSource currentOptions, JobEdited edited)
+    : JobToolWindow(state, mainWindow, std::move(currentOptions), std::move(edited),
+                    QStringLiteral("frmFeet"), QStringLiteral("Feet")) {
     buildControls();
     arrangeTabOrder();
-    zoom_ = new WindowZoom(this);
-    showLedger();
+    refresh();
 }
-
-frmFeet::~frmFeet() { EntryBox::disableAll(this); }
 
 void frmFeet::buildControls() {
     auto* intro = new QLabel(
@@ -242,7 +229,7 @@ void frmFeet::arrangeTabOrder() {
     next(spinMostShims);
 }
 
-void frmFeet::showLedger() {
+void frmFeet::refresh() {
     const bool was = showing_;
     showing_ = true;
     const FootLedger l = ledger();
@@ -275,7 +262,7 @@ void frmFeet::showLedger() {
     }
 
     const ShimKit k = kit();
-    const CalcOptions options = currentOptions_();
+    const CalcOptions options = currentOptions();
     const CalcResult result = calcAlignment(state_.Project, options);
     const std::vector<ShimPack> packs = shimPacks(verticalMovesByPosition(result, options.method), l, k);
     for (int p = 0; p < kFootPositions; ++p) {
@@ -305,26 +292,10 @@ void frmFeet::showLedger() {
     showing_ = was;
 }
 
-void frmFeet::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) {
-        showLedger();
-        zoom_->fit(WindowZoom::zoomOf(mainWindow_));
-        centreOnMainWindow(this, mainWindow_);
-        feet[0].asFound->setFocus(Qt::OtherFocusReason);
-    }
-    QDialog::showEvent(event);
-}
-
-void frmFeet::done(int result) {
-    // Closing with a value still being typed keeps it, as leaving the box would.
-    commitFocusedBox();
-    QDialog::done(result);
-}
-
-void frmFeet::commitFocusedBox() {
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus || !isAncestorOf(focus)) return;
-    if (EntryBox* box = EntryBox::of(focus)) box->commitIfEdited();
+void frmFeet::placeOnOpening(bool) {
+    fitToMainWindow();
+    centreOnMainWindow(this, mainWindow());
+    feet[0].asFound->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace corvane

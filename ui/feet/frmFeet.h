@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
-#include <functional>
+#include <optional>
 
 #include "calc/format/Units.h"
 #include "calc/judging/ShimPacks.h"
-#include "calc/methods/Alignment.h"
 #include "project/FootLedger.h"
+#include "ui/common/JobToolWindow.h"
 
 class QComboBox;
 class QGroupBox;
@@ -17,26 +16,26 @@ class QSpinBox;
 
 namespace corvane {
 
-struct AppState;
-class WindowZoom;
-
 // "Feet": the foot ledger of the job in the order of the procedure. The eight feet as the machines
 // stand seen from above (the fixed machine on the left, each machine's left feet above its shaft),
 // each with its soft-foot lift as found, the kind, the shim that corrected it and the lift as left;
-// under each foot position the shims there now and the pack that makes its vertical move. Every
-// edit goes into the job at once, through the main window, which recalculates and keeps the undo
-// history; the kit is the user's own and goes to the preferences.
-class frmFeet : public QDialog {
+// under each foot position the shims there now and the pack that makes its vertical move. The kit is
+// the user's own and goes to the preferences.
+class frmFeet : public JobToolWindow {
     Q_OBJECT
 public:
-    using OptionsSource = std::function<CalcOptions()>;
-
-    frmFeet(AppState& state, QWidget* mainWindow, OptionsSource currentOptions, std::function<void()> edited);
-    ~frmFeet() override;
+    frmFeet(AppState& state, QWidget* mainWindow, OptionsSource currentOptions, JobEdited edited);
 
     // Shows the job's ledger and the packs of the moves the main window shows now, in the units
     // chosen now. Boxes keep their text where it has not changed, so that a selection stays.
-    void showLedger();
+    void refresh() override;
+
+protected:
+    // Every opening: sized afresh, over the main window, on the first foot.
+    void placeOnOpening(bool firstTime) override;
+
+private:
+    friend class FeetWindowTestAdapter;
 
     // The controls of one physical foot, 0..7: foot 1 left, foot 1 right, foot 2 left, ...
     struct FootControls {
@@ -47,21 +46,7 @@ public:
         QLineEdit* asLeft = nullptr;
         QLabel* judgement = nullptr;
     };
-    std::array<FootControls, kPhysicalFeet> feet{};
-    // Per foot position: the shims under it now, and its pack.
-    std::array<QLineEdit*, kFootPositions> txtStack{};
-    std::array<QLabel*, kFootPositions> lblPack{};
-    QLineEdit* txtKit = nullptr;
-    QSpinBox* spinMostShims = nullptr;
-    QLabel* lblSummary = nullptr;
 
-public slots:
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     void buildControls();
     QGroupBox* buildMachine(const QString& title, int firstPosition);
     QGroupBox* buildFoot(int index);
@@ -78,17 +63,17 @@ private:
     void store(const FootLedger& ledger);
 
     FootLedger ledger() const;
-    UnitSystem units() const;
     ShimKit kit() const;
     QString liftShown(const std::optional<float>& lift) const;
     QString thicknessShown(float mils) const;
-    void commitFocusedBox();
 
-    AppState& state_;
-    QWidget* mainWindow_;
-    OptionsSource currentOptions_;
-    std::function<void()> edited_;
-    WindowZoom* zoom_ = nullptr;
+    std::array<FootControls, kPhysicalFeet> feet{};
+    // Per foot position: the shims under it now, and its pack.
+    std::array<QLineEdit*, kFootPositions> txtStack{};
+    std::array<QLabel*, kFootPositions> lblPack{};
+    QLineEdit* txtKit = nullptr;
+    QSpinBox* spinMostShims = nullptr;
+    QLabel* lblSummary = nullptr;
     bool showing_ = false;
 };
 

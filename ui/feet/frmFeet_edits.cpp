@@ -32,8 +32,6 @@ std::optional<float> typedSize(QLineEdit* box, UnitSystem units, const QString& 
 
 FootLedger frmFeet::ledger() const { return decodeFootLedger(state_.Project.ReservedText); }
 
-UnitSystem frmFeet::units() const { return unitSystemOf(state_.EngUnits); }
-
 ShimKit frmFeet::kit() const { return preferredShimKit(state_.Paths, units()); }
 
 QString frmFeet::liftShown(const std::optional<float>& lift) const {
@@ -48,8 +46,8 @@ QString frmFeet::thicknessShown(float mils) const {
 
 void frmFeet::store(const FootLedger& l) {
     state_.Project.ReservedText = encodeFootLedger(l, state_.Project.ReservedText);
-    if (edited_) edited_();
-    showLedger();
+    reportEdit();
+    refresh();
 }
 
 void frmFeet::liftTyped(int index, bool asLeft) {
@@ -135,7 +133,7 @@ void frmFeet::kitTyped() {
     }
     k.sizes = *reading.sizes;
     setPreferredShimKit(state_.Paths, k);
-    showLedger();
+    refresh();
 }
 
 void frmFeet::mostShimsChanged(int most) {
@@ -144,7 +142,7 @@ void frmFeet::mostShimsChanged(int most) {
     if (k.mostUnderFoot == most) return;
     k.mostUnderFoot = most;
     setPreferredShimKit(state_.Paths, k);
-    showLedger();
+    refresh();
 }
 
 }  // namespace corvane

@@ -35,6 +35,20 @@ public:
     // window's cmbFixMove index (-1 when nothing is selected); it picks the rim-and-face picture.
     void initGrowthPanel(int bracketSide);
 
+signals:
+    // The growth values were written into the project: the main window shows them (fillTXTfields).
+    void growthApplied();
+
+public slots:
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    friend class GrowthWindowTestAdapter;
+
     // Controls, named as the window's handlers know them.
     QTableWidget* gridHeight = nullptr;
     QLineEdit* txtHeight = nullptr;
@@ -58,25 +72,13 @@ public:
     std::array<float, 6> FootGrowth{};
     bool Busy = false;
 
-    // Handlers and procedures, public so that the main window and tests can drive them.
+    // Handlers.
     void optMaterial_Click(int index);
     void txtHotT_LostFocus();
     void txtColdT_LostFocus();
     void cmdApplyGrowth_Click();
     void cmdExit_Click();
 
-signals:
-    // The growth values were written into the project: the main window shows them (fillTXTfields).
-    void growthApplied();
-
-public slots:
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
     void buildControls();
     void setupGrowthGrids();
     // Column widths and row heights of both grids, at the window's zoom.

@@ -17,10 +17,9 @@ public:
     HistoryPreferences(const AppPaths& paths, QWidget* parent = nullptr);
     void accept() override;
 
-    QLineEdit* databaseBox() const { return database_; }
-    QLabel* problemLabel() const { return problem_; }
-
 private:
+    friend class HistoryPreferencesTestAdapter;
+
     const AppPaths& paths_;
     QLineEdit* database_ = nullptr;
     QLabel* problem_ = nullptr;

@@ -28,18 +28,13 @@ public:
                          const QString& currentMachine, QWidget* parent = nullptr);
     ~MachineHistoryWindow() override;
 
-    QTableWidget* machinesTable() const { return machines_; }
-    QTableWidget* recordsTable() const { return records_; }
-    QCustomPlot* trendPlot() const { return trend_; }
-    QPushButton* openButton() const { return open_; }
-    QPushButton* reportButton() const { return report_; }
-    QLabel* problemLabel() const { return problem_; }
-
 signals:
     // The chosen record's project bytes, to become a new unsaved job.
     void openAsNewJob(const QByteArray& project);
 
 private:
+    friend class HistoryWindowTestAdapter;
+
     void loadMachines(const QString& select);
     void showMachine();
     void drawTrend();

@@ -130,7 +130,7 @@ void ToolWindows::refreshMoves() {
 }
 
 void ToolWindows::showLedger() {
-    if (feet_) feet_->showLedger();
+    if (feet_) feet_->refresh();
 }
 
 }  // namespace corvane

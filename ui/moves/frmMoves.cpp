@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,7 +14,6 @@
 #include "calc/format/Units.h"
 #include "calc/judging/Verdict.h"
 #include "project/AppState.h"
-#include "ui/common/WindowZoom.h"
 
 namespace corvane {
 
@@ -45,19 +43,10 @@ QTableWidgetItem* readOnlyItem(const QString& text) {
 }  // namespace
 
 frmMoves::frmMoves(AppState& state, QWidget* mainWindow, OptionsSource currentOptions, JobEdited jobEdited)
-    : QDialog(mainWindow),
-      state_(state),
-      mainWindow_(mainWindow),
-      currentOptions_(std::move(currentOptions)),
-      jobEdited_(std::move(jobEdited)) {
-    setObjectName(QStringLiteral("frmMoves"));
-    setWindowTitle(QStringLiteral("Move Alternatives"));
-    setAccessibleName(windowTitle());
+    : JobToolWindow(state, mainWindow, std::move(currentOptions), std::move(jobEdited),
+                    QStringLiteral("frmMoves"), QStringLiteral("Move Alternatives")) {
     buildControls();
-    zoom_ = new WindowZoom(this);
 }
-
-frmMoves::~frmMoves() = default;
 
 void frmMoves::buildControls() {
     auto* layout = new QVBoxLayout(this);
@@ -191,8 +180,6 @@ QGroupBox* frmMoves::buildPlane(int plane, const QString& title) {
     return frame;
 }
 
-UnitSystem frmMoves::units() const { return unitSystemOf(state_.EngUnits); }
-
 MoveSetup frmMoves::setup() const { return decodeMoveSetup(state_.Project.ReservedText); }
 
 std::array<int, 2> frmMoves::chosenPair() const {
@@ -203,7 +190,7 @@ std::array<int, 2> frmMoves::chosenPair() const {
 }
 
 void frmMoves::refresh() {
-    options_ = currentOptions_ ? currentOptions_() : openingOptions(state_.Project, ViewOptions{});
+    options_ = currentOptions();
     options_.units = units();
     const CalcResult result = calcAlignment(state_.Project, options_);
     const AlignmentVerdict verdict = judgeAlignment(state_.Project, options_, result);
@@ -341,7 +328,7 @@ void frmMoves::showDial(int plane) {
 
 void frmMoves::storeSetup(const MoveSetup& s) {
     state_.Project.ReservedText = encodeMoveSetup(s, state_.Project.ReservedText);
-    if (jobEdited_) jobEdited_();
+    reportEdit();
     refresh();
 }
 
@@ -419,15 +406,6 @@ void frmMoves::clearChoice() {
     MoveSetup s = setup();
     s.held.reset();
     storeSetup(s);
-}
-
-void frmMoves::showEvent(QShowEvent* event) {
-    refresh();
-    if (!placed_) {
-        placed_ = true;
-        zoom_->fit(WindowZoom::zoomOf(mainWindow_));
-    }
-    QDialog::showEvent(event);
 }
 
 }  // namespace corvane

@@ -41,6 +41,15 @@ public:
     // Shows the acceptable offset, the span and the verdict again, in the units chosen now.
     void showTolerance();
 
+public slots:
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    friend class ToleranceWindowTestAdapter;
+
     QGroupBox* frameTolerance = nullptr;
     QLineEdit* txtRPM = nullptr;
     QLineEdit* txtSpan = nullptr;
@@ -59,13 +68,6 @@ public:
     void txtRPM_LostFocus();
     void txtSpan_LostFocus();
 
-public slots:
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     void buildControls();
     void formLoad();
     void placeOnMainWindow();
