@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include "calc/judging/Tolerance.h"
+#include "calc/graph/ToleranceBand.h"
 #include "calc/methods/Growth.h"
 #include "report/Report.h"
 #include "report/ReportFile.h"

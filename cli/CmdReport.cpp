@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "calc/judging/Tolerance.h"
+#include "calc/graph/ToleranceBand.h"
 #include "cli/CalcArguments.h"
 #include "cli/Commands.h"
 #include "cli/FeetOutput.h"

@@ -12,7 +12,7 @@
 #include "calc/judging/Assessment.h"
 #include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/StageSummary.h"
-#include "calc/judging/Tolerance.h"
+#include "calc/graph/ToleranceBand.h"
 #include "calc/judging/Verdict.h"
 #include "project/Version.h"
 #include "report/ReportBlocks.h"

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "calc/judging/ReadingsCheck.h"
-#include "calc/judging/Tolerance.h"
+#include "calc/graph/ToleranceBand.h"
 #include "calc/methods/Alignment.h"
 
 namespace corvane {

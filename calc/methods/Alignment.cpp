@@ -1,7 +1,7 @@
 #include "calc/methods/Alignment.h"
 
 #include "calc/graph/Ranges.h"
-#include "calc/judging/Tolerance.h"
+#include "calc/graph/ToleranceBand.h"
 #include "calc/methods/JackShaft.h"
 #include "calc/methods/ReverseDial.h"
 #include "calc/methods/RimFace.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/judging/Tolerance.h"
+#include "calc/graph/ToleranceBand.h"
 #include "calc/methods/MethodTraits.h"
 
 namespace corvane::detail {

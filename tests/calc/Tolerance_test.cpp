@@ -1,4 +1,4 @@
-#include "calc/judging/Tolerance.h"
+#include "calc/graph/ToleranceBand.h"
 
 #include <gtest/gtest.h>
 

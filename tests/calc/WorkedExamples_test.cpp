@@ -13,7 +13,7 @@
 
 #include "calc/format/NumberFormat.h"
 #include "calc/judging/ReadingsCheck.h"
-#include "calc/judging/Tolerance.h"
+#include "calc/graph/ToleranceBand.h"
 #include "calc/judging/Verdict.h"
 #include "calc/methods/Alignment.h"
 #include "project/RimFaceSag.h"

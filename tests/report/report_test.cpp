@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/judging/Tolerance.h"
+#include "calc/graph/ToleranceBand.h"
 #include "report/MachineSketch.h"
 #include "report/ReportFile.h"
 #include "report/ReportGraph.h"

@@ -11,7 +11,7 @@
 
 #include "MainWindowTestSupport.h"
 #include "WindowTestAdapters.h"
-#include "calc/judging/Tolerance.h"
+#include "calc/graph/ToleranceBand.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectFile.h"
 #include "ui/widgets/ResultGraph.h"

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-#include "calc/judging/Tolerance.h"
+#include "calc/graph/ToleranceBand.h"
 #include "calc/methods/MethodTraits.h"
 #include "ui/common/DisplayText.h"
 #include "ui/main/MainLayout.h"

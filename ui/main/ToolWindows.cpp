@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 
-#include "calc/judging/Tolerance.h"
+#include "calc/graph/ToleranceBand.h"
 #include "ui/about/frmAbout.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/feet/frmFeet.h"

@@ -11,7 +11,7 @@
 
 #include "calc/judging/Assessment.h"
 #include "calc/judging/MoveAlternatives.h"
-#include "calc/judging/Tolerance.h"
+#include "calc/graph/ToleranceBand.h"
 #include "project/ProjectCommands.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/main/HeaderPanel.h"

@@ -14,7 +14,7 @@
 #include <tuple>
 
 #include "calc/judging/Assessment.h"
-#include "calc/judging/Tolerance.h"
+#include "calc/graph/ToleranceBand.h"
 #include "calc/judging/Verdict.h"
 #include "project/AppState.h"
 #include "ui/common/WindowPlacement.h"
