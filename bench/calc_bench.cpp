@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "calc/format/NumberFormat.h"
+#include "calc/graph/ToleranceBand.h"
 #include "calc/judging/MoveAlternatives.h"
 #include "calc/judging/ReadingsCheck.h"
-#include "calc/graph/ToleranceBand.h"
 #include "calc/judging/Verdict.h"
 #include "calc/methods/Alignment.h"
 

@@ -9,10 +9,10 @@
 #include <QPdfWriter>
 #include <algorithm>
 
+#include "calc/graph/ToleranceBand.h"
 #include "calc/judging/Assessment.h"
 #include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/StageSummary.h"
-#include "calc/graph/ToleranceBand.h"
 #include "calc/judging/Verdict.h"
 #include "project/Version.h"
 #include "report/ReportBlocks.h"

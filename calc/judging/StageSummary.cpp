@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "calc/judging/ReadingsCheck.h"
 #include "calc/graph/ToleranceBand.h"
+#include "calc/judging/ReadingsCheck.h"
 #include "calc/methods/Alignment.h"
 
 namespace corvane {

@@ -1,9 +1,8 @@
-#include "calc/graph/ToleranceBand.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "calc/graph/ToleranceBand.h"
 #include "calc/methods/Alignment.h"
 
 namespace corvane {

@@ -12,8 +12,8 @@
 #include <sstream>
 
 #include "calc/format/NumberFormat.h"
-#include "calc/judging/ReadingsCheck.h"
 #include "calc/graph/ToleranceBand.h"
+#include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Verdict.h"
 #include "calc/methods/Alignment.h"
 #include "project/RimFaceSag.h"

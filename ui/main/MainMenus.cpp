@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QWhatsThis>
 
+#include "ui/common/WindowZoom.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/frmDials.h"
@@ -168,6 +169,26 @@ void MainMenus::buildMenus() {
     const QList<QAction*> menus = bar->actions();
     bar->insertMenu(menus.size() > 1 ? menus[1] : nullptr, edit);
     buildHelpMenu();
+}
+
+void MainMenus::buildViewMenu(WindowZoom& zoom) {
+    QMenu* view = new QMenu(QStringLiteral("&View"), &context_.window);
+    view->setObjectName(QStringLiteral("mnuView"));
+    ui_.mnuViewZoomIn =
+        view->addAction(QStringLiteral("Zoom &In"), &context_.window, [&zoom] { zoom.zoomBy(+1); });
+    ui_.mnuViewZoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    ui_.mnuViewZoomOut =
+        view->addAction(QStringLiteral("Zoom &Out"), &context_.window, [&zoom] { zoom.zoomBy(-1); });
+    ui_.mnuViewZoomOut->setShortcut(QKeySequence::ZoomOut);
+    ui_.mnuViewActualSize =
+        view->addAction(QStringLiteral("&Actual Size"), &context_.window, [&zoom] { zoom.zoomTo(1.0); });
+    ui_.mnuViewActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    ui_.mnuViewZoomIn->setObjectName(QStringLiteral("mnuViewZoomIn"));
+    ui_.mnuViewZoomOut->setObjectName(QStringLiteral("mnuViewZoomOut"));
+    ui_.mnuViewActualSize->setObjectName(QStringLiteral("mnuViewActualSize"));
+    // Before Tools, after Edit.
+    const QList<QAction*> menus = context_.window.menuBar()->actions();
+    context_.window.menuBar()->insertMenu(menus.size() > 2 ? menus[2] : nullptr, view);
 }
 
 void MainMenus::buildHelpMenu() {

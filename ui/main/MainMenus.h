@@ -9,6 +9,7 @@
 namespace corvane {
 
 class DialogProvider;
+class WindowZoom;
 
 // The main window's commands: the File, Edit, Tools and Help menus, and the buttons beside the
 // lengths that open the comments, growth and tolerance windows and reset the job.
@@ -19,6 +20,8 @@ public:
     // The buttons, then the menus: each takes its place in the window's tab order as it is built.
     void buildButtons();
     void buildMenus();
+    // View: the window's zoom in steps (Ctrl++, Ctrl+-, Ctrl+0), between Edit and Tools.
+    void buildViewMenu(WindowZoom& zoom);
     void setRecentFileCaptions(const std::array<std::string, kRecentFileCount>& captions);
     // Undo and Redo as the job's history allows them, each naming its step.
     void showEditState(const JobSession& session);

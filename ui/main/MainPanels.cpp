@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
 
 #include "calc/judging/Assessment.h"
 #include "calc/judging/MoveAlternatives.h"
@@ -11,6 +13,7 @@
 #include "ui/main/HeaderPanel.h"
 #include "ui/main/LengthPanel.h"
 #include "ui/main/MachinePanel.h"
+#include "ui/main/MainLayout.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MainStatusBar.h"
 #include "ui/main/OptionsPanel.h"
@@ -24,7 +27,11 @@ namespace corvane {
 
 MainPanels::MainPanels(const MainPanelContext& context, DialogProvider& dialogs,
                        std::function<bool()> loading)
-    : state_(context.state), ui_(context.ui) {
+    : window_(context.window),
+      state_(context.state),
+      ui_(context.ui),
+      layout_(context.layout),
+      canvas_(context.canvas) {
     header_ = std::make_unique<HeaderPanel>(context);
     machine_ = std::make_unique<MachinePanel>(context);
     readings_ = std::make_unique<ReadingsPanel>(context);
@@ -97,6 +104,26 @@ void MainPanels::showResult(const CalcResult& result, int method) {
         horizontal = targetLine(result, Plane::Horizontal, held, setup);
     }
     results_->showTargets(vertical, horizontal);
+}
+
+void MainPanels::showZoomed(QSize room) {
+    // Labels with a style sheet of their own do not follow a parent's font change.
+    for (QWidget* w : {static_cast<QWidget*>(ui_.lblReadingsCheck), static_cast<QWidget*>(ui_.lblVerdict)})
+        w->setFont(window_.font());
+    // The canvas at the design size times the zoom, centred in the room between the bars.
+    const QSize canvas(layout_.toPixels(mainlayout::kCanvas.width()),
+                       layout_.toPixels(mainlayout::kCanvas.height()));
+    canvas_->setGeometry(QRect(QPoint(std::max(0, (room.width() - canvas.width()) / 2), 0), canvas));
+    lengths_->sizeGrid();
+    for (QPushButton* b : {ui_.cmdComments, ui_.cmdGrowth, ui_.cmdTolerances, ui_.cmdG1Inc, ui_.cmdG1Dec,
+                           ui_.cmdScale, ui_.cmdG2Inc, ui_.cmdG2Dec}) {
+        const int side = std::min(b->width(), b->height()) - layout_.toPixels(10);
+        b->setIconSize(QSize(side, side));
+    }
+    // The verdict keeps room for its longest line, with the frame and padding of its style.
+    ui_.lblVerdict->setMinimumWidth(ui_.lblVerdict->fontMetrics().horizontalAdvance(QStringLiteral(
+                                        "\u2716 Alignment: Out of tolerance at 7200 rpm (short coupling)")) +
+                                    layout_.toPixels(24));
 }
 
 }  // namespace corvane

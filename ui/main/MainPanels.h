@@ -50,10 +50,16 @@ public:
     void showCheckAndVerdict(const Assessment& assessment);
     // The result lines, and the chosen move alternative drawn on the graphs as the target line.
     void showResult(const CalcResult& result, int method);
+    // What is sized anew at each zoom of the window: the canvas centred in the `room` between the
+    // bars, the length grid, the buttons' pictures, the status bar's room for the verdict.
+    void showZoomed(QSize room);
 
 private:
+    frmDials& window_;
     AppState& state_;
     MainWindowControls& ui_;
+    DesignLayout& layout_;
+    QWidget* canvas_;
     std::unique_ptr<HeaderPanel> header_;
     std::unique_ptr<MachinePanel> machine_;
     std::unique_ptr<ReadingsPanel> readings_;

@@ -11,6 +11,7 @@
 #include "ui/feet/frmFeet.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainLayout.h"
+#include "ui/main/MainMenus.h"
 #include "ui/main/MainPanels.h"
 #include "ui/main/MainSession.h"
 #include "ui/main/MainViewChoices.h"
@@ -44,8 +45,8 @@ frmDials::frmDials(AppState& state, DialogProvider& dialogs, QWidget* parent)
     // The design size holds the controls, the status bar comes below them; the window may grow
     // from there, and everything in it grows with it.
     zoom_ = new WindowZoom(this, layout_, mainlayout::kWindow + QSize(0, statusBar()->sizeHint().height()));
-    zoom_->onZoom = [this](double) { showZoomed(); };
-    buildViewMenu();
+    zoom_->onZoom = [this](double) { panels_->showZoomed(centralWidget()->size()); };
+    panels_->menus().buildViewMenu(*zoom_);
     zoom_->fit(1.0);
 }
 

@@ -161,10 +161,6 @@ private:
     // the clock.
     void loadWindow(bool showAbout, const std::string& startFile);
     void showLoadedWindow();
-    void buildViewMenu();
-    // What the window sizes itself at each zoom: the canvas in the room it has, the length grid, the
-    // buttons' pictures, the status bar's room for the verdict.
-    void showZoomed();
     void typedReading(int dial, int p);
     void knobTurned(int dial, int p, double value);
     // How the window shows values: in the unit system the user chose.

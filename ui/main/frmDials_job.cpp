@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <cmath>
 
+#include "calc/graph/ToleranceBand.h"
 #include "calc/judging/Assessment.h"
 #include "calc/judging/MoveAlternatives.h"
-#include "calc/graph/ToleranceBand.h"
 #include "project/ProjectCommands.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/main/HeaderPanel.h"

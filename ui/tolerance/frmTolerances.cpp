@@ -13,8 +13,8 @@
 #include <cmath>
 #include <tuple>
 
-#include "calc/judging/Assessment.h"
 #include "calc/graph/ToleranceBand.h"
+#include "calc/judging/Assessment.h"
 #include "calc/judging/Verdict.h"
 #include "project/AppState.h"
 #include "ui/common/WindowPlacement.h"
