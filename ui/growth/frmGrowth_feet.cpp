@@ -18,6 +18,7 @@
 #include "project/AppState.h"
 #include "ui/common/DesignLayout.h"
 #include "ui/common/WindowZoom.h"
+#include "ui/growth/GrowthGrids.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/GridCellEditor.h"
@@ -26,46 +27,7 @@
 
 namespace corvane {
 
-namespace {
-
-constexpr int kRowHeight = 1;
-constexpr int kRowHot = 2;
-constexpr int kRowCold = 3;
-
-// Twips of the grid layout to pixels of this screen, at the window's zoom.
-int pixels(const QWidget* widget, int twips, double zoom) {
-    return static_cast<int>(std::lround(twips * widget->logicalDpiX() / 1440.0 * zoom));
-}
-
-// A label cell: never current, never edited, drawn in its own colours.
-void setLabelCell(QTableWidget* grid, int row, int column, const QString& text, const QBrush& background,
-                  const QBrush& foreground) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::NoItemFlags);
-    item->setTextAlignment(Qt::AlignCenter);
-    item->setBackground(background);
-    item->setForeground(foreground);
-    grid->setItem(row, column, item);
-}
-
-void setValueCell(QTableWidget* grid, int row, int column, const QString& text, bool selectable) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(selectable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled);
-    item->setTextAlignment(Qt::AlignCenter);
-    grid->setItem(row, column, item);
-}
-
-// Column and row sizes of a grid: the twips of the layout, widened where this screen's font
-// would otherwise cut a label or a number.
-void sizeGrid(QTableWidget* grid, int labelWidth, int footWidth, int rowHeight) {
-    for (int c = 0; c < grid->columnCount(); ++c) grid->setColumnWidth(c, c == 0 ? labelWidth : footWidth);
-    for (int r = 0; r < grid->rowCount(); ++r) grid->setRowHeight(r, rowHeight);
-    const int frame = 2 * grid->frameWidth();
-    grid->setFixedSize(labelWidth + (grid->columnCount() - 1) * footWidth + frame,
-                       grid->rowCount() * rowHeight + frame);
-}
-
-}  // namespace
+using namespace growthgrid;
 
 int frmGrowth::currentFoot() const {
     return std::clamp(gridHeight->currentColumn() - 1, 0, std::max(0, FootCount - 1));
@@ -83,62 +45,17 @@ void frmGrowth::setHeightCell(int row, int foot) {
 
 void frmGrowth::setupGrowthGrids() {
     const ScopedFlag busy(Busy);
-    const auto& record = state_.Project;
-    const QBrush buttonFace = QApplication::palette().brush(QPalette::Button);
-    const QBrush buttonText = QApplication::palette().brush(QPalette::ButtonText);
-    const QBrush white(Qt::white);
-
-    // The captions name the units the cells show: (in), (F), (mils) or (mm), (C), (mm).
-    const QString letter = QString::fromLatin1(temperatureLetter(display().units).data(), 1);
-    const QString hotCaption = QStringLiteral("Operating Temp (%1)").arg(letter);
-    const QString coldCaption = QStringLiteral("Ambient Temp (%1)").arg(letter);
-    gridHeight->setColumnCount(FootCount + 1);
-    gridHeight->setRowCount(4);
-    setLabelCell(gridHeight, 0, 0, QStringLiteral("Foot"), buttonFace, buttonText);
-    setLabelCell(gridHeight, kRowHeight, 0,
-                 QStringLiteral("Height (%1)").arg(toQString(display().unit(Quantity::Length))), buttonFace,
-                 buttonText);
-    // White on red and blue: the row colours match the thermometers and stay readable.
-    setLabelCell(gridHeight, kRowHot, 0, hotCaption, QColor(255, 0, 0), white);
-    setLabelCell(gridHeight, kRowCold, 0, coldCaption, QColor(0, 0, 255), white);
-    for (int c = 1; c <= FootCount; ++c) {
-        setLabelCell(gridHeight, 0, c, QString::fromStdString(formatPattern(static_cast<double>(c), "0")),
-                     buttonFace, buttonText);
-        setValueCell(gridHeight, kRowHeight, c,
-                     toQString(display().boxText(record.FootHeight[c - 1], Quantity::Length)), true);
-        setValueCell(gridHeight, kRowHot, c,
-                     toQString(display().boxText(record.HotTemp[c - 1], Quantity::Temperature)), true);
-        setValueCell(gridHeight, kRowCold, c,
-                     toQString(display().boxText(record.ColdTemp[c - 1], Quantity::Temperature)), true);
-    }
-    cwColdT->setAccessibleName(coldCaption + QStringLiteral(" thermometer"));
-    cwHotT->setAccessibleName(hotCaption + QStringLiteral(" thermometer"));
-    txtColdT->setAccessibleName(coldCaption);
-    txtHotT->setAccessibleName(hotCaption);
-
-    gridGrowth->setColumnCount(FootCount + 1);
-    gridGrowth->setRowCount(1);
-    setLabelCell(gridGrowth, 0, 0,
-                 QStringLiteral("Vert Growth (%1)").arg(toQString(display().unit(Quantity::Growth))),
-                 buttonFace, buttonText);
-    for (int c = 1; c <= FootCount; ++c)
-        setValueCell(gridGrowth, 0, c, toQString(display().boxText(FootGrowth[c - 1], Quantity::Growth)),
-                     false);
-
+    const GrowthGridCaptions captions =
+        fillGrowthGrids(gridHeight, gridGrowth, state_.Project, FootCount, FootGrowth.data(), display());
+    cwColdT->setAccessibleName(captions.cold + QStringLiteral(" thermometer"));
+    cwHotT->setAccessibleName(captions.hot + QStringLiteral(" thermometer"));
+    txtColdT->setAccessibleName(captions.cold);
+    txtHotT->setAccessibleName(captions.hot);
     sizeGrowthGrids();
 }
 
 void frmGrowth::sizeGrowthGrids() {
-    const double zoom = zoom_ ? zoom_->zoom() : 1.0;
-    const QFontMetrics metrics = gridHeight->fontMetrics();
-    const int labelWidth = std::max({pixels(this, 1500, zoom),
-                                     metrics.horizontalAdvance(QStringLiteral("Operating Temp (F)")) + 12,
-                                     metrics.horizontalAdvance(QStringLiteral("Vert Growth (mils)")) + 12});
-    const int footWidth =
-        std::max(pixels(this, 900, zoom), metrics.horizontalAdvance(QStringLiteral("-10000.")) + 12);
-    const int rowHeight = std::max(pixels(this, 285, zoom), metrics.height() + 6);
-    sizeGrid(gridHeight, labelWidth, footWidth, rowHeight);
-    sizeGrid(gridGrowth, labelWidth, footWidth, rowHeight);
+    sizeFootGrids(this, gridHeight, gridGrowth, zoom_ ? zoom_->zoom() : 1.0);
 }
 
 void frmGrowth::showFootTemperatures() {
