@@ -160,17 +160,6 @@ private slots:
         QVERIFY(!t.state.Session.changed());
     }
 
-    void bracketSideSwapsTheRimAndFaceDrawingAndRecalculates() {
-        MainWindowUnderTest t;
-        frmDials& w = t.w();
-        w.controls().optAcalc[1]->click();
-        const QString fixedSide = w.controls().lblAcalc1->text();
-        w.controls().cmbFixMove->setCurrentIndex(1);
-        QVERIFY(w.controls().picRimFace2->isVisible() && !w.controls().picRimFace1->isVisible());
-        QVERIFY(w.controls().lblAcalc1->text() != fixedSide);
-        QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
-    }
-
     // Without a pair of stationary feet no moves stay on screen: both results say why, the moveable
     // line goes, there is no verdict, and no message interrupts the ticking of the feet.
     void stationaryFeetOtherThanAPairLeaveNoStaleResults() {

@@ -120,34 +120,6 @@ private slots:
         QVERIFY(!w.controls().mnuEditUndo->isEnabled());
     }
 
-    // Saved in the middle of the history: undo back to the saved job clears the save prompt, one
-    // step further asks again, and redo comes back to the saved job.
-    void changedFollowsTheSavedJobAcrossUndo() {
-        MainWindowUnderTest t;
-        frmDials& w = t.w();
-        const MainWindowControls& c = w.controls();
-        typeInto(c.txtD1[1], QStringLiteral("21"));
-        settle();
-        c.mnuFileSave->trigger();
-        QVERIFY(!t.state.Session.changed());
-        typeInto(c.txtD1[1], QStringLiteral("22"));
-        settle();
-        QVERIFY(t.state.Session.changed());
-        undo(w);
-        QVERIFY(!t.state.Session.changed());
-        undo(w);
-        QVERIFY(t.state.Session.changed());
-        QCOMPARE(t.state.Project.dial1(0, 1), 20.0f);
-        redo(w);
-        QVERIFY(!t.state.Session.changed());
-        QCOMPARE(t.state.Project.dial1(0, 1), 21.0f);
-        // Typed back by hand to the saved value: the same job, so nothing to save.
-        typeInto(c.txtD1[1], QStringLiteral("25"));
-        typeInto(c.txtD1[1], QStringLiteral("21"));
-        settle();
-        QVERIFY(!t.state.Session.changed());
-    }
-
     // The comments window and the tolerance window each make their step; opening a project starts a
     // new history.
     void otherWindowsMakeStepsAndOpeningClearsTheHistory() {
