@@ -209,9 +209,10 @@ void addTitle(std::vector<Block>& out, const ReportSection& s, const QString& ca
         {QStringLiteral("Moveable machine"), orDash(rec.M2Text)},
         {QStringLiteral("Method"), methodName(s.options.method)},
     };
-    if (s.options.method == kMethodReverseDial)
+    const MethodTraits& traits = methodTraits(s.options.method);
+    if (traits.hasRotationChoice)
         fields.emplace_back(QStringLiteral("Rotation"), rotationName(s.options.rotation));
-    else if (s.options.method == kMethodRimFace)
+    else if (traits.hasBracketSide)
         fields.emplace_back(QStringLiteral("Bracket side"),
                             bracketName(s.options.bracketSide) + QStringLiteral(": ") +
                                 qs(bracketArrangement(s.options.bracketSide)));
@@ -278,7 +279,7 @@ void addArrangement(std::vector<Block>& out, const ReportSection& s, const Conte
 
     MachineSketch::Options options;
     QString legend;
-    if (method == kMethodReverseDial) {
+    if (methodTraits(method).hasStationaryTicks) {
         QStringList feet;
         for (int i = 0; i < 4; ++i) {
             options.stationaryFeet[static_cast<std::size_t>(i)] =
@@ -331,7 +332,7 @@ void addReadings(std::vector<Block>& out, const ReportSection& s, const Context&
     const double radius = mm(13.5);
     const double titleHeight = lineHeight(c.style.bold) + mm(2);
     const double clockLabel = lineHeight(c.style.small);
-    const bool halfRotation = m == kMethodReverseDial && s.options.rotation == 1;
+    const bool halfRotation = methodTraits(m).hasRotationChoice && s.options.rotation == 1;
 
     std::array<std::array<QString, 4>, 2> readings;
     for (int p = 0; p < kPositionCount; ++p) {
@@ -397,7 +398,7 @@ void addReadings(std::vector<Block>& out, const ReportSection& s, const Context&
         extra = QStringLiteral("Face diameter: ") +
                 withUnit(c.format.length(miscValue(s.record, m)), c.format.lengthUnit());
     // A rim-and-face job with a bar sag says so: its moves depend on it.
-    if (m == kMethodRimFace && rimFaceSag(s.record) != 0)
+    if (methodTraits(m).hasRimSag && rimFaceSag(s.record) != 0)
         extra += QStringLiteral("    Rim sag: ") +
                  withUnit(c.format.reading(rimFaceSag(s.record)), c.format.readingUnit());
     addParagraph(out, extra, c.style.body, c.style.ink, 0, mm(1.5));

@@ -75,7 +75,7 @@ void addMoveTable(std::vector<Block>& out, const ReportSection& s, const Context
     };
     const std::size_t feet = std::min(s.result.verticalMoves.size(), s.result.horizontalMoves.size());
     for (std::size_t i = 0; i < feet && i < static_cast<std::size_t>(names.size()); ++i) {
-        const bool stationary = m == kMethodReverseDial && s.record.Station[i] != 0;
+        const bool stationary = methodTraits(m).hasStationaryTicks && s.record.Station[i] != 0;
         addTableRow(
             out,
             {names[static_cast<int>(i)],
@@ -118,7 +118,8 @@ void addMoves(std::vector<Block>& out, const ReportSection& s, const Context& c)
     // The feet the technician chose to hold and what each foot can do, when the job keeps them.
     const MoveSetup setup = decodeMoveSetup(s.record.ReservedText);
     const std::array<int, 2> resultHeld = resultHeldFeet(s.record, m);
-    const std::array<int, 2> held = setup.held && m != kMethodReverseDial ? *setup.held : resultHeld;
+    const std::array<int, 2> held =
+        setup.held && !methodTraits(m).hasStationaryTicks ? *setup.held : resultHeld;
     const std::vector<std::string> lines = moveSetupLines(setup, held, s.options.units);
     for (std::size_t i = 0; i < lines.size(); ++i)
         addParagraph(out, qs(lines[i]), c.style.small, c.style.ink, 0, i == 0 ? mm(2) : 0);
@@ -343,8 +344,7 @@ void addStageComparison(std::vector<Block>& out, const ReportSection& found, con
                         const Context& c) {
     const AlignmentVerdict fv = judgeAlignment(found.record, found.options, found.result);
     const AlignmentVerdict lv = judgeAlignment(left.record, left.options, left.result);
-    const ToleranceTable table =
-        found.options.method == kMethodJackShaft ? ToleranceTable::Spacer : ToleranceTable::ShortCoupling;
+    const ToleranceTable table = toleranceTableFor(found.options.method);
     const std::size_t first = out.size();
 
     Block title;

@@ -385,7 +385,7 @@ MoveAlternatives moveAlternatives(const ProjectRecord& record, const CalcOptions
         return out;
     }
     out.given = true;
-    out.table = options.method == kMethodJackShaft ? ToleranceTable::Spacer : ToleranceTable::ShortCoupling;
+    out.table = toleranceTableFor(options.method);
 
     PlaneInput in;
     in.x = result.feet.x;

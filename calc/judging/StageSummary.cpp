@@ -70,7 +70,7 @@ StageSummary summarizeStage(const ProjectRecord& record, const ViewOptions& view
     job.Span = toleranceSpan(job, options.method);
     const CalcResult result = calcAlignment(job, options);
     const AlignmentVerdict verdict = judgeAlignment(job, options, result);
-    s.table = options.method == kMethodJackShaft ? ToleranceTable::Spacer : ToleranceTable::ShortCoupling;
+    s.table = toleranceTableFor(options.method);
     s.hasResult = result.hasResult();
     s.judged = verdict.given;
     s.grade = verdict.given ? std::string(gradeName(verdict.grade)) : std::string("No verdict");

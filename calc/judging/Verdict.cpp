@@ -372,11 +372,14 @@ std::vector<std::string> verdictToleranceLines(const AlignmentVerdict& v) {
     return lines;
 }
 
+ToleranceTable toleranceTableFor(int method) {
+    return method == kMethodJackShaft ? ToleranceTable::Spacer : ToleranceTable::ShortCoupling;
+}
+
 std::vector<std::string> verdictLimitLines(float rpm, int method, UnitSystem units) {
     if (const std::string_view problem = speedProblem(rpm); !problem.empty())
         return {"No limits: " + std::string(problem)};
-    const ToleranceTable table =
-        method == kMethodJackShaft ? ToleranceTable::Spacer : ToleranceTable::ShortCoupling;
+    const ToleranceTable table = toleranceTableFor(method);
     const ToleranceRow& row = toleranceRowFor(rpm);
     std::vector<std::string> lines;
     lines.push_back("Limits of the verdict: " + std::to_string(row.rpm) + " rpm row, " +

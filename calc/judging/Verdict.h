@@ -19,6 +19,10 @@ enum class AlignmentGrade { Excellent, Acceptable, Out };  // worse grades compa
 // angle of the spacer against each machine, in mils per inch of spacer.
 enum class ToleranceTable { ShortCoupling, Spacer };
 
+// The table a method's alignment is judged by: the jack shaft's spacer, every other method's short
+// coupling.
+ToleranceTable toleranceTableFor(int method);
+
 enum class Plane { Vertical, Horizontal };
 
 // The values a plane is judged on: offset and angle for a short coupling, the angle at each end of

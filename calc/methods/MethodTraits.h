@@ -33,6 +33,20 @@ struct MethodTraits {
     std::array<std::string_view, 4> footNames;
     // The names of the moves table, where the short one would leave the machine unsaid.
     std::array<std::string_view, 4> footDescriptions;
+    // Whether the dials may be read over half a turn (3:00 taken as the opposite of 9:00).
+    bool hasRotationChoice;
+    // Whether the brackets may stand on either shaft, so the technician says which.
+    bool hasBracketSide;
+    // Whether the fixed machine's feet may be marked as not to be moved.
+    bool hasStationaryTicks;
+    // Whether the drawing has a machine named by the fixed machine's name box (the jack shaft's
+    // spacer has none).
+    bool namesFixedMachine;
+    // Whether the drawing captions its machines "Fixed" and "Moveable".
+    bool captionsFixedMachine;
+    bool captionsMoveableMachine;
+    // Whether a bar sag of the rim dial is entered beside the face diameter.
+    bool hasRimSag;
 };
 
 // The row of `method`; an unknown method has the reverse dial's row, as the windows fall back to it.

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 
+#include "calc/methods/MethodTraits.h"
 #include "project/ProjectRecord.h"
 
 namespace corvane {
@@ -134,7 +135,7 @@ const Entry* entryFor(const QString& name) {
 
 QString whatsThisFor(const QString& objectName, int method) {
     if (objectName == QLatin1String("txtMisc1")) {
-        return method == kMethodReverseDial
+        return methodTraits(method).miscField == MiscField::Sag
                    ? QStringLiteral(
                          "The bar sag in mils, added to the 6:00 readings of both dials. Measure it "
                          "on a straight pipe; enter it as a positive number.")
@@ -156,7 +157,8 @@ void explainControls(QWidget* root, int method) {
 
 QString manualSectionFor(const QString& objectName, int method) {
     if (objectName == QLatin1String("txtMisc1"))
-        return method == kMethodReverseDial ? QStringLiteral("sag.html") : QStringLiteral("mounting.html");
+        return methodTraits(method).miscField == MiscField::Sag ? QStringLiteral("sag.html")
+                                                                : QStringLiteral("mounting.html");
     const Entry* e = entryFor(objectName);
     if (!e) return QStringLiteral("index.html");
     QString page = QLatin1String(e->page);

@@ -101,11 +101,10 @@ MachinePanel::MachinePanel(const MainPanelContext& context)
 }
 
 void MachinePanel::showMethod(int method, int bracketSide, bool growthOn) {
-    const bool reverse = method == kMethodReverseDial;
-    const bool rimFace = method == kMethodRimFace;
-    const bool jackShaft = method == kMethodJackShaft;
-    ui_.picRevDial->setVisible(reverse);
-    if (rimFace) {
+    const MethodTraits& traits = methodTraits(method);
+    // Each method has its own drawing; the one with a bracket side has one for each side.
+    ui_.picRevDial->setVisible(method == kMethodReverseDial);
+    if (traits.hasBracketSide) {
         if (bracketSide == 0 || bracketSide == 1) {
             ui_.picRimFace1->setVisible(bracketSide == 0);
             ui_.picRimFace2->setVisible(bracketSide == 1);
@@ -114,15 +113,14 @@ void MachinePanel::showMethod(int method, int bracketSide, bool growthOn) {
         ui_.picRimFace1->hide();
         ui_.picRimFace2->hide();
     }
-    ui_.picJackShaft->setVisible(jackShaft);
-    ui_.lblMachine1->setVisible(rimFace);
-    ui_.lblMachine2->setVisible(rimFace || jackShaft);
-    ui_.txtM1->setVisible(!jackShaft);
-    ui_.lblStationary->setVisible(reverse);
-    for (QCheckBox* box : ui_.chkStation) box->setVisible(reverse);
+    ui_.picJackShaft->setVisible(method == kMethodJackShaft);
+    ui_.lblMachine1->setVisible(traits.captionsFixedMachine);
+    ui_.lblMachine2->setVisible(traits.captionsMoveableMachine);
+    ui_.txtM1->setVisible(traits.namesFixedMachine);
+    ui_.lblStationary->setVisible(traits.hasStationaryTicks);
+    for (QCheckBox* box : ui_.chkStation) box->setVisible(traits.hasStationaryTicks);
     showGrowthBoxes(method, growthOn);
 
-    const MethodTraits& traits = methodTraits(method);
     for (int k = 0; k < kLengthCount; ++k) ui_.lblLength[k]->hide();
     for (int i = 0; i < traits.lengthCount; ++i) {
         QLabel* label = ui_.lblLength[traits.letterPlaces[static_cast<std::size_t>(i)]];
@@ -134,7 +132,7 @@ void MachinePanel::showMethod(int method, int bracketSide, bool growthOn) {
 }
 
 void MachinePanel::showBracketSide(int side) {
-    if (state_.CalcMethod != kMethodRimFace || (side != 0 && side != 1)) return;
+    if (!methodTraits(state_.CalcMethod).hasBracketSide || (side != 0 && side != 1)) return;
     ui_.picRimFace1->setVisible(side == 0);
     ui_.picRimFace2->setVisible(side == 1);
     placeLengthLabels();
@@ -196,22 +194,21 @@ void MachinePanel::placeFootControls() {
         left[i] = std::min(x0 + feet[i] - kGrowthBoxWidth / 2, kMachineModel.width() - kGrowthBoxWidth - 4);
         layout_.place(ui_.txtGro[i], left[i], kGrowthY, kGrowthBoxWidth, kFootRowHeight);
     }
-    const bool reverse = state_.CalcMethod == kMethodReverseDial;
-    if (reverse)
+    // With growth boxes under both machines the caption stands between them, else before the first.
+    const bool bothMachines = methodTraits(state_.CalcMethod).firstGrowthIndex == 0;
+    if (bothMachines)
         layout_.place(ui_.lblGrowth, x0 + (feet[1] + feet[2]) / 2 - kFootCaptionWidth / 2, kGrowthY,
                       kFootCaptionWidth, kFootRowHeight);
     else
         layout_.place(ui_.lblGrowth, left[2] - kFootCaptionWidth - 6, kGrowthY, kFootCaptionWidth,
                       kFootRowHeight);
-    ui_.lblGrowth->setAlignment(reverse ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+    ui_.lblGrowth->setAlignment(bothMachines ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void MachinePanel::showGrowthBoxes(int method, bool growthOn) {
-    const bool reverse = method == kMethodReverseDial;
-    ui_.txtGro[0]->setVisible(reverse && growthOn);
-    ui_.txtGro[1]->setVisible(reverse && growthOn);
-    ui_.txtGro[2]->setVisible(growthOn);
-    ui_.txtGro[3]->setVisible(growthOn);
+    // The boxes before the method's first growth foot stand under feet it gives no growth for.
+    const int first = methodTraits(method).firstGrowthIndex;
+    for (int i = 0; i < 4; ++i) ui_.txtGro[static_cast<std::size_t>(i)]->setVisible(growthOn && i >= first);
     ui_.lblGrowth->setVisible(growthOn);
 }
 

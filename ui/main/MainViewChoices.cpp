@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "calc/judging/Assessment.h"
+#include "calc/methods/MethodTraits.h"
 #include "ui/common/DisplayText.h"
 #include "ui/common/UserPreferences.h"
 #include "ui/main/LengthPanel.h"
@@ -176,7 +177,7 @@ void MainViewChoices::setupRotation() {
 }
 
 bool MainViewChoices::halfRotationShown() const {
-    return ui_.cmbRotation->currentIndex() == 1 && state_.CalcMethod == kMethodReverseDial;
+    return ui_.cmbRotation->currentIndex() == 1 && methodTraits(state_.CalcMethod).hasRotationChoice;
 }
 
 void MainViewChoices::showNineOClock() {

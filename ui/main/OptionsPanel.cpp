@@ -126,13 +126,12 @@ OptionsPanel::OptionsPanel(const MainPanelContext& context) : state_(context.sta
 }
 
 void OptionsPanel::showMethod(int method) {
-    const bool reverse = method == kMethodReverseDial;
-    const bool rimFace = method == kMethodRimFace;
-    ui_.cmbFixMove->setVisible(rimFace);
-    ui_.lblFixMove->setVisible(rimFace);
+    const MethodTraits& traits = methodTraits(method);
+    ui_.cmbFixMove->setVisible(traits.hasBracketSide);
+    ui_.lblFixMove->setVisible(traits.hasBracketSide);
     showBracketCaption();
-    ui_.cmbRotation->setVisible(reverse);
-    ui_.cmbMachine->setVisible(reverse);
+    ui_.cmbRotation->setVisible(traits.hasRotationChoice);
+    ui_.cmbMachine->setVisible(traits.hasRotationChoice);
     ui_.chkTgrowth->show();
     ui_.chkTolerance->show();
 }
@@ -181,9 +180,9 @@ void OptionsPanel::showRimSag(const ProjectRecord& r, const DisplayFormat& displ
 }
 
 void OptionsPanel::showGuidance(int method) {
-    const bool rimFace = method == kMethodRimFace;
-    ui_.lblRimSag->setVisible(rimFace);
-    ui_.txtRimSag->setVisible(rimFace);
+    const bool rimSag = methodTraits(method).hasRimSag;
+    ui_.lblRimSag->setVisible(rimSag);
+    ui_.txtRimSag->setVisible(rimSag);
     ui_.txtMisc1->setWhatsThis(whatsThisFor(QStringLiteral("txtMisc1"), method));
 }
 
@@ -192,7 +191,7 @@ void OptionsPanel::markFindings(const std::vector<ReadingFinding>& findings, int
     for (const ReadingFinding& f : findings)
         if (f.kind == FindingKind::SagSign) sag << QString::fromStdString(f.message);
     markFindingBox(ui_.txtMisc1, methodTraits(method).miscField == MiscField::Sag ? sag : QStringList());
-    markFindingBox(ui_.txtRimSag, method == kMethodRimFace ? sag : QStringList());
+    markFindingBox(ui_.txtRimSag, methodTraits(method).hasRimSag ? sag : QStringList());
 }
 
 void OptionsPanel::takeMisc(const DisplayFormat& display) {

@@ -13,6 +13,7 @@
 
 #include "calc/format/Units.h"
 #include "calc/judging/Verdict.h"
+#include "calc/methods/MethodTraits.h"
 #include "project/AppState.h"
 
 namespace corvane {
@@ -184,7 +185,7 @@ MoveSetup frmMoves::setup() const { return decodeMoveSetup(state_.Project.Reserv
 
 std::array<int, 2> frmMoves::chosenPair() const {
     const MoveSetup s = setup();
-    if (options_.method == kMethodReverseDial || !s.held)
+    if (methodTraits(options_.method).hasStationaryTicks || !s.held)
         return resultHeldFeet(state_.Project, options_.method);
     return *s.held;
 }
@@ -212,7 +213,7 @@ void frmMoves::refresh() {
             ui_.tblLimits->setItem(foot, c, new QTableWidgetItem(text));
         }
     }
-    const bool twoFoot = options_.method != kMethodReverseDial;
+    const bool twoFoot = methodTraits(options_.method).footCount == 2;
     ui_.frameFixedFeet->setVisible(twoFoot);
     ui_.frameFixedFeet->setTitle(QStringLiteral("Fixed machine's feet (%1)").arg(lengthUnit));
     ui_.txtInboard->setText(s.fixedInboardToCoupling
@@ -394,8 +395,8 @@ void frmMoves::chooseSelected() {
     ui_.lblProblem->clear();
     MoveSetup s = setup();
     s.held = held;
-    // Reverse dial works its result from the stationary feet: the choice ticks them.
-    if (options_.method == kMethodReverseDial)
+    // A method with stationary feet works its result from them: the choice ticks them.
+    if (methodTraits(options_.method).hasStationaryTicks)
         for (int i = 0; i < 4; ++i)
             state_.Project.Station[static_cast<std::size_t>(i)] =
                 (i + 1 == held[0] || i + 1 == held[1]) ? 1 : 0;
