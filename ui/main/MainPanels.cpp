@@ -97,9 +97,9 @@ void MainPanels::showResult(const CalcResult& result, int method) {
     const MoveSetup setup = decodeMoveSetup(state_.Project.ReservedText);
     std::optional<PlotData> vertical, horizontal;
     if (setup.held) {
-        // Reverse dial holds the ticked feet whatever the line says.
+        // A method with stationary ticks holds the ticked feet whatever the line says.
         const std::array<int, 2> held =
-            method == kMethodReverseDial ? resultHeldFeet(state_.Project, method) : *setup.held;
+            methodTraits(method).hasStationaryTicks ? resultHeldFeet(state_.Project, method) : *setup.held;
         vertical = targetLine(result, Plane::Vertical, held, setup);
         horizontal = targetLine(result, Plane::Horizontal, held, setup);
     }
