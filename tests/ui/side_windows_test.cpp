@@ -104,15 +104,21 @@ private slots:
         QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("33"));
         QVERIFY(t.state.Session.changed());
         QVERIFY(!QFile::exists(next));
+    }
 
-        // New from this job keeps the machine, clears the readings and saves the new job at once.
-        const QString stage = t.env.folder.filePath(QStringLiteral("next.qdl"));
+    void newFromThisJobKeepsTheMachineAndClearsTheReadings() {
+        MainWindowUnderTest t;
+        frmDials& w = t.w();
+        installHistoryMenus(w, t.state, t.dialogs());
+        typeInto(w.controls().txtMachine, QStringLiteral("Fan 7"));
+        typeInto(w.controls().txtD1[1], QStringLiteral("33"));
+        const QString next = t.env.folder.filePath(QStringLiteral("next.qdl"));
         t.dialogs().saveAnswers.push_back(SaveAnswer::DontSave);
-        t.dialogs().saveFileAnswers.push_back(stage);
+        t.dialogs().saveFileAnswers.push_back(next);
         QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(w.controls().txtMachine->text(), QStringLiteral("P-101"));
+        QCOMPARE(w.controls().txtMachine->text(), QStringLiteral("Fan 7"));
         QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("0"));
-        QVERIFY(QFile::exists(stage));
+        QVERIFY(QFile::exists(next));
         QVERIFY(!t.state.Session.changed());
     }
 
