@@ -130,12 +130,6 @@ private slots:
             QCOMPARE(p.ui().gridHeight()->currentColumn(), 1);
             QCOMPARE(p.ui().gridHeight()->currentRow(), 1);
             QCOMPARE(row(p.ui().gridGrowth(), 0), (QStringList{"4.680", "4.680", "5.850", "3.744"}));
-            // A height no Single holds leaves the foot as it was.
-            QTest::keyClick(p.ui().gridHeight(), '4');
-            QTest::keyClicks(p.ui().txtHeight(), "e40");
-            QTest::keyClick(p.ui().txtHeight(), Qt::Key_Return);
-            QCOMPARE(p.state.Project.FootHeight[0], 10.0f);
-            QCOMPARE(p.ui().gridHeight()->item(1, 1)->text(), QStringLiteral("10.00"));
         });
     }
 
@@ -203,7 +197,6 @@ private slots:
         });
         QCOMPARE(p.state.Project.FootHeight[1], 5.0f);
         QVERIFY(std::abs(p.state.Project.growth(1, 1) - 2.34f) < 1e-5f);  // steel, 0.0065 * 72 * 5 mils
-        QCOMPARE(p.state.Project.growth(1, 3), p.state.Project.growth(1, 1));
     }
 
     // The tolerance window. It takes the span of the selected method (each method's span is the
@@ -231,9 +224,17 @@ private slots:
         });
         QCOMPARE(p.state.Project.Span, 20.0f);
         QVERIFY(p.state.Session.changed());
-        // Shown again, the window starts from the coupling geometry.
-        p.open([&] { QCOMPARE(p.ui().txtSpan()->text(), QStringLiteral("10.00")); });
+        // Shown again, the window starts from the coupling geometry; a speed still being typed when
+        // Escape closes it is kept.
+        p.open([&] {
+            QCOMPARE(p.ui().txtSpan()->text(), QStringLiteral("10.00"));
+            typeInto(p.ui().txtRPM(), QStringLiteral("1800"), false);
+            QTest::keyClick(p.ui().txtRPM(), Qt::Key_Escape);
+            QVERIFY(!p.w().isVisible());
+        });
         QCOMPARE(p.state.Project.Span, 10.0f);
+        QCOMPARE(p.state.Project.RPM, 1800.0f);
+        QCOMPARE(p.state.Tolerance, 8.333333f);
     }
 
     // Below the offset: the verdict of the results the main window shows, with the main window's
@@ -268,18 +269,6 @@ private slots:
                             QStringLiteral("Vertical: offset -5.000 mils (excellent 1.0, acceptable 1.5), "
                                            "angle 0.200 mils/in")));
         });
-    }
-
-    void closingKeepsAValueStillBeingTyped() {
-        ToleranceProgram p;
-        p.open([&] {
-            typeInto(p.ui().txtRPM(), QStringLiteral("1800"), false);
-            QTest::keyClick(p.ui().txtRPM(), Qt::Key_Escape);
-            QVERIFY(!p.w().isVisible());
-        });
-        QCOMPARE(p.state.Project.RPM, 1800.0f);
-        QCOMPARE(p.state.Tolerance, 8.333333f);
-        QVERIFY(p.state.Session.changed());
     }
 };
 

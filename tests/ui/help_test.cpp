@@ -1,11 +1,12 @@
-// Guidance where the readings are typed, the rim-and-face sag box, the manual and the worked
-// examples, driven through the main window.
+// Guidance where the readings are typed, the rim-and-face sag box, the manual, the worked examples
+// and the about window.
 
 #include <QListWidget>
 #include <QTest>
 
 #include "MainWindowTestSupport.h"
 #include "project/RimFaceSag.h"
+#include "ui/about/frmAbout.h"
 #include "ui/growth/frmGrowth.h"
 #include "ui/help/ManualWindow.h"
 #include "ui/tolerance/frmTolerances.h"
@@ -16,7 +17,8 @@ class HelpTest : public QObject {
     Q_OBJECT
 private slots:
 
-    // Each method and rotation names the dial, the position and the zero in the reading boxes.
+    // Each method and rotation names the dial, the position and the zero in the reading boxes (the
+    // reverse dial's full turn: the readings check's test).
     void readingFramesSayWhereToZeroAndWhatEachBoxMeans() {
         MainWindowUnderTest t;
         const MainWindowControls& c = t.w().controls();
@@ -27,10 +29,6 @@ private slots:
             QString note;
             QString tipDial1At6, tipDial2At12;
         } cases[] = {
-            {"reverse dial, full turn", 0, 0, "Zero: 12:00\nPlunger in: +",
-             "Dial 1 at 6:00: half of it, with half the sag, is the vertical offset at this dial. Plunger in "
-             "reads +.",
-             "Dial 2 at 12:00: the zero: set the dial to 0 here before turning. Plunger in reads +."},
             {"reverse dial, half turn", 0, 1, "Zero: 9:00\nPlunger in: +",
              "Dial 1 at 6:00: not read on a half turn. Plunger in reads +.",
              "Dial 2 at 12:00: half the 3:00 reading minus this one, with half the sag, is the vertical "
@@ -63,7 +61,6 @@ private slots:
         QTest::keyClicks(c.txtRimSag, "4");
         tabOut(c.txtRimSag);
         QCOMPARE(rimFaceSag(t.state.Project), 4.0f);
-        QVERIFY(t.state.Project.ReservedText.find("CorvaneSag=1;rimface=4") != std::string::npos);
         QCOMPARE(t.state.Project.Sag, 0.0f);
         QVERIFY(t.state.Session.changed());
         // The default job with a sag of 4: the half rim reading is 7 instead of 5.
@@ -80,7 +77,7 @@ private slots:
     }
 
     // F1 opens the manual at the section of the box with the keyboard; search lists the pages that
-    // hold every word; back returns to the page before.
+    // hold every word.
     void f1OpensTheManualAtTheControlsSection() {
         MainWindowUnderTest t;
         const MainWindowControls& c = t.w().controls();
@@ -90,10 +87,6 @@ private slots:
         QVERIFY(manual && manual->isVisible());
         QCOMPARE(manual->browser()->source().fileName(), QStringLiteral("readings.html"));
         QVERIFY(manual->browser()->toPlainText().contains(QStringLiteral("12:00 + 6:00 = 3:00 + 9:00")));
-
-        manual->open(QStringLiteral("sag.html"));
-        manual->browser()->backward();
-        QCOMPARE(manual->browser()->source().fileName(), QStringLiteral("readings.html"));
 
         manual->searchBox()->setText(QStringLiteral("sag pipe"));
         QStringList found;
@@ -142,6 +135,36 @@ private slots:
                 continue;
             QVERIFY2(!w->whatsThis().isEmpty(), qPrintable(w->objectName()));
         }
+    }
+    // Enter means OK even with the focus on System Info, which it must not start.
+    void enterOnSystemInfoMeansOk() {
+        ScriptedDialogs dialogs;
+        frmAbout about(nullptr, &dialogs);
+        about.setProperty(kScriptedDialogProperty, true);
+        about.setResult(-1);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        about.systemInfoButton()->setFocus();
+        QTest::keyClick(about.systemInfoButton(), Qt::Key_Return);
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+        QVERIFY(!about.isVisible());
+        QVERIFY2(dialogs.messages.isEmpty(), "Enter started System Info");
+    }
+
+    // With no information tool on the PATH the user still gets the essentials, in a message.
+    void systemInfoWithoutToolShowsSummary() {
+        QTemporaryDir emptyBin;
+        const QByteArray oldPath = qgetenv("PATH");
+        qputenv("PATH", emptyBin.path().toLocal8Bit());
+        ScriptedDialogs dialogs;
+        frmAbout(nullptr, &dialogs).systemInfoButton()->click();
+        qputenv("PATH", oldPath);
+        QCOMPARE(dialogs.messages.size(), 1);
+        const QString text = dialogs.messages.front();
+        const QString head = "Operating system: " + QSysInfo::prettyProductName() +
+                             "\nProcessor: " + QSysInfo::currentCpuArchitecture();
+        QVERIFY2(text.startsWith(head) && text.endsWith("\nQt version: " + QString(qVersion())),
+                 qPrintable(text));
     }
 };
 

@@ -25,22 +25,6 @@ QStringList copiesIn(const QString& programFolder) {
         .entryList({QStringLiteral("*.recovery")}, QDir::Files);
 }
 
-// The killed program: starts on `folder`, types 33 at 3:00 of dial 1, waits for its recovery copy,
-// and dies without a word.
-int crashAfterTyping(const QString& folder) {
-    useFixedLocale();
-    ScriptedDialogs dialogs;
-    AppState state;
-    state.Paths = AppPaths{folder.toStdString(), {}, {}};
-    frmDials window(state, dialogs);
-    window.formLoad(false);
-    window.show();
-    typeInto(window.controls().txtD1[1], QStringLiteral("33"));
-    for (int i = 0; i < 100 && copiesIn(folder).isEmpty(); ++i) QTest::qWait(100);
-    std::raise(SIGKILL);
-    return 1;
-}
-
 // Starts a program on `folder` with the answers queued; returns the window.
 std::unique_ptr<frmDials> startOn(const QString& folder, AppState& state, ScriptedDialogs& dialogs) {
     state.Paths = AppPaths{folder.toStdString(), {}, {}};
@@ -49,6 +33,19 @@ std::unique_ptr<frmDials> startOn(const QString& folder, AppState& state, Script
     window->show();
     window->offerRecovery();
     return window;
+}
+
+// The killed program: starts on `folder`, types 33 at 3:00 of dial 1, waits for its recovery copy,
+// and dies without a word.
+int crashAfterTyping(const QString& folder) {
+    useFixedLocale();
+    ScriptedDialogs dialogs;
+    AppState state;
+    const auto window = startOn(folder, state, dialogs);
+    typeInto(window->controls().txtD1[1], QStringLiteral("33"));
+    for (int i = 0; i < 100 && copiesIn(folder).isEmpty(); ++i) QTest::qWait(100);
+    std::raise(SIGKILL);
+    return 1;
 }
 
 void killAProgramWithUnsavedWork(const QString& folder) {
@@ -75,17 +72,13 @@ private slots:
         auto w = startOn(env.folder.path(), state, env.dialogs);
         const QString project = env.folder.filePath(QStringLiteral("Corvane.qdl"));
         // The question says when the changes were kept (the copy's time, to the second).
+        const QRegularExpression question(QRegularExpression::anchoredPattern(
+            QRegularExpression::escape(QStringLiteral("Corvane closed without saving ") + project +
+                                       QStringLiteral(". Restore the unsaved changes?\n\nThe changes were "
+                                                      "kept on ")) +
+            QStringLiteral("\\d\\d-[A-Z][a-z][a-z]-\\d{4} \\d\\d:\\d\\d:\\d\\d\\.")));
         QCOMPARE(env.dialogs.questions.size(), 1);
-        const QString asked = env.dialogs.questions[0];
-        QVERIFY2(
-            QRegularExpression(
-                QRegularExpression::anchoredPattern(
-                    QRegularExpression::escape(QStringLiteral("Corvane closed without saving ") + project) +
-                    QStringLiteral("\\. Restore the unsaved changes\\?\n\nThe changes were kept on "
-                                   "\\d\\d-[A-Z][a-z][a-z]-\\d{4} \\d\\d:\\d\\d:\\d\\d\\.")))
-                .match(asked)
-                .hasMatch(),
-            qPrintable(asked));
+        QVERIFY2(question.match(env.dialogs.questions[0]).hasMatch(), qPrintable(env.dialogs.questions[0]));
         QCOMPARE(w->controls().txtD1[1]->text(), QStringLiteral("33"));
         QCOMPARE(state.Project.dial1(0, 1), 33.0f);
         QVERIFY(state.Session.changed());
@@ -126,7 +119,6 @@ private slots:
         UiTestEnvironment env;
         AppState state;
         auto w = startOn(env.folder.path(), state, env.dialogs);
-        w->show();
         typeInto(w->controls().txtD1[1], QStringLiteral("41"));
         QVERIFY(copiesIn(env.folder.path()).isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(copiesIn(env.folder.path()).size(), 1,

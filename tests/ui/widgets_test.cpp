@@ -1,12 +1,17 @@
 #include <qcustomplot.h>
 
+#include <QImage>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QTableWidget>
+#include <QVBoxLayout>
 #include <QtTest>
 #include <memory>
 
 #include "UiTestSupport.h"
+#include "ui/widgets/GridCellEditor.h"
 #include "ui/widgets/Knob.h"
+#include "ui/widgets/MachineDrawing.h"
 #include "ui/widgets/ResultGraph.h"
 #include "ui/widgets/Thermometer.h"
 
@@ -69,6 +74,8 @@ void checkScale() {
     QCOMPARE(fine->value(), 1.1);
 }
 
+bool isWhite(QRgb c) { return qRed(c) > 245 && qGreen(c) > 245 && qBlue(c) > 245; }
+
 PlotData points(std::vector<float> x, std::vector<float> y) { return PlotData{std::move(x), std::move(y)}; }
 
 // A point 25 pixels from the dial's centre (above the end labels), counter-clockwise from 3 o'clock.
@@ -77,6 +84,43 @@ QPoint pointAt(const Knob& knob, double degrees) {
     const double a = qDegreesToRadians(degrees);
     return centre + QPoint(qRound(25 * std::cos(a)), -qRound(25 * std::sin(a)));
 }
+
+// A grid laid out like the length grid: labels A..E beside one value column, the editor a sibling.
+struct GridWindow {
+    ModalDialogGuard guard;
+    QWidget window;
+    QTableWidget* grid = new QTableWidget(5, 2, &window);
+    QLineEdit* editor = new QLineEdit(&window);
+    GridCellEditor* cells = nullptr;
+    bool busy = false;
+
+    GridWindow() {
+        grid->setTabKeyNavigation(false);
+        for (int r = 0; r < 5; ++r) {
+            auto* label = new QTableWidgetItem(QString(QChar('A' + r)));
+            label->setFlags(Qt::ItemIsEnabled);
+            grid->setItem(r, 0, label);
+            grid->setItem(r, 1, new QTableWidgetItem(QStringLiteral("%1.000").arg(r + 1)));
+        }
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(grid);
+        layout->addWidget(new QLineEdit(&window));  // the next control in tab order
+        cells = new GridCellEditor(
+            grid, editor, GridCellEditor::Walk::Rows, [this] { return busy; }, &window);
+        window.resize(360, 260);
+        window.show();
+        if (!QTest::qWaitForWindowActive(&window))
+            recordTestFailure(QStringLiteral("grid window not active"));
+    }
+
+    QString text(int row) const { return grid->item(row, 1)->text(); }
+    // Types into the grid as a user does: the first key to the grid, the rest to the editor it opened.
+    void typeAt(int row, const QString& typed) {
+        cells->setCurrentCell(row, 1);
+        grid->setFocus();
+        for (const QChar ch : typed) QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+    }
+};
 
 }  // namespace
 
@@ -137,6 +181,7 @@ private slots:
         GraphResult twoFoot;
         twoFoot.moveableMachine = points({0, 10, 30}, {5, 4, 3});
         ResultGraph g;
+        g.setYRange({-100, 100});
         g.apply(reverse);
         QCOMPARE(g.lineData(Line::FixedMachine), *reverse.fixedMachine);
         QCOMPARE(g.lineData(Line::MoveableMachine), *reverse.moveableMachine);
@@ -153,6 +198,18 @@ private slots:
         QCOMPARE(g.lineData(Line::MoveableMachine), *twoFoot.moveableMachine);
         QVERIFY(!g.lineVisible(Line::FixedMachine));
         QVERIFY(!g.lineVisible(Line::ToleranceBand));
+        // No line in the result: the line is emptied and hidden, the scale kept; a band asked for but
+        // not computed is cleared rather than left as it was.
+        g.apply(reverse);
+        GraphResult none;
+        none.xMax = 42.5f;
+        none.band.state = ToleranceBand::State::Cleared;
+        g.apply(none);
+        QCOMPARE(g.xMax(), 42.5);
+        QCOMPARE(g.yRange(), (YRange{-100, 100}));
+        QVERIFY(!g.lineVisible(Line::MoveableMachine));
+        QVERIFY(g.lineData(Line::MoveableMachine).x.empty());
+        QVERIFY(g.lineData(Line::ToleranceBand).x.empty());
         for (const YRange range : {YRange{-9.6, 9.6}, YRange{0, 0}}) {
             ResultGraph g;
             g.setYRange(range);
@@ -164,50 +221,122 @@ private slots:
         }
     }
 
-    // No line or Y range in the result: the line is emptied and hidden, the scale kept; a band asked
-    // for but not computed is cleared rather than left as it was.
-    void applyHidesWhatTheCalculationDoesNotGive() {
-        using Line = ResultGraph::Line;
-        ResultGraph g;
-        g.setYRange({-100, 100});
-        GraphResult shown;
-        shown.moveableMachine = points({0, 10, 42.5f}, {1, 2, 3});
-        shown.band = {ToleranceBand::State::Drawn, points({0, 5, 5, 0, 0}, {1, 1, -1, -1, 1})};
-        g.apply(shown);
-        GraphResult none;
-        none.xMax = 42.5f;
-        none.band.state = ToleranceBand::State::Cleared;
-        g.apply(none);
-        QCOMPARE(g.xMax(), 42.5);
-        QCOMPARE(g.yRange(), (YRange{-100, 100}));
-        QVERIFY(!g.lineVisible(Line::MoveableMachine));
-        QVERIFY(g.lineData(Line::MoveableMachine).x.empty());
-        QVERIFY(g.lineData(Line::ToleranceBand).x.empty());
+    // The main window centres its length letters on the gaps: one gap per letter, between marks
+    // drawn left to right where markPositions says, the label spot left blank, the picture not blank.
+    void marksAndGapsLineUpWithTheLetters() {
+        const std::pair<MachineDrawing::Kind, int> kinds[] = {{MachineDrawing::Kind::ReverseDial, 5},
+                                                              {MachineDrawing::Kind::RimFaceFixed, 2},
+                                                              {MachineDrawing::Kind::RimFaceMoveable, 2},
+                                                              {MachineDrawing::Kind::JackShaft, 3}};
+        for (const auto& [kind, gaps] : kinds) {
+            const std::vector<int> centres = MachineDrawing::gapCentres(kind);
+            const std::vector<int> marks = MachineDrawing::markPositions(kind);
+            QCOMPARE(int(centres.size()), gaps);
+            QCOMPARE(int(marks.size()), gaps + 1);
+            for (std::size_t i = 0; i < centres.size(); ++i)
+                QVERIFY2(centres[i] - marks[i] >= 10 && marks[i + 1] - centres[i] >= 10,
+                         "no room for a letter");
+
+            MachineDrawing drawing(kind);
+            const QImage image = drawing.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(image.size(), QSize(MachineDrawing::kWidth, MachineDrawing::kHeight));
+            const int y = MachineDrawing::kHeight - MachineDrawing::kMarkBand + 3;
+            for (int x : marks)
+                QVERIFY2(qGray(image.pixel(x, y)) < 110, qPrintable(QString("no mark at %1").arg(x)));
+            for (int c : centres)
+                for (int x = c - 6; x <= c + 6; ++x)
+                    QVERIFY2(isWhite(image.pixel(x, y)),
+                             qPrintable(QString("drawing on the letter at %1").arg(x)));
+            int drawn = 0;
+            for (int row = 0; row < y - 3; ++row)
+                for (int x = 1; x < image.width() - 1; ++x) drawn += isWhite(image.pixel(x, row)) ? 0 : 1;
+            QVERIFY2(drawn > image.width() * 20, "picture nearly blank");
+        }
+    }
+
+    // The grid cell editor: the windows' own tests walk their grids with Enter and wrap; here is
+    // what they do not reach.
+    // A character starts the edit with itself, Enter and F2 with the cell's text; the caret at the end.
+    // An edit of the cell's own text left without a keystroke commits nothing, however the cell
+    // rounds what it shows. (A typed edit commits: the length grid's test.)
+    void keysOnTheGridStartAnEdit() {
+        const std::pair<Qt::Key, QString> cases[] = {
+            {Qt::Key_7, "7"}, {Qt::Key_Minus, "-"}, {Qt::Key_Return, "3.000"}, {Qt::Key_F2, "3.000"}};
+        for (const auto& [key, expected] : cases) {
+            GridWindow w;
+            QSignalSpy committed(w.cells, &GridCellEditor::committed);
+            w.cells->setCurrentCell(2, 1);
+            w.grid->setFocus();
+            QTest::keyClick(w.grid, key);
+            QVERIFY(w.cells->isOpen());
+            QCOMPARE(w.editor->text(), expected);
+            QCOMPARE(w.editor->cursorPosition(), int(expected.size()));
+            QVERIFY(w.editor->hasFocus());
+            QCOMPARE(w.grid->currentRow(), 2);
+            if (expected.size() == 1) continue;
+            QTest::keyClick(w.editor, Qt::Key_Return);
+            QCOMPARE(committed.count(), 0);
+            QCOMPARE(w.text(2), QStringLiteral("3.000"));
+        }
+    }
+
+    // An edit thrown away, by Escape (which closes the edit, not the window) or by the grid being
+    // refilled while busy, lands nowhere when the next cell is left; the window still hears of every
+    // move.
+    void aDiscardedEditLandsNowhere() {
+        for (const bool escape : {true, false}) {
+            GridWindow w;
+            w.typeAt(1, QStringLiteral("55"));
+            QSignalSpy committed(w.cells, &GridCellEditor::committed);
+            QSignalSpy entered(w.cells, &GridCellEditor::cellEntered);
+            if (escape) {
+                QTest::keyClick(w.editor, Qt::Key_Escape);
+                QVERIFY(w.window.isVisible());
+            } else {
+                w.busy = true;
+                w.cells->setCurrentCell(3, 1);
+                w.cells->setCurrentCell(1, 1);
+                w.busy = false;
+                QCOMPARE(entered.count(), 2);
+            }
+            QVERIFY(!w.cells->isOpen());
+            w.cells->setCurrentCell(2, 1);
+            QCOMPARE(committed.count(), 0);
+            QCOMPARE(w.text(1), QStringLiteral("2.000"));
+        }
+    }
+
+    // Shift+Enter on the first row leaves the edit open, unfocused; reopening carries on with it.
+    void reopeningAnOpenEditKeepsWhatWasTyped() {
+        GridWindow w;
+        QSignalSpy committed(w.cells, &GridCellEditor::committed);
+        w.typeAt(0, QStringLiteral("42"));
+        QTest::keyClick(w.editor, Qt::Key_Return, Qt::ShiftModifier);
+        QVERIFY(w.cells->isOpen());
+        QVERIFY(!w.editor->hasFocus());
+        QCOMPARE(committed.count(), 0);
+        w.grid->setFocus();
+        QTest::keyClick(w.grid, Qt::Key_Return);
+        QCOMPARE(w.editor->text(), QStringLiteral("42"));
+        QVERIFY(w.editor->hasFocus());
+        w.cells->setCurrentCell(2, 1);
+        QCOMPARE(committed.count(), 1);
+        QCOMPARE(committed.at(0), (QList<QVariant>{0, 1, QStringLiteral("42")}));
     }
 
     // The real question boxes: the program's title, the default that loses nothing on Enter, Escape
-    // as the safe way out, and the answer read right.
+    // as the safe way out, and the answer read right (Yes 1 / No 0, or the SaveAnswer).
     void questionsCarryTheProgramTitleAndTheSafeDefault() {
-        using D = DialogProvider::Default;
         const struct {
-            const char* name;
-            std::function<int()> ask;  // the answer as a number: Yes 1 / No 0, or the SaveAnswer
-            std::function<void(QMessageBox*)> user;
+            bool savePrompt;  // or a Yes/No question with No as its default
+            QString button;   // clicked, or else `key` pressed
+            Qt::Key key;
             int expected;
         } cases[] = {
-            {"Enter on a No-default question",
-             [] { return int(QtDialogProvider().askYesNo(nullptr, "Clear?", D::No)); },
-             [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Return); }, 0},
-            {"Enter in the save prompt", [] { return int(QtDialogProvider().askToSave(nullptr, "Save?")); },
-             [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Return); }, int(SaveAnswer::Save)},
-            {"Escape in the save prompt", [] { return int(QtDialogProvider().askToSave(nullptr, "Save?")); },
-             [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Escape); }, int(SaveAnswer::Cancel)},
-            {"Don't Save clicked", [] { return int(QtDialogProvider().askToSave(nullptr, "Save?")); },
-             [](QMessageBox* b) {
-                 for (QAbstractButton* button : b->buttons())
-                     if (button->text() == QStringLiteral("Don't Save")) button->click();
-             },
-             int(SaveAnswer::DontSave)},
+            {false, {}, Qt::Key_Return, 0},
+            {true, {}, Qt::Key_Return, int(SaveAnswer::Save)},
+            {true, {}, Qt::Key_Escape, int(SaveAnswer::Cancel)},
+            {true, QStringLiteral("Don't Save"), Qt::Key_unknown, int(SaveAnswer::DontSave)},
         };
         for (const auto& c : cases) {
             QString title;
@@ -215,9 +344,14 @@ private slots:
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 if (!box) return;
                 title = box->windowTitle();
-                c.user(box);
+                for (QAbstractButton* button : box->buttons())
+                    if (!c.button.isEmpty() && button->text() == c.button) return button->click();
+                QTest::keyClick(box, c.key);
             });
-            QCOMPARE(c.ask(), c.expected);
+            QtDialogProvider ask;
+            QCOMPARE(c.savePrompt ? int(ask.askToSave(nullptr, "Save?"))
+                                  : int(ask.askYesNo(nullptr, "Clear?", DialogProvider::Default::No)),
+                     c.expected);
             QCOMPARE(title, QStringLiteral("Corvane"));
         }
     }
