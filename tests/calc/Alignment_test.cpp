@@ -12,16 +12,6 @@ namespace {
 using namespace methodtest;
 constexpr int kRD = kMethodReverseDial, kRF = kMethodRimFace, kJS = kMethodJackShaft;
 
-TEST(CalcAlignment, MethodOutsideTheThreeRunsNothing) {
-    for (int method : {-1, 3, 42}) {
-        const CalcResult r = run(method, [](R&, O& o) { o.toleranceOn = o.autoScale = o.growthOn = true; });
-        EXPECT_EQ(r.status, CalcStatus::NotRun);
-        EXPECT_FALSE(r.growthWritten || r.graph1.yRange);
-        EXPECT_EQ(r.graph1.band.state, ToleranceBand::State::NotAsked);
-        EXPECT_TRUE(r.verticalText.empty());
-    }
-}
-
 // What corvane-cli and a window that has just opened the job calculate with: the acceptable offset
 // of the method's span at the job's speed and the knobs' scales (the view's choices are carried
 // through as corvane-cli's calc tests show).

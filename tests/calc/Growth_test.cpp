@@ -45,11 +45,11 @@ TEST(Growth, TheTwoFootMethodsKeepTheirFeetWhereBothTheBoxesAndTheCalculationsRe
 
     const struct {
         int method, box, foot;
-        std::array<int, 2> alsoStoredAt;  // -1: nowhere else
-    } boxes[] = {{kMethodReverseDial, 3, 3, {-1}},
-                 {kMethodRimFace, 2, 0, {2}},
-                 {kMethodJackShaft, 3, 1, {3}},
-                 {kMethodJackShaft, 1, -1, {-1}}};
+        int alsoStoredAt;  // -1: nowhere else
+    } boxes[] = {{kMethodReverseDial, 3, 3, -1},
+                 {kMethodRimFace, 2, 0, 2},
+                 {kMethodJackShaft, 3, 1, 3},
+                 {kMethodJackShaft, 1, -1, -1}};
     for (const auto& c : boxes) {
         SCOPED_TRACE(c.method * 10 + c.box);
         EXPECT_EQ(growthFootOfBox(c.method, c.box), c.foot);
@@ -57,12 +57,12 @@ TEST(Growth, TheTwoFootMethodsKeepTheirFeetWhereBothTheBoxesAndTheCalculationsRe
         storeTypedGrowth(typed, c.method, c.box, 7.5f);
         int stored = 0;
         for (float g : typed.Growth) stored += g == 7.5f;
-        EXPECT_EQ(stored, c.foot < 0 ? 0 : (c.alsoStoredAt[0] < 0 ? 1 : 2));
+        EXPECT_EQ(stored, c.foot < 0 ? 0 : (c.alsoStoredAt < 0 ? 1 : 2));
         if (c.foot >= 0) {
             EXPECT_EQ(typed.growth(c.method, c.foot), 7.5f);
         }
-        if (c.alsoStoredAt[0] >= 0) {
-            EXPECT_EQ(typed.growth(c.method, c.alsoStoredAt[0]), 7.5f);
+        if (c.alsoStoredAt >= 0) {
+            EXPECT_EQ(typed.growth(c.method, c.alsoStoredAt), 7.5f);
         }
     }
 }

@@ -51,15 +51,12 @@ TEST(RangeStep, NarrowsAndWidensByATenthOfTheSpanEachSideAndStaysFinite) {
     EXPECT_LT(stepRange(range, false).max, range.max);
 }
 
-// With AutoScale each method's plots test pins the range; without it the user's range stays.
-TEST(AutoScale, TheRangeIsLeftAloneWhenOff) {
-    const CalcResult r = run(kMethodReverseDial, {});
-    EXPECT_FALSE(r.graph1.yRange || r.graph2.yRange);
-}
-
-// Moves that a float holds but whose 1-2-5 step does not: the graphs keep their range rather than
-// take an infinite one.
-TEST(AutoScale, MovesNearTheTopOfTheFloatRangeGiveNoRange) {
+// With AutoScale each method's plots test pins the range; without it the user's range stays. Moves
+// that a float holds but whose 1-2-5 step does not: the graphs keep their range rather than take an
+// infinite one.
+TEST(AutoScale, TheRangeIsLeftAloneWhenOffOrNearTheTopOfTheFloatRange) {
+    const CalcResult off = run(kMethodReverseDial, {});
+    EXPECT_FALSE(off.graph1.yRange || off.graph2.yRange);
     // Face 6:00 of 1e38 over a face of 10: near foot (20 in) 2e38 mils up, far foot (20.5 in) 2.05e38.
     const CalcResult r = run(kMethodRimFace, [](R& p, O& o) {
         p.dial2(kMethodRimFace, 2) = 1e38f;
@@ -91,12 +88,7 @@ TEST(DialRanges, KnobsFitTheirDialAndThermometersTheirFoot) {
         {-20, -40, {-50, -10, 0.2}},                                // a frosty ambient stays on the range
         {30, -40, {-50, 50, 0.5}},
     };
-    for (const auto& c : feet) {
-        const DialRange s = thermometerRange(c.hot, c.cold);
-        EXPECT_EQ(s.minimum, c.range.minimum) << c.hot << " " << c.cold;
-        EXPECT_EQ(s.maximum, c.range.maximum) << c.hot << " " << c.cold;
-        EXPECT_DOUBLE_EQ(s.step, c.range.step);
-    }
+    for (const auto& c : feet) EXPECT_EQ(thermometerRange(c.hot, c.cold), c.range) << c.hot << " " << c.cold;
 }
 
 // Metric knobs stand on the 1-2-5 series of millimetres and step in whole hundredths, the finest a

@@ -80,25 +80,16 @@ TEST(ReverseDial, HandsBackTheGrowthOfTheStationaryFeet) {
     EXPECT_FALSE(run(kRD, growthOff).growthWritten);
 }
 
+// Each stored quantity is worked out in double from floats and rounded to float once, so that results
+// repeat to the last digit. With 6:00 readings 10.1 and -30.7 and C = 3.3 (V1 = 5.05, V2 = 15.35),
+// foot 3 moves -30.9560661; slope and intercept rounded to float at each step would give -30.9560623.
 TEST(ReverseDial, RoundsToFloatWhereValuesAreStored) {
-    // Each stored quantity is worked out in double from floats and rounded to float once. With
-    // 6:00 readings 10.1 and -30.7 and C = 3.3: V1 = 5.05, V2 = 15.35; the roundings below are the
-    // program's own rule written out step by step, not its code.
-    ProjectRecord record;
-    setDefaults(record);
-    record.dial1(0, 2) = 10.1f;
-    record.dial2(0, 2) = -30.7f;
-    record.length(0, 2) = 3.3f;
+    const R record = job(kRD, [](R& r, O&) {
+                         r.dial1(kRD, 2) = 10.1f, r.dial2(kRD, 2) = -30.7f, r.length(kRD, 2) = 3.3f;
+                     }).record;
     const DialOffsets d = calcDialOffsets(record, 0);
-    const float v1 = static_cast<float>(double{10.1f} / 2.0), v2 = static_cast<float>(double{30.7f} / 2.0);
-    const float p1 = 25.0f, p2 = static_cast<float>(double{p1} + 3.3f);
-    const float slope = static_cast<float>((double{v2} - v1) / (double{p2} - p1));
-    const float intercept = static_cast<float>(double{v1} - double{slope} * p1);
-    const float l = static_cast<float>(20.0 + 5.0 + double{3.3f} + 5.0);
-    EXPECT_EQ(d.vertMove[2], static_cast<float>(-(double{slope} * l + intercept)));
-    EXPECT_EQ(d.vertMove[3], static_cast<float>(-(double{slope} * (double{l} + 20.0) + intercept)));
-    const float stepwise = -(slope * l + intercept);
-    EXPECT_NE(stepwise, d.vertMove[2]) << "inputs no longer tell the two roundings apart";
+    EXPECT_EQ(d.vertMove[2], -30.9560661f);
+    EXPECT_EQ(d.vertMove[3], -93.3803253f);
 }
 
 TEST(ReverseDial, AbortsWithoutTwoStationaryFeetAndTouchesNothing) {

@@ -25,17 +25,5 @@ TEST(ShaftPlot, DrawsBothFeetAndCarriesTheLineFromTheOutboardFoot) {
     for (const float y : zero.y) EXPECT_FALSE(std::signbit(y)) << "no -0 reaches the graph";
 }
 
-TEST(ShaftLine, MisalignmentIsTheMoveableLineLessTheFixedOne) {
-    const MachineShaft fixed{0, 0, 10, 5};         // rises 0.5 mils per inch
-    const MachineShaft moveable{40, 2, 30, 4.5F};  // falls 0.25 mils per inch
-    const ShaftLine between = lineBetween(fixed.outboardLine(), moveable.outboardLine(), 20);
-    EXPECT_EQ(between.x0, 20);
-    EXPECT_EQ(between.offset, -3.0);  // 7 - 10
-    EXPECT_EQ(between.slope, -0.75);
-    // Either foot gives the same line.
-    EXPECT_EQ(moveable.inboardLine().at(40), 2.0);
-    EXPECT_EQ(moveable.outboardLine().at(30), 4.5);
-}
-
 }  // namespace
 }  // namespace corvane
