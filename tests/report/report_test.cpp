@@ -45,10 +45,7 @@ struct PdfText {
             out.push_back(w.toStdString());
         return out;
     }
-    bool hasWord(const std::string& word) const {
-        const auto w = words();
-        return std::find(w.begin(), w.end(), word) != w.end();
-    }
+    bool hasWord(const std::string& word) const { return std::ranges::count(words(), word) > 0; }
 };
 
 PdfText readPdf(const QByteArray& pdf) {
@@ -108,9 +105,8 @@ TEST(Report, OneProjectShowsTheHeaderEveryReadingTheResultsAndTheFooter) {
                              "Foot 1 (fixed machine, outer) stationary stationary",
                              "Acceptable Offset: 8.333 mils", "Comments Soft foot checked."})
         EXPECT_TRUE(text.has(line)) << line;
-    EXPECT_TRUE(text.pages[0].find("Corvane 1.5.6 · Shaft Alignment Report bfp-2.qdl Page 1 of 2") !=
-                std::string::npos)
-        << text.pages[0];
+    EXPECT_NE(text.pages[0].find("Corvane 1.5.6 · Shaft Alignment Report bfp-2.qdl Page 1 of 2"),
+              std::string::npos);
     EXPECT_TRUE(text.pages[1].find("Page 2 of 2") != std::string::npos);
     EXPECT_FALSE(text.has("Verdict") || text.has("Readings check")) << "none given";
 }
@@ -380,10 +376,8 @@ TEST(ReportGraph, EachLineRunsFromItsFirstPointToItsLastInItsDirection) {
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
                 const QColor px = image.pixelColor(x, y);
-                if (std::max({px.red(), px.green(), px.blue()}) -
-                        std::min({px.red(), px.green(), px.blue()}) <
-                    150)
-                    continue;
+                const auto [low, high] = std::minmax({px.red(), px.green(), px.blue()});
+                if (high - low < 150) continue;
                 if (x < left) left = x, leftY = y;
                 if (x > right) right = x, rightY = y;
             }
