@@ -1,11 +1,15 @@
-// The three methods and the call that runs them, each on the default project with the user's edits.
+// The three methods and the call that runs them, on the default project with the user's edits; the
+// feet's thermal growth.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "MethodTestSupport.h"
+#include "calc/format/NumberFormat.h"
 #include "calc/methods/Alignment.h"
+#include "calc/methods/Growth.h"
 #include "calc/methods/JackShaft.h"
 #include "calc/methods/ReverseDial.h"
 #include "calc/methods/RimFace.h"
@@ -246,11 +250,8 @@ TEST(JackShaft, MovesAndPlots) {
 // of the method's span at the job's speed and the knobs' scales (the view's choices are carried
 // through as corvane-cli's calc tests show).
 TEST(CalcAlignment, OpeningOptionsComeFromTheViewAndTheJob) {
-    ProjectRecord record;
-    setDefaults(record);
-    record.RPM = 1800;
-    record.dial2(kMethodRimFace, 1) = -30;
-    const CalcOptions o = openingOptions(record, ViewOptions{.method = kMethodRimFace});
+    const R record = job(kRF, [](R& r, O&) { r.RPM = 1800, r.dial2(kRF, 1) = -30; }).record;
+    const CalcOptions o = openingOptions(record, ViewOptions{.method = kRF});
     EXPECT_EQ(o.tolerance, 16.666666f);       // A = 20 in at 1800 rpm: 20 * 1500 / 1800
     EXPECT_EQ(o.graph1Y, (YRange{-10, 10}));  // rim readings up to 10, a step of its own
     EXPECT_EQ(o.graph2Y, (YRange{-50, 50}));  // face readings up to 30
@@ -306,6 +307,55 @@ TEST(CalcAlignment, InputsWithoutAResultShowWhyAndNoNumbers) {
             EXPECT_EQ(g->band.corners.y,
                       (c.bandDrawn ? std::vector<float>{2, 2, -2, -2, 2} : std::vector<float>{}));
         }
+    }
+}
+
+TEST(FootGrowth, HeightTimesTemperatureRiseTimesTheMaterial) {
+    const struct {
+        float hot, cold, height;
+        int material;
+        float growth;
+        const char* shown;
+    } cases[] = {
+        {144, 72, 10, 0, 4.68000031f, "4.680"},  // steel
+        {144, 72, 10, 1, 9.432f, "9.432"},       // aluminium
+        {144, 72, 10, 2, 720 * 0.0067f, "4.824"},
+        {144, 72, 10, 3, 720 * 0.006f, "4.320"},
+        {144, 72, 10, 4, 720, "720.0"},  // unknown material: the rise in inch-degrees, unscaled
+        {144, 72, 10, -1, 720, "720.0"},
+        {60, 72, 10, 0, -120 * 0.0065f, "-0.780"},  // running colder than ambient: the foot sinks
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.material);
+        const float g = footGrowth(c.hot, c.cold, c.height, c.material);
+        EXPECT_EQ(g, c.growth);
+        EXPECT_EQ(formatValue(g), c.shown);
+    }
+}
+
+// Apply and a growth typed in the main window: the two-foot methods keep their two feet twice, as
+// feet 0 and 1 (the window's boxes) and as feet 2 and 3 (what their calculations read).
+TEST(Growth, TheTwoFootMethodsKeepTheirFeetWhereBothTheBoxesAndTheCalculationsReadThem) {
+    const std::array<float, kGrowthFeet> computed{3, 5, 0, 0, 0, 0};
+    ProjectRecord r;
+    storeAppliedGrowth(r, kRF, computed);
+    const float applied[] = {3, 5, 3, 5, 0, 0};
+    for (int f = 0; f < kGrowthFeet; ++f) EXPECT_EQ(r.growth(kRF, f), applied[f]) << "foot " << f;
+    storeAppliedGrowth(r, kRD, {1, 2, 3, 4, 0, 0});
+    EXPECT_EQ(r.growth(0, 2), 3.0f);
+    EXPECT_EQ(r.growth(1, 2), 3.0f) << "another method's growth stays";
+
+    const struct {
+        int method, box, foot;      // foot -1: the box stands for no foot
+        std::vector<int> storedAt;  // every foot the typed growth is stored at
+    } boxes[] = {{kRD, 3, 3, {3}}, {kRF, 2, 0, {0, 2}}, {kJS, 3, 1, {1, 3}}, {kJS, 1, -1, {}}};
+    for (const auto& c : boxes) {
+        SCOPED_TRACE(c.method * 10 + c.box);
+        EXPECT_EQ(growthFootOfBox(c.method, c.box), c.foot);
+        ProjectRecord typed;
+        storeTypedGrowth(typed, c.method, c.box, 7.5f);
+        EXPECT_EQ(std::ranges::count(typed.Growth, 7.5f), std::ssize(c.storedAt));
+        for (const int f : c.storedAt) EXPECT_EQ(typed.growth(c.method, f), 7.5f);
     }
 }
 
