@@ -44,17 +44,9 @@ std::string squeezed(const std::string& text) { return std::regex_replace(text, 
 // The two lines of a result label, each from its number on ("11.00 mils DOWN"), spaces squeezed.
 std::vector<std::string> moveTexts(const std::string& label) {
     std::vector<std::string> out;
-    const std::regex move("move +(.*)");
-    std::stringstream lines(label);
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::smatch m;
-        if (std::regex_search(line, m, move)) {
-            std::string t = squeezed(m[1]);
-            while (!t.empty() && t.back() == ' ') t.pop_back();
-            out.push_back(t);
-        }
-    }
+    const std::regex move("move +([^\r\n]*[^\r\n ])");
+    for (auto it = std::sregex_iterator(label.begin(), label.end(), move); it != std::sregex_iterator(); ++it)
+        out.push_back(squeezed((*it)[1]));
     return out;
 }
 
