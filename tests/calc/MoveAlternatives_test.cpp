@@ -127,24 +127,14 @@ TEST(MoveAlternatives, FeetThatCannotDoTheMoveMakeItNotWorkable) {
     setup.feet[2].shim = 15;       // foot 3 must go down 25 with the fixed machine held
     setup.feet[3].boltRight = 20;  // foot 4 must go right 22.5
     const MoveAlternatives a = alternativesOf(reverseDialJob(), setup);
-    struct Case {
-        const char* name;
-        const MoveAlternative& alternative;
-        bool workable;
-        const char* why;
+    const auto expectWhy = [](const MoveAlternative& alt, const std::string& why) {
+        EXPECT_EQ(alt.workable, why.empty()) << why;
+        EXPECT_EQ(alt.why, why);
     };
-    const Case cases[] = {
-        {"base-bound", a.vertical.alternatives[0], false,
-         "foot 3 must go down 25.00 mils, it has 15.00 mils of shim"},
-        {"foot 3 held", a.vertical.alternatives[1], true, ""},
-        {"bolt-bound", a.horizontal.alternatives[0], false,
-         "foot 4 must go right 22.50 mils, its bolts allow 20.00 mils"},
-        {"foot 4 held", a.horizontal.alternatives[2], true, ""},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.alternative.workable, c.workable) << c.name;
-        EXPECT_EQ(c.alternative.why, c.why) << c.name;
-    }
+    expectWhy(a.vertical.alternatives[0], "foot 3 must go down 25.00 mils, it has 15.00 mils of shim");
+    expectWhy(a.vertical.alternatives[1], "");  // foot 3 held
+    expectWhy(a.horizontal.alternatives[0], "foot 4 must go right 22.50 mils, its bolts allow 20.00 mils");
+    expectWhy(a.horizontal.alternatives[2], "");  // foot 4 held
 }
 
 // The shims the foot ledger records under a foot bound its way down where the technician gave no
@@ -176,9 +166,7 @@ struct LeastCase {
 };
 
 MoveAlternatives leastOf(const LeastCase& c) {
-    ProjectRecord record;
-    setDefaults(record);
-    CalcOptions options;
+    const Job j = job(kMethodReverseDial, {});
     CalcResult result;
     result.status = CalcStatus::Result;
     result.verticalLine = c.vertical;
@@ -191,7 +179,7 @@ MoveAlternatives leastOf(const LeastCase& c) {
     AlignmentVerdict verdict;
     verdict.given = true;
     verdict.row = toleranceRowFor(3600);
-    return moveAlternatives(record, options, result, verdict, c.setup, c.either);
+    return moveAlternatives(j.record, j.options, result, verdict, c.setup, c.either);
 }
 
 TEST(MoveAlternatives, LeastMoveIntoToleranceAtTheCornersOfTheLimits) {

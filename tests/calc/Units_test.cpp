@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <optional>
 #include <string>
@@ -108,12 +109,10 @@ TEST(Units, MetricTextTypedAsShownShowsAgainUnchanged) {
                                       : formatStored(*stored, quantity, kMetric);
         if (shown != expected && ++failures <= 10) ADD_FAILURE() << typed << " shows " << shown;
     };
-    const auto text = [](int count, int decimals) {
-        std::string digits = std::to_string(count < 0 ? -count : count);
-        if (static_cast<int>(digits.size()) <= decimals)
-            digits.insert(0, static_cast<std::size_t>(decimals + 1) - digits.size(), '0');
-        digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
-        return (count < 0 ? "-" : "") + digits;
+    const auto text = [](int count, int decimals) {  // 1234, 2: "12.34"
+        char written[16];
+        std::snprintf(written, sizeof written, "%.*f", decimals, count / std::pow(10.0, decimals));
+        return std::string(written);
     };
     for (int hundredths = -5000; hundredths <= 5000; ++hundredths)
         check(text(hundredths, 2), Q::Reading, text(hundredths, 2));

@@ -212,6 +212,16 @@ TEST(Verdict, TextsNameTheDecidingValueAgainstItsLimit) {
                   "Horizontal: offset 0.00 mils (excellent 5.0, acceptable 9.0), angle 0.00 mils/in "
                   "(excellent 1.0, acceptable 1.5): Excellent",
                   "Verdict: Acceptable, decided by the vertical offset"}));
+    // In metric the same verdict: offsets in millimetres (5.125 mils is 0.130175 mm, the limits 5.0 and
+    // 9.0 mils 0.127 and 0.2286 mm), angles in mm per 100 mm (a tenth of mils per inch), to three
+    // decimals; the grade and the numbers kept are those of mils.
+    const AlignmentVerdict inMm =
+        judge(kRF, with(offset5At600, [](R&, O& o) { o.units = UnitSystem::Metric; }));
+    EXPECT_EQ(inMm.grade, G::Acceptable);
+    EXPECT_EQ(inMm.vertical.offset, acceptable.vertical.offset);
+    EXPECT_EQ(verdictToleranceLines(inMm)[1],
+              "Vertical: offset 0.130 mm (excellent 0.127, acceptable 0.229), angle 0.100 mm/100 mm "
+              "(excellent 0.100, acceptable 0.150): Acceptable");
 
     const AlignmentVerdict out = judge(kRF, with(rimFaceCase, rpm(3550)));
     EXPECT_EQ(verdictToolTip(out), "Horizontal offset 2.000 mils is over the acceptable limit of 1.5 mils");
@@ -229,20 +239,6 @@ TEST(Verdict, TextsNameTheDecidingValueAgainstItsLimit) {
                   "Horizontal: fixed coupling -0.200 mils/in, moveable coupling 0.00 mils/in (excellent 0.3, "
                   "acceptable 0.5): Excellent",
                   "Verdict: Acceptable, decided by the vertical angle at the moveable coupling"}));
-}
-
-// In metric the same verdict: offsets in millimetres (5.125 mils is 0.130175 mm, the limits 5.0 and
-// 9.0 mils are 0.127 and 0.2286 mm), angles in mm per 100 mm (a tenth of mils per inch), all to three
-// decimals; the grade and the numbers kept are those of mils.
-TEST(Verdict, MetricTextsShowMillimetresAndTheSameGrade) {
-    const AlignmentVerdict english = judge(kRF, offset5At600);
-    const AlignmentVerdict inMm =
-        judge(kRF, with(offset5At600, [](R&, O& o) { o.units = UnitSystem::Metric; }));
-    EXPECT_EQ(inMm.grade, english.grade);
-    EXPECT_EQ(inMm.vertical.offset, english.vertical.offset);
-    EXPECT_EQ(verdictToleranceLines(inMm)[1],
-              "Vertical: offset 0.130 mm (excellent 0.127, acceptable 0.229), angle 0.100 mm/100 mm "
-              "(excellent 0.100, acceptable 0.150): Acceptable");
 }
 
 }  // namespace

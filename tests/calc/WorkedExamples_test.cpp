@@ -11,11 +11,10 @@
 #include <regex>
 #include <sstream>
 
-#include "calc/format/NumberFormat.h"
+#include "MethodTestSupport.h"
 #include "calc/graph/ToleranceBand.h"
 #include "calc/judging/ReadingsCheck.h"
 #include "calc/judging/Verdict.h"
-#include "calc/methods/Alignment.h"
 #include "project/RimFaceSag.h"
 
 namespace corvane {
@@ -37,8 +36,7 @@ std::map<std::string, std::string> markedNumbers(const char* page) {
 
 // A number as the manual writes it: "&minus;" or "-" for minus.
 double valueOf(const std::string& text) {
-    std::string plain = std::regex_replace(text, std::regex("&minus;"), "-");
-    return std::stod(plain);
+    return std::stod(std::regex_replace(text, std::regex("&minus;"), "-"));
 }
 
 std::string squeezed(const std::string& text) { return std::regex_replace(text, std::regex(" +"), " "); }
@@ -46,17 +44,9 @@ std::string squeezed(const std::string& text) { return std::regex_replace(text, 
 // The two lines of a result label, each from its number on ("11.00 mils DOWN"), spaces squeezed.
 std::vector<std::string> moveTexts(const std::string& label) {
     std::vector<std::string> out;
-    const std::regex move("move +(.*)");
-    std::stringstream lines(label);
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::smatch m;
-        if (std::regex_search(line, m, move)) {
-            std::string t = squeezed(m[1]);
-            while (!t.empty() && t.back() == ' ') t.pop_back();
-            out.push_back(t);
-        }
-    }
+    const std::regex move("move +([^\r\n]*[^\r\n ])");
+    for (auto it = std::sregex_iterator(label.begin(), label.end(), move); it != std::sregex_iterator(); ++it)
+        out.push_back(squeezed((*it)[1]));
     return out;
 }
 
@@ -65,13 +55,8 @@ TEST(WorkedExamples, TheManualShowsWhatTheProgramWorksOut) {
     const struct {
         const char* prefix;
         int method;
-        std::vector<std::pair<const char*, int>> lengths;  // key, length column
-        const char* faceDiameterKey;
-    } examples[] = {
-        {"rd", kMethodReverseDial, {{"A", 0}, {"B", 1}, {"C", 2}, {"D", 3}, {"E", 4}}, nullptr},
-        {"rf", kMethodRimFace, {{"A", 0}, {"B", 1}}, "dia"},
-        {"js", kMethodJackShaft, {{"A", 0}, {"B", 1}, {"C", 2}}, "dia"},
-    };
+        int lengths;  // A, B, ...
+    } examples[] = {{"rd", kMethodReverseDial, 5}, {"rf", kMethodRimFace, 2}, {"js", kMethodJackShaft, 3}};
     for (const auto& e : examples) {
         SCOPED_TRACE(e.prefix);
         const std::string p = std::string(e.prefix) + ".";
@@ -83,20 +68,17 @@ TEST(WorkedExamples, TheManualShowsWhatTheProgramWorksOut) {
         const WorkedExample ex = workedExample(e.method);
         const ProjectRecord& r = ex.record;
         const int m = e.method;
-        for (const auto& [key, column] : e.lengths) EXPECT_EQ(valueOf(at(key)), r.length(m, column)) << key;
+        for (int i = 0; i < e.lengths; ++i)
+            EXPECT_EQ(valueOf(at(std::string(1, char('A' + i)))), r.length(m, i));
         for (int pos = 0; pos < 4; ++pos) {
             EXPECT_EQ(valueOf(at("d1." + std::to_string(pos))), r.dial1(m, pos));
             EXPECT_EQ(valueOf(at("d2." + std::to_string(pos))), r.dial2(m, pos));
         }
-        if (m == kMethodReverseDial) {
-            EXPECT_EQ(valueOf(at("sag")), r.Sag);
+        if (m != kMethodJackShaft) {
+            EXPECT_EQ(valueOf(at("sag")), m == kMethodRimFace ? rimFaceSag(r) : r.Sag);
         }
-        if (m == kMethodRimFace) {
-            EXPECT_EQ(valueOf(at("sag")), rimFaceSag(r));
-            EXPECT_EQ(valueOf(at("dia")), r.FaceDia1);
-        }
-        if (m == kMethodJackShaft) {
-            EXPECT_EQ(valueOf(at("dia")), r.FaceDia2);
+        if (m != kMethodReverseDial) {
+            EXPECT_EQ(valueOf(at("dia")), m == kMethodRimFace ? r.FaceDia1 : r.FaceDia2);
         }
 
         // The example's readings pass the check the manual tells the reader to make.
@@ -141,17 +123,11 @@ TEST(WorkedExamples, TheManualsToleranceTableAndRulesAreTheProgramsOwn) {
     const auto r = markedNumbers("readings.html");
     ASSERT_TRUE(r.count("valid.least"));
     const double least = valueOf(r.at("valid.least"));
-    ProjectRecord record;
-    setDefaults(record);
-    CalcOptions options;
-    options.method = kMethodRimFace;
-    const auto findingsWith = [&](double nineOClock) {
-        record.dial1(kMethodRimFace, 0) = 0;
-        record.dial1(kMethodRimFace, 1) = 2;
-        record.dial1(kMethodRimFace, 2) = 2;
-        record.dial1(kMethodRimFace, 3) = static_cast<float>(nineOClock);
-        record.Dial2Reading = {};
-        return checkReadings(record, options).size();
+    const auto findingsWith = [](double nineOClock) {
+        const methodtest::Job j = methodtest::job(kMethodRimFace, [=](ProjectRecord& r, CalcOptions&) {
+            methodtest::readings(r, kMethodRimFace, {0, 2, 2, static_cast<float>(nineOClock)}, {0, 0, 0, 0});
+        });
+        return checkReadings(j.record, j.options).size();
     };
     EXPECT_EQ(findingsWith(least), 0u);
     EXPECT_EQ(findingsWith(least + 0.01), 1u);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -14,12 +13,12 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "calc/MethodTestSupport.h"
 #include "calc/graph/ToleranceBand.h"
 #include "report/MachineSketch.h"
 #include "report/ReportFile.h"
@@ -46,10 +45,7 @@ struct PdfText {
             out.push_back(w.toStdString());
         return out;
     }
-    bool hasWord(const std::string& word) const {
-        const auto w = words();
-        return std::find(w.begin(), w.end(), word) != w.end();
-    }
+    bool hasWord(const std::string& word) const { return std::ranges::count(words(), word) > 0; }
 };
 
 PdfText readPdf(const QByteArray& pdf) {
@@ -73,12 +69,7 @@ PdfText readPdf(const QByteArray& pdf) {
 ProjectRecord jobRecord() {
     ProjectRecord r;
     setDefaults(r);
-    const float dial1[4] = {13, 37, 64, 11};
-    const float dial2[4] = {-17, -23, -46, -9};
-    for (int p = 0; p < 4; ++p) {
-        r.dial1(0, p) = dial1[p];
-        r.dial2(0, p) = dial2[p];
-    }
+    methodtest::readings(r, kMethodReverseDial, {13, 37, 64, 11}, {-17, -23, -46, -9});
     r.Machine = "Boiler feed pump BFP-2";
     r.Technician = "Ana Müller";
     r.M1Text = "Motor M-2";
@@ -114,54 +105,68 @@ TEST(Report, OneProjectShowsTheHeaderEveryReadingTheResultsAndTheFooter) {
                              "Foot 1 (fixed machine, outer) stationary stationary",
                              "Acceptable Offset: 8.333 mils", "Comments Soft foot checked."})
         EXPECT_TRUE(text.has(line)) << line;
-    EXPECT_TRUE(text.pages[0].find("Corvane 1.5.6 · Shaft Alignment Report bfp-2.qdl Page 1 of 2") !=
-                std::string::npos)
-        << text.pages[0];
+    EXPECT_NE(text.pages[0].find("Corvane 1.5.6 · Shaft Alignment Report bfp-2.qdl Page 1 of 2"),
+              std::string::npos);
     EXPECT_TRUE(text.pages[1].find("Page 2 of 2") != std::string::npos);
     EXPECT_FALSE(text.has("Verdict") || text.has("Readings check")) << "none given";
 }
 
 // Each method draws its own arrangement and reports its own feet, with its own direction words; the
-// result lines themselves are the calculation's (CalcAlignment tests).
-TEST(Report, EachMethodsFeetAndDirectionsMatchItsResultLines) {
+// result lines themselves are the calculation's (CalcAlignment tests). The growth table puts each
+// foot's growth under that foot: the two-foot methods keep theirs where their calculations read them,
+// after the fixed machine's two.
+TEST(Report, EachMethodsFeetDirectionsAndGrowthMatchItsResultLines) {
     const struct {
         int method;
+        methodtest::Edit edit;
         std::vector<std::string> present, absent;
     } cases[] = {
-        {1,
+        {kMethodRimFace,
+         [](ProjectRecord& r, CalcOptions& o) {
+             o.growthOn = true, r.growth(1, 2) = 1.25f, r.growth(1, 3) = 3.75f;
+         },
          {"Bracket side Fixed Mach", "Rim Readings", "Face diameter: 10.00 in",
-          "Near foot 9.000 mils DOWN 9.000 mils RIGHT", "Far foot 13.00 mils DOWN 13.00 mils RIGHT",
-          "A = 20.00 in", "B = 20.00 in"},
+          "Near foot 10.25 mils DOWN 9.000 mils RIGHT", "Far foot 16.75 mils DOWN 13.00 mils RIGHT",
+          "A = 20.00 in", "B = 20.00 in", "Near foot Far foot", "Vertical growth (mils) 1.250 3.750"},
          {"Rotation", "C = "}},
-        {2,
+        {kMethodJackShaft,
+         {},
          {"Set-up Face indicator at each coupling", "Fixed Indicators", "Moveable Indicators",
           "Inboard foot 28.00 mils UP 54.00 mils LEFT", "Outboard foot 28.00 mils UP 74.00 mils LEFT",
           "A = 70.00 in", "C = 50.00 in"},
          {"Bracket side", "D = "}},
     };
     for (const auto& c : cases) {
-        ProjectRecord record;
-        setDefaults(record);
-        CalcOptions options;
-        options.method = c.method;
-        const PdfText text = readPdf(reportPdf({jobSection("job.qdl", record, options)}, DisplayFormat{}));
+        const methodtest::Job j = methodtest::job(c.method, c.edit);
+        const PdfText text =
+            readPdf(reportPdf({jobSection("job.qdl", j.record, j.options)}, DisplayFormat{}));
         for (const auto& line : c.present)
             EXPECT_TRUE(text.has(line)) << c.method << ": " << line << "\n" << text.all();
         for (const auto& line : c.absent) EXPECT_FALSE(text.has(line)) << c.method << ": " << line;
     }
 }
 
-TEST(Report, SeveralProjectsOpenWithTheirListAndFollowInTheOrderGiven) {
+// Several projects open with their list and follow in the order given; a verdict and a readings check
+// show where the core gives them, nothing where it does not.
+TEST(Report, SeveralProjectsOpenWithTheirListAndShowTheVerdictsAndFindingsGiven) {
+    ReportSection judged = jobSection("as-found.qdl");
+    judged.verdict =
+        ReportVerdict{"Acceptable",
+                      "Alignment: Acceptable at 1800 rpm (short coupling)",
+                      {"Vertical: offset 1.2 mils, angle 0.21 mils/in", "Horizontal: offset 0.4 mils"}};
+    judged.findings =
+        std::vector<std::string>{"Dial 1: 12:00 + 6:00 = 77 but 3:00 + 9:00 = 48: take the readings again."};
     ProjectRecord asLeft = jobRecord();
     asLeft.Machine = "After overhaul";
-    const PdfText text = readPdf(
-        reportPdf({jobSection("as-found.qdl"), jobSection("as-left.qdl", asLeft), jobSection("third.qdl")},
-                  DisplayFormat{}));
+    ReportSection consistent = jobSection("as-left.qdl", asLeft);
+    consistent.findings = std::vector<std::string>{};
+    const PdfText text = readPdf(reportPdf({judged, consistent, jobSection("third.qdl")}, DisplayFormat{}));
     ASSERT_EQ(text.pages.size(), 7u);
-    // File, date, machine, method, verdict (none yet) and the page the section starts on.
-    for (const char* row : {"1 as-found.qdl 15-Mar-2024 10:30:00 Boiler feed pump BFP-2 Reverse Dial — 2",
-                            "2 as-left.qdl 15-Mar-2024 10:30:00 After overhaul Reverse Dial — 4",
-                            "3 third.qdl 15-Mar-2024 10:30:00 Boiler feed pump BFP-2 Reverse Dial — 6"})
+    // File, date, machine, method, verdict and the page the section starts on.
+    for (const char* row :
+         {"1 as-found.qdl 15-Mar-2024 10:30:00 Boiler feed pump BFP-2 Reverse Dial Acceptable 2",
+          "2 as-left.qdl 15-Mar-2024 10:30:00 After overhaul Reverse Dial — 4",
+          "3 third.qdl 15-Mar-2024 10:30:00 Boiler feed pump BFP-2 Reverse Dial — 6"})
         EXPECT_NE(text.pages[0].find(row), std::string::npos) << row << "\n" << text.pages[0];
     const char* const order[] = {"as-found.qdl", "as-left.qdl", "third.qdl"};
     for (int i = 0; i < 3; ++i) {
@@ -170,55 +175,35 @@ TEST(Report, SeveralProjectsOpenWithTheirListAndFollowInTheOrderGiven) {
         EXPECT_NE(first.find(std::string("File ") + order[i]), std::string::npos);
     }
     EXPECT_NE(text.pages[6].find("Page 7 of 7"), std::string::npos);
+    for (const char* line :
+         {"Verdict Alignment: Acceptable at 1800 rpm (short coupling)",
+          "Vertical: offset 1.2 mils, angle 0.21 mils/in", "Horizontal: offset 0.4 mils",
+          "Readings check • Dial 1: 12:00 + 6:00 = 77 but 3:00 + 9:00 = 48: take the readings again.",
+          "Readings check Readings consistent"})
+        EXPECT_TRUE(text.has(line)) << line << "\n" << text.all();
 }
 
 // 5 000 characters of numbered words: every word is there, once and in order, over the pages it takes.
 TEST(Report, ALongCommentRunsOnOverFurtherPagesWithNothingLost) {
     ProjectRecord record = jobRecord();
     record.Comments.clear();
-    int count = 0;
-    while (record.Comments.size() < 5000) {
-        ++count;
-        record.Comments += "w" + std::to_string(count) + (count % 40 == 0 ? "\r\n" : " ");
+    std::string written, found;
+    for (int i = 1; record.Comments.size() < 5000; ++i) {
+        record.Comments += "w" + std::to_string(i) + (i % 40 == 0 ? "\r\n" : " ");
+        written += "w" + std::to_string(i) + " ";
     }
-    const PdfText plain = readPdf(reportPdf({jobSection()}, DisplayFormat{}));
     const PdfText text = readPdf(reportPdf({jobSection("bfp-2.qdl", record)}, DisplayFormat{}));
-    EXPECT_GT(text.pages.size(), plain.pages.size());
-    std::vector<std::string> found;
+    EXPECT_GT(text.pages.size(), 2u);  // the job alone takes two
     for (const auto& word : text.words())
-        if (word.size() > 1 && word[0] == 'w' &&
-            std::all_of(word.begin() + 1, word.end(), [](char d) { return d >= '0' && d <= '9'; }))
-            found.push_back(word);
-    ASSERT_EQ(static_cast<int>(found.size()), count);
-    for (int i = 0; i < count; ++i)
-        EXPECT_EQ(found[static_cast<std::size_t>(i)], "w" + std::to_string(i + 1));
-    EXPECT_NE(text.pages.back().find("w" + std::to_string(count)), std::string::npos);
+        if (word.size() > 1 && word[0] == 'w' && word.find_first_not_of("0123456789", 1) == std::string::npos)
+            found += word + " ";
+    EXPECT_EQ(found, written);
     // A name longer than its field wraps in the header instead of running off the page.
     record.Machine = std::string(300, 'M');
     const PdfText name = readPdf(reportPdf({jobSection("bfp-2.qdl", record)}, DisplayFormat{}));
     std::string letters;
     for (const char ch : name.pages[0]) letters += ch == 'M' ? "M" : "";
     EXPECT_GE(letters.size(), 300u);
-}
-
-TEST(Report, VerdictAndFindingsShowWhenTheCoreGivesThem) {
-    ReportSection judged = jobSection();
-    judged.verdict =
-        ReportVerdict{"Acceptable",
-                      "Alignment: Acceptable at 1800 rpm (short coupling)",
-                      {"Vertical: offset 1.2 mils, angle 0.21 mils/in", "Horizontal: offset 0.4 mils"}};
-    judged.findings =
-        std::vector<std::string>{"Dial 1: 12:00 + 6:00 = 77 but 3:00 + 9:00 = 48: take the readings again."};
-    ReportSection consistent = jobSection("second.qdl");
-    consistent.findings = std::vector<std::string>{};
-    const PdfText text = readPdf(reportPdf({judged, consistent}, DisplayFormat{}));
-    for (const char* line :
-         {"Verdict Alignment: Acceptable at 1800 rpm (short coupling)",
-          "Vertical: offset 1.2 mils, angle 0.21 mils/in", "Horizontal: offset 0.4 mils",
-          "Readings check • Dial 1: 12:00 + 6:00 = 77 but 3:00 + 9:00 = 48: take the readings again.",
-          "Readings check Readings consistent",
-          "1 bfp-2.qdl 15-Mar-2024 10:30:00 Boiler feed pump BFP-2 Reverse Dial Acceptable 2"})
-        EXPECT_TRUE(text.has(line)) << line << "\n" << text.all();
 }
 
 // In metric every value shows in millimetres and degrees Celsius: readings in hundredths as the
@@ -266,8 +251,6 @@ PdfText onPaper(QPageSize::PageSizeId paper, double margin, const std::vector<Re
     return readPdf(bytes);
 }
 
-// Laid out for the area A4 and Letter share: the same pages and words on Letter paper. A page smaller
-// than both is shrunk, never cut.
 // Rim and face, A 10, B 20, face diameter 8, bracket on the fixed machine, 3600 rpm (offset limits
 // 1.0 / 1.5 mils, angle 0.2 / 0.3 mils/in). As found, rim {0, 3, 2, -1} and face {0, 1, 0.5, -0.5}:
 // vertical offset R6/2 = 1, angle -1.25/20 = -0.0625; horizontal offset 2, angle -0.1875 (the
@@ -276,9 +259,7 @@ PdfText onPaper(QPageSize::PageSizeId paper, double margin, const std::vector<Re
 TEST(Report, AsFoundAndAsLeftOpenWithTheirComparison) {
     ProjectRecord found;
     setDefaults(found);
-    const float rim[4] = {0, 3, 2, -1}, face[4] = {0, 1, 0.5f, -0.5f};
-    for (int p = 0; p < 4; ++p)
-        found.dial1(kMethodRimFace, p) = rim[p], found.dial2(kMethodRimFace, p) = face[p];
+    methodtest::readings(found, kMethodRimFace, {0, 3, 2, -1}, {0, 1, 0.5f, -0.5f});
     found.length(kMethodRimFace, 0) = 10;
     found.length(kMethodRimFace, 1) = 20;
     found.FaceDia1 = 8;
@@ -309,6 +290,8 @@ TEST(Report, AsFoundAndAsLeftOpenWithTheirComparison) {
     EXPECT_NE(text.pages[3].find("Shaft Alignment Report As left"), std::string::npos) << text.pages[3];
 }
 
+// Laid out for the area A4 and Letter share: the same pages and words on Letter paper. A page smaller
+// than both is shrunk, never cut.
 TEST(Report, LetterPaperShowsTheSamePages) {
     const std::vector<ReportSection> sections = {jobSection()};
     const PdfText onA4 = readPdf(reportPdf(sections, DisplayFormat{}));
@@ -316,21 +299,6 @@ TEST(Report, LetterPaperShowsTheSamePages) {
     ASSERT_EQ(onLetter.pages.size(), onA4.pages.size());
     EXPECT_EQ(onLetter.words(), onA4.words());
     EXPECT_EQ(onPaper(QPageSize::A5, 10, sections).words(), onA4.words());
-}
-
-// The growth table puts each foot's growth under that foot: the two-foot methods keep theirs where
-// their calculations read them, after the fixed machine's two.
-TEST(Report, EachFootsGrowthStandsUnderItsName) {
-    ProjectRecord record;
-    setDefaults(record);
-    record.growth(1, 2) = 1.25f;
-    record.growth(1, 3) = 3.75f;
-    CalcOptions options;
-    options.method = 1;
-    options.growthOn = true;
-    const PdfText text = readPdf(reportPdf({jobSection("job.qdl", record, options)}, DisplayFormat{}));
-    EXPECT_TRUE(text.has("Near foot Far foot")) << text.all();
-    EXPECT_TRUE(text.has("Vertical growth (mils) 1.250 3.750")) << text.all();
 }
 
 // A report saved over an older, longer one leaves nothing of the old one behind: a PDF reader
@@ -408,10 +376,8 @@ TEST(ReportGraph, EachLineRunsFromItsFirstPointToItsLastInItsDirection) {
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
                 const QColor px = image.pixelColor(x, y);
-                if (std::max({px.red(), px.green(), px.blue()}) -
-                        std::min({px.red(), px.green(), px.blue()}) <
-                    150)
-                    continue;
+                const auto [low, high] = std::minmax({px.red(), px.green(), px.blue()});
+                if (high - low < 150) continue;
                 if (x < left) left = x, leftY = y;
                 if (x > right) right = x, rightY = y;
             }

@@ -1,4 +1,4 @@
-#include "calc/graph/Ranges.h"
+// The graphs' data: the 1-2-5 steps and ranges, each machine's shaft line and the tolerance band.
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,9 @@
 #include <limits>
 
 #include "MethodTestSupport.h"
+#include "calc/graph/Ranges.h"
+#include "calc/graph/ShaftLine.h"
+#include "calc/graph/ToleranceBand.h"
 
 namespace corvane {
 namespace {
@@ -51,15 +54,12 @@ TEST(RangeStep, NarrowsAndWidensByATenthOfTheSpanEachSideAndStaysFinite) {
     EXPECT_LT(stepRange(range, false).max, range.max);
 }
 
-// With AutoScale each method's plots test pins the range; without it the user's range stays.
-TEST(AutoScale, TheRangeIsLeftAloneWhenOff) {
-    const CalcResult r = run(kMethodReverseDial, {});
-    EXPECT_FALSE(r.graph1.yRange || r.graph2.yRange);
-}
-
-// Moves that a float holds but whose 1-2-5 step does not: the graphs keep their range rather than
-// take an infinite one.
-TEST(AutoScale, MovesNearTheTopOfTheFloatRangeGiveNoRange) {
+// With AutoScale each method's plots test pins the range; without it the user's range stays. Moves
+// that a float holds but whose 1-2-5 step does not: the graphs keep their range rather than take an
+// infinite one.
+TEST(AutoScale, TheRangeIsLeftAloneWhenOffOrNearTheTopOfTheFloatRange) {
+    const CalcResult off = run(kMethodReverseDial, {});
+    EXPECT_FALSE(off.graph1.yRange || off.graph2.yRange);
     // Face 6:00 of 1e38 over a face of 10: near foot (20 in) 2e38 mils up, far foot (20.5 in) 2.05e38.
     const CalcResult r = run(kMethodRimFace, [](R& p, O& o) {
         p.dial2(kMethodRimFace, 2) = 1e38f;
@@ -91,12 +91,7 @@ TEST(DialRanges, KnobsFitTheirDialAndThermometersTheirFoot) {
         {-20, -40, {-50, -10, 0.2}},                                // a frosty ambient stays on the range
         {30, -40, {-50, 50, 0.5}},
     };
-    for (const auto& c : feet) {
-        const DialRange s = thermometerRange(c.hot, c.cold);
-        EXPECT_EQ(s.minimum, c.range.minimum) << c.hot << " " << c.cold;
-        EXPECT_EQ(s.maximum, c.range.maximum) << c.hot << " " << c.cold;
-        EXPECT_DOUBLE_EQ(s.step, c.range.step);
-    }
+    for (const auto& c : feet) EXPECT_EQ(thermometerRange(c.hot, c.cold), c.range) << c.hot << " " << c.cold;
 }
 
 // Metric knobs stand on the 1-2-5 series of millimetres and step in whole hundredths, the finest a
@@ -112,6 +107,52 @@ TEST(DialRanges, MetricKnobsStepInHundredthsOfAMillimetre) {
     };
     EXPECT_EQ(metricKnob(10), (DialRange{-0.5, 0.5, 0.01}));  // 0.254 mm: a hundredth, not 0.005
     EXPECT_EQ(metricKnob(-500), (DialRange{-20, 20, 0.2}));   // 12.7 mm, whatever the sign
+}
+
+TEST(ShaftPlot, DrawsBothFeetAndCarriesTheLineFromTheOutboardFoot) {
+    const struct {
+        const char* name;
+        MachineShaft shaft;
+        float reach;
+        PlotData expected;
+    } cases[] = {
+        {"left to right", {0, 1, 10, 3}, 20, {{0, 10, 20}, {1, 3, 5}}},
+        {"right to left", {40, -2, 30, 0}, 10, {{40, 30, 10}, {-2, 0, 4}}},
+        {"back to the coupling plane", {30, -6, 20, -4}, 0, {{30, 20, 0}, {-6, -4, 0}}},
+        {"feet at one place: level at the outboard foot", {5, 2, 5, 7}, 15, {{5, 5, 15}, {2, 7, 2}}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(shaftPlot(c.shaft, c.reach), c.expected) << c.name;
+
+    const PlotData zero = shaftPlot({0, -0.0F, 10, -0.0F}, 20);
+    for (const float y : zero.y) EXPECT_FALSE(std::signbit(y)) << "no -0 reaches the graph";
+}
+
+TEST(Tolerance, BandSpansTheMeasuringPlanesOfEachMethodAndIsClearedWhenNotFinite) {
+    ProjectRecord r;
+    setDefaults(r);
+    const struct {
+        int method;
+        float span, x1, x2;
+    } cases[] = {
+        {kMethodReverseDial, 10, 25, 35}, {kMethodRimFace, 20, 0, 20}, {kMethodJackShaft, 70, 0, 70}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.method);
+        EXPECT_EQ(toleranceSpan(r, c.method), c.span);
+        const PlotData band = toleranceBand(r, c.method, 4.5f);
+        EXPECT_EQ(band.x, (std::vector<float>{c.x1, c.x2, c.x2, c.x1, c.x1}));
+        EXPECT_EQ(band.y, (std::vector<float>{4.5f, 4.5f, -4.5f, -4.5f, 4.5f}));
+    }
+    for (float y : toleranceBand(r, kMethodRimFace, 0).y) EXPECT_FALSE(std::signbit(y));
+    // A speed of 0 gives no band rather than an infinite one; one that is not finite is cleared, not
+    // left as it was.
+    EXPECT_EQ(calcTolerance(10, 0), 0.0f);
+    CalcOptions o;
+    o.toleranceOn = true;
+    o.tolerance = NAN;
+    const CalcResult cleared = calcAlignment(r, o);
+    EXPECT_TRUE(cleared.hasResult());
+    EXPECT_EQ(cleared.graph1.band.state, ToleranceBand::State::Cleared);
+    EXPECT_TRUE(cleared.graph1.band.corners.x.empty());
 }
 
 }  // namespace
