@@ -9,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "history/HistoryTestSupport.h"
 
@@ -18,9 +19,7 @@ namespace {
 using historytest::stageOf;
 
 HistoryLocation fileIn(const QTemporaryDir& dir, const QString& name = QStringLiteral("h.sqlite")) {
-    HistoryLocation l;
-    l.path = dir.filePath(name);
-    return l;
+    return {.path = dir.filePath(name)};
 }
 
 // Runs SQL on the file with a connection of its own, as another program would.
@@ -41,7 +40,7 @@ TEST(HistoryDb, AStageComesBackByteForByteWithItsValues) {
     auto db = HistoryDb::open(fileIn(dir, QStringLiteral("new folder/history.sqlite")), &error);
     ASSERT_TRUE(db) << error.toStdString();
     // A file with bytes after its texts, which a decode and encode would drop.
-    QByteArray bytes = historytest::jobBytes("P-101", "Ann");
+    QByteArray bytes = historytest::jobBytes("P-101");
     bytes.append("\0tail\xff", 6);
     const StageRecord r = makeStageRecord(bytes, JobStage::AsFound, QDateTime::currentDateTimeUtc());
     ASSERT_TRUE(db->add(r, &error)) << error.toStdString();
@@ -51,13 +50,10 @@ TEST(HistoryDb, AStageComesBackByteForByteWithItsValues) {
     const auto back = db->find(r.id, &error);
     ASSERT_TRUE(back) << error.toStdString();
     EXPECT_EQ(back->project, bytes);
-    EXPECT_EQ(back->machine, QStringLiteral("P-101"));
-    EXPECT_EQ(back->technician, QStringLiteral("Ann"));
-    EXPECT_EQ(back->stage, JobStage::AsFound);
-    EXPECT_EQ(back->recordedAt, r.recordedAt);
-    EXPECT_EQ(back->grade, r.grade);
-    EXPECT_EQ(back->verticalMoves, r.verticalMoves);
-    EXPECT_EQ(back->verticalFirst, r.verticalFirst);
+    EXPECT_EQ(
+        std::tie(back->machine, back->technician, back->stage, back->recordedAt, back->grade,
+                 back->verticalMoves, back->verticalFirst),
+        std::tie(r.machine, r.technician, r.stage, r.recordedAt, r.grade, r.verticalMoves, r.verticalFirst));
     EXPECT_EQ(db->records(QString(), &error)->size(), 1u);
 }
 
@@ -137,8 +133,6 @@ TEST(HistoryDb, RefusesWhatItCannotUse) {
                         "INSERT INTO corvane_schema VALUES (3)"});
     const HistoryLocation foreign = fileIn(dir, QStringLiteral("foreign.sqlite"));
     runSql(foreign.path, {"CREATE TABLE parts (name TEXT)"});
-    HistoryLocation folder;
-    folder.path = dir.path();
     const struct {
         const char* name;
         HistoryLocation location;
@@ -146,7 +140,7 @@ TEST(HistoryDb, RefusesWhatItCannotUse) {
     } cases[] = {
         {"a newer schema", newer, "was made by a newer Corvane (schema 3; this one knows up to 2)"},
         {"another program's database", foreign, "it is not a Corvane history"},
-        {"a folder", folder, "is a folder, not a database file"},
+        {"a folder", {.path = dir.path()}, "is a folder, not a database file"},
     };
     for (const auto& c : cases) {
         QString error;

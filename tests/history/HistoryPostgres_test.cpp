@@ -46,10 +46,7 @@ HistoryLocation freshDatabase() {
     }
     QSqlDatabase::removeDatabase(QStringLiteral("admin"));
     url.setPath(QLatin1Char('/') + name);
-    HistoryLocation l;
-    l.kind = HistoryLocation::Kind::Postgres;
-    l.url = url;
-    return l;
+    return {.kind = HistoryLocation::Kind::Postgres, .url = url};
 }
 
 std::size_t countOf(const HistoryLocation& l) {
@@ -72,7 +69,7 @@ TEST_F(HistoryPostgres, AStageComesBackByteForByte) {
     QString error;
     auto db = HistoryDb::open(l, &error);
     ASSERT_TRUE(db) << error.toStdString();
-    QByteArray bytes = historytest::jobBytes("P-101", "Ann");
+    QByteArray bytes = historytest::jobBytes("P-101");
     bytes.append("\0\x01\x80\xff", 4);
     const StageRecord r = makeStageRecord(bytes, JobStage::AsLeft, QDateTime::currentDateTimeUtc());
     ASSERT_TRUE(db->add(r, &error)) << error.toStdString();
@@ -109,8 +106,7 @@ TEST_F(HistoryPostgres, TwoProgramsRecordingAtOnceLoseNothing) {
 // nothing left to send sends nothing.
 TEST_F(HistoryPostgres, APushKilledHalfWayIsFinishedByTheNext) {
     QTemporaryDir dir;
-    HistoryLocation laptop;
-    laptop.path = dir.filePath(QStringLiteral("laptop.sqlite"));
+    const HistoryLocation laptop{.path = dir.filePath(QStringLiteral("laptop.sqlite"))};
     const HistoryLocation plant = freshDatabase();
     QString error;
     {

@@ -1,7 +1,6 @@
 #pragma once
 
-// Records for the history tests: a job of a named machine whose project bytes are told apart by its
-// technician, and the bytes of a file with things a decoder would drop (a tail after the texts).
+// Records for the history tests: the project bytes of a job of a named machine, and its stage.
 
 #include <QByteArray>
 #include <QDateTime>
@@ -12,19 +11,18 @@
 
 namespace corvane::historytest {
 
-inline QByteArray jobBytes(const std::string& machine, const std::string& technician) {
+inline QByteArray jobBytes(const std::string& machine) {
     ProjectRecord r;
     setDefaults(r);
     r.Machine = machine;
-    r.Technician = technician;
+    r.Technician = "Ann";
     r.Comments = "As found.\r\nMotor 4 bolts";
     const std::vector<unsigned char> bytes = encodeProject(r);
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
 }
 
-inline StageRecord stageOf(const std::string& machine, JobStage stage, const QString& when,
-                           const std::string& technician = "Ann") {
-    return makeStageRecord(jobBytes(machine, technician), stage, QDateTime::fromString(when, Qt::ISODate));
+inline StageRecord stageOf(const std::string& machine, JobStage stage, const QString& when) {
+    return makeStageRecord(jobBytes(machine), stage, QDateTime::fromString(when, Qt::ISODate));
 }
 
 }  // namespace corvane::historytest
