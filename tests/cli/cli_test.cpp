@@ -33,7 +33,7 @@ class Cli : public FolderTest {
 protected:
     // The text of a PDF as pdftotext (poppler-utils) reads it, blanks and page breaks folded to one blank.
     std::string pdfText(const std::string& pdf) const {
-        return runCommand("pdftotext -layout " + quoted(pdf) + " - | tr -s '[:space:]' ' '").out;
+        return runCommand("(pdftotext -layout " + quoted(pdf) + " - | tr -s '[:space:]' ' ')").out;
     }
 
     // Runs corvane-cli with arguments already quoted for the shell.
@@ -43,7 +43,7 @@ protected:
 
     // A default project written by the tool unless there is one, then changed by `edit`.
     void newJob(const std::string& name, const Edit& edit = {}) const {
-        if (!fs::exists(path(name))) EXPECT_EQ(run("new " + quoted(name)).exitCode, 0);
+        EXPECT_TRUE(fs::exists(path(name)) || run("new " + quoted(name)).exitCode == 0);
         if (!edit) return;
         ProjectRecord record;
         EXPECT_TRUE(readProject(path(name), record));
@@ -338,7 +338,8 @@ TEST_F(Cli, ReportMakesOnePdfWithASectionPerFileInTheOrderGivenAndTheOptionsAske
 TEST_F(Cli, AReportThatCannotBeMadeLeavesOutAsItWas) {
     newJob("job.qdl");
     { std::ofstream(path("out.pdf"), std::ios::binary) << "old report"; }
-    fs::create_symlink(path("job.qdl"), path("link.pdf"));
+    fs::copy_file(path("job.qdl"), path("other.qdl"));
+    fs::create_symlink(path("other.qdl"), path("link.pdf"));
     const std::string job = quoted("job.qdl");
     const struct {
         std::string arguments, named;
@@ -346,7 +347,7 @@ TEST_F(Cli, AReportThatCannotBeMadeLeavesOutAsItWas) {
         {job + " " + quoted("missing.qdl") + " -o " + quoted("out.pdf"), "missing.qdl"},
         {job + " -o '/proc/corvane-report.pdf'", "/proc/corvane-report.pdf"},
         {job + " -o " + job, "job.qdl"},
-        {job + " -o " + quoted("link.pdf"), "will not write over the project file " + path("job.qdl")},
+        {job + " -o " + quoted("link.pdf"), "will not write over the project file " + path("other.qdl")},
         {job + " --bracket left -o " + quoted("out.pdf"), "--bracket"},
         {job + " -o " + quoted("a.pdf") + " -o " + quoted("out.pdf"), "-o was given more than once"},
         {"-o " + quoted("out.pdf"), "project files"},
@@ -360,7 +361,8 @@ TEST_F(Cli, AReportThatCannotBeMadeLeavesOutAsItWas) {
         EXPECT_TRUE(holds(r.err, {"corvane-cli report: ", c.named}));
         EXPECT_EQ(readText(path("out.pdf")), "old report");
         EXPECT_EQ(readText(path("job.qdl")), project);
-        EXPECT_EQ(filesInFolder(), 5);
+        EXPECT_EQ(readText(path("other.qdl")), project);
+        EXPECT_EQ(filesInFolder(), 6);
     }
 }
 

@@ -9,7 +9,6 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <tuple>
 
 #include "history/HistoryTestSupport.h"
 
@@ -19,7 +18,7 @@ namespace {
 using historytest::stageOf;
 
 HistoryLocation fileIn(const QTemporaryDir& dir, const QString& name = QStringLiteral("h.sqlite")) {
-    return {.path = dir.filePath(name)};
+    return {.path = dir.filePath(name), .url = {}};
 }
 
 // Runs SQL on the file with a connection of its own, as another program would.
@@ -39,22 +38,7 @@ TEST(HistoryDb, AStageComesBackByteForByteWithItsValues) {
     QString error;
     auto db = HistoryDb::open(fileIn(dir, QStringLiteral("new folder/history.sqlite")), &error);
     ASSERT_TRUE(db) << error.toStdString();
-    // A file with bytes after its texts, which a decode and encode would drop.
-    QByteArray bytes = historytest::jobBytes("P-101");
-    bytes.append("\0tail\xff", 6);
-    const StageRecord r = makeStageRecord(bytes, JobStage::AsFound, QDateTime::currentDateTimeUtc());
-    ASSERT_TRUE(db->add(r, &error)) << error.toStdString();
-    // Added twice (a retry after an unclear failure): still one record.
-    ASSERT_TRUE(db->add(r, &error)) << error.toStdString();
-
-    const auto back = db->find(r.id, &error);
-    ASSERT_TRUE(back) << error.toStdString();
-    EXPECT_EQ(back->project, bytes);
-    EXPECT_EQ(
-        std::tie(back->machine, back->technician, back->stage, back->recordedAt, back->grade,
-                 back->verticalMoves, back->verticalFirst),
-        std::tie(r.machine, r.technician, r.stage, r.recordedAt, r.grade, r.verticalMoves, r.verticalFirst));
-    EXPECT_EQ(db->records(QString(), &error)->size(), 1u);
+    historytest::expectAStageComesBack(*db);
 }
 
 TEST(HistoryDb, MachinesAreOneWhateverTheCaseAndBlanks) {
@@ -140,7 +124,7 @@ TEST(HistoryDb, RefusesWhatItCannotUse) {
     } cases[] = {
         {"a newer schema", newer, "was made by a newer Corvane (schema 3; this one knows up to 2)"},
         {"another program's database", foreign, "it is not a Corvane history"},
-        {"a folder", {.path = dir.path()}, "is a folder, not a database file"},
+        {"a folder", {.path = dir.path(), .url = {}}, "is a folder, not a database file"},
     };
     for (const auto& c : cases) {
         QString error;

@@ -26,7 +26,8 @@ using historytest::stageOf;
 
 QString serverUrl() {
     QFile state(qEnvironmentVariable("CORVANE_TEST_POSTGRES"));
-    if (!state.open(QIODevice::ReadOnly)) return {};
+    if (!state.open(QIODevice::ReadOnly))
+        ADD_FAILURE() << "no test server: CORVANE_TEST_POSTGRES names no state file";
     return QString::fromUtf8(state.readLine()).trimmed();
 }
 
@@ -46,7 +47,7 @@ HistoryLocation freshDatabase() {
     }
     QSqlDatabase::removeDatabase(QStringLiteral("admin"));
     url.setPath(QLatin1Char('/') + name);
-    return {.kind = HistoryLocation::Kind::Postgres, .url = url};
+    return {.kind = HistoryLocation::Kind::Postgres, .path = {}, .url = url};
 }
 
 std::size_t countOf(const HistoryLocation& l) {
@@ -56,31 +57,14 @@ std::size_t countOf(const HistoryLocation& l) {
     return db ? db->records(QString(), &error)->size() : 0;
 }
 
-class HistoryPostgres : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (serverUrl().isEmpty())
-            GTEST_FAIL() << "no test server: CORVANE_TEST_POSTGRES names no state file";
-    }
-};
-
-TEST_F(HistoryPostgres, AStageComesBackByteForByte) {
-    const HistoryLocation l = freshDatabase();
+TEST(HistoryPostgres, AStageComesBackByteForByte) {
     QString error;
-    auto db = HistoryDb::open(l, &error);
+    auto db = HistoryDb::open(freshDatabase(), &error);
     ASSERT_TRUE(db) << error.toStdString();
-    QByteArray bytes = historytest::jobBytes("P-101");
-    bytes.append("\0\x01\x80\xff", 4);
-    const StageRecord r = makeStageRecord(bytes, JobStage::AsLeft, QDateTime::currentDateTimeUtc());
-    ASSERT_TRUE(db->add(r, &error)) << error.toStdString();
-    const auto back = db->find(r.id, &error);
-    ASSERT_TRUE(back) << error.toStdString();
-    EXPECT_EQ(back->project, bytes);
-    EXPECT_EQ(back->recordedAt, r.recordedAt);
-    EXPECT_EQ(back->verticalFirst, r.verticalFirst);
+    historytest::expectAStageComesBack(*db);
 }
 
-TEST_F(HistoryPostgres, TwoProgramsRecordingAtOnceLoseNothing) {
+TEST(HistoryPostgres, TwoProgramsRecordingAtOnceLoseNothing) {
     const HistoryLocation l = freshDatabase();
     ASSERT_EQ(countOf(l), 0u);  // made, schema and all, before the two start
     constexpr int kEach = 40;
@@ -104,9 +88,9 @@ TEST_F(HistoryPostgres, TwoProgramsRecordingAtOnceLoseNothing) {
 
 // corvane-cli killed in the middle of a push, then run again: everything once, and a push with
 // nothing left to send sends nothing.
-TEST_F(HistoryPostgres, APushKilledHalfWayIsFinishedByTheNext) {
+TEST(HistoryPostgres, APushKilledHalfWayIsFinishedByTheNext) {
     QTemporaryDir dir;
-    const HistoryLocation laptop{.path = dir.filePath(QStringLiteral("laptop.sqlite"))};
+    const HistoryLocation laptop{.path = dir.filePath(QStringLiteral("laptop.sqlite")), .url = {}};
     const HistoryLocation plant = freshDatabase();
     QString error;
     {
