@@ -72,16 +72,11 @@ TEST(HistoryPostgres, TwoProgramsRecordingAtOnceLoseNothing) {
     auto writer = [&](const char* machine) {
         QString error;
         auto db = HistoryDb::open(l, &error);
-        if (!db) {
-            ++failures;
-            return;
-        }
         for (int i = 0; i < kEach; ++i)
-            if (!db->add(stageOf(machine, JobStage::AsFound, "2025-01-01T00:00:00Z"), &error)) ++failures;
+            if (!db || !db->add(stageOf(machine, JobStage::AsFound, "2025-01-01T00:00:00Z"), &error))
+                ++failures;
     };
-    std::thread a(writer, "P-1"), b(writer, "P-2");
-    a.join();
-    b.join();
+    { std::jthread a(writer, "P-1"), b(writer, "P-2"); }
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(countOf(l), 2u * kEach);
 }
