@@ -9,19 +9,15 @@ using corvane::ProgramRun;
 
 class App : public corvane::FolderTest {
 protected:
-    void SetUp() override {
-        FolderTest::SetUp();
-        std::filesystem::create_directories(folder_ / "runtime");
-        std::filesystem::permissions(folder_ / "runtime", std::filesystem::perms::owner_all);
-    }
-
-    // Runs corvane after `shell`'s commands with `environment` (env's options and assignments) and arguments
-    // quoted for the shell. A program that opened its window instead of answering is stopped after `seconds`.
+    // Runs corvane, with a runtime folder of its own, after `shell`'s commands with `environment` (env's
+    // options and assignments) and arguments quoted for the shell. A program that opened its window instead
+    // of answering is stopped after `seconds`.
     ProgramRun run(const std::string& environment, const std::string& arguments,
                    const std::string& shell = "", int seconds = 10) const {
-        return runCommand(shell + "env " + environment + " XDG_RUNTIME_DIR=" + quoted("runtime") +
-                          " XDG_CONFIG_HOME=" + quoted("config") + " XDG_DATA_HOME=" + quoted("data") +
-                          " timeout " + std::to_string(seconds) + " '" + CORVANE_APP + "' " + arguments);
+        return runCommand("mkdir -p -m 700 " + quoted("runtime") + "; " + shell + "env " + environment +
+                          " XDG_RUNTIME_DIR=" + quoted("runtime") + " XDG_CONFIG_HOME=" + quoted("config") +
+                          " XDG_DATA_HOME=" + quoted("data") + " timeout " + std::to_string(seconds) + " '" +
+                          CORVANE_APP + "' " + arguments);
     }
 };
 

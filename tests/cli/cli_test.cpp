@@ -57,23 +57,10 @@ protected:
     }
 };
 
-TEST_F(Cli, NewWritesTheDefaultProjectStampedNow) {
-    const double before = nowOleDate();
-    const CliRun r = run("new " + quoted("fresh.qdl"));
-    const double after = nowOleDate();
-    ASSERT_EQ(r, (CliRun{0, "", ""}));
-    const std::string bytes = readText(path("fresh.qdl"));
-    ASSERT_EQ(bytes.size(), 330u);
-    EXPECT_EQ(bytes.substr(0, 322), readText(fs::path(CORVANE_FIXTURES) / "default.qdl").substr(0, 322));
-    ProjectRecord record;
-    ASSERT_TRUE(readProject(path("fresh.qdl"), record));
-    EXPECT_GE(record.DateStamp, before - 1.0 / 86400);
-    EXPECT_LE(record.DateStamp, after + 1.0 / 86400);
-}
-
-// An existing file is replaced only when forced. On a full disk the forced replacement fails, says so,
-// and the old file stays byte for byte; when it succeeds nothing of the longer old file is left.
-TEST_F(Cli, NewReplacesAFileOnlyWhenForcedAndThenWhole) {
+// `new` writes the default project stamped now. An existing file is replaced only when forced. On a full
+// disk the forced replacement fails, says so, and the old file stays byte for byte; when it succeeds
+// nothing of the longer old file is left.
+TEST_F(Cli, NewWritesTheDefaultProjectAndReplacesAFileOnlyWhenForced) {
     const std::string old(400, 'o');
     { std::ofstream(path("job.qdl"), std::ios::binary) << old; }
     const CliRun refused = run("new " + quoted("job.qdl"));
@@ -81,8 +68,7 @@ TEST_F(Cli, NewReplacesAFileOnlyWhenForcedAndThenWhole) {
     EXPECT_TRUE(holds(refused.err, {"already exists"}));
     EXPECT_EQ(readText(path("job.qdl")), old);
 
-    // ulimit -f 0: no file may grow, as on a disk without a free block.
-    // The message goes through a pipe, which the limit does not touch.
+    // ulimit -f 0 is a disk without a free block; the message goes through a pipe, which it does not touch.
     const CliRun full =
         runCommand("bash -c \"set -o pipefail; (ulimit -f 0; exec '" + std::string(CORVANE_CLI) +
                    "' new --force " + quoted("job.qdl") + ") 2>&1 | cat\"");
@@ -91,8 +77,16 @@ TEST_F(Cli, NewReplacesAFileOnlyWhenForcedAndThenWhole) {
     EXPECT_EQ(readText(path("job.qdl")), old);
     EXPECT_EQ(filesInFolder(), 3) << "the project and the captured outputs, no temporary file";
 
-    ASSERT_EQ(run("new --force " + quoted("job.qdl")).exitCode, 0);
-    EXPECT_EQ(fs::file_size(path("job.qdl")), 330u);
+    const double before = nowOleDate();
+    ASSERT_EQ(run("new --force " + quoted("job.qdl")), (CliRun{0, "", ""}));
+    const double after = nowOleDate();
+    const std::string bytes = readText(path("job.qdl"));
+    ASSERT_EQ(bytes.size(), 330u);
+    EXPECT_EQ(bytes.substr(0, 322), readText(fs::path(CORVANE_FIXTURES) / "default.qdl").substr(0, 322));
+    ProjectRecord record;
+    ASSERT_TRUE(readProject(path("job.qdl"), record));
+    EXPECT_GE(record.DateStamp, before - 1.0 / 86400);
+    EXPECT_LE(record.DateStamp, after + 1.0 / 86400);
 }
 
 TEST_F(Cli, VersionGoesToStandardOutput) {
@@ -289,9 +283,7 @@ TEST_F(Cli, FileNamesThatAreNotUtf8ReachTheRightFile) {
     ASSERT_EQ(run("new " + quoted(name)).exitCode, 0);
     EXPECT_TRUE(fs::exists(path(name)));
     EXPECT_EQ(filesInFolder(), 3) << "the project and the two captured outputs, nothing else";
-    const CliRun r = run("calc " + quoted(name));
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out.substr(0, 14), "Machine Foot 3");
+    EXPECT_EQ(run("calc " + quoted(name)).exitCode, 0) << "the file was found and calculated";
 }
 
 // Output that cannot be written is a failure, whether the disk is full or the reader has gone.
@@ -377,13 +369,12 @@ TEST_F(Cli, ForeignFilesArePrintedWithAWarningAndExitThree) {
 // The readings check needs no result: its findings come with the numbers their sentences show,
 // after the verdict, in the JSON and in the text.
 TEST_F(Cli, CalcReportsTheReadingsCheckAndTheVerdict) {
-    const auto badReadings = [](ProjectRecord& p) {
+    CliRun r = calc("--json", [](ProjectRecord& p) {
         p.dial1(0, 0) = 5;
         p.dial2(0, 2) = -44;
         p.Sag = -2;
         p.RPM = 0;
-    };
-    CliRun r = calc("--json", badReadings);
+    });
     EXPECT_EQ(r.exitCode, 0);
     const std::string notZeroed =
         "Dial 1: the 12:00 reading is 5, not 0: set the dial to 0 at 12:00 and take the readings again.";

@@ -35,10 +35,7 @@ void runSql(const QString& path, const QStringList& statements) {
 
 TEST(HistoryDb, AStageComesBackByteForByteWithItsValues) {
     QTemporaryDir dir;
-    QString error;
-    auto db = HistoryDb::open(fileIn(dir, QStringLiteral("new folder/history.sqlite")), &error);
-    ASSERT_TRUE(db) << error.toStdString();
-    historytest::expectAStageComesBack(*db);
+    historytest::expectAStageComesBack(fileIn(dir, QStringLiteral("new folder/history.sqlite")));
 }
 
 TEST(HistoryDb, MachinesAreOneWhateverTheCaseAndBlanks) {

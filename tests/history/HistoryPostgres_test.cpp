@@ -57,12 +57,7 @@ std::size_t countOf(const HistoryLocation& l) {
     return db ? db->records(QString(), &error)->size() : 0;
 }
 
-TEST(HistoryPostgres, AStageComesBackByteForByte) {
-    QString error;
-    auto db = HistoryDb::open(freshDatabase(), &error);
-    ASSERT_TRUE(db) << error.toStdString();
-    historytest::expectAStageComesBack(*db);
-}
+TEST(HistoryPostgres, AStageComesBackByteForByte) { historytest::expectAStageComesBack(freshDatabase()); }
 
 TEST(HistoryPostgres, TwoProgramsRecordingAtOnceLoseNothing) {
     const HistoryLocation l = freshDatabase();
@@ -112,14 +107,13 @@ TEST(HistoryPostgres, APushKilledHalfWayIsFinishedByTheNext) {
     auto source = HistoryDb::open(laptop, &error);
     auto target = HistoryDb::open(plant, &error);
     ASSERT_TRUE(source && target);
-    PushOutcome outcome;
-    ASSERT_TRUE(source->pushTo(*target, outcome, &error)) << error.toStdString();
-    EXPECT_EQ(static_cast<std::size_t>(outcome.sent), 3000u - before);
-    EXPECT_EQ(countOf(plant), 3000u);
-    PushOutcome again;
-    ASSERT_TRUE(source->pushTo(*target, again, &error)) << error.toStdString();
-    EXPECT_EQ(again.sent, 0);
-    EXPECT_EQ(again.alreadyThere, 3000);
+    for (const std::size_t sent : {3000u - before, std::size_t{0}}) {
+        PushOutcome outcome;
+        ASSERT_TRUE(source->pushTo(*target, outcome, &error)) << error.toStdString();
+        EXPECT_EQ(static_cast<std::size_t>(outcome.sent), sent);
+        EXPECT_EQ(outcome.sent + outcome.alreadyThere, 3000);
+        EXPECT_EQ(countOf(plant), 3000u);
+    }
 }
 
 }  // namespace

@@ -30,24 +30,26 @@ inline StageRecord stageOf(const std::string& machine, JobStage stage, const QSt
     return makeStageRecord(jobBytes(machine), stage, QDateTime::fromString(when, Qt::ISODate));
 }
 
-// A stage added to an empty history twice (a retry after an unclear failure) is one record, and it
+// A stage added to a new history twice (a retry after an unclear failure) is one record, and it
 // comes back with its values and its file byte for byte, even the bytes after the texts that a decode
 // and encode would drop.
-inline void expectAStageComesBack(HistoryDb& db) {
+inline void expectAStageComesBack(const HistoryLocation& location) {
     QString error;
+    auto db = HistoryDb::open(location, &error);
+    ASSERT_TRUE(db) << error.toStdString();
     QByteArray bytes = jobBytes("P-101");
     bytes.append("\0\x01\x80\xfftail", 8);
     const StageRecord r = makeStageRecord(bytes, JobStage::AsLeft, QDateTime::currentDateTimeUtc());
-    ASSERT_TRUE(db.add(r, &error)) << error.toStdString();
-    ASSERT_TRUE(db.add(r, &error)) << error.toStdString();
-    const auto back = db.find(r.id, &error);
+    ASSERT_TRUE(db->add(r, &error)) << error.toStdString();
+    ASSERT_TRUE(db->add(r, &error)) << error.toStdString();
+    const auto back = db->find(r.id, &error);
     ASSERT_TRUE(back) << error.toStdString();
     EXPECT_EQ(back->project, bytes);
     EXPECT_EQ(
         std::tie(back->machine, back->technician, back->stage, back->recordedAt, back->grade,
                  back->verticalMoves, back->verticalFirst),
         std::tie(r.machine, r.technician, r.stage, r.recordedAt, r.grade, r.verticalMoves, r.verticalFirst));
-    EXPECT_EQ(db.records(QString(), &error)->size(), 1u);
+    EXPECT_EQ(db->records(QString(), &error)->size(), 1u);
 }
 
 }  // namespace corvane::historytest
