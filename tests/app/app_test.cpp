@@ -9,9 +9,8 @@ using corvane::ProgramRun;
 
 class App : public corvane::FolderTest {
 protected:
-    // Runs corvane, with a runtime folder of its own, after `shell`'s commands with `environment` (env's
-    // options and assignments) and arguments quoted for the shell. A program that opened its window instead
-    // of answering is stopped after `seconds`.
+    // Runs corvane after `shell` with `environment` (env's options and assignments) and quoted arguments; a
+    // program that opened its window instead of answering is stopped after `seconds`.
     ProgramRun run(const std::string& environment, const std::string& arguments,
                    const std::string& shell = "", int seconds = 10) const {
         return runCommand("mkdir -p -m 700 " + quoted("runtime") + "; " + shell + "env " + environment +
