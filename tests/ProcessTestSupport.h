@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -18,6 +20,10 @@ struct ProgramRun {
     int exitCode = -1;
     std::string out;
     std::string err;
+    bool operator==(const ProgramRun&) const = default;
+    friend void PrintTo(const ProgramRun& r, std::ostream* os) {
+        *os << "exit " << r.exitCode << ", out \"" << r.out << "\", err \"" << r.err << '"';
+    }
 };
 
 inline std::string readText(const std::filesystem::path& file) {
@@ -47,6 +53,17 @@ protected:
     }
     std::string path(const std::string& name) const { return (folder_ / name).string(); }
     std::string quoted(const std::string& name) const { return "'" + path(name) + "'"; }
+    long filesInFolder() const { return std::distance(std::filesystem::directory_iterator(folder_), {}); }
+
+    // Whether `text` holds each of `parts`, in this order; the text is shown when it does not.
+    static ::testing::AssertionResult holds(const std::string& text,
+                                            std::initializer_list<std::string> parts) {
+        std::size_t at = 0;
+        for (const std::string& part : parts)
+            if ((at = text.find(part, at)) == std::string::npos)
+                return ::testing::AssertionFailure() << "no \"" << part << "\" (in this order) in:\n" << text;
+        return ::testing::AssertionSuccess();
+    }
 
     std::filesystem::path folder_;
 };

@@ -26,7 +26,8 @@ using historytest::stageOf;
 
 QString serverUrl() {
     QFile state(qEnvironmentVariable("CORVANE_TEST_POSTGRES"));
-    if (!state.open(QIODevice::ReadOnly)) return {};
+    if (!state.open(QIODevice::ReadOnly))
+        ADD_FAILURE() << "no test server: CORVANE_TEST_POSTGRES names no state file";
     return QString::fromUtf8(state.readLine()).trimmed();
 }
 
@@ -46,10 +47,7 @@ HistoryLocation freshDatabase() {
     }
     QSqlDatabase::removeDatabase(QStringLiteral("admin"));
     url.setPath(QLatin1Char('/') + name);
-    HistoryLocation l;
-    l.kind = HistoryLocation::Kind::Postgres;
-    l.url = url;
-    return l;
+    return {.kind = HistoryLocation::Kind::Postgres, .path = {}, .url = url};
 }
 
 std::size_t countOf(const HistoryLocation& l) {
@@ -59,31 +57,9 @@ std::size_t countOf(const HistoryLocation& l) {
     return db ? db->records(QString(), &error)->size() : 0;
 }
 
-class HistoryPostgres : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (serverUrl().isEmpty())
-            GTEST_FAIL() << "no test server: CORVANE_TEST_POSTGRES names no state file";
-    }
-};
+TEST(HistoryPostgres, AStageComesBackByteForByte) { historytest::expectAStageComesBack(freshDatabase()); }
 
-TEST_F(HistoryPostgres, AStageComesBackByteForByte) {
-    const HistoryLocation l = freshDatabase();
-    QString error;
-    auto db = HistoryDb::open(l, &error);
-    ASSERT_TRUE(db) << error.toStdString();
-    QByteArray bytes = historytest::jobBytes("P-101", "Ann");
-    bytes.append("\0\x01\x80\xff", 4);
-    const StageRecord r = makeStageRecord(bytes, JobStage::AsLeft, QDateTime::currentDateTimeUtc());
-    ASSERT_TRUE(db->add(r, &error)) << error.toStdString();
-    const auto back = db->find(r.id, &error);
-    ASSERT_TRUE(back) << error.toStdString();
-    EXPECT_EQ(back->project, bytes);
-    EXPECT_EQ(back->recordedAt, r.recordedAt);
-    EXPECT_EQ(back->verticalFirst, r.verticalFirst);
-}
-
-TEST_F(HistoryPostgres, TwoProgramsRecordingAtOnceLoseNothing) {
+TEST(HistoryPostgres, TwoProgramsRecordingAtOnceLoseNothing) {
     const HistoryLocation l = freshDatabase();
     ASSERT_EQ(countOf(l), 0u);  // made, schema and all, before the two start
     constexpr int kEach = 40;
@@ -91,26 +67,20 @@ TEST_F(HistoryPostgres, TwoProgramsRecordingAtOnceLoseNothing) {
     auto writer = [&](const char* machine) {
         QString error;
         auto db = HistoryDb::open(l, &error);
-        if (!db) {
-            ++failures;
-            return;
-        }
         for (int i = 0; i < kEach; ++i)
-            if (!db->add(stageOf(machine, JobStage::AsFound, "2025-01-01T00:00:00Z"), &error)) ++failures;
+            if (!db || !db->add(stageOf(machine, JobStage::AsFound, "2025-01-01T00:00:00Z"), &error))
+                ++failures;
     };
-    std::thread a(writer, "P-1"), b(writer, "P-2");
-    a.join();
-    b.join();
+    { std::jthread a(writer, "P-1"), b(writer, "P-2"); }
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(countOf(l), 2u * kEach);
 }
 
 // corvane-cli killed in the middle of a push, then run again: everything once, and a push with
 // nothing left to send sends nothing.
-TEST_F(HistoryPostgres, APushKilledHalfWayIsFinishedByTheNext) {
+TEST(HistoryPostgres, APushKilledHalfWayIsFinishedByTheNext) {
     QTemporaryDir dir;
-    HistoryLocation laptop;
-    laptop.path = dir.filePath(QStringLiteral("laptop.sqlite"));
+    const HistoryLocation laptop{.path = dir.filePath(QStringLiteral("laptop.sqlite")), .url = {}};
     const HistoryLocation plant = freshDatabase();
     QString error;
     {
@@ -137,14 +107,13 @@ TEST_F(HistoryPostgres, APushKilledHalfWayIsFinishedByTheNext) {
     auto source = HistoryDb::open(laptop, &error);
     auto target = HistoryDb::open(plant, &error);
     ASSERT_TRUE(source && target);
-    PushOutcome outcome;
-    ASSERT_TRUE(source->pushTo(*target, outcome, &error)) << error.toStdString();
-    EXPECT_EQ(static_cast<std::size_t>(outcome.sent), 3000u - before);
-    EXPECT_EQ(countOf(plant), 3000u);
-    PushOutcome again;
-    ASSERT_TRUE(source->pushTo(*target, again, &error)) << error.toStdString();
-    EXPECT_EQ(again.sent, 0);
-    EXPECT_EQ(again.alreadyThere, 3000);
+    for (const std::size_t sent : {3000u - before, std::size_t{0}}) {
+        PushOutcome outcome;
+        ASSERT_TRUE(source->pushTo(*target, outcome, &error)) << error.toStdString();
+        EXPECT_EQ(static_cast<std::size_t>(outcome.sent), sent);
+        EXPECT_EQ(outcome.sent + outcome.alreadyThere, 3000);
+        EXPECT_EQ(countOf(plant), 3000u);
+    }
 }
 
 }  // namespace
