@@ -29,7 +29,8 @@ TEST(JobSession, ANaNInTheJobIsTheSameJobAfterASave) {
 }
 
 // Undo gives back the job as it was and keeps what the program keeps up by itself as it is now: the
-// date stamp of the last save, the span and the view options. Back at the saved job, it is unchanged.
+// date stamp of the last save, the span, the stationary feet's growth copies and the view options.
+// Back at the saved job, it is unchanged.
 TEST(JobSession, UndoPutsBackTheJobAndKeepsTheStampSpanAndView) {
     ProjectRecord r = job();
     JobSession session;
@@ -42,6 +43,7 @@ TEST(JobSession, UndoPutsBackTheJobAndKeepsTheStampSpanAndView) {
 
     r.DateStamp = 46000.5;
     r.Span = 7;
+    r.growth(0, 5) = 2;
     r.ReservedText = encodeViewOptions(ViewOptions{.method = 2, .toleranceOn = true}, "");
     const std::optional<ProjectRecord> back = session.undo(r);
     ASSERT_TRUE(back);
@@ -49,6 +51,7 @@ TEST(JobSession, UndoPutsBackTheJobAndKeepsTheStampSpanAndView) {
     EXPECT_EQ(back->dial1(0, 1), 12.0f);
     EXPECT_EQ(back->DateStamp, 46000.5);
     EXPECT_EQ(back->Span, 7.0f);
+    EXPECT_EQ(back->growth(0, 5), 2.0f);
     EXPECT_EQ(decodeViewOptions(back->ReservedText), (ViewOptions{.method = 2, .toleranceOn = true}));
     const std::optional<ProjectRecord> first = session.undo(*back);
     ASSERT_TRUE(first);

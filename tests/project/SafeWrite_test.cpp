@@ -40,27 +40,6 @@ using namespace std::string_literals;
 
 std::vector<unsigned char> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
-// Every write past `bytes` into any file fails with EFBIG, as a disk that is full would refuse it,
-// while the limit is in force. The signal the system sends for it is ignored, as the program would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
-
 class SafeWriteTest : public FolderTest {
 protected:
     fs::path file(const std::string& name) const { return folder_ / name; }
@@ -103,37 +82,48 @@ TEST_F(SafeWriteTest, ReplacesTheContentKeepingALongerOldTailOnlyWhenAsked) {
     }
 }
 
+// A disk that fills up, or loses the data before the rename (a failed sync), leaves the old file as
+// it was and no temporary file.
 TEST_F(SafeWriteTest, AFailedWriteLeavesTheOldFileExactlyAsItWasAndNoTemporaryFile) {
     const std::string old(4000, 'o');
     put("job.qdl", old);
-    std::string error;
-    bool written = true;
-    {
-        const FileSizeLimit full(100);
-        written = writeFileSafely(file("job.qdl"), bytesOf(std::string(500, 'n')), OldTail::Keep, &error);
+    const struct {
+        rlim_t fileSizeLimit;
+        bool syncFails;
+        const char* error;
+    } cases[] = {{100, false, "File too large"}, {RLIM_INFINITY, true, "Input/output error"}};
+    std::signal(SIGXFSZ, SIG_IGN);  // as the program does: a write past the size limit just fails
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    for (const auto& c : cases) {
+        // Every write past the limit fails with EFBIG, as a full disk would refuse it.
+        rlimit limit = saved;
+        limit.rlim_cur = c.fileSizeLimit;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        failSyncs = c.syncFails;
+        std::string error;
+        const bool written =
+            writeFileSafely(file("job.qdl"), bytesOf(std::string(500, 'n')), OldTail::Keep, &error);
+        failSyncs = false;
+        setrlimit(RLIMIT_FSIZE, &saved);
+        EXPECT_FALSE(written) << c.error;
+        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(readText(file("job.qdl")), old) << c.error;
+        EXPECT_EQ(names(), std::vector<std::string>{"job.qdl"}) << c.error;
     }
-    EXPECT_FALSE(written);
-    EXPECT_EQ(error, "File too large");
-    EXPECT_EQ(readText(file("job.qdl")), old);
-    EXPECT_EQ(names(), std::vector<std::string>{"job.qdl"});
 }
 
-TEST_F(SafeWriteTest, KeepsThePermissionsOfTheOldFile) {
-    put("shared.qdl", "old");
-    fs::permissions(file("shared.qdl"),
-                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_TRUE(writeFileSafely(file("shared.qdl"), bytesOf("new"), OldTail::Keep));
-    EXPECT_EQ(fs::status(file("shared.qdl")).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
-TEST_F(SafeWriteTest, WritesThroughASymbolicLinkWhichStaysALink) {
+// Through a link the target is written, with its permissions, and the link stays a link.
+TEST_F(SafeWriteTest, WritesThroughASymbolicLinkKeepingItAndThePermissions) {
     fs::create_directories(folder_ / "real");
     put("real/target.qdl", "old content");
+    const auto shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(file("real/target.qdl"), shared);
     fs::create_symlink("real/target.qdl", file("link.qdl"));
     ASSERT_TRUE(writeFileSafely(file("link.qdl"), bytesOf("NEW"), OldTail::Keep));
     EXPECT_TRUE(fs::is_symlink(file("link.qdl")));
     EXPECT_EQ(readText(folder_ / "real/target.qdl"), "NEW\0\0\0\0\0\0\0\0"s);
+    EXPECT_EQ(fs::status(file("real/target.qdl")).permissions(), shared);
 }
 
 TEST_F(SafeWriteTest, RefusesWhatItCannotReplaceWholly) {
@@ -164,18 +154,6 @@ int asNobody(const std::vector<gid_t>& groups, const std::function<int()>& body)
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
-}
-
-TEST_F(SafeWriteTest, AFailedSyncBeforeTheRenameLeavesTheOldFile) {
-    put("job.qdl", "old");
-    std::string error;
-    failSyncs = true;
-    const bool written = writeFileSafely(file("job.qdl"), bytesOf("new"), OldTail::Keep, &error);
-    failSyncs = false;
-    EXPECT_FALSE(written);
-    EXPECT_EQ(error, "Input/output error");
-    EXPECT_EQ(readText(file("job.qdl")), "old");
-    EXPECT_EQ(names(), std::vector<std::string>{"job.qdl"});
 }
 
 TEST_F(SafeWriteTest, AnUnprivilegedUserCannotReplaceAReadOnlyFileNorLeaveTheGroup) {

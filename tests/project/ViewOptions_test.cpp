@@ -8,12 +8,7 @@ namespace {
 // One versioned line, read back as written; what another program left in the field stays after it,
 // through later saves, and is never read as ours.
 TEST(ViewOptions, AreOneVersionedLineBeforeWhatElseTheFieldHeld) {
-    const ViewOptions rimFace{.method = 1,
-                              .rotation = 0,
-                              .bracketSide = 1,
-                              .growthOn = true,
-                              .toleranceOn = true,
-                              .autoScale = false};
+    const ViewOptions rimFace{.method = 1, .bracketSide = 1, .growthOn = true, .toleranceOn = true};
     const std::string line = "CorvaneView=1;method=1;rotation=0;bracket=1;growth=1;tolerance=1;autoscale=0";
     EXPECT_EQ(encodeViewOptions(rimFace, ""), line);
     const std::string shared = encodeViewOptions(rimFace, "notes of another tool");
