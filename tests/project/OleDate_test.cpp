@@ -35,7 +35,9 @@ TEST(OleDate, ConvertsBetweenDayCountsAndCalendarDates) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(oleDateToParts(c.oleDate), c.parts) << c.oleDate;
-        if (c.bothWays) EXPECT_EQ(partsToOleDate(c.parts), c.oleDate) << c.oleDate;
+        if (c.bothWays) {
+            EXPECT_EQ(partsToOleDate(c.parts), c.oleDate) << c.oleDate;
+        }
     }
 }
 
