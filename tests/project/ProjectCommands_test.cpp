@@ -159,7 +159,8 @@ TEST_F(ProjectCommandsTest, AProjectNamedAtStartOpensAndHeadsTheRecentList) {
     const std::string older = makeProject("older.qdl", "older");
     const std::string job = makeProject("job.qdl", "Pump P-101");
     fs::create_directory(path("sub"));
-
+    const std::string relative = path("sub/../job.qdl"), gone = path("gone.qdl");
+    const std::string missing = "File:  " + gone + "\ndoesnot exist. ";
     const struct {
         const char* name;
         std::string given;
@@ -169,18 +170,8 @@ TEST_F(ProjectCommandsTest, AProjectNamedAtStartOpensAndHeadsTheRecentList) {
         Recent recent;
     } cases[] = {
         {"an existing project", job, job, "Pump P-101", {}, {job, older, "", "", ""}},
-        {"a name relative to the working folder",
-         "./sub/.//../job.qdl",
-         path("sub/../job.qdl"),
-         "Pump P-101",
-         {},
-         {path("sub/../job.qdl"), older, "", "", ""}},
-        {"a missing file",
-         path("gone.qdl"),
-         defaultFile(),
-         "",
-         {"File:  " + path("gone.qdl") + "\ndoesnot exist. "},
-         {defaultFile(), path("gone.qdl"), older, "", ""}},
+        {"a relative name", "./sub/.//../job.qdl", relative, "Pump P-101", {}, {relative, older, "", "", ""}},
+        {"a missing file", gone, defaultFile(), "", {missing}, {defaultFile(), gone, older, "", ""}},
     };
     const fs::path workingFolder = fs::current_path();
     fs::current_path(folder_);
@@ -214,10 +205,7 @@ TEST_F(ProjectCommandsTest, TheRecentListKeepsTheMostRecentFirst) {
         {"the top stays", full, "1", full},
         {"the last moves to the top", full, "5", {"5", "1", "2", "3", "4"}},
         {"a sixth drops the fifth", full, "6", {"6", "1", "2", "3", "4"}},
-        {"names differing in case are distinct",
-         {"/a.qdl", "", "", "", ""},
-         "/A.qdl",
-         {"/A.qdl", "/a.qdl", "", "", ""}},
+        {"case matters", {"/a.qdl", "", "", "", ""}, "/A.qdl", {"/A.qdl", "/a.qdl", "", "", ""}},
     };
     for (const auto& c : cases) {
         state.RecentFiles = c.before;
