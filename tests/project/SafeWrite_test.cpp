@@ -56,14 +56,13 @@ protected:
 };
 
 TEST_F(SafeWriteTest, ReplacesTheContentKeepingALongerOldTailOnlyWhenAsked) {
-    struct Case {
+    const struct {
         const char* name;
         const char* old;  // nullptr: no file yet
         const char* written;
         OldTail tail;
         std::string expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"new file", nullptr, "head", OldTail::Keep, "head"},
         {"longer old file keeps its length, zeroed", "0123456789", "abc", OldTail::Keep,
          "abc\0\0\0\0\0\0\0"s},
@@ -71,7 +70,7 @@ TEST_F(SafeWriteTest, ReplacesTheContentKeepingALongerOldTailOnlyWhenAsked) {
         {"shorter old file", "01", "abcdef", OldTail::Keep, "abcdef"},
         {"empty content", "0123", "", OldTail::Keep, "\0\0\0\0"s},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove(file("f.qdl"));
         if (c.old) put("f.qdl", c.old);

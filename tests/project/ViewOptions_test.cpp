@@ -21,10 +21,7 @@ TEST(ViewOptions, AreOneVersionedLineBeforeWhatElseTheFieldHeld) {
 }
 
 TEST(ViewOptions, ReadOnlyWhatTheyCanTrust) {
-    const struct {
-        const char* text;
-        std::optional<ViewOptions> expected;
-    } cases[] = {
+    const std::pair<const char*, std::optional<ViewOptions>> cases[] = {
         {"", std::nullopt},
         {"CorvaneView=2;method=1", std::nullopt},  // a later version is not guessed at
         {"CorvaneView=x;method=1", std::nullopt},
@@ -32,7 +29,7 @@ TEST(ViewOptions, ReadOnlyWhatTheyCanTrust) {
         {"CorvaneView=1;method=7;rotation=-1;bracket=2;growth=yes", ViewOptions{}},
         {"CorvaneView=1;autoscale=1\nmethod=2", ViewOptions{.autoScale = true}},
     };
-    for (const auto& c : cases) EXPECT_EQ(decodeViewOptions(c.text), c.expected) << c.text;
+    for (const auto& [text, expected] : cases) EXPECT_EQ(decodeViewOptions(text), expected) << text;
 }
 
 // Another program's text that leaves no room for the view line stays whole; the line is left out.
