@@ -45,22 +45,19 @@ TEST(JobSession, UndoPutsBackTheJobAndKeepsTheStampSpanAndView) {
     r.Span = 7;
     r.growth(0, 5) = 2;
     r.ReservedText = encodeViewOptions(ViewOptions{.method = 2, .toleranceOn = true}, "");
-    const std::optional<ProjectRecord> back = session.undo(r);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->Comments, "");
-    EXPECT_EQ(back->dial1(0, 1), 12.0f);
-    EXPECT_EQ(back->DateStamp, 46000.5);
-    EXPECT_EQ(back->Span, 7.0f);
-    EXPECT_EQ(back->growth(0, 5), 2.0f);
-    EXPECT_EQ(decodeViewOptions(back->ReservedText), (ViewOptions{.method = 2, .toleranceOn = true}));
-    const std::optional<ProjectRecord> first = session.undo(*back);
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->dial1(0, 1), 20.0f);
+    const ProjectRecord back = session.undo(r).value();
+    EXPECT_EQ(back.Comments, "");
+    EXPECT_EQ(back.dial1(0, 1), 12.0f);
+    EXPECT_EQ(back.DateStamp, 46000.5);
+    EXPECT_EQ(back.Span, 7.0f);
+    EXPECT_EQ(back.growth(0, 5), 2.0f);
+    EXPECT_EQ(decodeViewOptions(back.ReservedText), (ViewOptions{.method = 2, .toleranceOn = true}));
+    const ProjectRecord first = session.undo(back).value();
+    EXPECT_EQ(first.dial1(0, 1), 20.0f);
     EXPECT_FALSE(session.changed());
     EXPECT_FALSE(session.canUndo());
-    const std::optional<ProjectRecord> again = session.redo(*first);
-    ASSERT_TRUE(again);
-    EXPECT_EQ(again->dial1(0, 1), 12.0f);
+    const ProjectRecord again = session.redo(first).value();
+    EXPECT_EQ(again.dial1(0, 1), 12.0f);
     EXPECT_TRUE(session.changed());
     EXPECT_EQ(session.redoText(), "comments");
 }
@@ -86,9 +83,8 @@ TEST(JobSession, TheHistoryStaysWithinItsBudget) {
         small.noteEdit(r);
     }
     EXPECT_EQ(small.stepCount(), 1u) << "only the newest step, however large";
-    const std::optional<ProjectRecord> back = small.undo(r);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->Comments, std::string(60000, 'f'));
+    const ProjectRecord back = small.undo(r).value();
+    EXPECT_EQ(back.Comments, std::string(60000, 'f'));
     EXPECT_FALSE(small.canUndo());
 }
 

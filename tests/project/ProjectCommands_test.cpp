@@ -309,7 +309,9 @@ TEST_F(ProjectCommandsTest, SaveAsAsksAgainUntilTheNameEndsInTheProjectExtension
 }
 
 // The edited job's file has become a folder: Save reports it and keeps the job marked unsaved; after Yes
-// to the save prompt Open, New, a recent file and Exit all stop there (no file dialog is scripted).
+// to the save prompt Open, New, a recent file and Exit all stop there (no file dialog is scripted). Save
+// As into a missing folder keeps the old file as the project; New there keeps its fresh defaults in
+// memory, offered for saving.
 TEST_F(ProjectCommandsTest, AFailedSaveKeepsTheJobChangedAndStopsTheCommandThatAsked) {
     const std::string other = makeProject("other.qdl", "other");
     const std::string job = startOnEditedJob();
@@ -331,6 +333,22 @@ TEST_F(ProjectCommandsTest, AFailedSaveKeepsTheJobChangedAndStopsTheCommandThatA
     EXPECT_EQ(state.Project.Machine, "edited");
     EXPECT_TRUE(state.Session.changed());
     EXPECT_EQ(onDisk(other).Machine, "other");
+
+    const std::string target = path("missing-folder/copy.qdl");
+    prompts.messages.clear();
+    prompts.fileAnswers = {target};
+    commands.fileSaveAs();
+    EXPECT_TRUE(state.Session.changed());
+    EXPECT_EQ(state.CurrentFile, job);
+    EXPECT_EQ(settingsOnDisk(), (Recent{job, "", "", "", ""}));
+    prompts.saveAnswers = {SaveAnswer::DontSave};
+    prompts.fileAnswers = {target};
+    commands.fileNew();
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    for (const std::string& message : prompts.messages)
+        EXPECT_TRUE(message.starts_with("Could not save the project to\n" + target + "\n")) << message;
+    EXPECT_TRUE(state.Session.changed());
+    EXPECT_EQ(state.Project.dial1(0, 1), 20.0f);
 }
 
 // New is a clean job: nothing of the previous one (its comments, growth, date) is carried into it. The
@@ -376,27 +394,6 @@ TEST_F(ProjectCommandsTest, NewStartsACleanJobAndTheNextJobKeepsTheMachine) {
     EXPECT_EQ(state.CurrentFile, unsaved);
     EXPECT_TRUE(state.Session.changed());
     EXPECT_FALSE(std::filesystem::exists(unsaved));
-}
-
-// Save As keeps the old file as the project; New keeps its fresh defaults in memory, offered for saving.
-TEST_F(ProjectCommandsTest, ANewFileThatCannotBeWrittenIsReportedByNewAndSaveAs) {
-    const std::string job = startOnEditedJob();
-    const std::string target = path("missing-folder/copy.qdl");
-    prompts.fileAnswers = {target};
-    commands.fileSaveAs();
-    EXPECT_TRUE(state.Session.changed());
-    EXPECT_EQ(state.CurrentFile, job);
-    EXPECT_EQ(settingsOnDisk(), (Recent{job, "", "", "", ""}));
-
-    state.Project.dial1(0, 1) = 99;
-    prompts.saveAnswers = {SaveAnswer::DontSave};
-    prompts.fileAnswers = {target};
-    commands.fileNew();
-    ASSERT_EQ(prompts.messages.size(), 2u);
-    for (const std::string& message : prompts.messages)
-        EXPECT_TRUE(message.starts_with("Could not save the project to\n" + target + "\n")) << message;
-    EXPECT_TRUE(state.Session.changed());
-    EXPECT_EQ(state.Project.dial1(0, 1), 20.0f);
 }
 
 // Cancel stops the command that asked, in the save prompt before any dialog or in the file dialog
