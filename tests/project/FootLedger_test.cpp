@@ -31,10 +31,7 @@ TEST(FootLedger, ReadsOnlyWhatItCanTrust) {
     stackOnly.stacks[0] = {5.0f};
     FootLedger unjudged;
     unjudged.foot(1, FootSide::Left).asLeft = 1.5f;
-    const struct {
-        const char* text;
-        FootLedger expected;
-    } cases[] = {
+    const std::pair<const char*, FootLedger> cases[] = {
         {"", FootLedger{}},
         {"notes of another tool", FootLedger{}},
         {"CorvaneFeet=2;s1=5", FootLedger{}},  // a later version is not guessed at
@@ -42,7 +39,7 @@ TEST(FootLedger, ReadsOnlyWhatItCanTrust) {
         {"CorvaneFeet=1;s1=5,-2,0,x;s5=3;f5L=1;colour=red", stackOnly},
         {"CorvaneFeet=1;f2L=abc,wobbly,,1.5", unjudged},
     };
-    for (const auto& c : cases) EXPECT_EQ(decodeFootLedger(c.text), c.expected) << c.text;
+    for (const auto& [text, expected] : cases) EXPECT_EQ(decodeFootLedger(text), expected) << text;
 }
 
 TEST(FootLedger, RemovableShimIsTheWholeStackOfAPosition) {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "JobTestSupport.h"
+#include "project/RecordChanges.h"
 #include "project/ViewOptions.h"
 
 namespace corvane {
@@ -29,7 +30,8 @@ TEST(JobSession, ANaNInTheJobIsTheSameJobAfterASave) {
 }
 
 // Undo gives back the job as it was and keeps what the program keeps up by itself as it is now: the
-// date stamp of the last save, the span and the view options. Back at the saved job, it is unchanged.
+// date stamp of the last save, the span, the stationary feet's growth copies and the view options.
+// Back at the saved job, it is unchanged.
 TEST(JobSession, UndoPutsBackTheJobAndKeepsTheStampSpanAndView) {
     ProjectRecord r = job();
     JobSession session;
@@ -42,22 +44,21 @@ TEST(JobSession, UndoPutsBackTheJobAndKeepsTheStampSpanAndView) {
 
     r.DateStamp = 46000.5;
     r.Span = 7;
+    r.growth(0, 5) = 2;
     r.ReservedText = encodeViewOptions(ViewOptions{.method = 2, .toleranceOn = true}, "");
-    const std::optional<ProjectRecord> back = session.undo(r);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->Comments, "");
-    EXPECT_EQ(back->dial1(0, 1), 12.0f);
-    EXPECT_EQ(back->DateStamp, 46000.5);
-    EXPECT_EQ(back->Span, 7.0f);
-    EXPECT_EQ(decodeViewOptions(back->ReservedText), (ViewOptions{.method = 2, .toleranceOn = true}));
-    const std::optional<ProjectRecord> first = session.undo(*back);
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->dial1(0, 1), 20.0f);
+    const ProjectRecord back = session.undo(r).value();
+    EXPECT_EQ(back.Comments, "");
+    EXPECT_EQ(back.dial1(0, 1), 12.0f);
+    EXPECT_EQ(back.DateStamp, 46000.5);
+    EXPECT_EQ(back.Span, 7.0f);
+    EXPECT_EQ(back.growth(0, 5), 2.0f);
+    EXPECT_EQ(decodeViewOptions(back.ReservedText), (ViewOptions{.method = 2, .toleranceOn = true}));
+    const ProjectRecord first = session.undo(back).value();
+    EXPECT_EQ(first.dial1(0, 1), 20.0f);
     EXPECT_FALSE(session.changed());
     EXPECT_FALSE(session.canUndo());
-    const std::optional<ProjectRecord> again = session.redo(*first);
-    ASSERT_TRUE(again);
-    EXPECT_EQ(again->dial1(0, 1), 12.0f);
+    const ProjectRecord again = session.redo(first).value();
+    EXPECT_EQ(again.dial1(0, 1), 12.0f);
     EXPECT_TRUE(session.changed());
     EXPECT_EQ(session.redoText(), "comments");
 }
@@ -83,10 +84,39 @@ TEST(JobSession, TheHistoryStaysWithinItsBudget) {
         small.noteEdit(r);
     }
     EXPECT_EQ(small.stepCount(), 1u) << "only the newest step, however large";
-    const std::optional<ProjectRecord> back = small.undo(r);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->Comments, std::string(60000, 'f'));
+    const ProjectRecord back = small.undo(r).value();
+    EXPECT_EQ(back.Comments, std::string(60000, 'f'));
     EXPECT_FALSE(small.canUndo());
+}
+
+// What the program keeps up by itself is no edit of the job; everything the user types is.
+TEST(RecordChanges, TheJobIsWhatTheUserEdits) {
+    const struct {
+        const char* name;
+        void (*change)(ProjectRecord&);
+        bool sameJob;
+        const char* description;
+    } cases[] = {
+        {"span from the geometry", [](ProjectRecord& r) { r.Span = 20; }, true, "changes"},
+        {"date stamp of a save", [](ProjectRecord& r) { r.DateStamp = 46000; }, true, "changes"},
+        {"growth copies of the stationary feet", [](ProjectRecord& r) { r.growth(0, 4) = 3; }, true,
+         "changes"},
+        {"view", [](ProjectRecord& r) { r.ReservedText = encodeViewOptions({.method = 2}, ""); }, true,
+         "changes"},
+        {"a reading", [](ProjectRecord& r) { r.dial2(1, 3) = 4.5f; }, false, "reading"},
+        {"a length", [](ProjectRecord& r) { r.length(0, 4) = 21; }, false, "length"},
+        {"a foot's growth", [](ProjectRecord& r) { r.growth(2, 3) = 1; }, false, "growth"},
+        {"the speed", [](ProjectRecord& r) { r.RPM = 1800; }, false, "speed"},
+        {"a temperature", [](ProjectRecord& r) { r.HotTemp[2] = 150; }, false, "temperatures and heights"},
+        {"the machine", [](ProjectRecord& r) { r.Machine = "P-102"; }, false, "names"},
+        {"another program's text", [](ProjectRecord& r) { r.ReservedText = "notes"; }, false, "changes"},
+    };
+    for (const auto& c : cases) {
+        ProjectRecord changed = job();
+        c.change(changed);
+        EXPECT_EQ(sameJob(job(), changed), c.sameJob) << c.name;
+        EXPECT_EQ(describeChange(job(), changed), c.description) << c.name;
+    }
 }
 
 }  // namespace

@@ -22,18 +22,14 @@ TEST(MoveSetup, KeepsItsLineBesideTheOthersAndRemovesItWhenEmpty) {
 }
 
 TEST(MoveSetup, IgnoresWhatItCannotRead) {
-    struct Case {
-        const char* text;
-        MoveSetup expected;
-    };
     MoveSetup shim3;
     shim3.feet[2].shim = 15;
-    const Case cases[] = {
+    const std::pair<const char*, MoveSetup> cases[] = {
         {"CorvaneMoves=2;shim3=15", {}},                   // a later version
         {"CorvaneMoves=1;shim3=-1;left9=2;held=3,1", {}},  // below 0, no foot 9, pair not ascending
         {"CorvaneMoves=1;shim3=nan;shim3=15", shim3},
     };
-    for (const Case& c : cases) EXPECT_EQ(decodeMoveSetup(c.text), c.expected) << c.text;
+    for (const auto& [text, expected] : cases) EXPECT_EQ(decodeMoveSetup(text), expected) << text;
 }
 
 }  // namespace

@@ -153,22 +153,14 @@ TEST_F(ProjectCommandsTest, FirstStartCreatesTheDefaultProjectOrKeepsAnExistingO
     EXPECT_EQ(onDisk(defaultFile()), job);
 }
 
-TEST_F(ProjectCommandsTest, AMissingRecentFileFallsBackToTheDefaultProject) {
-    const std::string recent = path("gone.qdl");
-    ASSERT_TRUE(writeSettings(state.Paths.settingsFile(), {recent, "", "", "", ""}));
-    commands.openProject(false);
-    EXPECT_EQ(prompts.messages, std::vector<std::string>{"File:  " + recent + "\ndoesnot exist. "});
-    EXPECT_EQ(state.CurrentFile, defaultFile());
-    EXPECT_EQ(settingsOnDisk(), (Recent{defaultFile(), recent, "", "", ""}));
-}
-
 // A project named on the command line (a double-click in a file manager) opens as Open would open
 // it, in front of the list the program had; one that cannot be opened gives the default project.
 TEST_F(ProjectCommandsTest, AProjectNamedAtStartOpensAndHeadsTheRecentList) {
     const std::string older = makeProject("older.qdl", "older");
     const std::string job = makeProject("job.qdl", "Pump P-101");
     fs::create_directory(path("sub"));
-
+    const std::string relative = path("sub/../job.qdl"), gone = path("gone.qdl");
+    const std::string missing = "File:  " + gone + "\ndoesnot exist. ";
     const struct {
         const char* name;
         std::string given;
@@ -178,18 +170,8 @@ TEST_F(ProjectCommandsTest, AProjectNamedAtStartOpensAndHeadsTheRecentList) {
         Recent recent;
     } cases[] = {
         {"an existing project", job, job, "Pump P-101", {}, {job, older, "", "", ""}},
-        {"a name relative to the working folder",
-         "./sub/.//../job.qdl",
-         path("sub/../job.qdl"),
-         "Pump P-101",
-         {},
-         {path("sub/../job.qdl"), older, "", "", ""}},
-        {"a missing file",
-         path("gone.qdl"),
-         defaultFile(),
-         "",
-         {"File:  " + path("gone.qdl") + "\ndoesnot exist. "},
-         {defaultFile(), path("gone.qdl"), older, "", ""}},
+        {"a relative name", "./sub/.//../job.qdl", relative, "Pump P-101", {}, {relative, older, "", "", ""}},
+        {"a missing file", gone, defaultFile(), "", {missing}, {defaultFile(), gone, older, "", ""}},
     };
     const fs::path workingFolder = fs::current_path();
     fs::current_path(folder_);
@@ -223,10 +205,7 @@ TEST_F(ProjectCommandsTest, TheRecentListKeepsTheMostRecentFirst) {
         {"the top stays", full, "1", full},
         {"the last moves to the top", full, "5", {"5", "1", "2", "3", "4"}},
         {"a sixth drops the fifth", full, "6", {"6", "1", "2", "3", "4"}},
-        {"names differing in case are distinct",
-         {"/a.qdl", "", "", "", ""},
-         "/A.qdl",
-         {"/A.qdl", "/a.qdl", "", "", ""}},
+        {"case matters", {"/a.qdl", "", "", "", ""}, "/A.qdl", {"/A.qdl", "/a.qdl", "", "", ""}},
     };
     for (const auto& c : cases) {
         state.RecentFiles = c.before;
@@ -242,16 +221,9 @@ TEST_F(ProjectCommandsTest, TheRecentListKeepsTheMostRecentFirst) {
 // exactly as it was; the stamp alone is no change of the job. A stamp outside the range is no project's
 // (ForeignFilesOpenReadOnly).
 TEST_F(ProjectCommandsTest, AnUnsetDateStampIsRefreshedInMemoryOnly) {
-    struct Case {
-        double stamp;
-        bool kept;
-    };
-    const Case cases[] = {
-        // Never saved, and the nearest stamps kept inside each bound.
-        {0.0, false},
-        {1999.001, true},
-        {kJanuary2999 - 1.0 / 86400, true},
-    };
+    // Never saved, and the nearest stamps kept inside each bound.
+    const std::pair<double, bool> cases[] = {
+        {0.0, false}, {1999.001, true}, {kJanuary2999 - 1.0 / 86400, true}};
     for (const auto& [stamp, kept] : cases) {
         const std::string file = makeProject("dated.qdl", "dated", stamp);
         const std::string before = readText(file);
@@ -321,24 +293,6 @@ TEST_F(ProjectCommandsTest, ASaveOverAFileChangedOnDiskAsksFirst) {
     EXPECT_EQ(prompts.questions.size(), 3u);
 }
 
-// New is a clean job: nothing of the previous one (its comments, growth, date) is carried into it.
-TEST_F(ProjectCommandsTest, NewStartsACleanJob) {
-    const std::string old = makeProject("old.qdl", "Fan F-7");
-    startOn(old);
-    ASSERT_TRUE(state.Project.Machine == "Fan F-7" && state.Project.growth(0, 1) == 4.5f);
-    const std::string fresh = path("fresh.qdl");
-    prompts.fileAnswers = {fresh};
-    commands.fileNew();
-    ProjectRecord expected;
-    setDefaults(expected);
-    expected.DateStamp = kNow;
-    EXPECT_EQ(state.Project, expected);
-    EXPECT_EQ(onDisk(fresh), expected);
-    EXPECT_EQ(state.CurrentFile, fresh);
-    EXPECT_EQ(settingsOnDisk(), (Recent{fresh, old, "", "", ""}));
-    EXPECT_FALSE(state.Session.changed());
-}
-
 TEST_F(ProjectCommandsTest, SaveAsAsksAgainUntilTheNameEndsInTheProjectExtension) {
     const std::string job = startOnEditedJob();
     prompts.fileAnswers = {path("copy.qd"), path("copy"), path("COPY.QDL")};
@@ -355,7 +309,9 @@ TEST_F(ProjectCommandsTest, SaveAsAsksAgainUntilTheNameEndsInTheProjectExtension
 }
 
 // The edited job's file has become a folder: Save reports it and keeps the job marked unsaved; after Yes
-// to the save prompt Open, New, a recent file and Exit all stop there (no file dialog is scripted).
+// to the save prompt Open, New, a recent file and Exit all stop there (no file dialog is scripted). Save
+// As into a missing folder keeps the old file as the project; New there keeps its fresh defaults in
+// memory, offered for saving.
 TEST_F(ProjectCommandsTest, AFailedSaveKeepsTheJobChangedAndStopsTheCommandThatAsked) {
     const std::string other = makeProject("other.qdl", "other");
     const std::string job = startOnEditedJob();
@@ -377,11 +333,28 @@ TEST_F(ProjectCommandsTest, AFailedSaveKeepsTheJobChangedAndStopsTheCommandThatA
     EXPECT_EQ(state.Project.Machine, "edited");
     EXPECT_TRUE(state.Session.changed());
     EXPECT_EQ(onDisk(other).Machine, "other");
+
+    const std::string target = path("missing-folder/copy.qdl");
+    prompts.messages.clear();
+    prompts.fileAnswers = {target};
+    commands.fileSaveAs();
+    EXPECT_TRUE(state.Session.changed());
+    EXPECT_EQ(state.CurrentFile, job);
+    EXPECT_EQ(settingsOnDisk(), (Recent{job, "", "", "", ""}));
+    prompts.saveAnswers = {SaveAnswer::DontSave};
+    prompts.fileAnswers = {target};
+    commands.fileNew();
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    for (const std::string& message : prompts.messages)
+        EXPECT_TRUE(message.starts_with("Could not save the project to\n" + target + "\n")) << message;
+    EXPECT_TRUE(state.Session.changed());
+    EXPECT_EQ(state.Project.dial1(0, 1), 20.0f);
 }
 
-// The next job on the same machine keeps what belongs to the machine and drops what belongs to the job;
-// it waits unsaved under the name chosen when it is not to be written yet (a job from the history).
-TEST_F(ProjectCommandsTest, NewFromThisJobKeepsTheMachineAndClearsTheReadings) {
+// New is a clean job: nothing of the previous one (its comments, growth, date) is carried into it. The
+// next job on the same machine keeps what belongs to the machine and drops what belongs to the job; it
+// waits unsaved under the name chosen when it is not to be written yet (a job from the history).
+TEST_F(ProjectCommandsTest, NewStartsACleanJobAndTheNextJobKeepsTheMachine) {
     const std::string old = makeProject("old.qdl", "Fan F-7");
     startOn(old);
     state.Project.Technician = "Ann";
@@ -393,19 +366,26 @@ TEST_F(ProjectCommandsTest, NewFromThisJobKeepsTheMachineAndClearsTheReadings) {
     const std::string next = path("next.qdl");
     prompts.fileAnswers = {next};
     ASSERT_TRUE(commands.fileNewFrom(nextJobOf(state.Project), true));
-    const ProjectRecord& p = state.Project;
-    EXPECT_EQ(p.Machine, "Fan F-7");
-    EXPECT_EQ(p.Technician, "Ann");
-    EXPECT_EQ(p.Length, before.Length);
-    EXPECT_EQ(p.Growth, before.Growth);
-    EXPECT_EQ(p.RPM, before.RPM);
-    EXPECT_EQ(p.Dial1Reading, (std::array<float, 12>{}));
-    EXPECT_EQ(p.Dial2Reading, (std::array<float, 12>{}));
-    EXPECT_EQ(p.Sag, 0.0f);
-    EXPECT_EQ(p.Comments, "");
-    EXPECT_EQ(p.ReservedText, "CorvaneView=1;method=1");
-    EXPECT_EQ(p.DateStamp, kNow);
-    EXPECT_EQ(onDisk(next), p);
+    ProjectRecord expected = before;  // the machine, its lengths, growth and speed, and the technician
+    expected.Dial1Reading = expected.Dial2Reading = {};
+    expected.Sag = 0;
+    expected.Comments = "";
+    expected.ReservedText = "CorvaneView=1;method=1";
+    expected.DateStamp = kNow;
+    EXPECT_EQ(state.Project, expected);
+    EXPECT_EQ(onDisk(next), expected);
+    EXPECT_FALSE(state.Session.changed());
+
+    const std::string fresh = path("fresh.qdl");
+    prompts.fileAnswers = {fresh};
+    commands.fileNew();
+    expected = ProjectRecord{};
+    setDefaults(expected);
+    expected.DateStamp = kNow;
+    EXPECT_EQ(state.Project, expected);
+    EXPECT_EQ(onDisk(fresh), expected);
+    EXPECT_EQ(state.CurrentFile, fresh);
+    EXPECT_EQ(settingsOnDisk(), (Recent{fresh, next, old, "", ""}));
     EXPECT_FALSE(state.Session.changed());
 
     const std::string unsaved = path("from-history.qdl");
@@ -414,27 +394,6 @@ TEST_F(ProjectCommandsTest, NewFromThisJobKeepsTheMachineAndClearsTheReadings) {
     EXPECT_EQ(state.CurrentFile, unsaved);
     EXPECT_TRUE(state.Session.changed());
     EXPECT_FALSE(std::filesystem::exists(unsaved));
-}
-
-// Save As keeps the old file as the project; New keeps its fresh defaults in memory, offered for saving.
-TEST_F(ProjectCommandsTest, ANewFileThatCannotBeWrittenIsReportedByNewAndSaveAs) {
-    const std::string job = startOnEditedJob();
-    const std::string target = path("missing-folder/copy.qdl");
-    prompts.fileAnswers = {target};
-    commands.fileSaveAs();
-    EXPECT_TRUE(state.Session.changed());
-    EXPECT_EQ(state.CurrentFile, job);
-    EXPECT_EQ(settingsOnDisk(), (Recent{job, "", "", "", ""}));
-
-    state.Project.dial1(0, 1) = 99;
-    prompts.saveAnswers = {SaveAnswer::DontSave};
-    prompts.fileAnswers = {target};
-    commands.fileNew();
-    ASSERT_EQ(prompts.messages.size(), 2u);
-    for (const std::string& message : prompts.messages)
-        EXPECT_TRUE(message.starts_with("Could not save the project to\n" + target + "\n")) << message;
-    EXPECT_TRUE(state.Session.changed());
-    EXPECT_EQ(state.Project.dial1(0, 1), 20.0f);
 }
 
 // Cancel stops the command that asked, in the save prompt before any dialog or in the file dialog

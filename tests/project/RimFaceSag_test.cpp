@@ -33,19 +33,16 @@ TEST(RimFaceSag, IsALineOnlyWhenThereIsASag) {
 }
 
 TEST(RimFaceSag, ReadsOnlyWhatItCanTrust) {
-    const struct {
-        const char* text;
-        float sag;
-    } cases[] = {
+    const std::pair<const char*, float> cases[] = {
         {"notes CorvaneSag=1;rimface=3", 0},  // another tool's text
         {"CorvaneSag=2;rimface=3", 0},        // a later version
         {"CorvaneSag=1;rimface=3e39", 0},     // past what a float holds
         {"CorvaneSag=1;rimface=nan", 0},     {"CorvaneSag=1;colour=red;rimface=3", 3},
     };
-    for (const auto& c : cases) {
+    for (const auto& [text, sag] : cases) {
         ProjectRecord r;
-        r.ReservedText = c.text;
-        EXPECT_EQ(rimFaceSag(r), c.sag) << c.text;
+        r.ReservedText = text;
+        EXPECT_EQ(rimFaceSag(r), sag) << text;
     }
 }
 

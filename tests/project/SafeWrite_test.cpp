@@ -14,7 +14,6 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include "ProcessTestSupport.h"
 
@@ -40,27 +39,6 @@ using namespace std::string_literals;
 
 std::vector<unsigned char> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
-// Every write past `bytes` into any file fails with EFBIG, as a disk that is full would refuse it,
-// while the limit is in force. The signal the system sends for it is ignored, as the program would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
-
 class SafeWriteTest : public FolderTest {
 protected:
     fs::path file(const std::string& name) const { return folder_ / name; }
@@ -77,14 +55,13 @@ protected:
 };
 
 TEST_F(SafeWriteTest, ReplacesTheContentKeepingALongerOldTailOnlyWhenAsked) {
-    struct Case {
+    const struct {
         const char* name;
         const char* old;  // nullptr: no file yet
         const char* written;
         OldTail tail;
         std::string expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"new file", nullptr, "head", OldTail::Keep, "head"},
         {"longer old file keeps its length, zeroed", "0123456789", "abc", OldTail::Keep,
          "abc\0\0\0\0\0\0\0"s},
@@ -92,7 +69,7 @@ TEST_F(SafeWriteTest, ReplacesTheContentKeepingALongerOldTailOnlyWhenAsked) {
         {"shorter old file", "01", "abcdef", OldTail::Keep, "abcdef"},
         {"empty content", "0123", "", OldTail::Keep, "\0\0\0\0"s},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove(file("f.qdl"));
         if (c.old) put("f.qdl", c.old);
@@ -103,37 +80,48 @@ TEST_F(SafeWriteTest, ReplacesTheContentKeepingALongerOldTailOnlyWhenAsked) {
     }
 }
 
+// A disk that fills up, or loses the data before the rename (a failed sync), leaves the old file as
+// it was and no temporary file.
 TEST_F(SafeWriteTest, AFailedWriteLeavesTheOldFileExactlyAsItWasAndNoTemporaryFile) {
-    const std::string old(4000, 'o');
+    const std::string old = "the old job";
     put("job.qdl", old);
-    std::string error;
-    bool written = true;
-    {
-        const FileSizeLimit full(100);
-        written = writeFileSafely(file("job.qdl"), bytesOf(std::string(500, 'n')), OldTail::Keep, &error);
+    const struct {
+        rlim_t fileSizeLimit;
+        bool syncFails;
+        const char* error;
+    } cases[] = {{100, false, "File too large"}, {RLIM_INFINITY, true, "Input/output error"}};
+    std::signal(SIGXFSZ, SIG_IGN);  // as the program does: a write past the size limit just fails
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    for (const auto& c : cases) {
+        // Every write past the limit fails with EFBIG, as a full disk would refuse it.
+        rlimit limit = saved;
+        limit.rlim_cur = c.fileSizeLimit;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        failSyncs = c.syncFails;
+        std::string error;
+        const bool written =
+            writeFileSafely(file("job.qdl"), bytesOf(std::string(500, 'n')), OldTail::Keep, &error);
+        failSyncs = false;
+        setrlimit(RLIMIT_FSIZE, &saved);
+        EXPECT_FALSE(written) << c.error;
+        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(readText(file("job.qdl")), old) << c.error;
+        EXPECT_EQ(names(), std::vector<std::string>{"job.qdl"}) << c.error;
     }
-    EXPECT_FALSE(written);
-    EXPECT_EQ(error, "File too large");
-    EXPECT_EQ(readText(file("job.qdl")), old);
-    EXPECT_EQ(names(), std::vector<std::string>{"job.qdl"});
 }
 
-TEST_F(SafeWriteTest, KeepsThePermissionsOfTheOldFile) {
-    put("shared.qdl", "old");
-    fs::permissions(file("shared.qdl"),
-                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_TRUE(writeFileSafely(file("shared.qdl"), bytesOf("new"), OldTail::Keep));
-    EXPECT_EQ(fs::status(file("shared.qdl")).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
-TEST_F(SafeWriteTest, WritesThroughASymbolicLinkWhichStaysALink) {
+// Through a link the target is written, with its permissions, and the link stays a link.
+TEST_F(SafeWriteTest, WritesThroughASymbolicLinkKeepingItAndThePermissions) {
     fs::create_directories(folder_ / "real");
     put("real/target.qdl", "old content");
+    const auto shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(file("real/target.qdl"), shared);
     fs::create_symlink("real/target.qdl", file("link.qdl"));
     ASSERT_TRUE(writeFileSafely(file("link.qdl"), bytesOf("NEW"), OldTail::Keep));
     EXPECT_TRUE(fs::is_symlink(file("link.qdl")));
     EXPECT_EQ(readText(folder_ / "real/target.qdl"), "NEW\0\0\0\0\0\0\0\0"s);
+    EXPECT_EQ(fs::status(file("real/target.qdl")).permissions(), shared);
 }
 
 TEST_F(SafeWriteTest, RefusesWhatItCannotReplaceWholly) {
@@ -150,32 +138,21 @@ TEST_F(SafeWriteTest, RefusesWhatItCannotReplaceWholly) {
     EXPECT_EQ(readText(file("locked.qdl")), "old");
 }
 
-// Runs `body` in a child process as the unprivileged user "nobody" (with `groups` as its extra
-// groups) and gives its exit status; the tests run as root, where no permission is ever refused.
-int asNobody(const std::vector<gid_t>& groups, const std::function<int()>& body) {
+// Whether the unprivileged user "nobody" (with `groups` as its extra groups) can save `target`, tried
+// in a child process: 1 yes, 0 no, 99 when the child could not become nobody. The tests run as root,
+// where no permission is ever refused.
+int nobodySaves(const fs::path& target, const std::vector<gid_t>& groups) {
     const pid_t child = ::fork();
     if (child == 0) {
         constexpr uid_t kNobody = 65534;
         if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(kNobody) != 0 ||
             ::setuid(kNobody) != 0)
             ::_exit(99);
-        ::_exit(body());
+        ::_exit(writeFileSafely(target, bytesOf("new"), OldTail::Keep) ? 1 : 0);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
-}
-
-TEST_F(SafeWriteTest, AFailedSyncBeforeTheRenameLeavesTheOldFile) {
-    put("job.qdl", "old");
-    std::string error;
-    failSyncs = true;
-    const bool written = writeFileSafely(file("job.qdl"), bytesOf("new"), OldTail::Keep, &error);
-    failSyncs = false;
-    EXPECT_FALSE(written);
-    EXPECT_EQ(error, "Input/output error");
-    EXPECT_EQ(readText(file("job.qdl")), "old");
-    EXPECT_EQ(names(), std::vector<std::string>{"job.qdl"});
+    return exitCodeOf(status);
 }
 
 TEST_F(SafeWriteTest, AnUnprivilegedUserCannotReplaceAReadOnlyFileNorLeaveTheGroup) {
@@ -184,23 +161,15 @@ TEST_F(SafeWriteTest, AnUnprivilegedUserCannotReplaceAReadOnlyFileNorLeaveTheGro
     put("locked.qdl", "old");
     ASSERT_EQ(::chown(file("locked.qdl").c_str(), 65534, 65534), 0);
     fs::permissions(file("locked.qdl"), fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_EQ(
-        asNobody({},
-                 [&] { return writeFileSafely(file("locked.qdl"), bytesOf("x"), OldTail::Keep) ? 1 : 0; }),
-        0);
+    EXPECT_EQ(nobodySaves(file("locked.qdl"), {}), 0);
     EXPECT_EQ(readText(file("locked.qdl")), "old");
 
     // A file shared by a group (0664, root's, group 2000) saved by a member of the group stays in it.
     constexpr gid_t kTeam = 2000;
     put("shared.qdl", "old");
     ASSERT_EQ(::chown(file("shared.qdl").c_str(), 0, kTeam), 0);
-    fs::permissions(file("shared.qdl"), fs::perms::owner_read | fs::perms::owner_write |
-                                            fs::perms::group_read | fs::perms::group_write |
-                                            fs::perms::others_read);
-    EXPECT_EQ(
-        asNobody({kTeam},
-                 [&] { return writeFileSafely(file("shared.qdl"), bytesOf("new"), OldTail::Keep) ? 0 : 1; }),
-        0);
+    ASSERT_EQ(::chmod(file("shared.qdl").c_str(), 0664), 0);
+    EXPECT_EQ(nobodySaves(file("shared.qdl"), {kTeam}), 1);
     struct stat info {};
     ASSERT_EQ(::stat(file("shared.qdl").c_str(), &info), 0);
     EXPECT_EQ(readText(file("shared.qdl")), "new");

@@ -8,12 +8,7 @@ namespace {
 // One versioned line, read back as written; what another program left in the field stays after it,
 // through later saves, and is never read as ours.
 TEST(ViewOptions, AreOneVersionedLineBeforeWhatElseTheFieldHeld) {
-    const ViewOptions rimFace{.method = 1,
-                              .rotation = 0,
-                              .bracketSide = 1,
-                              .growthOn = true,
-                              .toleranceOn = true,
-                              .autoScale = false};
+    const ViewOptions rimFace{.method = 1, .bracketSide = 1, .growthOn = true, .toleranceOn = true};
     const std::string line = "CorvaneView=1;method=1;rotation=0;bracket=1;growth=1;tolerance=1;autoscale=0";
     EXPECT_EQ(encodeViewOptions(rimFace, ""), line);
     const std::string shared = encodeViewOptions(rimFace, "notes of another tool");
@@ -26,10 +21,7 @@ TEST(ViewOptions, AreOneVersionedLineBeforeWhatElseTheFieldHeld) {
 }
 
 TEST(ViewOptions, ReadOnlyWhatTheyCanTrust) {
-    const struct {
-        const char* text;
-        std::optional<ViewOptions> expected;
-    } cases[] = {
+    const std::pair<const char*, std::optional<ViewOptions>> cases[] = {
         {"", std::nullopt},
         {"CorvaneView=2;method=1", std::nullopt},  // a later version is not guessed at
         {"CorvaneView=x;method=1", std::nullopt},
@@ -37,7 +29,7 @@ TEST(ViewOptions, ReadOnlyWhatTheyCanTrust) {
         {"CorvaneView=1;method=7;rotation=-1;bracket=2;growth=yes", ViewOptions{}},
         {"CorvaneView=1;autoscale=1\nmethod=2", ViewOptions{.autoScale = true}},
     };
-    for (const auto& c : cases) EXPECT_EQ(decodeViewOptions(c.text), c.expected) << c.text;
+    for (const auto& [text, expected] : cases) EXPECT_EQ(decodeViewOptions(text), expected) << text;
 }
 
 // Another program's text that leaves no room for the view line stays whole; the line is left out.
