@@ -99,7 +99,6 @@ private slots:
             const QStringList copies = copiesIn(env.folder.path());
             QCOMPARE(copies.size(), 1);
             QVERIFY(QDir(env.folder.path() + "/recovery").filePath(copies[0]) == w->recovery().ownCopyFile());
-            // Saved: nothing is left to recover.
             w->controls().mnuFileSave->trigger();
             QVERIFY(copiesIn(env.folder.path()).isEmpty());
             QVERIFY(w->close());

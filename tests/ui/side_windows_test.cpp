@@ -177,9 +177,8 @@ private slots:
         MainWindowUnderTest t;
         const MainWindowControls& c = t.w().controls();
         c.mnuFeet->trigger();
-        frmFeet* window = t.w().feetWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        const FeetWindowTestAdapter feet(*window);
+        QVERIFY(QTest::qWaitForWindowActive(t.w().feetWindow()));
+        const FeetWindowTestAdapter feet(*t.w().feetWindow());
         QLineEdit* foot3Left = feet.asFound(4);
         QCOMPARE(foot3Left->accessibleName(), QStringLiteral("Foot 3 left lift"));
 
