@@ -32,11 +32,9 @@ void clickCell(QTableWidget* grid, int r, int c) {
 // The growth or tolerance window over a stand-in main window, on the default project.
 template <class Window, class Adapter>
 struct Program : OptionWindowStage {
-    std::unique_ptr<Window> window;
+    std::unique_ptr<Window> window = std::make_unique<Window>(state, &main);  // after the stage
 
-    explicit Program(int method = 0) : OptionWindowStage(method) {
-        window = std::make_unique<Window>(state, &main);
-    }
+    explicit Program(int method = 0) : OptionWindowStage(method) {}
     Window& w() { return *window; }
     Adapter ui() const { return Adapter(*window); }
     // Opens the window as the main window does and hands it to `drive` while it is shown.
