@@ -12,10 +12,18 @@
 
 namespace corvane {
 
-class GrowthWindowTestAdapter {
+template <class Window>
+class TestAdapter {
 public:
-    explicit GrowthWindowTestAdapter(const frmGrowth& window) : w_(window) {}
+    explicit TestAdapter(const Window& window) : w_(window) {}
 
+protected:
+    const Window& w_;
+};
+
+class GrowthWindowTestAdapter : public TestAdapter<frmGrowth> {
+public:
+    using TestAdapter::TestAdapter;
     QTableWidget* gridHeight() const { return w_.gridHeight; }
     QLineEdit* txtHeight() const { return w_.txtHeight; }
     QTableWidget* gridGrowth() const { return w_.gridGrowth; }
@@ -28,15 +36,11 @@ public:
     MachineDrawing* picMachine(int k) const { return w_.picMachine.at(static_cast<std::size_t>(k)); }
     QPushButton* cmdApplyGrowth() const { return w_.cmdApplyGrowth; }
     QPushButton* cmdExit() const { return w_.cmdExit; }
-
-private:
-    const frmGrowth& w_;
 };
 
-class ToleranceWindowTestAdapter {
+class ToleranceWindowTestAdapter : public TestAdapter<frmTolerances> {
 public:
-    explicit ToleranceWindowTestAdapter(const frmTolerances& window) : w_(window) {}
-
+    using TestAdapter::TestAdapter;
     QLineEdit* txtRPM() const { return w_.txtRPM; }
     QLineEdit* txtSpan() const { return w_.txtSpan; }
     QLabel* lblLimits() const { return w_.lblLimits; }
@@ -44,15 +48,11 @@ public:
     QLabel* lblTolerance() const { return w_.lblTolerance; }
     QLabel* lblVerdict() const { return w_.lblVerdict; }
     QPushButton* cmdClose() const { return w_.cmdClose; }
-
-private:
-    const frmTolerances& w_;
 };
 
-class MovesWindowTestAdapter {
+class MovesWindowTestAdapter : public TestAdapter<frmMoves> {
 public:
-    explicit MovesWindowTestAdapter(const frmMoves& window) : w_(window) {}
-
+    using TestAdapter::TestAdapter;
     QTableWidget* tblLimits() const { return w_.ui_.tblLimits; }
     // 0 vertical, 1 horizontal.
     QTableWidget* tblAlternatives(int plane) const {
@@ -60,15 +60,11 @@ public:
     }
     QLabel* lblChosen() const { return w_.ui_.lblChosen; }
     QLabel* lblProblem() const { return w_.ui_.lblProblem; }
-
-private:
-    const frmMoves& w_;
 };
 
-class FeetWindowTestAdapter {
+class FeetWindowTestAdapter : public TestAdapter<frmFeet> {
 public:
-    explicit FeetWindowTestAdapter(const frmFeet& window) : w_(window) {}
-
+    using TestAdapter::TestAdapter;
     // Physical foot 0..7: foot 1 left, foot 1 right, foot 2 left, ...
     QLineEdit* asFound(int foot) const { return w_.feet.at(static_cast<std::size_t>(foot)).asFound; }
     QLineEdit* asLeft(int foot) const { return w_.feet.at(static_cast<std::size_t>(foot)).asLeft; }
@@ -76,31 +72,20 @@ public:
     // Foot position 0..3.
     QLineEdit* txtStack(int position) const { return w_.txtStack.at(static_cast<std::size_t>(position)); }
     QLabel* lblPack(int position) const { return w_.lblPack.at(static_cast<std::size_t>(position)); }
-
-private:
-    const frmFeet& w_;
 };
 
-class HistoryWindowTestAdapter {
+class HistoryWindowTestAdapter : public TestAdapter<MachineHistoryWindow> {
 public:
-    explicit HistoryWindowTestAdapter(const MachineHistoryWindow& window) : w_(window) {}
-
+    using TestAdapter::TestAdapter;
     QTableWidget* machines() const { return w_.machines_; }
     QTableWidget* records() const { return w_.records_; }
-
-private:
-    const MachineHistoryWindow& w_;
 };
 
-class HistoryPreferencesTestAdapter {
+class HistoryPreferencesTestAdapter : public TestAdapter<HistoryPreferences> {
 public:
-    explicit HistoryPreferencesTestAdapter(const HistoryPreferences& dialog) : d_(dialog) {}
-
-    QLineEdit* databaseBox() const { return d_.database_; }
-    QLabel* problemLabel() const { return d_.problem_; }
-
-private:
-    const HistoryPreferences& d_;
+    using TestAdapter::TestAdapter;
+    QLineEdit* databaseBox() const { return w_.database_; }
+    QLabel* problemLabel() const { return w_.problem_; }
 };
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 // and the about window.
 
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QTest>
 
 #include "MainWindowTestSupport.h"
@@ -18,16 +19,17 @@ class HelpTest : public QObject {
 private slots:
 
     // Each method and rotation names the dial, the position and the zero in the reading boxes (the
-    // reverse dial's full turn: the readings check's test).
-    void readingFramesSayWhereToZeroAndWhatEachBoxMeans() {
+    // reverse dial's full turn: the readings check's test). The rim-and-face sag is typed in its own
+    // box, shown for rim and face only, kept in ReservedText apart from the reverse dial's sag, and
+    // moves the vertical result; one undo takes it back out.
+    void readingBoxesSayWhatTheyMeanAndTheRimSagHasItsOwnBox() {
         MainWindowUnderTest t;
         const MainWindowControls& c = t.w().controls();
+        QVERIFY(!c.txtRimSag->isVisible());
         const struct {
             const char* name;
-            int method;
-            int rotation;
-            QString note;
-            QString tipDial1At6, tipDial2At12;
+            int method, rotation;
+            QString note, tipDial1At6, tipDial2At12;
         } cases[] = {
             {"reverse dial, half turn", 0, 1, "Zero: 9:00\nPlunger in: +",
              "Dial 1 at 6:00: not read on a half turn. Plunger in reads +.",
@@ -45,29 +47,17 @@ private slots:
             QCOMPARE(c.txtD1[2]->toolTip(), k.tipDial1At6);
             QCOMPARE(c.txtD2[0]->toolTip(), k.tipDial2At12);
         }
-    }
 
-    // The rim-and-face sag is typed in its own box, kept in ReservedText, moves the vertical result
-    // and leaves the reverse dial's sag alone; it is shown for rim and face only.
-    void rimSagBoxStoresTheSagWithTheJobAndRecalculates() {
-        MainWindowUnderTest t;
-        const MainWindowControls& c = t.w().controls();
-        QVERIFY(!c.txtRimSag->isVisible());
-        c.optAcalc[1]->click();
         QVERIFY(c.txtRimSag->isVisible());
         QCOMPARE(c.txtRimSag->text(), QStringLiteral("0"));
-        focusInActiveWindow(c.txtRimSag);
-        c.txtRimSag->selectAll();
-        QTest::keyClicks(c.txtRimSag, "4");
+        typeInto(c.txtRimSag, QStringLiteral("4"), false);
         tabOut(c.txtRimSag);
         QCOMPARE(rimFaceSag(t.state.Project), 4.0f);
         QCOMPARE(t.state.Project.Sag, 0.0f);
         QVERIFY(t.state.Session.changed());
         // The default job with a sag of 4: the half rim reading is 7 instead of 5.
         QCOMPARE(c.lblAcalc1->text(),
-                 QStringLiteral("NEAR Foot: move  11.00 mils  DOWN\r\nFAR Foot:  move  15.00 "
-                                "mils  DOWN"));
-        // One undo step takes the sag back out.
+                 QStringLiteral("NEAR Foot: move  11.00 mils  DOWN\r\nFAR Foot:  move  15.00 mils  DOWN"));
         QTRY_VERIFY(c.mnuEditUndo->isEnabled());
         c.mnuEditUndo->trigger();
         QCOMPARE(rimFaceSag(t.state.Project), 0.0f);
@@ -76,11 +66,23 @@ private slots:
         QVERIFY(!c.txtRimSag->isVisible());
     }
 
-    // F1 opens the manual at the section of the box with the keyboard; search lists the pages that
-    // hold every word.
-    void f1OpensTheManualAtTheControlsSection() {
+    // What's This has a sentence for every control a technician types into or chooses with, in the
+    // main window and in the growth and tolerance windows; F1 opens the manual at the section of the
+    // box with the keyboard, and search lists the pages that hold every word.
+    void theHelpMenuAndKeysGuideTheUser() {
         MainWindowUnderTest t;
         const MainWindowControls& c = t.w().controls();
+        QList<QWidget*> controls = t.w().findChildren<QWidget*>();
+        controls += t.w().growthWindow()->findChildren<QWidget*>();
+        controls += t.w().toleranceWindow()->findChildren<QWidget*>();
+        for (QWidget* w : controls) {
+            const bool input = qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                               qobject_cast<QComboBox*>(w) || qobject_cast<QTableWidget*>(w);
+            if (!input || w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            QVERIFY2(!w->whatsThis().isEmpty(), qPrintable(w->objectName()));
+        }
+
         focusInActiveWindow(c.txtD1[1]);
         QTest::keyClick(c.txtD1[1], Qt::Key_F1);
         auto* manual = t.w().findChild<ManualWindow*>(QStringLiteral("frmManual"));
@@ -94,13 +96,9 @@ private slots:
         QCOMPARE(found, (QStringList{QStringLiteral("Measuring bar sag")}));
         manual->searchBox()->setText(QStringLiteral("no such words anywhere"));
         QCOMPARE(manual->contents()->item(0)->text(), QStringLiteral("Nothing found"));
-    }
 
-    // A worked example comes as a new job without a file: the open job is offered for saving first,
-    // and saving the example asks for a name instead of writing over the job that was open.
-    void workedExampleOpensAsAnUnsavedJobAndNeverTakesTheOpenFile() {
-        MainWindowUnderTest t;
-        const MainWindowControls& c = t.w().controls();
+        // A worked example comes as a new job without a file; saving it asks for a name instead of
+        // writing over the job that was open.
         const QByteArray before = fileBytes(t.defaultProject());
         c.mnuExample[1]->trigger();
         QVERIFY(c.optAcalc[1]->isChecked());
@@ -109,8 +107,7 @@ private slots:
         QVERIFY(t.state.Session.changed());
         QCOMPARE(c.txtRimSag->text(), QStringLiteral("2"));
         QCOMPARE(c.lblAcalc1->text(),
-                 QStringLiteral("NEAR Foot: move  11.00 mils  DOWN\r\nFAR Foot:  move  26.00 "
-                                "mils  DOWN"));
+                 QStringLiteral("NEAR Foot: move  11.00 mils  DOWN\r\nFAR Foot:  move  26.00 mils  DOWN"));
 
         const QString saved = t.env.folder.filePath(QStringLiteral("example.qdl"));
         t.dialogs().saveFileAnswers.push_back(saved);
@@ -121,23 +118,13 @@ private slots:
         QVERIFY(!t.state.Session.changed());
     }
 
-    // What's This has a sentence for every control a technician types into or chooses with, in the
-    // main window and in the growth and tolerance windows.
-    void everyInputControlHasWhatsThis() {
-        MainWindowUnderTest t;
-        QList<QWidget*> controls = t.w().findChildren<QWidget*>();
-        controls += t.w().growthWindow()->findChildren<QWidget*>();
-        controls += t.w().toleranceWindow()->findChildren<QWidget*>();
-        for (QWidget* w : controls) {
-            const bool input = qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w) ||
-                               qobject_cast<QComboBox*>(w) || qobject_cast<QTableWidget*>(w);
-            if (!input || w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
-                continue;
-            QVERIFY2(!w->whatsThis().isEmpty(), qPrintable(w->objectName()));
-        }
-    }
-    // Enter means OK even with the focus on System Info, which it must not start.
-    void enterOnSystemInfoMeansOk() {
+    // Enter means OK even with the focus on System Info, which it must not start; a click with no
+    // information tool on the PATH still gives the user the essentials, in a message.
+    void systemInfoAnswersAClickButNotEnter() {
+        QTemporaryDir emptyBin;
+        const QByteArray oldPath = qgetenv("PATH");
+        const auto restorePath = qScopeGuard([&] { qputenv("PATH", oldPath); });
+        qputenv("PATH", emptyBin.path().toLocal8Bit());
         ScriptedDialogs dialogs;
         frmAbout about(nullptr, &dialogs);
         about.setProperty(kScriptedDialogProperty, true);
@@ -149,16 +136,8 @@ private slots:
         QCOMPARE(about.result(), int(QDialog::Accepted));
         QVERIFY(!about.isVisible());
         QVERIFY2(dialogs.messages.isEmpty(), "Enter started System Info");
-    }
 
-    // With no information tool on the PATH the user still gets the essentials, in a message.
-    void systemInfoWithoutToolShowsSummary() {
-        QTemporaryDir emptyBin;
-        const QByteArray oldPath = qgetenv("PATH");
-        qputenv("PATH", emptyBin.path().toLocal8Bit());
-        ScriptedDialogs dialogs;
-        frmAbout(nullptr, &dialogs).systemInfoButton()->click();
-        qputenv("PATH", oldPath);
+        about.systemInfoButton()->click();
         QCOMPARE(dialogs.messages.size(), 1);
         const QString text = dialogs.messages.front();
         const QString head = "Operating system: " + QSysInfo::prettyProductName() +

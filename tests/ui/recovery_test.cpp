@@ -62,55 +62,47 @@ void killAProgramWithUnsavedWork(const QString& folder) {
 class RecoveryTest : public QObject {
     Q_OBJECT
 private slots:
-    void aKilledProgramsJobIsRestoredOnYes() {
-        UiTestEnvironment env;
-        killAProgramWithUnsavedWork(env.folder.path());
-        QCOMPARE(copiesIn(env.folder.path()).size(), 1);
-
-        AppState state;
-        env.dialogs.yesNoAnswers = {true};
-        auto w = startOn(env.folder.path(), state, env.dialogs);
-        const QString project = env.folder.filePath(QStringLiteral("Corvane.qdl"));
-        // The question says when the changes were kept (the copy's time, to the second).
-        const QRegularExpression question(QRegularExpression::anchoredPattern(
-            QRegularExpression::escape(QStringLiteral("Corvane closed without saving ") + project +
-                                       QStringLiteral(". Restore the unsaved changes?\n\nThe changes were "
-                                                      "kept on ")) +
-            QStringLiteral("\\d\\d-[A-Z][a-z][a-z]-\\d{4} \\d\\d:\\d\\d:\\d\\d\\.")));
-        QCOMPARE(env.dialogs.questions.size(), 1);
-        QVERIFY2(question.match(env.dialogs.questions[0]).hasMatch(), qPrintable(env.dialogs.questions[0]));
-        QCOMPARE(w->controls().txtD1[1]->text(), QStringLiteral("33"));
-        QCOMPARE(state.Project.dial1(0, 1), 33.0f);
-        QVERIFY(state.Session.changed());
-        QCOMPARE(state.CurrentFile, project.toStdString());
-        // The restored job is now this program's: its own copy replaced the dead program's.
-        const QStringList copies = copiesIn(env.folder.path());
-        QCOMPARE(copies.size(), 1);
-        QVERIFY(QDir(env.folder.path() + "/recovery").filePath(copies[0]) == w->recovery().ownCopyFile());
-
-        // Saved: nothing is left to recover.
-        w->controls().mnuFileSave->trigger();
-        QVERIFY(copiesIn(env.folder.path()).isEmpty());
-        QVERIFY(w->close());
-    }
-
-    void noDiscardsTheCopyAndTheNextStartAsksNothing() {
-        UiTestEnvironment env;
-        killAProgramWithUnsavedWork(env.folder.path());
-        AppState state;
-        env.dialogs.yesNoAnswers = {false};
-        auto w = startOn(env.folder.path(), state, env.dialogs);
-        QCOMPARE(env.dialogs.questions.size(), 1);
-        QCOMPARE(w->controls().txtD1[1]->text(), QStringLiteral("20"));
-        QVERIFY(!state.Session.changed());
-        QVERIFY(copiesIn(env.folder.path()).isEmpty());
-        QVERIFY(w->close());
-        w.reset();
-
-        AppState again;
-        env.dialogs.questions.clear();
-        w = startOn(env.folder.path(), again, env.dialogs);
-        QCOMPARE(env.dialogs.questions, QStringList());
+    // Yes restores the killed program's job; No discards the copy and the next start asks nothing.
+    void aKilledProgramsJobIsOfferedBack() {
+        for (const bool restore : {true, false}) {
+            UiTestEnvironment env;
+            killAProgramWithUnsavedWork(env.folder.path());
+            AppState state;
+            env.dialogs.yesNoAnswers = {restore};
+            auto w = startOn(env.folder.path(), state, env.dialogs);
+            QCOMPARE(env.dialogs.questions.size(), 1);
+            QCOMPARE(w->controls().txtD1[1]->text(), restore ? QStringLiteral("33") : QStringLiteral("20"));
+            QCOMPARE(state.Session.changed(), restore);
+            if (!restore) {
+                QVERIFY(copiesIn(env.folder.path()).isEmpty());
+                QVERIFY(w->close());
+                w.reset();
+                AppState again;
+                env.dialogs.questions.clear();
+                w = startOn(env.folder.path(), again, env.dialogs);
+                QCOMPARE(env.dialogs.questions, QStringList());
+                continue;
+            }
+            const QString project = env.folder.filePath(QStringLiteral("Corvane.qdl"));
+            // The question says when the changes were kept (the copy's time, to the second).
+            const QRegularExpression question(QRegularExpression::anchoredPattern(
+                QRegularExpression::escape(
+                    QStringLiteral("Corvane closed without saving ") + project +
+                    QStringLiteral(". Restore the unsaved changes?\n\nThe changes were "
+                                   "kept on ")) +
+                QStringLiteral("\\d\\d-[A-Z][a-z][a-z]-\\d{4} \\d\\d:\\d\\d:\\d\\d\\.")));
+            QVERIFY2(question.match(env.dialogs.questions[0]).hasMatch(),
+                     qPrintable(env.dialogs.questions[0]));
+            QCOMPARE(state.Project.dial1(0, 1), 33.0f);
+            QCOMPARE(state.CurrentFile, project.toStdString());
+            // The restored job is now this program's: its own copy replaced the dead program's.
+            const QStringList copies = copiesIn(env.folder.path());
+            QCOMPARE(copies.size(), 1);
+            QVERIFY(QDir(env.folder.path() + "/recovery").filePath(copies[0]) == w->recovery().ownCopyFile());
+            w->controls().mnuFileSave->trigger();
+            QVERIFY(copiesIn(env.folder.path()).isEmpty());
+            QVERIFY(w->close());
+        }
     }
 
     // A copy waits for a quiet moment, follows later changes, and goes with a normal end; a program

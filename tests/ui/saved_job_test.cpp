@@ -1,9 +1,7 @@
 // What the window shows, what it saves and what the command line reports from the saved file agree;
 // the tolerance window and the status bar follow every input at once.
 
-#include <QApplication>
 #include <QProcess>
-#include <QStatusBar>
 #include <QTest>
 
 #include "MainWindowTestSupport.h"
@@ -59,24 +57,18 @@ private slots:
     // the report names the options as the job's own.
     void theCommandLineReportsAJobAsTheWindowSavedIt() {
         const struct {
-            const char* name;
             int method, rotation, bracket;
-            int growthBox;  // a growth box of the method's moveable machine
-            QStringList methodFields;
+            int growthBox;         // a growth box of the method's moveable machine
+            QStringList reported;  // how the report names the method and its choice
         } cases[] = {
-            {"reverse dial, half rotation", 0, 1, 0, 3, {"Method Reverse Dial", "Rotation Half Rotation"}},
-            {"rim and face, bracket on the fixed shaft",
-             1,
-             0,
-             1,
-             3,
-             {"Method Rim and Face", "Bracket side Moveable Machine: Bracket on the"}},
-            {"jack shaft", 2, 0, 0, 2, {"Method Jack Shaft"}},
+            {0, 1, 0, 3, {"Method Reverse Dial", "Rotation Half Rotation"}},
+            {1, 0, 1, 3, {"Method Rim and Face", "Bracket side Moveable Machine: Bracket on the"}},
+            {2, 0, 0, 2, {"Method Jack Shaft"}},
         };
         for (const auto& job : cases) {
+            const QString name = job.reported.join(QStringLiteral(", "));
             MainWindowUnderTest t;
-            frmDials& w = t.w();
-            const MainWindowControls& c = w.controls();
+            const MainWindowControls& c = t.w().controls();
             c.optAcalc[job.method]->click();
             c.cmbRotation->setCurrentIndex(job.rotation);
             c.cmbFixMove->setCurrentIndex(job.bracket);
@@ -86,7 +78,7 @@ private slots:
             const QString file = t.env.folder.filePath(QStringLiteral("pump 12.qdl"));
             t.dialogs().saveFileAnswers.push_back(file);
             c.mnuFileSaveAs->trigger();
-            QVERIFY2(!t.state.Session.changed(), job.name);
+            QVERIFY2(!t.state.Session.changed(), qPrintable(name));
 
             const Run calc = runCli({QStringLiteral("calc"), file});
             QCOMPARE(calc.err, QString());
@@ -98,13 +90,12 @@ private slots:
             QCOMPARE(report.exitCode, 0);
             const QString text = pdfText(pdf);
             for (const QString& expected :
-                 job.methodFields +
+                 job.reported +
                      QStringList{QStringLiteral("Thermal growth Applied"),
                                  QStringLiteral("Options As saved with the job"),
                                  QStringLiteral("Tolerance band Shown on both graphs"),
                                  QStringLiteral("Verdict ") + c.lblVerdict->accessibleDescription()})
-                QVERIFY2(text.contains(expected), qPrintable(QString::fromLatin1(job.name) + ": " + expected +
-                                                             QStringLiteral("\n") + text));
+                QVERIFY2(text.contains(expected), qPrintable(name + ": " + expected + "\n" + text));
         }
     }
 
@@ -116,43 +107,53 @@ private slots:
         const MainWindowControls& c = w.controls();
         QCOMPARE(c.lblVerdict->accessibleDescription(),
                  QStringLiteral("Alignment: Out of tolerance at 3600 rpm (short coupling)"));
-        t.dialogs().onModal = [&](QDialog& dialog) {
-            return ScriptedDialogs::runShown(dialog, [&](QDialog&) {
-                const ToleranceWindowTestAdapter tol(*w.toleranceWindow());
-                QCOMPARE(
-                    tol.lblLimits()->text(),
-                    QStringLiteral("Limits of the verdict: 3600 rpm row, short coupling (speed 3600 rpm)\n"
-                                   "Offset: excellent 1.0 mils, acceptable 1.5 mils\n"
-                                   "Angle: excellent 0.2 mils/in, acceptable 0.3 mils/in"));
-                QCOMPARE(tol.lblBandCaption()->text(),
-                         QStringLiteral("Band on the graphs (span \u00D7 1500 / speed)"));
-                QVERIFY(tol.cmdClose()->isVisible());
+        t.dialogs().driveModals([&](QDialog&) {
+            const ToleranceWindowTestAdapter tol(*w.toleranceWindow());
+            QCOMPARE(tol.lblLimits()->text(),
+                     QStringLiteral("Limits of the verdict: 3600 rpm row, short coupling (speed 3600 rpm)\n"
+                                    "Offset: excellent 1.0 mils, acceptable 1.5 mils\n"
+                                    "Angle: excellent 0.2 mils/in, acceptable 0.3 mils/in"));
+            QCOMPARE(tol.lblBandCaption()->text(),
+                     QStringLiteral("Band on the graphs (span \u00D7 1500 / speed)"));
+            QVERIFY(tol.cmdClose()->isVisible());
 
-                typeInto(tol.txtRPM(), QStringLiteral("1800"));
-                QCOMPARE(c.lblVerdict->accessibleDescription(),
-                         QStringLiteral("Alignment: Out of tolerance at 1800 rpm (short coupling)"));
-                QVERIFY(tol.lblLimits()->text().startsWith(
-                    QStringLiteral("Limits of the verdict: 1800 rpm row, short coupling (speed 1800 rpm)\n"
-                                   "Offset: excellent 2.0 mils, acceptable 3.0 mils")));
+            typeInto(tol.txtRPM(), QStringLiteral("1800"));
+            QCOMPARE(c.lblVerdict->accessibleDescription(),
+                     QStringLiteral("Alignment: Out of tolerance at 1800 rpm (short coupling)"));
+            QVERIFY(tol.lblLimits()->text().startsWith(
+                QStringLiteral("Limits of the verdict: 1800 rpm row, short coupling (speed 1800 rpm)\n"
+                               "Offset: excellent 2.0 mils, acceptable 3.0 mils")));
 
-                // The coupling span is distance C: the window follows a new C at once.
-                w.gridLength_Commit(2, QStringLiteral("13.5"));
-                QCOMPARE(t.state.Project.Span, 13.5f);
-                QCOMPARE(tol.txtSpan()->text(), QStringLiteral("13.50"));
+            // The coupling span is distance C: the window follows a new C at once.
+            w.gridLength_Commit(2, QStringLiteral("13.5"));
+            QCOMPARE(t.state.Project.Span, 13.5f);
+            QCOMPARE(tol.txtSpan()->text(), QStringLiteral("13.50"));
 
-                QTest::keyClick(tol.txtRPM(), Qt::Key_Escape);
-                QVERIFY(!w.toleranceWindow()->isVisible());
-            });
-        };
+            QTest::keyClick(tol.txtRPM(), Qt::Key_Escape);
+            QVERIFY(!w.toleranceWindow()->isVisible());
+        });
         c.cmdTolerances->click();
         QCOMPARE(t.dialogs().modalDialogs, QStringList{QStringLiteral("corvane::frmTolerances")});
     }
 
-    // The rim-and-face bracket list says in words where the bracket and the dials are; the drawing
-    // follows it, and every box of a length names its unit.
-    void theBracketChoiceAndTheLengthBoxesSayWhatTheyMean() {
+    // A finding longer than the status bar ends in "…" and keeps the whole sentence for the tool tip
+    // and the screen reader. The rim-and-face bracket list says in words where the bracket and the
+    // dials are; the drawing follows it, and every box of a length names its unit.
+    void theWindowSaysWhatItMeans() {
         MainWindowUnderTest t;
         const MainWindowControls& c = t.w().controls();
+        typeInto(c.txtMisc1, QStringLiteral("-2"));
+        const QString sentence = QStringLiteral(
+            "The sag is -2 mils, but a sagging bracket reads low and its correction is positive: enter 2.");
+        QCOMPARE(c.lblReadingsCheck->accessibleDescription(), sentence);
+        QCOMPARE(c.lblReadingsCheck->toolTip(), sentence);
+        const QString shown = c.lblReadingsCheck->text();
+        QVERIFY2(shown.endsWith(QChar(0x2026)) || shown.endsWith(QStringLiteral("enter 2.")),
+                 qPrintable(shown));
+        const QRect room = c.lblReadingsCheck->contentsRect();
+        QVERIFY2(c.lblReadingsCheck->fontMetrics().horizontalAdvance(shown) <= room.width(),
+                 qPrintable(QStringLiteral("%1 in %2 px").arg(shown).arg(room.width())));
+
         QVERIFY(!c.lblFixMove->isVisible());
         c.optAcalc[1]->click();
         QVERIFY(c.lblFixMove->isVisible());
@@ -167,24 +168,6 @@ private slots:
         c.optEU[1]->click();
         QCOMPARE(c.lblMisc1->text(), QStringLiteral("Face Dia (mm)"));
         QCOMPARE(c.frameLength->title(), QStringLiteral("Length (mm)"));
-    }
-
-    // A finding longer than the status bar ends in "…" and keeps the whole sentence for the tool tip
-    // and the screen reader.
-    void aLongFindingIsShortenedVisiblyAndKeptWhole() {
-        MainWindowUnderTest t;
-        const MainWindowControls& c = t.w().controls();
-        typeInto(c.txtMisc1, QStringLiteral("-2"));
-        const QString sentence = QStringLiteral(
-            "The sag is -2 mils, but a sagging bracket reads low and its correction is positive: enter 2.");
-        QCOMPARE(c.lblReadingsCheck->accessibleDescription(), sentence);
-        QCOMPARE(c.lblReadingsCheck->toolTip(), sentence);
-        const QString shown = c.lblReadingsCheck->text();
-        QVERIFY2(shown.endsWith(QChar(0x2026)) || shown.endsWith(QStringLiteral("enter 2.")),
-                 qPrintable(shown));
-        const QRect room = c.lblReadingsCheck->contentsRect();
-        QVERIFY2(c.lblReadingsCheck->fontMetrics().horizontalAdvance(shown) <= room.width(),
-                 qPrintable(QStringLiteral("%1 in %2 px").arg(shown).arg(room.width())));
     }
 };
 

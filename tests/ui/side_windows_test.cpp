@@ -13,7 +13,6 @@
 #include "history/HistoryDb.h"
 #include "project/FootLedger.h"
 #include "project/MoveSetup.h"
-#include "project/ProjectFile.h"
 #include "ui/history/HistoryAccess.h"
 #include "ui/main/HistoryMenus.h"
 #include "ui/widgets/ElidedLabel.h"
@@ -25,20 +24,11 @@ namespace {
 
 void settle() { QTest::qWait(1); }
 
-frmMoves* openMoves(frmDials& w) {
-    w.controls().cmdMoves->click();
-    auto* moves = w.findChild<frmMoves*>(QStringLiteral("frmMoves"));
-    if (moves && !QTest::qWaitForWindowExposed(moves)) return nullptr;
-    return moves;
-}
-
 QAction* action(frmDials& w, const char* name) { return w.findChild<QAction*>(QLatin1String(name)); }
 
 std::vector<StageRecord> recorded(const QString& file) {
-    HistoryLocation l;
-    l.path = file;
     QString error;
-    auto db = HistoryDb::open(l, &error);
+    auto db = HistoryDb::open({HistoryLocation::Kind::Sqlite, file, QUrl()}, &error);
     if (!db) return {};
     return db->records(QString(), &error).value_or(std::vector<StageRecord>{});
 }
@@ -50,8 +40,8 @@ class SideWindowsTest : public QObject {
 private slots:
     void initTestCase() { qunsetenv("CORVANE_HISTORY"); }
 
-    // The job stages and the machine history: File > Record, the Machine History window, and a
-    // record opened as a new unsaved job.
+    // The job stages and the machine history: File > Record, the Machine History window, a record
+    // opened as a new unsaved job, and a new job from it.
     void recordingKeepsTheJobAsItIsAndNeedsAMachineName() {
         MainWindowUnderTest t;
         frmDials& w = t.w();
@@ -84,19 +74,17 @@ private slots:
         const QString next = t.env.folder.filePath(QStringLiteral("from-history.qdl"));
         t.dialogs().saveAnswers.push_back(SaveAnswer::DontSave);
         t.dialogs().saveFileAnswers.push_back(next);
-        t.dialogs().onModal = [](QDialog& dialog) {
-            return ScriptedDialogs::runShown(dialog, [](QDialog& d) {
-                const HistoryWindowTestAdapter history(static_cast<MachineHistoryWindow&>(d));
-                QCOMPARE(history.machines()->rowCount(), 1);
-                QCOMPARE(history.machines()->item(0, 0)->text(), QStringLiteral("P-101"));
-                QCOMPARE(history.machines()->item(0, 4)->text(), QStringLiteral("1"));
-                QCOMPARE(history.records()->rowCount(), 2);
-                QCOMPARE(history.records()->item(0, 1)->text(), QStringLiteral("As found"));
-                history.records()->setFocus();
-                history.records()->selectRow(0);
-                QTest::keyClick(history.records(), Qt::Key_Return);
-            });
-        };
+        t.dialogs().driveModals([](QDialog& d) {
+            const HistoryWindowTestAdapter history(static_cast<MachineHistoryWindow&>(d));
+            QCOMPARE(history.machines()->rowCount(), 1);
+            QCOMPARE(history.machines()->item(0, 0)->text(), QStringLiteral("P-101"));
+            QCOMPARE(history.machines()->item(0, 4)->text(), QStringLiteral("1"));
+            QCOMPARE(history.records()->rowCount(), 2);
+            QCOMPARE(history.records()->item(0, 1)->text(), QStringLiteral("As found"));
+            history.records()->setFocus();
+            history.records()->selectRow(0);
+            QTest::keyClick(history.records(), Qt::Key_Return);
+        });
         typeInto(w.controls().txtD1[1], QStringLiteral("44"));
         QTest::keyClick(&w, Qt::Key_H, Qt::ControlModifier);
         QCOMPARE(t.dialogs().modalDialogs, QStringList{QStringLiteral("corvane::MachineHistoryWindow")});
@@ -104,21 +92,16 @@ private slots:
         QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("33"));
         QVERIFY(t.state.Session.changed());
         QVERIFY(!QFile::exists(next));
-    }
 
-    void newFromThisJobKeepsTheMachineAndClearsTheReadings() {
-        MainWindowUnderTest t;
-        frmDials& w = t.w();
-        installHistoryMenus(w, t.state, t.dialogs());
-        typeInto(w.controls().txtMachine, QStringLiteral("Fan 7"));
-        typeInto(w.controls().txtD1[1], QStringLiteral("33"));
-        const QString next = t.env.folder.filePath(QStringLiteral("next.qdl"));
+        // New from this job keeps the machine as typed, clears the readings and saves the new job.
+        const QString fresh = t.env.folder.filePath(QStringLiteral("next.qdl"));
         t.dialogs().saveAnswers.push_back(SaveAnswer::DontSave);
-        t.dialogs().saveFileAnswers.push_back(next);
+        t.dialogs().saveFileAnswers.push_back(fresh);
+        QVERIFY(focusInActiveWindow(w.controls().txtMachine));
         QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(w.controls().txtMachine->text(), QStringLiteral("Fan 7"));
+        QCOMPARE(w.controls().txtMachine->text(), QStringLiteral("  P-101 "));
         QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("0"));
-        QVERIFY(QFile::exists(next));
+        QVERIFY(QFile::exists(fresh));
         QVERIFY(!t.state.Session.changed());
     }
 
@@ -135,18 +118,37 @@ private slots:
         QCOMPARE(historyPreference(t.state.Paths), QStringLiteral("postgresql://tech@db/plant"));
     }
 
-    // The default job: feet 3 and 4 down 25 mils with feet 1 and 2 held. Holding 1 and 3 instead
-    // pivots the fixed machine about foot 1: feet 2 and 4 up 12.5 mils.
-    void choosingAPairTicksItsFeetAndDrawsTheTarget() {
+    // A foot's limit is one edit of the job that undo takes back. The default job lowers feet 3 and 4
+    // by 25 mils with feet 1 and 2 held; holding 1 and 3 instead pivots the fixed machine about foot
+    // 1: feet 2 and 4 up 12.5 mils.
+    void aLimitIsOneEditAndChoosingAPairTicksItsFeetAndDrawsTheTarget() {
         MainWindowUnderTest t;
         const MainWindowControls& c = t.w().controls();
-        frmMoves* window = openMoves(t.w());
-        QVERIFY(window);
+        c.cmdMoves->click();
+        auto* window = t.w().findChild<frmMoves*>(QStringLiteral("frmMoves"));
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
         const MovesWindowTestAdapter moves(*window);
+        QTableWidget* limits = moves.tblLimits();
+        limits->item(2, 0)->setText(QStringLiteral("15"));
+        settle();
+        QCOMPARE(decodeMoveSetup(t.state.Project.ReservedText).feet[2].shim, std::optional<double>(15.0));
+        QCOMPARE(moves.tblAlternatives(0)->item(0, 6)->text(),
+                 QStringLiteral("no: foot 3 must go down 25.00 mils, it has 15.00 mils of shim"));
+        QVERIFY(t.state.Session.changed());
+        // A limit that is no number is refused and the cell shows what the job keeps.
+        limits->item(3, 2)->setText(QStringLiteral("lots"));
+        settle();
+        QVERIFY(!moves.lblProblem()->text().isEmpty());
+        QCOMPARE(limits->item(3, 2)->text(), QString());
+        c.mnuEditUndo->trigger();
+        settle();
+        QCOMPARE(t.state.Project.ReservedText.find("CorvaneMoves"), std::string::npos);
+        QCOMPARE(moves.tblAlternatives(0)->item(0, 6)->text(), QStringLiteral("yes"));
+        QVERIFY(!t.state.Session.changed());
+
         QTableWidget* vertical = moves.tblAlternatives(0);
         QCOMPARE(vertical->item(1, 2)->text(), QStringLiteral("12.50 UP"));
         QVERIFY(!c.Graph1->lineVisible(ResultGraph::Line::Target));
-
         vertical->setFocus();
         vertical->setCurrentCell(1, 0);
         QCOMPARE(moves.tblAlternatives(1)->currentRow(), 1);  // the planes hold one pair
@@ -161,7 +163,6 @@ private slots:
         QVERIFY(c.Graph1->lineVisible(ResultGraph::Line::Target));
         QCOMPARE(c.Graph1->lineData(ResultGraph::Line::Target), (PlotData{{0, 60}, {0, 0}}));
         QCOMPARE(moves.lblChosen()->text(), QStringLiteral("Chosen: feet 1, 3 held"));
-
         // Ticking other feet in the main window moves the choice with them.
         c.chkStation[2]->click();
         c.chkStation[3]->click();
@@ -170,42 +171,14 @@ private slots:
         QCOMPARE(moves.lblChosen()->text(), QStringLiteral("Chosen: feet 1, 4 held"));
     }
 
-    // A foot's limit is one edit of the job that undo takes back.
-    void aFootLimitIsOneEditThatUndoTakesBack() {
-        MainWindowUnderTest t;
-        frmMoves* window = openMoves(t.w());
-        QVERIFY(window);
-        const MovesWindowTestAdapter moves(*window);
-        QTableWidget* limits = moves.tblLimits();
-        limits->item(2, 0)->setText(QStringLiteral("15"));
-        settle();
-        QCOMPARE(decodeMoveSetup(t.state.Project.ReservedText).feet[2].shim, std::optional<double>(15.0));
-        QCOMPARE(moves.tblAlternatives(0)->item(0, 6)->text(),
-                 QStringLiteral("no: foot 3 must go down 25.00 mils, it has 15.00 mils of shim"));
-        QVERIFY(t.state.Session.changed());
-
-        // A limit that is no number is refused and the cell shows what the job keeps.
-        limits->item(3, 2)->setText(QStringLiteral("lots"));
-        settle();
-        QVERIFY(!moves.lblProblem()->text().isEmpty());
-        QCOMPARE(limits->item(3, 2)->text(), QString());
-
-        t.w().controls().mnuEditUndo->trigger();
-        settle();
-        QCOMPARE(t.state.Project.ReservedText.find("CorvaneMoves"), std::string::npos);
-        QCOMPARE(moves.tblAlternatives(0)->item(0, 6)->text(), QStringLiteral("yes"));
-        QVERIFY(!t.state.Session.changed());
-    }
-
     // Foot 3 left rocks 4.5 mils: the bar says so, the job keeps it, undo takes it back. The default
     // job lowers feet 3 and 4 by 25 mils: with 20 + 10 under foot 3 both come out and a 5 goes back.
     void aSoftFootAndAStackGoIntoTheJobAndUndoTakesThemBack() {
         MainWindowUnderTest t;
         const MainWindowControls& c = t.w().controls();
         c.mnuFeet->trigger();
-        frmFeet* window = t.w().feetWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        const FeetWindowTestAdapter feet(*window);
+        QVERIFY(QTest::qWaitForWindowActive(t.w().feetWindow()));
+        const FeetWindowTestAdapter feet(*t.w().feetWindow());
         QLineEdit* foot3Left = feet.asFound(4);
         QCOMPARE(foot3Left->accessibleName(), QStringLiteral("Foot 3 left lift"));
 
@@ -237,20 +210,12 @@ private slots:
         typeInto(feet.txtStack(0), QStringLiteral("10 thick"));
         QCOMPARE(feet.txtStack(0)->text(), QString());
         QVERIFY(decodeFootLedger(t.state.Project.ReservedText).empty());
-    }
 
-    // Tab walks foot by foot: each foot's left side, its right side, then the shims under it.
-    void tabWalksFootByFoot() {
-        MainWindowUnderTest t;
-        frmFeet* window = t.w().feetWindow();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        QVERIFY(focusInActiveWindow(FeetWindowTestAdapter(*window).asLeft(1)));
-        const QStringList expected = {QStringLiteral("Foot 1 shims"), QStringLiteral("Foot 2 left lift"),
-                                      QStringLiteral("Foot 2 left kind")};
-        for (const QString& name : expected) {
+        // Tab walks foot by foot: each foot's left side, its right side, then the shims under it.
+        QVERIFY(focusInActiveWindow(feet.asLeft(1)));
+        for (const char* name : {"Foot 1 shims", "Foot 2 left lift", "Foot 2 left kind"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->accessibleName(), name);
+            QCOMPARE(QApplication::focusWidget()->accessibleName(), QString::fromLatin1(name));
         }
     }
 };

@@ -135,7 +135,9 @@ private slots:
         checkScale<Thermometer>();
     }
 
-    void knobFollowsThePointerButNeverJumpsTheGap() {
+    // The knob follows the pointer but never jumps the gap at its bottom; the thermometer follows the
+    // dragged height, one change per move.
+    void knobAndThermometerFollowThePointer() {
         const std::pair<double, double> clicks[] = {{90, 0}, {180, -67}, {260, -100}, {280, 100}};
         Knob knob;
         knob.resize(80, 80 + knob.fontMetrics().height());
@@ -152,13 +154,10 @@ private slots:
         QTest::mouseMove(&knob, pointAt(knob, 240));
         QCOMPARE(knob.value(), 100.0);
         QTest::mouseRelease(&knob, Qt::LeftButton, Qt::NoModifier, pointAt(knob, 240));
-    }
 
-    void thermometerFollowsTheDraggedHeight() {
         Thermometer t;
         t.resize(70, 220);
         t.setRange(50, 150);
-        t.setStep(0.5);
         t.setValue(72);
         QSignalSpy spy(&t, &Thermometer::valueChanged);
         QTest::mousePress(&t, Qt::LeftButton, Qt::NoModifier, QPoint(35, 0));
@@ -213,8 +212,7 @@ private slots:
         for (const YRange range : {YRange{-9.6, 9.6}, YRange{0, 0}}) {
             ResultGraph g;
             g.setYRange(range);
-            QCOMPARE(g.yRange().min, range.min);
-            QCOMPARE(g.yRange().max, range.max);
+            QCOMPARE(g.yRange(), range);
             // The axis shows a range it can draw that holds what was asked for.
             const QCPRange shown = g.plotWidget()->yAxis->range();
             QVERIFY(shown.lower <= range.min && shown.upper >= range.max && shown.upper > shown.lower);
@@ -254,11 +252,9 @@ private slots:
         }
     }
 
-    // The grid cell editor: the windows' own tests walk their grids with Enter and wrap; here is
-    // what they do not reach.
-    // A character starts the edit with itself, Enter and F2 with the cell's text; the caret at the end.
-    // An edit of the cell's own text left without a keystroke commits nothing, however the cell
-    // rounds what it shows. (A typed edit commits: the length grid's test.)
+    // The grid cell editor (the windows' own tests walk their grids): a character starts the edit
+    // with itself, Enter and F2 with the cell's text, the caret at the end; the cell's own text left
+    // without a keystroke commits nothing, however the cell rounds what it shows.
     void keysOnTheGridStartAnEdit() {
         const std::pair<Qt::Key, QString> cases[] = {
             {Qt::Key_7, "7"}, {Qt::Key_Minus, "-"}, {Qt::Key_Return, "3.000"}, {Qt::Key_F2, "3.000"}};
