@@ -3,10 +3,8 @@
 
 #include <sys/stat.h>
 
-#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTest>
 
 #include "MainWindowTestSupport.h"
 #include "ui/common/WindowPlacement.h"
