@@ -92,8 +92,7 @@ private slots:
     void aMachineNameSagAndFaceDiameterAreStoredWhenLeft() {
         MainWindowUnderTest t;
         const MainWindowControls& c = t.w().controls();
-        // A machine name in the drawing is stored when left, without Enter; saved first, so that the
-        // mark comes from the name.
+        // Saved first, so that the mark comes from the machine name, stored when left without Enter.
         c.mnuFileSave->trigger();
         typeInto(c.txtM2, QStringLiteral("Pump P-101"), false);
         tabOut(c.txtM2);

@@ -204,8 +204,7 @@ private slots:
         emit w.growthWindow()->growthApplied();
         QCOMPARE(c.txtGro[3]->text(), QStringLiteral("0.00"));
 
-        // The two-foot methods use the moveable machine's boxes only, and a correction reaches the
-        // growth their calculations subtract.
+        // Rim and face uses the moveable machine's boxes only, and a correction reaches its own growth.
         c.optAcalc[1]->click();
         QVERIFY(!c.txtGro[0]->isVisible() && !c.txtGro[1]->isVisible());
         QVERIFY(c.txtGro[2]->isVisible() && c.txtGro[3]->isVisible());

@@ -66,7 +66,6 @@ private slots:
         c.mnuFileOpen->trigger();
         QCOMPARE(c.txtD1[1]->text(), QStringLiteral("10.5"));
         QCOMPARE(c.txtD2[3]->text(), QStringLiteral("12.35"));
-        QCOMPARE(c.mnuFileMRU[0]->text(), job);
         const ProjectRecord before = t.state.Project;
         const QByteArray bytes = fileBytes(job);
 

@@ -54,8 +54,7 @@ private slots:
         QVERIFY(c.lblVerdict->fullText().startsWith(QStringLiteral("\u2714 Alignment: Excellent")));
     }
 
-    // Without a speed there is no verdict, and the bar says why rather than judging; a negative sag
-    // marks the sag box.
+    // Without a speed the bar says why there is no verdict; a negative sag marks the sag box.
     void noVerdictSaysWhyAndTheSagBoxIsMarked() {
         MainWindowUnderTest t;
         const MainWindowControls& c = t.w().controls();

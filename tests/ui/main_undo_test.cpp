@@ -25,8 +25,7 @@ void step(QAction* action) {
 class MainUndoTest : public QObject {
     Q_OBJECT
 private slots:
-    // A typed reading, a length and a name, undone and redone in order; each step puts back the
-    // record, the boxes and the results.
+    // A typed reading and a name, undone and redone in order: record, boxes and results come back.
     void eachEditIsOneStepBackAndForward() {
         MainWindowUnderTest t;
         const MainWindowControls& c = t.w().controls();

@@ -41,8 +41,6 @@ void chooseUnits(frmDials& w, int index) {
     QVERIFY(w.controls().optEU[index]->isChecked());
 }
 
-bool near(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(b)); }
-
 }  // namespace
 
 class MainUnitsTest : public QObject {
@@ -75,7 +73,8 @@ private slots:
         // The graphs: the lines drawn in millimetres, their data still in mils.
         const auto red = c.Graph1->plotWidget()->findChild<QCPCurve*>(QStringLiteral("Plot-2"))->data();
         QCOMPARE(red->size(), 3);
-        QVERIFY(near(red->at(0)->key, 1524) && near(red->at(0)->value, 0.635));  // 60 in, 25 mils
+        QVERIFY(qFuzzyCompare(red->at(0)->key, 1524.0) &&
+                qFuzzyCompare(red->at(0)->value, 0.635));  // 60 in, 25 mils
         QCOMPARE(c.Graph1->lineData(ResultGraph::Line::MoveableMachine).y[0], 25.0f);
 
         // Back to English: every text as it was, still nothing changed.
