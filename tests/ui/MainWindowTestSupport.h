@@ -41,17 +41,14 @@ struct MainWindowUnderTest {
     frmDials& w() { return *window; }
     ScriptedDialogs& dialogs() { return env.dialogs; }
     QString defaultProject() const { return env.folder.filePath(QStringLiteral("Corvane.qdl")); }
-
-    // Writes `record` as `name` in the program folder and opens it by File > Open; returns its path.
-    QString openJob(const ProjectRecord& record, const QString& name) {
-        const QString path = env.folder.filePath(name);
-        if (!writeProject(path.toStdString(), record))
-            recordTestFailure(QStringLiteral("cannot write ") + path);
-        env.dialogs.openFileAnswers.push_back(path);
-        window->controls().mnuFileOpen->trigger();
-        return path;
-    }
 };
+
+// The result labels of the default job (reverse dial, full rotation, English), as corvane-cli calc
+// gives them: feet 3 and 4 move 25 mils down and 5 mils left.
+inline const QString kDefaultVertical =
+    QStringLiteral("Machine Foot 3: move  25.00 mils  DOWN\r\nMachine Foot 4: move  25.00 mils  DOWN");
+inline const QString kDefaultHorizontal =
+    QStringLiteral("Machine Foot 3: move  5.000 mils  LEFT \r\nMachine Foot 4: move  5.000 mils  LEFT ");
 
 inline QByteArray fileBytes(const QString& path) {
     QFile file(path);
@@ -64,29 +61,6 @@ inline ProjectRecord readBack(const QString& path) {
     if (!readProject(path.toStdString(), record)) recordTestFailure(QStringLiteral("cannot read ") + path);
     return record;
 }
-
-// The result labels the calculation gives for the job and the choices the window's controls show
-// now. The choices are read off the controls as the user sees them, never asked of the window's own
-// code, so a window that calculates with other choices than it shows fails; the texts themselves
-// are the calculation's tests' business.
-struct Labels {
-    QString vertical, horizontal;
-};
-inline Labels calculated(const frmDials& w, const AppState& state) {
-    const MainWindowControls& c = w.controls();
-    CalcOptions shown;
-    for (int m = 0; m < 3; ++m)
-        if (c.optAcalc[static_cast<std::size_t>(m)]->isChecked()) shown.method = m;
-    shown.rotation = c.cmbRotation->currentIndex();
-    shown.bracketSide = c.cmbFixMove->currentIndex();
-    shown.growthOn = c.chkTgrowth->isChecked();
-    shown.toleranceOn = c.chkTolerance->isChecked();
-    shown.tolerance = state.Tolerance;
-    shown.units = c.optEU[1]->isChecked() ? UnitSystem::Metric : UnitSystem::English;
-    const CalcResult r = calcAlignment(state.Project, shown);
-    return {QString::fromStdString(r.verticalText), QString::fromStdString(r.horizontalText)};
-}
-inline Labels calculated(MainWindowUnderTest& t) { return calculated(t.w(), t.state); }
 
 // Moves the focus away from a box by Tab, as the user leaves it.
 inline void tabOut(QWidget* widget) {

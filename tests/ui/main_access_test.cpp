@@ -3,7 +3,6 @@
 
 #include <QAccessible>
 #include <QFocusEvent>
-#include <QTest>
 
 #include "MainWindowTestSupport.h"
 #include "WindowTestAdapters.h"
@@ -41,8 +40,7 @@ private slots:
     void noControlOfTheThreeWindowsIsNameless() {
         MainWindowUnderTest t;
         for (QWidget* window :
-             {static_cast<QWidget*>(t.window.get()), static_cast<QWidget*>(t.w().growthWindow()),
-              static_cast<QWidget*>(t.w().toleranceWindow())}) {
+             std::initializer_list<QWidget*>{t.window.get(), t.w().growthWindow(), t.w().toleranceWindow()}) {
             const QStringList nameless = namelessControls(window);
             QVERIFY2(nameless.isEmpty(), qPrintable(window->objectName() + QStringLiteral(": ") +
                                                     nameless.join(QStringLiteral(", "))));

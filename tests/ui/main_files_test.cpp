@@ -3,17 +3,12 @@
 // menu: new, open from the command line, save as, recent files, and the save prompt on closing. Dialogs
 // answer by script.
 
-#include <QFile>
-#include <QLabel>
 #include <QPlainTextEdit>
-#include <QTest>
 #include <QTextCursor>
 #include <QTimer>
 
+#include "JobTestSupport.h"
 #include "MainWindowTestSupport.h"
-#include "project/ProjectCommands.h"
-#include "project/ProjectFile.h"
-#include "ui/main/frmComments.h"
 #include "ui/widgets/EntryBox.h"
 #include "ui/widgets/Knob.h"
 
@@ -24,44 +19,39 @@ class MainFilesTest : public QObject {
 private slots:
     void startUpShowsTheDefaultProjectAndItsResults() {
         MainWindowUnderTest t;
-        frmDials& w = t.w();
-        QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
-        QCOMPARE(w.controls().lblAcalc2->text(), calculated(t).horizontal);
-        QCOMPARE(w.windowTitle(), QStringLiteral("CORVANE v.1.5.6   ") + t.defaultProject() +
-                                      QStringLiteral("[*]  15-Mar-2023 12:00:00"));
-        QVERIFY(!w.isWindowModified());
-        // The clock in the title is kept running.
-        QVERIFY(w.controls().Timer1->isActive());
+        const MainWindowControls& c = t.w().controls();
+        QCOMPARE(c.lblAcalc1->text(), kDefaultVertical);
+        QCOMPARE(c.lblAcalc2->text(), kDefaultHorizontal);
+        QCOMPARE(t.w().windowTitle(), QStringLiteral("CORVANE v.1.5.6   ") + t.defaultProject() +
+                                          QStringLiteral("[*]  15-Mar-2023 12:00:00"));
+        QVERIFY(c.Timer1->isActive());  // the clock in the title is kept running
         QVERIFY(QFileInfo::exists(t.defaultProject()));
         QVERIFY(!t.state.Session.changed());
-        QCOMPARE(w.controls().mnuFileMRU[0]->text(), t.defaultProject());
-        for (int i = 1; i < kRecentFileCount; ++i) QVERIFY(!w.controls().mnuFileMRU[i]->isVisible());
-        QCOMPARE(w.controls().txtD2[2]->text(), QStringLiteral("-50"));
+        QCOMPARE(c.mnuFileMRU[0]->text(), t.defaultProject());
+        for (int i = 1; i < kRecentFileCount; ++i) QVERIFY(!c.mnuFileMRU[i]->isVisible());
+        QCOMPARE(c.txtD2[2]->text(), QStringLiteral("-50"));
         QCOMPARE(t.dialogs().messages, QStringList());
     }
 
     void typedReadingsWalkWithEnterAndRecalculate() {
         MainWindowUnderTest t;
-        frmDials& w = t.w();
+        const MainWindowControls& c = t.w().controls();
         // 6:00 of dial 1 at 40: the moveable machine tilts, feet 3 and 4 go down 27.5 and 37.5 mils.
         t.state.Session.markSaved(t.state.Project);
-        typeInto(w.controls().txtD1[2], QStringLiteral("40"));
-        QVERIFY(w.controls().txtD1[3]->hasFocus());
+        typeInto(c.txtD1[2], QStringLiteral("40"));
+        QVERIFY(c.txtD1[3]->hasFocus());
         QCOMPARE(t.state.Project.dial1(0, 2), 40.0f);
-        QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
+        QCOMPARE(c.lblAcalc1->text(), QStringLiteral("Machine Foot 3: move  27.50 mils  DOWN\r\n"
+                                                     "Machine Foot 4: move  37.50 mils  DOWN"));
         QVERIFY(t.state.Session.changed());
-
-        // Enter in the last box of dial 1 goes on to the first box of dial 2.
-        typeInto(w.controls().txtD1[3], QStringLiteral("30"));
-        QVERIFY(w.controls().txtD2[0]->hasFocus());
-
+        typeInto(c.txtD1[3], QStringLiteral("30"));  // on from the last box of dial 1 to dial 2
+        QVERIFY(c.txtD2[0]->hasFocus());
         // Focus on a box selects its whole text, so typing replaces the reading.
-        QVERIFY(focusInActiveWindow(w.controls().txtD1[1]));
-        QTRY_COMPARE(w.controls().txtD1[1]->selectedText(), QStringLiteral("20"));
+        QVERIFY(focusInActiveWindow(c.txtD1[1]));
+        QTRY_COMPARE(c.txtD1[1]->selectedText(), QStringLiteral("20"));
 
-        // A reading is stored as typed and shown to two decimals; the knobs rescale to a reading beyond
-        // their scale; what is no number, or too large for the project, is refused with a word beside
-        // the box and the reading stays. (How text is read and rounded is the number format's test.)
+        // Stored as typed, shown to two decimals, the knobs rescaled beyond their scale; no number, or
+        // one too large for the project, is refused with a word beside the box and the reading stays.
         const struct {
             const char* typed;
             float stored;
@@ -75,59 +65,56 @@ private slots:
             {"250", 250, "250", 500, ""},
             {"1e39", 250, "250", 500, "\"1e39\" is too large to hold: the value stays 250."},
         };
-        for (const auto& c : cases) {
-            typeInto(w.controls().txtD1[1], QString::fromLatin1(c.typed));
-            QCOMPARE(t.state.Project.dial1(0, 1), c.stored);
-            QCOMPARE(w.controls().txtD1[1]->text(), QString::fromLatin1(c.shown));
-            QCOMPARE(w.controls().cwkDial1[1]->value(), double(c.stored));
-            for (Knob* knob : w.controls().cwkDial1) QCOMPARE(knob->maximum(), c.knobMaximum);
-            QCOMPARE(EntryBox::lastRefusal(w.controls().txtD1[1]), QString::fromLatin1(c.refusal));
+        for (const auto& k : cases) {
+            typeInto(c.txtD1[1], QString::fromLatin1(k.typed));
+            QCOMPARE(t.state.Project.dial1(0, 1), k.stored);
+            QCOMPARE(c.txtD1[1]->text(), QString::fromLatin1(k.shown));
+            QCOMPARE(c.cwkDial1[1]->value(), double(k.stored));
+            for (Knob* knob : c.cwkDial1) QCOMPARE(knob->maximum(), k.knobMaximum);
+            QCOMPARE(EntryBox::lastRefusal(c.txtD1[1]), QString::fromLatin1(k.refusal));
         }
     }
 
     void aKnobTurnedWithTheKeysStoresTheReadingAndMarksTheProject() {
         MainWindowUnderTest t;
-        frmDials& w = t.w();
-        QVERIFY(focusInActiveWindow(w.controls().cwkDial1[1]));
-        // Cleared first: the mark must come from the knob, not from anything before it.
-        t.state.Session.markSaved(t.state.Project);
-        QTest::keyClick(w.controls().cwkDial1[1], Qt::Key_Up);  // one step of 1 mil on the +-100 scale
+        const MainWindowControls& c = t.w().controls();
+        QVERIFY(focusInActiveWindow(c.cwkDial1[1]));
+        t.state.Session.markSaved(t.state.Project);  // the mark must come from the knob
+        QTest::keyClick(c.cwkDial1[1], Qt::Key_Up);  // one step of 1 mil on the +-100 scale
         QCOMPARE(t.state.Project.dial1(0, 1), 21.0f);
-        QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("21"));
-        QCOMPARE(w.controls().lblAcalc2->text(), calculated(t).horizontal);
+        QCOMPARE(c.txtD1[1]->text(), QStringLiteral("21"));
+        QCOMPARE(c.lblAcalc2->text(), QStringLiteral("Machine Foot 3: move  5.250 mils  LEFT \r\n"
+                                                     "Machine Foot 4: move  6.250 mils  LEFT "));
         // A reading set by knob is the user's work like a typed one: the save prompt must come.
         QVERIFY(t.state.Session.changed());
     }
 
     void aMachineNameSagAndFaceDiameterAreStoredWhenLeft() {
         MainWindowUnderTest t;
-        frmDials& w = t.w();
-        // (A typed technician is stored: the undo test; passing through a box stores nothing: the walk
-        // test.) A machine name in the drawing is stored when left, without Enter; saved first, so
-        // that the mark comes from the name.
-        w.controls().mnuFileSave->trigger();
-        typeInto(w.controls().txtM2, QStringLiteral("Pump P-101"), false);
-        tabOut(w.controls().txtM2);
+        const MainWindowControls& c = t.w().controls();
+        // Saved first, so that the mark comes from the machine name, stored when left without Enter.
+        c.mnuFileSave->trigger();
+        typeInto(c.txtM2, QStringLiteral("Pump P-101"), false);
+        tabOut(c.txtM2);
         QCOMPARE(t.state.Project.M2Text, std::string("Pump P-101"));
         QVERIFY(t.state.Session.changed());
-
         // A typed sag corrects both bottom readings: V1 = 26, V2 = 24.
-        typeInto(w.controls().txtMisc1, QStringLiteral("2"));
+        typeInto(c.txtMisc1, QStringLiteral("2"));
         QCOMPARE(t.state.Project.Sag, 2.0f);
-        QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
+        QCOMPARE(c.lblAcalc1->text(), QStringLiteral("Machine Foot 3: move  23.00 mils  DOWN\r\n"
+                                                     "Machine Foot 4: move  19.00 mils  DOWN"));
         // The same box is the face diameter in rim and face, kept as typed.
-        w.controls().optAcalc[1]->click();
-        typeInto(w.controls().txtMisc1, QStringLiteral("10.123"));
+        c.optAcalc[1]->click();
+        typeInto(c.txtMisc1, QStringLiteral("10.123"));
         QCOMPARE(t.state.Project.FaceDia1, 10.123f);
         QCOMPARE(t.state.Project.Sag, 2.0f);
     }
 
     // The comments window marks the project; the file holds 65 535 characters of comments (a line
-    // break takes two): an edit past that is refused whole and the window says so; what was there is
-    // kept to the last character. (Opened and closed untouched, it changes nothing: the walk test.)
+    // break takes two): an edit past that is refused whole and the window says so.
     void commentsStayWithinWhatTheFileHoldsAndSaySo() {
         MainWindowUnderTest t;
-        frmDials& w = t.w();
+        const MainWindowControls& c = t.w().controls();
         const QString full = QString(65533, QLatin1Char('a')) + QStringLiteral("\n");  // 65 535 bytes
         t.dialogs().driveModals([&full](QDialog& d) {
             auto* text = d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"));
@@ -145,65 +132,60 @@ private slots:
             text->setPlainText(QStringLiteral("Ω 5 µm"));
             QVERIFY(warning->text().contains(QStringLiteral("cannot hold Ω;")));
         });
-        w.controls().cmdComments->click();
+        c.cmdComments->click();
         QCOMPARE(t.state.Project.Comments, std::string("Ω 5 µm"));
         QVERIFY(t.state.Session.changed());
 
         t.dialogs().driveModals([&full](QDialog& d) {
             d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"))->setPlainText(full);
         });
-        w.controls().cmdComments->click();
+        c.cmdComments->click();
         QCOMPARE(t.state.Project.Comments.size(), std::size_t(65535));
         QVERIFY(t.state.Project.Comments.ends_with("a\r\n"));  // the line break stored as CR LF
     }
 
     void newProjectAsksToSaveThenStartsFromDefaults() {
         MainWindowUnderTest t;
-        frmDials& w = t.w();
-        typeInto(w.controls().txtMachine, QStringLiteral("Pump 7"));
-        typeInto(w.controls().txtD1[1], QStringLiteral("33"));
+        const MainWindowControls& c = t.w().controls();
+        typeInto(c.txtMachine, QStringLiteral("Pump 7"));
+        typeInto(c.txtD1[1], QStringLiteral("33"));
         const QString job = t.env.folder.filePath(QStringLiteral("job.qdl"));
         t.dialogs().saveAnswers.push_back(SaveAnswer::DontSave);
         t.dialogs().saveFileAnswers.push_back(job);
-        w.controls().mnuFileNew->trigger();
+        c.mnuFileNew->trigger();
         QCOMPARE(t.dialogs().questions, QStringList{QStringLiteral("Save the changes to Corvane.qdl?")});
         QCOMPARE(t.state.CurrentFile, job.toStdString());
         QVERIFY(QFile::exists(job));
-        // A clean job: the readings start again from the defaults, the previous job's texts are gone
-        // (an empty machine name shows its caption).
-        QCOMPARE(w.controls().txtD1[1]->text(), QStringLiteral("20"));
-        QCOMPARE(w.controls().txtMachine->text(), QStringLiteral("machine"));
+        // A clean job: the default readings, the texts gone (an empty machine name shows its caption).
+        QCOMPARE(c.txtD1[1]->text(), QStringLiteral("20"));
+        QCOMPARE(c.txtMachine->text(), QStringLiteral("machine"));
         QVERIFY(t.state.Project.Machine.empty());
-        QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
+        QCOMPARE(c.lblAcalc1->text(), kDefaultVertical);
         QVERIFY(!t.state.Session.changed());
-        QVERIFY(w.controls().mnuFileMRU[1]->isVisible());
+        QVERIFY(c.mnuFileMRU[1]->isVisible());
     }
 
     void aDeletedRecentFileFallsBackToTheDefaultProject() {
         MainWindowUnderTest t;
-        frmDials& w = t.w();
+        const MainWindowControls& c = t.w().controls();
         const QString gone = t.env.folder.filePath(QStringLiteral("gone.qdl"));
         t.dialogs().saveFileAnswers.push_back(gone);
-        w.controls().mnuFileSaveAs->trigger();
-        QCOMPARE(w.controls().mnuFileMRU[0]->text(), gone);
+        c.mnuFileSaveAs->trigger();
+        QCOMPARE(c.mnuFileMRU[0]->text(), gone);
         QVERIFY(QFile::remove(gone));
-        w.controls().mnuFileMRU[0]->trigger();
+        c.mnuFileMRU[0]->trigger();
         QCOMPARE(t.dialogs().messages,
-                 QStringList{QString::fromStdString(missingFileMessage(gone.toStdString()))});
-        QCOMPARE(w.controls().mnuFileMRU[0]->text(), t.defaultProject());
-        QCOMPARE(w.controls().mnuFileMRU[1]->text(), gone);
-        QCOMPARE(w.controls().lblAcalc1->text(), calculated(t).vertical);
+                 QStringList{QStringLiteral("File:  ") + gone + QStringLiteral("\ndoesnot exist. ")});
+        QCOMPARE(c.mnuFileMRU[0]->text(), t.defaultProject());
+        QCOMPARE(c.mnuFileMRU[1]->text(), gone);
+        QCOMPARE(c.lblAcalc1->text(), kDefaultVertical);
     }
 
     void aProjectNamedOnTheCommandLineOpensAfterTheAboutWindow() {
         // As a file manager starts the program on a double-clicked project, and on one gone since.
         UiTestEnvironment env;
-        const QString job = env.folder.filePath(QStringLiteral("pump.qdl"));
-        ProjectRecord record;
-        setDefaults(record);
-        record.Machine = "Pump P-101";
-        record.DateStamp = 45001.25;
-        QVERIFY(writeProject(job.toStdString(), record));
+        const QString pump = env.folder.filePath(QStringLiteral("pump.qdl"));
+        QVERIFY(writeProject(pump.toStdString(), job()));  // machine P-101
         const QString gone = env.folder.filePath(QStringLiteral("gone.qdl"));
         const QString fallback = env.folder.filePath(QStringLiteral("Corvane.qdl"));
         const struct {
@@ -211,7 +193,7 @@ private slots:
             QString given, shown, machine;
             QStringList messages;
         } cases[] = {
-            {"an existing project", job, job, QStringLiteral("Pump P-101"), {}},
+            {"an existing project", pump, pump, QStringLiteral("P-101"), {}},
             {"a missing one",
              gone,
              fallback,
@@ -237,29 +219,29 @@ private slots:
             QCOMPARE(w.controls().mnuFileMRU[0]->text(), c.shown);
             QVERIFY2(!state.Session.changed(), c.name);
         }
-        QCOMPARE(readBack(job).Machine, std::string("Pump P-101"));
+        QCOMPARE(readBack(pump).Machine, std::string("P-101"));
     }
 
-    // (Closing an unchanged job asks nothing: the walk test.)
+    // Cancel in the save prompt keeps the window and the job; a failed save keeps the window open.
     void closingAsksToSaveAChangedProjectAndAFailedSaveKeepsTheWindowOpen() {
         MainWindowUnderTest t;
-        frmDials& w = t.w();
         const QString unreachable = t.env.folder.filePath(QStringLiteral("no-such-folder/job.qdl"));
         t.state.CurrentFile = unreachable.toStdString();
-        // Typed but not yet left: closing still takes the reading.
-        typeInto(w.controls().txtD1[1], QStringLiteral("33"), false);
-        t.dialogs().saveAnswers.push_back(SaveAnswer::Save);
-        w.controls().mnuExit->trigger();
-        QCOMPARE(t.dialogs().questions, QStringList{QStringLiteral("Save the changes to job.qdl?")});
-        QVERIFY(w.isVisible());
+        typeInto(t.w().controls().txtD1[1], QStringLiteral("33"), false);  // closing takes it unleft
+        t.dialogs().saveAnswers = {SaveAnswer::Cancel, SaveAnswer::Save};
+        QVERIFY(!t.w().close());
+        QCOMPARE(t.state.Project.dial1(0, 1), 33.0f);
+        t.w().controls().mnuExit->trigger();
+        QCOMPARE(t.dialogs().questions, QStringList(2, QStringLiteral("Save the changes to job.qdl?")));
+        QVERIFY(t.w().isVisible());
         QVERIFY(t.state.Session.changed());
         QCOMPARE(t.dialogs().messages.size(), 1);
         QVERIFY(t.dialogs().messages[0].contains(unreachable));
         // Saved somewhere else, the program may close.
         const QString elsewhere = t.env.folder.filePath(QStringLiteral("job.qdl"));
         t.dialogs().saveFileAnswers.push_back(elsewhere);
-        w.controls().mnuFileSaveAs->trigger();
-        QVERIFY(w.close());
+        t.w().controls().mnuFileSaveAs->trigger();
+        QVERIFY(t.w().close());
         QCOMPARE(readBack(elsewhere).dial1(0, 1), 33.0f);
     }
 
@@ -271,7 +253,7 @@ private slots:
         w.formLoad(false);
         QVERIFY(!env.dialogs.messages.isEmpty());
         QVERIFY(state.Session.changed());
-        QCOMPARE(w.controls().lblAcalc1->text(), calculated(w, state).vertical);
+        QCOMPARE(w.controls().lblAcalc1->text(), kDefaultVertical);
         env.dialogs.saveAnswers.push_back(SaveAnswer::DontSave);
         QVERIFY(w.close());
         QCOMPARE(env.dialogs.questions, QStringList{QStringLiteral("Save the changes to Corvane.qdl?")});
@@ -279,17 +261,16 @@ private slots:
 
     void saveFromTheKeyboardTakesTheReadingBeingTyped() {
         MainWindowUnderTest t;
-        frmDials& w = t.w();
-        typeInto(w.controls().txtD2[1], QStringLiteral("-44"), false);
-        QTest::keyClick(w.controls().txtD2[1], Qt::Key_S, Qt::ControlModifier);
+        QLineEdit* box = t.w().controls().txtD2[1];
+        typeInto(box, QStringLiteral("-44"), false);
+        QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(readBack(t.defaultProject()).dial2(0, 1), -44.0f);
         QVERIFY(!t.state.Session.changed());
-        QVERIFY(w.controls().txtD2[1]->hasFocus());
+        QVERIFY(box->hasFocus());
     }
 
-    // Leaving a name box marks the job changed only when its name really changed: walking through
-    // the boxes must not bring up the save prompt. Run as the handlers alone, with no input event
-    // after them that would compare the job anew.
+    // Leaving a name box marks the job changed only when its name really changed (walking through
+    // must not bring up the save prompt); the handlers alone, with no input event to compare anew.
     void aNameBoxMarksTheJobChangedOnlyWhenItsNameChanged() {
         const struct {
             QLineEdit* MainWindowControls::*box;
@@ -305,7 +286,8 @@ private slots:
         for (const auto& b : boxes) {
             MainWindowUnderTest t;
             frmDials& w = t.w();
-            QLineEdit* box = w.controls().*b.box;
+            const MainWindowControls& c = w.controls();
+            QLineEdit* box = c.*b.box;
             QVERIFY(!t.state.Session.changed());
             box->setText(QString::fromStdString(t.state.Project.*b.field));
             (w.*b.leave)();

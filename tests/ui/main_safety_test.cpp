@@ -3,10 +3,8 @@
 
 #include <sys/stat.h>
 
-#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTest>
 
 #include "MainWindowTestSupport.h"
 #include "ui/common/WindowPlacement.h"
@@ -55,8 +53,7 @@ private slots:
 
         // The job's recovery copy, its lock and their folder are the user's alone.
         other.recovery().sync();
-        const QString folder = QString::fromStdString(t.state.Paths.recoveryCopies());
-        QCOMPARE(modeOf(folder), 0700u);
+        QCOMPARE(modeOf(QString::fromStdString(t.state.Paths.recoveryCopies())), 0700u);
         QCOMPARE(modeOf(other.recovery().ownCopyFile()), 0600u);
         QCOMPARE(modeOf(other.recovery().ownCopyFile() + QStringLiteral(".lock")), 0600u);
         t.dialogs().saveAnswers.push_back(SaveAnswer::DontSave);

@@ -1,11 +1,8 @@
 // Undo and redo in the main window: each edit one step, the display and the results following, and
 // the project changed exactly when it differs from what was last opened or saved.
 
-#include <QAction>
 #include <QApplication>
 #include <QPlainTextEdit>
-#include <QTest>
-#include <QUndoStack>
 
 #include "MainWindowTestSupport.h"
 #include "ui/widgets/Knob.h"
@@ -17,12 +14,9 @@ namespace {
 // Lets the window compare the job once the user's event is done, as the event loop does.
 void settle() { QTest::qWait(1); }
 
-void undo(frmDials& w) {
-    w.controls().mnuEditUndo->trigger();
-    settle();
-}
-void redo(frmDials& w) {
-    w.controls().mnuEditRedo->trigger();
+// A menu command, with the window settled after it.
+void step(QAction* action) {
+    action->trigger();
     settle();
 }
 
@@ -31,12 +25,10 @@ void redo(frmDials& w) {
 class MainUndoTest : public QObject {
     Q_OBJECT
 private slots:
-    // A typed reading, a length and a name, undone and redone in order; each step puts back the
-    // record, the boxes and the results.
+    // A typed reading and a name, undone and redone in order: record, boxes and results come back.
     void eachEditIsOneStepBackAndForward() {
         MainWindowUnderTest t;
-        frmDials& w = t.w();
-        const MainWindowControls& c = w.controls();
+        const MainWindowControls& c = t.w().controls();
         const ProjectRecord opened = t.state.Project;
         QVERIFY(!c.mnuEditUndo->isEnabled());
 
@@ -47,25 +39,25 @@ private slots:
         typeInto(c.txtTechnician, QStringLiteral("J. Ortega"));
         settle();
 
-        undo(w);
+        step(c.mnuEditUndo);
         QCOMPARE(t.state.Project.Technician, std::string());
         QCOMPARE(c.txtTechnician->text(), QStringLiteral("technician"));
         QCOMPARE(t.state.Project.dial1(0, 2), 40.0f);
-        undo(w);
+        step(c.mnuEditUndo);
         QCOMPARE(t.state.Project.dial1(0, 2), 50.0f);
         QCOMPARE(c.txtD1[2]->text(), QStringLiteral("50"));
         QCOMPARE(c.cwkDial1[2]->value(), 50.0);
-        QCOMPARE(c.lblAcalc1->text(), calculated(t).vertical);
+        QCOMPARE(c.lblAcalc1->text(), kDefaultVertical);
         QVERIFY(sameJobAs(t.state.Project, opened));
         QVERIFY(!t.state.Session.changed());
         QVERIFY(!c.mnuEditUndo->isEnabled());
 
-        redo(w);
+        step(c.mnuEditRedo);
         QCOMPARE(t.state.Project.dial1(0, 2), 40.0f);
         QCOMPARE(c.lblAcalc1->text(), resultsAfterReading);
         QVERIFY(sameJobAs(t.state.Project, afterReading));
         QVERIFY(t.state.Session.changed());
-        redo(w);
+        step(c.mnuEditRedo);
         QCOMPARE(t.state.Project.Technician, std::string("J. Ortega"));
     }
 
@@ -107,32 +99,30 @@ private slots:
     // A drag sends many value changes; undo takes the whole drag back at once.
     void aKnobDragIsOneStep() {
         MainWindowUnderTest t;
-        frmDials& w = t.w();
-        Knob* knob = w.controls().cwkDial2[1];
+        const MainWindowControls& c = t.w().controls();
+        Knob* knob = c.cwkDial2[1];
         const QPoint centre = knob->rect().center() - QPoint(0, 8);
         QTest::mousePress(knob, Qt::LeftButton, {}, centre + QPoint(-10, 0));
         for (int dx = -8; dx <= 10; dx += 2) QTest::mouseMove(knob, centre + QPoint(dx, -12));
         QTest::mouseRelease(knob, Qt::LeftButton, {}, centre + QPoint(10, -12));
         settle();
         QVERIFY(t.state.Project.dial2(0, 1) != -20.0f);
-        undo(w);
+        step(c.mnuEditUndo);
         QCOMPARE(t.state.Project.dial2(0, 1), -20.0f);
-        QVERIFY(!w.controls().mnuEditUndo->isEnabled());
+        QVERIFY(!c.mnuEditUndo->isEnabled());
     }
 
-    // The comments window and the tolerance window each make their step; opening a project starts a
-    // new history.
+    // The comments window makes its step; a new project starts a new history.
     void otherWindowsMakeStepsAndOpeningClearsTheHistory() {
         MainWindowUnderTest t;
-        frmDials& w = t.w();
-        const MainWindowControls& c = w.controls();
+        const MainWindowControls& c = t.w().controls();
         t.dialogs().driveModals([](QDialog& d) {
             d.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"))
                 ->setPlainText(QStringLiteral("shimmed"));
         });
         c.cmdComments->click();
         settle();
-        undo(w);
+        step(c.mnuEditUndo);
         QCOMPARE(t.state.Project.Comments, std::string());
 
         const QString job = t.env.folder.filePath(QStringLiteral("other.qdl"));
@@ -140,8 +130,7 @@ private slots:
         t.dialogs().saveAnswers.push_back(SaveAnswer::DontSave);
         typeInto(c.txtD1[1], QStringLiteral("33"));
         settle();
-        c.mnuFileNew->trigger();
-        settle();
+        step(c.mnuFileNew);
         QVERIFY(!c.mnuEditUndo->isEnabled());
         QVERIFY(!c.mnuEditRedo->isEnabled());
         QVERIFY(!t.state.Session.changed());
